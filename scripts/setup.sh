@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Hearthwise need.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+    build-essential cmake qt6-base-dev libgl-dev qt6-qpa-plugins \
+    fonts-dejavu-core locales xvfb xauth imagemagick poppler-utils libbenchmark-dev
+# The tests run the program in several regional settings.
+if ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
+    $SUDO sed -i 's/^# *\(en_US.UTF-8\)/\1/' /etc/locale.gen
+    $SUDO locale-gen >/dev/null
+fi

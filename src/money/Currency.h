@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace hw {
+
+// A money amount held as a 64-bit integer count of ten-thousandths, so sums of
+// entered amounts are exact to the cent and beyond. Every operation that could
+// leave the range reports it through an empty optional instead of wrapping.
+class Currency {
+public:
+    static constexpr std::int64_t Scale = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency fromScaled(std::int64_t scaled) { return Currency(scaled); }
+    static std::optional<Currency> fromUnits(std::int64_t units);
+    // Nearest representable amount, halves to even; empty when not finite or out of range.
+    static std::optional<Currency> fromDouble(double value);
+    static std::optional<Currency> fromFloat(float value);
+
+    constexpr std::int64_t scaled() const { return scaled_; }
+    double toDouble() const { return static_cast<double>(scaled_) / Scale; }
+    float toFloat() const { return static_cast<float>(toDouble()); }
+    constexpr bool isZero() const { return scaled_ == 0; }
+    constexpr bool isNegative() const { return scaled_ < 0; }
+
+    std::optional<Currency> plus(Currency other) const;
+    std::optional<Currency> minus(Currency other) const;
+    std::optional<Currency> times(std::int64_t factor) const;
+
+    friend constexpr auto operator<=>(Currency, Currency) = default;
+
+private:
+    constexpr explicit Currency(std::int64_t scaled) : scaled_(scaled) {}
+    std::int64_t scaled_ = 0;
+};
+
+// Exact sum of the amounts, or empty when it leaves the range.
+std::optional<Currency> sum(std::span<const Currency> amounts);
+
+} // namespace hw

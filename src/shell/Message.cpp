@@ -1,0 +1,48 @@
+#include "Message.h"
+
+#include "frmMortgage.h"
+#include "frmMsgBox.h"
+
+#include <QPointer>
+
+namespace hw {
+
+namespace {
+MessageResponder& responder() {
+    static MessageResponder instance;
+    return instance;
+}
+QPointer<QWidget>& owner() {
+    static QPointer<QWidget> instance;
+    return instance;
+}
+} // namespace
+
+void setMessageResponder(MessageResponder r) {
+    responder() = std::move(r);
+}
+
+void setMessageOwner(QWidget* w) {
+    owner() = w;
+}
+
+int ShowMessage(const QString& text, int style) {
+    if (style == MsgDefault)
+        style = MsgOkOnly;
+    if (responder())
+        return responder()(text, style);
+    frmMsgBox box(owner());
+    return box.ask(text, style);
+}
+
+void Main() {
+    auto* window = new frmMortgage;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    setMessageOwner(window);
+    window->show();
+    ShowMessage(QStringLiteral("For more information on any page click on 'Tell Me More' on the top "
+                               "left corner of the menu bar."),
+                MsgOkOnly);
+}
+
+} // namespace hw

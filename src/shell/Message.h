@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace hw {
+
+// Message styles: one "OK" button, or "Yes" and "No". Style 0 counts as OK.
+enum MessageStyle : int { MsgDefault = 0, MsgOkOnly = 4, MsgYesNo = 6 };
+enum MessageAnswer : int { AnswerOk = 0, AnswerYes = 0, AnswerNo = 1 };
+
+// Shows `text` in the program's own message box and waits for a button;
+// answers the index of the clicked button ("OK" and "Yes" 0, "No" 1).
+int ShowMessage(const QString& text, int style);
+
+// The one seam for tests: while a responder is installed, ShowMessage hands
+// it the text and style and returns its answer instead of opening the box.
+using MessageResponder = std::function<int(const QString& text, int style)>;
+void setMessageResponder(MessageResponder responder);
+
+// The window that messages are centred over.
+void setMessageOwner(QWidget* owner);
+
+// Start-up: shows the main window, then the hint about "Tell Me More".
+void Main();
+
+} // namespace hw

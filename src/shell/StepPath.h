@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+namespace hw {
+
+// The nineteen steps of the wizard. The requirement page of purpose p is step
+// FirstRequirementStep + p; only the chosen purpose's page lies on the path.
+enum Step : int {
+    OpeningStep = 0,
+    PurposeStep = 1,
+    AssetsStep = 2,
+    LiabilitiesStep = 3,
+    IncomeStep = 4,
+    BudgetStep = 5,
+    FirstRequirementStep = 6,
+    LastRequirementStep = 14,
+    ChargesStep = 15,
+    RateStep = 16,
+    ResultsStep = 17,
+    ClosingStep = 18,
+};
+constexpr int StepCount = 19;
+constexpr int PurposeCount = 9;
+
+constexpr bool isRequirementStep(int step) {
+    return step >= FirstRequirementStep && step <= LastRequirementStep;
+}
+
+// The step that Next leads to from `current` for the chosen purpose.
+int nextStep(int current, int purpose);
+// The step that Back leads to.
+int previousStep(int current, int purpose);
+
+// Frame sizes of the closing animation: from `size` down by `stride` while at
+// least `limit`, all in twips. A window already below the limit gets no frame.
+std::vector<int> collapseFrames(double size, int limit, int stride = 250);
+
+} // namespace hw

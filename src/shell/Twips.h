@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cmath>
+
+namespace hw {
+
+// Sizes fixed in twips (1/1440 inch) become logical pixels: 15 twips to the
+// pixel at 96 dpi. Qt scales logical pixels by the device pixel ratio itself.
+constexpr int TwipsPerPixel = 15;
+
+inline int twips(double value) {
+    return static_cast<int>(std::lround(value / TwipsPerPixel));
+}
+inline double toTwips(int pixels) {
+    return static_cast<double>(pixels) * TwipsPerPixel;
+}
+
+} // namespace hw

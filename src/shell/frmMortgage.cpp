@@ -1,0 +1,234 @@
+#include "frmMortgage.h"
+
+#include "Message.h"
+#include "Pictures.h"
+#include "Twips.h"
+#include "look/Skin.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace hw {
+
+namespace {
+
+// Page titles of the steps that carry a title bar.
+QString pageTitle(int step) {
+    static const char* const titles[StepCount] = {
+        nullptr,
+        nullptr,
+        "ASSETS",
+        "LIABILITIES",
+        "INCOME",
+        "EXPENSES",
+        "FIRST TIME HOME BUYER",
+        "FIRST TIME HOME BUILDER",
+        "HOME IMPROVEMENT",
+        "SELLING AND BUYING",
+        "SELLING AND BUILDING",
+        "ADDITIONAL REAL ESTATE PURCHASE",
+        "ADDITIONAL BUILDING",
+        "REFINANCE",
+        "OTHER LOANS",
+        "FEES AND BANK CHARGES",
+        "INTEREST RATE AND TERM",
+        nullptr,
+        nullptr,
+    };
+    const char* title = titles[step];
+    return title ? QString::fromLatin1(title) : QString();
+}
+
+const char* const PurposeCaptions[PurposeCount] = {
+    "First Home Buyer",     "First Home Builder",
+    "Home Improvement",     "Selling and Buying",
+    "Selling and Building", "Additional Real Estate Purchase",
+    "Additional Building",  "Refinanace",
+    "Other Loans",
+};
+
+constexpr int NavigationButtonWidth = 1095;
+constexpr int NavigationButtonHeight = 495;
+
+} // namespace
+
+frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
+    : QMainWindow(parent), regional_(locale) {
+    setObjectName(QStringLiteral("frmMortgage"));
+    setWindowTitle(QStringLiteral("Hearthwise"));
+    buildMenu();
+    buildFurniture();
+    Form_Load();
+    resize(twips(12600), twips(9000));
+}
+
+void frmMortgage::buildMenu() {
+    mnuMore = menuBar()->addAction(QStringLiteral("Tell Me &More"));
+    mnuMore->setObjectName(QStringLiteral("mnuMore"));
+    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // The hidden "Menu": offered on a right click of Back or Next.
+    mnuBtnContextMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuBtnContextMenu->setObjectName(QStringLiteral("mnuBtnContextMenu"));
+    mnuBtnWhatsThis = mnuBtnContextMenu->addAction(QStringLiteral("What's This?"));
+    mnuBtnWhatsThis->setObjectName(QStringLiteral("mnuBtnWhatsThis"));
+}
+
+void frmMortgage::buildFurniture() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(twips(240), twips(120), twips(240), twips(240));
+    steps_ = new QStackedWidget(central);
+    outer->addWidget(steps_, 1);
+    for (int step = 0; step < StepCount; ++step)
+        steps_->addWidget(buildStepPanel(step));
+
+    buttonRow_ = new QGridLayout;
+    buttonRow_->setColumnStretch(1, 1);
+    buttonRow_->setHorizontalSpacing(twips(225));
+    const auto makeButton = [&](const QString& caption, const char* name) {
+        auto* button = new QPushButton(caption, central);
+        button->setObjectName(QLatin1String(name));
+        button->setMinimumSize(twips(NavigationButtonWidth), twips(NavigationButtonHeight));
+        Skin::applyTo(button, Skin::Element::Button);
+        return button;
+    };
+    cmdExit = makeButton(QStringLiteral("E&xit"), "cmdExit");
+    cmdBack = makeButton(QStringLiteral("&Back"), "cmdBack");
+    cmdNext = makeButton(QStringLiteral("&Next"), "cmdNext");
+    cmdNext->setDefault(false);
+    buttonRow_->addWidget(cmdExit, 0, 0);
+    buttonRow_->addWidget(cmdBack, 0, 2);
+    buttonRow_->addWidget(cmdNext, 0, 3);
+    outer->addLayout(buttonRow_);
+    setCentralWidget(central);
+
+    connect(cmdExit, &QPushButton::clicked, this, &frmMortgage::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMortgage::cmdBack_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmMortgage::cmdNext_Click);
+
+    // Right click on Back or Next offers "What's This?" for that button.
+    cmdBack->setWhatsThis(QStringLiteral("Back returns to the previous page. Your entries are kept."));
+    cmdNext->setWhatsThis(QStringLiteral(
+        "Next checks this page, works out its totals if needed and moves to the next page."));
+    for (QPushButton* button : {cmdBack, cmdNext}) {
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QWidget::customContextMenuRequested, this, [this, button](QPoint at) {
+            mnuBtnWhatsThis->setData(QVariant::fromValue(static_cast<QObject*>(button)));
+            mnuBtnContextMenu->exec(button->mapToGlobal(at));
+        });
+    }
+    connect(mnuBtnWhatsThis, &QAction::triggered, this, [this] {
+        auto* button = qobject_cast<QWidget*>(mnuBtnWhatsThis->data().value<QObject*>());
+        if (button)
+            QWhatsThis::showText(button->mapToGlobal(button->rect().center()), button->whatsThis(),
+                                 button);
+    });
+}
+
+QWidget* frmMortgage::buildStepPanel(int step) {
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
+    Skin::applyToWindow(panel, Skin::Storage::Second);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* guidance = new QLabel(panel);
+    guidance->setObjectName(QStringLiteral("sknLabel%1").arg(step));
+    guidance->setWordWrap(true);
+    guidance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    guidance->setTextFormat(Qt::PlainText);
+    Skin::applyTo(guidance, Skin::Element::Guidance);
+    layout->addWidget(guidance);
+    sknLabel[static_cast<std::size_t>(step)] = guidance;
+
+    const QString title = pageTitle(step);
+    if (!title.isEmpty()) {
+        auto* bar = new QLabel(title, panel);
+        bar->setObjectName(QStringLiteral("SkinPanel%1").arg(step - AssetsStep));
+        Skin::applyTo(bar, Skin::Element::Title);
+        layout->addWidget(bar);
+    }
+
+    if (step == OpeningStep || step == ClosingStep) {
+        auto* picture = new QLabel(panel);
+        picture->setObjectName(QStringLiteral("Picture1%1").arg(step == OpeningStep ? 0 : 1));
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setPixmap(step == OpeningStep ? openingPicture() : closingPicture());
+        layout->addWidget(picture, 1);
+    } else if (step == PurposeStep) {
+        buildPurposePage(layout);
+    } else {
+        layout->addStretch(1);
+    }
+    fraStep[static_cast<std::size_t>(step)] = panel;
+    return panel;
+}
+
+void frmMortgage::buildPurposePage(QVBoxLayout* page) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(twips(480));
+    grid->setVerticalSpacing(twips(180));
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (int i = 0; i < PurposeCount; ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(PurposeCaptions[i]));
+        button->setObjectName(QStringLiteral("optPurpose%1").arg(i));
+        button->setMinimumHeight(twips(540));
+        Skin::applyTo(button, Skin::Element::Option);
+        group->addButton(button, i);
+        // Buttons 0 to 4 form the left column, 5 to 8 the right one.
+        grid->addWidget(button, i < 5 ? i : i - 5, i < 5 ? 0 : 1);
+        connect(button, &QPushButton::clicked, this, [this, i] { optPurpose_Click(i); });
+        optPurpose[static_cast<std::size_t>(i)] = button;
+    }
+    page->addSpacing(twips(240));
+    page->addLayout(grid);
+    page->addStretch(1);
+}
+
+void frmMortgage::Form_Load() {
+    CurrentStep = 0;
+    Purpose = 0;
+    TotalLiabilities = Currency();
+    TotalAssets = Currency();
+    MonthlyExpenditure = Currency();
+    MonthlyIncomeAfterTax = 0.0;
+
+    cmdBack->setEnabled(false);
+    steps_->setCurrentIndex(OpeningStep);
+    for (int i = 1; i < StepCount; ++i)
+        fraStep[static_cast<std::size_t>(i)]->setEnabled(false);
+
+    Skin::applyToWindow(this, Skin::Storage::First);
+    Skin::applyTo(cmdExit, Skin::Element::Button);
+    Skin::applyTo(cmdNext, Skin::Element::Button);
+
+    // Control set-up: the first purpose button waits until the opening page is left.
+    Skin::setPressed(optPurpose[0], true);
+    optPurpose[0]->setEnabled(false);
+
+    SetGuidanceTexts();
+}
+
+void frmMortgage::closeEvent(QCloseEvent* event) {
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    // Closing from the title bar takes the same way out as Exit.
+    event->ignore();
+    cmdExit_Click();
+}
+
+} // namespace hw

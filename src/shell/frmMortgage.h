@@ -1,0 +1,95 @@
+#pragma once
+
+#include "money/Currency.h"
+#include "money/Regional.h"
+#include "shell/StepPath.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+class QAction;
+class QGridLayout;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace hw {
+
+// The main window: it holds the whole mortgage case, the nineteen step panels
+// and the step machine that leads the user through them.
+class frmMortgage : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr);
+
+    // The case. Every entered value also lives as the text of its field.
+    std::optional<std::int16_t> TargetStep;
+    std::int16_t Purpose = 0;
+    std::int16_t CurrentStep = 0;
+    bool PageCalculated = false;
+    std::optional<float> LoanValueRatio;
+    float PropertyValue = 0.0F;
+    Currency TotalAssets;
+    Currency TotalLiabilities;
+    double MonthlyIncomeAfterTax = 0.0;
+    // Exact when the budget is monthly, a double when it was converted from fortnights.
+    std::variant<Currency, double> MonthlyExpenditure = Currency();
+    Currency MortgageRequirement;
+
+    // Furniture.
+    std::array<QWidget*, StepCount> fraStep{};
+    std::array<QLabel*, StepCount> sknLabel{};
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QAction* mnuMore = nullptr;
+    QAction* mnuAbout = nullptr;
+    QMenu* mnuBtnContextMenu = nullptr;
+    QAction* mnuBtnWhatsThis = nullptr;
+    std::array<QPushButton*, PurposeCount> optPurpose{};
+
+    // Step machine.
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void optPurpose_Click(int index);
+    void ShowStep();
+    bool ValidateStep();
+    void SetGuidanceTexts();
+
+    // Leaving the program.
+    void cmdExit_Click();
+    // Pause between two frames of the closing animation (tests use 0).
+    void setClosingFrameDelay(int milliseconds) { closingFrameDelay_ = milliseconds; }
+    // The heights and widths of the last closing animation, in twips.
+    const std::vector<int>& lastClosingFrames() const { return lastClosingFrames_; }
+
+    const Regional& regional() const { return regional_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void buildFurniture();
+    void buildMenu();
+    QWidget* buildStepPanel(int step);
+    void buildPurposePage(QVBoxLayout* page);
+    void placeBackButton(bool atNextPlace);
+    void runClosingAnimation();
+    void pauseBetweenFrames();
+
+    Regional regional_;
+    QStackedWidget* steps_ = nullptr;
+    QGridLayout* buttonRow_ = nullptr;
+    bool leaving_ = false;
+    int closingFrameDelay_ = 12;
+    std::vector<int> lastClosingFrames_;
+};
+
+} // namespace hw

@@ -1,0 +1,69 @@
+#include "frmMortgage.h"
+
+#include "Message.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLayout>
+
+// Leaving the program: the question, the farewell and the closing animation.
+
+namespace hw {
+
+namespace {
+constexpr int FrameStride = 250;
+constexpr int HalfStride = FrameStride / 2;
+constexpr int LowestHeight = 300;
+constexpr int NarrowestWidth = 2000;
+} // namespace
+
+void frmMortgage::cmdExit_Click() {
+    if (leaving_)
+        return;
+    if (ShowMessage(QStringLiteral("Are you sure you want to exit?"), MsgYesNo) == AnswerNo)
+        return;
+    ShowMessage(QStringLiteral("Thank you for using Hearthwise."), MsgOkOnly);
+    leaving_ = true;
+    runClosingAnimation();
+    close();
+}
+
+void frmMortgage::pauseBetweenFrames() {
+    QApplication::processEvents();
+    if (closingFrameDelay_ <= 0)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < closingFrameDelay_)
+        QApplication::processEvents(QEventLoop::AllEvents, closingFrameDelay_);
+}
+
+void frmMortgage::runClosingAnimation() {
+    // The window shrinks about its middle: first its height, then its width.
+    // Positions are kept in twips so that the half steps do not drift.
+    setMinimumSize(0, 0);
+    if (layout())
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    centralWidget()->setMinimumSize(0, 0);
+    lastClosingFrames_.clear();
+
+    double left = toTwips(geometry().x());
+    double top = toTwips(geometry().y());
+    const double width = toTwips(geometry().width());
+    for (int height : collapseFrames(toTwips(geometry().height()), LowestHeight, FrameStride)) {
+        pauseBetweenFrames();
+        top += HalfStride;
+        setGeometry(twips(left), twips(top), twips(width), twips(height));
+        lastClosingFrames_.push_back(height);
+    }
+    const double height = toTwips(geometry().height());
+    for (int w : collapseFrames(toTwips(geometry().width()), NarrowestWidth, FrameStride)) {
+        pauseBetweenFrames();
+        left += HalfStride;
+        setGeometry(twips(left), twips(top), twips(w), twips(height));
+        lastClosingFrames_.push_back(w);
+    }
+}
+
+} // namespace hw

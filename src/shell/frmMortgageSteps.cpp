@@ -1,0 +1,85 @@
+#include "frmMortgage.h"
+
+#include "Message.h"
+#include "look/Skin.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+
+// The step machine: Next, Back, the purpose buttons and ShowStep.
+
+namespace hw {
+
+void frmMortgage::cmdNext_Click() {
+    if (CurrentStep >= ClosingStep)
+        return;
+    if (!ValidateStep())
+        return;
+    const int step = CurrentStep;
+
+    if (step == OpeningStep)
+        optPurpose[0]->setEnabled(true);
+
+    TargetStep = static_cast<std::int16_t>(nextStep(step, Purpose));
+    ShowStep();
+}
+
+void frmMortgage::cmdBack_Click() {
+    if (CurrentStep <= OpeningStep)
+        return;
+    TargetStep = static_cast<std::int16_t>(previousStep(CurrentStep, Purpose));
+    ShowStep();
+}
+
+void frmMortgage::optPurpose_Click(int index) {
+    Skin::setPressed(optPurpose[static_cast<std::size_t>(index)], true);
+    Purpose = static_cast<std::int16_t>(index);
+}
+
+void frmMortgage::placeBackButton(bool atNextPlace) {
+    buttonRow_->removeWidget(cmdBack);
+    buttonRow_->addWidget(cmdBack, 0, atNextPlace ? 3 : 2);
+}
+
+void frmMortgage::ShowStep() {
+    if (!TargetStep)
+        return;
+    const int target = *TargetStep;
+    QWidget* entering = fraStep[static_cast<std::size_t>(target)];
+    entering->setEnabled(true);
+    steps_->setCurrentWidget(entering);
+    if (target != CurrentStep)
+        fraStep[static_cast<std::size_t>(CurrentStep)]->setEnabled(false);
+
+    if (target == OpeningStep) {
+        cmdBack->setVisible(false);
+        cmdBack->setEnabled(false);
+    } else {
+        Skin::applyTo(cmdBack, Skin::Element::Button);
+        cmdBack->setVisible(true);
+        cmdBack->setEnabled(true);
+    }
+    if (target == ClosingStep) {
+        cmdNext->setVisible(false);
+        placeBackButton(true);
+        Skin::applyTo(cmdBack, Skin::Element::Button);
+    } else if (target == ResultsStep) {
+        placeBackButton(false);
+        Skin::applyTo(cmdBack, Skin::Element::Button);
+        Skin::applyTo(cmdNext, Skin::Element::Button);
+        cmdNext->setVisible(true);
+        cmdNext->setEnabled(true);
+    }
+
+    CurrentStep = static_cast<std::int16_t>(target);
+
+    if (target == PurposeStep)
+        Skin::setPressed(optPurpose[static_cast<std::size_t>(Purpose)], true);
+}
+
+bool frmMortgage::ValidateStep() {
+    return true;
+}
+
+} // namespace hw

@@ -1,0 +1,135 @@
+#include "frmMsgBox.h"
+
+#include "Message.h"
+#include "Twips.h"
+#include "look/Skin.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace hw {
+
+namespace {
+// The designed layout, in twips.
+constexpr int Margin = 240;
+constexpr int MessageWidth = 2775;
+constexpr int MessageHeight = 735;
+constexpr int ButtonTop = 1080;
+constexpr int ButtonWidth = 975;
+constexpr int ButtonHeight = 495;
+constexpr int SecondButtonLeft = 2040;
+} // namespace
+
+frmMsgBox::frmMsgBox(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("frmMsgBox"));
+    setWindowTitle(QStringLiteral("Hearthwise"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
+    setModal(true);
+    Skin::applyToWindow(this, Skin::Storage::Third);
+
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setWordWrap(true);
+    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Skin::applyTo(lblMessage, Skin::Element::Message);
+
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("cmdButton%1").arg(i));
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
+        cmdButton[static_cast<std::size_t>(i)] = button;
+    }
+    cmdButton[0]->setDefault(true);
+}
+
+int frmMsgBox::ask(const QString& text, int style) {
+    if (style == MsgDefault)
+        style = MsgOkOnly;
+    style_ = style;
+    lblMessage->setText(text);
+    arrange(style);
+    exec();
+    const int answer = ButtonIndex;
+    Clicked = false;
+    return answer;
+}
+
+void frmMsgBox::arrange(int style) {
+    if (style == MsgOkOnly) {
+        cmdButton[0]->setVisible(true);
+        cmdButton[1]->setVisible(false);
+        cmdButton[0]->setText(QStringLiteral("OK"));
+    } else if (style == MsgYesNo) {
+        cmdButton[0]->setVisible(true);
+        cmdButton[1]->setVisible(true);
+        cmdButton[0]->setText(QStringLiteral("&Yes"));
+        cmdButton[1]->setText(QStringLiteral("&No"));
+    }
+
+    // The message area keeps its designed width unless a long text would need
+    // many lines; it grows downwards to show the whole text, never cutting it.
+    int messageWidth = twips(MessageWidth);
+    int messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
+    if (messageHeight > 4 * fontMetrics().lineSpacing()) {
+        messageWidth = messageWidth * 8 / 5;
+        messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
+    }
+    const int margin = twips(Margin);
+    lblMessage->setGeometry(margin, margin, messageWidth, messageHeight);
+
+    const int clientWidth = messageWidth + 2 * margin;
+    const int buttonTop = std::max(twips(ButtonTop), margin + messageHeight + twips(105));
+    const QSize buttonSize(std::max(twips(ButtonWidth), cmdButton[0]->sizeHint().width()),
+                           std::max(twips(ButtonHeight), cmdButton[0]->sizeHint().height()));
+    for (QPushButton* button : cmdButton)
+        button->resize(buttonSize);
+    if (style == MsgOkOnly) {
+        cmdButton[0]->move((clientWidth - buttonSize.width()) / 2, buttonTop);
+    } else {
+        cmdButton[0]->move(margin, buttonTop);
+        cmdButton[1]->move(twips(SecondButtonLeft) + (clientWidth - twips(MessageWidth + 2 * Margin)),
+                           buttonTop);
+    }
+    setFixedSize(clientWidth, buttonTop + buttonSize.height() + margin);
+}
+
+void frmMsgBox::showEvent(QShowEvent* event) {
+    placeOverOwner();
+    QDialog::showEvent(event);
+}
+
+void frmMsgBox::placeOverOwner() {
+    const QWidget* owner = parentWidget();
+    QRect area = owner ? owner->window()->frameGeometry() : QRect();
+    if (!area.isValid()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    }
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void frmMsgBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        QApplication::beep();
+        for (QPushButton* button : cmdButton)
+            Skin::applyTo(button, Skin::Element::Button);
+    }
+    QDialog::changeEvent(event);
+}
+
+void frmMsgBox::cmdButton_Click(int index) {
+    Clicked = true;
+    ButtonIndex = index;
+    done(index == 0 ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void frmMsgBox::reject() {
+    cmdButton_Click(style_ == MsgYesNo ? AnswerNo : AnswerOk);
+}
+
+} // namespace hw

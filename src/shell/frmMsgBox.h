@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace hw {
+
+// The program's own message window: a text and either "OK" or "Yes"/"No".
+class frmMsgBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmMsgBox(QWidget* owner);
+
+    // Fills the window for `style`, shows it modally over its owner and
+    // answers the index of the clicked button.
+    int ask(const QString& text, int style);
+
+    QLabel* lblMessage = nullptr;
+    std::array<QPushButton*, 2> cmdButton{};
+    bool Clicked = false;
+    int ButtonIndex = 0;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Closing from the title bar or with Escape answers "No" to a question and "OK" otherwise.
+    void reject() override;
+
+private:
+    void cmdButton_Click(int index);
+    void arrange(int style);
+    void placeOverOwner();
+
+    int style_ = 4;
+};
+
+} // namespace hw

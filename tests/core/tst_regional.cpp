@@ -1,0 +1,145 @@
+#include "money/Regional.h"
+
+#include <QTest>
+
+using hw::Currency;
+using hw::ParseError;
+using hw::Regional;
+
+namespace {
+const QString nbsp = QString(QChar(0x00A0));
+const QString narrow = QString(QChar(0x202F));
+} // namespace
+
+class RegionalTest : public QObject {
+    Q_OBJECT
+private slots:
+    void currencyForms_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<qint64>("scaled");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en_US") << "en_US" << qint64(12345000) << "$1,234.50";
+        QTest::newRow("en_US negative") << "en_US" << qint64(-12345000) << "($1,234.50)";
+        QTest::newRow("en_US zero") << "en_US" << qint64(0) << "$0.00";
+        QTest::newRow("en_US half cent up") << "en_US" << qint64(1250) << "$0.13";
+        QTest::newRow("en_US below half") << "en_US" << qint64(1249) << "$0.12";
+        QTest::newRow("en_US tiny negative is zero") << "en_US" << qint64(-40) << "$0.00";
+        QTest::newRow("en_NZ") << "en_NZ" << qint64(12345000) << "$1,234.50";
+        QTest::newRow("en_GB") << "en_GB" << qint64(12345000) << QString::fromUtf8("£1,234.50");
+        QTest::newRow("de_DE") << "de_DE" << qint64(12345000) << "1.234,50" + nbsp + QString::fromUtf8("€");
+        QTest::newRow("de_DE negative")
+            << "de_DE" << qint64(-12345000) << "-1.234,50" + nbsp + QString::fromUtf8("€");
+        QTest::newRow("fr_FR") << "fr_FR" << qint64(12345000)
+                               << "1" + narrow + "234,50" + nbsp + QString::fromUtf8("€");
+        QTest::newRow("en_US largest") << "en_US" << std::numeric_limits<qint64>::max()
+                                       << "$922,337,203,685,477.58";
+    }
+    void currencyForms() {
+        QFETCH(QString, locale);
+        QFETCH(qint64, scaled);
+        QFETCH(QString, text);
+        const Regional regional{QLocale(locale)};
+        QCOMPARE(regional.currency(Currency::fromScaled(scaled)), text);
+        // Every form reads back to the cent it shows.
+        const auto back = regional.toCurrency(text);
+        QVERIFY(back);
+        const __int128 wide = scaled;
+        const __int128 cents = (wide >= 0 ? wide + 50 : wide - 50) / 100;
+        QCOMPARE(back.value.scaled(), static_cast<qint64>(cents * 100 > INT64_MAX ? wide : cents * 100));
+    }
+
+    void doubleAmountsRoundFromTheirBinaryValue() {
+        const Regional regional{QLocale(QStringLiteral("en_US"))};
+        QCOMPARE(regional.currency(2.675), QStringLiteral("$2.67")); // stored as 2.67499999...
+        QCOMPARE(regional.currency(216.66666666666666), QStringLiteral("$216.67"));
+        QCOMPARE(regional.currency(-0.004), QStringLiteral("$0.00"));
+        QCOMPARE(regional.currency(-1500.0), QStringLiteral("($1,500.00)"));
+    }
+
+    void percentNumberAndEditingForms_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("editing");
+        QTest::newRow("en_US") << "en_US" << 1234.5 << "1,234.50%" << "1,234.50" << "1234.50";
+        QTest::newRow("en_US rate") << "en_US" << 8.0 << "8.00%" << "8.00" << "8.00";
+        QTest::newRow("de_DE") << "de_DE" << 1234.5 << "1.234,50" + nbsp + "%" << "1.234,50"
+                               << "1234,50";
+        QTest::newRow("fr_FR") << "fr_FR" << 12.5 << "12,50" + nbsp + "%" << "12,50" << "12,50";
+    }
+    void percentNumberAndEditingForms() {
+        QFETCH(QString, locale);
+        QFETCH(double, value);
+        QFETCH(QString, percent);
+        QFETCH(QString, number);
+        QFETCH(QString, editing);
+        const Regional regional{QLocale(locale)};
+        QCOMPARE(regional.percent(value / 100.0), percent);
+        QCOMPARE(regional.number(value), number);
+        QCOMPARE(regional.editing(value), editing);
+        QCOMPARE(regional.toDouble(percent, Regional::Percent).value, value);
+        QCOMPARE(regional.toDouble(number).value, value);
+        QCOMPARE(regional.toDouble(editing, Regional::Typed).value, value);
+    }
+
+    void readings_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("reading");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<qint64>("scaled");
+        const int ok = int(ParseError::None);
+        const int nan = int(ParseError::NotANumber);
+        QTest::newRow("accounting negative") << "en_US" << "($1,234.50)" << 0 << ok << qint64(-12345000);
+        QTest::newRow("minus before symbol") << "en_US" << "-$5.00" << 0 << ok << qint64(-50000);
+        QTest::newRow("plain") << "en_US" << "1234.5" << 0 << ok << qint64(12345000);
+        QTest::newRow("design literal") << "en_US" << "$100000.00" << 0 << ok << qint64(1000000000);
+        QTest::newRow("no symbol") << "en_US" << "0.00" << 0 << ok << qint64(0);
+        QTest::newRow("German amount") << "de_DE" << "1.234,50 €" << 0 << ok << qint64(12345000);
+        QTest::newRow("German negative") << "de_DE" << "-1.234,50 €" << 0 << ok << qint64(-12345000);
+        QTest::newRow("German typed with point") << "de_DE" << "1234.50" << int(Regional::Typed) << ok
+                                                 << qint64(12345000);
+        QTest::newRow("German typed with comma") << "de_DE" << "1234,5" << int(Regional::Typed) << ok
+                                                 << qint64(12345000);
+        QTest::newRow("German dollar literal") << "de_DE" << "$200.00" << 0 << ok << qint64(2000000);
+        QTest::newRow("French grouping") << "fr_FR" << "1 234,50 €" << 0 << ok << qint64(12345000);
+        QTest::newRow("fifth decimal rounds half to even")
+            << "en_US" << "0.00005" << 0 << ok << qint64(0);
+        QTest::newRow("fifth decimal above half") << "en_US" << "0.000051" << 0 << ok << qint64(1);
+        QTest::newRow("percent allowed") << "en_US" << "8.00%" << int(Regional::Percent) << ok
+                                         << qint64(80000);
+        QTest::newRow("percent refused") << "en_US" << "8.00%" << 0 << nan << qint64(0);
+        QTest::newRow("empty") << "en_US" << "" << 0 << nan << qint64(0);
+        QTest::newRow("two points") << "en_US" << "1.2.3" << 0 << nan << qint64(0);
+        QTest::newRow("two points German") << "de_DE" << "1.2.3" << 0 << nan << qint64(0);
+        QTest::newRow("letters") << "en_US" << "12abc" << 0 << nan << qint64(0);
+        QTest::newRow("bad grouping") << "en_US" << "1,23,4" << 0 << nan << qint64(0);
+        QTest::newRow("sign twice") << "en_US" << "(-5)" << 0 << nan << qint64(0);
+        QTest::newRow("beyond range") << "en_US" << "922337203685478" << 0 << int(ParseError::OutOfRange)
+                                      << qint64(0);
+    }
+    void readings() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(int, reading);
+        QFETCH(int, error);
+        QFETCH(qint64, scaled);
+        const Regional regional{QLocale(locale)};
+        const auto amount = regional.toCurrency(text, reading);
+        QCOMPARE(int(amount.error), error);
+        if (amount)
+            QCOMPARE(amount.value.scaled(), scaled);
+    }
+
+    void singlePrecisionReading() {
+        const Regional regional{QLocale(QStringLiteral("en_US"))};
+        QCOMPARE(regional.toFloat(QStringLiteral("$100,700.00")).value, 100700.0F);
+        QCOMPARE(regional.toFloat(QStringLiteral("0.1")).value, 0.1F);
+        QVERIFY(!regional.toFloat(QStringLiteral("1e40")));
+        QCOMPARE(int(regional.toFloat(QString(400, QChar(u'9'))).error), int(ParseError::OutOfRange));
+    }
+};
+
+QTEST_APPLESS_MAIN(RegionalTest)
+#include "tst_regional.moc"

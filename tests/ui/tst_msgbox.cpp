@@ -1,0 +1,126 @@
+#include "shell/Message.h"
+#include "shell/frmMsgBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using hw::frmMsgBox;
+
+namespace {
+// Acts on the message box once it is up, from inside its modal wait.
+void whenShown(const std::function<void(frmMsgBox*)>& action) {
+    QTimer::singleShot(0, [action] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<frmMsgBox*>(w); box && box->isVisible()) {
+                action(box);
+                return;
+            }
+        QFAIL("no message box shown");
+    });
+}
+} // namespace
+
+class MsgBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonsByStyle_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("click");
+        QTest::addColumn<bool>("secondVisible");
+        QTest::addColumn<QString>("firstCaption");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("OK") << 4 << 0 << false << "OK" << 0;
+        QTest::newRow("style 0 is OK") << 0 << 0 << false << "OK" << 0;
+        QTest::newRow("Yes") << 6 << 0 << true << "&Yes" << 0;
+        QTest::newRow("No") << 6 << 1 << true << "&Yes" << 1;
+    }
+    void buttonsByStyle() {
+        QFETCH(int, style);
+        QFETCH(int, click);
+        QFETCH(bool, secondVisible);
+        QFETCH(QString, firstCaption);
+        QFETCH(int, answer);
+        bool checked = false;
+        whenShown([&](frmMsgBox* box) {
+            QCOMPARE(box->lblMessage->text(), QStringLiteral("Hello"));
+            QCOMPARE(box->cmdButton[0]->text(), firstCaption);
+            QCOMPARE(box->cmdButton[1]->isVisible(), secondVisible);
+            if (!secondVisible) {
+                const int middle = box->cmdButton[0]->geometry().center().x();
+                QVERIFY(qAbs(middle - box->width() / 2) <= 1);
+            }
+            checked = true;
+            QTest::mouseClick(box->cmdButton[static_cast<std::size_t>(click)], Qt::LeftButton);
+        });
+        QCOMPARE(hw::ShowMessage(QStringLiteral("Hello"), style), answer);
+        QVERIFY(checked);
+    }
+
+    void closingFromTheTitleBarAnswersNoOrOk_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("question") << 6 << 1;
+        QTest::newRow("OK") << 4 << 0;
+    }
+    void closingFromTheTitleBarAnswersNoOrOk() {
+        QFETCH(int, style);
+        QFETCH(int, answer);
+        whenShown([](frmMsgBox* box) { box->close(); });
+        QCOMPARE(hw::ShowMessage(QStringLiteral("Leave?"), style), answer);
+        whenShown([](frmMsgBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(hw::ShowMessage(QStringLiteral("Leave?"), style), answer);
+    }
+
+    void twoMessagesInARowEachWaitForTheirOwnClick() {
+        QStringList seen;
+        whenShown([&](frmMsgBox* box) {
+            seen << box->lblMessage->text();
+            QTest::mouseClick(box->cmdButton[0], Qt::LeftButton);
+        });
+        QCOMPARE(hw::ShowMessage(QStringLiteral("first"), 6), 0);
+        whenShown([&](frmMsgBox* box) {
+            seen << box->lblMessage->text();
+            QVERIFY(!box->Clicked);
+            QTest::mouseClick(box->cmdButton[0], Qt::LeftButton);
+        });
+        QCOMPARE(hw::ShowMessage(QStringLiteral("second"), 4), 0);
+        QCOMPARE(seen, QStringList({"first", "second"}));
+    }
+
+    void centredOverItsOwnerWhereverItIs() {
+        QMainWindow owner;
+        owner.setGeometry(300, 200, 640, 480);
+        owner.show();
+        hw::setMessageOwner(&owner);
+        QPoint centre;
+        QPoint ownerCentre;
+        whenShown([&](frmMsgBox* box) {
+            centre = box->frameGeometry().center();
+            ownerCentre = owner.frameGeometry().center();
+            box->cmdButton[0]->click();
+        });
+        hw::ShowMessage(QStringLiteral("Where am I?"), 4);
+        hw::setMessageOwner(nullptr);
+        QVERIFY2((centre - ownerCentre).manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2 against %3,%4")
+                                .arg(centre.x()).arg(centre.y()).arg(ownerCentre.x()).arg(ownerCentre.y())));
+    }
+
+    void longTextIsShownWhole() {
+        const QString text = QString("A long message that needs several lines. ").repeated(6);
+        whenShown([&](frmMsgBox* box) {
+            const QRect area = box->lblMessage->geometry();
+            QVERIFY(area.height() >= box->lblMessage->heightForWidth(area.width()));
+            QVERIFY(box->cmdButton[0]->geometry().top() >= area.bottom());
+            box->cmdButton[0]->click();
+        });
+        hw::ShowMessage(text, 4);
+    }
+};
+
+QTEST_MAIN(MsgBoxTest)
+#include "tst_msgbox.moc"

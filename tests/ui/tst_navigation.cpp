@@ -1,0 +1,104 @@
+#include "MessageRecorder.h"
+#include "shell/frmMortgage.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using hw::frmMortgage;
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsOnTheOpeningPage() {
+        frmMortgage window(QLocale(QStringLiteral("en_US")));
+        window.show();
+        QCOMPARE(window.CurrentStep, 0);
+        QVERIFY(window.fraStep[0]->isEnabled());
+        for (int i = 1; i < hw::StepCount; ++i)
+            QVERIFY(!window.fraStep[static_cast<std::size_t>(i)]->isEnabled());
+        QVERIFY(!window.cmdBack->isEnabled());
+        QVERIFY(window.cmdNext->isVisible());
+        QVERIFY(!window.optPurpose[0]->isEnabled());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Hearthwise"));
+    }
+
+    void pathOfEachPurpose_data() {
+        QTest::addColumn<int>("purpose");
+        for (int p = 0; p < hw::PurposeCount; ++p)
+            QTest::newRow(qPrintable(QStringLiteral("purpose %1").arg(p))) << p;
+    }
+    void pathOfEachPurpose() {
+        QFETCH(int, purpose);
+        MessageRecorder messages;
+        frmMortgage window(QLocale(QStringLiteral("en_US")));
+        window.show();
+        const std::vector<int> path = {0, 1, 2, 3, 4, 5, 6 + purpose, 15, 16, 17, 18};
+
+        QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+        QCOMPARE(window.CurrentStep, 1);
+        QVERIFY(window.optPurpose[0]->isEnabled());
+        QTest::mouseClick(window.optPurpose[static_cast<std::size_t>(purpose)], Qt::LeftButton);
+        QCOMPARE(window.Purpose, purpose);
+        for (int i = 0; i < hw::PurposeCount; ++i)
+            QCOMPARE(window.optPurpose[static_cast<std::size_t>(i)]->isChecked(), i == purpose);
+
+        for (std::size_t i = 2; i < path.size(); ++i) {
+            QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+            QCOMPARE(int(window.CurrentStep), path[i]);
+            QVERIFY(window.fraStep[static_cast<std::size_t>(path[i])]->isVisible());
+            QVERIFY(window.fraStep[static_cast<std::size_t>(path[i])]->isEnabled());
+            QVERIFY(!window.fraStep[static_cast<std::size_t>(path[i - 1])]->isEnabled());
+        }
+        // Back from every step returns along the same path.
+        for (std::size_t i = path.size() - 1; i > 0; --i) {
+            QTest::mouseClick(window.cmdBack, Qt::LeftButton);
+            QCOMPARE(int(window.CurrentStep), path[i - 1]);
+        }
+        QVERIFY(messages.messages.isEmpty());
+        // Step 1 shown again presses the chosen purpose.
+        QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+        QVERIFY(window.optPurpose[static_cast<std::size_t>(purpose)]->isChecked());
+    }
+
+    void buttonPlacesAtTheEnds() {
+        MessageRecorder messages;
+        frmMortgage window(QLocale(QStringLiteral("en_US")));
+        window.show();
+        const int nextLeft = window.cmdNext->geometry().left();
+        const int backLeft = window.cmdBack->geometry().left();
+        for (int i = 0; i < 9; ++i)
+            QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+        QCOMPARE(window.CurrentStep, 17);
+        QVERIFY(window.cmdBack->isVisible() && window.cmdNext->isVisible());
+
+        QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+        QCOMPARE(window.CurrentStep, 18);
+        QVERIFY(!window.cmdNext->isVisible());
+        QVERIFY(window.cmdBack->isVisible() && window.cmdBack->isEnabled());
+        QTRY_COMPARE(window.cmdBack->geometry().left(), nextLeft);
+
+        QTest::mouseClick(window.cmdBack, Qt::LeftButton);
+        QCOMPARE(window.CurrentStep, 17);
+        QVERIFY(window.cmdNext->isVisible() && window.cmdNext->isEnabled());
+        QTRY_COMPARE(window.cmdBack->geometry().left(), backLeft);
+        QTRY_COMPARE(window.cmdNext->geometry().left(), nextLeft);
+
+        for (int i = 0; i < 9; ++i)
+            QTest::mouseClick(window.cmdBack, Qt::LeftButton);
+        QCOMPARE(window.CurrentStep, 0);
+        QVERIFY(!window.cmdBack->isVisible());
+        QVERIFY(!window.cmdBack->isEnabled());
+    }
+
+    void guidanceTextsAreSetOnEveryPage() {
+        frmMortgage window(QLocale(QStringLiteral("en_US")));
+        for (QLabel* label : window.sknLabel)
+            QVERIFY(!label->text().isEmpty());
+        QVERIFY(window.sknLabel[1]->text().startsWith(
+            QStringLiteral("First we  need to  determine  the  purpose for  your mortgage.")));
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "tst_navigation.moc"
