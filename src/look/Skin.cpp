@@ -22,7 +22,7 @@ QPushButton:disabled { color: #9aa5ad; border-color: #c5cdd3; background: #eef1f
 QPushButton:default { border-color: #1f6f78; }
 QPushButton[skin="option"] { text-align: center; padding: 6px 10px; }
 QPushButton[skin="option"]:checked {
-    background: #1f6f78; color: #ffffff; border: 2px solid #124a50; font-weight: bold;
+    background: #1f6f78; color: #ffffff; border: 2px solid #124a50;
 }
 QPushButton[skin="option"]:checked:disabled { background: #7fa9ad; color: #eef6f7; }
 QPushButton[skin="link"] {

@@ -14,14 +14,14 @@ enum class Storage { First, Second, Third };
 
 // The skin element that draws a control.
 enum class Element {
-    Button,      // push button
-    Option,      // two-state button
-    Label,       // caption label
-    Guidance,    // the guidance text at the top of a step
-    Title,       // the title bar of a page
-    Panel,       // column heading or summary panel
-    Message,     // the message area of the message box
-    Link,        // a button that opens a web address
+    Button,   // push button
+    Option,   // two-state button
+    Label,    // caption label
+    Guidance, // the guidance text at the top of a step
+    Title,    // the title bar of a page
+    Panel,    // column heading or summary panel
+    Message,  // the message area of the message box
+    Link,     // a button that opens a web address
 };
 
 // The style sheet of a stored skin.

@@ -40,9 +40,10 @@ void Main() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     setMessageOwner(window);
     window->show();
-    ShowMessage(QStringLiteral("For more information on any page click on 'Tell Me More' on the top "
-                               "left corner of the menu bar."),
-                MsgOkOnly);
+    ShowMessage(
+        QStringLiteral("For more information on any page click on 'Tell Me More' on the top "
+                       "left corner of the menu bar."),
+        MsgOkOnly);
 }
 
 } // namespace hw

@@ -49,11 +49,9 @@ QString pageTitle(int step) {
 }
 
 const char* const PurposeCaptions[PurposeCount] = {
-    "First Home Buyer",     "First Home Builder",
-    "Home Improvement",     "Selling and Buying",
-    "Selling and Building", "Additional Real Estate Purchase",
-    "Additional Building",  "Refinanace",
-    "Other Loans",
+    "First Home Buyer",    "First Home Builder",   "Home Improvement",
+    "Selling and Buying",  "Selling and Building", "Additional Real Estate Purchase",
+    "Additional Building", "Refinanace",           "Other Loans",
 };
 
 constexpr int NavigationButtonWidth = 1095;
@@ -67,6 +65,7 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     setWindowTitle(QStringLiteral("Hearthwise"));
     buildMenu();
     buildFurniture();
+    connectPageButtons();
     Form_Load();
     resize(twips(12600), twips(9000));
 }
@@ -118,7 +117,8 @@ void frmMortgage::buildFurniture() {
     connect(cmdNext, &QPushButton::clicked, this, &frmMortgage::cmdNext_Click);
 
     // Right click on Back or Next offers "What's This?" for that button.
-    cmdBack->setWhatsThis(QStringLiteral("Back returns to the previous page. Your entries are kept."));
+    cmdBack->setWhatsThis(
+        QStringLiteral("Back returns to the previous page. Your entries are kept."));
     cmdNext->setWhatsThis(QStringLiteral(
         "Next checks this page, works out its totals if needed and moves to the next page."));
     for (QPushButton* button : {cmdBack, cmdNext}) {
@@ -169,6 +169,8 @@ QWidget* frmMortgage::buildStepPanel(int step) {
     } else if (step == PurposeStep) {
         buildPurposePage(layout);
     } else {
+        fraStep[static_cast<std::size_t>(step)] = panel;
+        buildPageContents(step, panel, layout);
         layout->addStretch(1);
     }
     fraStep[static_cast<std::size_t>(step)] = panel;
@@ -214,10 +216,7 @@ void frmMortgage::Form_Load() {
     Skin::applyTo(cmdExit, Skin::Element::Button);
     Skin::applyTo(cmdNext, Skin::Element::Button);
 
-    // Control set-up: the first purpose button waits until the opening page is left.
-    Skin::setPressed(optPurpose[0], true);
-    optPurpose[0]->setEnabled(false);
-
+    setUpControls();
     SetGuidanceTexts();
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "calc/PageArithmetic.h"
+#include "entry/PageControls.h"
 #include "money/Currency.h"
 #include "money/Regional.h"
 #include "shell/StepPath.h"
 
 #include <QMainWindow>
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -21,9 +22,11 @@ class QVBoxLayout;
 
 namespace hw {
 
+class PageBuilder;
+
 // The main window: it holds the whole mortgage case, the nineteen step panels
 // and the step machine that leads the user through them.
-class frmMortgage : public QMainWindow {
+class frmMortgage : public QMainWindow, public PageControls {
     Q_OBJECT
 public:
     explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr);
@@ -62,6 +65,16 @@ public:
     bool ValidateStep();
     void SetGuidanceTexts();
 
+    // Page buttons. Each Calculate answers false when it refused to compute.
+    void optBudget_Click(int index);
+    void optCharges_Click(int index);
+    bool cmdAssets_Click();
+    bool cmdLiabilities_Click();
+    bool cmdIncome_Click();
+    bool cmdBudget_Click();
+    bool cmdTotal_Click(int index);
+    void BuildSummary();
+
     // Leaving the program.
     void cmdExit_Click();
     // Pause between two frames of the closing animation (tests use 0).
@@ -80,6 +93,34 @@ private:
     void buildMenu();
     QWidget* buildStepPanel(int step);
     void buildPurposePage(QVBoxLayout* page);
+    void buildPageContents(int step, QWidget* panel, QVBoxLayout* page);
+    void buildAssetsPage(QVBoxLayout* page, PageBuilder& b);
+    void buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b);
+    void buildIncomePage(QVBoxLayout* page, PageBuilder& b);
+    void buildBudgetPage(QVBoxLayout* page, PageBuilder& b);
+    void buildPurposePageFields(int purpose, QVBoxLayout* page, PageBuilder& b);
+    void addTotalRow(int index, const QString& caption, QVBoxLayout* page, PageBuilder& b);
+    void buildChargesPage(QVBoxLayout* page, PageBuilder& b);
+    void buildRatePage(QVBoxLayout* page, PageBuilder& b);
+    void buildResultsCaption(QVBoxLayout* page);
+    void adoptField(NumericField* field);
+    void connectPageButtons();
+    void setUpControls();
+    // Focus-lost refreshes of "Total Before Bank Charges:" and "Your Equity:".
+    void refreshCostsSubtotal();
+    void refreshEquity(const FieldGroup<4>& selling, NumericField* equity);
+    void repairPercentages();
+    QWidget* entryFocusOf(int step) const;
+    Currency amountOf(const QLineEdit* field) const;
+    void connectCalculateButtons();
+    bool runPageCalculate(int step);
+    QString purposeFieldText(int purpose, int part, int index) const;
+    bool calculateCharges();
+    ChargesTexts chargesTexts() const;
+    void showChargesTexts(const ChargesTexts& page);
+    void prepareOwnedHomeFields(NumericField* home, NumericField* rentals);
+    void preparePurposePage();
+    void prepareChargesPage();
     void placeBackButton(bool atNextPlace);
     void runClosingAnimation();
     void pauseBetweenFrames();

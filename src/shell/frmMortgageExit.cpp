@@ -1,7 +1,6 @@
-#include "frmMortgage.h"
-
 #include "Message.h"
 #include "Twips.h"
+#include "frmMortgage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

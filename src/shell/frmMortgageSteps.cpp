@@ -1,9 +1,9 @@
-#include "frmMortgage.h"
-
 #include "Message.h"
+#include "frmMortgage.h"
 #include "look/Skin.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -17,9 +17,31 @@ void frmMortgage::cmdNext_Click() {
     if (!ValidateStep())
         return;
     const int step = CurrentStep;
+    if (!PageCalculated && !runPageCalculate(step))
+        return;
+
+    if (step == LiabilitiesStep && Purpose == 7 && TotalLiabilities <= Currency()) {
+        ShowMessage(QStringLiteral("If you are refinancing your debt must be over $0!"), MsgOkOnly);
+        return;
+    }
+    if (isRequirementStep(step) &&
+        amountOf(txtTotal[static_cast<std::size_t>(Purpose)]) <= Currency()) {
+        ShowMessage(QStringLiteral("The amount you want to borrow must be over $0!"), MsgOkOnly);
+        return;
+    }
 
     if (step == OpeningStep)
         optPurpose[0]->setEnabled(true);
+    else if (step == PurposeStep)
+        prepareOwnedHomeFields(txtAssets[0], txtAssets[1]);
+    else if (step == AssetsStep)
+        prepareOwnedHomeFields(txtLiabilities[0], txtLiabilities[1]);
+    else if (step == BudgetStep)
+        preparePurposePage();
+    else if (step == FirstRequirementStep + Purpose)
+        prepareChargesPage();
+    else if (step == ChargesStep)
+        BuildSummary();
 
     TargetStep = static_cast<std::int16_t>(nextStep(step, Purpose));
     ShowStep();
@@ -28,6 +50,7 @@ void frmMortgage::cmdNext_Click() {
 void frmMortgage::cmdBack_Click() {
     if (CurrentStep <= OpeningStep)
         return;
+    repairPercentages();
     TargetStep = static_cast<std::int16_t>(previousStep(CurrentStep, Purpose));
     ShowStep();
 }
@@ -73,13 +96,18 @@ void frmMortgage::ShowStep() {
     }
 
     CurrentStep = static_cast<std::int16_t>(target);
+    // A page just entered has not been calculated, whatever the page before it was.
+    PageCalculated = false;
 
-    if (target == PurposeStep)
+    if (target == PurposeStep) {
         Skin::setPressed(optPurpose[static_cast<std::size_t>(Purpose)], true);
-}
-
-bool frmMortgage::ValidateStep() {
-    return true;
+    } else if (target == ResultsStep) {
+        sknpnMortgage->setText(QStringLiteral("Amount borrowed:  ") +
+                               regional_.currency(MortgageRequirement) + QStringLiteral("  at  ") +
+                               txtRate[0]->text());
+    } else if (QWidget* field = entryFocusOf(target)) {
+        field->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 } // namespace hw

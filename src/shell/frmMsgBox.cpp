@@ -92,8 +92,8 @@ void frmMsgBox::arrange(int style) {
         cmdButton[0]->move((clientWidth - buttonSize.width()) / 2, buttonTop);
     } else {
         cmdButton[0]->move(margin, buttonTop);
-        cmdButton[1]->move(twips(SecondButtonLeft) + (clientWidth - twips(MessageWidth + 2 * Margin)),
-                           buttonTop);
+        cmdButton[1]->move(
+            twips(SecondButtonLeft) + (clientWidth - twips(MessageWidth + 2 * Margin)), buttonTop);
     }
     setFixedSize(clientWidth, buttonTop + buttonSize.height() + margin);
 }

@@ -1,7 +1,6 @@
 #include "money/Currency.h"
 
 #include <QTest>
-
 #include <limits>
 
 using hw::Currency;

@@ -26,13 +26,14 @@ private slots:
         QTest::newRow("en_US tiny negative is zero") << "en_US" << qint64(-40) << "$0.00";
         QTest::newRow("en_NZ") << "en_NZ" << qint64(12345000) << "$1,234.50";
         QTest::newRow("en_GB") << "en_GB" << qint64(12345000) << QString::fromUtf8("£1,234.50");
-        QTest::newRow("de_DE") << "de_DE" << qint64(12345000) << "1.234,50" + nbsp + QString::fromUtf8("€");
+        QTest::newRow("de_DE") << "de_DE" << qint64(12345000)
+                               << "1.234,50" + nbsp + QString::fromUtf8("€");
         QTest::newRow("de_DE negative")
             << "de_DE" << qint64(-12345000) << "-1.234,50" + nbsp + QString::fromUtf8("€");
         QTest::newRow("fr_FR") << "fr_FR" << qint64(12345000)
                                << "1" + narrow + "234,50" + nbsp + QString::fromUtf8("€");
-        QTest::newRow("en_US largest") << "en_US" << std::numeric_limits<qint64>::max()
-                                       << "$922,337,203,685,477.58";
+        QTest::newRow("en_US largest")
+            << "en_US" << std::numeric_limits<qint64>::max() << "$922,337,203,685,477.58";
     }
     void currencyForms() {
         QFETCH(QString, locale);
@@ -45,7 +46,8 @@ private slots:
         QVERIFY(back);
         const __int128 wide = scaled;
         const __int128 cents = (wide >= 0 ? wide + 50 : wide - 50) / 100;
-        QCOMPARE(back.value.scaled(), static_cast<qint64>(cents * 100 > INT64_MAX ? wide : cents * 100));
+        QCOMPARE(back.value.scaled(),
+                 static_cast<qint64>(cents * 100 > INT64_MAX ? wide : cents * 100));
     }
 
     void doubleAmountsRoundFromTheirBinaryValue() {
@@ -62,11 +64,18 @@ private slots:
         QTest::addColumn<QString>("percent");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("editing");
-        QTest::newRow("en_US") << "en_US" << 1234.5 << "1,234.50%" << "1,234.50" << "1234.50";
-        QTest::newRow("en_US rate") << "en_US" << 8.0 << "8.00%" << "8.00" << "8.00";
-        QTest::newRow("de_DE") << "de_DE" << 1234.5 << "1.234,50" + nbsp + "%" << "1.234,50"
+        QTest::newRow("en_US") << "en_US" << 1234.5 << "1,234.50%"
+                               << "1,234.50"
+                               << "1234.50";
+        QTest::newRow("en_US rate") << "en_US" << 8.0 << "8.00%"
+                                    << "8.00"
+                                    << "8.00";
+        QTest::newRow("de_DE") << "de_DE" << 1234.5 << "1.234,50" + nbsp + "%"
+                               << "1.234,50"
                                << "1234,50";
-        QTest::newRow("fr_FR") << "fr_FR" << 12.5 << "12,50" + nbsp + "%" << "12,50" << "12,50";
+        QTest::newRow("fr_FR") << "fr_FR" << 12.5 << "12,50" + nbsp + "%"
+                               << "12,50"
+                               << "12,50";
     }
     void percentNumberAndEditingForms() {
         QFETCH(QString, locale);
@@ -91,33 +100,54 @@ private slots:
         QTest::addColumn<qint64>("scaled");
         const int ok = int(ParseError::None);
         const int nan = int(ParseError::NotANumber);
-        QTest::newRow("accounting negative") << "en_US" << "($1,234.50)" << 0 << ok << qint64(-12345000);
-        QTest::newRow("minus before symbol") << "en_US" << "-$5.00" << 0 << ok << qint64(-50000);
-        QTest::newRow("plain") << "en_US" << "1234.5" << 0 << ok << qint64(12345000);
-        QTest::newRow("design literal") << "en_US" << "$100000.00" << 0 << ok << qint64(1000000000);
-        QTest::newRow("no symbol") << "en_US" << "0.00" << 0 << ok << qint64(0);
-        QTest::newRow("German amount") << "de_DE" << "1.234,50 €" << 0 << ok << qint64(12345000);
-        QTest::newRow("German negative") << "de_DE" << "-1.234,50 €" << 0 << ok << qint64(-12345000);
-        QTest::newRow("German typed with point") << "de_DE" << "1234.50" << int(Regional::Typed) << ok
-                                                 << qint64(12345000);
-        QTest::newRow("German typed with comma") << "de_DE" << "1234,5" << int(Regional::Typed) << ok
-                                                 << qint64(12345000);
-        QTest::newRow("German dollar literal") << "de_DE" << "$200.00" << 0 << ok << qint64(2000000);
-        QTest::newRow("French grouping") << "fr_FR" << "1 234,50 €" << 0 << ok << qint64(12345000);
-        QTest::newRow("fifth decimal rounds half to even")
-            << "en_US" << "0.00005" << 0 << ok << qint64(0);
-        QTest::newRow("fifth decimal above half") << "en_US" << "0.000051" << 0 << ok << qint64(1);
-        QTest::newRow("percent allowed") << "en_US" << "8.00%" << int(Regional::Percent) << ok
-                                         << qint64(80000);
-        QTest::newRow("percent refused") << "en_US" << "8.00%" << 0 << nan << qint64(0);
-        QTest::newRow("empty") << "en_US" << "" << 0 << nan << qint64(0);
-        QTest::newRow("two points") << "en_US" << "1.2.3" << 0 << nan << qint64(0);
-        QTest::newRow("two points German") << "de_DE" << "1.2.3" << 0 << nan << qint64(0);
-        QTest::newRow("letters") << "en_US" << "12abc" << 0 << nan << qint64(0);
-        QTest::newRow("bad grouping") << "en_US" << "1,23,4" << 0 << nan << qint64(0);
-        QTest::newRow("sign twice") << "en_US" << "(-5)" << 0 << nan << qint64(0);
-        QTest::newRow("beyond range") << "en_US" << "922337203685478" << 0 << int(ParseError::OutOfRange)
-                                      << qint64(0);
+        QTest::newRow("accounting negative") << "en_US"
+                                             << "($1,234.50)" << 0 << ok << qint64(-12345000);
+        QTest::newRow("minus before symbol") << "en_US"
+                                             << "-$5.00" << 0 << ok << qint64(-50000);
+        QTest::newRow("plain") << "en_US"
+                               << "1234.5" << 0 << ok << qint64(12345000);
+        QTest::newRow("design literal") << "en_US"
+                                        << "$100000.00" << 0 << ok << qint64(1000000000);
+        QTest::newRow("no symbol") << "en_US"
+                                   << "0.00" << 0 << ok << qint64(0);
+        QTest::newRow("German amount") << "de_DE"
+                                       << "1.234,50 €" << 0 << ok << qint64(12345000);
+        QTest::newRow("German negative") << "de_DE"
+                                         << "-1.234,50 €" << 0 << ok << qint64(-12345000);
+        QTest::newRow("German typed with point")
+            << "de_DE"
+            << "1234.50" << int(Regional::Typed) << ok << qint64(12345000);
+        QTest::newRow("German typed with comma")
+            << "de_DE"
+            << "1234,5" << int(Regional::Typed) << ok << qint64(12345000);
+        QTest::newRow("German dollar literal") << "de_DE"
+                                               << "$200.00" << 0 << ok << qint64(2000000);
+        QTest::newRow("French grouping") << "fr_FR"
+                                         << "1 234,50 €" << 0 << ok << qint64(12345000);
+        QTest::newRow("fifth decimal rounds half to even") << "en_US"
+                                                           << "0.00005" << 0 << ok << qint64(0);
+        QTest::newRow("fifth decimal above half") << "en_US"
+                                                  << "0.000051" << 0 << ok << qint64(1);
+        QTest::newRow("percent allowed")
+            << "en_US"
+            << "8.00%" << int(Regional::Percent) << ok << qint64(80000);
+        QTest::newRow("percent refused") << "en_US"
+                                         << "8.00%" << 0 << nan << qint64(0);
+        QTest::newRow("empty") << "en_US"
+                               << "" << 0 << nan << qint64(0);
+        QTest::newRow("two points") << "en_US"
+                                    << "1.2.3" << 0 << nan << qint64(0);
+        QTest::newRow("two points German") << "de_DE"
+                                           << "1.2.3" << 0 << nan << qint64(0);
+        QTest::newRow("letters") << "en_US"
+                                 << "12abc" << 0 << nan << qint64(0);
+        QTest::newRow("bad grouping") << "en_US"
+                                      << "1,23,4" << 0 << nan << qint64(0);
+        QTest::newRow("sign twice") << "en_US"
+                                    << "(-5)" << 0 << nan << qint64(0);
+        QTest::newRow("beyond range")
+            << "en_US"
+            << "922337203685478" << 0 << int(ParseError::OutOfRange) << qint64(0);
     }
     void readings() {
         QFETCH(QString, locale);
@@ -137,7 +167,8 @@ private slots:
         QCOMPARE(regional.toFloat(QStringLiteral("$100,700.00")).value, 100700.0F);
         QCOMPARE(regional.toFloat(QStringLiteral("0.1")).value, 0.1F);
         QVERIFY(!regional.toFloat(QStringLiteral("1e40")));
-        QCOMPARE(int(regional.toFloat(QString(400, QChar(u'9'))).error), int(ParseError::OutOfRange));
+        QCOMPARE(int(regional.toFloat(QString(400, QChar(u'9'))).error),
+                 int(ParseError::OutOfRange));
     }
 };
 

@@ -107,7 +107,10 @@ private slots:
         hw::setMessageOwner(nullptr);
         QVERIFY2((centre - ownerCentre).manhattanLength() <= 4,
                  qPrintable(QStringLiteral("%1,%2 against %3,%4")
-                                .arg(centre.x()).arg(centre.y()).arg(ownerCentre.x()).arg(ownerCentre.y())));
+                                .arg(centre.x())
+                                .arg(centre.y())
+                                .arg(ownerCentre.x())
+                                .arg(ownerCentre.y())));
     }
 
     void longTextIsShownWhole() {

@@ -1,3 +1,4 @@
+#include "CaseDriver.h"
 #include "MessageRecorder.h"
 #include "shell/frmMortgage.h"
 
@@ -32,7 +33,7 @@ private slots:
         QFETCH(int, purpose);
         MessageRecorder messages;
         frmMortgage window(QLocale(QStringLiteral("en_US")));
-        window.show();
+        driver::show(window);
         const std::vector<int> path = {0, 1, 2, 3, 4, 5, 6 + purpose, 15, 16, 17, 18};
 
         QTest::mouseClick(window.cmdNext, Qt::LeftButton);
@@ -44,8 +45,9 @@ private slots:
             QCOMPARE(window.optPurpose[static_cast<std::size_t>(i)]->isChecked(), i == purpose);
 
         for (std::size_t i = 2; i < path.size(); ++i) {
+            driver::fillRequired(window);
             QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-            QCOMPARE(int(window.CurrentStep), path[i]);
+            QVERIFY2(int(window.CurrentStep) == path[i], qPrintable(messages.texts().join("|")));
             QVERIFY(window.fraStep[static_cast<std::size_t>(path[i])]->isVisible());
             QVERIFY(window.fraStep[static_cast<std::size_t>(path[i])]->isEnabled());
             QVERIFY(!window.fraStep[static_cast<std::size_t>(path[i - 1])]->isEnabled());
@@ -64,7 +66,7 @@ private slots:
     void buttonPlacesAtTheEnds() {
         MessageRecorder messages;
         frmMortgage window(QLocale(QStringLiteral("en_US")));
-        window.show();
+        driver::show(window);
         const int nextLeft = window.cmdNext->geometry().left();
         const int backLeft = window.cmdBack->geometry().left();
         for (int i = 0; i < 9; ++i)

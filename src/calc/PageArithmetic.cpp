@@ -1,0 +1,156 @@
+#include "PageArithmetic.h"
+
+namespace hw {
+
+namespace {
+float single(const QString& text, const Regional& regional) {
+    return regional.toFloat(text).valueOr(0.0F);
+}
+float percentOf(const QString& text, const Regional& regional) {
+    return regional.toFloat(text, Regional::Percent).valueOr(0.0F);
+}
+Currency amount(const QString& text, const Regional& regional) {
+    return regional.toCurrency(text).valueOr(Currency());
+}
+} // namespace
+
+std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
+                                            const Regional& regional) {
+    IncomeResult result;
+    Currency gross;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto next = gross.plus(rows[i].gross);
+        if (!next)
+            return std::nullopt;
+        gross = *next;
+        const double afterTax =
+            (1.0 - static_cast<double>(rows[i].taxRate) / 100.0) * rows[i].gross.toDouble();
+        result.afterTaxTexts[i] = regional.currency(afterTax);
+        // The monthly figure adds what the rows show, to the cent.
+        result.monthlyAfterTax += regional.toDouble(result.afterTaxTexts[i]).valueOr(0.0);
+    }
+    result.monthlyAfterTax /= 12.0;
+    result.monthlyGrossText = regional.currency(gross.toDouble() / 12.0);
+    result.monthlyAfterTaxText = regional.currency(result.monthlyAfterTax);
+    return result;
+}
+
+std::optional<std::variant<Currency, double>> monthlyExpenditure(std::span<const Currency> amounts,
+                                                                 bool fortnightly) {
+    const auto total = sum(amounts);
+    if (!total)
+        return std::nullopt;
+    if (!fortnightly)
+        return std::variant<Currency, double>(*total);
+    // 26 fortnights a year over 12 months: the product is exact, the quotient unrounded.
+    const auto yearly = total->times(26);
+    if (!yearly)
+        return std::nullopt;
+    return std::variant<Currency, double>(yearly->toDouble() / 12.0);
+}
+
+double toDouble(const std::variant<Currency, double>& value) {
+    if (const auto* exact = std::get_if<Currency>(&value))
+        return exact->toDouble();
+    return std::get<double>(value);
+}
+
+const PurposeFormula& purposeFormula(int purpose) {
+    // Requirement: what is paid, plus current debts, less what the borrower brings.
+    // Property value: what secures the loan.
+    static const PurposeFormula formulas[9] = {
+        {{{0, 0, 1}, {0, 1, -1}, {0, 2, 1}}, {{0, 0, 1}}},
+        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}, {0, 3, 1}}, {{0, 0, 1}, {0, 1, 1}}},
+        {{{0, 1, 1}, {0, 2, 1}, {0, 3, -1}}, {{0, 0, 1}, {0, 1, 1}}},
+        {{{1, 1, 1}, {1, 2, 1}, {1, 0, -1}}, {{1, 1, 1}}},
+        {{{1, 1, 1}, {1, 2, 1}, {1, 3, 1}, {1, 0, -1}}, {{1, 1, 1}, {1, 2, 1}}},
+        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}}, {{0, 0, 1}, {0, 3, 1}}},
+        {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}, {0, 3, -1}}, {{0, 0, 1}, {0, 1, 1}, {0, 4, 1}}},
+        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}}, {{0, 3, 1}}},
+        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}}, {{0, 0, 1}}},
+    };
+    return formulas[purpose];
+}
+
+std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldText& text,
+                                      const Regional& regional) {
+    std::optional<Currency> total = Currency();
+    for (const Term& term : formula.requirement) {
+        const Currency value = amount(text(term.part, term.index), regional);
+        total = term.sign > 0 ? total->plus(value) : total->minus(value);
+        if (!total)
+            return std::nullopt;
+    }
+    return total;
+}
+
+float propertyValueOf(const PurposeFormula& formula, const FieldText& text,
+                      const Regional& regional) {
+    float total = 0.0F;
+    for (const Term& term : formula.propertyValue)
+        total += single(text(term.part, term.index), regional);
+    return total;
+}
+
+float entryEquity(std::span<const QString, 4> selling, const Regional& regional) {
+    return single(selling[0], regional) - single(selling[1], regional) -
+           single(selling[2], regional) + single(selling[3], regional);
+}
+
+void setUpCharges(ChargesTexts& page, Currency requirement, const Regional& regional) {
+    page.subtotal = regional.currency(requirement);
+    const float before = single(page.subtotal, regional) + single(page.valuation, regional) +
+                         single(page.legal, regional);
+    page.beforeBank = regional.currency(static_cast<double>(before));
+    const double charge = amount(page.beforeBank, regional).toDouble() *
+                          static_cast<double>(percentOf(page.percent, regional)) / 100.0;
+    page.amount = regional.currency(charge);
+    const float total = single(page.beforeBank, regional) + single(page.amount, regional);
+    page.total = regional.currency(static_cast<double>(total));
+}
+
+std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, bool fixedAmount,
+                                               float propertyValue, const Regional& regional) {
+    const float before = single(page.subtotal, regional) + single(page.valuation, regional) +
+                         single(page.legal, regional);
+    page.beforeBank = regional.currency(static_cast<double>(before));
+
+    const double byPercent = amount(page.beforeBank, regional).toDouble() *
+                             static_cast<double>(percentOf(page.percent, regional)) / 100.0;
+    if (byPercent != amount(page.amount, regional).toDouble()) {
+        if (!fixedAmount) {
+            page.amount = regional.currency(byPercent);
+        } else {
+            // A total of nothing before bank charges has no percentage to give: 0.
+            const float base = single(page.beforeBank, regional);
+            const float share = base == 0.0F ? 0.0F : single(page.amount, regional) / base;
+            page.percent = regional.percent(static_cast<double>(share));
+        }
+    }
+    const auto requirement =
+        Currency::fromFloat(single(page.beforeBank, regional) + single(page.amount, regional));
+    if (!requirement)
+        return std::nullopt;
+    // Without a property value there is no ratio to give: 0.
+    const float ratio =
+        propertyValue == 0.0F ? 0.0F : single(page.beforeBank, regional) / propertyValue;
+    page.total = regional.currency(*requirement);
+    return ChargesOutcome{*requirement, ratio};
+}
+
+std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,
+                                         const QString& incomeText, const QString& budgetText,
+                                         const Regional& regional) {
+    const auto spare = amount(incomeText, regional).minus(amount(budgetText, regional));
+    return {
+        QStringLiteral("Mortgage Requirement:    ") + regional.currency(requirement),
+        QStringLiteral("        Loan Value Ratio:    ") +
+            regional.percent(static_cast<double>(loanValueRatio.value_or(0.0F))),
+        QStringLiteral("Total Monthly Income After Tax:   ") + incomeText,
+        QStringLiteral("            Monthly Expenditure:   ") + budgetText,
+        QStringLiteral("                                Spare:   ") +
+            regional.currency(spare.value_or(Currency())),
+    };
+}
+
+} // namespace hw

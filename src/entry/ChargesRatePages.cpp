@@ -1,0 +1,107 @@
+#include "PageBuilder.h"
+#include "look/Skin.h"
+#include "shell/Twips.h"
+#include "shell/frmMortgage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The fees and bank charges page, the rate page and the results page's caption.
+
+namespace hw {
+
+namespace {
+using F = NumericField::Format;
+using K = NumericField::Kind;
+using T = NumericField::Tone;
+constexpr F A = F::Amount;
+constexpr K D = K::Display;
+
+const FieldSpec Costs[] = {
+    {"Subtotal:", A, 0, "$0.00", D},
+    {"Valuation Fees:", A, 200, "$200.00"},
+    {"Legal or Conveyancing Costs:", A, 500, "$500.00"},
+    {"Total Before Bank Charges:", A, 0, "$0.00", D, T::Total},
+};
+const FieldSpec Rate[] = {
+    {"Interest Rate:", F::Percentage, 8, nullptr},
+    {"Term in Years:", F::Number, 25, nullptr},
+};
+const char* const RateTypes[] = {"Fixed Rate", "Adjustable Rate", "Capped Rate"};
+
+QGridLayout* fieldGrid() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(twips(150));
+    grid->setVerticalSpacing(twips(120));
+    grid->setColumnStretch(5, 1);
+    return grid;
+}
+} // namespace
+
+void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
+    auto* grid = fieldGrid();
+    b.column(grid, txtCosts, 0, Costs, 0, 0);
+
+    // Bank charges: the two mode buttons, each with its field below it.
+    auto* bankCaption = b.label(QStringLiteral("Bank Charges:"));
+    bankCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(bankCaption, 4, 0);
+    auto* modes = new QGridLayout;
+    modes->setHorizontalSpacing(twips(150));
+    optCharges[0] = b.option(QStringLiteral("&Percent"));
+    optCharges[1] = b.option(QStringLiteral("&Fixed Amount"));
+    txtCharges[0] = new NumericField(F::Percentage, regional_, fraStep[ChargesStep]);
+    txtCharges[0]->setText(regional_.percent(0.01));
+    txtCharges[0]->setFixedWidth(twips(PageBuilder::PercentWidth));
+    txtCharges[0]->setAccessibleName(QStringLiteral("Bank charges percentage"));
+    txtCharges[1] = new NumericField(F::Amount, regional_, fraStep[ChargesStep]);
+    txtCharges[1]->setText(b.startAmount(0, "0.00"));
+    txtCharges[1]->setFixedWidth(twips(PageBuilder::AmountWidth));
+    txtCharges[1]->setAccessibleName(QStringLiteral("Bank charges amount"));
+    modes->addWidget(optCharges[0], 0, 0);
+    modes->addWidget(optCharges[1], 0, 1);
+    modes->addWidget(txtCharges[0], 1, 0, Qt::AlignHCenter);
+    modes->addWidget(txtCharges[1], 1, 1, Qt::AlignHCenter);
+    grid->addLayout(modes, 4, 1, 2, 3, Qt::AlignLeft);
+    for (NumericField* field : txtCharges)
+        adoptField(field);
+    page->addLayout(grid);
+    addTotalRow(9, QStringLiteral("Total:"), page, b);
+}
+
+void frmMortgage::buildRatePage(QVBoxLayout* page, PageBuilder& b) {
+    for (std::size_t i = 0; i < lblMortgage.size(); ++i) {
+        lblMortgage[i] = b.label(QString());
+        lblMortgage[i]->setObjectName(QStringLiteral("lblMortgage%1").arg(i));
+        lblMortgage[i]->setTextFormat(Qt::PlainText);
+        page->addWidget(lblMortgage[i]);
+    }
+    page->addSpacing(twips(240));
+    auto* grid = fieldGrid();
+    b.column(grid, txtRate, 0, Rate, 0, 0);
+    page->addLayout(grid);
+
+    page->addSpacing(twips(240));
+    auto* types = new QHBoxLayout;
+    types->addWidget(b.label(QStringLiteral("Types of interest rate:")));
+    for (std::size_t i = 0; i < cmdRates.size(); ++i) {
+        cmdRates[i] = b.button(QString::fromLatin1(RateTypes[i]));
+        types->addWidget(cmdRates[i]);
+    }
+    types->addStretch(1);
+    page->addLayout(types);
+}
+
+void frmMortgage::buildResultsCaption(QVBoxLayout* page) {
+    sknpnMortgage = new QLabel(fraStep[ResultsStep]);
+    sknpnMortgage->setObjectName(QStringLiteral("sknpnMortgage"));
+    sknpnMortgage->setTextFormat(Qt::PlainText);
+    Skin::applyTo(sknpnMortgage, Skin::Element::Panel);
+    page->addWidget(sknpnMortgage);
+}
+
+} // namespace hw

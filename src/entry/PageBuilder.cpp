@@ -1,0 +1,86 @@
+#include "PageBuilder.h"
+
+#include "look/Skin.h"
+#include "shell/Twips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace hw {
+
+PageBuilder::PageBuilder(QWidget* panel, const Regional& regional,
+                         std::function<void(NumericField*)> adopt)
+    : panel_(panel), regional_(regional), adopt_(std::move(adopt)) {}
+
+QString PageBuilder::startAmount(double value, const char* literal) const {
+    // The designed starting texts are written for a dollar locale; elsewhere
+    // the same values appear in the user's own currency form.
+    const QLocale& locale = regional_.locale();
+    if (literal && locale.currencySymbol() == QLatin1String("$") &&
+        regional_.decimalSeparator() == u'.')
+        return QString::fromLatin1(literal);
+    return regional_.currency(value);
+}
+
+QString PageBuilder::startText(const FieldSpec& spec) const {
+    switch (spec.format) {
+    case NumericField::Format::Amount:
+        return startAmount(spec.start, spec.literal);
+    case NumericField::Format::Percentage:
+        return regional_.percent(spec.start / 100.0);
+    case NumericField::Format::Number:
+        return regional_.number(spec.start);
+    }
+    return QString();
+}
+
+QLabel* PageBuilder::label(const QString& text) {
+    auto* caption = new QLabel(text, panel_);
+    Skin::applyTo(caption, Skin::Element::Label);
+    return caption;
+}
+
+NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const FieldSpec& spec) {
+    auto* caption = label(QString::fromLatin1(spec.label));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Only the long budget captions need two lines.
+    caption->setWordWrap(caption->text().size() > 40);
+    auto* edit = new NumericField(spec.format, regional_, panel_);
+    edit->setKind(spec.kind, spec.tone);
+    edit->setFixedWidth(
+        twips(spec.format == NumericField::Format::Percentage ? PercentWidth : AmountWidth));
+    edit->setText(startText(spec));
+    edit->setAccessibleName(caption->text().trimmed());
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, 2 * column);
+    grid->addWidget(edit, row, 2 * column + 1);
+    adopt_(edit);
+    return edit;
+}
+
+QLineEdit* PageBuilder::total(const QString& startText, bool darkRed) {
+    auto* edit = new QLineEdit(startText, panel_);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setFixedWidth(twips(AmountWidth));
+    edit->setProperty("display", true);
+    edit->setProperty("tone", darkRed ? QStringLiteral("total") : QStringLiteral("normal"));
+    return edit;
+}
+
+QPushButton* PageBuilder::button(const QString& caption) {
+    auto* push = new QPushButton(caption, panel_);
+    push->setMinimumSize(twips(1215), twips(495));
+    Skin::applyTo(push, Skin::Element::Button);
+    return push;
+}
+
+QPushButton* PageBuilder::option(const QString& caption) {
+    auto* push = button(caption);
+    Skin::applyTo(push, Skin::Element::Option);
+    return push;
+}
+
+} // namespace hw

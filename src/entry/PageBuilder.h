@@ -1,0 +1,58 @@
+#pragma once
+
+#include "NumericField.h"
+
+#include <QString>
+#include <functional>
+#include <span>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace hw {
+
+// One field of a page as designed: its label, format, starting value and kind.
+struct FieldSpec {
+    const char* label;
+    NumericField::Format format;
+    double start;
+    // The text the field starts with where the user's currency is written like "$0.00".
+    const char* literal;
+    NumericField::Kind kind = NumericField::Kind::Input;
+    NumericField::Tone tone = NumericField::Tone::Normal;
+};
+
+// Builds the labelled fields, totals and buttons of the data pages.
+class PageBuilder {
+public:
+    PageBuilder(QWidget* panel, const Regional& regional, std::function<void(NumericField*)> adopt);
+
+    // Fields in a column of label/field pairs, from `row` down, in `column` (0, 1, 2...).
+    template <std::size_t N>
+    void column(QGridLayout* grid, std::array<NumericField*, N>& group, std::size_t first,
+                std::span<const FieldSpec> specs, int row, int column) {
+        for (std::size_t i = 0; i < specs.size(); ++i)
+            group[first + i] = field(grid, row + static_cast<int>(i), column, specs[i]);
+    }
+    NumericField* field(QGridLayout* grid, int row, int column, const FieldSpec& spec);
+    QLabel* label(const QString& text);
+    // A page total or result: grey, read-only, never in the tab order.
+    QLineEdit* total(const QString& startText, bool darkRed);
+    QPushButton* button(const QString& caption);
+    QPushButton* option(const QString& caption);
+    QString startText(const FieldSpec& spec) const;
+    QString startAmount(double value, const char* literal) const;
+
+    static constexpr int AmountWidth = 1950; // twips
+    static constexpr int PercentWidth = 1200;
+
+private:
+    QWidget* panel_;
+    const Regional& regional_;
+    std::function<void(NumericField*)> adopt_;
+};
+
+} // namespace hw

@@ -1,0 +1,272 @@
+#include "calc/PageArithmetic.h"
+#include "look/Skin.h"
+#include "shell/Message.h"
+#include "shell/frmMortgage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+// The Calculate buttons of the data pages and what Next prepares on entry.
+
+namespace hw {
+
+namespace {
+const QString TooLarge = QStringLiteral("This amount is too large.");
+
+template <std::size_t N>
+std::vector<Currency> amounts(const FieldGroup<N>& group, const Regional& r) {
+    std::vector<Currency> values;
+    for (const NumericField* field : group)
+        values.push_back(r.toCurrency(field->text()).valueOr(Currency()));
+    return values;
+}
+} // namespace
+
+void frmMortgage::connectCalculateButtons() {
+    connect(cmdAssets, &QPushButton::clicked, this, [this] { cmdAssets_Click(); });
+    connect(cmdLiabilities, &QPushButton::clicked, this, [this] { cmdLiabilities_Click(); });
+    connect(cmdIncome, &QPushButton::clicked, this, [this] { cmdIncome_Click(); });
+    connect(cmdBudget, &QPushButton::clicked, this, [this] { cmdBudget_Click(); });
+    for (int i = 0; i < 10; ++i)
+        connect(cmdTotal[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { cmdTotal_Click(i); });
+}
+
+bool frmMortgage::runPageCalculate(int step) {
+    switch (step) {
+    case AssetsStep:
+        return cmdAssets_Click();
+    case LiabilitiesStep:
+        return cmdLiabilities_Click();
+    case IncomeStep:
+        return cmdIncome_Click();
+    case BudgetStep:
+        return cmdBudget_Click();
+    case ChargesStep:
+        return cmdTotal_Click(9);
+    default:
+        return isRequirementStep(step) ? cmdTotal_Click(Purpose) : true;
+    }
+}
+
+bool frmMortgage::cmdAssets_Click() {
+    if (!ValidateStep())
+        return false;
+    const auto values = amounts(txtAssets, regional_);
+    const auto total = sum(values);
+    if (!total) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
+    TotalAssets = *total;
+    txtTotalAssets->setText(regional_.currency(TotalAssets));
+    PageCalculated = true;
+    return true;
+}
+
+bool frmMortgage::cmdLiabilities_Click() {
+    const auto values = amounts(txtLiabilities, regional_);
+    const auto total = sum(values);
+    if (!total) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
+    TotalLiabilities = *total;
+    txtTotalLiabilities->setText(regional_.currency(TotalLiabilities));
+    PageCalculated = true;
+    return true;
+}
+
+bool frmMortgage::cmdIncome_Click() {
+    if (!ValidateStep())
+        return false;
+    std::array<IncomeRow, 3> rows{};
+    for (std::size_t row = 0; row < 3; ++row) {
+        rows[row].gross = regional_.toCurrency(txtIncome[3 * row]->text()).valueOr(Currency());
+        rows[row].taxRate =
+            regional_.toFloat(txtIncome[3 * row + 1]->text(), Regional::Percent).valueOr(0.0F);
+    }
+    const auto result = calculateIncome(rows, regional_);
+    if (!result) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
+    for (std::size_t row = 0; row < 3; ++row)
+        txtIncome[3 * row + 2]->setText(result->afterTaxTexts[row]);
+    MonthlyIncomeAfterTax = result->monthlyAfterTax;
+    txtTaxIncome->setText(result->monthlyGrossText);
+    txtAfterTaxIncome->setText(result->monthlyAfterTaxText);
+    // The after-tax fields just changed, so the page stays "not calculated" and
+    // Next repeats this Calculate, with the same result.
+    return true;
+}
+
+bool frmMortgage::cmdBudget_Click() {
+    const auto values = amounts(txtBudget, regional_);
+    const auto monthly = monthlyExpenditure(values, Skin::isPressed(optBudget[0]));
+    if (!monthly) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
+    MonthlyExpenditure = *monthly;
+    if (const auto* exact = std::get_if<Currency>(&MonthlyExpenditure))
+        txtTotalBudget->setText(regional_.currency(*exact));
+    else
+        txtTotalBudget->setText(regional_.currency(std::get<double>(MonthlyExpenditure)));
+    PageCalculated = true;
+    return true;
+}
+
+QString frmMortgage::purposeFieldText(int purpose, int part, int index) const {
+    const auto at = [index](const auto& group) {
+        return group[static_cast<std::size_t>(index)]->text();
+    };
+    switch (purpose) {
+    case 0:
+        return at(txtFHBuyer);
+    case 1:
+        return at(txtFHBuilder);
+    case 2:
+        return at(txtImprovement);
+    case 3:
+        return part == 0 ? at(txtSBuying) : at(txtBuying);
+    case 4:
+        return part == 0 ? at(txtSBuilding) : at(txtBuilding);
+    case 5:
+        return at(txtRealEstate);
+    case 6:
+        return at(txtABuilding);
+    case 7:
+        return at(txtRefinance);
+    default:
+        return at(txtOther);
+    }
+}
+
+bool frmMortgage::cmdTotal_Click(int index) {
+    if (!ValidateStep())
+        return false;
+    if (index == 9)
+        return calculateCharges();
+    const PurposeFormula& formula = purposeFormula(index);
+    const FieldText text = [this, index](int part, int i) {
+        return purposeFieldText(index, part, i);
+    };
+    const auto requirement = requirementOf(formula, text, regional_);
+    if (!requirement) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
+    MortgageRequirement = *requirement;
+    PropertyValue = propertyValueOf(formula, text, regional_);
+    txtTotal[static_cast<std::size_t>(index)]->setText(regional_.currency(MortgageRequirement));
+    PageCalculated = true;
+    return true;
+}
+
+ChargesTexts frmMortgage::chargesTexts() const {
+    return {txtCosts[0]->text(),   txtCosts[1]->text(),   txtCosts[2]->text(), txtCosts[3]->text(),
+            txtCharges[0]->text(), txtCharges[1]->text(), txtTotal[9]->text()};
+}
+
+void frmMortgage::showChargesTexts(const ChargesTexts& page) {
+    const std::pair<QLineEdit*, const QString*> fields[] = {
+        {txtCosts[0], &page.subtotal},  {txtCosts[1], &page.valuation},
+        {txtCosts[2], &page.legal},     {txtCosts[3], &page.beforeBank},
+        {txtCharges[0], &page.percent}, {txtCharges[1], &page.amount},
+        {txtTotal[9], &page.total}};
+    // Only changed texts are written, so that no field reports a change it did not have.
+    for (const auto& [field, text] : fields)
+        if (field->text() != *text)
+            field->setText(*text);
+}
+
+bool frmMortgage::calculateCharges() {
+    ChargesTexts page = chargesTexts();
+    const bool fixedAmount = !txtCharges[1]->isDisplay();
+    const auto outcome = hw::calculateCharges(page, fixedAmount, PropertyValue, regional_);
+    if (!outcome) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
+    showChargesTexts(page);
+    MortgageRequirement = outcome->requirement;
+    LoanValueRatio = outcome->loanValueRatio;
+    PageCalculated = true;
+    return true;
+}
+
+void frmMortgage::prepareOwnedHomeFields(NumericField* home, NumericField* rentals) {
+    // The first-home purposes own no home or rental properties yet.
+    const bool firstHome = Purpose == 0 || Purpose == 1;
+    for (NumericField* field : {home, rentals}) {
+        field->setEnabled(!firstHome);
+        if (firstHome)
+            field->setText(regional_.currency(Currency()));
+    }
+}
+
+void frmMortgage::preparePurposePage() {
+    const QString debts = regional_.currency(TotalLiabilities);
+    const auto ownedProperties = [this] {
+        const Currency parts[] = {amountOf(txtAssets[0]), amountOf(txtAssets[1])};
+        return regional_.currency(sum(parts).value_or(Currency()));
+    };
+    const auto equity = [this](const FieldGroup<4>& selling) {
+        const std::array<QString, 4> texts = {selling[0]->text(), selling[1]->text(),
+                                              selling[2]->text(), selling[3]->text()};
+        return regional_.currency(static_cast<double>(entryEquity(texts, regional_)));
+    };
+    switch (Purpose) {
+    case 0:
+        txtFHBuyer[2]->setText(debts);
+        break;
+    case 1:
+        txtFHBuilder[3]->setText(debts);
+        break;
+    case 2:
+        txtImprovement[0]->setText(txtAssets[0]->text());
+        txtImprovement[2]->setText(debts);
+        break;
+    case 3:
+        txtSBuying[2]->setText(debts);
+        txtBuying[0]->setText(equity(txtSBuying));
+        break;
+    case 4:
+        txtSBuilding[2]->setText(debts);
+        txtBuilding[0]->setText(equity(txtSBuilding));
+        break;
+    case 5:
+        txtRealEstate[1]->setText(debts);
+        txtRealEstate[3]->setText(ownedProperties());
+        break;
+    case 6:
+        txtABuilding[2]->setText(debts);
+        txtABuilding[4]->setText(ownedProperties());
+        break;
+    case 7:
+        txtRefinance[1]->setText(debts);
+        txtRefinance[3]->setText(ownedProperties());
+        break;
+    default:
+        txtOther[1]->setText(debts);
+        break;
+    }
+}
+
+void frmMortgage::prepareChargesPage() {
+    ChargesTexts page = chargesTexts();
+    setUpCharges(page, MortgageRequirement, regional_);
+    showChargesTexts(page);
+}
+
+void frmMortgage::BuildSummary() {
+    const auto lines =
+        buildSummaryLines(MortgageRequirement, LoanValueRatio, txtAfterTaxIncome->text(),
+                          txtTotalBudget->text(), regional_);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lblMortgage[i]->setText(lines[i]);
+}
+
+} // namespace hw

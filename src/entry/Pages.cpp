@@ -1,0 +1,136 @@
+#include "PageBuilder.h"
+#include "look/Skin.h"
+#include "shell/Message.h"
+#include "shell/frmMortgage.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// What the data pages share: building them, the field events that every page
+// answers, and the two-state buttons of the budget and charges pages.
+
+namespace hw {
+
+void frmMortgage::buildPageContents(int step, QWidget* panel, QVBoxLayout* page) {
+    PageBuilder b(panel, regional_, [this](NumericField* field) { adoptField(field); });
+    switch (step) {
+    case AssetsStep:
+        buildAssetsPage(page, b);
+        break;
+    case LiabilitiesStep:
+        buildLiabilitiesPage(page, b);
+        break;
+    case IncomeStep:
+        buildIncomePage(page, b);
+        break;
+    case BudgetStep:
+        buildBudgetPage(page, b);
+        break;
+    case ChargesStep:
+        buildChargesPage(page, b);
+        break;
+    case RateStep:
+        buildRatePage(page, b);
+        break;
+    case ResultsStep:
+        buildResultsCaption(page);
+        break;
+    default:
+        if (isRequirementStep(step))
+            buildPurposePageFields(step - FirstRequirementStep, page, b);
+        break;
+    }
+}
+
+void frmMortgage::adoptField(NumericField* field) {
+    // Any change of a field's text, typed or written, makes the page's totals stale.
+    connect(field, &QLineEdit::textChanged, this, [this] { PageCalculated = false; });
+}
+
+void frmMortgage::connectPageButtons() {
+    connectCalculateButtons();
+    for (std::size_t i = 0; i < txtCosts.size() - 1; ++i)
+        connect(txtCosts[i], &NumericField::left, this, [this] { refreshCostsSubtotal(); });
+    for (NumericField* field : txtSBuying)
+        connect(field, &NumericField::left, this,
+                [this] { refreshEquity(txtSBuying, txtBuying[0]); });
+    for (NumericField* field : txtSBuilding)
+        connect(field, &NumericField::left, this,
+                [this] { refreshEquity(txtSBuilding, txtBuilding[0]); });
+
+    auto* periods = new QButtonGroup(this);
+    auto* modes = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        periods->addButton(optBudget[k], i);
+        modes->addButton(optCharges[k], i);
+        connect(optBudget[k], &QPushButton::clicked, this, [this, i] { optBudget_Click(i); });
+        connect(optCharges[k], &QPushButton::clicked, this, [this, i] { optCharges_Click(i); });
+    }
+}
+
+void frmMortgage::setUpControls() {
+    // Starting states: fortnightly budget, bank charges as a percentage, and the
+    // first purpose button held back until the opening page is left.
+    Skin::setPressed(optBudget[0], true);
+    optPurpose[0]->setEnabled(false);
+    Skin::setPressed(optCharges[0], true);
+    txtCharges[0]->setKind(NumericField::Kind::Input);
+    txtCharges[1]->setKind(NumericField::Kind::Display);
+}
+
+Currency frmMortgage::amountOf(const QLineEdit* field) const {
+    return regional_.toCurrency(field->text()).valueOr(Currency());
+}
+
+void frmMortgage::refreshCostsSubtotal() {
+    if (PageCalculated)
+        return;
+    const Currency parts[] = {amountOf(txtCosts[0]), amountOf(txtCosts[1]), amountOf(txtCosts[2])};
+    if (const auto total = sum(parts))
+        txtCosts[3]->setText(regional_.currency(*total));
+}
+
+void frmMortgage::refreshEquity(const FieldGroup<4>& selling, NumericField* equity) {
+    if (PageCalculated)
+        return;
+    // Selling price less fees less current debts plus the contribution.
+    auto value = amountOf(selling[0]).minus(amountOf(selling[1]));
+    if (value)
+        value = value->minus(amountOf(selling[2]));
+    if (value)
+        value = value->plus(amountOf(selling[3]));
+    if (value)
+        equity->setText(regional_.currency(*value));
+}
+
+void frmMortgage::optBudget_Click(int index) {
+    PageCalculated = false;
+    Skin::setPressed(optBudget[static_cast<std::size_t>(index)], true);
+}
+
+void frmMortgage::optCharges_Click(int index) {
+    if (index == 0) {
+        txtCharges[0]->setKind(NumericField::Kind::Input);
+        txtCharges[1]->setKind(NumericField::Kind::Display);
+        Skin::setPressed(optCharges[0], true);
+        txtCharges[0]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const float percent = regional_.toFloat(txtCharges[0]->text(), Regional::Percent).valueOr(0.0F);
+    if (percent <= 99.99F) {
+        txtCharges[1]->setKind(NumericField::Kind::Input);
+        txtCharges[0]->setKind(NumericField::Kind::Display);
+        Skin::setPressed(optCharges[1], true);
+        txtCharges[1]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Skin::setPressed(optCharges[0], true);
+    ShowMessage(QStringLiteral("Bank Charges must be less than 100%."), MsgOkOnly);
+    txtCharges[0]->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace hw

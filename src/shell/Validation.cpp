@@ -1,0 +1,152 @@
+#include "Message.h"
+#include "frmMortgage.h"
+
+#include <QPushButton>
+
+// The checks made before a page is left or calculated, and Back's repair of
+// percentages that are out of range.
+
+namespace hw {
+
+namespace {
+
+constexpr float HighestPercentage = 99.99F;
+
+struct Rule {
+    enum Test { ZeroAmount, PercentageTooHigh };
+    Test test;
+    NumericField* field;
+    const char* message;
+};
+
+} // namespace
+
+bool frmMortgage::ValidateStep() {
+    const char* const required = "Please enter required value.";
+    const char* const taxRate = "Tax rate must be less than 100%.";
+    std::vector<Rule> rules;
+    switch (CurrentStep) {
+    case AssetsStep:
+        // Only the purposes that involve a home the user already owns.
+        if (Purpose >= 2 && Purpose <= 6)
+            rules = {{Rule::ZeroAmount, txtAssets[0], required}};
+        break;
+    case IncomeStep:
+        rules = {{Rule::ZeroAmount, txtIncome[0], "Please enter your income value."},
+                 {Rule::PercentageTooHigh, txtIncome[1], taxRate},
+                 {Rule::PercentageTooHigh, txtIncome[4], taxRate},
+                 {Rule::PercentageTooHigh, txtIncome[7], taxRate}};
+        break;
+    case 6:
+        rules = {{Rule::ZeroAmount, txtFHBuyer[0], required}};
+        break;
+    case 7:
+        rules = {{Rule::ZeroAmount, txtFHBuilder[1], required}};
+        break;
+    case 8:
+        rules = {{Rule::ZeroAmount, txtImprovement[1], required}};
+        break;
+    case 9:
+        rules = {{Rule::ZeroAmount, txtSBuying[0], "Please enter Selling Price."},
+                 {Rule::ZeroAmount, txtBuying[1], "Please enter Purchase Price."}};
+        break;
+    case 10:
+        rules = {{Rule::ZeroAmount, txtSBuilding[0], "Please enter Selling Price."},
+                 {Rule::ZeroAmount, txtBuilding[2], "Please enter Cost to build."}};
+        break;
+    case 11:
+        rules = {{Rule::ZeroAmount, txtRealEstate[0], "Please enter Purchase Price."}};
+        break;
+    case 12:
+        rules = {{Rule::ZeroAmount, txtABuilding[1], "Please enter Cost to build."}};
+        break;
+    case ChargesStep:
+        rules = {{Rule::PercentageTooHigh, txtCharges[0], "Bank Charges must be less than 100%."}};
+        break;
+    case RateStep:
+        rules = {{Rule::PercentageTooHigh, txtRate[0], "Interest rate must be less than 100%."}};
+        break;
+    default:
+        break;
+    }
+
+    for (const Rule& rule : rules) {
+        bool fails = false;
+        if (rule.test == Rule::ZeroAmount) {
+            // Text that does not read as a number counts as no value at all.
+            const auto amount = regional_.toCurrency(rule.field->text());
+            fails = !amount || amount.value.isZero();
+        } else {
+            const auto percent = regional_.toFloat(rule.field->text(), Regional::Percent);
+            fails = !percent || percent.value > HighestPercentage;
+        }
+        if (fails) {
+            ShowMessage(QString::fromLatin1(rule.message), MsgOkOnly);
+            rule.field->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmMortgage::repairPercentages() {
+    const auto repair = [this](NumericField* field, double fraction) {
+        const auto percent = regional_.toFloat(field->text(), Regional::Percent);
+        if (percent && percent.value > HighestPercentage)
+            field->setText(regional_.percent(fraction));
+    };
+    switch (CurrentStep) {
+    case IncomeStep:
+        for (std::size_t i : {1U, 4U, 7U})
+            repair(txtIncome[i], 0.0);
+        break;
+    case ChargesStep:
+        repair(txtCharges[0], 0.01);
+        break;
+    case RateStep:
+        repair(txtRate[0], 0.08);
+        break;
+    default:
+        break;
+    }
+}
+
+QWidget* frmMortgage::entryFocusOf(int step) const {
+    const bool ownsHome = Purpose >= 2;
+    switch (step) {
+    case AssetsStep:
+        return txtAssets[ownsHome ? 0 : 2];
+    case LiabilitiesStep:
+        return txtLiabilities[ownsHome ? 0 : 2];
+    case IncomeStep:
+        return txtIncome[0];
+    case BudgetStep:
+        return txtBudget[0];
+    case 6:
+        return txtFHBuyer[0];
+    case 7:
+        return txtFHBuilder[0];
+    case 8:
+        return txtImprovement[1]; // the first field the user can type into
+    case 9:
+        return txtSBuying[0];
+    case 10:
+        return txtSBuilding[0];
+    case 11:
+        return txtRealEstate[0];
+    case 12:
+        return txtABuilding[0];
+    case 13:
+        return txtRefinance[0];
+    case 14:
+        return txtOther[0];
+    case ChargesStep:
+        return txtCosts[1];
+    case RateStep:
+        return txtRate[0];
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace hw

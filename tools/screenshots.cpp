@@ -1,0 +1,43 @@
+// Walks the main window through a typical case and saves a picture of every
+// page it passes: screenshots for the README and for looking at the windows.
+// Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE]
+
+#include "../tests/ui/CaseDriver.h"
+#include "shell/Message.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    const QString folder = args.value(1, QStringLiteral("screens"));
+    const int purpose = args.value(2, QStringLiteral("3")).toInt();
+    const QLocale locale(args.value(3, QStringLiteral("en_US")));
+    QDir().mkpath(folder);
+    hw::setMessageResponder([](const QString&, int) { return 0; });
+
+    hw::frmMortgage window(locale);
+    window.resize(840, 600);
+    window.show();
+    window.activateWindow();
+    QTest::qWaitForWindowActive(&window);
+    const auto save = [&] {
+        QApplication::processEvents();
+        window.grab().save(QStringLiteral("%1/step%2.png")
+                               .arg(folder)
+                               .arg(window.CurrentStep, 2, 10, QChar(u'0')));
+    };
+    save();
+    driver::choosePurpose(window, purpose);
+    save();
+    for (int guard = 0; guard < 20 && window.CurrentStep < hw::ClosingStep; ++guard) {
+        driver::fillRequired(window);
+        const int before = window.CurrentStep;
+        driver::next(window);
+        if (window.CurrentStep == before)
+            break;
+        save();
+    }
+    return 0;
+}
