@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
     window.resize(840, 600);
     window.show();
     window.activateWindow();
-    QTest::qWaitForWindowActive(&window);
+    if (!QTest::qWaitForWindowActive(&window))
+        return 1;
     const auto save = [&] {
         QApplication::processEvents();
         window.grab().save(QStringLiteral("%1/step%2.png")

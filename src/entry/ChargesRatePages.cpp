@@ -15,11 +15,7 @@
 namespace hw {
 
 namespace {
-using F = NumericField::Format;
-using K = NumericField::Kind;
-using T = NumericField::Tone;
-constexpr F A = F::Amount;
-constexpr K D = K::Display;
+using namespace designed;
 
 const FieldSpec Costs[] = {
     {"Subtotal:", A, 0, "$0.00", D},
@@ -33,17 +29,10 @@ const FieldSpec Rate[] = {
 };
 const char* const RateTypes[] = {"Fixed Rate", "Adjustable Rate", "Capped Rate"};
 
-QGridLayout* fieldGrid() {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(twips(150));
-    grid->setVerticalSpacing(twips(120));
-    grid->setColumnStretch(5, 1);
-    return grid;
-}
 } // namespace
 
 void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid(5);
     b.column(grid, txtCosts, 0, Costs, 0, 0);
 
     // Bank charges: the two mode buttons, each with its field below it.
@@ -81,7 +70,7 @@ void frmMortgage::buildRatePage(QVBoxLayout* page, PageBuilder& b) {
         page->addWidget(lblMortgage[i]);
     }
     page->addSpacing(twips(240));
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid(5);
     b.column(grid, txtRate, 0, Rate, 0, 0);
     page->addLayout(grid);
 

@@ -15,10 +15,7 @@
 namespace hw {
 
 namespace {
-using F = NumericField::Format;
-using K = NumericField::Kind;
-using T = NumericField::Tone;
-constexpr F A = F::Amount;
+using namespace designed;
 constexpr F P = F::Percentage;
 
 const FieldSpec AssetsLeft[] = {
@@ -66,13 +63,6 @@ const FieldSpec BudgetRight[] = {
     {"Other (Clothing, Pets, Donations...):", A, 30, "$30.00"},
 };
 
-QGridLayout* fieldGrid() {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(twips(150));
-    grid->setVerticalSpacing(twips(120));
-    return grid;
-}
-
 // The bottom row of a page: its Calculate button at the left, totals at the right.
 QHBoxLayout* bottomRow(QVBoxLayout* page, QPushButton* calculate) {
     page->addSpacing(twips(240));
@@ -85,7 +75,7 @@ QHBoxLayout* bottomRow(QVBoxLayout* page, QPushButton* calculate) {
 } // namespace
 
 void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid();
     b.column(grid, txtAssets, 0, AssetsLeft, 0, 0);
     b.column(grid, txtAssets, 5, AssetsRight, 0, 1);
     page->addLayout(grid);
@@ -95,7 +85,7 @@ void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
 }
 
 void frmMortgage::buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b) {
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid();
     b.column(grid, txtLiabilities, 0, LiabilitiesLeft, 0, 0);
     b.column(grid, txtLiabilities, 3, LiabilitiesRight, 0, 1);
     page->addLayout(grid);
@@ -105,14 +95,14 @@ void frmMortgage::buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b) {
 }
 
 void frmMortgage::buildIncomePage(QVBoxLayout* page, PageBuilder& b) {
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid();
     for (int row = 0; row < 3; ++row)
         for (int part = 0; part < 3; ++part)
             txtIncome[static_cast<std::size_t>(3 * row + part)] =
                 b.field(grid, row, part, IncomeRows[row][part]);
     page->addLayout(grid);
     cmdIncome = b.button(QStringLiteral("&Calculate"));
-    auto* totals = fieldGrid();
+    auto* totals = PageBuilder::grid();
     txtTaxIncome = b.total(b.startAmount(0, "$0.00"), false);
     txtAfterTaxIncome = b.total(b.startAmount(0, "$0.00"), true);
     totals->addWidget(b.label(QStringLiteral("Monthly Gross Taxable Income:")), 0, 0);
@@ -132,7 +122,7 @@ void frmMortgage::buildBudgetPage(QVBoxLayout* page, PageBuilder& b) {
     page->addLayout(periods);
     page->addSpacing(twips(120));
 
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid();
     b.column(grid, txtBudget, 0, BudgetLeft, 0, 0);
     b.column(grid, txtBudget, 4, BudgetRight, 0, 1);
     page->addLayout(grid);

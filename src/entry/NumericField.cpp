@@ -5,7 +5,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyle>
-#include <QTimer>
 
 namespace hw {
 
@@ -62,12 +61,17 @@ void NumericField::focusInEvent(QFocusEvent* event) {
         return;
     entryText_ = text();
     toEditingForm();
-    // A click places the caret after this handler; select again once it has.
-    if (event->reason() == Qt::MouseFocusReason)
-        QTimer::singleShot(0, this, [this] {
-            if (hasFocus())
-                selectAll();
-        });
+    // The click that brought the focus places the caret when it ends; select again then.
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void NumericField::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnRelease_) {
+        selectOnRelease_ = false;
+        setCursorPosition(0);
+        selectAll();
+    }
 }
 
 void NumericField::toEditingForm() {

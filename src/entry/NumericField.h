@@ -37,6 +37,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void toEditingForm();
@@ -48,6 +49,7 @@ private:
     Kind kind_ = Kind::Input;
     QString entryText_;
     bool refusing_ = false;
+    bool selectOnRelease_ = false;
 };
 
 // Whether a focus change is one the user made inside the window, as opposed to

@@ -35,6 +35,15 @@ QString PageBuilder::startText(const FieldSpec& spec) const {
     return QString();
 }
 
+QGridLayout* PageBuilder::grid(int stretchColumn) {
+    auto* layout = new QGridLayout;
+    layout->setHorizontalSpacing(twips(150));
+    layout->setVerticalSpacing(twips(120));
+    if (stretchColumn >= 0)
+        layout->setColumnStretch(stretchColumn, 1);
+    return layout;
+}
+
 QLabel* PageBuilder::label(const QString& text) {
     auto* caption = new QLabel(text, panel_);
     Skin::applyTo(caption, Skin::Element::Label);

@@ -14,6 +14,15 @@ class QWidget;
 
 namespace hw {
 
+// Short names for the field tables of the pages.
+namespace designed {
+using F = NumericField::Format;
+using K = NumericField::Kind;
+using T = NumericField::Tone;
+constexpr F A = F::Amount;
+constexpr K D = K::Display;
+} // namespace designed
+
 // One field of a page as designed: its label, format, starting value and kind.
 struct FieldSpec {
     const char* label;
@@ -38,6 +47,8 @@ public:
             group[first + i] = field(grid, row + static_cast<int>(i), column, specs[i]);
     }
     NumericField* field(QGridLayout* grid, int row, int column, const FieldSpec& spec);
+    // A grid of label/field pairs; the stretch column keeps the fields to the left.
+    static QGridLayout* grid(int stretchColumn = -1);
     QLabel* label(const QString& text);
     // A page total or result: grey, read-only, never in the tab order.
     QLineEdit* total(const QString& startText, bool darkRed);

@@ -50,32 +50,26 @@ bool frmMortgage::runPageCalculate(int step) {
     }
 }
 
-bool frmMortgage::cmdAssets_Click() {
-    if (!ValidateStep())
-        return false;
-    const auto values = amounts(txtAssets, regional_);
-    const auto total = sum(values);
-    if (!total) {
+bool frmMortgage::showPageSum(const std::vector<Currency>& values, Currency& total,
+                              QLineEdit* display) {
+    const auto exact = sum(values);
+    if (!exact) {
         ShowMessage(TooLarge, MsgOkOnly);
         return false;
     }
-    TotalAssets = *total;
-    txtTotalAssets->setText(regional_.currency(TotalAssets));
+    total = *exact;
+    display->setText(regional_.currency(total));
     PageCalculated = true;
     return true;
 }
 
+bool frmMortgage::cmdAssets_Click() {
+    return ValidateStep() &&
+           showPageSum(amounts(txtAssets, regional_), TotalAssets, txtTotalAssets);
+}
+
 bool frmMortgage::cmdLiabilities_Click() {
-    const auto values = amounts(txtLiabilities, regional_);
-    const auto total = sum(values);
-    if (!total) {
-        ShowMessage(TooLarge, MsgOkOnly);
-        return false;
-    }
-    TotalLiabilities = *total;
-    txtTotalLiabilities->setText(regional_.currency(TotalLiabilities));
-    PageCalculated = true;
-    return true;
+    return showPageSum(amounts(txtLiabilities, regional_), TotalLiabilities, txtTotalLiabilities);
 }
 
 bool frmMortgage::cmdIncome_Click() {

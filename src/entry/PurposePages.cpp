@@ -15,11 +15,7 @@
 namespace hw {
 
 namespace {
-using F = NumericField::Format;
-using K = NumericField::Kind;
-using T = NumericField::Tone;
-constexpr F A = F::Amount;
-constexpr K D = K::Display;
+using namespace designed;
 
 const FieldSpec FHBuyer[] = {
     {"Purchase Price:", A, 100000, "$100000.00"},
@@ -86,17 +82,10 @@ const FieldSpec Other[] = {
     {"Your Contribution:", A, 0, "$0.00"},
 };
 
-QGridLayout* fieldGrid() {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(twips(150));
-    grid->setVerticalSpacing(twips(120));
-    grid->setColumnStretch(4, 1);
-    return grid;
-}
 } // namespace
 
 void frmMortgage::buildPurposePageFields(int purpose, QVBoxLayout* page, PageBuilder& b) {
-    auto* grid = fieldGrid();
+    auto* grid = PageBuilder::grid(4);
     switch (purpose) {
     case 0:
         b.column(grid, txtFHBuyer, 0, FHBuyer, 0, 0);

@@ -114,6 +114,8 @@ private:
     Currency amountOf(const QLineEdit* field) const;
     void connectCalculateButtons();
     bool runPageCalculate(int step);
+    // Shows the exact sum of a page's amounts in its total; refuses one beyond the currency range.
+    bool showPageSum(const std::vector<Currency>& values, Currency& total, QLineEdit* display);
     QString purposeFieldText(int purpose, int part, int index) const;
     bool calculateCharges();
     ChargesTexts chargesTexts() const;

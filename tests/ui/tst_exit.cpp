@@ -46,16 +46,21 @@ private slots:
         messages.answers = {0, 0};
         frmMortgage window(QLocale(QStringLiteral("en_US")));
         window.setClosingFrameDelay(0);
-        window.setGeometry(100, 100, 600, 400);
         window.show();
+        const int height = window.height() * 15;
+        const int width = window.width() * 15;
         window.cmdExit_Click();
         const auto& frames = window.lastClosingFrames();
-        // 6000 twips high: 6000, 5750, ..., 500; then 9000 wide: 9000 ... 2000.
-        QCOMPARE(int(frames.size()), 23 + 29);
-        QCOMPARE(frames.front(), 6000);
-        QCOMPARE(frames[22], 500);
-        QCOMPARE(frames[23], 9000);
-        QCOMPARE(frames.back(), 2000);
+        // Height from its own size down by 250 twips while at least 300, then the width down to
+        // 2000.
+        const int vertical = (height - 300) / 250 + 1;
+        const int horizontal = (width - 2000) / 250 + 1;
+        QCOMPARE(int(frames.size()), vertical + horizontal);
+        QCOMPARE(frames.front(), height);
+        QCOMPARE(frames[std::size_t(vertical - 1)], height - 250 * (vertical - 1));
+        QCOMPARE(frames[std::size_t(vertical)], width);
+        QVERIFY(frames.back() >= 2000 && frames.back() < 2250);
+        QVERIFY(window.height() <= 300 / 15 + 17);
     }
 
     void titleBarCloseAsksLikeExit() {

@@ -1,0 +1,172 @@
+#include "calc/PageArithmetic.h"
+
+#include <QTest>
+
+using namespace hw;
+
+namespace {
+const Regional us{QLocale(QStringLiteral("en_US"))};
+Currency dollars(double value) {
+    return *Currency::fromDouble(value);
+}
+} // namespace
+
+class PageArithmeticTest : public QObject {
+    Q_OBJECT
+private slots:
+    void income_data() {
+        QTest::addColumn<double>("gross");
+        QTest::addColumn<float>("rate");
+        QTest::addColumn<QString>("afterTax");
+        QTest::addColumn<double>("monthly");
+        QTest::addColumn<QString>("monthlyText");
+        QTest::newRow("starting values")
+            << 60000.0 << 15.0F << "$51,000.00" << 4250.0 << "$4,250.00";
+        QTest::newRow("a third") << 1000.0 << 33.33F << "$666.70" << 666.70 / 12 << "$55.56";
+        QTest::newRow("no tax") << 1200.0 << 0.0F << "$1,200.00" << 100.0 << "$100.00";
+        QTest::newRow("highest rate") << 60000.0 << 99.99F << "$6.00" << 0.5 << "$0.50";
+    }
+    void income() {
+        QFETCH(double, gross);
+        QFETCH(float, rate);
+        QFETCH(QString, afterTax);
+        QFETCH(double, monthly);
+        QFETCH(QString, monthlyText);
+        const IncomeRow rows[3] = {{dollars(gross), rate}, {Currency(), 30.0F}, {Currency(), 0.0F}};
+        const auto result = calculateIncome(rows, us);
+        QVERIFY(result);
+        QCOMPARE(result->afterTaxTexts[0], afterTax);
+        QCOMPARE(result->afterTaxTexts[1], QStringLiteral("$0.00"));
+        QCOMPARE(result->monthlyAfterTax, monthly);
+        QCOMPARE(result->monthlyAfterTaxText, monthlyText);
+        QCOMPARE(result->monthlyGrossText, us.currency(gross / 12));
+    }
+
+    void budget() {
+        const Currency start[] = {dollars(100), dollars(100), dollars(100), dollars(50),
+                                  dollars(50),  dollars(20),  dollars(30)};
+        QCOMPARE(toDouble(*monthlyExpenditure(start, true)), 975.0);
+        const auto monthly = monthlyExpenditure(start, false);
+        QVERIFY(std::holds_alternative<Currency>(*monthly));
+        QCOMPARE(std::get<Currency>(*monthly), dollars(450));
+
+        const Currency hundred[] = {dollars(100)};
+        const double fortnightly = toDouble(*monthlyExpenditure(hundred, true));
+        QCOMPARE(fortnightly, 2600.0 / 12.0); // kept unrounded
+        QCOMPARE(us.currency(fortnightly), QStringLiteral("$216.67"));
+        const Currency none[] = {Currency()};
+        QCOMPARE(toDouble(*monthlyExpenditure(none, true)), 0.0);
+    }
+
+    void requirementByPurpose_data() {
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::addColumn<QString>("requirement");
+        QTest::addColumn<float>("propertyValue");
+        const QStringList none;
+        QTest::newRow("first home buyer")
+            << 0 << QStringList{"$300,000.00", "$60,000.00", "$5,000.00"} << none << "$245,000.00"
+            << 300000.0F;
+        QTest::newRow("first home builder")
+            << 1 << QStringList{"$100,000.00", "$250,000.00", "$40,000.00", "$5,000.00"} << none
+            << "$315,000.00" << 350000.0F;
+        QTest::newRow("home improvement")
+            << 2 << QStringList{"$400,000.00", "$50,000.00", "$100,000.00", "$10,000.00"} << none
+            << "$140,000.00" << 450000.0F;
+        QTest::newRow("selling and buying")
+            << 3 << QStringList{"$400,000.00", "$10,000.00", "$150,000.00", "$0.00"}
+            << QStringList{"$240,000.00", "$500,000.00", "$20,000.00"} << "$280,000.00"
+            << 500000.0F;
+        QTest::newRow("selling and building")
+            << 4 << QStringList{"$400,000.00", "$10,000.00", "$150,000.00", "$0.00"}
+            << QStringList{"$240,000.00", "$100,000.00", "$300,000.00", "$5,000.00"}
+            << "$165,000.00" << 400000.0F;
+        QTest::newRow("additional purchase")
+            << 5 << QStringList{"$300,000.00", "$100,000.00", "$50,000.00", "$600,000.00"} << none
+            << "$350,000.00" << 900000.0F;
+        QTest::newRow("additional building")
+            << 6
+            << QStringList{"$100,000.00", "$200,000.00", "$50,000.00", "$30,000.00", "$600,000.00"}
+            << none << "$320,000.00" << 900000.0F;
+        QTest::newRow("refinance")
+            << 7 << QStringList{"$20,000.00", "$120,000.00", "$0.00", "$400,000.00"} << none
+            << "$140,000.00" << 400000.0F;
+        QTest::newRow("contribution above costs")
+            << 8 << QStringList{"$50,000.00", "$0.00", "$60,000.00"} << none << "($10,000.00)"
+            << 50000.0F;
+    }
+    void requirementByPurpose() {
+        QFETCH(int, purpose);
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        QFETCH(QString, requirement);
+        QFETCH(float, propertyValue);
+        const FieldText text = [&](int part, int index) {
+            return (part == 0 ? first : second).value(index);
+        };
+        const PurposeFormula& formula = purposeFormula(purpose);
+        QCOMPARE(us.currency(*requirementOf(formula, text, us)), requirement);
+        QCOMPARE(propertyValueOf(formula, text, us), propertyValue);
+    }
+
+    void equityOnEntry() {
+        const std::array<QString, 4> selling = {"$400,000.00", "$10,000.00", "$150,000.00",
+                                                "$0.00"};
+        QCOMPARE(entryEquity(selling, us), 240000.0F);
+    }
+
+    void chargesSetUpAndCalculate() {
+        ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "0.00", "$0.00"};
+        setUpCharges(page, dollars(100000), us);
+        QCOMPARE(page.subtotal, QStringLiteral("$100,000.00"));
+        QCOMPARE(page.beforeBank, QStringLiteral("$100,700.00"));
+        QCOMPARE(page.amount, QStringLiteral("$1,007.00"));
+        QCOMPARE(page.total, QStringLiteral("$101,707.00"));
+        const auto outcome = calculateCharges(page, false, 500000.0F, us);
+        QCOMPARE(outcome->requirement, dollars(101707));
+        QCOMPARE(page.total, QStringLiteral("$101,707.00"));
+        QCOMPARE(outcome->loanValueRatio, 100700.0F / 500000.0F);
+    }
+
+    void fixedAmountGivesThePercentage() {
+        ChargesTexts page{"$99,300.00", "$200.00", "$500.00", "$0.00", "1.00%", "$500.00", "$0.00"};
+        const auto outcome = calculateCharges(page, true, 100000.0F, us);
+        QCOMPARE(page.percent, QStringLiteral("0.50%"));
+        QCOMPARE(page.total, QStringLiteral("$100,500.00"));
+        QCOMPARE(outcome->requirement, dollars(100500));
+    }
+
+    void nothingToDivideByGivesZero() {
+        ChargesTexts page{"$0.00", "$0.00", "$0.00", "$0.00", "1.00%", "$500.00", "$0.00"};
+        const auto outcome = calculateCharges(page, true, 0.0F, us);
+        QCOMPARE(page.percent, QStringLiteral("0.00%"));
+        QCOMPARE(outcome->loanValueRatio, 0.0F);
+    }
+
+    void chargesInGermany() {
+        const Regional de{QLocale(QStringLiteral("de_DE"))};
+        ChargesTexts page{{}, de.currency(dollars(200)), de.currency(dollars(500)),
+                          {}, de.percent(0.01),          de.currency(Currency()),
+                          {}};
+        setUpCharges(page, dollars(100000), de);
+        QCOMPARE(page.total, de.currency(dollars(101707)));
+    }
+
+    void summaryLines() {
+        const auto lines = buildSummaryLines(dollars(101707), 0.8F, QStringLiteral("$4,000.00"),
+                                             QStringLiteral("$1,500.00"), us);
+        QCOMPARE(lines[0], QStringLiteral("Mortgage Requirement:    $101,707.00"));
+        QCOMPARE(lines[1], QStringLiteral("        Loan Value Ratio:    80.00%"));
+        QCOMPARE(lines[2], QStringLiteral("Total Monthly Income After Tax:   $4,000.00"));
+        QCOMPARE(lines[3], QStringLiteral("            Monthly Expenditure:   $1,500.00"));
+        QCOMPARE(lines[4], QString(32, QChar(u' ')) + QStringLiteral("Spare:   $2,500.00"));
+        const auto short_ = buildSummaryLines(dollars(1), std::nullopt, QStringLiteral("$1,500.00"),
+                                              QStringLiteral("$1,716.67"), us);
+        QVERIFY(short_[1].endsWith(QStringLiteral("    0.00%")));
+        QVERIFY(short_[4].endsWith(QStringLiteral("($216.67)")));
+    }
+};
+
+QTEST_APPLESS_MAIN(PageArithmeticTest)
+#include "tst_pagearithmetic.moc"

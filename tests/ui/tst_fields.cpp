@@ -1,0 +1,205 @@
+#include "CaseDriver.h"
+#include "MessageRecorder.h"
+
+#include <QTest>
+
+using hw::frmMortgage;
+using hw::NumericField;
+
+// Opens a window in `locale` on the page that holds the field under test.
+struct Page {
+    explicit Page(const char* locale, int step = hw::ChargesStep)
+        : window(QLocale(QString::fromLatin1(locale))) {
+        driver::show(window);
+        window.TargetStep = static_cast<std::int16_t>(step);
+        window.ShowStep();
+    }
+    frmMortgage window;
+};
+
+class FieldsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void focusAndFormatRoundTrip_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("editing");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        const QString euro = QString(QChar(0x00A0)) + QString::fromUtf8("€");
+        QTest::newRow("en_US amount") << "en_US"
+                                      << "$1,234.50"
+                                      << "1234.50"
+                                      << "9"
+                                      << "$9.00";
+        QTest::newRow("en_US cents") << "en_US"
+                                     << "$0.00"
+                                     << "0.00"
+                                     << "1234.5"
+                                     << "$1,234.50";
+        QTest::newRow("en_US second point refused") << "en_US"
+                                                    << "$0.00"
+                                                    << "0.00"
+                                                    << "1.2.3"
+                                                    << "0.00";
+        QTest::newRow("de_DE comma") << "de_DE"
+                                     << "1.234,50" + euro << "1234,50"
+                                     << "1234,5"
+                                     << "1.234,50" + euro;
+        QTest::newRow("de_DE point") << "de_DE"
+                                     << "0,00" + euro << "0,00"
+                                     << "7.5"
+                                     << "7,50" + euro;
+    }
+    void focusAndFormatRoundTrip() {
+        QFETCH(QString, locale);
+        QFETCH(QString, shown);
+        QFETCH(QString, editing);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        MessageRecorder messages;
+        Page page(qPrintable(locale));
+        NumericField* field = page.window.txtCosts[1];
+        field->setText(shown);
+        page.window.txtCosts[2]->setFocus();
+        QTest::mouseClick(field, Qt::LeftButton);
+        QCOMPARE(field->text(), editing);
+        QCOMPARE(field->selectedText(), editing);
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->text(), after);
+        // "1.2.3" is not a number: one message, and the field is back to its value.
+        if (typed == QLatin1String("1.2.3")) {
+            QCOMPARE(messages.texts(), QStringList({"Please enter a number."}));
+            QVERIFY(field->hasFocus());
+        } else {
+            QVERIFY(messages.messages.isEmpty());
+        }
+    }
+
+    void keystrokeFilter_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("letters") << "12ab"
+                                 << "12";
+        QTest::newRow("minus") << "-5"
+                               << "5";
+        QTest::newRow("comma") << "1,000"
+                               << "1000";
+        QTest::newRow("space and percent") << "8 %"
+                                           << "8";
+        QTest::newRow("currency sign") << "$3"
+                                       << "3";
+        QTest::newRow("second point") << "1.2.3"
+                                      << "1.2.3";
+    }
+    void keystrokeFilter() {
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        Page page("en_US");
+        NumericField* field = page.window.txtCosts[2];
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClicks(field, keys);
+        QCOMPARE(field->text(), text);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), text.chopped(1));
+    }
+
+    void emptiedFieldsShowZero() {
+        Page page("en_US", hw::RateStep);
+        auto& w = page.window;
+        for (NumericField* field : {w.txtRate[0], w.txtRate[1]}) {
+            QTest::mouseClick(field, Qt::LeftButton);
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClick(field, Qt::Key_Tab);
+        }
+        QCOMPARE(w.txtRate[0]->text(), QStringLiteral("0.00%"));
+        QCOMPARE(w.txtRate[1]->text(), QStringLiteral("0.00"));
+        driver::type(w.txtRate[0], QStringLiteral("7.5"));
+        QCOMPARE(w.txtRate[0]->text(), QStringLiteral("7.50%"));
+        driver::type(w.txtRate[0], QStringLiteral("150"));
+        QCOMPARE(w.txtRate[0]->text(), QStringLiteral("150.00%"));
+    }
+
+    void pastedTextAndHugeAmountsAreRefused_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letters") << "twelve"
+                                 << "Please enter a number.";
+        QTest::newRow("beyond the currency range") << "99999999999999999"
+                                                   << "This amount is too large.";
+    }
+    void pastedTextAndHugeAmountsAreRefused() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, message);
+        MessageRecorder messages;
+        Page page("en_US");
+        NumericField* field = page.window.txtCosts[1];
+        page.window.txtCosts[2]->setFocus();
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->insert(pasted); // as a paste from the context menu: no keystroke filter
+        QTest::keyClick(field, Qt::Key_Tab);
+        QVERIFY2(messages.texts() == QStringList({message}), qPrintable(field->text()));
+        QVERIFY(field->hasFocus());
+        QCOMPARE(field->text(), QStringLiteral("200.00"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->text(), QStringLiteral("$200.00"));
+        QCOMPARE(messages.messages.size(), 1);
+    }
+
+    void subtotalRefresh() {
+        Page page("en_US");
+        auto& w = page.window;
+        w.txtCosts[0]->setText(QStringLiteral("$100,000.00"));
+        driver::type(w.txtCosts[1], QStringLiteral("300"));
+        QCOMPARE(w.txtCosts[1]->text(), QStringLiteral("$300.00"));
+        QCOMPARE(w.txtCosts[3]->text(), QStringLiteral("$100,800.00"));
+    }
+
+    void equityRefresh() {
+        Page page("en_US", 9);
+        auto& w = page.window;
+        w.txtSBuying[2]->setText(QStringLiteral("$50,000.00"));
+        driver::type(w.txtSBuying[1], QStringLiteral("10000"));
+        driver::type(w.txtSBuying[0], QStringLiteral("300000"));
+        QCOMPARE(w.txtBuying[0]->text(), QStringLiteral("$240,000.00"));
+    }
+
+    void anyChangeClearsPageCalculated() {
+        Page page("en_US", hw::IncomeStep);
+        auto& w = page.window;
+        w.PageCalculated = true;
+        w.txtIncome[2]->setText(QStringLiteral("$1.00")); // a display field of the group
+        QVERIFY(!w.PageCalculated);
+        w.PageCalculated = true;
+        w.txtTotalAssets->setText(QStringLiteral("$1.00")); // a page total is not in a group
+        QVERIFY(w.PageCalculated);
+    }
+
+    void displayFieldsAreNotTabStops() {
+        Page page("en_US", 6);
+        auto& w = page.window;
+        QVERIFY(w.txtFHBuyer[0]->hasFocus());
+        QTest::keyClick(w.txtFHBuyer[0], Qt::Key_Tab);
+        QVERIFY(w.txtFHBuyer[1]->hasFocus());
+        QTest::keyClick(w.txtFHBuyer[1], Qt::Key_Tab);
+        QVERIFY(!w.txtFHBuyer[2]->hasFocus());
+        QVERIFY(w.txtFHBuyer[2]->isReadOnly());
+    }
+
+    void startingStates() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        QVERIFY(w.optBudget[0]->isChecked() && !w.optBudget[1]->isChecked());
+        QVERIFY(w.optCharges[0]->isChecked() && !w.optCharges[1]->isChecked());
+        QCOMPARE(w.txtIncome[0]->text(), QStringLiteral("$60000.00"));
+        QCOMPARE(w.txtIncome[1]->text(), QStringLiteral("15.00%"));
+        QCOMPARE(w.txtRate[1]->text(), QStringLiteral("25.00"));
+        QCOMPARE(w.txtRefinance[1]->text(), QStringLiteral("0.00"));
+        frmMortgage de(QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(de.txtCosts[1]->text(), de.regional().currency(200.0));
+    }
+};
+
+QTEST_MAIN(FieldsTest)
+#include "tst_fields.moc"
