@@ -1,0 +1,197 @@
+#include "MortgageOptions.h"
+
+#include <cmath>
+#include <vector>
+
+namespace hw {
+
+namespace {
+
+// No household loan runs for more than a thousand years of months; a loop that
+// gets there is one that would never end.
+constexpr long MonthLimit = 12L * 1000;
+
+// Level payment of an m-month loan of b at monthly rate r.
+double levelPayment(double b, double r, double m) {
+    if (r == 0.0)
+        return b / m;
+    return b * r / (1.0 - std::pow(1.0 + r, -m));
+}
+
+// Principal part of the first payment of that loan.
+double firstPrincipal(double b, double r, double m) {
+    return levelPayment(b, r, m) - b * r;
+}
+
+// Value after i months of a fund paid P at the start of every month, growing at g a month.
+double fundValue(double p, double g, double i) {
+    if (g == 0.0)
+        return p * i;
+    return p * (1.0 + g) * (std::pow(1.0 + g, i) - 1.0) / g;
+}
+
+double currencyDifference(double total, Currency amount) {
+    const auto paid = Currency::fromDouble(total);
+    if (!paid)
+        return total - amount.toDouble();
+    return paid->minus(amount).value_or(Currency()).toDouble();
+}
+
+// Revolving credit: the spare income goes into the loan each month, interest on
+// the month's average balance. Answers the months and total interest, or empty
+// when the balance would never be cleared.
+struct Revolving {
+    long months;
+    double interest;
+    double balance;
+};
+std::optional<Revolving> revolve(double balance, double spare, double r, long months,
+                                 double interest) {
+    while (balance > 0.0) {
+        const double charged =
+            balance - spare >= 0.0 ? (balance - spare / 2.0) * r : (balance / 2.0) * r;
+        const double next = balance - spare + charged;
+        if (!(next < balance) || months >= MonthLimit)
+            return std::nullopt;
+        interest += charged;
+        balance = next;
+        ++months;
+    }
+    return Revolving{months, interest, balance};
+}
+
+double roundToCentsHalfEven(double value) {
+    return std::nearbyint(value * 100.0) / 100.0;
+}
+
+} // namespace
+
+OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional) {
+    OptionsResult out;
+    QString rate = input.rateText;
+    rate.chop(1);
+    const float x = regional.toFloat(rate).valueOr(0.0F);
+    const float r32 = x / 100.0F / 12.0F;
+    const float g32 = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
+    const float n32 = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
+    out.monthlyRate = r32;
+    out.fundGrowth = g32;
+    out.months = n32;
+    const double r = r32, g = g32, n = n32;
+    const double a = input.amount.toDouble();
+    const double spareHeld = input.monthlyIncome - input.monthlyExpenditure; // S'
+    const double spare = regional.toCurrency(input.incomeText)
+                             .valueOr(Currency())
+                             .minus(regional.toCurrency(input.budgetText).valueOr(Currency()))
+                             .value_or(Currency())
+                             .toDouble(); // S
+    if (!(n > 0.0) || !std::isfinite(n) || !std::isfinite(r))
+        return out; // nothing to compute for no months; every type stays unaffordable
+
+    // Type 0, Table.
+    auto& table = out.types[TableType];
+    const double t = r * a + firstPrincipal(a, r, n);
+    table.first = table.last = t;
+    table.totalPaid = n * t;
+    table.interest = currencyDifference(table.totalPaid, input.amount);
+    table.affordable = !(spareHeld < t);
+
+    // Type 1, Reducing Balance: equal principal parts.
+    auto& reducing = out.types[ReducingBalanceType];
+    const double principal = a / n;
+    double lastRepayment = 0.0;
+    for (long i = 1; i <= n; ++i) {
+        const double balance = a - principal * static_cast<double>(i - 1);
+        const double interest = balance * r;
+        lastRepayment = interest + principal;
+        if (i == 1)
+            reducing.first = lastRepayment;
+        reducing.interest += interest;
+        reducing.totalPaid += lastRepayment;
+    }
+    // A term shorter than a month still has its first month.
+    const double rb1 = reducing.first.value_or(a * r + principal);
+    reducing.first = rb1;
+    reducing.last = reducing.totalPaid > 0.0 ? lastRepayment : rb1;
+    reducing.affordable = !(spareHeld < rb1);
+
+    // Type 2, Interest Only.
+    auto& interestOnly = out.types[InterestOnlyType];
+    const double interestOnlyPayment = r * a;
+    interestOnly.first = interestOnly.last = interestOnlyPayment;
+    interestOnly.totalPaid = n * interestOnlyPayment;
+    interestOnly.interest = interestOnly.totalPaid;
+    interestOnly.finalBalance = a;
+    interestOnly.affordable = !(spareHeld < interestOnlyPayment);
+
+    // Type 3, Table Endowment: the fund clears the loan once it covers the balance;
+    // if it never does, the repayments themselves clear it at the end of the term.
+    auto& tableEndowment = out.types[TableEndowmentType];
+    const double p3 = rb1 - t;
+    double balance = a;
+    double payoff = n;
+    for (long i = 1; i <= n - 1; ++i) {
+        const double part = firstPrincipal(balance, r, n - static_cast<double>(i) + 1.0);
+        const double fund = fundValue(p3, g, static_cast<double>(i));
+        balance -= part;
+        if (balance <= fund) {
+            payoff = static_cast<double>(i);
+            break;
+        }
+    }
+    tableEndowment.years = payoff / 12.0;
+    tableEndowment.first = tableEndowment.last = rb1;
+    tableEndowment.totalPaid = *tableEndowment.years * 12.0 * rb1;
+    tableEndowment.interest = currencyDifference(*tableEndowment.years * 12.0 * t, input.amount);
+    tableEndowment.affordable = !(spareHeld < rb1);
+
+    // Type 4, Interest Only Endowment: the fund must reach the amount borrowed.
+    auto& ioEndowment = out.types[InterestOnlyEndowmentType];
+    const double p4 = rb1 - interestOnlyPayment;
+    const bool fundCanGrow = p4 > 0.0 && !(g < 0.0 && p4 * (1.0 + g) / -g <= a);
+    if (fundCanGrow) {
+        long i = 1;
+        double fund = 0.0;
+        while (fund < a && i <= MonthLimit) {
+            fund = fundValue(p4, g, static_cast<double>(i));
+            ++i;
+        }
+        if (fund >= a) {
+            const double years = static_cast<double>(i - 1) / 12.0;
+            ioEndowment.years = years;
+            ioEndowment.first = ioEndowment.last = rb1;
+            ioEndowment.totalPaid = years * 12.0 * rb1;
+            ioEndowment.interest = roundToCentsHalfEven(years) * 12.0 * a * r;
+            ioEndowment.affordable = !(spareHeld < rb1);
+        }
+    }
+
+    // Type 5, Revolving Credit with Cash Management.
+    auto& cash = out.types[CashManagementType];
+    if ((a - spare / 2.0) * r <= spare) {
+        if (const auto run = revolve(a, spare, r, 0, 0.0)) {
+            cash.affordable = true;
+            cash.years = static_cast<double>(run->months) / 12.0;
+            cash.totalPaid = static_cast<double>(run->months) * spare + run->balance;
+            cash.interest = run->interest;
+        }
+    }
+
+    // Type 6, Revolving Credit with Credit Card Management: the whole income goes
+    // in during the first month.
+    auto& card = out.types[CreditCardManagementType];
+    const double firstInterest = (a - input.monthlyIncome / 2.0) * r;
+    if (firstInterest <= spare) {
+        const double start = a - input.monthlyIncome + firstInterest;
+        if (const auto run = revolve(start, spare, r, 1, firstInterest)) {
+            card.affordable = true;
+            card.years = static_cast<double>(run->months) / 12.0;
+            card.totalPaid =
+                run->balance + input.monthlyIncome + static_cast<double>(run->months - 1) * spare;
+            card.interest = run->interest;
+        }
+    }
+    return out;
+}
+
+} // namespace hw

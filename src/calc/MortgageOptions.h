@@ -1,0 +1,55 @@
+#pragma once
+
+#include "money/Currency.h"
+#include "money/Regional.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace hw {
+
+constexpr int MortgageTypeCount = 7;
+enum MortgageType : int {
+    TableType = 0,
+    ReducingBalanceType,
+    InterestOnlyType,
+    TableEndowmentType,
+    InterestOnlyEndowmentType,
+    CashManagementType,
+    CreditCardManagementType,
+};
+
+struct OptionsInput {
+    Currency amount;                 // A, the amount borrowed
+    QString rateText;                // "6.00%": the last character is dropped
+    QString termText;                // "10.00" years
+    double monthlyIncome = 0.0;      // I, unrounded
+    double monthlyExpenditure = 0.0; // E, unrounded
+    QString incomeText;              // the displayed monthly income after tax
+    QString budgetText;              // the displayed monthly expenditure
+};
+
+// The figures of one mortgage type. Figures the type does not have stay empty.
+struct OptionFigures {
+    bool affordable = false;
+    std::optional<double> years; // computed term; types 0 to 2 show the entered term
+    std::optional<double> first;
+    std::optional<double> last;
+    double totalPaid = 0.0;
+    double interest = 0.0;
+    std::optional<double> finalBalance;
+};
+
+struct OptionsResult {
+    float monthlyRate = 0.0F; // r
+    float fundGrowth = 0.0F;  // g: the mortgage rate less 1.5 points, monthly
+    float months = 0.0F;      // n
+    std::array<OptionFigures, MortgageTypeCount> types;
+};
+
+// Works out the seven mortgage types for one requirement. Never loops without end:
+// a type whose loan or fund cannot be cleared is reported as not affordable.
+OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional);
+
+} // namespace hw

@@ -1,0 +1,142 @@
+#include "calc/MortgageOptions.h"
+
+#include <QTest>
+
+using namespace hw;
+
+namespace {
+const Regional us{QLocale(QStringLiteral("en_US"))};
+
+OptionsInput input(double amount, const char* rate, const char* term, double income,
+                   double spending) {
+    return {*Currency::fromDouble(amount),
+            QString::fromLatin1(rate),
+            QString::fromLatin1(term),
+            income,
+            spending,
+            us.currency(income),
+            us.currency(spending)};
+}
+QString cents(std::optional<double> value) {
+    return value ? us.currency(*value) : QStringLiteral("-");
+}
+} // namespace
+
+class MortgageOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExample_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("paid");
+        QTest::addColumn<QString>("interest");
+        QTest::newRow("table") << 0 << ""
+                               << "$1,332.25"
+                               << "$1,332.25"
+                               << "$159,869.52"
+                               << "$39,869.52";
+        QTest::newRow("reducing") << 1 << ""
+                                  << "$1,600.00"
+                                  << "$1,005.00"
+                                  << "$156,300.00"
+                                  << "$36,300.00";
+        QTest::newRow("interest only") << 2 << ""
+                                       << "$600.00"
+                                       << "$600.00"
+                                       << "$72,000.00"
+                                       << "$72,000.00";
+        QTest::newRow("table endowment") << 3 << "8.00"
+                                         << "$1,600.00"
+                                         << "$1,600.00"
+                                         << "$153,600.00"
+                                         << "$7,895.62";
+        QTest::newRow("interest only endowment") << 4 << "8.25"
+                                                 << "$1,600.00"
+                                                 << "$1,600.00"
+                                                 << "$158,400.00"
+                                                 << "$59,400.00";
+        QTest::newRow("cash management") << 5 << "6.00"
+                                         << "-"
+                                         << "-"
+                                         << "$142,599.06"
+                                         << "$22,599.06";
+        QTest::newRow("credit card management") << 6 << "5.83"
+                                                << "-"
+                                                << "-"
+                                                << "$141,350.84"
+                                                << "$21,350.84";
+    }
+    void workedExample() {
+        QFETCH(int, type);
+        QFETCH(QString, years);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, paid);
+        QFETCH(QString, interest);
+        const auto result = calculateOptions(input(120000, "6.00%", "10.00", 5000, 3000), us);
+        QCOMPARE(result.monthlyRate, 0.005F);
+        QCOMPARE(result.months, 120.0F);
+        const OptionFigures& f = result.types[std::size_t(type)];
+        QVERIFY(f.affordable);
+        QCOMPARE(f.years ? us.number(*f.years) : QString(), years);
+        QCOMPARE(cents(f.first), first);
+        QCOMPARE(cents(f.last), last);
+        QCOMPARE(us.currency(f.totalPaid), paid);
+        QCOMPARE(us.currency(f.interest), interest);
+        QCOMPARE(f.finalBalance.has_value(), type == InterestOnlyType);
+    }
+
+    void secondAffordabilityExample() {
+        const auto result = calculateOptions(input(200000, "7.50%", "25.00", 4000, 2500), us);
+        const bool expected[] = {true, false, true, false, false, true, true};
+        for (int k = 0; k < MortgageTypeCount; ++k)
+            QVERIFY2(result.types[std::size_t(k)].affordable == expected[k],
+                     qPrintable(QString::number(k)));
+        QCOMPARE(us.currency(*result.types[1].first), QStringLiteral("$1,916.67"));
+    }
+
+    void loopsThatCouldNeverEndAreNotAffordable_data() {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("spending");
+        QTest::addColumn<int>("type");
+        QTest::newRow("zero rate, nothing spare")
+            << "0.00%" << 3000.0 << 3000.0 << int(CashManagementType);
+        QTest::newRow("nothing spare") << "6.00%" << 3000.0 << 3000.0 << int(CashManagementType);
+        QTest::newRow("shrinking fund")
+            << "0.50%" << 9000.0 << 1000.0 << int(InterestOnlyEndowmentType);
+    }
+    void loopsThatCouldNeverEndAreNotAffordable() {
+        QFETCH(QString, rate);
+        QFETCH(double, income);
+        QFETCH(double, spending);
+        QFETCH(int, type);
+        OptionsInput in = input(100000, "", "1000.00", income, spending);
+        in.rateText = rate;
+        const auto result = calculateOptions(in, us);
+        QVERIFY(!result.types[std::size_t(type)].affordable);
+    }
+
+    void tableEndowmentWhoseFundNeverCatchesUp() {
+        // At no interest there is no premium, so the fund stays empty: the
+        // repayments themselves clear the loan at the end of the term.
+        const auto result = calculateOptions(input(100000, "0.00%", "5.00", 9000, 1000), us);
+        const OptionFigures& f = result.types[TableEndowmentType];
+        QCOMPARE(*f.years, 5.0);
+        QCOMPARE(us.currency(f.totalPaid), QStringLiteral("$100,000.00"));
+        QCOMPARE(us.currency(f.interest), QStringLiteral("$0.00"));
+    }
+
+    void aTermThatIsNotWholeMonths() {
+        const auto result = calculateOptions(input(120000, "6.00%", "10.04", 5000, 3000), us);
+        const OptionFigures& f = result.types[ReducingBalanceType];
+        // n = 120.48: the last month computed is month 120.
+        const double principal = 120000.0 / double(result.months);
+        QCOMPARE(*f.last, (120000.0 - principal * 119) * double(result.monthlyRate) + principal);
+    }
+};
+
+QTEST_APPLESS_MAIN(MortgageOptionsTest)
+#include "tst_mortgageoptions.moc"
