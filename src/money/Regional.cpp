@@ -51,7 +51,7 @@ bool spacedPercent(QLocale::Language language) {
 void splitAround(const QString& sample, const QString& number, QString& prefix, QString& suffix) {
     const qsizetype at = sample.indexOf(number);
     if (at < 0) {
-        prefix = sample.left(0);
+        prefix.clear();
         suffix.clear();
         return;
     }
@@ -258,7 +258,9 @@ Parsed<Currency> Regional::toCurrency(const QString& text, int reading) const {
     if (fracDigits.size() > 4) {
         const QString rest = fracDigits.mid(4);
         const int first = rest.at(0).unicode() - u'0';
-        const bool beyondHalf = rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")));
+        const QString further = rest.mid(1);
+        const bool beyondHalf =
+            std::any_of(further.begin(), further.end(), [](QChar c) { return c != u'0'; });
         if (first > 5 || (first == 5 && (beyondHalf || fraction % 2 == 1)))
             ++fraction;
     }
