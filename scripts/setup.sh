@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
     build-essential cmake qt6-base-dev libgl-dev qt6-qpa-plugins \
-    fonts-dejavu-core locales xvfb xauth imagemagick poppler-utils libbenchmark-dev
+    fonts-dejavu-core fonts-liberation2 locales xvfb xauth imagemagick poppler-utils libbenchmark-dev
 # The tests run the program in several regional settings.
 if ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
     $SUDO sed -i 's/^# *\(en_US.UTF-8\)/\1/' /etc/locale.gen

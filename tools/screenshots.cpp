@@ -1,8 +1,10 @@
 // Walks the main window through a typical case and saves a picture of every
-// page it passes: screenshots for the README and for looking at the windows.
+// page it passes, and the report as a PDF: screenshots for the README and for
+// looking at the windows.
 // Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE]
 
 #include "../tests/ui/CaseDriver.h"
+#include "calc/ui/rptMortgage.h"
 #include "shell/Message.h"
 
 #include <QApplication>
@@ -39,6 +41,9 @@ int main(int argc, char* argv[]) {
         if (window.CurrentStep == before)
             break;
         save();
+        if (window.CurrentStep == hw::ResultsStep && window.reportContent())
+            hw::rptMortgage(*window.reportContent())
+                .saveAsPdf(folder + QStringLiteral("/report.pdf"));
     }
     return 0;
 }

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-// The fees and bank charges page, the rate page and the results page's caption.
+// The fees and bank charges page and the rate page.
 
 namespace hw {
 
@@ -83,14 +83,6 @@ void frmMortgage::buildRatePage(QVBoxLayout* page, PageBuilder& b) {
     }
     types->addStretch(1);
     page->addLayout(types);
-}
-
-void frmMortgage::buildResultsCaption(QVBoxLayout* page) {
-    sknpnMortgage = new QLabel(fraStep[ResultsStep]);
-    sknpnMortgage->setObjectName(QStringLiteral("sknpnMortgage"));
-    sknpnMortgage->setTextFormat(Qt::PlainText);
-    Skin::applyTo(sknpnMortgage, Skin::Element::Panel);
-    page->addWidget(sknpnMortgage);
 }
 
 } // namespace hw

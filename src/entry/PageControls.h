@@ -57,8 +57,18 @@ struct PageControls {
     std::array<QLabel*, 5> lblMortgage{};
     std::array<QPushButton*, 3> cmdRates{};
 
-    // Results page caption.
+    // Results page: the caption, the column heads and one row per mortgage type.
     QLabel* sknpnMortgage = nullptr;
+    QPushButton* cmdPreview = nullptr;
+    std::array<QLabel*, 6> SkinPanel1{};
+    std::array<QPushButton*, 7> cmdMortgage{};
+    std::array<QLineEdit*, 7> txtTerm{};
+    std::array<QLineEdit*, 7> txtFirst{};
+    std::array<QLineEdit*, 7> txtLast{};
+    std::array<QLineEdit*, 7> txtPaid{};
+    std::array<QLineEdit*, 7> txtInterest{};
+    std::array<QLineEdit*, 7> txtFinal{};
+    std::array<QLabel*, 7> lblAvailable{};
 };
 
 } // namespace hw

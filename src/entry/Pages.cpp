@@ -36,7 +36,7 @@ void frmMortgage::buildPageContents(int step, QWidget* panel, QVBoxLayout* page)
         buildRatePage(page, b);
         break;
     case ResultsStep:
-        buildResultsCaption(page);
+        buildResultsPage(page, b);
         break;
     default:
         if (isRequirementStep(step))

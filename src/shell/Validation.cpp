@@ -11,9 +11,12 @@ namespace hw {
 namespace {
 
 constexpr float HighestPercentage = 99.99F;
+// A term must hold at least one month and stay within a lifetime.
+constexpr float ShortestTerm = 0.1F;
+constexpr float LongestTerm = 100.0F;
 
 struct Rule {
-    enum Test { ZeroAmount, PercentageTooHigh };
+    enum Test { ZeroAmount, PercentageTooHigh, TermOutOfRange };
     Test test;
     NumericField* field;
     const char* message;
@@ -64,7 +67,8 @@ bool frmMortgage::ValidateStep() {
         rules = {{Rule::PercentageTooHigh, txtCharges[0], "Bank Charges must be less than 100%."}};
         break;
     case RateStep:
-        rules = {{Rule::PercentageTooHigh, txtRate[0], "Interest rate must be less than 100%."}};
+        rules = {{Rule::PercentageTooHigh, txtRate[0], "Interest rate must be less than 100%."},
+                 {Rule::TermOutOfRange, txtRate[1], "Term in years must be between 0.1 and 100."}};
         break;
     default:
         break;
@@ -76,9 +80,12 @@ bool frmMortgage::ValidateStep() {
             // Text that does not read as a number counts as no value at all.
             const auto amount = regional_.toCurrency(rule.field->text());
             fails = !amount || amount.value.isZero();
-        } else {
+        } else if (rule.test == Rule::PercentageTooHigh) {
             const auto percent = regional_.toFloat(rule.field->text(), Regional::Percent);
             fails = !percent || percent.value > HighestPercentage;
+        } else {
+            const auto years = regional_.toFloat(rule.field->text());
+            fails = !years || !(years.value >= ShortestTerm && years.value <= LongestTerm);
         }
         if (fails) {
             ShowMessage(QString::fromLatin1(rule.message), MsgOkOnly);

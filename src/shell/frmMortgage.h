@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/OptionTexts.h"
 #include "calc/PageArithmetic.h"
 #include "entry/PageControls.h"
 #include "money/Currency.h"
@@ -75,6 +76,12 @@ public:
     bool cmdTotal_Click(int index);
     void BuildSummary();
 
+    // Results page: the seven mortgage types worked out for the case, and the report.
+    void Calculate();
+    void cmdPreview_Click();
+    // What the report shows, once the types have been worked out.
+    const std::optional<ReportContent>& reportContent() const { return report_; }
+
     // Leaving the program.
     void cmdExit_Click();
     // Pause between two frames of the closing animation (tests use 0).
@@ -102,7 +109,9 @@ private:
     void addTotalRow(int index, const QString& caption, QVBoxLayout* page, PageBuilder& b);
     void buildChargesPage(QVBoxLayout* page, PageBuilder& b);
     void buildRatePage(QVBoxLayout* page, PageBuilder& b);
-    void buildResultsCaption(QVBoxLayout* page);
+    void buildResultsPage(QVBoxLayout* page, PageBuilder& b);
+    QGridLayout* buildResultsTable(PageBuilder& b);
+    void showOptionRow(std::size_t type, const OptionFigures& figures, const QString& termText);
     void adoptField(NumericField* field);
     void connectPageButtons();
     void setUpControls();
@@ -133,6 +142,7 @@ private:
     bool leaving_ = false;
     int closingFrameDelay_ = 12;
     std::vector<int> lastClosingFrames_;
+    std::optional<ReportContent> report_;
 };
 
 } // namespace hw

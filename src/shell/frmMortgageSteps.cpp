@@ -42,6 +42,8 @@ void frmMortgage::cmdNext_Click() {
         prepareChargesPage();
     else if (step == ChargesStep)
         BuildSummary();
+    else if (step == RateStep)
+        Calculate();
 
     TargetStep = static_cast<std::int16_t>(nextStep(step, Purpose));
     ShowStep();

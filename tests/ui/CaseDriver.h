@@ -17,11 +17,14 @@ inline void show(hw::frmMortgage& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-// Clicks into the field, types the text over its selected value and leaves it with Tab.
+// Clicks into the field, types the text over its selected value (or empties it) and
+// leaves it with Tab.
 inline void type(hw::NumericField* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
     QVERIFY(field->hasFocus());
     field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Tab);
 }

@@ -1,0 +1,178 @@
+#include "calc/ui/ColumnHead.h"
+#include "calc/ui/rptMortgage.h"
+#include "entry/PageBuilder.h"
+#include "look/Skin.h"
+#include "look/WrappingButton.h"
+#include "shell/Twips.h"
+#include "shell/frmMortgage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The results page: the seven mortgage types side by side, and Preview.
+
+namespace hw {
+
+namespace {
+
+// Column heads; the runs of blanks put each caption on two lines.
+struct HeadSpec {
+    const char* caption;
+    int column;
+    int columnSpan;
+};
+const std::array<HeadSpec, 6> Heads = {{
+    {"Mortgage Type", 0, 1},
+    {" Term    Years", 1, 1},
+    {"Monthly Repayments First                 Last", 2, 2},
+    {"Total   Amount Paid", 4, 1},
+    {"Interest  Total Paid", 5, 1},
+    {"Final  Balance", 6, 1},
+}};
+// Designed widths of the seven columns, in twips.
+const int ColumnWidths[7] = {2055, 735, 975, 975, 1215, 1215, 1095};
+constexpr int RowCount = MortgageTypeCount;
+constexpr int HeadRow = 0;
+
+QLineEdit* resultCell(PageBuilder& b, const QString& designText) {
+    QLineEdit* cell = b.total(designText, false);
+    cell->setMinimumWidth(0);
+    cell->setMaximumWidth(QWIDGETSIZE_MAX);
+    return cell;
+}
+
+} // namespace
+
+void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
+    auto* top = new QHBoxLayout;
+    sknpnMortgage = new QLabel(fraStep[ResultsStep]);
+    sknpnMortgage->setObjectName(QStringLiteral("sknpnMortgage"));
+    sknpnMortgage->setTextFormat(Qt::PlainText);
+    sknpnMortgage->setMinimumSize(twips(6135), twips(495));
+    Skin::applyTo(sknpnMortgage, Skin::Element::Panel);
+    cmdPreview = b.button(QStringLiteral("&Preview"));
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    cmdPreview->setMinimumSize(twips(1095), twips(495));
+    connect(cmdPreview, &QPushButton::clicked, this, &frmMortgage::cmdPreview_Click);
+    top->addWidget(sknpnMortgage, 1);
+    top->addWidget(cmdPreview);
+    page->addLayout(top);
+    page->addSpacing(twips(120));
+    page->addLayout(buildResultsTable(b));
+    page->addStretch(1);
+}
+
+QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
+    QWidget* panel = fraStep[ResultsStep];
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(twips(90));
+
+    // The heads of columns 1 to 6 reach down behind their column as its background.
+    for (std::size_t i = 0; i < Heads.size(); ++i) {
+        auto* head = new ColumnHead(QString::fromLatin1(Heads[i].caption), panel);
+        head->setObjectName(QStringLiteral("SkinPanel1_%1").arg(i));
+        Skin::applyTo(head, Skin::Element::Panel);
+        const int rows = i == 0 ? 1 : RowCount + 1;
+        grid->addWidget(head, HeadRow, Heads[i].column, rows, Heads[i].columnSpan);
+        SkinPanel1[i] = head;
+    }
+
+    const QString money = b.startAmount(0, "$0.00");
+    const QFontMetrics metrics(panel->font());
+    // Room for the figures of a large loan in the user's own currency form.
+    const int moneyWidth = metrics.horizontalAdvance(regional_.currency(99999999.99)) + twips(240);
+    for (int column = 0; column < 7; ++column) {
+        const int designed = twips(ColumnWidths[column]);
+        grid->setColumnMinimumWidth(column, column < 2 ? designed : std::max(designed, moneyWidth));
+        // The money columns share the room the window gives the table.
+        grid->setColumnStretch(column, column < 2 ? 0 : 1);
+    }
+    grid->setRowMinimumHeight(HeadRow, SkinPanel1[2]->sizeHint().height());
+    const int termWidth =
+        std::max(twips(ColumnWidths[1]), metrics.horizontalAdvance(regional_.number(100)) + 12);
+
+    for (std::size_t k = 0; k < RowCount; ++k) {
+        const int row = static_cast<int>(k) + 1;
+        auto* type = new WrappingButton(mortgageTypeName(static_cast<int>(k)), panel);
+        type->setObjectName(QStringLiteral("cmdMortgage%1").arg(k));
+        type->setMinimumSize(twips(ColumnWidths[0]), twips(k < 4 ? 495 : 615));
+        Skin::applyTo(type, Skin::Element::Button);
+        cmdMortgage[k] = type;
+        grid->addWidget(type, row, 0);
+
+        const bool revolving = k >= CashManagementType;
+        const QString repayment = revolving ? QStringLiteral("Variant") : money;
+        txtTerm[k] = resultCell(b, regional_.number(0.0));
+        txtTerm[k]->setFixedWidth(termWidth);
+        txtFirst[k] = resultCell(b, repayment);
+        txtLast[k] = resultCell(b, repayment);
+        txtPaid[k] = resultCell(b, money);
+        txtInterest[k] = resultCell(b, money);
+        txtFinal[k] = resultCell(b, money);
+        const std::array<QLineEdit*, 6> cells = {txtTerm[k], txtFirst[k],    txtLast[k],
+                                                 txtPaid[k], txtInterest[k], txtFinal[k]};
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            cells[c]->setObjectName(QStringLiteral("row%1cell%2").arg(k).arg(c));
+            grid->addWidget(cells[c], row, static_cast<int>(c) + 1, Qt::AlignVCenter);
+        }
+
+        // Lies over the row's figures; shown in front when the type cannot be afforded.
+        auto* mark = new QLabel(QStringLiteral("This option is not affordable"), panel);
+        mark->setObjectName(QStringLiteral("lblAvailable%1").arg(k));
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setAutoFillBackground(true);
+        mark->setStyleSheet(QStringLiteral("background: silver; color: #1d2b36;"));
+        mark->setVisible(false);
+        lblAvailable[k] = mark;
+        grid->addWidget(mark, row, 1, 1, 6);
+    }
+    return grid;
+}
+
+void frmMortgage::Calculate() {
+    const OptionsInput input{MortgageRequirement,          txtRate[0]->text(),
+                             txtRate[1]->text(),           MonthlyIncomeAfterTax,
+                             toDouble(MonthlyExpenditure), txtAfterTaxIncome->text(),
+                             txtTotalBudget->text()};
+    const OptionsResult result = calculateOptions(input, regional_);
+    for (std::size_t k = 0; k < RowCount; ++k)
+        showOptionRow(k, result.types[k], input.termText);
+    report_ =
+        hw::reportContent(result, MortgageRequirement, input.rateText, input.termText, regional_);
+}
+
+void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
+                                const QString& termText) {
+    QLabel* mark = lblAvailable[type];
+    if (!figures.affordable) {
+        // The row keeps its old figures, hidden behind the mark.
+        mark->setVisible(true);
+        mark->raise();
+        return;
+    }
+    mark->lower();
+    mark->setVisible(false);
+    const RowTexts row = rowTexts(static_cast<int>(type), figures, termText, regional_);
+    txtTerm[type]->setText(row.term);
+    if (row.first)
+        txtFirst[type]->setText(*row.first);
+    if (row.last)
+        txtLast[type]->setText(*row.last);
+    txtPaid[type]->setText(row.paid);
+    txtInterest[type]->setText(row.interest);
+    if (row.finalBalance)
+        txtFinal[type]->setText(*row.finalBalance);
+}
+
+void frmMortgage::cmdPreview_Click() {
+    if (!report_)
+        return;
+    rptMortgage(*report_).preview(this);
+}
+
+} // namespace hw

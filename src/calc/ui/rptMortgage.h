@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calc/OptionTexts.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+namespace hw {
+
+// The printed report "Mortgage Options": a report header with the title, a page
+// header with the amount, term and rate and the column heads, and one detail
+// record per mortgage type. Laid out in twips and drawn on any paged device.
+class rptMortgage {
+public:
+    explicit rptMortgage(ReportContent content);
+
+    static QString caption() { return QStringLiteral("Mortgage Options"); }
+
+    // Draws every page on a printer that has been set up.
+    void print(QPrinter* printer) const;
+    // Writes the report as a PDF file; false when the file could not be written.
+    bool saveAsPdf(const QString& path) const;
+    // The print preview, from which the report can be printed or saved as PDF.
+    void preview(QWidget* owner) const;
+
+private:
+    ReportContent content_;
+};
+
+} // namespace hw

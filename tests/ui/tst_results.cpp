@@ -1,0 +1,253 @@
+#include "CaseDriver.h"
+#include "MessageRecorder.h"
+#include "calc/ui/ColumnHead.h"
+#include "calc/ui/rptMortgage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using hw::Currency;
+using hw::frmMortgage;
+
+namespace {
+
+// A case whose figures come from the earlier pages, then the rate page typed
+// into and left with Next, as the user does it.
+void calculate(frmMortgage& w, qint64 amount, const QString& rate, const QString& term,
+               double income, double spending) {
+    w.MortgageRequirement = *Currency::fromUnits(amount);
+    w.MonthlyIncomeAfterTax = income;
+    w.MonthlyExpenditure = *Currency::fromDouble(spending);
+    w.txtAfterTaxIncome->setText(w.regional().currency(income));
+    w.txtTotalBudget->setText(w.regional().currency(spending));
+    w.TargetStep = hw::RateStep;
+    w.ShowStep();
+    driver::type(w.txtRate[0], rate);
+    driver::type(w.txtRate[1], term);
+    driver::next(w);
+}
+
+QStringList rowOf(const frmMortgage& w, std::size_t k) {
+    return {w.txtTerm[k]->text(), w.txtFirst[k]->text(),    w.txtLast[k]->text(),
+            w.txtPaid[k]->text(), w.txtInterest[k]->text(), w.txtFinal[k]->text()};
+}
+
+QList<int> markedRows(const frmMortgage& w) {
+    QList<int> marked;
+    for (std::size_t k = 0; k < w.lblAvailable.size(); ++k)
+        if (w.lblAvailable[k]->isVisible())
+            marked << int(k);
+    return marked;
+}
+
+QString pdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+} // namespace
+
+class ResultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleFillsEveryRow() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+        QCOMPARE(w.sknpnMortgage->text(),
+                 QStringLiteral("Amount borrowed:  $120,000.00  at  6.00%"));
+        QCOMPARE(rowOf(w, 0), QStringList({"10.00", "$1,332.25", "$1,332.25", "$159,869.52",
+                                           "$39,869.52", "$0.00"}));
+        QCOMPARE(rowOf(w, 1), QStringList({"10.00", "$1,600.00", "$1,005.00", "$156,300.00",
+                                           "$36,300.00", "$0.00"}));
+        QCOMPARE(rowOf(w, 2), QStringList({"10.00", "$600.00", "$600.00", "$72,000.00",
+                                           "$72,000.00", "$120,000.00"}));
+        QCOMPARE(rowOf(w, 3), QStringList({"8.00", "$1,600.00", "$1,600.00", "$153,600.00",
+                                           "$7,895.62", "$0.00"}));
+        QCOMPARE(rowOf(w, 4), QStringList({"8.25", "$1,600.00", "$1,600.00", "$158,400.00",
+                                           "$59,400.00", "$0.00"}));
+        QCOMPARE(rowOf(w, 5),
+                 QStringList({"6.00", "Variant", "Variant", "$142,599.06", "$22,599.06", "$0.00"}));
+        QCOMPARE(rowOf(w, 6),
+                 QStringList({"5.83", "Variant", "Variant", "$141,350.84", "$21,350.84", "$0.00"}));
+        QVERIFY(markedRows(w).isEmpty());
+    }
+
+    // Rows are re-marked on every calculation and keep their old figures behind the mark.
+    void recalculationRemarksRows() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        QCOMPARE(markedRows(w), QList<int>({1, 3, 4}));
+        for (int k : {1, 3, 4}) {
+            QLabel* mark = w.lblAvailable[std::size_t(k)];
+            QCOMPARE(mark->text(), QStringLiteral("This option is not affordable"));
+            QVERIFY(mark->geometry().contains(w.txtTerm[std::size_t(k)]->geometry()));
+            QVERIFY(mark->geometry().contains(w.txtFinal[std::size_t(k)]->geometry()));
+            // The mark lies in front of the row's figures.
+            QCOMPARE(
+                w.fraStep[hw::ResultsStep]->childAt(w.txtPaid[std::size_t(k)]->geometry().center()),
+                mark);
+        }
+        QCOMPARE(w.txtFirst[1]->text(), QStringLiteral("$1,600.00")); // from the first calculation
+        QCOMPARE(w.txtFirst[0]->text(), QStringLiteral("$1,477.98"));
+        QCOMPARE(w.txtTerm[0]->text(), QStringLiteral("25.00"));
+
+        driver::back(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        QVERIFY(markedRows(w).isEmpty());
+        QCOMPARE(w.txtFirst[1]->text(), QStringLiteral("$1,600.00"));
+        QCOMPARE(w.txtLast[1]->text(), QStringLiteral("$1,005.00"));
+    }
+
+    void termIsChecked_data() {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("emptied") << "" << false;
+        QTest::newRow("under half a month") << "0.04" << false;
+        QTest::newRow("just under a tenth") << "0.09" << false;
+        QTest::newRow("a tenth") << "0.1" << true;
+        QTest::newRow("a hundred") << "100" << true;
+        QTest::newRow("over a hundred") << "100.01" << false;
+        QTest::newRow("a thousand") << "1000" << false;
+    }
+    void termIsChecked() {
+        QFETCH(QString, term);
+        QFETCH(bool, accepted);
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("6"), term, 5000, 3000);
+        if (accepted) {
+            QVERIFY(messages.texts().isEmpty());
+            QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+            return;
+        }
+        QCOMPARE(messages.texts(), QStringList({"Term in years must be between 0.1 and 100."}));
+        QCOMPARE(int(w.CurrentStep), int(hw::RateStep));
+        QCOMPARE(QApplication::focusWidget(), w.txtRate[1]);
+    }
+
+    void rateIsCheckedBeforeTerm() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("100"), QStringLiteral("0"), 5000, 3000);
+        QCOMPARE(messages.texts(), QStringList({"Interest rate must be less than 100%."}));
+        QCOMPARE(QApplication::focusWidget(), w.txtRate[0]);
+    }
+
+    // The page in another locale: figures in its currency form, the report still in dollars.
+    void germanFigures() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("de_DE")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        QCOMPARE(w.txtTerm[4]->text(), QStringLiteral("8,25"));
+        QCOMPARE(w.txtFirst[0]->text(), QStringLiteral("1.332,25\u00A0€"));
+        QCOMPARE(w.txtFinal[2]->text(), QStringLiteral("120.000,00\u00A0€"));
+        QVERIFY(w.reportContent());
+        QCOMPARE(w.reportContent()->records[0].first, QStringLiteral("$1,332.25"));
+    }
+
+    void typeButtonsAndHeadsKeepTheirCaptions() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        QCOMPARE(w.cmdMortgage[5]->text(), QStringLiteral("Revolving Credit with Cash Managment"));
+        QCOMPARE(w.SkinPanel1[2]->text(),
+                 QStringLiteral("Monthly Repayments First                 Last"));
+        QCOMPARE(w.txtFirst[6]->text(), QStringLiteral("Variant"));
+        QCOMPARE(w.txtPaid[0]->text(), QStringLiteral("$0.00"));
+        QCOMPARE(w.txtTerm[0]->text(), QStringLiteral("0.00"));
+        QCOMPARE(w.cmdPreview->text().remove(u'&'), QStringLiteral("Preview"));
+    }
+
+    void headLines_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("one line") << "Mortgage Type" << QStringList({"Mortgage Type"});
+        QTest::newRow("leading blank") << " Term    Years" << QStringList({"Term", "Years"});
+        QTest::newRow("three blanks")
+            << "Total   Amount Paid" << QStringList({"Total", "Amount Paid"});
+        QTest::newRow("sub-columns") << "Monthly Repayments First                 Last"
+                                     << QStringList({"Monthly Repayments", "First\tLast"});
+    }
+    void headLines() {
+        QFETCH(QString, caption);
+        QTEST(hw::ColumnHead::lines(caption), "lines");
+    }
+
+    void previewShowsTheReport() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        QString title;
+        bool offersPdf = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            title = dialog->windowTitle();
+            offersPdf = dialog->findChild<QAction*>(QStringLiteral("actSaveAsPdf")) != nullptr;
+            dialog->reject();
+        });
+        QTest::mouseClick(w.cmdPreview, Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Mortgage Options"));
+        QVERIFY(offersPdf);
+    }
+
+    void pdfCarriesTheRecords() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QFAIL("pdftotext (poppler-utils) is needed to read the report");
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(hw::rptMortgage(*w.reportContent()).saveAsPdf(path));
+        const QString text = pdfText(path);
+        for (const char* expected :
+             {"Mortgage Options", "Amount borrowed:", "$200,000.00", "Term in years:", "25.00",
+              "Interest rate:", "7.50%", "Type of Mortgage", "Monthly Repayments", "First", "Last",
+              "Total Paid", "Interest"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        // One record per type, in type order; the unaffordable ones say so.
+        const QStringList lines = text.split(u'\n');
+        qsizetype line = 0;
+        for (int k = 0; k < hw::MortgageTypeCount; ++k) {
+            // A long name may wrap: its first two words open the record.
+            const QString opening = hw::mortgageTypeName(k).section(u' ', 0, 1);
+            while (line < lines.size() && !lines[line].trimmed().startsWith(opening))
+                ++line;
+            QVERIFY2(line < lines.size(), qPrintable(opening));
+            ++line;
+        }
+        QCOMPARE(text.count(QStringLiteral("This option is not affordable")), 3);
+        QVERIFY(text.contains(QStringLiteral("$1,477.98"))); // the Table repayment
+    }
+
+    void pdfFailureIsReported() {
+        const hw::ReportContent nothing;
+        QVERIFY(!hw::rptMortgage(nothing).saveAsPdf(QStringLiteral("/nonexistent/folder/r.pdf")));
+    }
+};
+
+QTEST_MAIN(ResultsTest)
+#include "tst_results.moc"
