@@ -1,10 +1,13 @@
 // Walks the main window through a typical case and saves a picture of every
-// page it passes, and the report as a PDF: screenshots for the README and for
-// looking at the windows.
+// page it passes, the report as a PDF, every page of the information window and
+// the About window: screenshots for the README and for looking at the windows.
 // Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE]
 
 #include "../tests/ui/CaseDriver.h"
 #include "calc/ui/rptMortgage.h"
+#include "info/HelpTopics.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
 #include "shell/Message.h"
 
 #include <QApplication>
@@ -45,5 +48,26 @@ int main(int argc, char* argv[]) {
             hw::rptMortgage(*window.reportContent())
                 .saveAsPdf(folder + QStringLiteral("/report.pdf"));
     }
+
+    // Every page of every topic of the information window, and the About window.
+    for (int topic = 0; topic <= 32; ++topic) {
+        if (!hw::helpTopic(topic))
+            continue;
+        hw::frmHelp help(&window);
+        help.Topic = static_cast<std::int16_t>(topic);
+        help.show();
+        for (int page = 1; page <= (hw::helpTopic(topic)->hasSecondPage() ? 2 : 1); ++page) {
+            QApplication::processEvents();
+            help.grab().save(QStringLiteral("%1/help%2-%3.png")
+                                 .arg(folder)
+                                 .arg(topic, 2, 10, QChar(u'0'))
+                                 .arg(page));
+            help.cmdNext->click();
+        }
+    }
+    hw::frmAbout about(&window);
+    about.show();
+    QTest::qWait(1200); // the entry animation
+    about.grab().save(folder + QStringLiteral("/about.png"));
     return 0;
 }

@@ -53,6 +53,13 @@ const char* const FirstSheet = R"(
 QMainWindow, QDialog { background: #f4f1ea; }
 QMenuBar { background: #e8e2d6; }
 QMenuBar::item:selected { background: #1f6f78; color: #ffffff; }
+QDialog#frmAbout QLabel, QDialog#frmAbout QPushButton { font-size: 8pt; }
+QDialog#frmAbout QPushButton { padding: 1px 4px; }
+QDialog#frmAbout QLabel#SkinLabel1 { font-family: Verdana, sans-serif; font-size: 14pt; }
+QDialog#frmAbout QLabel#SkinLabel3, QDialog#frmAbout QLabel#SkinLabel4 { font-weight: bold; }
+QDialog#frmAbout QLabel#sklbTitle, QDialog#frmAbout QLabel#sklbArtist {
+    font-family: Verdana, sans-serif;
+}
 )";
 
 const char* const SecondSheet = R"(
@@ -62,6 +69,8 @@ QWidget#stepPanel { background: #f4f1ea; }
 const char* const ThirdSheet = R"(
 QDialog { background: #fbfaf6; }
 QDialog#frmMsgBox { border: 2px solid #1f6f78; }
+QDialog#frmHelp QPushButton { font-size: 9pt; padding: 2px 1px; }
+QDialog#frmHelp QLabel#lblText { font-size: 9.75pt; }
 )";
 
 const char* elementName(Element element) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <cmath>
 
 namespace hw {
@@ -10,6 +11,10 @@ constexpr int TwipsPerPixel = 15;
 
 inline int twips(double value) {
     return static_cast<int>(std::lround(value / TwipsPerPixel));
+}
+// A place given as left, top, width and height in twips.
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return {twips(left), twips(top), twips(width), twips(height)};
 }
 inline double toTwips(int pixels) {
     return static_cast<double>(pixels) * TwipsPerPixel;

@@ -66,6 +66,7 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     buildMenu();
     buildFurniture();
     connectPageButtons();
+    connectInformation();
     Form_Load();
     resize(twips(12600), twips(9000));
 }

@@ -82,6 +82,13 @@ public:
     // What the report shows, once the types have been worked out.
     const std::optional<ReportContent>& reportContent() const { return report_; }
 
+    // The information window on the current step, a mortgage type or a rate
+    // type, and the About window.
+    void mnuMore_Click();
+    void mnuAbout_Click();
+    void cmdMortgage_Click(int index);
+    void cmdRates_Click(int index);
+
     // Leaving the program.
     void cmdExit_Click();
     // Pause between two frames of the closing animation (tests use 0).
@@ -114,6 +121,8 @@ private:
     void showOptionRow(std::size_t type, const OptionFigures& figures, const QString& termText);
     void adoptField(NumericField* field);
     void connectPageButtons();
+    void connectInformation();
+    void showHelp(int topic);
     void setUpControls();
     // Focus-lost refreshes of "Total Before Bank Charges:" and "Your Equity:".
     void refreshCostsSubtotal();

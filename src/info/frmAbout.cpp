@@ -1,0 +1,149 @@
+#include "frmAbout.h"
+
+#include "look/Skin.h"
+#include "look/SkinElement.h"
+#include "shell/Message.h"
+#include "shell/Twips.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+namespace hw {
+
+namespace {
+
+struct ErrorRow {
+    std::int32_t code;
+    const char* message;
+};
+// Tested in this order; the first match wins.
+const ErrorRow ErrorTable[] = {
+    {0, "The operating system is out of memory or resources."},
+    {2, "The specified file was not found."},
+    {3, "The specified path was not found."},
+    {11, "The .exe file is invalid (non-Win32\u00AE .exe or error in .exe image)."},
+    {5, "The operating system denied access to the specified file."},
+    {27, "The file name association is incomplete or invalid."},
+    {30, "The DDE transaction could not be completed because other DDE transactions were being "
+         "processed."},
+    {29, "The DDE transaction failed."},
+    {28, "The DDE transaction could not be completed because the request timed out."},
+    {32, "The specified dynamic-link library was not found."},
+    {31, "There is no application associated with the given file name extension."},
+    {8, "There was not enough memory to complete the operation."},
+    {26, "A sharing violation occurred."},
+};
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* caption = new QLabel(text, parent);
+    caption->setObjectName(QLatin1String(name));
+    caption->setTextFormat(Qt::PlainText);
+    caption->setGeometry(place);
+    return caption;
+}
+
+void restoreNormalPointer() {
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner) : LoadingDialog(owner) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About VodiVudi"));
+    setFixedSize(twips(3900), twips(2025));
+
+    SkinLabel1 = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 3255, 375));
+    SkinLabel1->setAlignment(Qt::AlignCenter);
+    // The panel holds the two text lines and the link; their places are the panel's own.
+    SkinPanel1 = label(this, "SkinPanel1", QString(), twipsRect(45, 600, 3795, 930));
+    const auto inPanel = [](int left, int top, int width, int height) {
+        return twipsRect(left - 45, top - 600, width, height);
+    };
+    SkinLabel3 =
+        label(SkinPanel1, "SkinLabel3", QStringLiteral("Title:"), inPanel(120, 720, 975, 255));
+    sklbTitle = label(SkinPanel1, "sklbTitle", QString(), inPanel(1200, 720, 2295, 255));
+    SkinLabel4 =
+        label(SkinPanel1, "SkinLabel4", QStringLiteral("Copyright:"), inPanel(120, 960, 975, 255));
+    sklbArtist = label(SkinPanel1, "sklbArtist", QString(), inPanel(1200, 960, 2295, 255));
+    sklbInfo = new QPushButton(SkinPanel1);
+    sklbInfo->setObjectName(QStringLiteral("sklbInfo"));
+    sklbInfo->setGeometry(inPanel(960, 1200, 2150, 255));
+    sklbInfo->setCursor(Qt::PointingHandCursor);
+    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(3120, 1560, 735, 375));
+    cmdClose->setDefault(true);
+
+    connect(sklbInfo, &QPushButton::clicked, this, &frmAbout::sklbInfo_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::Form_Load() {
+    Skin::applyToWindow(this, Skin::Storage::First);
+    sklbTitle->setText(productName());
+    sklbArtist->setText(makerName());
+    sklbInfo->setText(makerAddress());
+    sklbInfo->setToolTip(QStringLiteral("Open the maker's web page in your browser"));
+    Skin::applyTo(SkinPanel1, Skin::Element::Panel);
+    for (QLabel* caption : {SkinLabel1, SkinLabel3, SkinLabel4, sklbArtist, sklbTitle})
+        Skin::applyTo(caption, Skin::Element::Label);
+    Skin::applyTo(sklbInfo, Skin::Element::Link);
+    Skin::applyTo(cmdClose, Skin::Element::Button);
+    playEntry();
+    if (parentWidget())
+        Skin::setSetting15(this, Skin::setting15(parentWidget()->window()));
+    cmdClose->setFocus();
+}
+
+void frmAbout::playEntry() {
+    // The heading drops into place from 30 pixels above it.
+    Skin::SkinElement heading = Skin::elementOf(SkinLabel1);
+    const int v = heading.value(2);
+    heading.setValue(2, QString::number(v - 30));
+    heading.command(QStringLiteral("moveto - %1 - - - - 1000 decel").arg(v));
+
+    // The panel grows from a small square to its place.
+    Skin::SkinElement panel = Skin::elementOf(SkinPanel1);
+    if (!panel.isValid())
+        return;
+    const int a = panel.value(1), b = panel.value(2), c = panel.value(5), d = panel.value(6);
+    for (int number : {1, 2, 5, 6})
+        panel.setValue(number, QStringLiteral("10"));
+    panel.command(QStringLiteral("moveto %1 %2 - - %3 %4 1000 decel").arg(a).arg(b).arg(c).arg(d));
+}
+
+QString frmAbout::errorMessage(std::int32_t lresult) {
+    if (lresult > NoSuchResult)
+        return {};
+    for (const ErrorRow& row : ErrorTable)
+        if (row.code == lresult)
+            return QString::fromUtf8(row.message);
+    return QStringLiteral("Unknown Error!");
+}
+
+void frmAbout::pDisplayError(std::int32_t lresult) {
+    const QString message = errorMessage(lresult);
+    restoreNormalPointer();
+    if (lresult <= NoSuchResult)
+        ShowMessage(message, MsgOkOnly);
+}
+
+std::int32_t frmAbout::openAddress(const QString& address) {
+    const QUrl url = QUrl::fromUserInput(address.trimmed());
+    if (!url.isValid() || url.isEmpty())
+        return FileNotFound;
+    return QDesktopServices::openUrl(url) ? Opened : NoAssociation;
+}
+
+void frmAbout::sklbInfo_Click() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    pDisplayError(openAddress(sklbInfo->text()));
+    restoreNormalPointer();
+}
+
+} // namespace hw

@@ -1,0 +1,113 @@
+#include "frmHelp.h"
+
+#include "HelpTopics.h"
+#include "look/Skin.h"
+#include "shell/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace hw {
+
+namespace {
+// The window's design, in twips.
+constexpr int ClientWidth = 8715;
+constexpr int ClientHeight = 7515;
+constexpr int TextLeft = 360, TextTop = 480, TextWidth = 7935, TextHeight = 6255;
+constexpr int ButtonTop = 6840;
+constexpr int ButtonHeight = 495;
+constexpr int NextPageLeft = 7200;
+constexpr int NextPageWidth = 1095;
+constexpr int PreviousPageLeft = 6900;
+constexpr int PreviousPageWidth = 1400;
+const char* const NextPage = "Next Page";
+const char* const PreviousPage = "Previous Page";
+} // namespace
+
+frmHelp::frmHelp(QWidget* owner) : LoadingDialog(owner) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+
+    textArea = new QScrollArea(this);
+    textArea->setObjectName(QStringLiteral("lblTextArea"));
+    textArea->setWidgetResizable(true);
+    textArea->setFrameShape(QFrame::NoFrame);
+    textArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textArea->setGeometry(twipsRect(TextLeft, TextTop, TextWidth, TextHeight));
+    lblText = new QLabel(textArea);
+    lblText->setObjectName(QStringLiteral("lblText"));
+    lblText->setTextFormat(Qt::PlainText);
+    lblText->setWordWrap(true);
+    lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textArea->setWidget(lblText);
+    textArea->viewport()->setAutoFillBackground(false);
+    lblText->setAutoFillBackground(false);
+
+    cmdExit = new QPushButton(QStringLiteral("Close"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setGeometry(twipsRect(360, ButtonTop, 1095, ButtonHeight));
+    cmdNext = new QPushButton(this);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    placePageButton(NextPageLeft, NextPageWidth, QString::fromLatin1(NextPage));
+    connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdNext, &QPushButton::clicked, this, &frmHelp::cmdNext_Click);
+    setTabOrder(cmdNext, cmdExit);
+}
+
+void frmHelp::Form_Load() {
+    Skin::applyToWindow(this, Skin::Storage::Third);
+    Skin::applyTo(cmdExit, Skin::Element::Button);
+    placePageButton(NextPageLeft, NextPageWidth, QString::fromLatin1(NextPage));
+    Page = 0;
+    SetText();
+    Skin::applyTo(lblText, Skin::Element::Message);
+    Skin::applyTo(cmdNext, Skin::Element::Button);
+    (cmdNext->isVisible() ? cmdNext : cmdExit)->setFocus();
+}
+
+void frmHelp::SetText() {
+    const HelpTopic* topic = helpTopic(Topic);
+    if (!topic)
+        return;
+    if (!topic->hasSecondPage())
+        cmdNext->hide();
+    if (topic->placement) {
+        QRect place = textArea->geometry();
+        place.moveTop(twips(topic->placement->top));
+        if (topic->placement->height > 0)
+            place.setHeight(twips(topic->placement->height));
+        textArea->setGeometry(place);
+    }
+    const bool second = topic->hasSecondPage() && Page != 0;
+    lblText->setText(second ? topic->secondPage : topic->firstPage);
+    textArea->verticalScrollBar()->setValue(0);
+}
+
+void frmHelp::placePageButton(int left, int width, const QString& caption) {
+    cmdNext->setText(caption);
+    QRect place = twipsRect(left, ButtonTop, width, ButtonHeight);
+    // A caption that needs more room (a larger font) widens the button to the left.
+    const int needed = cmdNext->sizeHint().width();
+    if (needed > place.width())
+        place.setLeft(place.right() + 1 - needed);
+    cmdNext->setGeometry(place);
+}
+
+void frmHelp::cmdNext_Click() {
+    if (cmdNext->text() == QLatin1String(NextPage)) {
+        ++Page;
+        SetText();
+        // Wider, with its right edge where the "Next Page" button had it.
+        placePageButton(PreviousPageLeft, PreviousPageWidth, QString::fromLatin1(PreviousPage));
+    } else {
+        --Page;
+        SetText();
+        placePageButton(NextPageLeft, NextPageWidth, QString::fromLatin1(NextPage));
+    }
+    Skin::applyTo(cmdNext, Skin::Element::Button);
+}
+
+} // namespace hw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/LoadingDialog.h"
+
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace hw {
+
+// The information window: one or two pages of explanation on a step of the
+// wizard, a mortgage type or an interest-rate type. Callers write Topic, then
+// show the window modally.
+class frmHelp : public LoadingDialog {
+    Q_OBJECT
+public:
+    explicit frmHelp(QWidget* owner = nullptr);
+
+    std::int16_t Topic = 0;
+
+    // Shows the current page of Topic and places the text label for it.
+    void SetText();
+
+    QLabel* lblText = nullptr;
+    QPushButton* cmdNext = nullptr; // the page button
+    QPushButton* cmdExit = nullptr;
+    // The label sits in a scroll area so that a page longer than it can hold scrolls.
+    QScrollArea* textArea = nullptr;
+
+    std::int16_t page() const { return Page; }
+
+private:
+    void Form_Load() override;
+    void cmdNext_Click();
+    void placePageButton(int left, int width, const QString& caption);
+
+    std::int16_t Page = 0;
+};
+
+} // namespace hw

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+namespace hw {
+
+// A dialog that loads itself (its skin, its texts, its entry effects) when it
+// is first shown, after its caller has set what it should show.
+class LoadingDialog : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+protected:
+    virtual void Form_Load() = 0;
+    void showEvent(QShowEvent* event) override {
+        if (!loaded_) {
+            loaded_ = true;
+            Form_Load();
+        }
+        QDialog::showEvent(event);
+    }
+
+private:
+    bool loaded_ = false;
+};
+
+} // namespace hw

@@ -1,0 +1,380 @@
+#include "CaseDriver.h"
+#include "MessageRecorder.h"
+#include "info/HelpTopics.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
+#include "shell/Twips.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPropertyAnimation>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+using hw::frmHelp;
+using hw::frmMortgage;
+using hw::twipsRect;
+
+namespace {
+
+struct Opened {
+    int topic = -1; // -1: no window opened
+    int page = -1;
+    bool pageButton = false;
+    QString text;
+};
+
+// Runs `trigger` and reports the information window it opened, closing it again.
+template <class Trigger> Opened openedBy(Trigger trigger) {
+    Opened seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget())) {
+            seen = {help->Topic, help->page(), help->cmdNext->isVisible(), help->lblText->text()};
+            help->cmdExit->click();
+        }
+    });
+    trigger();
+    QTest::qWait(10);
+    return seen;
+}
+
+// A help window shown without waiting, on `topic`.
+void showTopic(frmHelp& help, int topic) {
+    help.Topic = static_cast<std::int16_t>(topic);
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+}
+
+} // namespace
+
+// Stands in for the user's browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened = url; }
+
+public:
+    QUrl opened;
+};
+
+class InformationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void guidanceOpensWithItsSentence_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("sentence");
+        const char* const sentences[] = {
+            "Fitting a mortgage to yourself means selecting the type of loan that is right for "
+            "you.",
+            "First we  need to  determine  the  purpose for  your mortgage.",
+            "An asset  is everything that  you own  that  has  monetary  value.",
+            "The opposite of assets are liabilities.",
+            "The first step in  developing a budget  is calculating total  annual income.",
+            "The next step is setting expenses categories, for example;  utilities, maintenance, "
+            "insurance etc.",
+            "As a  first  time home  buyer you  need to provide  a few more details.",
+            "As a first  time home builder you  need to provide a few more details.",
+            "As you wish to improve your home you need to provide a few more details.",
+            "As you are selling your existing property and wish tu purchase another, you need to "
+            "provide a   few   more   details.",
+            "As you are  selling your existing  property and wish  tu build another,  you need  "
+            "to provide a few   more   details.",
+            "As you wish  to make an  additional purchase  you need to  provide a  few  more "
+            "details.",
+            "As you wish to  do an additional  build  you need to provide  a few more details.",
+            "As you wish to refinance you need to provide a few more details.",
+            "As you have chosen an alternative mortgage requirement option you need to provide a "
+            "few more details.",
+            "Now we need to know what other fees appy to this mortgage.",
+            "These  figures  represent  your mortgage  requirements  and your  Loan to Value "
+            "Ratio.",
+            "These figures represent  the mortgage options available.",
+            "Because the average borrower has limited income and expenditure is tight, it is "
+            "important to get  as  much  from  our  money  as  we  can.",
+        };
+        for (int step = 0; step < hw::StepCount; ++step)
+            QTest::addRow("step %d", step) << step << QString::fromLatin1(sentences[step]);
+    }
+    void guidanceOpensWithItsSentence() {
+        QFETCH(int, step);
+        QFETCH(QString, sentence);
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        const QString text = w.sknLabel[std::size_t(step)]->text();
+        QVERIFY2(text.startsWith(sentence), qPrintable(text));
+        QVERIFY(text.size() > sentence.size()); // the rest of the text follows
+    }
+
+    void guidanceParagraphs() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        const QString land = QStringLiteral(
+            "\nIf you already own the land include this value in 'Your Contribution' field.");
+        for (int step : {7, 10, 12})
+            QVERIFY(w.sknLabel[std::size_t(step)]->text().endsWith(land));
+        QVERIFY(w.sknLabel[18]->text().contains(
+            QStringLiteral("\n\nREMEMBER: YOUR BEST INVESTMENT IS TO PAY OFF YOUR MORTGAGE AS "
+                           "SOON  AS POSSIBLE.\n\n")));
+        QVERIFY(w.sknLabel[17]->text().endsWith(
+            QStringLiteral("\nIf you want to print these results, you can do so by pressing "
+                           "the Preview button.")));
+        QCOMPARE(w.sknLabel[0]->text().count(u'\n'), 3); // four paragraphs
+    }
+
+    // Every topic an opener can ask for has its text; the gaps have none.
+    void topicsThatExist() {
+        for (int n = -1; n <= 33; ++n) {
+            const bool requested = (n >= 0 && n <= 17) || (n >= 20 && n <= 26) || n >= 30;
+            const hw::HelpTopic* topic = hw::helpTopic(n);
+            QCOMPARE(topic != nullptr, requested && n <= 32);
+            if (topic)
+                QVERIFY(!topic->firstPage.trimmed().isEmpty());
+        }
+    }
+
+    void sharedPages() {
+        const auto t = [](int n) { return hw::helpTopic(n); };
+        QCOMPARE(t(23)->firstPage, t(24)->firstPage);
+        QVERIFY(t(23)->secondPage != t(24)->secondPage);
+        QVERIFY(t(24)->secondPage.contains(QStringLiteral(
+            "-  Repayments  of  the  mortgage  are  the same  as  that  required to  pay  an  "
+            "interest  only    mortgage for the selected term\n")));
+        QCOMPARE(t(25)->firstPage, t(26)->firstPage);
+        QVERIFY(t(26)->secondPage.startsWith(t(25)->secondPage));
+        QVERIFY(t(26)->secondPage.size() > t(25)->secondPage.size());
+        QVERIFY(t(12)->secondPage.startsWith(t(11)->secondPage + QStringLiteral("\n\n")));
+        QVERIFY(t(12)->secondPage.contains(QStringLiteral("building the house")));
+        QVERIFY(t(7)->secondPage.contains(QStringLiteral("building their own house")));
+        QVERIFY(t(20)->firstPage.startsWith(QStringLiteral("TABLE MORTGAGE\n\n")));
+        QVERIFY(t(31)->firstPage.startsWith(
+            QStringLiteral("FLOATING  (VARIABLE OR ADJUSTABLE)  RATE\n\n\n")));
+    }
+
+    void pageButtonTurnsAndReturns() {
+        frmHelp help;
+        showTopic(help, 2);
+        const QString first = help.lblText->text();
+        QCOMPARE(first, hw::helpTopic(2)->firstPage);
+        QVERIFY(help.cmdNext->isVisible());
+        QCOMPARE(help.cmdNext->text(), QStringLiteral("Next Page"));
+        QCOMPARE(help.cmdNext->geometry(), twipsRect(7200, 6840, 1095, 495));
+
+        QTest::mouseClick(help.cmdNext, Qt::LeftButton);
+        QCOMPARE(int(help.page()), 1);
+        QCOMPARE(help.lblText->text(), hw::helpTopic(2)->secondPage);
+        QCOMPARE(help.cmdNext->text(), QStringLiteral("Previous Page"));
+        QCOMPARE(help.cmdNext->geometry(), twipsRect(6900, 6840, 1400, 495));
+
+        QTest::mouseClick(help.cmdNext, Qt::LeftButton);
+        QCOMPARE(int(help.page()), 0);
+        QCOMPARE(help.lblText->text(), first);
+        QCOMPARE(help.cmdNext->text(), QStringLiteral("Next Page"));
+        QCOMPARE(help.cmdNext->geometry(), twipsRect(7200, 6840, 1095, 495));
+    }
+
+    void onePageTopicHasNoPageButton() {
+        frmHelp help;
+        showTopic(help, 20);
+        QVERIFY(!help.cmdNext->isVisible());
+        QVERIFY(help.lblText->text().startsWith(QStringLiteral("TABLE MORTGAGE")));
+    }
+
+    void labelPlacement_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("height");
+        QTest::newRow("kept") << 0 << 480 << 6255;
+        QTest::newRow("top only") << 25 << 400 << 6255;
+        QTest::newRow("top and height") << 4 << 1000 << 5255;
+        QTest::newRow("lower") << 6 << 1500 << 4300;
+    }
+    void labelPlacement() {
+        QFETCH(int, topic);
+        QFETCH(int, top);
+        QFETCH(int, height);
+        frmHelp help;
+        showTopic(help, topic);
+        const QRect expected = twipsRect(360, top, 7935, height);
+        QCOMPARE(help.textArea->geometry(), expected);
+        if (help.cmdNext->isVisible()) {
+            help.cmdNext->click();
+            QCOMPARE(help.textArea->geometry(), expected);
+        }
+    }
+
+    // A page longer than the label can hold scrolls instead of being cut off.
+    void longPageScrolls() {
+        frmHelp help;
+        showTopic(help, 0);
+        help.lblText->setText(QString(QStringLiteral("A line of text.\n")).repeated(80));
+        QApplication::processEvents();
+        QVERIFY(help.textArea->verticalScrollBar()->maximum() > 0);
+    }
+
+    void openers_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("tell me more on assets") << 2 << "more" << 2;
+        QTest::newRow("tell me more on the results") << 17 << "more" << 17;
+        QTest::newRow("tell me more on the closing page") << 18 << "more" << -1;
+        QTest::newRow("table") << 17 << "type 0" << 20;
+        QTest::newRow("interest only endowment") << 17 << "type 4" << 24;
+        QTest::newRow("cash management") << 17 << "type 5" << 25;
+        QTest::newRow("credit card management") << 17 << "type 6" << 26;
+        QTest::newRow("fixed rate") << 16 << "rate 0" << 30;
+        QTest::newRow("capped rate") << 16 << "rate 2" << 32;
+    }
+    void openers() {
+        QFETCH(int, step);
+        QFETCH(QString, opener);
+        QFETCH(int, topic);
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        w.TargetStep = static_cast<std::int16_t>(step);
+        w.ShowStep();
+        const int index = opener.section(u' ', 1).toInt();
+        const Opened seen = openedBy([&] {
+            if (opener == QLatin1String("more"))
+                w.mnuMore->trigger();
+            else if (opener.startsWith(QLatin1String("type")))
+                QTest::mouseClick(w.cmdMortgage[std::size_t(index)], Qt::LeftButton);
+            else
+                QTest::mouseClick(w.cmdRates[std::size_t(index)], Qt::LeftButton);
+        });
+        QCOMPARE(seen.topic, topic);
+        QVERIFY(messages.texts().isEmpty());
+        if (topic < 0)
+            return;
+        QCOMPARE(seen.page, 0);
+        QCOMPARE(seen.text, hw::helpTopic(topic)->firstPage);
+        QCOMPARE(seen.pageButton, hw::helpTopic(topic)->hasSecondPage());
+    }
+
+    // Closing on the second page and opening again starts on the first.
+    void reopeningStartsOnTheFirstPage() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        w.TargetStep = hw::AssetsStep;
+        w.ShowStep();
+        QTimer::singleShot(0, [] {
+            auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget());
+            if (help) {
+                help->cmdNext->click();
+                help->cmdExit->click();
+            }
+        });
+        w.mnuMore->trigger();
+        const Opened again = openedBy([&] { w.mnuMore->trigger(); });
+        QCOMPARE(again.page, 0);
+        QCOMPARE(again.text, hw::helpTopic(2)->firstPage);
+    }
+
+    void displayError_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("0") << 0 << "The operating system is out of memory or resources.";
+        QTest::newRow("2") << 2 << "The specified file was not found.";
+        QTest::newRow("3") << 3 << "The specified path was not found.";
+        QTest::newRow("4 unlisted") << 4 << "Unknown Error!";
+        QTest::newRow("5") << 5 << "The operating system denied access to the specified file.";
+        QTest::newRow("8") << 8 << "There was not enough memory to complete the operation.";
+        QTest::newRow("11") << 11
+                            << "The .exe file is invalid (non-Win32\u00AE .exe or error in .exe "
+                               "image).";
+        QTest::newRow("26") << 26 << "A sharing violation occurred.";
+        QTest::newRow("27") << 27 << "The file name association is incomplete or invalid.";
+        QTest::newRow("28") << 28
+                            << "The DDE transaction could not be completed because the request "
+                               "timed out.";
+        QTest::newRow("29") << 29 << "The DDE transaction failed.";
+        QTest::newRow("30") << 30
+                            << "The DDE transaction could not be completed because other DDE "
+                               "transactions were being processed.";
+        QTest::newRow("31") << 31
+                            << "There is no application associated with the given file name "
+                               "extension.";
+        QTest::newRow("32") << 32 << "The specified dynamic-link library was not found.";
+        QTest::newRow("negative") << -1 << "Unknown Error!";
+        QTest::newRow("33 opened") << 33 << "";
+        QTest::newRow("42 opened") << 42 << "";
+    }
+    void displayError() {
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        MessageRecorder messages;
+        hw::frmAbout about;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        about.pDisplayError(code);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList({message}));
+        if (!message.isEmpty())
+            QCOMPARE(messages.messages.first().second, int(hw::MsgOkOnly));
+    }
+
+    void aboutWindowShowsItsLabels() {
+        for (int opening = 0; opening < 2; ++opening) {
+            hw::frmAbout about;
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QCOMPARE(about.windowTitle(), QStringLiteral("About VodiVudi"));
+            QCOMPARE(about.SkinLabel1->text(), QStringLiteral("Hearthwise"));
+            QCOMPARE(about.sklbTitle->text(), QStringLiteral("Hearthwise"));
+            QCOMPARE(about.SkinLabel3->text(), QStringLiteral("Title:"));
+            QCOMPARE(about.SkinLabel4->text(), QStringLiteral("Copyright:"));
+            QCOMPARE(about.sklbArtist->text(), hw::frmAbout::makerName());
+            QCOMPARE(about.sklbInfo->text(), hw::frmAbout::makerAddress());
+            // The entry animation ends with the heading and the panel in their places.
+            const auto target = [](QWidget* control) {
+                const auto moves = control->findChildren<QPropertyAnimation*>();
+                return moves.isEmpty() ? QRect() : moves.last()->endValue().toRect();
+            };
+            QCOMPARE(target(about.SkinLabel1), twipsRect(360, 120, 3255, 375));
+            QCOMPARE(target(about.SkinPanel1), twipsRect(45, 600, 3795, 930));
+        }
+    }
+
+    void linkReportsAFailedOpen() {
+        MessageRecorder messages;
+        hw::frmAbout about;
+        about.show();
+        // The offscreen platform has no browser: nothing handles the address.
+        QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
+        QCOMPARE(messages.texts(),
+                 QStringList({"There is no application associated with the given file name "
+                              "extension."}));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void linkOpensTheAddress() {
+        MessageRecorder messages;
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        hw::frmAbout about;
+        about.show();
+        QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(catcher.opened, QUrl(QStringLiteral("http://hearthwise.example")));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void aboutFromTheMenu() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            if (auto* about = qobject_cast<hw::frmAbout*>(QApplication::activeModalWidget())) {
+                title = about->windowTitle();
+                about->cmdClose->click();
+            }
+        });
+        w.mnuAbout->trigger();
+        QCOMPARE(title, QStringLiteral("About VodiVudi"));
+    }
+};
+
+QTEST_MAIN(InformationTest)
+#include "tst_information.moc"
