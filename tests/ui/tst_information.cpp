@@ -6,8 +6,10 @@
 #include "shell/Twips.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QMenu>
 #include <QPropertyAnimation>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -270,6 +272,33 @@ private slots:
         const Opened again = openedBy([&] { w.mnuMore->trigger(); });
         QCOMPARE(again.page, 0);
         QCOMPARE(again.text, hw::helpTopic(2)->firstPage);
+    }
+
+    // A right click on Back or Next offers "What's This?", which explains that button.
+    void whatsThisOnTheNavigationButtons() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        w.TargetStep = hw::AssetsStep;
+        w.ShowStep();
+        for (QPushButton* button : {w.cmdBack, w.cmdNext}) {
+            QString offered;
+            QTimer::singleShot(0, [&offered] {
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    offered = menu->actions().first()->text();
+                    menu->actions().first()->trigger();
+                    menu->close();
+                }
+            });
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    button->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(button, &click);
+            QCOMPARE(offered, QStringLiteral("What's This?"));
+            QWidget* shown = QApplication::activePopupWidget();
+            QVERIFY(shown);
+            QCOMPARE(shown->metaObject()->className(), "QWhatsThat");
+            shown->close();
+            QVERIFY(!button->whatsThis().isEmpty());
+        }
     }
 
     void displayError_data() {
