@@ -6,7 +6,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
-    build-essential cmake qt6-base-dev libgl-dev qt6-qpa-plugins \
+    build-essential clang cmake qt6-base-dev libgl-dev qt6-qpa-plugins \
     fonts-dejavu-core fonts-liberation2 locales xvfb xauth imagemagick poppler-utils libbenchmark-dev
 # The tests run the program in several regional settings.
 if ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, then builds and runs the whole test suite twice: once as
-# released, once with the address and undefined-behaviour sanitizers.
+# released, once with the address and undefined-behaviour sanitizers; between
+# the two, a short fuzzing run of the arithmetic core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -9,6 +10,20 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEARTHWISE_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# A short bounded fuzzing run over the regional readings and the options core,
+# starting from the corpus in the repository; new inputs go to the build folder.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DHEARTHWISE_FUZZ=ON
+cmake --build build-fuzz -j"$jobs" --target hearthwise_fuzz
+mkdir -p build-fuzz/corpus
+if ! ./build-fuzz/fuzz/hearthwise_fuzz -max_total_time=30 -timeout=5 -rss_limit_mb=2048 \
+    -print_final_stats=1 build-fuzz/corpus fuzz/corpus >build-fuzz/fuzz.log 2>&1; then
+    cat build-fuzz/fuzz.log
+    echo "The fuzzing run found a failure; the input that caused it is named above."
+    exit 1
+fi
+tail -n 12 build-fuzz/fuzz.log
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DHEARTHWISE_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"

@@ -85,8 +85,13 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
                              .minus(regional.toCurrency(input.budgetText).valueOr(Currency()))
                              .value_or(Currency())
                              .toDouble(); // S
-    if (!(n > 0.0) || !std::isfinite(n) || !std::isfinite(r))
-        return out; // nothing to compute for no months; every type stays unaffordable
+    // Nothing to compute for no months, or for more months than any loan runs, or
+    // for figures that are not numbers: every type stays unaffordable.
+    const bool computable = n > 0.0 && n <= static_cast<double>(MonthLimit) && std::isfinite(r) &&
+                            std::isfinite(spareHeld) && std::isfinite(input.monthlyIncome) &&
+                            std::isfinite(a);
+    if (!computable)
+        return out;
 
     // Type 0, Table.
     auto& table = out.types[TableType];

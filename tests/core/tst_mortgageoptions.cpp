@@ -1,6 +1,7 @@
 #include "calc/MortgageOptions.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace hw;
 
@@ -135,6 +136,27 @@ private slots:
         // n = 120.48: the last month computed is month 120.
         const double principal = 120000.0 / double(result.months);
         QCOMPARE(*f.last, (120000.0 - principal * 119) * double(result.monthlyRate) + principal);
+    }
+
+    // Figures the rate page never lets through still end at once, with nothing affordable.
+    void figuresBeyondAnyLoan_data() {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<double>("income");
+        QTest::newRow("a term of more than a thousand years") << "1000.01" << 5000.0;
+        QTest::newRow("a term of a billion years") << "1000000000" << 5000.0;
+        QTest::newRow("a negative term") << "-5" << 5000.0;
+        QTest::newRow("income that is not a number") << "25" << std::nan("");
+        QTest::newRow("infinite income") << "25" << HUGE_VAL;
+    }
+    void figuresBeyondAnyLoan() {
+        QFETCH(QString, term);
+        QFETCH(double, income);
+        OptionsInput in = input(120000, "6.00%", "", income, 3000);
+        in.termText = term;
+        in.incomeText = QStringLiteral("$5,000.00");
+        const auto result = calculateOptions(in, us);
+        for (const OptionFigures& f : result.types)
+            QVERIFY(!f.affordable);
     }
 };
 

@@ -1,0 +1,67 @@
+// Feeds arbitrary bytes to the regional readings and to the working out of the
+// seven mortgage types: nothing may crash, hang, overflow or misbehave.
+// Input: byte 0 picks the locale, byte 1 the reading flags; the rest is UTF-8
+// text whose lines are, in order, the amount, rate, term, income, expenditure,
+// displayed income and displayed expenditure.
+
+#include "calc/MortgageOptions.h"
+#include "calc/OptionTexts.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+const hw::Regional& regional(std::uint8_t pick) {
+    static const hw::Regional locales[] = {
+        hw::Regional(QLocale(QStringLiteral("en_US"))),
+        hw::Regional(QLocale(QStringLiteral("en_NZ"))),
+        hw::Regional(QLocale(QStringLiteral("de_DE"))),
+        hw::Regional(QLocale(QStringLiteral("fr_FR"))),
+    };
+    return locales[pick % 4];
+}
+
+void readEveryWay(const hw::Regional& r, const QString& text, int reading) {
+    if (const auto amount = r.toCurrency(text, reading)) {
+        // Whatever reads back as an amount shows again in both forms.
+        (void)r.currency(amount.value);
+        (void)hw::dollars(amount.value);
+    }
+    if (const auto value = r.toDouble(text, reading)) {
+        (void)r.currency(value.value);
+        (void)r.number(value.value);
+        (void)r.editing(value.value);
+        (void)hw::dollars(value.value);
+    }
+    (void)r.toFloat(text, reading);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2)
+        return 0;
+    const hw::Regional& r = regional(data[0]);
+    const int reading = data[1] % 4;
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+    const QStringList lines = text.split(u'\n');
+    for (const QString& line : lines)
+        readEveryWay(r, line, reading);
+
+    const hw::OptionsInput input{r.toCurrency(lines.value(0)).valueOr(hw::Currency()),
+                                 lines.value(1),
+                                 lines.value(2),
+                                 r.toDouble(lines.value(3)).valueOr(0.0),
+                                 r.toDouble(lines.value(4)).valueOr(0.0),
+                                 lines.value(5),
+                                 lines.value(6)};
+    const hw::OptionsResult result = hw::calculateOptions(input, r);
+    const auto content = hw::reportContent(result, input.amount, input.rateText, input.termText, r);
+    for (int type = 0; type < hw::MortgageTypeCount; ++type)
+        if (result.types[static_cast<std::size_t>(type)].affordable)
+            (void)hw::rowTexts(type, result.types[static_cast<std::size_t>(type)], input.termText, r);
+    (void)content;
+    return 0;
+}
