@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const hw::Regional& r = regional(data[0]);
     const int reading = data[1] % 4;
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 2),
+                                           static_cast<qsizetype>(size - 2));
     const QStringList lines = text.split(u'\n');
     for (const QString& line : lines)
         readEveryWay(r, line, reading);
@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto content = hw::reportContent(result, input.amount, input.rateText, input.termText, r);
     for (int type = 0; type < hw::MortgageTypeCount; ++type)
         if (result.types[static_cast<std::size_t>(type)].affordable)
-            (void)hw::rowTexts(type, result.types[static_cast<std::size_t>(type)], input.termText, r);
+            (void)hw::rowTexts(type, result.types[static_cast<std::size_t>(type)], input.termText,
+                               r);
     (void)content;
     return 0;
 }
