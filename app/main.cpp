@@ -5,6 +5,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));
+    // Lets the desktop match the window with the installed hearthwise.desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("hearthwise"));
     hw::Main();
     return QApplication::exec();
 }

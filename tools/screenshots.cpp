@@ -37,17 +37,20 @@ int main(int argc, char* argv[]) {
     save();
     driver::choosePurpose(window, purpose);
     save();
+    // Each page is pictured with the figures the walk types into it.
     for (int guard = 0; guard < 20 && window.CurrentStep < hw::ClosingStep; ++guard) {
         driver::fillRequired(window);
+        if (window.CurrentStep > hw::PurposeStep)
+            save();
+        if (window.CurrentStep == hw::ResultsStep && window.reportContent())
+            hw::rptMortgage(*window.reportContent())
+                .saveAsPdf(folder + QStringLiteral("/report.pdf"));
         const int before = window.CurrentStep;
         driver::next(window);
         if (window.CurrentStep == before)
             break;
-        save();
-        if (window.CurrentStep == hw::ResultsStep && window.reportContent())
-            hw::rptMortgage(*window.reportContent())
-                .saveAsPdf(folder + QStringLiteral("/report.pdf"));
     }
+    save();
 
     // Every page of every topic of the information window, and the About window.
     for (int topic = 0; topic <= 32; ++topic) {

@@ -1,8 +1,10 @@
 #include "Message.h"
 
+#include "Pictures.h"
 #include "frmMortgage.h"
 #include "frmMsgBox.h"
 
+#include <QApplication>
 #include <QPointer>
 
 namespace hw {
@@ -36,6 +38,7 @@ int ShowMessage(const QString& text, int style) {
 }
 
 void Main() {
+    QApplication::setWindowIcon(programIcon());
     auto* window = new frmMortgage;
     window->setAttribute(Qt::WA_DeleteOnClose);
     setMessageOwner(window);

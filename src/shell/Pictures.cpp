@@ -68,4 +68,33 @@ QPixmap closingPicture() {
     return drawHouse(true);
 }
 
+QIcon programIcon() {
+    QIcon icon;
+    for (int side : {16, 32, 48, 64, 128, 256}) {
+        QPixmap tile(side, side);
+        tile.fill(Qt::transparent);
+        QPainter p(&tile);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(side / 256.0, side / 256.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xf4, 0xf1, 0xea));
+        p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+        p.setBrush(QColor(0xf2, 0xc1, 0x6b));
+        p.drawEllipse(QPointF(190, 70), 28, 28);
+        p.setBrush(QColor(0x7d, 0xa8, 0x6b));
+        p.drawRoundedRect(QRectF(8, 190, 240, 58), 30, 30);
+        p.setBrush(QColor(0xe9, 0xdf, 0xcc));
+        p.drawRect(QRectF(70, 112, 116, 80));
+        p.setBrush(QColor(0x1f, 0x6f, 0x78));
+        p.drawPolygon(QPolygonF({QPointF(52, 118), QPointF(128, 56), QPointF(204, 118)}));
+        p.setBrush(QColor(0x8a, 0x4b, 0x2d));
+        p.drawRect(QRectF(114, 142, 28, 50));
+        p.setBrush(QColor(0xb9, 0xd8, 0xe6));
+        p.drawRect(QRectF(82, 128, 24, 22));
+        p.drawRect(QRectF(150, 128, 24, 22));
+        icon.addPixmap(tile);
+    }
+    return icon;
+}
+
 } // namespace hw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace hw {
@@ -7,5 +8,7 @@ namespace hw {
 // The pictures of the opening and closing pages, drawn for the screen's pixel ratio.
 QPixmap openingPicture();
 QPixmap closingPicture();
+// The program's icon: the house of the opening page on a paper tile.
+QIcon programIcon();
 
 } // namespace hw
