@@ -1,4 +1,5 @@
-// Times the working out of the seven mortgage types for terms of 40 and 100 years.
+// Times the working out of the seven mortgage types for terms of 40 and 100 years,
+// with and without their month-by-month schedules.
 // Usage: hearthwise_bench [--benchmark_* options]
 
 #include "calc/MortgageOptions.h"
@@ -7,7 +8,7 @@
 
 namespace {
 
-void calculateOptions(benchmark::State& state) {
+void run(benchmark::State& state, hw::Schedules schedules) {
     const hw::Regional regional{QLocale(QStringLiteral("en_US"))};
     const hw::OptionsInput input{*hw::Currency::fromUnits(450000),
                                  QStringLiteral("6.50%"),
@@ -17,10 +18,17 @@ void calculateOptions(benchmark::State& state) {
                                  regional.currency(9000.0),
                                  regional.currency(4500.0)};
     for (auto _ : state)
-        benchmark::DoNotOptimize(hw::calculateOptions(input, regional));
+        benchmark::DoNotOptimize(hw::calculateOptions(input, regional, schedules));
     state.SetLabel(std::to_string(state.range(0)) + " years");
 }
+void calculateOptions(benchmark::State& state) {
+    run(state, hw::Schedules::Without);
+}
+void calculateOptionsWithSchedules(benchmark::State& state) {
+    run(state, hw::Schedules::With);
+}
 BENCHMARK(calculateOptions)->Arg(40)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(calculateOptionsWithSchedules)->Arg(40)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

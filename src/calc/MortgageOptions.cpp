@@ -1,5 +1,6 @@
 #include "MortgageOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -46,7 +47,7 @@ struct Revolving {
     double balance;
 };
 std::optional<Revolving> revolve(double balance, double spare, double r, long months,
-                                 double interest) {
+                                 double interest, std::vector<ScheduleRow>* rows) {
     while (balance > 0.0) {
         const double charged =
             balance - spare >= 0.0 ? (balance - spare / 2.0) * r : (balance / 2.0) * r;
@@ -54,10 +55,33 @@ std::optional<Revolving> revolve(double balance, double spare, double r, long mo
         if (!(next < balance) || months >= MonthLimit)
             return std::nullopt;
         interest += charged;
-        balance = next;
         ++months;
+        if (rows) {
+            // The last month pays only what is left: the overpayment stays with the household.
+            const double paid = next > 0.0 ? spare : spare + next;
+            rows->push_back({static_cast<int>(months), paid, charged, paid - charged,
+                             std::max(next, 0.0), std::nullopt});
+        }
+        balance = next;
     }
     return Revolving{months, interest, balance};
+}
+
+// Months of a level repayment: a term that is not whole months pays a part of
+// its last month.
+std::vector<ScheduleRow> levelSchedule(double amount, double r, double n, double repayment,
+                                       bool interestOnly) {
+    std::vector<ScheduleRow> rows;
+    double balance = amount;
+    for (long i = 1; static_cast<double>(i - 1) < n; ++i) {
+        const double share = std::min(1.0, n - static_cast<double>(i - 1));
+        const double interest = balance * r * share;
+        const double paid = repayment * share;
+        const double principal = interestOnly ? 0.0 : paid - interest;
+        balance -= principal;
+        rows.push_back({static_cast<int>(i), paid, interest, principal, balance, std::nullopt});
+    }
+    return rows;
 }
 
 double roundToCentsHalfEven(double value) {
@@ -66,8 +90,10 @@ double roundToCentsHalfEven(double value) {
 
 } // namespace
 
-OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional) {
+OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
+                               Schedules schedules) {
     OptionsResult out;
+    const bool record = schedules == Schedules::With;
     QString rate = input.rateText;
     rate.chop(1);
     const float x = regional.toFloat(rate).valueOr(0.0F);
@@ -100,6 +126,8 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     table.totalPaid = n * t;
     table.interest = currencyDifference(table.totalPaid, input.amount);
     table.affordable = !(spareHeld < t);
+    if (record)
+        table.schedule = levelSchedule(a, r, n, t, false);
 
     // Type 1, Reducing Balance: equal principal parts.
     auto& reducing = out.types[ReducingBalanceType];
@@ -113,6 +141,9 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             reducing.first = lastRepayment;
         reducing.interest += interest;
         reducing.totalPaid += lastRepayment;
+        if (record)
+            reducing.schedule.push_back({static_cast<int>(i), lastRepayment, interest, principal,
+                                         a - principal * static_cast<double>(i), std::nullopt});
     }
     // A term shorter than a month still has its first month.
     const double rb1 = reducing.first.value_or(a * r + principal);
@@ -128,6 +159,8 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     interestOnly.interest = interestOnly.totalPaid;
     interestOnly.finalBalance = a;
     interestOnly.affordable = !(spareHeld < interestOnlyPayment);
+    if (record)
+        interestOnly.schedule = levelSchedule(a, r, n, interestOnlyPayment, true);
 
     // Type 3, Table Endowment: the fund clears the loan once it covers the balance;
     // if it never does, the repayments themselves clear it at the end of the term.
@@ -136,13 +169,27 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     double balance = a;
     double payoff = n;
     for (long i = 1; i <= n - 1; ++i) {
+        const double owed = balance;
         const double part = firstPrincipal(balance, r, n - static_cast<double>(i) + 1.0);
         const double fund = fundValue(p3, g, static_cast<double>(i));
         balance -= part;
-        if (balance <= fund) {
+        const bool fundCovers = balance <= fund;
+        if (record) {
+            // Once the fund covers the balance it pays the loan off.
+            tableEndowment.schedule.push_back({static_cast<int>(i), rb1, owed * r,
+                                               fundCovers ? owed : part, fundCovers ? 0.0 : balance,
+                                               fund});
+        }
+        if (fundCovers) {
             payoff = static_cast<double>(i);
             break;
         }
+    }
+    if (record && payoff == n && n >= 1.0) {
+        // The fund never caught up: the last repayment clears the loan.
+        const int last = static_cast<int>(tableEndowment.schedule.size()) + 1;
+        tableEndowment.schedule.push_back(
+            {last, rb1, balance * r, balance, 0.0, fundValue(p3, g, static_cast<double>(last))});
     }
     tableEndowment.years = payoff / 12.0;
     tableEndowment.first = tableEndowment.last = rb1;
@@ -159,6 +206,12 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
         double fund = 0.0;
         while (fund < a && i <= MonthLimit) {
             fund = fundValue(p4, g, static_cast<double>(i));
+            if (record) {
+                // Interest alone on the whole loan, until the fund pays it off.
+                const bool paysOff = fund >= a;
+                ioEndowment.schedule.push_back(
+                    {static_cast<int>(i), rb1, a * r, paysOff ? a : 0.0, paysOff ? 0.0 : a, fund});
+            }
             ++i;
         }
         if (fund >= a) {
@@ -174,7 +227,7 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     // Type 5, Revolving Credit with Cash Management.
     auto& cash = out.types[CashManagementType];
     if ((a - spare / 2.0) * r <= spare) {
-        if (const auto run = revolve(a, spare, r, 0, 0.0)) {
+        if (const auto run = revolve(a, spare, r, 0, 0.0, record ? &cash.schedule : nullptr)) {
             cash.affordable = true;
             cash.years = static_cast<double>(run->months) / 12.0;
             cash.totalPaid = static_cast<double>(run->months) * spare + run->balance;
@@ -188,7 +241,13 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     const double firstInterest = (a - input.monthlyIncome / 2.0) * r;
     if (firstInterest <= spare) {
         const double start = a - input.monthlyIncome + firstInterest;
-        if (const auto run = revolve(start, spare, r, 1, firstInterest)) {
+        if (record) {
+            const double paid = start > 0.0 ? input.monthlyIncome : input.monthlyIncome + start;
+            card.schedule.push_back(
+                {1, paid, firstInterest, paid - firstInterest, std::max(start, 0.0), std::nullopt});
+        }
+        if (const auto run =
+                revolve(start, spare, r, 1, firstInterest, record ? &card.schedule : nullptr)) {
             card.affordable = true;
             card.years = static_cast<double>(run->months) / 12.0;
             card.totalPaid =
@@ -196,6 +255,10 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             card.interest = run->interest;
         }
     }
+    // Only an affordable type has a schedule to show.
+    for (OptionFigures& figures : out.types)
+        if (!figures.affordable)
+            figures.schedule.clear();
     return out;
 }
 

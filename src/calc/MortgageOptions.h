@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace hw {
 
@@ -30,6 +31,16 @@ struct OptionsInput {
     QString budgetText;              // the displayed monthly expenditure
 };
 
+// One month of a type's repayment schedule. Money figures are unrounded.
+struct ScheduleRow {
+    int month = 0;
+    double repayment = 0.0;     // what the household pays this month
+    double interest = 0.0;      // interest charged on the loan this month
+    double principal = 0.0;     // what the loan falls by this month (a fund's payout included)
+    double balance = 0.0;       // what is owed at the end of the month
+    std::optional<double> fund; // an endowment fund's value at the end of the month
+};
+
 // The figures of one mortgage type. Figures the type does not have stay empty.
 struct OptionFigures {
     bool affordable = false;
@@ -39,6 +50,8 @@ struct OptionFigures {
     double totalPaid = 0.0;
     double interest = 0.0;
     std::optional<double> finalBalance;
+    // Month by month, when asked for and the type is affordable.
+    std::vector<ScheduleRow> schedule;
 };
 
 struct OptionsResult {
@@ -50,6 +63,10 @@ struct OptionsResult {
 
 // Works out the seven mortgage types for one requirement. Never loops without end:
 // a type whose loan or fund cannot be cleared is reported as not affordable.
-OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional);
+// With schedules, each affordable type also carries its months, from the same
+// arithmetic as its totals.
+enum class Schedules { Without, With };
+OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
+                               Schedules schedules = Schedules::Without);
 
 } // namespace hw

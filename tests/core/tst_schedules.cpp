@@ -1,0 +1,136 @@
+#include "calc/MortgageOptions.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace hw;
+
+namespace {
+const Regional us{QLocale(QStringLiteral("en_US"))};
+
+OptionsResult withSchedules(qint64 amount, const char* rate, const char* term, double income,
+                            double spending) {
+    const OptionsInput input{*Currency::fromUnits(amount),
+                             QString::fromLatin1(rate),
+                             QString::fromLatin1(term),
+                             income,
+                             spending,
+                             us.currency(income),
+                             us.currency(spending)};
+    return calculateOptions(input, us, Schedules::With);
+}
+
+struct Sums {
+    double repayments = 0.0;
+    double interest = 0.0;
+};
+Sums sumsOf(const std::vector<ScheduleRow>& rows) {
+    Sums sums;
+    for (const ScheduleRow& row : rows) {
+        sums.repayments += row.repayment;
+        sums.interest += row.interest;
+    }
+    return sums;
+}
+} // namespace
+
+class SchedulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The months add up to the figures of the results page, to the cent.
+    void sumsEqualTheRow_data() {
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("spending");
+        QTest::addColumn<int>("type");
+        for (int type = 0; type < MortgageTypeCount; ++type) {
+            QTest::addRow("worked example, type %d", type) << qint64(120000) << "6.00%"
+                                                           << "10.00" << 5000.0 << 3000.0 << type;
+            QTest::addRow("thirty years, type %d", type) << qint64(350000) << "6.50%"
+                                                         << "30.00" << 9000.0 << 4000.0 << type;
+        }
+    }
+    void sumsEqualTheRow() {
+        QFETCH(qint64, amount);
+        QFETCH(QString, rate);
+        QFETCH(QString, term);
+        QFETCH(double, income);
+        QFETCH(double, spending);
+        QFETCH(int, type);
+        const auto result =
+            withSchedules(amount, qPrintable(rate), qPrintable(term), income, spending);
+        const OptionFigures& row = result.types[std::size_t(type)];
+        QVERIFY(row.affordable);
+        QVERIFY(!row.schedule.empty());
+        const Sums sums = sumsOf(row.schedule);
+        QCOMPARE(us.currency(sums.repayments), us.currency(row.totalPaid));
+
+        const ScheduleRow& last = row.schedule.back();
+        double interest = sums.interest;
+        if (type == TableEndowmentType) {
+            // The row counts the Table repayments less the amount borrowed, so the
+            // balance the fund pays off in the last month is not interest there.
+            const double table = *result.types[TableType].first;
+            interest -= last.principal - (table - last.interest);
+        } else if (type == InterestOnlyEndowmentType) {
+            // The row counts the term rounded to two decimals of a year.
+            const double months = double(row.schedule.size());
+            const double counted = std::nearbyint(months / 12.0 * 100.0) / 100.0 * 12.0;
+            interest *= counted / months;
+        }
+        QCOMPARE(us.currency(interest), us.currency(row.interest));
+
+        // Months run on from 1, and the loan is cleared at the end (Interest Only owes it all).
+        for (std::size_t i = 0; i < row.schedule.size(); ++i)
+            QCOMPARE(row.schedule[i].month, int(i) + 1);
+        const double owed = type == InterestOnlyType ? double(amount) : 0.0;
+        QCOMPARE(us.currency(last.balance), us.currency(owed));
+        const bool endowment = type == TableEndowmentType || type == InterestOnlyEndowmentType;
+        QCOMPARE(last.fund.has_value(), endowment);
+        if (row.years)
+            QCOMPARE(double(row.schedule.size()), std::round(*row.years * 12.0));
+    }
+
+    void workedExampleMonths() {
+        const auto result = withSchedules(120000, "6.00%", "10.00", 5000, 3000);
+        const auto& table = result.types[TableType].schedule;
+        QCOMPARE(table.size(), std::size_t(120));
+        QCOMPARE(us.currency(table[0].interest), QStringLiteral("$600.00"));
+        QCOMPARE(us.currency(table[0].principal), QStringLiteral("$732.25"));
+        QCOMPARE(us.currency(table[0].balance), QStringLiteral("$119,267.75"));
+        const auto& endowment = result.types[TableEndowmentType].schedule;
+        QCOMPARE(endowment.size(), std::size_t(96));
+        QCOMPARE(us.currency(*endowment.back().fund), QStringLiteral("$30,987.06"));
+        // In month 96 the fund (above) covers the balance left after the repayment,
+        // $30,059.29, and pays off what was owed at the start of the month.
+        QCOMPARE(us.currency(endowment[94].balance), QStringLiteral("$31,235.36"));
+        QCOMPARE(us.currency(endowment.back().principal), QStringLiteral("$31,235.36"));
+        const auto& card = result.types[CreditCardManagementType].schedule;
+        QCOMPARE(us.currency(card[0].repayment), QStringLiteral("$5,000.00"));
+        QCOMPARE(us.currency(card[1].repayment), QStringLiteral("$2,000.00"));
+    }
+
+    void unaffordableTypesHaveNoMonths() {
+        const auto result = withSchedules(200000, "7.50%", "25.00", 4000, 2500);
+        for (int type : {ReducingBalanceType, TableEndowmentType, InterestOnlyEndowmentType})
+            QVERIFY(result.types[std::size_t(type)].schedule.empty());
+        QCOMPARE(result.types[TableType].schedule.size(), std::size_t(300));
+    }
+
+    void onlyWhenAskedFor() {
+        const OptionsInput input{*Currency::fromUnits(120000),
+                                 QStringLiteral("6.00%"),
+                                 QStringLiteral("10.00"),
+                                 5000.0,
+                                 3000.0,
+                                 us.currency(5000.0),
+                                 us.currency(3000.0)};
+        for (const OptionFigures& row : calculateOptions(input, us).types)
+            QVERIFY(row.schedule.empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(SchedulesTest)
+#include "tst_schedules.moc"
