@@ -4,6 +4,7 @@
 // Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE]
 
 #include "../tests/ui/CaseDriver.h"
+#include "calc/ui/frmChart.h"
 #include "calc/ui/rptMortgage.h"
 #include "info/HelpTopics.h"
 #include "info/frmAbout.h"
@@ -11,7 +12,9 @@
 #include "shell/Message.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QTabWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -42,9 +45,21 @@ int main(int argc, char* argv[]) {
         driver::fillRequired(window);
         if (window.CurrentStep > hw::PurposeStep)
             save();
-        if (window.CurrentStep == hw::ResultsStep && window.reportContent())
-            hw::rptMortgage(*window.reportContent())
-                .saveAsPdf(folder + QStringLiteral("/report.pdf"));
+        if (window.CurrentStep == hw::ResultsStep && window.reportContent()) {
+            hw::rptMortgage report(*window.reportContent());
+            report.saveAsPdf(folder + QStringLiteral("/report.pdf"));
+            report.setChartPage(true);
+            report.saveAsPdf(folder + QStringLiteral("/report-with-chart.pdf"));
+            hw::frmChart chart(*window.options(), window.MortgageRequirement, window.regional(),
+                               &window);
+            chart.show();
+            QApplication::processEvents();
+            chart.grab().save(folder + QStringLiteral("/chart.png"));
+            chart.tabs->setCurrentIndex(1);
+            chart.cboType->setCurrentIndex(chart.cboType->count() - 1);
+            QApplication::processEvents();
+            chart.grab().save(folder + QStringLiteral("/schedule.png"));
+        }
         const int before = window.CurrentStep;
         driver::next(window);
         if (window.CurrentStep == before)

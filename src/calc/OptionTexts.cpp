@@ -95,6 +95,7 @@ ReportContent reportContent(const OptionsResult& result, Currency amount, const 
         record.paid = dollars(figures.totalPaid);
         record.interest = dollars(figures.interest);
     }
+    report.balances = balanceSeries(result, amount);
     return report;
 }
 

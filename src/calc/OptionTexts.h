@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MortgageOptions.h"
+#include "Schedules.h"
 
 #include <QString>
 #include <array>
@@ -48,6 +49,8 @@ struct ReportContent {
     QString termInYears;
     QString interestRate;
     std::array<ReportRecord, MortgageTypeCount> records;
+    // The balances over time, for the report's optional chart page.
+    std::vector<BalanceSeries> balances;
 };
 
 ReportContent reportContent(const OptionsResult& result, Currency amount, const QString& rateText,

@@ -60,6 +60,7 @@ struct PageControls {
     // Results page: the caption, the column heads and one row per mortgage type.
     QLabel* sknpnMortgage = nullptr;
     QPushButton* cmdPreview = nullptr;
+    QPushButton* cmdChart = nullptr;
     std::array<QLabel*, 6> SkinPanel1{};
     std::array<QPushButton*, 7> cmdMortgage{};
     std::array<QLineEdit*, 7> txtTerm{};

@@ -79,8 +79,11 @@ public:
     // Results page: the seven mortgage types worked out for the case, and the report.
     void Calculate();
     void cmdPreview_Click();
+    void cmdChart_Click();
     // What the report shows, once the types have been worked out.
     const std::optional<ReportContent>& reportContent() const { return report_; }
+    // The seven types as last worked out, with their schedules.
+    const std::optional<OptionsResult>& options() const { return options_; }
 
     // The information window on the current step, a mortgage type or a rate
     // type, and the About window.
@@ -152,6 +155,7 @@ private:
     int closingFrameDelay_ = 12;
     std::vector<int> lastClosingFrames_;
     std::optional<ReportContent> report_;
+    std::optional<OptionsResult> options_;
 };
 
 } // namespace hw

@@ -1,3 +1,4 @@
+#include "OptionsCase.h"
 #include "calc/MortgageOptions.h"
 
 #include <QTest>
@@ -10,13 +11,8 @@ const Regional us{QLocale(QStringLiteral("en_US"))};
 
 OptionsInput input(double amount, const char* rate, const char* term, double income,
                    double spending) {
-    return {*Currency::fromDouble(amount),
-            QString::fromLatin1(rate),
-            QString::fromLatin1(term),
-            income,
-            spending,
-            us.currency(income),
-            us.currency(spending)};
+    return optionsInput(us, amount, QString::fromLatin1(rate), QString::fromLatin1(term), income,
+                        spending);
 }
 QString cents(std::optional<double> value) {
     return value ? us.currency(*value) : QStringLiteral("-");

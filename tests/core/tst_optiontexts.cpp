@@ -1,3 +1,4 @@
+#include "OptionsCase.h"
 #include "calc/OptionTexts.h"
 
 #include <QTest>
@@ -10,9 +11,7 @@ const Regional german{QLocale(QStringLiteral("de_DE"))};
 
 // The worked example: $120,000 at 6% over ten years, $5,000 in and $3,000 out a month.
 OptionsResult workedExample(const Regional& regional, const QString& rate, const QString& term) {
-    const OptionsInput input{
-        *Currency::fromUnits(120000), rate, term, 5000.0, 3000.0, regional.currency(5000.0),
-        regional.currency(3000.0)};
+    const OptionsInput input = optionsInput(regional, 120000, rate, term, 5000, 3000);
     return calculateOptions(input, regional);
 }
 } // namespace
@@ -127,13 +126,8 @@ private slots:
     }
 
     void unaffordableRecordsCarryNoFigures() {
-        const OptionsInput input{*Currency::fromUnits(200000),
-                                 QStringLiteral("7.50%"),
-                                 QStringLiteral("25.00"),
-                                 4000.0,
-                                 2500.0,
-                                 us.currency(4000.0),
-                                 us.currency(2500.0)};
+        const OptionsInput input =
+            optionsInput(us, 200000, QStringLiteral("7.50%"), QStringLiteral("25.00"), 4000, 2500);
         const auto report = reportContent(calculateOptions(input, us), input.amount, input.rateText,
                                           input.termText, us);
         QStringList unaffordable;

@@ -1,4 +1,6 @@
+#include "OptionsCase.h"
 #include "calc/MortgageOptions.h"
+#include "calc/Schedules.h"
 
 #include <QTest>
 #include <cmath>
@@ -10,13 +12,8 @@ const Regional us{QLocale(QStringLiteral("en_US"))};
 
 OptionsResult withSchedules(qint64 amount, const char* rate, const char* term, double income,
                             double spending) {
-    const OptionsInput input{*Currency::fromUnits(amount),
-                             QString::fromLatin1(rate),
-                             QString::fromLatin1(term),
-                             income,
-                             spending,
-                             us.currency(income),
-                             us.currency(spending)};
+    const OptionsInput input = optionsInput(us, double(amount), QString::fromLatin1(rate),
+                                            QString::fromLatin1(term), income, spending);
     return calculateOptions(input, us, Schedules::With);
 }
 
@@ -119,14 +116,41 @@ private slots:
         QCOMPARE(result.types[TableType].schedule.size(), std::size_t(300));
     }
 
+    void csv() {
+        const auto result = withSchedules(120000, "6.00%", "10.00", 5000, 3000);
+        const QStringList table = scheduleCsv(result.types[TableType].schedule).split("\r\n");
+        QCOMPARE(table.size(), 122); // heads, 120 months, and the empty rest after the last
+        QCOMPARE(table[0], QStringLiteral("Month,Repayment,Interest,Principal,Balance"));
+        QCOMPARE(table[1], QStringLiteral("1,1332.25,600.00,732.25,119267.75"));
+        QCOMPARE(table[120], QStringLiteral("120,1332.25,6.63,1325.62,0.00"));
+        const QStringList fund =
+            scheduleCsv(result.types[TableEndowmentType].schedule).split("\r\n");
+        QCOMPARE(fund[0], QStringLiteral("Month,Repayment,Interest,Principal,Balance,Fund"));
+        QVERIFY(fund[96].startsWith(QStringLiteral("96,1600.00,")));
+        QVERIFY(fund[96].endsWith(QStringLiteral(",0.00,30987.06")));
+        QCOMPARE(scheduleCsv({}), QStringLiteral("Month,Repayment,Interest,Principal,Balance\r\n"));
+    }
+
+    void balanceSeriesFollowTheSchedules() {
+        const auto result = withSchedules(200000, "7.50%", "25.00", 4000, 2500);
+        const auto series = balanceSeries(result, *Currency::fromUnits(200000));
+        QStringList names;
+        for (const BalanceSeries& s : series) {
+            names << s.name;
+            QCOMPARE(s.points.front(), QPointF(0.0, 200000.0));
+            QCOMPARE(s.points.size(), result.types[std::size_t(s.type)].schedule.size() + 1);
+        }
+        QCOMPARE(names,
+                 QStringList({"Table", "Interest Only", "Revolving Credit with Cash Managment",
+                              "Revolving Credit with Credit Card Managment"}));
+        QCOMPARE(series[0].points.back(), QPointF(25.0, series[0].points.back().y()));
+        QVERIFY(std::abs(series[0].points.back().y()) < 0.005);
+        QCOMPARE(series[1].points.back().y(), 200000.0); // interest only still owes it all
+    }
+
     void onlyWhenAskedFor() {
-        const OptionsInput input{*Currency::fromUnits(120000),
-                                 QStringLiteral("6.00%"),
-                                 QStringLiteral("10.00"),
-                                 5000.0,
-                                 3000.0,
-                                 us.currency(5000.0),
-                                 us.currency(3000.0)};
+        const OptionsInput input =
+            optionsInput(us, 120000, QStringLiteral("6.00%"), QStringLiteral("10.00"), 5000, 3000);
         for (const OptionFigures& row : calculateOptions(input, us).types)
             QVERIFY(row.schedule.empty());
     }

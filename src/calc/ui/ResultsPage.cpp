@@ -1,4 +1,5 @@
 #include "calc/ui/ColumnHead.h"
+#include "calc/ui/frmChart.h"
 #include "calc/ui/rptMortgage.h"
 #include "entry/PageBuilder.h"
 #include "look/Skin.h"
@@ -58,7 +59,14 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     cmdPreview->setMinimumSize(twips(1095), twips(495));
     connect(cmdPreview, &QPushButton::clicked, this, &frmMortgage::cmdPreview_Click);
+    cmdChart = b.button(QStringLiteral("&Chart"));
+    cmdChart->setObjectName(QStringLiteral("cmdChart"));
+    cmdChart->setMinimumSize(twips(1095), twips(495));
+    cmdChart->setToolTip(QStringLiteral("The balance of each type over the years, and its "
+                                        "month-by-month schedule"));
+    connect(cmdChart, &QPushButton::clicked, this, &frmMortgage::cmdChart_Click);
     top->addWidget(sknpnMortgage, 1);
+    top->addWidget(cmdChart);
     top->addWidget(cmdPreview);
     page->addLayout(top);
     page->addSpacing(twips(120));
@@ -139,11 +147,11 @@ void frmMortgage::Calculate() {
                              txtRate[1]->text(),           MonthlyIncomeAfterTax,
                              toDouble(MonthlyExpenditure), txtAfterTaxIncome->text(),
                              txtTotalBudget->text()};
-    const OptionsResult result = calculateOptions(input, regional_);
+    options_ = calculateOptions(input, regional_, Schedules::With);
     for (std::size_t k = 0; k < RowCount; ++k)
-        showOptionRow(k, result.types[k], input.termText);
-    report_ =
-        hw::reportContent(result, MortgageRequirement, input.rateText, input.termText, regional_);
+        showOptionRow(k, options_->types[k], input.termText);
+    report_ = hw::reportContent(*options_, MortgageRequirement, input.rateText, input.termText,
+                                regional_);
 }
 
 void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
@@ -173,6 +181,13 @@ void frmMortgage::cmdPreview_Click() {
     if (!report_)
         return;
     rptMortgage(*report_).preview(this);
+}
+
+void frmMortgage::cmdChart_Click() {
+    if (!options_)
+        return;
+    frmChart chart(*options_, MortgageRequirement, regional_, this);
+    chart.exec();
 }
 
 } // namespace hw

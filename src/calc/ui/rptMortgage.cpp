@@ -1,13 +1,13 @@
 #include "rptMortgage.h"
 
-#include "shell/Message.h"
+#include "BalanceChart.h"
+#include "shell/SaveAs.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
 
@@ -36,12 +36,13 @@ QFont arial(double points, bool bold) {
 // Draws the bands on one device, in twips from the top left of the printable area.
 class BandPainter {
 public:
-    BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content)
-        : painter_(painter), printer_(printer), content_(content) {
+    BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content, bool chartPage)
+        : painter_(painter), printer_(printer), content_(content), chartPage_(chartPage) {
         const double dpi = printer.resolution();
         painter.scale(dpi / 1440.0, dpi / 1440.0);
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
         pageHeight_ = static_cast<int>(area.height() * 1440.0 / dpi);
+        pageWidth_ = static_cast<int>(area.width() * 1440.0 / dpi);
         QPen pen(Qt::black);
         pen.setWidth(15);
         painter.setPen(pen);
@@ -58,6 +59,8 @@ public:
             }
             detail(record);
         }
+        if (chartPage_)
+            chartPage();
     }
 
 private:
@@ -126,10 +129,34 @@ private:
         top_ += DetailHeight;
     }
 
+    void chartPage() {
+        printer_.newPage();
+        top_ = 0;
+        painter_.setFont(arial(14, true));
+        text(0, 0, RuleLeft + RuleWidth, 420, QStringLiteral("Outstanding Balance over Time"));
+        painter_.setFont(arial(9, false));
+        text(0, 480, RuleLeft + RuleWidth, 300,
+             QStringLiteral("What is still owed at the end of each month, for every type that "
+                            "is affordable."));
+        const ChartLook look{arial(9, false),
+                             [](double value) {
+                                 QString money = dollars(value);
+                                 return money.endsWith(QLatin1String(".00")) ? money.chopped(3)
+                                                                             : money;
+                             },
+                             25.0};
+        const int height = std::min(pageHeight_ - 1000, 9000);
+        paintBalanceChart(painter_,
+                          QRectF(0, 1000, std::max(pageWidth_, RuleLeft + RuleWidth), height),
+                          content_.balances, look);
+    }
+
     QPainter& painter_;
     QPrinter& printer_;
     const ReportContent& content_;
+    bool chartPage_;
     int pageHeight_ = 0;
+    int pageWidth_ = 0;
     int top_ = 0;
 };
 
@@ -147,7 +174,7 @@ void rptMortgage::print(QPrinter* printer) const {
     QPainter painter;
     if (!painter.begin(printer))
         return;
-    BandPainter(painter, *printer, content_).run();
+    BandPainter(painter, *printer, content_, chartPage_).run();
     painter.end();
 }
 
@@ -159,11 +186,11 @@ bool rptMortgage::saveAsPdf(const QString& path) const {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    BandPainter(painter, printer, content_).run();
+    BandPainter(painter, printer, content_, chartPage_).run();
     return painter.end();
 }
 
-void rptMortgage::preview(QWidget* owner) const {
+void rptMortgage::preview(QWidget* owner) {
     QPrinter printer(QPrinter::HighResolution);
     setUpPage(printer);
     QPrintPreviewDialog dialog(&printer, owner);
@@ -173,22 +200,25 @@ void rptMortgage::preview(QWidget* owner) const {
                      [this](QPrinter* target) { print(target); });
     if (auto* bar = dialog.findChild<QToolBar*>()) {
         bar->addSeparator();
+        QAction* chart = bar->addAction(QStringLiteral("Chart Page"));
+        chart->setObjectName(QStringLiteral("actChartPage"));
+        chart->setCheckable(true);
+        chart->setChecked(chartPage_);
+        chart->setToolTip(QStringLiteral("Add a page with the chart of the balances over time"));
+        QObject::connect(chart, &QAction::toggled, &dialog, [this, &dialog](bool on) {
+            setChartPage(on);
+            if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+                pages->updatePreview();
+        });
         QAction* save = bar->addAction(QStringLiteral("Save as PDF"));
         save->setObjectName(QStringLiteral("actSaveAsPdf"));
         save->setToolTip(QStringLiteral("Save the report as a PDF file"));
         QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog] {
-            QString path = QFileDialog::getSaveFileName(
-                &dialog, QStringLiteral("Save as PDF"),
-                QDir::home().filePath(caption() + QStringLiteral(".pdf")),
-                QStringLiteral("PDF files (*.pdf)"));
-            if (path.isEmpty())
-                return;
-            if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-                path += QStringLiteral(".pdf");
-            if (!saveAsPdf(path))
-                ShowMessage(QStringLiteral("The report could not be saved as ") +
-                                QDir::toNativeSeparators(path) + QStringLiteral("."),
-                            MsgOkOnly);
+            saveAs(&dialog,
+                   {QStringLiteral("Save as PDF"), caption() + QStringLiteral(".pdf"),
+                    QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"),
+                    QStringLiteral("report")},
+                   [this](const QString& path) { return saveAsPdf(path); });
         });
     }
     dialog.resize(900, 700);

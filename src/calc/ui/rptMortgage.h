@@ -17,15 +17,21 @@ public:
 
     static QString caption() { return QStringLiteral("Mortgage Options"); }
 
+    // A second page with the chart of the balances over time.
+    void setChartPage(bool on) { chartPage_ = on; }
+    bool chartPage() const { return chartPage_; }
+
     // Draws every page on a printer that has been set up.
     void print(QPrinter* printer) const;
     // Writes the report as a PDF file; false when the file could not be written.
     bool saveAsPdf(const QString& path) const;
-    // The print preview, from which the report can be printed or saved as PDF.
-    void preview(QWidget* owner) const;
+    // The print preview, from which the report can be printed or saved as PDF,
+    // with or without its chart page.
+    void preview(QWidget* owner);
 
 private:
     ReportContent content_;
+    bool chartPage_ = false;
 };
 
 } // namespace hw

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "calc/Schedules.h"
+
+#include <QFont>
+#include <QPen>
+#include <QWidget>
+#include <functional>
+
+class QPainter;
+
+namespace hw {
+
+// The ranges of the chart's axes: from 0 to a round maximum in round steps.
+struct ChartAxes {
+    double maxYears = 1.0;
+    double yearStep = 1.0;
+    double maxMoney = 1.0;
+    double moneyStep = 1.0;
+};
+ChartAxes chartAxes(const std::vector<BalanceSeries>& series);
+
+// How the chart is drawn on a device: its font, the form of its money labels and
+// the width of its lines, all in the painter's own units.
+struct ChartLook {
+    QFont font;
+    std::function<QString(double)> money;
+    double lineWidth = 2.0;
+};
+
+// The colour and the pen of a mortgage type's line.
+QColor seriesColour(int type);
+QPen seriesPen(int type, double width);
+
+// Draws axes, grid, one line per series and a legend with the type names into `area`.
+void paintBalanceChart(QPainter& painter, const QRectF& area,
+                       const std::vector<BalanceSeries>& series, const ChartLook& look);
+
+// The outstanding balance of every affordable type over the years, in one chart.
+class BalanceChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit BalanceChart(QWidget* parent = nullptr);
+
+    void setSeries(std::vector<BalanceSeries> series, std::function<QString(double)> money);
+    const std::vector<BalanceSeries>& series() const { return series_; }
+    ChartAxes axes() const { return chartAxes(series_); }
+
+    QSize sizeHint() const override { return {640, 420}; }
+    QSize minimumSizeHint() const override { return {360, 260}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<BalanceSeries> series_;
+    std::function<QString(double)> money_;
+};
+
+} // namespace hw

@@ -1,0 +1,173 @@
+#include "frmChart.h"
+
+#include "BalanceChart.h"
+#include "calc/OptionTexts.h"
+#include "look/Skin.h"
+#include "shell/SaveAs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+const QStringList ScheduleHeads = {"Month",     "Repayment", "Interest",
+                                   "Principal", "Balance",   "Fund"};
+}
+
+frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional& regional,
+                   QWidget* owner)
+    : QDialog(owner), result_(result), regional_(regional) {
+    setObjectName(QStringLiteral("frmChart"));
+    setWindowTitle(QStringLiteral("Mortgage Options Chart"));
+    Skin::applyToWindow(this, Skin::Storage::Third);
+
+    tabs = new QTabWidget(this);
+    chart = new BalanceChart(tabs);
+    const QLocale locale = regional.locale();
+    chart->setSeries(balanceSeries(result_, amount), [locale](double value) {
+        return locale.toCurrencyString(value, QString(), 0);
+    });
+    tabs->addTab(chart, QStringLiteral("&Balance over time"));
+    tabs->addTab(buildScheduleTab(), QStringLiteral("&Schedule"));
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    Skin::applyTo(cmdClose, Skin::Element::Button);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+    resize(760, 560);
+}
+
+QWidget* frmChart::buildScheduleTab() {
+    auto* page = new QWidget(tabs);
+    cboType = new QComboBox(page);
+    cboType->setObjectName(QStringLiteral("cboType"));
+    for (int type = 0; type < MortgageTypeCount; ++type)
+        if (!result_.types[static_cast<std::size_t>(type)].schedule.empty())
+            cboType->addItem(mortgageTypeName(type), type);
+    auto* caption = new QLabel(QStringLiteral("Mortgage &type:"), page);
+    caption->setBuddy(cboType);
+
+    grdSchedule = new QTableWidget(page);
+    grdSchedule->setObjectName(QStringLiteral("grdSchedule"));
+    grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdSchedule->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdSchedule->verticalHeader()->setVisible(false);
+    grdSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The table's own Copy takes one cell; the schedule copies whole rows.
+    grdSchedule->installEventFilter(this);
+
+    cmdCopy = new QPushButton(QStringLiteral("C&opy"), page);
+    cmdExport = new QPushButton(QStringLiteral("&Export CSV..."), page);
+    for (QPushButton* button : {cmdCopy, cmdExport})
+        Skin::applyTo(button, Skin::Element::Button);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmChart::copySchedule);
+    connect(cmdExport, &QPushButton::clicked, this, &frmChart::cmdExport_Click);
+    connect(cboType, &QComboBox::currentIndexChanged, this, &frmChart::showSchedule);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption);
+    top->addWidget(cboType, 1);
+    top->addWidget(cmdCopy);
+    top->addWidget(cmdExport);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addWidget(grdSchedule, 1);
+    showSchedule();
+    return page;
+}
+
+const std::vector<ScheduleRow>& frmChart::shownSchedule() const {
+    static const std::vector<ScheduleRow> none;
+    const int type = cboType->currentData().toInt();
+    if (cboType->currentIndex() < 0)
+        return none;
+    return result_.types[static_cast<std::size_t>(type)].schedule;
+}
+
+void frmChart::showSchedule() {
+    const std::vector<ScheduleRow>& rows = shownSchedule();
+    const bool withFund = !rows.empty() && rows.front().fund.has_value();
+    grdSchedule->clear();
+    grdSchedule->setColumnCount(withFund ? 6 : 5);
+    grdSchedule->setHorizontalHeaderLabels(ScheduleHeads.mid(0, withFund ? 6 : 5));
+    grdSchedule->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const ScheduleRow& row = rows[static_cast<std::size_t>(i)];
+        QStringList cells = {QString::number(row.month), regional_.currency(row.repayment),
+                             regional_.currency(row.interest), regional_.currency(row.principal),
+                             regional_.currency(row.balance)};
+        if (withFund)
+            cells << regional_.currency(row.fund.value_or(0.0));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdSchedule->setItem(i, c, item);
+        }
+    }
+    cmdCopy->setEnabled(!rows.empty());
+    cmdExport->setEnabled(!rows.empty());
+}
+
+void frmChart::copySchedule() {
+    QList<int> rows;
+    for (const QModelIndex& index : grdSchedule->selectionModel()->selectedRows())
+        rows << index.row();
+    if (rows.isEmpty())
+        for (int i = 0; i < grdSchedule->rowCount(); ++i)
+            rows << i;
+    std::sort(rows.begin(), rows.end());
+    const int columns = grdSchedule->columnCount();
+    QString text = ScheduleHeads.mid(0, columns).join(u'\t') + u'\n';
+    for (int row : rows) {
+        QStringList cells;
+        for (int c = 0; c < columns; ++c)
+            cells << grdSchedule->item(row, c)->text();
+        text += cells.join(u'\t') + u'\n';
+    }
+    QApplication::clipboard()->setText(text);
+}
+
+bool frmChart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdSchedule && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copySchedule();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool frmChart::exportCsv(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(scheduleCsv(shownSchedule()).toUtf8());
+    return file.commit();
+}
+
+void frmChart::cmdExport_Click() {
+    saveAs(this,
+           {QStringLiteral("Export CSV"), cboType->currentText() + QStringLiteral(".csv"),
+            QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"),
+            QStringLiteral("schedule")},
+           [this](const QString& path) { return exportCsv(path); });
+}
+
+} // namespace hw

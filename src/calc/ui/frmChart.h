@@ -1,0 +1,52 @@
+#pragma once
+
+#include "calc/Schedules.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace hw {
+
+class BalanceChart;
+
+// The chart of the outstanding balance of every affordable type, and the
+// month-by-month schedule of the type the user picks.
+class frmChart : public QDialog {
+    Q_OBJECT
+public:
+    frmChart(const OptionsResult& result, Currency amount, const Regional& regional,
+             QWidget* owner = nullptr);
+
+    QTabWidget* tabs = nullptr;
+    BalanceChart* chart = nullptr;
+    QComboBox* cboType = nullptr; // the affordable types, in type order
+    QTableWidget* grdSchedule = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+    // The schedule shown: of the type picked in cboType.
+    const std::vector<ScheduleRow>& shownSchedule() const;
+    // Copies the selected rows (all rows when none is selected), with the column
+    // heads, as tab-separated text that a spreadsheet takes.
+    void copySchedule();
+    // Writes the shown schedule as CSV; false when the file could not be written.
+    bool exportCsv(const QString& path) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildScheduleTab();
+    void showSchedule();
+    void cmdExport_Click();
+
+    OptionsResult result_;
+    const Regional& regional_;
+};
+
+} // namespace hw

@@ -1,0 +1,190 @@
+#include "CaseDriver.h"
+#include "MessageRecorder.h"
+#include "OptionsCase.h"
+#include "calc/ui/BalanceChart.h"
+#include "calc/ui/frmChart.h"
+#include "calc/ui/rptMortgage.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using hw::Currency;
+using hw::frmChart;
+using hw::frmMortgage;
+
+namespace {
+
+hw::OptionsResult options(const hw::Regional& regional, qint64 amount, const char* rate,
+                          const char* term, double income, double spending) {
+    const hw::OptionsInput input = optionsInput(regional, double(amount), QString::fromUtf8(rate),
+                                                QString::fromUtf8(term), income, spending);
+    return hw::calculateOptions(input, regional, hw::Schedules::With);
+}
+
+// The report of the worked example: $120,000 at 6% over ten years.
+hw::ReportContent workedReport() {
+    const hw::Regional us{QLocale(QStringLiteral("en_US"))};
+    return hw::reportContent(options(us, 120000, "6.00%", "10.00", 5000, 3000),
+                             *Currency::fromUnits(120000), QStringLiteral("6.00%"),
+                             QStringLiteral("10.00"), us);
+}
+
+int pdfPages(const QString& path) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(30000);
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n'))
+        if (line.startsWith("Pages:"))
+            return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+} // namespace
+
+class ChartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void axes_data() {
+        QTest::addColumn<double>("years");
+        QTest::addColumn<double>("money");
+        QTest::addColumn<double>("maxYears");
+        QTest::addColumn<double>("maxMoney");
+        QTest::newRow("twenty-five years") << 25.0 << 233007.0 << 25.0 << 250000.0;
+        QTest::newRow("ten years") << 10.0 << 120000.0 << 10.0 << 150000.0;
+        QTest::newRow("a century") << 100.0 << 1.0e9 << 100.0 << 1.0e9;
+        QTest::newRow("a month") << 1.0 / 12.0 << 500.0 << 0.1 << 500.0;
+    }
+    void axes() {
+        QFETCH(double, years);
+        QFETCH(double, money);
+        const std::vector<hw::BalanceSeries> series = {
+            {0, QStringLiteral("Table"), {QPointF(0.0, money), QPointF(years, 0.0)}}};
+        const hw::ChartAxes axes = hw::chartAxes(series);
+        QTEST(axes.maxYears, "maxYears");
+        QTEST(axes.maxMoney, "maxMoney");
+        QVERIFY(axes.maxYears / axes.yearStep <= 10.0);
+        QVERIFY(axes.maxMoney / axes.moneyStep <= 10.0);
+    }
+
+    // The Chart button opens the chart of every affordable type, within its axes.
+    void chartOfTheAffordableTypes() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        driver::choosePurpose(w, 3);
+        driver::walkTo(w, hw::ResultsStep);
+        int affordable = 0;
+        for (QLabel* mark : w.lblAvailable)
+            affordable += mark->isVisible() ? 0 : 1;
+
+        std::size_t seriesCount = 0;
+        hw::ChartAxes axes;
+        double longest = 0.0;
+        QTimer::singleShot(0, [&] {
+            auto* chart = qobject_cast<frmChart*>(QApplication::activeModalWidget());
+            if (!chart)
+                return;
+            seriesCount = chart->chart->series().size();
+            axes = chart->chart->axes();
+            for (const auto& s : chart->chart->series())
+                longest = std::max(longest, s.points.back().x());
+            chart->cmdClose->click();
+        });
+        QTest::mouseClick(w.cmdChart, Qt::LeftButton);
+        QCOMPARE(int(seriesCount), affordable);
+        QVERIFY(axes.maxYears >= longest && axes.maxYears < longest + axes.yearStep);
+        QVERIFY(axes.maxMoney >= w.MortgageRequirement.toDouble());
+        QVERIFY(axes.maxMoney < w.MortgageRequirement.toDouble() + axes.moneyStep);
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    void scheduleTable() {
+        const hw::Regional german{QLocale(QStringLiteral("de_DE"))};
+        const auto result = options(german, 200000, "7,50 %", "25,00", 4000, 2500);
+        frmChart chart(result, *Currency::fromUnits(200000), german);
+        chart.show();
+        QCOMPARE(chart.cboType->count(), 4); // the three unaffordable types are left out
+        QCOMPARE(chart.cboType->itemText(0), QStringLiteral("Table"));
+        QCOMPARE(chart.grdSchedule->rowCount(), 300);
+        QCOMPARE(chart.grdSchedule->columnCount(), 5);
+        QCOMPARE(chart.grdSchedule->item(0, 1)->text(), QStringLiteral("1.477,98\u00A0€"));
+
+        chart.cboType->setCurrentIndex(2);
+        QCOMPARE(chart.cboType->currentText(),
+                 QStringLiteral("Revolving Credit with Cash Managment"));
+        QCOMPARE(std::size_t(chart.grdSchedule->rowCount()), chart.shownSchedule().size());
+        QCOMPARE(chart.shownSchedule().size(),
+                 result.types[hw::CashManagementType].schedule.size());
+    }
+
+    void copyAndExport() {
+        const hw::Regional us{QLocale(QStringLiteral("en_US"))};
+        const auto result = options(us, 120000, "6.00%", "10.00", 5000, 3000);
+        frmChart chart(result, *Currency::fromUnits(120000), us);
+        chart.show();
+        chart.cboType->setCurrentIndex(3); // Table Endowment, with its fund
+        QCOMPARE(chart.grdSchedule->columnCount(), 6);
+
+        chart.grdSchedule->selectRow(1);
+        QTest::keyClick(chart.grdSchedule, Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied = QApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(copied[0], QStringLiteral("Month\tRepayment\tInterest\tPrincipal\tBalance\tFund"));
+        QVERIFY(copied[1].startsWith(QStringLiteral("2\t$1,600.00\t")));
+        QCOMPARE(copied.size(), 3); // one row and the end of its line
+
+        chart.grdSchedule->clearSelection();
+        QTest::mouseClick(chart.cmdCopy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text().count(u'\n'), 97);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("schedule.csv"));
+        QVERIFY(chart.exportCsv(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()),
+                 hw::scheduleCsv(result.types[hw::TableEndowmentType].schedule));
+        QVERIFY(!chart.exportCsv(QStringLiteral("/nonexistent/folder/schedule.csv")));
+    }
+
+    void reportChartPage() {
+        hw::rptMortgage report(workedReport());
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("plain.pdf"));
+        const QString charted = dir.filePath(QStringLiteral("charted.pdf"));
+        QVERIFY(report.saveAsPdf(plain));
+        report.setChartPage(true);
+        QVERIFY(report.saveAsPdf(charted));
+        QCOMPARE(pdfPages(plain), 1);
+        QCOMPARE(pdfPages(charted), 2);
+    }
+
+    void previewOffersTheChartPage() {
+        hw::rptMortgage report(workedReport());
+        bool offered = false;
+        QTimer::singleShot(0, [&offered] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (auto* chart = dialog->findChild<QAction*>(QStringLiteral("actChartPage"))) {
+                offered = chart->isCheckable() && !chart->isChecked();
+                chart->trigger();
+            }
+            dialog->reject();
+        });
+        report.preview(nullptr);
+        QVERIFY(offered);
+        QVERIFY(report.chartPage());
+    }
+};
+
+QTEST_MAIN(ChartTest)
+#include "tst_chart.moc"
