@@ -107,6 +107,22 @@ private slots:
         QVERIFY(messages.texts().isEmpty());
     }
 
+    void tabOrderOfTheResultsPage() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        const auto nextTabStop = [](QWidget* from) {
+            QWidget* next = from->nextInFocusChain();
+            while (!(next->focusPolicy() & Qt::TabFocus))
+                next = next->nextInFocusChain();
+            return next;
+        };
+        QCOMPARE(nextTabStop(w.cmdChart), w.cmdPreview);
+        QWidget* stop = w.cmdPreview;
+        for (QPushButton* type : w.cmdMortgage) {
+            stop = nextTabStop(stop);
+            QCOMPARE(stop, type);
+        }
+    }
+
     void scheduleTable() {
         const hw::Regional german{QLocale(QStringLiteral("de_DE"))};
         const auto result = options(german, 200000, "7,50 %", "25,00", 4000, 2500);

@@ -71,6 +71,9 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     page->addLayout(top);
     page->addSpacing(twips(120));
     page->addLayout(buildResultsTable(b));
+    // Tab goes left to right along the top, then down the type buttons.
+    QWidget::setTabOrder(cmdChart, cmdPreview);
+    QWidget::setTabOrder(cmdPreview, cmdMortgage[0]);
     page->addStretch(1);
 }
 
