@@ -1,5 +1,7 @@
 #include "MortgageOptions.h"
 
+#include "PageArithmetic.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -106,9 +108,7 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     const double r = r32, g = g32, n = n32;
     const double a = input.amount.toDouble();
     const double spareHeld = input.monthlyIncome - input.monthlyExpenditure; // S'
-    const double spare = regional.toCurrency(input.incomeText)
-                             .valueOr(Currency())
-                             .minus(regional.toCurrency(input.budgetText).valueOr(Currency()))
+    const double spare = displayedSpare(input.incomeText, input.budgetText, regional)
                              .value_or(Currency())
                              .toDouble(); // S
     // Nothing to compute for no months, or for more months than any loan runs, or

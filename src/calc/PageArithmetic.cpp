@@ -9,10 +9,30 @@ float single(const QString& text, const Regional& regional) {
 float percentOf(const QString& text, const Regional& regional) {
     return regional.toFloat(text, Regional::Percent).valueOr(0.0F);
 }
-Currency amount(const QString& text, const Regional& regional) {
+} // namespace
+
+Currency amountIn(const QString& text, const Regional& regional) {
     return regional.toCurrency(text).valueOr(Currency());
 }
+
+namespace {
+// "Total Before Bank Charges:": subtotal, valuation and legal costs, summed as 32-bit floats.
+void showTotalBeforeBank(ChargesTexts& page, const Regional& regional) {
+    const float before = single(page.subtotal, regional) + single(page.valuation, regional) +
+                         single(page.legal, regional);
+    page.beforeBank = regional.currency(static_cast<double>(before));
+}
+// The bank charges that the percentage gives on the total before bank charges as shown.
+double chargeByPercent(const ChargesTexts& page, const Regional& regional) {
+    return amountIn(page.beforeBank, regional).toDouble() *
+           static_cast<double>(percentOf(page.percent, regional)) / 100.0;
+}
 } // namespace
+
+std::optional<Currency> displayedSpare(const QString& incomeText, const QString& budgetText,
+                                       const Regional& regional) {
+    return amountIn(incomeText, regional).minus(amountIn(budgetText, regional));
+}
 
 std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
                                             const Regional& regional) {
@@ -76,7 +96,7 @@ std::optional<Currency> requirementOf(const PurposeFormula& formula, const Field
                                       const Regional& regional) {
     std::optional<Currency> total = Currency();
     for (const Term& term : formula.requirement) {
-        const Currency value = amount(text(term.part, term.index), regional);
+        const Currency value = amountIn(text(term.part, term.index), regional);
         total = term.sign > 0 ? total->plus(value) : total->minus(value);
         if (!total)
             return std::nullopt;
@@ -99,25 +119,17 @@ float entryEquity(std::span<const QString, 4> selling, const Regional& regional)
 
 void setUpCharges(ChargesTexts& page, Currency requirement, const Regional& regional) {
     page.subtotal = regional.currency(requirement);
-    const float before = single(page.subtotal, regional) + single(page.valuation, regional) +
-                         single(page.legal, regional);
-    page.beforeBank = regional.currency(static_cast<double>(before));
-    const double charge = amount(page.beforeBank, regional).toDouble() *
-                          static_cast<double>(percentOf(page.percent, regional)) / 100.0;
-    page.amount = regional.currency(charge);
+    showTotalBeforeBank(page, regional);
+    page.amount = regional.currency(chargeByPercent(page, regional));
     const float total = single(page.beforeBank, regional) + single(page.amount, regional);
     page.total = regional.currency(static_cast<double>(total));
 }
 
 std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, bool fixedAmount,
                                                float propertyValue, const Regional& regional) {
-    const float before = single(page.subtotal, regional) + single(page.valuation, regional) +
-                         single(page.legal, regional);
-    page.beforeBank = regional.currency(static_cast<double>(before));
-
-    const double byPercent = amount(page.beforeBank, regional).toDouble() *
-                             static_cast<double>(percentOf(page.percent, regional)) / 100.0;
-    if (byPercent != amount(page.amount, regional).toDouble()) {
+    showTotalBeforeBank(page, regional);
+    const double byPercent = chargeByPercent(page, regional);
+    if (byPercent != amountIn(page.amount, regional).toDouble()) {
         if (!fixedAmount) {
             page.amount = regional.currency(byPercent);
         } else {
@@ -141,7 +153,7 @@ std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, bool fixedAmo
 std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,
                                          const QString& incomeText, const QString& budgetText,
                                          const Regional& regional) {
-    const auto spare = amount(incomeText, regional).minus(amount(budgetText, regional));
+    const auto spare = displayedSpare(incomeText, budgetText, regional);
     return {
         QStringLiteral("Mortgage Requirement:    ") + regional.currency(requirement),
         QStringLiteral("        Loan Value Ratio:    ") +

@@ -13,6 +13,13 @@
 
 namespace hw {
 
+// A shown amount, or 0 where the text holds none.
+Currency amountIn(const QString& text, const Regional& regional);
+// The spare monthly income as shown: income after tax less expenditure, each as
+// displayed (so to the cent); empty when the difference leaves the currency range.
+std::optional<Currency> displayedSpare(const QString& incomeText, const QString& budgetText,
+                                       const Regional& regional);
+
 // Income: each row's after-tax amount is shown to the cent, and the monthly
 // income after tax adds the shown amounts, not the exact ones.
 struct IncomeRow {

@@ -18,7 +18,7 @@ template <std::size_t N>
 std::vector<Currency> amounts(const FieldGroup<N>& group, const Regional& r) {
     std::vector<Currency> values;
     for (const NumericField* field : group)
-        values.push_back(r.toCurrency(field->text()).valueOr(Currency()));
+        values.push_back(amountIn(field->text(), r));
     return values;
 }
 } // namespace
@@ -77,7 +77,7 @@ bool frmMortgage::cmdIncome_Click() {
         return false;
     std::array<IncomeRow, 3> rows{};
     for (std::size_t row = 0; row < 3; ++row) {
-        rows[row].gross = regional_.toCurrency(txtIncome[3 * row]->text()).valueOr(Currency());
+        rows[row].gross = amountOf(txtIncome[3 * row]);
         rows[row].taxRate =
             regional_.toFloat(txtIncome[3 * row + 1]->text(), Regional::Percent).valueOr(0.0F);
     }

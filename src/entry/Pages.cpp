@@ -83,7 +83,7 @@ void frmMortgage::setUpControls() {
 }
 
 Currency frmMortgage::amountOf(const QLineEdit* field) const {
-    return regional_.toCurrency(field->text()).valueOr(Currency());
+    return amountIn(field->text(), regional_);
 }
 
 void frmMortgage::refreshCostsSubtotal() {
