@@ -64,12 +64,8 @@ QString dollars(double value) {
 }
 
 QString dollars(Currency amount) {
-    const std::int64_t scaled = amount.scaled();
-    const quint64 magnitude = scaled < 0 ? static_cast<quint64>(0) - static_cast<quint64>(scaled)
-                                         : static_cast<quint64>(scaled);
-    // Ten-thousandths to cents, halves away from zero.
-    const quint64 cents = (magnitude + 50) / 100;
-    return groupedDollars(scaled < 0, QString::number(cents / 100),
+    const std::uint64_t cents = amount.centsMagnitude();
+    return groupedDollars(amount.isNegative(), QString::number(cents / 100),
                           QString::number(cents % 100).rightJustified(2, u'0'));
 }
 

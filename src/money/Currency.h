@@ -25,6 +25,13 @@ public:
     float toFloat() const { return static_cast<float>(toDouble()); }
     constexpr bool isZero() const { return scaled_ == 0; }
     constexpr bool isNegative() const { return scaled_ < 0; }
+    // The size of the amount in whole cents, halves away from zero (the sign is isNegative()).
+    constexpr std::uint64_t centsMagnitude() const {
+        const std::uint64_t magnitude = scaled_ < 0
+                                            ? std::uint64_t{0} - static_cast<std::uint64_t>(scaled_)
+                                            : static_cast<std::uint64_t>(scaled_);
+        return (magnitude + Scale / 200) / (Scale / 100);
+    }
 
     std::optional<Currency> plus(Currency other) const;
     std::optional<Currency> minus(Currency other) const;

@@ -87,12 +87,7 @@ QString Regional::formatCents(bool negative, quint64 cents) const {
 }
 
 QString Regional::currency(Currency amount) const {
-    const std::int64_t scaled = amount.scaled();
-    const bool negative = scaled < 0;
-    const quint64 magnitude = negative ? static_cast<quint64>(0) - static_cast<quint64>(scaled)
-                                       : static_cast<quint64>(scaled);
-    // Ten-thousandths to cents, halves away from zero.
-    return formatCents(negative, (magnitude + 50) / 100);
+    return formatCents(amount.isNegative(), amount.centsMagnitude());
 }
 
 QString Regional::currency(double amount) const {
