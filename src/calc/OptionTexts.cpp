@@ -28,6 +28,11 @@ QString groupedDollars(bool negative, const QString& units, const QString& cents
     return (showMinus ? QStringLiteral("-$") : QStringLiteral("$")) + grouped + u'.' + cents;
 }
 
+// The computed years with two decimals; the entered term for the types that keep it.
+QString shownTerm(const OptionFigures& figures, const QString& termText, const Regional& regional) {
+    return figures.years ? regional.number(*figures.years) : termText;
+}
+
 } // namespace
 
 QString mortgageTypeName(int type) {
@@ -44,7 +49,7 @@ RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termTex
         return regional.currency(*value);
     };
     RowTexts row;
-    row.term = figures.years ? regional.number(*figures.years) : termText;
+    row.term = shownTerm(figures, termText, regional);
     row.first = money(figures.first);
     // The Table row repeats its first repayment's text as its last.
     row.last = type == TableType ? row.first : money(figures.last);
@@ -85,7 +90,7 @@ ReportContent reportContent(const OptionsResult& result, Currency amount, const 
         const auto money = [](std::optional<double> value) {
             return value ? dollars(*value) : QString::fromLatin1(VariesText);
         };
-        record.term = figures.years ? regional.number(*figures.years) : termText;
+        record.term = shownTerm(figures, termText, regional);
         record.first = money(figures.first);
         record.last = money(figures.last);
         record.paid = dollars(figures.totalPaid);
