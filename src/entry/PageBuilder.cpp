@@ -68,14 +68,19 @@ NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const F
     return edit;
 }
 
-QLineEdit* PageBuilder::total(const QString& startText, bool darkRed) {
+QLineEdit* PageBuilder::display(const QString& startText, bool darkRed) {
     auto* edit = new QLineEdit(startText, panel_);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit->setFixedWidth(twips(AmountWidth));
     edit->setProperty("display", true);
     edit->setProperty("tone", darkRed ? QStringLiteral("total") : QStringLiteral("normal"));
+    return edit;
+}
+
+QLineEdit* PageBuilder::total(const QString& startText, bool darkRed) {
+    QLineEdit* edit = display(startText, darkRed);
+    edit->setFixedWidth(twips(AmountWidth));
     return edit;
 }
 

@@ -50,7 +50,9 @@ public:
     // A grid of label/field pairs; the stretch column keeps the fields to the left.
     static QGridLayout* grid(int stretchColumn = -1);
     QLabel* label(const QString& text);
-    // A page total or result: grey, read-only, never in the tab order.
+    // A figure the page shows: grey, read-only, never in the tab order.
+    QLineEdit* display(const QString& startText, bool darkRed);
+    // A page total: a display with the width of an amount field.
     QLineEdit* total(const QString& startText, bool darkRed);
     QPushButton* button(const QString& caption);
     QPushButton* option(const QString& caption);

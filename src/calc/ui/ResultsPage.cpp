@@ -39,13 +39,6 @@ const int ColumnWidths[7] = {2055, 735, 975, 975, 1215, 1215, 1095};
 constexpr int RowCount = MortgageTypeCount;
 constexpr int HeadRow = 0;
 
-QLineEdit* resultCell(PageBuilder& b, const QString& designText) {
-    QLineEdit* cell = b.total(designText, false);
-    cell->setMinimumWidth(0);
-    cell->setMaximumWidth(QWIDGETSIZE_MAX);
-    return cell;
-}
-
 } // namespace
 
 void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
@@ -118,13 +111,13 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
 
         const bool revolving = k >= CashManagementType;
         const QString repayment = revolving ? QStringLiteral("Variant") : money;
-        txtTerm[k] = resultCell(b, regional_.number(0.0));
+        txtTerm[k] = b.display(regional_.number(0.0), false);
         txtTerm[k]->setFixedWidth(termWidth);
-        txtFirst[k] = resultCell(b, repayment);
-        txtLast[k] = resultCell(b, repayment);
-        txtPaid[k] = resultCell(b, money);
-        txtInterest[k] = resultCell(b, money);
-        txtFinal[k] = resultCell(b, money);
+        txtFirst[k] = b.display(repayment, false);
+        txtLast[k] = b.display(repayment, false);
+        txtPaid[k] = b.display(money, false);
+        txtInterest[k] = b.display(money, false);
+        txtFinal[k] = b.display(money, false);
         const std::array<QLineEdit*, 6> cells = {txtTerm[k], txtFirst[k],    txtLast[k],
                                                  txtPaid[k], txtInterest[k], txtFinal[k]};
         for (std::size_t c = 0; c < cells.size(); ++c) {
