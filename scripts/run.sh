@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)" --target hearthwise
-exec ./build/app/hearthwise
+# Its own folder: the test build (build/) has another build type.
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+cmake --build build-release -j"$(nproc)" --target hearthwise
+exec ./build-release/app/hearthwise

@@ -115,7 +115,7 @@ void frmMortgage::buildIncomePage(QVBoxLayout* page, PageBuilder& b) {
 void frmMortgage::buildBudgetPage(QVBoxLayout* page, PageBuilder& b) {
     auto* periods = new QHBoxLayout;
     optBudget[0] = b.option(QStringLiteral("&Fortnightly"));
-    optBudget[1] = b.option(QStringLiteral("&Monthly"));
+    optBudget[1] = b.option(QStringLiteral("M&onthly"));
     periods->addWidget(optBudget[0]);
     periods->addWidget(optBudget[1]);
     periods->addStretch(1);

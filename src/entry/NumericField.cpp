@@ -5,12 +5,26 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
 
 namespace hw {
 
 namespace {
 const QString NotANumberMessage = QStringLiteral("Please enter a number.");
 const QString TooLargeMessage = QStringLiteral("This amount is too large.");
+const QString NegativeMessage = QStringLiteral("Please enter a number of 0 or more.");
+
+// Keys that edit rather than type: Backspace, Delete (U+007F on X11), Enter,
+// Escape, and anything held with Ctrl (Ctrl+A, C, X, V, Z arrive as control characters).
+bool isEditingKey(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return true;
+    const QString typed = event->text();
+    return typed.isEmpty() || std::all_of(typed.begin(), typed.end(), [](QChar c) {
+               return c.category() == QChar::Other_Control;
+           });
+}
 } // namespace
 
 bool movesFocusWithinWindow(Qt::FocusReason reason) {
@@ -37,19 +51,15 @@ void NumericField::setKind(Kind kind, Tone tone) {
 }
 
 bool NumericField::accepts(QChar c) const {
-    return (c >= u'0' && c <= u'9') || c == u'.' || c == regional_.decimalSeparator() ||
-           c == QChar(8);
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == regional_.decimalSeparator();
 }
 
 void NumericField::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    // Keys that make no character (Delete, arrows, Home, End) keep their usual meaning.
-    if (!typed.isEmpty()) {
-        for (QChar c : typed) {
-            if (!accepts(c)) {
-                event->accept();
-                return;
-            }
+    if (!isEditingKey(event)) {
+        const QString typed = event->text();
+        if (!std::all_of(typed.begin(), typed.end(), [this](QChar c) { return accepts(c); })) {
+            event->accept();
+            return;
         }
     }
     QLineEdit::keyPressEvent(event);
@@ -57,10 +67,10 @@ void NumericField::keyPressEvent(QKeyEvent* event) {
 
 void NumericField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    if (refusing_ || !movesFocusWithinWindow(event->reason()))
+    if (refusing_)
         return;
-    entryText_ = text();
-    toEditingForm();
+    // A field that has the focus is always being edited, however the focus came.
+    beginEditing();
     // The click that brought the focus places the caret when it ends; select again then.
     selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
 }
@@ -72,6 +82,32 @@ void NumericField::mouseReleaseEvent(QMouseEvent* event) {
         setCursorPosition(0);
         selectAll();
     }
+}
+
+void NumericField::dropEvent(QDropEvent* event) {
+    // Dropped text is edited text: it is read when the field is committed.
+    if (!hasFocus() && !isReadOnly())
+        setFocus(Qt::OtherFocusReason);
+    QLineEdit::dropEvent(event);
+}
+
+void NumericField::beginEditing() {
+    if (editing_)
+        return;
+    entryText_ = text();
+    editing_ = true;
+    toEditingForm();
+}
+
+void NumericField::takeFocus() {
+    if (QWidget* current = window()->focusWidget(); current && current != this) {
+        // Without an active window Qt moves the focus silently; end the other edit as leaving it
+        // would.
+        if (auto* other = qobject_cast<NumericField*>(current); other && other->isEditing())
+            other->commit();
+    }
+    setFocus(Qt::OtherFocusReason);
+    beginEditing();
 }
 
 void NumericField::toEditingForm() {
@@ -87,8 +123,17 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     if (refusing_ || !movesFocusWithinWindow(event->reason()))
         return;
-    if (toDisplayForm())
-        emit left();
+    commit();
+}
+
+bool NumericField::commit() {
+    if (!editing_ || refusing_)
+        return true;
+    if (!toDisplayForm())
+        return false;
+    editing_ = false;
+    emit committed();
+    return true;
 }
 
 bool NumericField::toDisplayForm() {
@@ -102,6 +147,10 @@ bool NumericField::toDisplayForm() {
             refuse(amount.error == ParseError::OutOfRange ? TooLargeMessage : NotANumberMessage);
             return false;
         }
+        if (amount.value < Currency()) {
+            refuse(NegativeMessage);
+            return false;
+        }
         setText(regional_.currency(amount.value));
         return true;
     }
@@ -111,13 +160,19 @@ bool NumericField::toDisplayForm() {
         refuse(value.error == ParseError::NotANumber ? NotANumberMessage : TooLargeMessage);
         return false;
     }
-    setText(format_ == Format::Percentage ? regional_.percent(value.value / 100.0)
-                                          : regional_.number(value.value));
+    if (value.value < 0.0) {
+        refuse(NegativeMessage);
+        return false;
+    }
+    // "-0" reads as a negative zero; it is shown as a plain 0.
+    const double shown = value.value == 0.0 ? 0.0 : value.value;
+    setText(format_ == Format::Percentage ? regional_.percent(shown / 100.0)
+                                          : regional_.number(shown));
     return true;
 }
 
 void NumericField::refuse(const QString& message) {
-    // The field gets back the value it had when it gained the focus, and keeps the focus.
+    // The field gets back the value it had when its editing began, and keeps the focus.
     refusing_ = true;
     setText(entryText_);
     ShowMessage(message, MsgOkOnly);

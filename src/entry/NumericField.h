@@ -6,11 +6,13 @@
 
 namespace hw {
 
-// A short numeric entry field. While it has the focus it shows the plain
-// editing form with everything selected and takes only digits, the decimal
-// separator and Backspace; when it loses the focus it shows its value again as
-// an amount, a percentage or a number. Text that is not a number is refused
-// with a message, and the field gets back the value it had.
+// A short numeric entry field. While it has the focus it is being edited: it
+// shows the plain editing form, everything selected when the focus arrives,
+// and takes only digits, the decimal separator and the editing keys (Delete,
+// Backspace, arrows, the clipboard and undo shortcuts). Committing it (leaving
+// it, or an action about to read it) shows its value again as an amount, a
+// percentage or a number. Text that is not a number, or is negative, is
+// refused with one message, and the field gets back the value it had.
 class NumericField : public QLineEdit {
     Q_OBJECT
 public:
@@ -26,18 +28,33 @@ public:
     void setKind(Kind kind, Tone tone = Tone::Normal);
     bool isDisplay() const { return kind_ == Kind::Display; }
 
-    // The character filter: digits, ".", the locale's decimal separator and Backspace.
+    // The character filter for typed text: digits, ".", the locale's decimal separator.
     bool accepts(QChar c) const;
 
+    // Whether the field shows its editing form, waiting to be committed.
+    bool isEditing() const { return editing_; }
+    // Ends the editing as leaving the field does: the value is shown in its
+    // display form and true is answered; refused text gets its message, the
+    // value the field had comes back, the field keeps the focus and false is
+    // answered. A field not being edited answers true at once.
+    bool commit();
+    // Puts the field into its editing form with all of it selected, unless it is already there.
+    void beginEditing();
+    // Gives the field the focus and its editing form, whether or not the
+    // window is active yet (after a message box, the window manager may
+    // activate the main window only later).
+    void takeFocus();
+
 signals:
-    // After the field has been left and reformatted (not after a refusal).
-    void left();
+    // After the field has been committed and reformatted (not after a refusal).
+    void committed();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void toEditingForm();
@@ -48,6 +65,7 @@ private:
     const Regional& regional_;
     Kind kind_ = Kind::Input;
     QString entryText_;
+    bool editing_ = false;
     bool refusing_ = false;
     bool selectOnRelease_ = false;
 };

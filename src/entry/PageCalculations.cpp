@@ -24,13 +24,12 @@ std::vector<Currency> amounts(const FieldGroup<N>& group, const Regional& r) {
 } // namespace
 
 void frmMortgage::connectCalculateButtons() {
-    connect(cmdAssets, &QPushButton::clicked, this, [this] { cmdAssets_Click(); });
-    connect(cmdLiabilities, &QPushButton::clicked, this, [this] { cmdLiabilities_Click(); });
-    connect(cmdIncome, &QPushButton::clicked, this, [this] { cmdIncome_Click(); });
-    connect(cmdBudget, &QPushButton::clicked, this, [this] { cmdBudget_Click(); });
+    onAction(cmdAssets, [this] { cmdAssets_Click(); });
+    onAction(cmdLiabilities, [this] { cmdLiabilities_Click(); });
+    onAction(cmdIncome, [this] { cmdIncome_Click(); });
+    onAction(cmdBudget, [this] { cmdBudget_Click(); });
     for (int i = 0; i < 10; ++i)
-        connect(cmdTotal[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { cmdTotal_Click(i); });
+        onAction(cmdTotal[static_cast<std::size_t>(i)], [this, i] { cmdTotal_Click(i); });
 }
 
 bool frmMortgage::runPageCalculate(int step) {

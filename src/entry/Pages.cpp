@@ -53,12 +53,12 @@ void frmMortgage::adoptField(NumericField* field) {
 void frmMortgage::connectPageButtons() {
     connectCalculateButtons();
     for (std::size_t i = 0; i < txtCosts.size() - 1; ++i)
-        connect(txtCosts[i], &NumericField::left, this, [this] { refreshCostsSubtotal(); });
+        connect(txtCosts[i], &NumericField::committed, this, [this] { refreshCostsSubtotal(); });
     for (NumericField* field : txtSBuying)
-        connect(field, &NumericField::left, this,
+        connect(field, &NumericField::committed, this,
                 [this] { refreshEquity(txtSBuying, txtBuying[0]); });
     for (NumericField* field : txtSBuilding)
-        connect(field, &NumericField::left, this,
+        connect(field, &NumericField::committed, this,
                 [this] { refreshEquity(txtSBuilding, txtBuilding[0]); });
 
     auto* periods = new QButtonGroup(this);
@@ -67,8 +67,8 @@ void frmMortgage::connectPageButtons() {
         const auto k = static_cast<std::size_t>(i);
         periods->addButton(optBudget[k], i);
         modes->addButton(optCharges[k], i);
-        connect(optBudget[k], &QPushButton::clicked, this, [this, i] { optBudget_Click(i); });
-        connect(optCharges[k], &QPushButton::clicked, this, [this, i] { optCharges_Click(i); });
+        onAction(optBudget[k], [this, i] { optBudget_Click(i); });
+        onAction(optCharges[k], [this, i] { optCharges_Click(i); });
     }
 }
 
@@ -117,7 +117,7 @@ void frmMortgage::optCharges_Click(int index) {
         txtCharges[0]->setKind(NumericField::Kind::Input);
         txtCharges[1]->setKind(NumericField::Kind::Display);
         Skin::setPressed(optCharges[0], true);
-        txtCharges[0]->setFocus(Qt::OtherFocusReason);
+        txtCharges[0]->takeFocus();
         return;
     }
     const float percent = regional_.toFloat(txtCharges[0]->text(), Regional::Percent).valueOr(0.0F);
@@ -125,12 +125,12 @@ void frmMortgage::optCharges_Click(int index) {
         txtCharges[1]->setKind(NumericField::Kind::Input);
         txtCharges[0]->setKind(NumericField::Kind::Display);
         Skin::setPressed(optCharges[1], true);
-        txtCharges[1]->setFocus(Qt::OtherFocusReason);
+        txtCharges[1]->takeFocus();
         return;
     }
     Skin::setPressed(optCharges[0], true);
     ShowMessage(QStringLiteral("Bank Charges must be less than 100%."), MsgOkOnly);
-    txtCharges[0]->setFocus(Qt::OtherFocusReason);
+    txtCharges[0]->takeFocus();
 }
 
 } // namespace hw

@@ -304,4 +304,10 @@ Parsed<float> Regional::toFloat(const QString& text, int reading) const {
     return result;
 }
 
+QLocale workingLocale(const QLocale& system) {
+    if (system.language() == QLocale::C)
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return system;
+}
+
 } // namespace hw

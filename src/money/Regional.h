@@ -16,6 +16,11 @@ template <class T> struct Parsed {
     T valueOr(T fallback) const { return error == ParseError::None ? value : fallback; }
 };
 
+// The regional settings the program works in: the system's, or United States
+// English where the system names none (the "C" locale, as with LANG unset),
+// which would show money without any currency symbol.
+QLocale workingLocale(const QLocale& system);
+
 // The user's regional forms of amounts, percentages and numbers, and the
 // reading of any of them back into a value. Wraps one QLocale.
 class Regional {

@@ -5,7 +5,9 @@
 #include "frmMsgBox.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
+#include <QWindow>
 
 namespace hw {
 
@@ -43,6 +45,13 @@ void Main() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     setMessageOwner(window);
     window->show();
+    // The hint is centred over the main window, so wait (briefly) until the
+    // window manager has placed it.
+    QElapsedTimer clock;
+    clock.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+           clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     ShowMessage(
         QStringLiteral("For more information on any page click on 'Tell Me More' on the top "
                        "left corner of the menu bar."),

@@ -89,7 +89,7 @@ bool frmMortgage::ValidateStep() {
         }
         if (fails) {
             ShowMessage(QString::fromLatin1(rule.message), MsgOkOnly);
-            rule.field->setFocus(Qt::OtherFocusReason);
+            rule.field->takeFocus();
             return false;
         }
     }
@@ -118,7 +118,7 @@ void frmMortgage::repairPercentages() {
     }
 }
 
-QWidget* frmMortgage::entryFocusOf(int step) const {
+NumericField* frmMortgage::entryFocusOf(int step) const {
     const bool ownsHome = Purpose >= 2;
     switch (step) {
     case AssetsStep:

@@ -68,6 +68,11 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     connectPageButtons();
     connectInformation();
     Form_Load();
+    // Enter presses the focused button, as it does in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    // The way on is the first thing the keyboard reaches.
+    cmdNext->setFocus(Qt::OtherFocusReason);
     resize(twips(12600), twips(9000));
 }
 
@@ -113,9 +118,9 @@ void frmMortgage::buildFurniture() {
     outer->addLayout(buttonRow_);
     setCentralWidget(central);
 
-    connect(cmdExit, &QPushButton::clicked, this, &frmMortgage::cmdExit_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmMortgage::cmdBack_Click);
-    connect(cmdNext, &QPushButton::clicked, this, &frmMortgage::cmdNext_Click);
+    onAction(cmdExit, [this] { cmdExit_Click(); });
+    onAction(cmdBack, [this] { cmdBack_Click(); });
+    onAction(cmdNext, [this] { cmdNext_Click(); });
 
     // Right click on Back or Next offers "What's This?" for that button.
     cmdBack->setWhatsThis(
@@ -192,7 +197,7 @@ void frmMortgage::buildPurposePage(QVBoxLayout* page) {
         group->addButton(button, i);
         // Buttons 0 to 4 form the left column, 5 to 8 the right one.
         grid->addWidget(button, i < 5 ? i : i - 5, i < 5 ? 0 : 1);
-        connect(button, &QPushButton::clicked, this, [this, i] { optPurpose_Click(i); });
+        onAction(button, [this, i] { optPurpose_Click(i); });
         optPurpose[static_cast<std::size_t>(i)] = button;
     }
     page->addSpacing(twips(240));
@@ -221,14 +226,27 @@ void frmMortgage::Form_Load() {
     SetGuidanceTexts();
 }
 
-void frmMortgage::closeEvent(QCloseEvent* event) {
-    if (leaving_) {
-        event->accept();
+void frmMortgage::onAction(QAbstractButton* button, std::function<void()> action) {
+    connect(button, &QAbstractButton::clicked, this, [this, action] { runAction(action); });
+}
+
+void frmMortgage::onAction(QAction* entry, std::function<void()> action) {
+    connect(entry, &QAction::triggered, this, [this, action] { runAction(action); });
+}
+
+bool frmMortgage::commitEditing() {
+    // focusWidget() is the window's own focus, also while a message box has the keyboard.
+    auto* field = qobject_cast<NumericField*>(focusWidget());
+    return !field || field->commit();
+}
+
+void frmMortgage::runAction(const std::function<void()>& action) {
+    if (!commitEditing())
         return;
-    }
-    // Closing from the title bar takes the same way out as Exit.
-    event->ignore();
-    cmdExit_Click();
+    action();
+    // A field that still has the focus after the action is being edited again.
+    if (auto* field = qobject_cast<NumericField*>(focusWidget()); field && field->isVisible())
+        field->beginEditing();
 }
 
 } // namespace hw

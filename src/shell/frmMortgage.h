@@ -10,9 +10,11 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <variant>
 
+class QAbstractButton;
 class QAction;
 class QGridLayout;
 class QLabel;
@@ -101,10 +103,20 @@ public:
 
     const Regional& regional() const { return regional_; }
 
+    // Commits the field being edited, as leaving it would; false when it refused its text.
+    bool commitEditing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Every button and menu entry of the main window acts through these: the
+    // field being edited is committed first, so the action reads display forms
+    // only, and nothing happens when the field refuses its text. However the
+    // action was chosen (mouse, Alt shortcut, Enter), the rule is the same.
+    void onAction(QAbstractButton* button, std::function<void()> action);
+    void onAction(QAction* entry, std::function<void()> action);
+    void runAction(const std::function<void()>& action);
     void Form_Load();
     void buildFurniture();
     void buildMenu();
@@ -131,7 +143,7 @@ private:
     void refreshCostsSubtotal();
     void refreshEquity(const FieldGroup<4>& selling, NumericField* equity);
     void repairPercentages();
-    QWidget* entryFocusOf(int step) const;
+    NumericField* entryFocusOf(int step) const;
     Currency amountOf(const QLineEdit* field) const;
     void connectCalculateButtons();
     bool runPageCalculate(int step);
@@ -151,7 +163,9 @@ private:
     Regional regional_;
     QStackedWidget* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
-    bool leaving_ = false;
+    enum class Leaving { No, Asking, Collapsing, Closed };
+    Leaving leaving_ = Leaving::No;
+    bool closeRequested_ = false;
     int closingFrameDelay_ = 12;
     std::vector<int> lastClosingFrames_;
     std::optional<ReportContent> report_;

@@ -3,6 +3,7 @@
 #include "frmMortgage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLayout>
 
@@ -18,14 +19,41 @@ constexpr int NarrowestWidth = 2000;
 } // namespace
 
 void frmMortgage::cmdExit_Click() {
-    if (leaving_)
+    if (leaving_ != Leaving::No)
         return;
-    if (ShowMessage(QStringLiteral("Are you sure you want to exit?"), MsgYesNo) == AnswerNo)
+    leaving_ = Leaving::Asking;
+    if (ShowMessage(QStringLiteral("Are you sure you want to exit?"), MsgYesNo) == AnswerNo) {
+        leaving_ = Leaving::No;
         return;
+    }
     ShowMessage(QStringLiteral("Thank you for using Hearthwise."), MsgOkOnly);
-    leaving_ = true;
+    leaving_ = Leaving::Collapsing;
     runClosingAnimation();
+    leaving_ = Leaving::Closed;
     close();
+}
+
+void frmMortgage::closeEvent(QCloseEvent* event) {
+    switch (leaving_) {
+    case Leaving::Closed:
+        event->accept();
+        return;
+    case Leaving::No:
+        // Closing from the title bar takes the same way out as Exit.
+        event->ignore();
+        cmdExit_Click();
+        return;
+    case Leaving::Asking:
+        // The question or the farewell is already up.
+        event->ignore();
+        return;
+    case Leaving::Collapsing:
+        // The window must live until the animation has let go of it: cut the
+        // animation short, and the window closes when it returns.
+        event->ignore();
+        closeRequested_ = true;
+        return;
+    }
 }
 
 void frmMortgage::pauseBetweenFrames() {
@@ -52,6 +80,8 @@ void frmMortgage::runClosingAnimation() {
     const double width = toTwips(geometry().width());
     for (int height : collapseFrames(toTwips(geometry().height()), LowestHeight, FrameStride)) {
         pauseBetweenFrames();
+        if (closeRequested_)
+            return;
         top += HalfStride;
         setGeometry(twips(left), twips(top), twips(width), twips(height));
         lastClosingFrames_.push_back(height);
@@ -59,6 +89,8 @@ void frmMortgage::runClosingAnimation() {
     const double height = toTwips(geometry().height());
     for (int w : collapseFrames(toTwips(geometry().width()), NarrowestWidth, FrameStride)) {
         pauseBetweenFrames();
+        if (closeRequested_)
+            return;
         left += HalfStride;
         setGeometry(twips(left), twips(top), twips(w), twips(height));
         lastClosingFrames_.push_back(w);

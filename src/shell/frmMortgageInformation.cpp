@@ -15,14 +15,12 @@ constexpr int RateTypeTopics = 30;
 } // namespace
 
 void frmMortgage::connectInformation() {
-    connect(mnuMore, &QAction::triggered, this, &frmMortgage::mnuMore_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmMortgage::mnuAbout_Click);
+    onAction(mnuMore, [this] { mnuMore_Click(); });
+    onAction(mnuAbout, [this] { mnuAbout_Click(); });
     for (std::size_t i = 0; i < cmdMortgage.size(); ++i)
-        connect(cmdMortgage[i], &QPushButton::clicked, this,
-                [this, i] { cmdMortgage_Click(static_cast<int>(i)); });
+        onAction(cmdMortgage[i], [this, i] { cmdMortgage_Click(static_cast<int>(i)); });
     for (std::size_t i = 0; i < cmdRates.size(); ++i)
-        connect(cmdRates[i], &QPushButton::clicked, this,
-                [this, i] { cmdRates_Click(static_cast<int>(i)); });
+        onAction(cmdRates[i], [this, i] { cmdRates_Click(static_cast<int>(i)); });
 }
 
 void frmMortgage::showHelp(int topic) {

@@ -107,8 +107,8 @@ void frmMortgage::ShowStep() {
         sknpnMortgage->setText(QStringLiteral("Amount borrowed:  ") +
                                regional_.currency(MortgageRequirement) + QStringLiteral("  at  ") +
                                txtRate[0]->text());
-    } else if (QWidget* field = entryFocusOf(target)) {
-        field->setFocus(Qt::OtherFocusReason);
+    } else if (NumericField* field = entryFocusOf(target)) {
+        field->takeFocus();
     }
 }
 

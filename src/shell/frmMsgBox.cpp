@@ -103,14 +103,29 @@ void frmMsgBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen) {
+    // Centred over the owner, then moved as little as needed to lie wholly on the screen.
+    QPoint at = over.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - frame.width())));
+    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - frame.height())));
+    return at;
+}
+
 void frmMsgBox::placeOverOwner() {
-    const QWidget* owner = parentWidget();
-    QRect area = owner ? owner->window()->frameGeometry() : QRect();
-    if (!area.isValid()) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
-    }
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    QRect over = owner ? owner->frameGeometry() : QRect();
+    if (!over.isValid())
+        over = available;
+    // The owner's decoration stands for the box's own, which is not known before it is shown.
+    const QMargins decoration = owner ? QMargins(owner->geometry().left() - over.left(),
+                                                 owner->geometry().top() - over.top(),
+                                                 over.right() - owner->geometry().right(),
+                                                 over.bottom() - owner->geometry().bottom())
+                                      : QMargins();
+    const QSize frame = size().grownBy(decoration);
+    move(placeWithin(frame, over, available) + QPoint(decoration.left(), decoration.top()));
 }
 
 void frmMsgBox::changeEvent(QEvent* event) {

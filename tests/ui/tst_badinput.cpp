@@ -13,6 +13,7 @@ namespace {
 // What a refusal or a check may say; anything else is a fault.
 const QStringList KnownMessages = {
     "Please enter a number.",
+    "Please enter a number of 0 or more.",
     "This amount is too large.",
     "Please enter required value.",
     "Please enter your income value.",

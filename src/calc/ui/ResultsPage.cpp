@@ -51,13 +51,13 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     cmdPreview = b.button(QStringLiteral("&Preview"));
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     cmdPreview->setMinimumSize(twips(1095), twips(495));
-    connect(cmdPreview, &QPushButton::clicked, this, &frmMortgage::cmdPreview_Click);
+    onAction(cmdPreview, [this] { cmdPreview_Click(); });
     cmdChart = b.button(QStringLiteral("&Chart"));
     cmdChart->setObjectName(QStringLiteral("cmdChart"));
     cmdChart->setMinimumSize(twips(1095), twips(495));
     cmdChart->setToolTip(QStringLiteral("The balance of each type over the years, and its "
                                         "month-by-month schedule"));
-    connect(cmdChart, &QPushButton::clicked, this, &frmMortgage::cmdChart_Click);
+    onAction(cmdChart, [this] { cmdChart_Click(); });
     top->addWidget(sknpnMortgage, 1);
     top->addWidget(cmdChart);
     top->addWidget(cmdPreview);
