@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using hw::frmMortgage;
 
@@ -61,6 +62,22 @@ private slots:
         QCOMPARE(frames[std::size_t(vertical)], width);
         QVERIFY(frames.back() >= 2000 && frames.back() < 2250);
         QVERIFY(window.height() <= 300 / 15 + 17);
+    }
+
+    void closeDuringTheAnimationEndsCleanly() {
+        MessageRecorder messages;
+        messages.answers = {0, 0};
+        auto* window = new frmMortgage(QLocale(QStringLiteral("en_US")));
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setClosingFrameDelay(5);
+        window->show();
+        QPointer<frmMortgage> alive(window);
+        // The window manager's close arrives between two frames.
+        QTimer::singleShot(20, window, [window] { window->close(); });
+        window->cmdExit->click();
+        QCOMPARE(messages.texts(), QStringList({"Are you sure you want to exit?",
+                                                "Thank you for using Hearthwise."}));
+        QTRY_VERIFY(alive.isNull());
     }
 
     void titleBarCloseAsksLikeExit() {

@@ -1,0 +1,304 @@
+#!/usr/bin/env bash
+# One real-desktop scenario: Hearthwise (with its probe) under Xvfb and openbox,
+# driven by real X key and mouse events from xdotool. Figures are read back from
+# the probe file the program writes, never from pixels. Usage:
+#   desktop_test.sh PROBE_PROGRAM SCENARIO
+set -uo pipefail
+program=$1
+scenario=$2
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL [$scenario]: $*" >&2
+    import -window root "desktop-$scenario-failed.png" 2>/dev/null &&
+        echo "screenshot: $PWD/desktop-$scenario-failed.png" >&2
+    echo "--- what the program showed last:" >&2
+    grep -v '^button\.\|^txt' "$work/probe" >&2 2>/dev/null
+    echo "--- its output:" >&2
+    cat "$work/out" >&2 2>/dev/null
+    exit 1
+}
+
+# --- The desktop -------------------------------------------------------------
+start_desktop() {
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 300); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+        sleep 0.05
+    done
+    fail "openbox did not start"
+}
+
+start_program() {
+    unset QT_QPA_PLATFORM
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 HEARTHWISE_PROBE="$work/probe" \
+        "$program" >"$work/out" 2>&1 &
+    app=$!
+    pids+=("$app")
+    wait_for message 'For more information on any page'
+}
+
+# --- Reading the probe -------------------------------------------------------
+value() { sed -n "s/^$1=//p" "$work/probe" 2>/dev/null | head -n 1; }
+field() { value "$1" | sed 's/|[^|]*$//'; }
+
+# wait_for KEY REGEX [SECONDS]: until the program shows a value matching REGEX.
+wait_for() {
+    local key=$1 pattern=$2 limit=${3:-5}
+    local tries=$((limit * 20))
+    for _ in $(seq "$tries"); do
+        value "$key" | grep -Eq -- "$pattern" && return 0
+        sleep 0.05
+    done
+    fail "$key never matched '$pattern' (it is '$(value "$key")')"
+}
+# expect KEY TEXT: the field or value shows exactly TEXT (waiting briefly for the probe).
+expect() {
+    local key=$1 want=$2
+    for _ in $(seq 60); do
+        [ "$(field "$key")" = "$want" ] && return 0
+        sleep 0.05
+    done
+    fail "$key is '$(field "$key")', expected '$want'"
+}
+no_message() {
+    for _ in $(seq 60); do
+        [ -z "$(value message)" ] && return 0
+        sleep 0.05
+    done
+    fail "a message is still up: $(value message)"
+}
+# The message box's frame lies wholly on the screen; with "centred", over the main window's centre.
+check_box_placement() {
+    local box screen main
+    IFS=, read -r bx by bw bh <<<"$(value messageFrame)"
+    IFS=, read -r sx sy sw sh <<<"$(value screen)"
+    IFS=, read -r mx my mw mh <<<"$(value mainFrame)"
+    ((bx >= sx && by >= sy && bx + bw <= sx + sw && by + bh <= sy + sh)) ||
+        fail "the message box ($bx,$by ${bw}x$bh) is not wholly on the screen ($sx,$sy ${sw}x$sh)"
+    if [ "${1:-}" = centred ]; then
+        local dx=$(((bx + bw / 2) - (mx + mw / 2))) dy=$(((by + bh / 2) - (my + mh / 2)))
+        ((dx * dx + dy * dy <= 40 * 40)) ||
+            fail "the message box is not centred over the main window (off by $dx,$dy)"
+    fi
+}
+
+# --- Acting as a user --------------------------------------------------------
+key() { xdotool key --delay 60 "$@"; sleep 0.2; }
+typed() { xdotool type --delay 60 "$1"; sleep 0.2; }
+click() {
+    local at
+    at=$(value "button.$1" | cut -d'|' -f1)
+    [ -n "$at" ] || at=$(value "$1" | sed 's/.*|//')
+    [ -n "$at" ] || fail "no control $1 on the screen"
+    xdotool mousemove ${at/,/ } click 1
+    sleep 0.3
+}
+set_clipboard() {
+    printf '%s' "$1" | xclip -selection clipboard -quiet &
+    pids+=($!)
+    sleep 0.3
+}
+# Closes the start-up hint with Enter.
+dismiss_hint() {
+    key Return
+    no_message
+}
+# From the opening page to the assets page, having chosen purpose $1.
+choose_purpose() {
+    click cmdNext
+    wait_for step '^1$'
+    click "optPurpose$1"
+    key alt+n
+    wait_for step '^2$'
+}
+
+# --- Scenarios ---------------------------------------------------------------
+scenario_startup() {
+    check_box_placement centred
+    dismiss_hint
+    wait_for focus '^cmdNext$'
+    # Enter presses the focused Next.
+    key Return
+    wait_for step '^1$'
+}
+
+scenario_rate_shortcut() {
+    dismiss_hint
+    choose_purpose 8
+    key alt+n
+    wait_for step '^3$'
+    key alt+n
+    wait_for step '^4$'
+    wait_for focus '^txtIncome0$'
+    typed 200000
+    key alt+n
+    wait_for step '^5$'
+    key alt+n
+    wait_for step '^14$'
+    typed 200000
+    key alt+n
+    wait_for step '^15$'
+    expect txtCosts0 '$200,000.00'
+    key alt+n
+    wait_for step '^16$'
+    wait_for focus '^txtRate0$'
+    # The rate typed and never left: Alt+N commits it before the types are worked out.
+    typed 12
+    key alt+n
+    wait_for step '^17$'
+    expect caption 'Amount borrowed:  $202,707.00  at  12.00%'
+    expect txtFirst0 '$2,134.96'
+}
+
+scenario_selling_and_buying() {
+    dismiss_hint
+    choose_purpose 3
+    typed 350000
+    key alt+n
+    wait_for step '^3$'
+    key alt+n
+    wait_for step '^4$'
+    typed 200000
+    key alt+n
+    wait_for step '^5$'
+    key alt+n
+    wait_for step '^9$'
+    key alt+n
+    wait_for message '^Please enter Selling Price\.$'
+    key Return
+    no_message
+    # After the refusal the field is being edited, all of it selected: typing replaces it.
+    wait_for focus '^txtSBuying0$'
+    wait_for selection '^0\.00$'
+    typed 400000
+    key alt+n
+    wait_for message '^Please enter Purchase Price\.$'
+    key Return
+    no_message
+    wait_for focus '^txtBuying1$'
+    expect txtSBuying0 '$400,000.00'
+    expect txtBuying0 '$400,000.00'
+    typed 500000
+    # The selling price's equity is in the requirement although Alt+N was the last key.
+    key alt+n
+    wait_for step '^15$'
+    expect txtCosts0 '$100,000.00'
+}
+
+scenario_refusals() {
+    dismiss_hint
+    choose_purpose 8
+    key alt+n
+    wait_for step '^3$'
+    wait_for focus '^txtLiabilities0$'
+    typed 1.2.3
+    key alt+n
+    wait_for message '^Please enter a number\.$'
+    key Return
+    no_message
+    # Refused: the page stays, the field has its value back and is ready for typing.
+    wait_for step '^3$'
+    wait_for focus '^txtLiabilities0$'
+    wait_for selection '^0\.00$'
+    typed 650000
+    key Tab
+    expect txtLiabilities0 '$650,000.00'
+    key alt+n
+    wait_for step '^4$'
+    typed 90000
+    key alt+n
+    wait_for step '^5$'
+    # Alt+O chooses Monthly (Alt+M is the menu's "Tell Me More").
+    key alt+o
+    wait_for button.optBudget1 '\|1$'
+    # A minus sign pasted through the clipboard is refused with the value kept.
+    click txtBudget0
+    wait_for focus '^txtBudget0$'
+    set_clipboard -50
+    key ctrl+a ctrl+v
+    wait_for focusText '^-50$'
+    key Tab
+    wait_for message '^Please enter a number of 0 or more\.$'
+    key Return
+    no_message
+    wait_for focus '^txtBudget0$'
+    wait_for focusText '^[0-9]+\.[0-9][0-9]$'
+}
+
+scenario_editing_keys() {
+    dismiss_hint
+    choose_purpose 8
+    key alt+n
+    key alt+n
+    wait_for step '^4$'
+    wait_for focus '^txtIncome0$'
+    typed 123456
+    key Home Delete
+    wait_for focusText '^23456$'
+    key ctrl+a ctrl+c End ctrl+v
+    wait_for focusText '^2345623456$'
+    key ctrl+z
+    wait_for focusText '^23456$'
+    key ctrl+a ctrl+x
+    wait_for focusText '^$'
+    key ctrl+v BackSpace Left Left Delete
+    wait_for focusText '^235$'
+    key Tab
+    expect txtIncome0 '$235.00'
+}
+
+scenario_closing() {
+    dismiss_hint
+    # A main window at the screen's edge: the question still opens wholly on the screen.
+    local window
+    window=$(xdotool search --name '^Hearthwise$' | head -n 1)
+    xdotool windowmove "$window" 1000 500
+    sleep 0.5
+    key alt+x
+    wait_for message '^Are you sure you want to exit\?$'
+    check_box_placement
+    key Escape
+    no_message
+    # Exit, then close the window from the window manager during the closing animation.
+    key alt+x
+    wait_for message '^Are you sure you want to exit\?$'
+    key Return
+    wait_for message '^Thank you for using Hearthwise\.$'
+    key Return
+    for _ in 1 2 3; do xdotool key alt+F4; sleep 0.05; done
+    local status=
+    for _ in $(seq 100); do
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"
+            status=$?
+            break
+        fi
+        sleep 0.1
+    done
+    [ -n "$status" ] || fail "the program did not end"
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    ! grep -Eqi 'double free|segmentation|abort|AddressSanitizer' "$work/out" ||
+        fail "the program crashed on leaving"
+}
+
+start_desktop
+start_program
+"scenario_${scenario//-/_}"
+echo "PASS [$scenario]"

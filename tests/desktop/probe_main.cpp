@@ -1,0 +1,144 @@
+// The program as a user starts it, with one addition for the real-desktop
+// tests: every 100 ms it writes what the windows show to the file named by
+// HEARTHWISE_PROBE, so that a test driving it with real X key and mouse events
+// reads the figures back from the program itself, never from pixels.
+
+#include "money/Regional.h"
+#include "shell/Message.h"
+#include "shell/frmMortgage.h"
+#include "shell/frmMsgBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+QString rect(const QRect& r) {
+    return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+class Probe {
+public:
+    explicit Probe(QString path) : path_(std::move(path)) {}
+
+    void write() {
+        QStringList lines;
+        auto* w = mainWindow();
+        if (!w)
+            return;
+        lines << QStringLiteral("step=%1").arg(w->CurrentStep);
+        QWidget* focus = QApplication::focusWidget();
+        lines << QStringLiteral("focus=") + (focus ? focus->objectName() : QString());
+        if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
+            lines << QStringLiteral("focusText=") + edit->text();
+            lines << QStringLiteral("selection=") + edit->selectedText();
+        }
+        QWidget* active = QApplication::activeWindow();
+        lines << QStringLiteral("active=") + (active ? active->objectName() : QString());
+        lines << QStringLiteral("mainFrame=") + rect(w->frameGeometry());
+        if (const QScreen* screen = w->screen())
+            lines << QStringLiteral("screen=") + rect(screen->availableGeometry());
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<hw::frmMsgBox*>(top); box && box->isVisible()) {
+                lines << QStringLiteral("message=") + box->lblMessage->text();
+                lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());
+            }
+        }
+        nameButtons(w);
+        fields(lines, w);
+        for (auto* button : w->findChildren<QAbstractButton*>())
+            if (button->isVisible() && !button->objectName().isEmpty())
+                lines << QStringLiteral("button.%1=%2|%3")
+                             .arg(button->objectName(), centre(button))
+                             .arg(button->isChecked() ? 1 : 0);
+        lines << QStringLiteral("caption=") + w->sknpnMortgage->text();
+        for (std::size_t i = 0; i < w->lblAvailable.size(); ++i)
+            lines << QStringLiteral("affordable%1=%2")
+                         .arg(i)
+                         .arg(w->lblAvailable[i]->isVisible() ? 0 : 1);
+        const QString text = lines.join(u'\n') + u'\n';
+        if (text == last_)
+            return;
+        QSaveFile file(path_);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(text.toUtf8());
+            if (file.commit())
+                last_ = text;
+        }
+    }
+
+private:
+    static hw::frmMortgage* mainWindow() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* w = qobject_cast<hw::frmMortgage*>(top))
+                return w;
+        return nullptr;
+    }
+    static QString centre(const QWidget* widget) {
+        const QPoint at = widget->mapToGlobal(widget->rect().center());
+        return QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+    }
+    template <std::size_t N>
+    static void group(QStringList& lines, const char* name,
+                      const std::array<hw::NumericField*, N>& fields) {
+        for (std::size_t i = 0; i < N; ++i) {
+            fields[i]->setObjectName(QLatin1String(name) + QString::number(i));
+            lines << QStringLiteral("%1%2=%3|%4")
+                         .arg(QLatin1String(name))
+                         .arg(i)
+                         .arg(fields[i]->text(), centre(fields[i]));
+        }
+    }
+    template <std::size_t N>
+    static void cells(QStringList& lines, const char* name,
+                      const std::array<QLineEdit*, N>& fields) {
+        for (std::size_t i = 0; i < N; ++i)
+            lines
+                << QStringLiteral("%1%2=%3").arg(QLatin1String(name)).arg(i).arg(fields[i]->text());
+    }
+    static void nameButtons(hw::frmMortgage* w) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            w->optBudget[i]->setObjectName(QStringLiteral("optBudget%1").arg(i));
+            w->optCharges[i]->setObjectName(QStringLiteral("optCharges%1").arg(i));
+        }
+        for (std::size_t i = 0; i < w->cmdTotal.size(); ++i)
+            w->cmdTotal[i]->setObjectName(QStringLiteral("cmdTotal%1").arg(i));
+    }
+    static void fields(QStringList& lines, hw::frmMortgage* w) {
+        group(lines, "txtAssets", w->txtAssets);
+        group(lines, "txtLiabilities", w->txtLiabilities);
+        group(lines, "txtIncome", w->txtIncome);
+        group(lines, "txtBudget", w->txtBudget);
+        group(lines, "txtSBuying", w->txtSBuying);
+        group(lines, "txtBuying", w->txtBuying);
+        group(lines, "txtOther", w->txtOther);
+        group(lines, "txtCosts", w->txtCosts);
+        group(lines, "txtCharges", w->txtCharges);
+        group(lines, "txtRate", w->txtRate);
+        cells(lines, "txtTotal", w->txtTotal);
+        cells(lines, "txtFirst", w->txtFirst);
+        cells(lines, "txtPaid", w->txtPaid);
+    }
+
+    QString path_;
+    QString last_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hearthwise"));
+    QLocale::setDefault(hw::workingLocale(QLocale::system()));
+    Probe probe(qEnvironmentVariable("HEARTHWISE_PROBE"));
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&probe] { probe.write(); });
+    timer.start(100);
+    hw::Main();
+    return QApplication::exec();
+}
