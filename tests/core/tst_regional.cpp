@@ -14,6 +14,22 @@ const QString narrow = QString(QChar(0x202F));
 class RegionalTest : public QObject {
     Q_OBJECT
 private slots:
+    void workingLocaleHasACurrency_data() {
+        QTest::addColumn<QLocale>("system");
+        QTest::addColumn<QString>("working");
+        QTest::newRow("C, as with LANG unset") << QLocale::c() << "en_US";
+        QTest::newRow("de_DE kept") << QLocale(QStringLiteral("de_DE")) << "de_DE";
+        QTest::newRow("en_IN kept") << QLocale(QStringLiteral("en_IN")) << "en_IN";
+    }
+    void workingLocaleHasACurrency() {
+        QFETCH(QLocale, system);
+        QFETCH(QString, working);
+        const QLocale locale = hw::workingLocale(system);
+        QCOMPARE(locale.name(), working);
+        QVERIFY(!locale.currencySymbol().isEmpty());
+        QVERIFY(hw::Regional(locale).currency(1.0).contains(locale.currencySymbol()));
+    }
+
     void currencyForms_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<qint64>("scaled");

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPropertyAnimation>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -203,15 +202,6 @@ private slots:
             help.cmdNext->click();
             QCOMPARE(help.textArea->geometry(), expected);
         }
-    }
-
-    // A page longer than the label can hold scrolls instead of being cut off.
-    void longPageScrolls() {
-        frmHelp help;
-        showTopic(help, 0);
-        help.lblText->setText(QString(QStringLiteral("A line of text.\n")).repeated(80));
-        QApplication::processEvents();
-        QVERIFY(help.textArea->verticalScrollBar()->maximum() > 0);
     }
 
     void openers_data() {

@@ -84,7 +84,6 @@ private slots:
         QCOMPARE(hw::ShowMessage(QStringLiteral("first"), 6), 0);
         whenShown([&](frmMsgBox* box) {
             seen << box->lblMessage->text();
-            QVERIFY(!box->Clicked);
             QTest::mouseClick(box->cmdButton[0], Qt::LeftButton);
         });
         QCOMPARE(hw::ShowMessage(QStringLiteral("second"), 4), 0);
@@ -111,6 +110,20 @@ private slots:
                                 .arg(centre.y())
                                 .arg(ownerCentre.x())
                                 .arg(ownerCentre.y())));
+    }
+
+    void keptWhollyOnTheScreen_data() {
+        QTest::addColumn<QRect>("over");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("centred where it fits") << QRect(300, 200, 640, 480) << QPoint(519, 364);
+        QTest::newRow("owner at the right edge") << QRect(1000, 200, 640, 480) << QPoint(1080, 364);
+        QTest::newRow("owner below the bottom") << QRect(300, 600, 640, 480) << QPoint(519, 570);
+        QTest::newRow("owner above the top left") << QRect(-500, -400, 640, 480) << QPoint(0, 0);
+    }
+    void keptWhollyOnTheScreen() {
+        QFETCH(QRect, over);
+        QFETCH(QPoint, at);
+        QCOMPARE(hw::placeWithin(QSize(200, 150), over, QRect(0, 0, 1280, 720)), at);
     }
 
     void longTextIsShownWhole() {

@@ -92,14 +92,6 @@ private slots:
         QVERIFY(!window.cmdBack->isVisible());
         QVERIFY(!window.cmdBack->isEnabled());
     }
-
-    void guidanceTextsAreSetOnEveryPage() {
-        frmMortgage window(QLocale(QStringLiteral("en_US")));
-        for (QLabel* label : window.sknLabel)
-            QVERIFY(!label->text().isEmpty());
-        QVERIFY(window.sknLabel[1]->text().startsWith(
-            QStringLiteral("First we  need to  determine  the  purpose for  your mortgage.")));
-    }
 };
 
 QTEST_MAIN(NavigationTest)
