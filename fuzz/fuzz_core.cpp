@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the regional readings and to the working out of the
 // seven mortgage types: nothing may crash, hang, overflow or misbehave.
-// Input: byte 0 picks the locale, byte 1 the reading flags; the rest is UTF-8
+// Input: byte 0 picks one of eight locales, byte 1 the reading flags; the rest is UTF-8
 // text whose lines are, in order, the amount, rate, term, income, expenditure,
 // displayed income and displayed expenditure.
 
@@ -18,15 +18,24 @@ const hw::Regional& regional(std::uint8_t pick) {
         hw::Regional(QLocale(QStringLiteral("en_NZ"))),
         hw::Regional(QLocale(QStringLiteral("de_DE"))),
         hw::Regional(QLocale(QStringLiteral("fr_FR"))),
+        hw::Regional(QLocale(QStringLiteral("en_IN"))), // 1,00,000 grouping
+        hw::Regional(QLocale(QStringLiteral("ja_JP"))), // a currency without decimals
+        hw::Regional(QLocale(QStringLiteral("ar_EG"))), // Arabic-Indic digits and separators
+        hw::Regional(QLocale(QStringLiteral("de_CH"))), // "'" grouping, "." decimals
     };
-    return locales[pick % 4];
+    return locales[pick % (sizeof locales / sizeof locales[0])];
 }
 
 void readEveryWay(const hw::Regional& r, const QString& text, int reading) {
     if (const auto amount = r.toCurrency(text, reading)) {
-        // Whatever reads back as an amount shows again in both forms.
-        (void)r.currency(amount.value);
+        // Whatever reads as an amount shows again in both forms, and what is
+        // shown reads back to the same value at the currency's precision.
+        const QString shown = r.currency(amount.value);
         (void)hw::dollars(amount.value);
+        const auto again = r.toCurrency(shown);
+        const bool withinRange = amount.value.magnitudeIn(0) < 100'000'000'000'000ULL;
+        if (withinRange && (!again || r.currency(again.value) != shown))
+            __builtin_trap();
     }
     if (const auto value = r.toDouble(text, reading)) {
         (void)r.currency(value.value);

@@ -28,4 +28,5 @@ tail -n 12 build-fuzz/fuzz.log
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DHEARTHWISE_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
     ctest --test-dir build-sanitize --output-on-failure -j"$jobs"

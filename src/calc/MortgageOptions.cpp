@@ -96,9 +96,8 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
                                Schedules schedules) {
     OptionsResult out;
     const bool record = schedules == Schedules::With;
-    QString rate = input.rateText;
-    rate.chop(1);
-    const float x = regional.toFloat(rate).valueOr(0.0F);
+    // The rate as shown, with its percent sign (which some locales follow with a direction mark).
+    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
     const float r32 = x / 100.0F / 12.0F;
     const float g32 = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
     const float n32 = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;

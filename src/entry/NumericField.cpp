@@ -51,7 +51,7 @@ void NumericField::setKind(Kind kind, Tone tone) {
 }
 
 bool NumericField::accepts(QChar c) const {
-    return (c >= u'0' && c <= u'9') || c == u'.' || c == regional_.decimalSeparator();
+    return c.isDigit() || c == u'.' || c == regional_.decimalSeparator();
 }
 
 void NumericField::keyPressEvent(QKeyEvent* event) {

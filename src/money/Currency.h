@@ -25,13 +25,18 @@ public:
     float toFloat() const { return static_cast<float>(toDouble()); }
     constexpr bool isZero() const { return scaled_ == 0; }
     constexpr bool isNegative() const { return scaled_ < 0; }
-    // The size of the amount in whole cents, halves away from zero (the sign is isNegative()).
-    constexpr std::uint64_t centsMagnitude() const {
+    // The size of the amount in units of 10^-decimals (0 to 4), halves away
+    // from zero (the sign is isNegative()): magnitudeIn(2) counts whole cents.
+    constexpr std::uint64_t magnitudeIn(int decimals) const {
         const std::uint64_t magnitude = scaled_ < 0
                                             ? std::uint64_t{0} - static_cast<std::uint64_t>(scaled_)
                                             : static_cast<std::uint64_t>(scaled_);
-        return (magnitude + Scale / 200) / (Scale / 100);
+        std::uint64_t step = 1;
+        for (int i = decimals; i < 4; ++i)
+            step *= 10;
+        return (magnitude + step / 2) / step;
     }
+    constexpr std::uint64_t centsMagnitude() const { return magnitudeIn(2); }
 
     std::optional<Currency> plus(Currency other) const;
     std::optional<Currency> minus(Currency other) const;

@@ -1,6 +1,6 @@
 #include "Regional.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,11 +12,19 @@ bool isBlank(QChar c) {
     return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
-QString withoutBlanks(const QString& text) {
+// Marks that set the direction of right-to-left text; they carry no value.
+bool isDirectionMark(QChar c) {
+    const char16_t u = c.unicode();
+    return u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
+// The text without blanks and direction marks: what is left carries the value.
+QString bare(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (QChar c : text)
-        if (!isBlank(c))
+        if (!isBlank(c) && !isDirectionMark(c))
             out.append(c);
     return out;
 }
@@ -26,6 +34,27 @@ bool allDigits(const QString& s) {
         if (c < u'0' || c > u'9')
             return false;
     return true;
+}
+
+// Any decimal digit, Latin or the locale's own, as "0" to "9"; other characters stay.
+QString latinDigits(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        qsizetype width = 1;
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+            text.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            width = 2;
+        }
+        if (QChar::category(code) == QChar::Number_DecimalDigit && QChar::digitValue(code) >= 0)
+            out.append(QChar(u'0' + QChar::digitValue(code)));
+        else
+            out.append(text.mid(i, width));
+        i += width - 1;
+    }
+    return out;
 }
 
 // Languages whose percentage form puts a space before the sign.
@@ -48,60 +77,140 @@ bool spacedPercent(QLocale::Language language) {
 
 // Cuts a sample formatted by the locale around its number part, giving the
 // prefix and suffix that carry the symbol and the sign.
-void splitAround(const QString& sample, const QString& number, QString& prefix, QString& suffix) {
+bool splitAround(const QString& sample, const QString& number, QString& prefix, QString& suffix) {
     const qsizetype at = sample.indexOf(number);
-    if (at < 0) {
-        prefix.clear();
-        suffix.clear();
-        return;
-    }
+    if (at < 0)
+        return false;
     prefix = sample.left(at);
     suffix = sample.mid(at + number.size());
+    return true;
+}
+
+void addOnce(QStringList& list, const QString& item) {
+    if (!item.isEmpty() && !list.contains(item))
+        list << item;
+}
+
+// Longest first, so that "US$" is taken whole before "$".
+void longestFirst(QStringList& list) {
+    std::stable_sort(list.begin(), list.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+}
+
+bool dropAtEitherEnd(QString& s, const QStringList& marks) {
+    for (const QString& mark : marks) {
+        if (s.startsWith(mark)) {
+            s.remove(0, mark.size());
+            return true;
+        }
+        if (s.endsWith(mark)) {
+            s.chop(mark.size());
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 Regional::Regional(const QLocale& locale) : locale_(locale) {
     locale_.setNumberOptions(QLocale::DefaultNumberOptions);
-    const QString decimalText = locale_.decimalPoint();
+    const QString decimalText = bare(locale_.decimalPoint());
     decimal_ = decimalText.isEmpty() ? QChar(u'.') : decimalText.at(0);
-    const QString groupText = locale_.groupSeparator();
-    group_ = groupText.isEmpty() ? QChar() : groupText.at(0);
+    const QString groupText = bare(locale_.groupSeparator());
+    if (groupText.size() == 1 && groupText.at(0) != decimal_)
+        groupMark_ = groupText;
+    for (int d = 0; d < 10; ++d)
+        digits_[static_cast<std::size_t>(d)] = locale_.toString(d);
 
-    const QString number = locale_.toString(1234.5, 'f', 2);
-    splitAround(locale_.toCurrencyString(1234.5), number, positivePrefix_, positiveSuffix_);
-    splitAround(locale_.toCurrencyString(-1234.5), number, negativePrefix_, negativeSuffix_);
-    if (negativePrefix_.isEmpty() && negativeSuffix_.isEmpty())
+    // The grouping pattern, from a long number as the locale writes it: the
+    // last group and the groups above it (3 and 3 mostly, 3 and 2 in India).
+    if (!groupMark_.isEmpty()) {
+        const QStringList groups =
+            latinDigits(bare(locale_.toString(Q_INT64_C(1234567890123)))).split(groupMark_);
+        if (groups.size() >= 2)
+            leastGroup_ = static_cast<int>(groups.last().size());
+        if (groups.size() >= 3)
+            higherGroup_ = static_cast<int>(groups.at(groups.size() - 2).size());
+        else
+            higherGroup_ = leastGroup_;
+        // Some locales join a short top group to the next: "1234.567" in Spain.
+        topGroup_ = higherGroup_;
+        for (const qint64 sample : {Q_INT64_C(1234567), Q_INT64_C(12345678)}) {
+            const QStringList top = latinDigits(bare(locale_.toString(sample))).split(groupMark_);
+            if (top.size() >= 2)
+                topGroup_ = std::max(topGroup_, static_cast<int>(top.first().size()));
+        }
+    }
+
+    // The currency's decimals, and the prefix and suffix around the number.
+    const QString positive = locale_.toCurrencyString(1234.0);
+    currencyDecimals_ = -1;
+    for (int d = 4; d >= 0 && currencyDecimals_ < 0; --d)
+        if (splitAround(positive, locale_.toString(1234.0, 'f', d), positivePrefix_,
+                        positiveSuffix_))
+            currencyDecimals_ = d;
+    if (currencyDecimals_ < 0) {
+        currencyDecimals_ = 2;
+        positivePrefix_ = locale_.currencySymbol() + u' ';
+    }
+    const QString number = locale_.toString(1234.0, 'f', currencyDecimals_);
+    if (!splitAround(locale_.toCurrencyString(-1234.0), number, negativePrefix_, negativeSuffix_) ||
+        (negativePrefix_ == positivePrefix_ && negativeSuffix_ == positiveSuffix_))
         negativePrefix_ = locale_.negativeSign() + positivePrefix_;
+
+    addOnce(symbols_, bare(locale_.currencySymbol(QLocale::CurrencySymbol)));
+    addOnce(symbols_, bare(locale_.currencySymbol(QLocale::CurrencyIsoCode)));
+    addOnce(symbols_, bare(positivePrefix_ + positiveSuffix_));
+    addOnce(symbols_, QStringLiteral("$"));
+    longestFirst(symbols_);
+    addOnce(minusSigns_, bare(locale_.negativeSign()));
+    addOnce(minusSigns_, QStringLiteral("-"));
+    addOnce(minusSigns_, QString(QChar(0x2212)));
+    longestFirst(minusSigns_);
+    addOnce(percentSigns_, bare(locale_.percent()));
+    addOnce(percentSigns_, QStringLiteral("%"));
+    addOnce(percentSigns_, QString(QChar(0x066A)));
+    longestFirst(percentSigns_);
     percentSeparator_ = spacedPercent(locale_.language()) ? QString(QChar(0x00A0)) : QString();
 }
 
-QString Regional::formatCents(bool negative, quint64 cents) const {
-    const QString units = locale_.toString(static_cast<qulonglong>(cents / 100));
-    const quint64 fraction = cents % 100;
-    const QString digits =
-        units + decimal_ + QString::number(fraction).rightJustified(2, QChar(u'0'));
-    if (negative && cents != 0)
-        return negativePrefix_ + digits + negativeSuffix_;
-    return positivePrefix_ + digits + positiveSuffix_;
+QString Regional::formatAmount(bool negative, std::uint64_t magnitude) const {
+    std::uint64_t unit = 1;
+    for (int i = 0; i < currencyDecimals_; ++i)
+        unit *= 10;
+    QString text = locale_.toString(static_cast<qulonglong>(magnitude / unit));
+    if (currencyDecimals_ > 0) {
+        const QString fraction =
+            QString::number(magnitude % unit).rightJustified(currencyDecimals_, u'0');
+        text += locale_.decimalPoint();
+        for (QChar c : fraction)
+            text += digits_[static_cast<std::size_t>(c.unicode() - u'0')];
+    }
+    if (negative && magnitude != 0)
+        return negativePrefix_ + text + negativeSuffix_;
+    return positivePrefix_ + text + positiveSuffix_;
 }
 
 QString Regional::currency(Currency amount) const {
-    return formatCents(amount.isNegative(), amount.centsMagnitude());
+    return formatAmount(amount.isNegative(), amount.magnitudeIn(currencyDecimals_));
 }
 
 QString Regional::currency(double amount) const {
     if (!std::isfinite(amount))
-        return locale_.toCurrencyString(0.0);
-    // Rounds the exact binary value to the cent: 2.675 is stored just below and shows 2.67.
-    const QString fixed = QString::number(std::fabs(amount), 'f', 2);
+        return currency(Currency());
+    // Rounds the exact binary value: 2.675 is stored just below and shows 2.67.
+    const QString fixed = QString::number(std::fabs(amount), 'f', currencyDecimals_);
     const qsizetype dot = fixed.indexOf(u'.');
     bool ok = false;
-    const quint64 units = fixed.left(dot).toULongLong(&ok);
-    if (!ok || units > std::numeric_limits<quint64>::max() / 100)
-        return locale_.toCurrencyString(amount, QString(), 2);
-    const quint64 cents = units * 100 + fixed.mid(dot + 1).toULongLong();
-    return formatCents(amount < 0, cents);
+    const quint64 units = (dot < 0 ? fixed : fixed.left(dot)).toULongLong(&ok);
+    std::uint64_t unit = 1;
+    for (int i = 0; i < currencyDecimals_; ++i)
+        unit *= 10;
+    if (!ok || units > std::numeric_limits<quint64>::max() / unit)
+        return locale_.toCurrencyString(amount);
+    const quint64 fraction = dot < 0 ? 0 : fixed.mid(dot + 1).toULongLong();
+    return formatAmount(amount < 0, units * unit + fraction);
 }
 
 QString Regional::percent(double fraction) const {
@@ -120,109 +229,85 @@ QString Regional::editing(double value) const {
     return text;
 }
 
-bool Regional::splitGrouped(const QString& body, Decimal& out) const {
-    const qsizetype point = body.indexOf(decimal_);
-    const QString integer = point < 0 ? body : body.left(point);
-    const QString fraction = point < 0 ? QString() : body.mid(point + 1);
-    if (!allDigits(fraction))
+bool Regional::groupsValid(const QStringList& groups) const {
+    // The last group as the locale groups, those above it alike (the locale's
+    // own size, or the last group's size as most of the world writes them),
+    // and a first group that is not empty and does not start with 0.
+    const qsizetype count = groups.size();
+    if (count < 2)
+        return true;
+    const QString& first = groups.first();
+    if (first.isEmpty() || first.startsWith(u'0') || groups.last().size() != leastGroup_)
         return false;
-    QString digits;
-    if (!group_.isNull() && !isBlank(group_) && integer.contains(group_)) {
-        const QStringList groups = integer.split(group_);
-        for (qsizetype i = 0; i < groups.size(); ++i) {
-            const QString& g = groups.at(i);
-            const bool sizeOk = i == 0 ? (g.size() >= 1 && g.size() <= 3) : g.size() == 3;
-            if (!sizeOk || !allDigits(g))
+    const auto middleOf = [&](int size) {
+        for (qsizetype i = 1; i + 1 < count; ++i)
+            if (groups.at(i).size() != size)
                 return false;
-            digits += g;
-        }
-    } else {
-        if (!allDigits(integer))
-            return false;
-        digits = integer;
-    }
-    if (digits.isEmpty() && fraction.isEmpty())
-        return false;
-    out.integerDigits = digits;
-    out.fractionDigits = fraction;
-    return true;
+        return first.size() <= std::max(size, topGroup_);
+    };
+    return middleOf(higherGroup_) || middleOf(leastGroup_);
 }
 
-bool Regional::splitPlain(const QString& body, Decimal& out) const {
-    // The editing form as typed: digits with at most one "." or locale decimal separator.
-    qsizetype point = -1;
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const QChar c = body.at(i);
-        if (c == u'.' || c == decimal_) {
-            if (point >= 0)
-                return false;
-            point = i;
-        } else if (c < u'0' || c > u'9') {
+bool Regional::split(const QString& body, QChar point, const QString& groupMarks,
+                     Decimal& out) const {
+    const qsizetype at = point.isNull() ? -1 : body.indexOf(point);
+    const QString integer = at < 0 ? body : body.left(at);
+    const QString fraction = at < 0 ? QString() : body.mid(at + 1);
+    if (!allDigits(fraction))
+        return false;
+    QString marked = integer;
+    for (QChar mark : groupMarks)
+        marked.replace(mark, u',');
+    const QStringList groups = marked.split(u',');
+    for (const QString& group : groups)
+        if (!allDigits(group))
             return false;
-        }
-    }
-    out.integerDigits = point < 0 ? body : body.left(point);
-    out.fractionDigits = point < 0 ? QString() : body.mid(point + 1);
+    if (!groupsValid(groups))
+        return false;
+    out.integerDigits = groups.join(QString());
+    out.fractionDigits = fraction;
     return !(out.integerDigits.isEmpty() && out.fractionDigits.isEmpty());
 }
 
+bool Regional::readNumber(const QString& body, int reading, Decimal& out) const {
+    const bool typed = (reading & Typed) != 0;
+    if (decimal_ == u'.' || !typed || body.contains(decimal_))
+        // The locale's own form; "." also serves as the decimal point when it is not grouping.
+        return split(body, decimal_, groupMark_ + (decimal_ != u'.' && typed ? "." : ""), out) ||
+               split(body, u'.', groupMark_, out);
+    // Typed without the locale's separator: a "." is a decimal point unless
+    // the figures around it can only be grouped thousands.
+    const qsizetype points = body.count(u'.');
+    if (points >= 2)
+        return split(body, QChar(), groupMark_ + u'.', out);
+    return (points == 1 && split(body, QChar(), groupMark_ + u'.', out)) ||
+           split(body, u'.', groupMark_, out);
+}
+
 Parsed<Regional::Decimal> Regional::parse(const QString& text, int reading) const {
-    const bool allowPercent = (reading & Percent) != 0;
     Parsed<Decimal> result;
-    QString s = withoutBlanks(text);
-    if (allowPercent && s.endsWith(locale_.percent()))
-        s.chop(locale_.percent().size());
-    if (allowPercent && s.endsWith(u'%'))
-        s.chop(1);
+    QString s = bare(text);
+    if ((reading & Percent) != 0)
+        dropAtEitherEnd(s, percentSigns_);
 
     bool negative = false;
     if (s.size() >= 2 && s.startsWith(u'(') && s.endsWith(u')')) {
         negative = true;
         s = s.mid(1, s.size() - 2);
     }
-    const QString symbol = withoutBlanks(locale_.currencySymbol());
-    const auto dropSymbol = [&] {
-        for (const QString& sym : {symbol, QStringLiteral("$")}) {
-            if (sym.isEmpty())
-                continue;
-            if (s.startsWith(sym)) {
-                s.remove(0, sym.size());
-                return;
-            }
-            if (s.endsWith(sym)) {
-                s.chop(sym.size());
-                return;
-            }
-        }
-    };
-    const auto dropSign = [&] {
-        for (const QChar minus : {QChar(u'-'), QChar(0x2212)}) {
-            if (s.startsWith(minus)) {
-                s.remove(0, 1);
-                return true;
-            }
-            if (s.endsWith(minus)) {
-                s.chop(1);
-                return true;
-            }
-        }
-        return false;
-    };
     // The sign may stand on either side of the symbol: "-$5.00", "$-5.00", "5,00 €-".
-    dropSymbol();
-    if (dropSign()) {
+    dropAtEitherEnd(s, symbols_);
+    if (dropAtEitherEnd(s, minusSigns_)) {
         if (negative)
             return result; // "(-5)" is not a form any locale writes
         negative = true;
-        dropSymbol();
+        dropAtEitherEnd(s, symbols_);
     }
     if (s.startsWith(u'+'))
         s.remove(0, 1);
 
     Decimal decimal;
-    const bool read = (reading & Typed) != 0 ? (splitPlain(s, decimal) || splitGrouped(s, decimal))
-                                             : (splitGrouped(s, decimal) || splitPlain(s, decimal));
-    if (!read)
+    if (!readNumber(latinDigits(s), reading, decimal))
         return result;
     decimal.negative = negative;
     result.value = decimal;

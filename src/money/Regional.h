@@ -4,6 +4,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <array>
 
 namespace hw {
 
@@ -22,30 +24,39 @@ template <class T> struct Parsed {
 QLocale workingLocale(const QLocale& system);
 
 // The user's regional forms of amounts, percentages and numbers, and the
-// reading of any of them back into a value. Wraps one QLocale.
+// reading of any of them back into a value. Wraps one QLocale, whatever it is:
+// its currency symbol and negative form, the currency's own number of
+// decimals (none for the yen), its digit grouping (1,00,000 in India) and its
+// own digits (Arabic-Indic, Bengali ...). What is shown reads back to the value
+// shown.
 class Regional {
 public:
     explicit Regional(const QLocale& locale = QLocale());
 
     const QLocale& locale() const { return locale_; }
 
-    // "$1,234.50", "($1,234.50)", "1.234,50 €": rounded to the cent, halves away from zero.
+    // "$1,234.50", "($1,234.50)", "1.234,50 €", "￥1,235": rounded to the
+    // currency's decimals, halves away from zero.
     QString currency(Currency amount) const;
-    // The same form for a double, rounded to the cent from its exact binary value.
+    // The same form for a double, rounded from its exact binary value.
     QString currency(double amount) const;
     // A fraction shown as a percentage: 0.08 gives "8.00%" (en_US) or "8,00 %" (de_DE).
     QString percent(double fraction) const;
     // "1,234.50": grouping and two decimals, no symbol.
     QString number(double value) const;
-    // The editing form "#0.00" with the locale's decimal separator: "1234.50" or "1234,50".
+    // The editing form "#0.00" with the locale's decimal separator: "1234.50" or
+    // "1234,50". Its digits are always 0 to 9, which every keyboard types.
     QString editing(double value) const;
 
-    // Readings of a displayed or typed text. The locale's symbol, grouping and
-    // negative forms are accepted, and so is the plain editing form typed with
-    // either "." or the locale's decimal separator. A trailing percent sign is
-    // accepted only where the caller allows it.
-    // Typed: the text is what the user typed into a focused field, so a "." is
-    // a decimal point even where the locale groups digits with it.
+    // Readings of a displayed or typed text. The locale's symbol, grouping,
+    // digits and negative forms are accepted, and so is the plain editing form
+    // typed with either "." or the locale's decimal separator. A trailing
+    // percent sign is accepted only where the caller allows it.
+    // Typed: the text is what the user typed into a focused field. Where the
+    // locale's decimal separator is not ".", a "." is a decimal point unless the
+    // text can only be grouping: "650.000" and "1.234.567" are grouped thousands
+    // (so is any "." before the locale's decimal separator), "1.5" and "1.50" are
+    // decimals.
     enum Reading { Display = 0, Percent = 1, Typed = 2 };
     Parsed<Currency> toCurrency(const QString& text, int reading = Display) const;
     Parsed<double> toDouble(const QString& text, int reading = Display) const;
@@ -53,6 +64,8 @@ public:
 
     // The decimal separator the user may type besides ".".
     QChar decimalSeparator() const { return decimal_; }
+    // How many decimals the locale's currency shows: 2 for the dollar, 0 for the yen.
+    int currencyDecimals() const { return currencyDecimals_; }
 
 private:
     struct Decimal {
@@ -61,14 +74,24 @@ private:
         QString fractionDigits;
     };
     Parsed<Decimal> parse(const QString& text, int reading) const;
-    bool splitGrouped(const QString& body, Decimal& out) const;
-    bool splitPlain(const QString& body, Decimal& out) const;
-    QString formatCents(bool negative, quint64 cents) const;
+    bool readNumber(const QString& body, int reading, Decimal& out) const;
+    bool split(const QString& body, QChar point, const QString& groupMarks, Decimal& out) const;
+    bool groupsValid(const QStringList& groups) const;
+    QString formatAmount(bool negative, std::uint64_t magnitude) const;
 
     QLocale locale_;
     QChar decimal_;
-    QChar group_;
+    // The grouping character, none where the locale groups with blanks (blanks are skipped).
+    QString groupMark_;
+    int leastGroup_ = 3;
+    int higherGroup_ = 3;
+    int topGroup_ = 3;
+    int currencyDecimals_ = 2;
+    std::array<QString, 10> digits_;
     QString positivePrefix_, positiveSuffix_, negativePrefix_, negativeSuffix_;
+    QStringList symbols_;
+    QStringList minusSigns_;
+    QStringList percentSigns_;
     QString percentSeparator_;
 };
 

@@ -178,6 +178,105 @@ private slots:
             QCOMPARE(amount.value.scaled(), scaled);
     }
 
+    // Every locale Qt knows reads back what it shows: amounts (negatives too)
+    // to the currency's own decimals, percentages and numbers.
+    void everyLocaleReadsBackWhatItShows_data() {
+        QTest::addColumn<QLocale>("locale");
+        const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                  QLocale::AnyTerritory);
+        for (const QLocale& locale : all)
+            QTest::newRow(qPrintable(locale.bcp47Name() + u' ' + locale.name())) << locale;
+    }
+    void everyLocaleReadsBackWhatItShows() {
+        QFETCH(QLocale, locale);
+        const Regional regional(locale);
+        const qint64 amounts[] = {0,
+                                  1,
+                                  100,
+                                  1234500,
+                                  99999999,
+                                  123456789,
+                                  1500000000,
+                                  999999999999999,
+                                  -1,
+                                  -1234500,
+                                  -999999999999999};
+        std::int64_t unit = 1;
+        for (int i = regional.currencyDecimals(); i < 4; ++i)
+            unit *= 10;
+        for (const qint64 scaled : amounts) {
+            const Currency amount = Currency::fromScaled(scaled);
+            const QString shown = regional.currency(amount);
+            const auto read = regional.toCurrency(shown);
+            QVERIFY2(read, qPrintable(shown));
+            const qint64 rounded = qint64(amount.magnitudeIn(regional.currencyDecimals())) * unit;
+            QVERIFY2(read.value.scaled() == (scaled < 0 ? -rounded : rounded), qPrintable(shown));
+            // A field left unchanged reads its own display form the same way.
+            const auto typed = regional.toCurrency(shown, Regional::Typed);
+            QVERIFY2(typed && typed.value == read.value, qPrintable(shown));
+            if (!locale.currencySymbol().isEmpty())
+                QVERIFY2(shown.contains(locale.currencySymbol()), qPrintable(shown));
+        }
+        for (const double value : {0.0, 8.0, 12.5, 99.99, 150.0, 1234567.25}) {
+            const QString percent = regional.percent(value / 100.0);
+            const auto percentRead = regional.toDouble(percent, Regional::Percent);
+            QVERIFY2(percentRead && qAbs(percentRead.value - value) < 1e-9, qPrintable(percent));
+            const QString number = regional.number(value);
+            const auto numberRead = regional.toDouble(number);
+            QVERIFY2(numberRead && qAbs(numberRead.value - value) < 1e-9, qPrintable(number));
+            const QString editing = regional.editing(value);
+            const auto editingRead = regional.toDouble(editing, Regional::Typed);
+            QVERIFY2(editingRead && qAbs(editingRead.value - value) < 1e-9, qPrintable(editing));
+        }
+    }
+
+    // What a household types into a focused field, where "." may group thousands.
+    void typedForms_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("cents");
+        const struct {
+            const char* locale;
+            const char* typed;
+            qint64 cents;
+        } rows[] = {
+            {"de_DE", "650.000", 65000000},
+            {"de_DE", "1.234.567", 123456700},
+            {"de_DE", "650.000,50", 65000050},
+            {"de_DE", "650000,50", 65000050},
+            {"de_DE", "1.5", 150},
+            {"de_DE", "1.50", 150},
+            {"de_DE", "0.500", 50},
+            {"de_DE", "1234.5678", 123457},
+            {"de_CH", "650.000", 65000},
+            {"de_CH", "1.5", 150},
+            {"fr_FR", "650.000", 65000000},
+            {"fr_FR", "650000,5", 65000050},
+            {"fr_FR", "1.5", 150},
+            {"it_IT", "1.234.567,89", 123456789},
+            {"it_IT", "1.25", 125},
+            {"pt_BR", "650.000", 65000000},
+            {"pt_BR", "12,5", 1250},
+            {"en_IN", "150000", 15000000},
+            {"en_IN", "1,50,000.00", 15000000},
+            {"en_IN", "1.5", 150},
+            {"en_IN", "12,00,000", 120000000},
+        };
+        for (const auto& row : rows)
+            QTest::addRow("%s %s", row.locale, row.typed) << row.locale << row.typed << row.cents;
+    }
+    void typedForms() {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(qint64, cents);
+        const Regional regional{QLocale(locale)};
+        const auto read = regional.toCurrency(typed, Regional::Typed);
+        QVERIFY(read);
+        QCOMPARE(qint64(read.value.magnitudeIn(2)), cents);
+        // "1.2.3" is never a number.
+        QVERIFY(!regional.toCurrency(QStringLiteral("1.2.3"), Regional::Typed));
+    }
+
     void singlePrecisionReading() {
         const Regional regional{QLocale(QStringLiteral("en_US"))};
         QCOMPARE(regional.toFloat(QStringLiteral("$100,700.00")).value, 100700.0F);

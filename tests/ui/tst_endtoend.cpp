@@ -9,7 +9,8 @@ using hw::Currency;
 using hw::frmMortgage;
 
 // Each purpose walked from the opening page to the closing page through the real
-// widgets, with the figures a household would type, in four regional settings.
+// widgets, with the figures a household would type, in regional settings with
+// a decimal comma, Indian grouping, a currency without decimals and Arabic-Indic digits.
 class EndToEndTest : public QObject {
     Q_OBJECT
 private slots:
@@ -30,7 +31,7 @@ private slots:
             142107, // $20,000 more on top of the $120,000 owed
             172407, // $50,000 for other things and the $120,000 owed
         };
-        for (const char* locale : {"en_US", "en_NZ", "de_DE", "fr_FR"})
+        for (const char* locale : {"en_US", "en_NZ", "de_DE", "fr_FR", "en_IN", "ja_JP", "ar_EG"})
             for (int purpose = 0; purpose < hw::PurposeCount; ++purpose)
                 QTest::addRow("%s purpose %d", locale, purpose)
                     << QString::fromLatin1(locale) << purpose << borrowed[purpose];
