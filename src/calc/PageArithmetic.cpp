@@ -16,18 +16,29 @@ Currency amountIn(const QString& text, const Regional& regional) {
 }
 
 namespace {
-// "Total Before Bank Charges:": subtotal, valuation and legal costs, summed as 32-bit floats.
-void showTotalBeforeBank(ChargesTexts& page, const Regional& regional) {
-    const float before = single(page.subtotal, regional) + single(page.valuation, regional) +
-                         single(page.legal, regional);
-    page.beforeBank = regional.currency(static_cast<double>(before));
+// "Total Before Bank Charges:": subtotal, valuation and legal costs, summed exactly.
+std::optional<Currency> totalBeforeBank(const ChargesTexts& page, const Regional& regional) {
+    const Currency parts[] = {amountIn(page.subtotal, regional), amountIn(page.valuation, regional),
+                              amountIn(page.legal, regional)};
+    return sum(parts);
 }
-// The bank charges that the percentage gives on the total before bank charges as shown.
-double chargeByPercent(const ChargesTexts& page, const Regional& regional) {
-    return amountIn(page.beforeBank, regional).toDouble() *
-           static_cast<double>(percentOf(page.percent, regional)) / 100.0;
+// The bank charges that the percentage gives on the total before bank charges, as shown.
+QString chargeByPercent(Currency before, const ChargesTexts& page, const Regional& regional) {
+    return regional.currency(before.toDouble() *
+                             static_cast<double>(percentOf(page.percent, regional)) / 100.0);
+}
+// The share of the total before bank charges that a fixed charge is; 0 of nothing.
+double shareOf(Currency charge, Currency before) {
+    return before.isZero() ? 0.0 : charge.toDouble() / before.toDouble();
 }
 } // namespace
+
+std::optional<double> fixedChargeShare(const ChargesTexts& page, const Regional& regional) {
+    const auto before = totalBeforeBank(page, regional);
+    if (!before)
+        return std::nullopt;
+    return shareOf(amountIn(page.amount, regional), *before);
+}
 
 std::optional<Currency> displayedSpare(const QString& incomeText, const QString& budgetText,
                                        const Regional& regional) {
@@ -117,35 +128,39 @@ float entryEquity(std::span<const QString, 4> selling, const Regional& regional)
            single(selling[2], regional) + single(selling[3], regional);
 }
 
-void setUpCharges(ChargesTexts& page, Currency requirement, const Regional& regional) {
+namespace {
+// The two ways of giving the bank charges: the percentage gives the amount, or
+// the fixed amount the user typed gives the percentage.
+std::optional<Currency> applyCharges(ChargesTexts& page, ChargesMode mode, Currency before,
+                                     const Regional& regional) {
+    page.beforeBank = regional.currency(before);
+    if (mode == ChargesMode::Percent)
+        page.amount = chargeByPercent(before, page, regional);
+    else
+        page.percent = regional.percent(shareOf(amountIn(page.amount, regional), before));
+    return before.plus(amountIn(page.amount, regional));
+}
+} // namespace
+
+bool setUpCharges(ChargesTexts& page, Currency requirement, ChargesMode mode,
+                  const Regional& regional) {
     page.subtotal = regional.currency(requirement);
-    showTotalBeforeBank(page, regional);
-    page.amount = regional.currency(chargeByPercent(page, regional));
-    const float total = single(page.beforeBank, regional) + single(page.amount, regional);
-    page.total = regional.currency(static_cast<double>(total));
+    const auto before = totalBeforeBank(page, regional);
+    const auto total = before ? applyCharges(page, mode, *before, regional) : std::nullopt;
+    if (!total)
+        return false;
+    page.total = regional.currency(*total);
+    return true;
 }
 
-std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, bool fixedAmount,
+std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, ChargesMode mode,
                                                float propertyValue, const Regional& regional) {
-    showTotalBeforeBank(page, regional);
-    const double byPercent = chargeByPercent(page, regional);
-    if (byPercent != amountIn(page.amount, regional).toDouble()) {
-        if (!fixedAmount) {
-            page.amount = regional.currency(byPercent);
-        } else {
-            // A total of nothing before bank charges has no percentage to give: 0.
-            const float base = single(page.beforeBank, regional);
-            const float share = base == 0.0F ? 0.0F : single(page.amount, regional) / base;
-            page.percent = regional.percent(static_cast<double>(share));
-        }
-    }
-    const auto requirement =
-        Currency::fromFloat(single(page.beforeBank, regional) + single(page.amount, regional));
+    const auto before = totalBeforeBank(page, regional);
+    const auto requirement = before ? applyCharges(page, mode, *before, regional) : std::nullopt;
     if (!requirement)
         return std::nullopt;
     // Without a property value there is no ratio to give: 0.
-    const float ratio =
-        propertyValue == 0.0F ? 0.0F : single(page.beforeBank, regional) / propertyValue;
+    const float ratio = propertyValue == 0.0F ? 0.0F : before->toFloat() / propertyValue;
     page.total = regional.currency(*requirement);
     return ChargesOutcome{*requirement, ratio};
 }

@@ -75,15 +75,22 @@ struct ChargesTexts {
     QString amount;     // bank charges as an amount
     QString total;
 };
-// Fills the page from the purpose page's requirement.
-void setUpCharges(ChargesTexts& page, Currency requirement, const Regional& regional);
+// How the bank charges are given: as a percentage of the total before them, or as an amount.
+enum class ChargesMode { Percent, FixedAmount };
+// Fills the page from the purpose page's requirement, keeping the bank charges
+// as the user gave them; false when a sum leaves the currency range. Every sum
+// is exact, so an amount changes only when an input does.
+bool setUpCharges(ChargesTexts& page, Currency requirement, ChargesMode mode,
+                  const Regional& regional);
 struct ChargesOutcome {
     Currency requirement;
     float loanValueRatio;
 };
 // The page's Calculate; empty when the total leaves the currency range.
-std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, bool fixedAmount,
+std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, ChargesMode mode,
                                                float propertyValue, const Regional& regional);
+// The share of the total before bank charges that the fixed amount is (0.01 for 1 %).
+std::optional<double> fixedChargeShare(const ChargesTexts& page, const Regional& regional);
 
 // The five lines of the affordability summary.
 std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,

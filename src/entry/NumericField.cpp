@@ -1,5 +1,6 @@
 #include "NumericField.h"
 
+#include "EntryMessages.h"
 #include "shell/Message.h"
 
 #include <QFocusEvent>
@@ -12,7 +13,7 @@ namespace hw {
 
 namespace {
 const QString NotANumberMessage = QStringLiteral("Please enter a number.");
-const QString TooLargeMessage = QStringLiteral("This amount is too large.");
+const QString TooLargeMessage = QString::fromLatin1(entry::TooLarge);
 const QString NegativeMessage = QStringLiteral("Please enter a number of 0 or more.");
 
 // Keys that edit rather than type: Backspace, Delete (U+007F on X11), Enter,

@@ -1,3 +1,4 @@
+#include "EntryMessages.h"
 #include "calc/PageArithmetic.h"
 #include "look/Skin.h"
 #include "shell/Message.h"
@@ -12,7 +13,7 @@
 namespace hw {
 
 namespace {
-const QString TooLarge = QStringLiteral("This amount is too large.");
+const QString TooLarge = QString::fromLatin1(entry::TooLarge);
 
 template <std::size_t N>
 std::vector<Currency> amounts(const FieldGroup<N>& group, const Regional& r) {
@@ -177,8 +178,7 @@ void frmMortgage::showChargesTexts(const ChargesTexts& page) {
 
 bool frmMortgage::calculateCharges() {
     ChargesTexts page = chargesTexts();
-    const bool fixedAmount = !txtCharges[1]->isDisplay();
-    const auto outcome = hw::calculateCharges(page, fixedAmount, PropertyValue, regional_);
+    const auto outcome = hw::calculateCharges(page, chargesMode(), PropertyValue, regional_);
     if (!outcome) {
         ShowMessage(TooLarge, MsgOkOnly);
         return false;
@@ -191,12 +191,18 @@ bool frmMortgage::calculateCharges() {
 }
 
 void frmMortgage::prepareOwnedHomeFields(NumericField* home, NumericField* rentals) {
-    // The first-home purposes own no home or rental properties yet.
+    // The first-home purposes own no home or rental properties yet. What was
+    // typed there before is kept aside, and comes back with a purpose that owns a home.
     const bool firstHome = Purpose == 0 || Purpose == 1;
     for (NumericField* field : {home, rentals}) {
         field->setEnabled(!firstHome);
-        if (firstHome)
+        if (firstHome) {
+            ownedHomeTexts_.try_emplace(field, field->text());
             field->setText(regional_.currency(Currency()));
+        } else if (const auto kept = ownedHomeTexts_.find(field); kept != ownedHomeTexts_.end()) {
+            field->setText(kept->second);
+            ownedHomeTexts_.erase(kept);
+        }
     }
 }
 
@@ -248,10 +254,19 @@ void frmMortgage::preparePurposePage() {
     }
 }
 
-void frmMortgage::prepareChargesPage() {
+ChargesMode frmMortgage::chargesMode() const {
+    // The field the user types the bank charges into tells the mode.
+    return txtCharges[1]->isDisplay() ? ChargesMode::Percent : ChargesMode::FixedAmount;
+}
+
+bool frmMortgage::prepareChargesPage() {
     ChargesTexts page = chargesTexts();
-    setUpCharges(page, MortgageRequirement, regional_);
+    if (!setUpCharges(page, MortgageRequirement, chargesMode(), regional_)) {
+        ShowMessage(TooLarge, MsgOkOnly);
+        return false;
+    }
     showChargesTexts(page);
+    return true;
 }
 
 void frmMortgage::BuildSummary() {

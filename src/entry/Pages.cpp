@@ -1,3 +1,4 @@
+#include "EntryMessages.h"
 #include "PageBuilder.h"
 #include "look/Skin.h"
 #include "shell/Message.h"
@@ -121,7 +122,8 @@ void frmMortgage::optCharges_Click(int index) {
         return;
     }
     const float percent = regional_.toFloat(txtCharges[0]->text(), Regional::Percent).valueOr(0.0F);
-    if (percent <= 99.99F) {
+    // Already in Fixed Amount mode, the percentage is only what the amount gives.
+    if (chargesMode() == ChargesMode::FixedAmount || percent <= 99.99F) {
         txtCharges[1]->setKind(NumericField::Kind::Input);
         txtCharges[0]->setKind(NumericField::Kind::Display);
         Skin::setPressed(optCharges[1], true);
@@ -129,7 +131,7 @@ void frmMortgage::optCharges_Click(int index) {
         return;
     }
     Skin::setPressed(optCharges[0], true);
-    ShowMessage(QStringLiteral("Bank Charges must be less than 100%."), MsgOkOnly);
+    ShowMessage(QString::fromLatin1(entry::BankChargesTooHigh), MsgOkOnly);
     txtCharges[0]->takeFocus();
 }
 

@@ -1,4 +1,5 @@
 #include "Message.h"
+#include "entry/EntryMessages.h"
 #include "frmMortgage.h"
 
 #include <QPushButton>
@@ -16,7 +17,7 @@ constexpr float ShortestTerm = 0.1F;
 constexpr float LongestTerm = 100.0F;
 
 struct Rule {
-    enum Test { ZeroAmount, PercentageTooHigh, TermOutOfRange };
+    enum Test { ZeroAmount, PercentageTooHigh, TermOutOfRange, FixedChargeTooHigh };
     Test test;
     NumericField* field;
     const char* message;
@@ -64,7 +65,12 @@ bool frmMortgage::ValidateStep() {
         rules = {{Rule::ZeroAmount, txtABuilding[1], "Please enter Cost to build."}};
         break;
     case ChargesStep:
-        rules = {{Rule::PercentageTooHigh, txtCharges[0], "Bank Charges must be less than 100%."}};
+        // The charges are checked where the user gives them: the percentage, or the fixed
+        // amount against the total before bank charges.
+        if (chargesMode() == ChargesMode::Percent)
+            rules = {{Rule::PercentageTooHigh, txtCharges[0], entry::BankChargesTooHigh}};
+        else
+            rules = {{Rule::FixedChargeTooHigh, txtCharges[1], entry::BankChargesTooHigh}};
         break;
     case RateStep:
         rules = {{Rule::PercentageTooHigh, txtRate[0], "Interest rate must be less than 100%."},
@@ -83,6 +89,9 @@ bool frmMortgage::ValidateStep() {
         } else if (rule.test == Rule::PercentageTooHigh) {
             const auto percent = regional_.toFloat(rule.field->text(), Regional::Percent);
             fails = !percent || percent.value > HighestPercentage;
+        } else if (rule.test == Rule::FixedChargeTooHigh) {
+            const auto share = fixedChargeShare(chargesTexts(), regional_);
+            fails = !share || *share * 100.0 > static_cast<double>(HighestPercentage);
         } else {
             const auto years = regional_.toFloat(rule.field->text());
             fails = !years || !(years.value >= ShortestTerm && years.value <= LongestTerm);

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <variant>
 
@@ -155,7 +156,8 @@ private:
     void showChargesTexts(const ChargesTexts& page);
     void prepareOwnedHomeFields(NumericField* home, NumericField* rentals);
     void preparePurposePage();
-    void prepareChargesPage();
+    bool prepareChargesPage();
+    ChargesMode chargesMode() const;
     void placeBackButton(bool atNextPlace);
     void runClosingAnimation();
     void pauseBetweenFrames();
@@ -168,6 +170,8 @@ private:
     bool closeRequested_ = false;
     int closingFrameDelay_ = 12;
     std::vector<int> lastClosingFrames_;
+    // What the owned-home fields held before a first-home purpose set them to 0.
+    std::map<const NumericField*, QString> ownedHomeTexts_;
     std::optional<ReportContent> report_;
     std::optional<OptionsResult> options_;
 };

@@ -38,8 +38,8 @@ void frmMortgage::cmdNext_Click() {
         prepareOwnedHomeFields(txtLiabilities[0], txtLiabilities[1]);
     else if (step == BudgetStep)
         preparePurposePage();
-    else if (step == FirstRequirementStep + Purpose)
-        prepareChargesPage();
+    else if (step == FirstRequirementStep + Purpose && !prepareChargesPage())
+        return;
     else if (step == ChargesStep)
         BuildSummary();
     else if (step == RateStep)

@@ -118,12 +118,12 @@ private slots:
 
     void chargesSetUpAndCalculate() {
         ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "0.00", "$0.00"};
-        setUpCharges(page, dollars(100000), us);
+        QVERIFY(setUpCharges(page, dollars(100000), ChargesMode::Percent, us));
         QCOMPARE(page.subtotal, QStringLiteral("$100,000.00"));
         QCOMPARE(page.beforeBank, QStringLiteral("$100,700.00"));
         QCOMPARE(page.amount, QStringLiteral("$1,007.00"));
         QCOMPARE(page.total, QStringLiteral("$101,707.00"));
-        const auto outcome = calculateCharges(page, false, 500000.0F, us);
+        const auto outcome = calculateCharges(page, ChargesMode::Percent, 500000.0F, us);
         QCOMPARE(outcome->requirement, dollars(101707));
         QCOMPARE(page.total, QStringLiteral("$101,707.00"));
         QCOMPARE(outcome->loanValueRatio, 100700.0F / 500000.0F);
@@ -131,7 +131,7 @@ private slots:
 
     void fixedAmountGivesThePercentage() {
         ChargesTexts page{"$99,300.00", "$200.00", "$500.00", "$0.00", "1.00%", "$500.00", "$0.00"};
-        const auto outcome = calculateCharges(page, true, 100000.0F, us);
+        const auto outcome = calculateCharges(page, ChargesMode::FixedAmount, 100000.0F, us);
         QCOMPARE(page.percent, QStringLiteral("0.50%"));
         QCOMPARE(page.total, QStringLiteral("$100,500.00"));
         QCOMPARE(outcome->requirement, dollars(100500));
@@ -139,9 +139,50 @@ private slots:
 
     void nothingToDivideByGivesZero() {
         ChargesTexts page{"$0.00", "$0.00", "$0.00", "$0.00", "1.00%", "$500.00", "$0.00"};
-        const auto outcome = calculateCharges(page, true, 0.0F, us);
+        const auto outcome = calculateCharges(page, ChargesMode::FixedAmount, 0.0F, us);
         QCOMPARE(page.percent, QStringLiteral("0.00%"));
         QCOMPARE(outcome->loanValueRatio, 0.0F);
+    }
+
+    // Large amounts keep every cent, and the refresh, the set-up and Calculate agree.
+    void chargesAreExact_data() {
+        QTest::addColumn<QString>("requirement");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("2,500,000.37") << "$2,500,000.37"
+                                      << "$2,500,700.37"
+                                      << "$2,525,707.37";
+        QTest::newRow("16,897,217.37") << "$16,897,217.37"
+                                       << "$16,897,917.37"
+                                       << "$17,066,896.54";
+        QTest::newRow("99,999,999,999.99") << "$99,999,999,999.99"
+                                           << "$100,000,000,699.99"
+                                           << "$101,000,000,706.99";
+    }
+    void chargesAreExact() {
+        QFETCH(QString, requirement);
+        QFETCH(QString, before);
+        QFETCH(QString, total);
+        const Currency amount = us.toCurrency(requirement).value;
+        ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "0.00", "$0.00"};
+        QVERIFY(setUpCharges(page, amount, ChargesMode::Percent, us));
+        QCOMPARE(page.beforeBank, before);
+        QCOMPARE(page.total, total);
+        const auto outcome = calculateCharges(page, ChargesMode::Percent, 1.0F, us);
+        QCOMPARE(page.beforeBank, before);
+        QCOMPARE(page.total, total);
+        QCOMPARE(us.currency(outcome->requirement), total);
+    }
+
+    // In Fixed Amount mode the set-up keeps the amount the user typed.
+    void setUpKeepsTheFixedAmount() {
+        ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "$777.00", "$0.00"};
+        QVERIFY(setUpCharges(page, dollars(99300), ChargesMode::FixedAmount, us));
+        QCOMPARE(page.amount, QStringLiteral("$777.00"));
+        QCOMPARE(page.percent, QStringLiteral("0.78%"));
+        QCOMPARE(page.total, QStringLiteral("$100,777.00"));
+        page.amount = QStringLiteral("$148,960.00");
+        QCOMPARE(*fixedChargeShare(page, us), 1.4896);
     }
 
     void chargesInGermany() {
@@ -149,7 +190,7 @@ private slots:
         ChargesTexts page{{}, de.currency(dollars(200)), de.currency(dollars(500)),
                           {}, de.percent(0.01),          de.currency(Currency()),
                           {}};
-        setUpCharges(page, dollars(100000), de);
+        QVERIFY(setUpCharges(page, dollars(100000), ChargesMode::Percent, de));
         QCOMPARE(page.total, de.currency(dollars(101707)));
     }
 

@@ -182,6 +182,45 @@ private slots:
         QCOMPARE(w.txtAssets[0]->text(), QStringLiteral("$0.00"));
         QVERIFY(!w.txtAssets[0]->isEnabled() && !w.txtAssets[1]->isEnabled());
         QVERIFY(w.txtAssets[2]->hasFocus());
+        // Only a look: back to a purpose that owns a home, and the home's value is back.
+        driver::back(w);
+        QTest::mouseClick(w.optPurpose[1], Qt::LeftButton);
+        driver::next(w);
+        driver::back(w);
+        QTest::mouseClick(w.optPurpose[2], Qt::LeftButton);
+        driver::next(w);
+        QVERIFY(w.txtAssets[0]->isEnabled() && w.txtAssets[0]->hasFocus());
+        QCOMPARE(w.txtAssets[0]->text(), QStringLiteral("350000.00")); // being edited
+    }
+
+    // A fixed charge beyond the total before bank charges is refused where it was
+    // typed, the mode stays as chosen, and the page set-up keeps the figure.
+    void fixedAmountIsCheckedWhereTyped() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        openOn(w, 8, 14);
+        driver::type(w.txtOther[0], QStringLiteral("100000"));
+        driver::next(w);
+        QCOMPARE(int(w.CurrentStep), int(hw::ChargesStep));
+        QTest::mouseClick(w.optCharges[1], Qt::LeftButton);
+        driver::type(w.txtCharges[1], QStringLiteral("150000"));
+        QTest::mouseClick(w.cmdTotal[9], Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList({"Bank Charges must be less than 100%."}));
+        QVERIFY(w.txtCharges[1]->hasFocus());
+        QCOMPARE(w.txtCharges[0]->text(), QStringLiteral("1.00%"));
+        driver::type(w.txtCharges[1], QStringLiteral("777"));
+        QTest::mouseClick(w.cmdTotal[9], Qt::LeftButton);
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(w.txtCharges[0]->text(), QStringLiteral("0.77%"));
+        QCOMPARE(w.txtTotal[9]->text(), QStringLiteral("$101,477.00"));
+        // Pressing "Fixed Amount" again keeps the mode and its pressed button.
+        QTest::mouseClick(w.optCharges[1], Qt::LeftButton);
+        QVERIFY(w.optCharges[1]->isChecked() && !w.txtCharges[1]->isReadOnly());
+        driver::back(w);
+        driver::next(w);
+        QCOMPARE(w.txtCharges[1]->text(), QStringLiteral("$777.00"));
+        QCOMPARE(w.txtTotal[9]->text(), QStringLiteral("$101,477.00"));
+        QCOMPARE(messages.messages.size(), 1);
     }
 
     // The typical run: Selling and Buying from the purpose page to the rate page.
