@@ -128,26 +128,32 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     if (record)
         table.schedule = levelSchedule(a, r, n, t, false);
 
-    // Type 1, Reducing Balance: equal principal parts.
+    // Type 1, Reducing Balance: equal principal parts. A term that is not whole
+    // months ends with a part month that repays what is left, with the interest
+    // of that part of a month.
     auto& reducing = out.types[ReducingBalanceType];
     const double principal = a / n;
     double lastRepayment = 0.0;
-    for (long i = 1; i <= n; ++i) {
+    for (long i = 1; static_cast<double>(i - 1) < n; ++i) {
         const double balance = a - principal * static_cast<double>(i - 1);
-        const double interest = balance * r;
-        lastRepayment = interest + principal;
+        const bool partMonth = static_cast<double>(i) > n;
+        const double share = partMonth ? n - static_cast<double>(i - 1) : 1.0;
+        const double repaid = partMonth ? balance : principal;
+        const double interest = balance * r * share;
+        lastRepayment = interest + repaid;
         if (i == 1)
             reducing.first = lastRepayment;
         reducing.interest += interest;
         reducing.totalPaid += lastRepayment;
         if (record)
-            reducing.schedule.push_back({static_cast<int>(i), lastRepayment, interest, principal,
-                                         a - principal * static_cast<double>(i), std::nullopt});
+            reducing.schedule.push_back({static_cast<int>(i), lastRepayment, interest, repaid,
+                                         partMonth ? 0.0 : a - principal * static_cast<double>(i),
+                                         std::nullopt});
     }
-    // A term shorter than a month still has its first month.
-    const double rb1 = reducing.first.value_or(a * r + principal);
-    reducing.first = rb1;
-    reducing.last = reducing.totalPaid > 0.0 ? lastRepayment : rb1;
+    // The first full month's repayment, also the outlay of the endowment types.
+    const double rb1 = a * r + principal;
+    reducing.first = reducing.first.value_or(rb1);
+    reducing.last = lastRepayment;
     reducing.affordable = !(spareHeld < rb1);
 
     // Type 2, Interest Only.
@@ -222,6 +228,8 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             ioEndowment.affordable = !(spareHeld < rb1);
         }
     }
+    if (!ioEndowment.years)
+        ioEndowment.obstacle = Obstacle::FundNeverReachesAmount;
 
     // Type 5, Revolving Credit with Cash Management.
     auto& cash = out.types[CashManagementType];
@@ -231,14 +239,19 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             cash.years = static_cast<double>(run->months) / 12.0;
             cash.totalPaid = static_cast<double>(run->months) * spare + run->balance;
             cash.interest = run->interest;
+        } else {
+            cash.obstacle = Obstacle::SpareBelowInterest;
         }
     }
 
     // Type 6, Revolving Credit with Credit Card Management: the whole income goes
     // in during the first month.
     auto& card = out.types[CreditCardManagementType];
-    const double firstInterest = (a - input.monthlyIncome / 2.0) * r;
-    if (firstInterest <= spare) {
+    // An income that clears the loan during the first month pays interest only
+    // on what was owed, for half the month, as in the months that follow.
+    const double incomeInterest = (a - input.monthlyIncome / 2.0) * r;
+    const double firstInterest = a - input.monthlyIncome >= 0.0 ? incomeInterest : a / 2.0 * r;
+    if (incomeInterest <= spare) {
         const double start = a - input.monthlyIncome + firstInterest;
         if (record) {
             const double paid = start > 0.0 ? input.monthlyIncome : input.monthlyIncome + start;
@@ -252,6 +265,8 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             card.totalPaid =
                 run->balance + input.monthlyIncome + static_cast<double>(run->months - 1) * spare;
             card.interest = run->interest;
+        } else {
+            card.obstacle = Obstacle::SpareBelowInterest;
         }
     }
     // Only an affordable type has a schedule to show.

@@ -23,7 +23,7 @@ enum MortgageType : int {
 
 struct OptionsInput {
     Currency amount;                 // A, the amount borrowed
-    QString rateText;                // "6.00%": the last character is dropped
+    QString rateText;                // "6.00%", read as a percentage
     QString termText;                // "10.00" years
     double monthlyIncome = 0.0;      // I, unrounded
     double monthlyExpenditure = 0.0; // E, unrounded
@@ -41,9 +41,14 @@ struct ScheduleRow {
     std::optional<double> fund; // an endowment fund's value at the end of the month
 };
 
+// What makes a type impossible whatever the household's outlay: its fund never
+// reaches the amount borrowed, or the spare income never clears the balance.
+enum class Obstacle { None, FundNeverReachesAmount, SpareBelowInterest };
+
 // The figures of one mortgage type. Figures the type does not have stay empty.
 struct OptionFigures {
     bool affordable = false;
+    Obstacle obstacle = Obstacle::None;
     std::optional<double> years; // computed term; types 0 to 2 show the entered term
     std::optional<double> first;
     std::optional<double> last;

@@ -126,12 +126,51 @@ private slots:
         QCOMPARE(us.currency(f.interest), QStringLiteral("$0.00"));
     }
 
-    void aTermThatIsNotWholeMonths() {
-        const auto result = calculateOptions(input(120000, "6.00%", "10.04", 5000, 3000), us);
+    // A term that is not whole months ends with a part month that repays what is left.
+    void reducingBalanceOverAPartMonth_data() {
+        QTest::addColumn<QString>("term");
+        QTest::newRow("10.04 years") << "10.04";
+        QTest::newRow("10.05 years") << "10.05";
+        QTest::newRow("0.1 years") << "0.10";
+    }
+    void reducingBalanceOverAPartMonth() {
+        QFETCH(QString, term);
+        const auto result = calculateOptions(input(120000, "6.00%", qPrintable(term), 500000, 3000),
+                                             us, hw::Schedules::With);
         const OptionFigures& f = result.types[ReducingBalanceType];
-        // n = 120.48: the last month computed is month 120.
-        const double principal = 120000.0 / double(result.months);
-        QCOMPARE(*f.last, (120000.0 - principal * 119) * double(result.monthlyRate) + principal);
+        const double n = double(result.months);
+        const double principal = 120000.0 / n;
+        const double whole = std::floor(n);
+        const double left = 120000.0 - principal * whole;
+        QCOMPARE(*f.last, left + left * double(result.monthlyRate) * (n - whole));
+        QCOMPARE(us.currency(f.totalPaid - f.interest), QStringLiteral("$120,000.00"));
+        QCOMPARE(int(f.schedule.size()), int(whole) + 1);
+        QCOMPARE(f.schedule.back().balance, 0.0);
+        QCOMPARE(*f.first, 120000.0 * double(result.monthlyRate) + principal);
+    }
+
+    // A loan that the first month's income clears bears interest only on what was owed.
+    void creditCardIncomeBeyondTheLoan() {
+        const auto result = calculateOptions(input(1000, "6.00%", "25.00", 5000, 3000), us);
+        const OptionFigures& f = result.types[CreditCardManagementType];
+        QVERIFY(f.affordable);
+        QCOMPARE(us.currency(f.interest), QStringLiteral("$2.50")); // 500 x 0.5 %
+        QCOMPARE(us.currency(f.totalPaid), QStringLiteral("$1,002.50"));
+        QCOMPARE(*f.years, 1.0 / 12.0);
+    }
+
+    // Why a type can never be had, whatever the outlay.
+    void obstacles() {
+        // At no interest the fund shrinks by 1.5 % a year; over 100 years its premium
+        // is too small ever to reach the amount.
+        const auto fund = calculateOptions(input(120000, "0.00%", "100.00", 5000, 3000), us);
+        QCOMPARE(int(fund.types[InterestOnlyEndowmentType].obstacle),
+                 int(hw::Obstacle::FundNeverReachesAmount));
+        QCOMPARE(int(fund.types[TableType].obstacle), int(hw::Obstacle::None));
+        // A spare income of nothing never clears a revolving balance.
+        const auto none = calculateOptions(input(120000, "0.00%", "25.00", 3000, 3000), us);
+        QCOMPARE(int(none.types[CashManagementType].obstacle),
+                 int(hw::Obstacle::SpareBelowInterest));
     }
 
     // Figures the rate page never lets through still end at once, with nothing affordable.

@@ -115,6 +115,25 @@ private slots:
         QCOMPARE(w.txtLast[1]->text(), QStringLiteral("$1,005.00"));
     }
 
+    // A type that no outlay could make work says why, to the mouse and to screen readers.
+    void marksSayWhyATypeCanNeverWork() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("0"), QStringLiteral("100"), 3000, 3000);
+        const QString fund =
+            QStringLiteral("The fund never reaches the amount borrowed at this rate");
+        const QString spare = QStringLiteral("The spare income does not cover the interest");
+        QCOMPARE(w.lblAvailable[4]->toolTip(), fund);
+        QCOMPARE(w.lblAvailable[4]->accessibleDescription(), fund);
+        QCOMPARE(w.lblAvailable[5]->toolTip(), spare);
+        QCOMPARE(w.lblAvailable[6]->accessibleDescription(), spare);
+        QCOMPARE(w.lblAvailable[0]->toolTip(), QString()); // simply more than the spare income
+        driver::back(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        QCOMPARE(w.lblAvailable[4]->toolTip(), QString());
+    }
+
     void termIsChecked_data() {
         QTest::addColumn<QString>("term");
         QTest::addColumn<bool>("accepted");

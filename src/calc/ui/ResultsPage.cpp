@@ -153,6 +153,14 @@ void frmMortgage::Calculate() {
 void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
                                 const QString& termText) {
     QLabel* mark = lblAvailable[type];
+    // Where no outlay could make the type work, the mark says why.
+    const QString why = figures.obstacle == Obstacle::FundNeverReachesAmount
+                            ? tr("The fund never reaches the amount borrowed at this rate")
+                        : figures.obstacle == Obstacle::SpareBelowInterest
+                            ? tr("The spare income does not cover the interest")
+                            : QString();
+    mark->setToolTip(why);
+    mark->setAccessibleDescription(why);
     if (!figures.affordable) {
         // The row keeps its old figures, hidden behind the mark.
         mark->setVisible(true);
