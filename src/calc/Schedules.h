@@ -19,8 +19,30 @@ struct BalanceSeries {
 // One series for every affordable type that has a schedule, in type order.
 std::vector<BalanceSeries> balanceSeries(const OptionsResult& result, Currency amount);
 
-// The months of a schedule as CSV (comma-separated, "." decimals, two places):
+// One month of a schedule as it is shown and exported: whole cents.
+struct ShownScheduleRow {
+    int month = 0;
+    Currency repayment;
+    Currency interest;
+    Currency principal;
+    Currency balance;
+    std::optional<Currency> fund;
+};
+
+// The months of `type` in whole cents that add up. The running totals are
+// rounded to the cent and each month is the difference of two of them, so
+// every figure stays within a cent of its exact value (a level repayment of
+// 1,332.246 shows as 1,332.25 in most months and 1,332.24 in some), the
+// repayments add up to the row's "Total Amount Paid", the interest to its
+// "Interest Total Paid" (except for the endowment types, whose figure counts
+// otherwise), each balance is the one before less the month's principal, and
+// for all but the endowment types a month's repayment is its interest plus its
+// principal.
+std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figures,
+                                            Currency amount);
+
+// Those months as CSV (comma-separated, "." decimals, two places):
 // Month,Repayment,Interest,Principal,Balance and, for an endowment type, Fund.
-QString scheduleCsv(const std::vector<ScheduleRow>& rows);
+QString scheduleCsv(const std::vector<ShownScheduleRow>& rows);
 
 } // namespace hw

@@ -167,7 +167,9 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
-                 hw::scheduleCsv(result.types[hw::TableEndowmentType].schedule));
+                 hw::scheduleCsv(hw::shownSchedule(hw::TableEndowmentType,
+                                                   result.types[hw::TableEndowmentType],
+                                                   *Currency::fromUnits(120000))));
         QVERIFY(!chart.exportCsv(QStringLiteral("/nonexistent/folder/schedule.csv")));
     }
 

@@ -27,7 +27,7 @@ const QStringList ScheduleHeads = {"Month",     "Repayment", "Interest",
 
 frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional& regional,
                    QWidget* owner)
-    : QDialog(owner), result_(result), regional_(regional) {
+    : QDialog(owner), result_(result), amount_(amount), regional_(regional) {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(QStringLiteral("Mortgage Options Chart"));
     Skin::applyToWindow(this, Skin::Storage::Third);
@@ -94,28 +94,27 @@ QWidget* frmChart::buildScheduleTab() {
     return page;
 }
 
-const std::vector<ScheduleRow>& frmChart::shownSchedule() const {
-    static const std::vector<ScheduleRow> none;
-    const int type = cboType->currentData().toInt();
+std::vector<ShownScheduleRow> frmChart::shownSchedule() const {
     if (cboType->currentIndex() < 0)
-        return none;
-    return result_.types[static_cast<std::size_t>(type)].schedule;
+        return {};
+    const int type = cboType->currentData().toInt();
+    return hw::shownSchedule(type, result_.types[static_cast<std::size_t>(type)], amount_);
 }
 
 void frmChart::showSchedule() {
-    const std::vector<ScheduleRow>& rows = shownSchedule();
+    const std::vector<ShownScheduleRow> rows = shownSchedule();
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
     grdSchedule->clear();
     grdSchedule->setColumnCount(withFund ? 6 : 5);
     grdSchedule->setHorizontalHeaderLabels(ScheduleHeads.mid(0, withFund ? 6 : 5));
     grdSchedule->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        const ScheduleRow& row = rows[static_cast<std::size_t>(i)];
+        const ShownScheduleRow& row = rows[static_cast<std::size_t>(i)];
         QStringList cells = {QString::number(row.month), regional_.currency(row.repayment),
                              regional_.currency(row.interest), regional_.currency(row.principal),
                              regional_.currency(row.balance)};
         if (withFund)
-            cells << regional_.currency(row.fund.value_or(0.0));
+            cells << regional_.currency(row.fund.value_or(Currency()));
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -29,8 +29,8 @@ public:
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdClose = nullptr;
 
-    // The schedule shown: of the type picked in cboType.
-    const std::vector<ScheduleRow>& shownSchedule() const;
+    // The schedule shown, in cents that add up: of the type picked in cboType.
+    std::vector<ShownScheduleRow> shownSchedule() const;
     // Copies the selected rows (all rows when none is selected), with the column
     // heads, as tab-separated text that a spreadsheet takes.
     void copySchedule();
@@ -46,6 +46,7 @@ private:
     void cmdExport_Click();
 
     OptionsResult result_;
+    Currency amount_;
     const Regional& regional_;
 };
 
