@@ -1,13 +1,15 @@
 #include "frmAbout.h"
 
+#include "LinkOpener.h"
 #include "look/Skin.h"
 #include "look/SkinElement.h"
 #include "shell/Message.h"
 #include "shell/Twips.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QUrl>
 
@@ -87,8 +89,10 @@ void frmAbout::Form_Load() {
     Skin::applyToWindow(this, Skin::Storage::First);
     sklbTitle->setText(productName());
     sklbArtist->setText(makerName());
-    sklbInfo->setText(makerAddress());
-    sklbInfo->setToolTip(QStringLiteral("Open the maker's web page in your browser"));
+    sklbInfo->setText(linkCaption());
+    sklbInfo->setToolTip(linkTarget().isLocalFile()
+                             ? tr("Open the user guide in your browser")
+                             : tr("Open the maker's web page in your browser"));
     Skin::applyTo(SkinPanel1, Skin::Element::Panel);
     for (QLabel* caption : {SkinLabel1, SkinLabel3, SkinLabel4, sklbArtist, sklbTitle})
         Skin::applyTo(caption, Skin::Element::Label);
@@ -133,16 +137,32 @@ void frmAbout::pDisplayError(std::int32_t lresult) {
         ShowMessage(message, MsgOkOnly);
 }
 
-std::int32_t frmAbout::openAddress(const QString& address) {
-    const QUrl url = QUrl::fromUserInput(address.trimmed());
-    if (!url.isValid() || url.isEmpty())
-        return FileNotFound;
-    return QDesktopServices::openUrl(url) ? Opened : NoAssociation;
+QUrl frmAbout::linkTarget() {
+    const QString web = QStringLiteral(HEARTHWISE_MAKER_URL);
+    if (!web.isEmpty())
+        return QUrl::fromUserInput(web);
+    // Installed, the guide is in share/hearthwise beside bin; run from the build, in the build's.
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/../share/hearthwise/guide/index.html");
+    const QString guide =
+        QFileInfo::exists(installed)
+            ? installed
+            : QStringLiteral(HEARTHWISE_BUILD_DIR "/share/hearthwise/guide/index.html");
+    return QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath());
+}
+
+QString frmAbout::linkCaption() {
+    const QUrl target = linkTarget();
+    return target.isLocalFile() ? tr("Hearthwise user guide") : target.toDisplayString();
 }
 
 void frmAbout::sklbInfo_Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    pDisplayError(openAddress(sklbInfo->text()));
+    const QPointer<frmAbout> self(this);
+    pDisplayError(LinkOpener::open(linkTarget(), this, [self](int code) {
+        if (self)
+            self->pDisplayError(code);
+    }));
     restoreNormalPointer();
 }
 

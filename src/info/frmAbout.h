@@ -2,6 +2,7 @@
 
 #include "shell/LoadingDialog.h"
 
+#include <QUrl>
 #include <cstdint>
 
 class QLabel;
@@ -18,19 +19,18 @@ public:
 
     static QString productName() { return QStringLiteral("Hearthwise"); }
     static QString makerName() { return QStringLiteral("VodiVudi"); }
-    static QString makerAddress() { return QStringLiteral("hearthwise.example"); }
+    // Where the link leads: the maker's web page when the build names one
+    // (HEARTHWISE_MAKER_URL), otherwise the user guide installed beside the program.
+    static QUrl linkTarget();
+    // What the link shows: the web address, or "Hearthwise user guide".
+    static QString linkCaption();
 
     // Result codes of a request to open an address; above NoSuchResult means it was opened.
     static constexpr std::int32_t NoSuchResult = 32;
-    static constexpr std::int32_t Opened = 33;
-    static constexpr std::int32_t FileNotFound = 2;
-    static constexpr std::int32_t NoAssociation = 31;
     // The message for a result code; empty for an address that was opened.
     static QString errorMessage(std::int32_t lresult);
     // Restores the normal pointer and reports a failed request in the message box.
     void pDisplayError(std::int32_t lresult);
-    // Opens an address in the user's browser and answers a result code.
-    static std::int32_t openAddress(const QString& address);
 
     QLabel* SkinLabel1 = nullptr;
     QLabel* SkinPanel1 = nullptr;

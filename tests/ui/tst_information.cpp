@@ -1,6 +1,7 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
 #include "info/HelpTopics.h"
+#include "info/LinkOpener.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "shell/Twips.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPropertyAnimation>
@@ -344,7 +346,7 @@ private slots:
             QCOMPARE(about.SkinLabel3->text(), QStringLiteral("Title:"));
             QCOMPARE(about.SkinLabel4->text(), QStringLiteral("Copyright:"));
             QCOMPARE(about.sklbArtist->text(), hw::frmAbout::makerName());
-            QCOMPARE(about.sklbInfo->text(), hw::frmAbout::makerAddress());
+            QCOMPARE(about.sklbInfo->text(), QStringLiteral("Hearthwise user guide"));
             // The entry animation ends with the heading and the panel in their places.
             const auto target = [](QWidget* control) {
                 const auto moves = control->findChildren<QPropertyAnimation*>();
@@ -355,29 +357,50 @@ private slots:
         }
     }
 
-    void linkReportsAFailedOpen() {
-        MessageRecorder messages;
+    // The opener's own answer counts: one that exits with an error is reported,
+    // when it is known, and one that succeeds shows nothing.
+    void linkReportsWhatTheOpenerSays_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("an opener that fails")
+            << "false"
+            << QStringList({"There is no application associated with the given file name "
+                            "extension."});
+        QTest::newRow("an opener that is not installed")
+            << "no-such-opener-here"
+            << QStringList({"There is no application associated with the given file name "
+                            "extension."});
+        QTest::newRow("an opener that opens it") << "true" << QStringList();
+    }
+    void linkReportsWhatTheOpenerSays() {
+        QFETCH(QString, opener);
+        QFETCH(QStringList, messages);
+        MessageRecorder recorder;
+        hw::LinkOpener::setProgram(opener);
         hw::frmAbout about;
         about.show();
-        // The offscreen platform has no browser: nothing handles the address.
+        QVERIFY(QFileInfo::exists(hw::frmAbout::linkTarget().toLocalFile()));
         QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
-        QCOMPARE(messages.texts(),
-                 QStringList({"There is no application associated with the given file name "
-                              "extension."}));
         QVERIFY(QApplication::overrideCursor() == nullptr);
+        QTest::qWait(300); // the opener's answer comes when it exits
+        QCOMPARE(recorder.texts(), messages);
+        hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
     }
 
-    void linkOpensTheAddress() {
+    void linkOpensTheUserGuide() {
         MessageRecorder messages;
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        hw::LinkOpener::setProgram(QString()); // the desktop's own way
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         hw::frmAbout about;
         about.show();
         QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
         QVERIFY(messages.texts().isEmpty());
-        QCOMPARE(catcher.opened, QUrl(QStringLiteral("http://hearthwise.example")));
-        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(catcher.opened, hw::frmAbout::linkTarget());
+        QVERIFY(catcher.opened.toLocalFile().endsWith(
+            QStringLiteral("share/hearthwise/guide/index.html")));
     }
 
     void aboutFromTheMenu() {
