@@ -3,12 +3,12 @@
 // the About window: screenshots for the README and for looking at the windows.
 // Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE]
 
-#include "../tests/ui/CaseDriver.h"
-#include "calc/ui/frmChart.h"
-#include "calc/ui/rptMortgage.h"
+#include "CaseDriver.h"
 #include "info/HelpTopics.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
+#include "results/frmChart.h"
+#include "results/rptMortgage.h"
 #include "shell/Message.h"
 
 #include <QApplication>

@@ -1,5 +1,7 @@
 #include "PageArithmetic.h"
 
+#include "steps/StepPath.h"
+
 namespace hw {
 
 namespace {
@@ -89,16 +91,29 @@ double toDouble(const std::variant<Currency, double>& value) {
 const PurposeFormula& purposeFormula(int purpose) {
     // Requirement: what is paid, plus current debts, less what the borrower brings.
     // Property value: what secures the loan.
-    static const PurposeFormula formulas[9] = {
-        {{{0, 0, 1}, {0, 1, -1}, {0, 2, 1}}, {{0, 0, 1}}},
-        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}, {0, 3, 1}}, {{0, 0, 1}, {0, 1, 1}}},
-        {{{0, 1, 1}, {0, 2, 1}, {0, 3, -1}}, {{0, 0, 1}, {0, 1, 1}}},
-        {{{1, 1, 1}, {1, 2, 1}, {1, 0, -1}}, {{1, 1, 1}}},
-        {{{1, 1, 1}, {1, 2, 1}, {1, 3, 1}, {1, 0, -1}}, {{1, 1, 1}, {1, 2, 1}}},
-        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}}, {{0, 0, 1}, {0, 3, 1}}},
-        {{{0, 0, 1}, {0, 1, 1}, {0, 2, 1}, {0, 3, -1}}, {{0, 0, 1}, {0, 1, 1}, {0, 4, 1}}},
-        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}}, {{0, 3, 1}}},
-        {{{0, 0, 1}, {0, 1, 1}, {0, 2, -1}}, {{0, 0, 1}}},
+    // A field of the page's first part (the selling part) or of its second one
+    // (the buying or building part), added or taken away.
+    const auto add = [](int part, int index) { return Term{part, index, +1}; };
+    const auto less = [](int part, int index) { return Term{part, index, -1}; };
+    static const PurposeFormula formulas[PurposeCount] = {
+        // First Home Buyer: price - contribution + debts; secured by the price.
+        {{add(0, 0), less(0, 1), add(0, 2)}, {add(0, 0)}},
+        // First Home Builder: land + building - contribution + debts; land and building.
+        {{add(0, 0), add(0, 1), less(0, 2), add(0, 3)}, {add(0, 0), add(0, 1)}},
+        // Home Improvement: improvements + debts - contribution; the home and the improvements.
+        {{add(0, 1), add(0, 2), less(0, 3)}, {add(0, 0), add(0, 1)}},
+        // Selling and Buying: price + cash kept - equity; the new property.
+        {{add(1, 1), add(1, 2), less(1, 0)}, {add(1, 1)}},
+        // Selling and Building: land + building + cash kept - equity; land and building.
+        {{add(1, 1), add(1, 2), add(1, 3), less(1, 0)}, {add(1, 1), add(1, 2)}},
+        // Additional Real Estate: price + debts - contribution; the new and the other properties.
+        {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 0), add(0, 3)}},
+        // Additional Building: land + building + debts - contribution; those and the properties.
+        {{add(0, 0), add(0, 1), add(0, 2), less(0, 3)}, {add(0, 0), add(0, 1), add(0, 4)}},
+        // Refinance: cash kept + debts - contribution; the properties owned.
+        {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 3)}},
+        // Other Loans: the amount + debts - contribution; secured by the amount.
+        {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 0)}},
     };
     return formulas[purpose];
 }

@@ -4,6 +4,8 @@
 
 namespace hw::entry {
 
+// A field the page cannot be left without is 0.
+inline constexpr const char* RequiredValue = "Please enter required value.";
 // An amount, or a sum of amounts, beyond what the program holds.
 inline constexpr const char* TooLarge = "This amount is too large.";
 // Bank charges of 100 % or more, given as a percentage or as a fixed amount.

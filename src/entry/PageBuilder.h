@@ -14,22 +14,14 @@ class QWidget;
 
 namespace hw {
 
-// Short names for the field tables of the pages.
-namespace designed {
-using F = NumericField::Format;
-using K = NumericField::Kind;
-using T = NumericField::Tone;
-constexpr F A = F::Amount;
-constexpr K D = K::Display;
-} // namespace designed
-
 // One field of a page as designed: its label, format, starting value and kind.
+// Most are amounts that start at 0, typed into.
 struct FieldSpec {
     const char* label;
-    NumericField::Format format;
-    double start;
+    NumericField::Format format = NumericField::Format::Amount;
+    double start = 0;
     // The text the field starts with where the user's currency is written like "$0.00".
-    const char* literal;
+    const char* literal = "$0.00";
     NumericField::Kind kind = NumericField::Kind::Input;
     NumericField::Tone tone = NumericField::Tone::Normal;
 };
@@ -39,12 +31,12 @@ class PageBuilder {
 public:
     PageBuilder(QWidget* panel, const Regional& regional, std::function<void(NumericField*)> adopt);
 
-    // Fields in a column of label/field pairs, from `row` down, in `column` (0, 1, 2...).
-    template <std::size_t N>
-    void column(QGridLayout* grid, std::array<NumericField*, N>& group, std::size_t first,
-                std::span<const FieldSpec> specs, int row, int column) {
+    // Fields in a column of label/field pairs, from `row` down, in `column` (0, 1, 2...),
+    // kept in `group` in the same order.
+    void column(QGridLayout* grid, std::span<NumericField*> group, std::span<const FieldSpec> specs,
+                int row, int column) {
         for (std::size_t i = 0; i < specs.size(); ++i)
-            group[first + i] = field(grid, row + static_cast<int>(i), column, specs[i]);
+            group[i] = field(grid, row + static_cast<int>(i), column, specs[i]);
     }
     NumericField* field(QGridLayout* grid, int row, int column, const FieldSpec& spec);
     // A grid of label/field pairs; the stretch column keeps the fields to the left.

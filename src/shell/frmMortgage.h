@@ -3,9 +3,10 @@
 #include "calc/OptionTexts.h"
 #include "calc/PageArithmetic.h"
 #include "entry/PageControls.h"
+#include "entry/PurposePages.h"
 #include "money/Currency.h"
 #include "money/Regional.h"
-#include "shell/StepPath.h"
+#include "steps/StepPath.h"
 
 #include <QMainWindow>
 #include <array>
@@ -142,15 +143,16 @@ private:
     void setUpControls();
     // Focus-lost refreshes of "Total Before Bank Charges:" and "Your Equity:".
     void refreshCostsSubtotal();
-    void refreshEquity(const FieldGroup<4>& selling, NumericField* equity);
+    void refreshEquity(std::span<NumericField*> selling, NumericField* equity);
     void repairPercentages();
-    NumericField* entryFocusOf(int step) const;
+    NumericField* entryFocusOf(int step);
     Currency amountOf(const QLineEdit* field) const;
     void connectCalculateButtons();
     bool runPageCalculate(int step);
     // Shows the exact sum of a page's amounts in its total; refuses one beyond the currency range.
     bool showPageSum(const std::vector<Currency>& values, Currency& total, QLineEdit* display);
-    QString purposeFieldText(int purpose, int part, int index) const;
+    // A field of a purpose page, as its row names it.
+    NumericField* purposeField(int purpose, PurposeField field);
     bool calculateCharges();
     ChargesTexts chargesTexts() const;
     void showChargesTexts(const ChargesTexts& page);

@@ -1,6 +1,7 @@
 #include "Message.h"
 #include "Twips.h"
 #include "frmMortgage.h"
+#include "steps/ClosingFrames.h"
 
 #include <QApplication>
 #include <QCloseEvent>

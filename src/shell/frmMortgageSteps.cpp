@@ -20,7 +20,7 @@ void frmMortgage::cmdNext_Click() {
     if (!PageCalculated && !runPageCalculate(step))
         return;
 
-    if (step == LiabilitiesStep && Purpose == 7 && TotalLiabilities <= Currency()) {
+    if (step == LiabilitiesStep && needsDebts(Purpose) && TotalLiabilities <= Currency()) {
         ShowMessage(QStringLiteral("If you are refinancing your debt must be over $0!"), MsgOkOnly);
         return;
     }
@@ -38,7 +38,7 @@ void frmMortgage::cmdNext_Click() {
         prepareOwnedHomeFields(txtLiabilities[0], txtLiabilities[1]);
     else if (step == BudgetStep)
         preparePurposePage();
-    else if (step == FirstRequirementStep + Purpose && !prepareChargesPage())
+    else if (step == requirementStep(Purpose) && !prepareChargesPage())
         return;
     else if (step == ChargesStep)
         BuildSummary();

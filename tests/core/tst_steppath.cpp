@@ -1,4 +1,5 @@
-#include "shell/StepPath.h"
+#include "steps/ClosingFrames.h"
+#include "steps/StepPath.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
 #include "OptionsCase.h"
-#include "calc/ui/BalanceChart.h"
-#include "calc/ui/frmChart.h"
-#include "calc/ui/rptMortgage.h"
+#include "results/BalanceChart.h"
+#include "results/frmChart.h"
+#include "results/rptMortgage.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
-#include "calc/ui/ColumnHead.h"
-#include "calc/ui/rptMortgage.h"
+#include "results/ColumnHead.h"
+#include "results/rptMortgage.h"
 
 #include <QAction>
 #include <QLabel>

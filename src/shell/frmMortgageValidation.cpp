@@ -26,43 +26,19 @@ struct Rule {
 } // namespace
 
 bool frmMortgage::ValidateStep() {
-    const char* const required = "Please enter required value.";
     const char* const taxRate = "Tax rate must be less than 100%.";
     std::vector<Rule> rules;
     switch (CurrentStep) {
     case AssetsStep:
         // Only the purposes that involve a home the user already owns.
-        if (Purpose >= 2 && Purpose <= 6)
-            rules = {{Rule::ZeroAmount, txtAssets[0], required}};
+        if (needsHomeValue(Purpose))
+            rules = {{Rule::ZeroAmount, txtAssets[0], entry::RequiredValue}};
         break;
     case IncomeStep:
         rules = {{Rule::ZeroAmount, txtIncome[0], "Please enter your income value."},
                  {Rule::PercentageTooHigh, txtIncome[1], taxRate},
                  {Rule::PercentageTooHigh, txtIncome[4], taxRate},
                  {Rule::PercentageTooHigh, txtIncome[7], taxRate}};
-        break;
-    case 6:
-        rules = {{Rule::ZeroAmount, txtFHBuyer[0], required}};
-        break;
-    case 7:
-        rules = {{Rule::ZeroAmount, txtFHBuilder[1], required}};
-        break;
-    case 8:
-        rules = {{Rule::ZeroAmount, txtImprovement[1], required}};
-        break;
-    case 9:
-        rules = {{Rule::ZeroAmount, txtSBuying[0], "Please enter Selling Price."},
-                 {Rule::ZeroAmount, txtBuying[1], "Please enter Purchase Price."}};
-        break;
-    case 10:
-        rules = {{Rule::ZeroAmount, txtSBuilding[0], "Please enter Selling Price."},
-                 {Rule::ZeroAmount, txtBuilding[2], "Please enter Cost to build."}};
-        break;
-    case 11:
-        rules = {{Rule::ZeroAmount, txtRealEstate[0], "Please enter Purchase Price."}};
-        break;
-    case 12:
-        rules = {{Rule::ZeroAmount, txtABuilding[1], "Please enter Cost to build."}};
         break;
     case ChargesStep:
         // The charges are checked where the user gives them: the percentage, or the fixed
@@ -77,6 +53,9 @@ bool frmMortgage::ValidateStep() {
                  {Rule::TermOutOfRange, txtRate[1], "Term in years must be between 0.1 and 100."}};
         break;
     default:
+        if (isRequirementStep(CurrentStep))
+            for (const RequiredField& field : purposeRow(Purpose).required)
+                rules.push_back({Rule::ZeroAmount, purposeField(Purpose, field.field), field.message});
         break;
     }
 
@@ -127,41 +106,25 @@ void frmMortgage::repairPercentages() {
     }
 }
 
-NumericField* frmMortgage::entryFocusOf(int step) const {
-    const bool ownsHome = Purpose >= 2;
+NumericField* frmMortgage::entryFocusOf(int step) {
+    // A household that owns no home starts on the first field it can type into.
+    const std::size_t first = ownsHome(Purpose) ? 0 : 2;
     switch (step) {
     case AssetsStep:
-        return txtAssets[ownsHome ? 0 : 2];
+        return txtAssets[first];
     case LiabilitiesStep:
-        return txtLiabilities[ownsHome ? 0 : 2];
+        return txtLiabilities[first];
     case IncomeStep:
         return txtIncome[0];
     case BudgetStep:
         return txtBudget[0];
-    case 6:
-        return txtFHBuyer[0];
-    case 7:
-        return txtFHBuilder[0];
-    case 8:
-        return txtImprovement[1]; // the first field the user can type into
-    case 9:
-        return txtSBuying[0];
-    case 10:
-        return txtSBuilding[0];
-    case 11:
-        return txtRealEstate[0];
-    case 12:
-        return txtABuilding[0];
-    case 13:
-        return txtRefinance[0];
-    case 14:
-        return txtOther[0];
     case ChargesStep:
         return txtCosts[1];
     case RateStep:
         return txtRate[0];
     default:
-        return nullptr;
+        return isRequirementStep(step) ? purposeField(Purpose, purposeRow(Purpose).entryFocus)
+                                       : nullptr;
     }
 }
 

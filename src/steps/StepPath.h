@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 namespace hw {
 
 // The nineteen steps of the wizard. The requirement page of purpose p is step
@@ -31,9 +29,5 @@ constexpr bool isRequirementStep(int step) {
 int nextStep(int current, int purpose);
 // The step that Back leads to.
 int previousStep(int current, int purpose);
-
-// Frame sizes of the closing animation: from `size` down by `stride` while at
-// least `limit`, all in twips. A window already below the limit gets no frame.
-std::vector<int> collapseFrames(double size, int limit, int stride = 250);
 
 } // namespace hw

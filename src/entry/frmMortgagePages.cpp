@@ -55,12 +55,17 @@ void frmMortgage::connectPageButtons() {
     connectCalculateButtons();
     for (std::size_t i = 0; i < txtCosts.size() - 1; ++i)
         connect(txtCosts[i], &NumericField::committed, this, [this] { refreshCostsSubtotal(); });
-    for (NumericField* field : txtSBuying)
-        connect(field, &NumericField::committed, this,
-                [this] { refreshEquity(txtSBuying, txtBuying[0]); });
-    for (NumericField* field : txtSBuilding)
-        connect(field, &NumericField::committed, this,
-                [this] { refreshEquity(txtSBuilding, txtBuilding[0]); });
+    // Leaving a field of a selling part refreshes the equity of the sale.
+    for (int purpose = 0; purpose < PurposeCount; ++purpose) {
+        const PurposeRow& row = purposeRow(purpose);
+        if (row.carried != Carried::SaleEquity)
+            continue;
+        const std::span<NumericField*> selling = row.group(*this, 0);
+        NumericField* equity = purposeField(purpose, row.carriedInto);
+        for (NumericField* field : selling)
+            connect(field, &NumericField::committed, this,
+                    [this, selling, equity] { refreshEquity(selling, equity); });
+    }
 
     auto* periods = new QButtonGroup(this);
     auto* modes = new QButtonGroup(this);
@@ -95,7 +100,7 @@ void frmMortgage::refreshCostsSubtotal() {
         txtCosts[3]->setText(regional_.currency(*total));
 }
 
-void frmMortgage::refreshEquity(const FieldGroup<4>& selling, NumericField* equity) {
+void frmMortgage::refreshEquity(std::span<NumericField*> selling, NumericField* equity) {
     if (PageCalculated)
         return;
     // Selling price less fees less current debts plus the contribution.

@@ -15,17 +15,19 @@
 namespace hw {
 
 namespace {
-using namespace designed;
+using enum NumericField::Format;
+using enum NumericField::Kind;
+using enum NumericField::Tone;
 
 const FieldSpec Costs[] = {
-    {"Subtotal:", A, 0, "$0.00", D},
-    {"Valuation Fees:", A, 200, "$200.00"},
-    {"Legal or Conveyancing Costs:", A, 500, "$500.00"},
-    {"Total Before Bank Charges:", A, 0, "$0.00", D, T::Total},
+    {.label = "Subtotal:", .kind = Display},
+    {.label = "Valuation Fees:", .start = 200, .literal = "$200.00"},
+    {.label = "Legal or Conveyancing Costs:", .start = 500, .literal = "$500.00"},
+    {.label = "Total Before Bank Charges:", .kind = Display, .tone = Total},
 };
 const FieldSpec Rate[] = {
-    {"Interest Rate:", F::Percentage, 8, nullptr},
-    {"Term in Years:", F::Number, 25, nullptr},
+    {.label = "Interest Rate:", .format = Percentage, .start = 8, .literal = nullptr},
+    {.label = "Term in Years:", .format = Number, .start = 25, .literal = nullptr},
 };
 const char* const RateTypes[] = {"Fixed Rate", "Adjustable Rate", "Capped Rate"};
 
@@ -33,7 +35,7 @@ const char* const RateTypes[] = {"Fixed Rate", "Adjustable Rate", "Capped Rate"}
 
 void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
     auto* grid = PageBuilder::grid(5);
-    b.column(grid, txtCosts, 0, Costs, 0, 0);
+    b.column(grid, txtCosts, Costs, 0, 0);
 
     // Bank charges: the two mode buttons, each with its field below it.
     auto* bankCaption = b.label(QStringLiteral("Bank Charges:"));
@@ -43,11 +45,11 @@ void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
     modes->setHorizontalSpacing(twips(150));
     optCharges[0] = b.option(QStringLiteral("&Percent"));
     optCharges[1] = b.option(QStringLiteral("&Fixed Amount"));
-    txtCharges[0] = new NumericField(F::Percentage, regional_, fraStep[ChargesStep]);
+    txtCharges[0] = new NumericField(Percentage, regional_, fraStep[ChargesStep]);
     txtCharges[0]->setText(regional_.percent(0.01));
     txtCharges[0]->setFixedWidth(twips(PageBuilder::PercentWidth));
     txtCharges[0]->setAccessibleName(QStringLiteral("Bank charges percentage"));
-    txtCharges[1] = new NumericField(F::Amount, regional_, fraStep[ChargesStep]);
+    txtCharges[1] = new NumericField(Amount, regional_, fraStep[ChargesStep]);
     txtCharges[1]->setText(b.startAmount(0, "0.00"));
     txtCharges[1]->setFixedWidth(twips(PageBuilder::AmountWidth));
     txtCharges[1]->setAccessibleName(QStringLiteral("Bank charges amount"));
@@ -71,7 +73,7 @@ void frmMortgage::buildRatePage(QVBoxLayout* page, PageBuilder& b) {
     }
     page->addSpacing(twips(240));
     auto* grid = PageBuilder::grid(5);
-    b.column(grid, txtRate, 0, Rate, 0, 0);
+    b.column(grid, txtRate, Rate, 0, 0);
     page->addLayout(grid);
 
     page->addSpacing(twips(240));

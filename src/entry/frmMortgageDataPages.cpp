@@ -15,52 +15,53 @@
 namespace hw {
 
 namespace {
-using namespace designed;
-constexpr F P = F::Percentage;
+using enum NumericField::Format;
+using enum NumericField::Kind;
+using enum NumericField::Tone;
 
 const FieldSpec AssetsLeft[] = {
-    {"Current Domestic Residence:", A, 0, "$0.00"},
-    {"Combined Rental Properties:", A, 0, "$0.00"},
-    {"Combined Value of Vehicles:", A, 0, "$0.00"},
-    {"Surrender Value Of Life Policies:", A, 0, "$0.00"},
-    {"Other Land or Section Value:", A, 0, "$0.00"},
+    {.label = "Current Domestic Residence:"},
+    {.label = "Combined Rental Properties:"},
+    {.label = "Combined Value of Vehicles:"},
+    {.label = "Surrender Value Of Life Policies:"},
+    {.label = "Other Land or Section Value:"},
 };
 const FieldSpec AssetsRight[] = {
-    {"Managed Funds:", A, 0, "$0.00"}, {"Superannuation:", A, 0, "$0.00"},
-    {"Savings:", A, 0, "$0.00"},       {"Shares:", A, 0, "$0.00"},
-    {"Other:", A, 0, "$0.00"},
+    {.label = "Managed Funds:"}, {.label = "Superannuation:"},
+    {.label = "Savings:"},       {.label = "Shares:"},
+    {.label = "Other:"},
 };
 const FieldSpec LiabilitiesLeft[] = {
-    {"Domestic Mortgage:", A, 0, "$0.00"},
-    {"Combined Rental Properties:", A, 0, "$0.00"},
-    {"Personal Loans:", A, 0, "$0.00"},
+    {.label = "Domestic Mortgage:"},
+    {.label = "Combined Rental Properties:"},
+    {.label = "Personal Loans:"},
 };
 const FieldSpec LiabilitiesRight[] = {
-    {"Hire Purchases  (inc. Car):", A, 0, "$0.00"},
-    {"Credit Card Balances:", A, 0, "$0.00"},
-    {"Other:", A, 0, "$0.00"},
+    {.label = "Hire Purchases  (inc. Car):"},
+    {.label = "Credit Card Balances:"},
+    {.label = "Other:"},
 };
 const FieldSpec IncomeRows[3][3] = {
-    {{"Annual Gross Taxable Income:", A, 60000, "$60000.00"},
-     {"Tax Rate: ", P, 15, nullptr},
-     {"After Tax:", A, 0, "$0.00", K::Display}},
-    {{"Other Annual Gross Income:", A, 0, "$0.00"},
-     {"Tax Rate:", P, 0, nullptr},
-     {"After Tax:", A, 0, "$0.00", K::Display}},
-    {{"Any Other Annual Gross Income:", A, 0, "$0.00"},
-     {"Tax Rate:", P, 0, nullptr},
-     {"After Tax:", A, 0, "$0.00", K::Display}},
+    {{.label = "Annual Gross Taxable Income:", .start = 60000, .literal = "$60000.00"},
+     {.label = "Tax Rate: ", .format = Percentage, .start = 15, .literal = nullptr},
+     {.label = "After Tax:", .kind = Display}},
+    {{.label = "Other Annual Gross Income:"},
+     {.label = "Tax Rate:", .format = Percentage, .literal = nullptr},
+     {.label = "After Tax:", .kind = Display}},
+    {{.label = "Any Other Annual Gross Income:"},
+     {.label = "Tax Rate:", .format = Percentage, .literal = nullptr},
+     {.label = "After Tax:", .kind = Display}},
 };
 const FieldSpec BudgetLeft[] = {
-    {"Household Shopping (Food and Groceries, Meals out...):", A, 100, "$100.00"},
-    {"Utilities (Telephone, Elecricity, LPG...):", A, 100, "$100.00"},
-    {"Transportation (Fuel, Maintenance, Road Taxes...):", A, 100, "$100.00"},
-    {"Insurance (Vehicles, Medical, Life... ):", A, 50, "$50.00"},
+    {.label = "Household Shopping (Food and Groceries, Meals out...):", .start = 100, .literal = "$100.00"},
+    {.label = "Utilities (Telephone, Elecricity, LPG...):", .start = 100, .literal = "$100.00"},
+    {.label = "Transportation (Fuel, Maintenance, Road Taxes...):", .start = 100, .literal = "$100.00"},
+    {.label = "Insurance (Vehicles, Medical, Life... ):", .start = 50, .literal = "$50.00"},
 };
 const FieldSpec BudgetRight[] = {
-    {"Education (Schooling, University, Childcare...)::", A, 50, "$50.00"},
-    {"Leisure (Entertainment, Gifts, TV...):", A, 20, "$20.00"},
-    {"Other (Clothing, Pets, Donations...):", A, 30, "$30.00"},
+    {.label = "Education (Schooling, University, Childcare...)::", .start = 50, .literal = "$50.00"},
+    {.label = "Leisure (Entertainment, Gifts, TV...):", .start = 20, .literal = "$20.00"},
+    {.label = "Other (Clothing, Pets, Donations...):", .start = 30, .literal = "$30.00"},
 };
 
 // The bottom row of a page: its Calculate button at the left, totals at the right.
@@ -76,8 +77,8 @@ QHBoxLayout* bottomRow(QVBoxLayout* page, QPushButton* calculate) {
 
 void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
     auto* grid = PageBuilder::grid();
-    b.column(grid, txtAssets, 0, AssetsLeft, 0, 0);
-    b.column(grid, txtAssets, 5, AssetsRight, 0, 1);
+    b.column(grid, txtAssets, AssetsLeft, 0, 0);
+    b.column(grid, std::span<NumericField*>(txtAssets).subspan(5), AssetsRight, 0, 1);
     page->addLayout(grid);
     cmdAssets = b.button(QStringLiteral("&Calculate"));
     txtTotalAssets = b.total(b.startAmount(0, "0.00"), true);
@@ -86,8 +87,8 @@ void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
 
 void frmMortgage::buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b) {
     auto* grid = PageBuilder::grid();
-    b.column(grid, txtLiabilities, 0, LiabilitiesLeft, 0, 0);
-    b.column(grid, txtLiabilities, 3, LiabilitiesRight, 0, 1);
+    b.column(grid, txtLiabilities, LiabilitiesLeft, 0, 0);
+    b.column(grid, std::span<NumericField*>(txtLiabilities).subspan(3), LiabilitiesRight, 0, 1);
     page->addLayout(grid);
     cmdLiabilities = b.button(QStringLiteral("&Calculate"));
     txtTotalLiabilities = b.total(b.startAmount(0, "$0.00"), true);
@@ -123,8 +124,8 @@ void frmMortgage::buildBudgetPage(QVBoxLayout* page, PageBuilder& b) {
     page->addSpacing(twips(120));
 
     auto* grid = PageBuilder::grid();
-    b.column(grid, txtBudget, 0, BudgetLeft, 0, 0);
-    b.column(grid, txtBudget, 4, BudgetRight, 0, 1);
+    b.column(grid, txtBudget, BudgetLeft, 0, 0);
+    b.column(grid, std::span<NumericField*>(txtBudget).subspan(4), BudgetRight, 0, 1);
     page->addLayout(grid);
     cmdBudget = b.button(QStringLiteral("&Calculate"));
     txtTotalBudget = b.total(b.startAmount(0, "$0.00"), true);

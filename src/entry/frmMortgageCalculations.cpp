@@ -112,32 +112,6 @@ bool frmMortgage::cmdBudget_Click() {
     return true;
 }
 
-QString frmMortgage::purposeFieldText(int purpose, int part, int index) const {
-    const auto at = [index](const auto& group) {
-        return group[static_cast<std::size_t>(index)]->text();
-    };
-    switch (purpose) {
-    case 0:
-        return at(txtFHBuyer);
-    case 1:
-        return at(txtFHBuilder);
-    case 2:
-        return at(txtImprovement);
-    case 3:
-        return part == 0 ? at(txtSBuying) : at(txtBuying);
-    case 4:
-        return part == 0 ? at(txtSBuilding) : at(txtBuilding);
-    case 5:
-        return at(txtRealEstate);
-    case 6:
-        return at(txtABuilding);
-    case 7:
-        return at(txtRefinance);
-    default:
-        return at(txtOther);
-    }
-}
-
 bool frmMortgage::cmdTotal_Click(int index) {
     if (!ValidateStep())
         return false;
@@ -145,7 +119,7 @@ bool frmMortgage::cmdTotal_Click(int index) {
         return calculateCharges();
     const PurposeFormula& formula = purposeFormula(index);
     const FieldText text = [this, index](int part, int i) {
-        return purposeFieldText(index, part, i);
+        return purposeField(index, {part, i})->text();
     };
     const auto requirement = requirementOf(formula, text, regional_);
     if (!requirement) {
@@ -193,7 +167,7 @@ bool frmMortgage::calculateCharges() {
 void frmMortgage::prepareOwnedHomeFields(NumericField* home, NumericField* rentals) {
     // The first-home purposes own no home or rental properties yet. What was
     // typed there before is kept aside, and comes back with a purpose that owns a home.
-    const bool firstHome = Purpose == 0 || Purpose == 1;
+    const bool firstHome = isFirstHome(Purpose);
     for (NumericField* field : {home, rentals}) {
         field->setEnabled(!firstHome);
         if (firstHome) {
@@ -207,50 +181,28 @@ void frmMortgage::prepareOwnedHomeFields(NumericField* home, NumericField* renta
 }
 
 void frmMortgage::preparePurposePage() {
-    const QString debts = regional_.currency(TotalLiabilities);
-    const auto ownedProperties = [this] {
+    const PurposeRow& row = purposeRow(Purpose);
+    purposeField(Purpose, row.debts)->setText(regional_.currency(TotalLiabilities));
+    NumericField* into = purposeField(Purpose, row.carriedInto);
+    switch (row.carried) {
+    case Carried::Nothing:
+        break;
+    case Carried::HomeValue:
+        into->setText(txtAssets[0]->text());
+        break;
+    case Carried::SaleEquity: {
+        // Price - fees - debts + contribution of the selling part, as it stands on entry.
+        std::array<QString, 4> selling;
+        for (int i = 0; i < 4; ++i)
+            selling[static_cast<std::size_t>(i)] = purposeField(Purpose, {0, i})->text();
+        into->setText(regional_.currency(static_cast<double>(entryEquity(selling, regional_))));
+        break;
+    }
+    case Carried::OwnedProperties: {
         const Currency parts[] = {amountOf(txtAssets[0]), amountOf(txtAssets[1])};
-        return regional_.currency(sum(parts).value_or(Currency()));
-    };
-    const auto equity = [this](const FieldGroup<4>& selling) {
-        const std::array<QString, 4> texts = {selling[0]->text(), selling[1]->text(),
-                                              selling[2]->text(), selling[3]->text()};
-        return regional_.currency(static_cast<double>(entryEquity(texts, regional_)));
-    };
-    switch (Purpose) {
-    case 0:
-        txtFHBuyer[2]->setText(debts);
+        into->setText(regional_.currency(sum(parts).value_or(Currency())));
         break;
-    case 1:
-        txtFHBuilder[3]->setText(debts);
-        break;
-    case 2:
-        txtImprovement[0]->setText(txtAssets[0]->text());
-        txtImprovement[2]->setText(debts);
-        break;
-    case 3:
-        txtSBuying[2]->setText(debts);
-        txtBuying[0]->setText(equity(txtSBuying));
-        break;
-    case 4:
-        txtSBuilding[2]->setText(debts);
-        txtBuilding[0]->setText(equity(txtSBuilding));
-        break;
-    case 5:
-        txtRealEstate[1]->setText(debts);
-        txtRealEstate[3]->setText(ownedProperties());
-        break;
-    case 6:
-        txtABuilding[2]->setText(debts);
-        txtABuilding[4]->setText(ownedProperties());
-        break;
-    case 7:
-        txtRefinance[1]->setText(debts);
-        txtRefinance[3]->setText(ownedProperties());
-        break;
-    default:
-        txtOther[1]->setText(debts);
-        break;
+    }
     }
 }
 

@@ -1,6 +1,4 @@
-#include "StepPath.h"
-
-#include <cmath>
+#include "steps/StepPath.h"
 
 namespace hw {
 
@@ -18,13 +16,6 @@ int previousStep(int current, int purpose) {
     if (isRequirementStep(current))
         return BudgetStep;
     return current - 1;
-}
-
-std::vector<int> collapseFrames(double size, int limit, int stride) {
-    std::vector<int> frames;
-    for (long h = std::lround(size); h >= limit; h -= stride)
-        frames.push_back(static_cast<int>(h));
-    return frames;
 }
 
 } // namespace hw

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "StepPath.h"
+
+namespace hw {
+
+// The nine purposes of a mortgage, in the order of their buttons on the purpose page.
+enum PurposeId : int {
+    FirstHomeBuyer = 0,
+    FirstHomeBuilder,
+    HomeImprovement,
+    SellingAndBuying,
+    SellingAndBuilding,
+    AdditionalRealEstate,
+    AdditionalBuilding,
+    Refinance,
+    OtherLoans,
+};
+static_assert(OtherLoans + 1 == PurposeCount);
+
+// The first-home purposes: the household owns no home or rental property yet.
+constexpr bool isFirstHome(int purpose) {
+    return purpose == FirstHomeBuyer || purpose == FirstHomeBuilder;
+}
+// Every other purpose may already own a home.
+constexpr bool ownsHome(int purpose) {
+    return !isFirstHome(purpose);
+}
+// The purposes that build on the home the household owns, whose value the
+// assets page must therefore be given.
+constexpr bool needsHomeValue(int purpose) {
+    return purpose >= HomeImprovement && purpose <= AdditionalBuilding;
+}
+// Refinancing moves existing debts to the new loan: there must be some.
+constexpr bool needsDebts(int purpose) {
+    return purpose == Refinance;
+}
+// The page on which the purpose's own figures are entered.
+constexpr int requirementStep(int purpose) {
+    return FirstRequirementStep + purpose;
+}
+
+} // namespace hw
