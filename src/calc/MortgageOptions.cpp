@@ -90,48 +90,43 @@ double roundToCentsHalfEven(double value) {
     return std::nearbyint(value * 100.0) / 100.0;
 }
 
-} // namespace
+// The inputs as the calculations read them, once: the monthly rate, the fund's
+// growth and the months as 32-bit floats widened, as the texts give them; the
+// amount, the spare incomes, and the three outlays the types share. Each type
+// unpacks it under the names its formulas use.
+struct Case {
+    double a;                   // A, the amount borrowed
+    double r;                   // the monthly rate
+    double g;                   // the fund's monthly growth: the rate less 1.5 points
+    double n;                   // the months
+    double t;                   // the Table repayment
+    double rb1;                 // the first Reducing Balance repayment, the endowments' outlay
+    double interestOnlyPayment; // a month's interest on A
+    double spareHeld;           // S', income less expenditure as held
+    double spare;               // S, as the summary shows it
+    bool record;                // month by month too
+    const OptionsInput& input;
+};
 
-OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
-                               Schedules schedules) {
-    OptionsResult out;
-    const bool record = schedules == Schedules::With;
-    // The rate as shown, with its percent sign (which some locales follow with a direction mark).
-    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
-    const float r32 = x / 100.0F / 12.0F;
-    const float g32 = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
-    const float n32 = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
-    out.monthlyRate = r32;
-    out.fundGrowth = g32;
-    out.months = n32;
-    const double r = r32, g = g32, n = n32;
-    const double a = input.amount.toDouble();
-    const double spareHeld = input.monthlyIncome - input.monthlyExpenditure; // S'
-    const double spare = displayedSpare(input.incomeText, input.budgetText, regional)
-                             .value_or(Currency())
-                             .toDouble(); // S
-    // Nothing to compute for no months, or for more months than any loan runs, or
-    // for figures that are not numbers: every type stays unaffordable.
-    const bool computable = n > 0.0 && n <= static_cast<double>(MonthLimit) && std::isfinite(r) &&
-                            std::isfinite(spareHeld) && std::isfinite(input.monthlyIncome) &&
-                            std::isfinite(a);
-    if (!computable)
-        return out;
-
-    // Type 0, Table.
-    auto& table = out.types[TableType];
-    const double t = r * a + firstPrincipal(a, r, n);
+// Type 0, Table.
+OptionFigures table(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures table;
     table.first = table.last = t;
     table.totalPaid = n * t;
     table.interest = currencyDifference(table.totalPaid, input.amount);
     table.affordable = !(spareHeld < t);
     if (record)
         table.schedule = levelSchedule(a, r, n, t, false);
+    return table;
+}
 
-    // Type 1, Reducing Balance: equal principal parts. A term that is not whole
-    // months ends with a part month that repays what is left, with the interest
-    // of that part of a month.
-    auto& reducing = out.types[ReducingBalanceType];
+// Type 1, Reducing Balance: equal principal parts. A term that is not whole
+// months ends with a part month that repays what is left, with the interest
+// of that part of a month.
+OptionFigures reducingBalance(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures reducing;
     const double principal = a / n;
     double lastRepayment = 0.0;
     for (long i = 1; static_cast<double>(i - 1) < n; ++i) {
@@ -150,15 +145,16 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
                                          partMonth ? 0.0 : a - principal * static_cast<double>(i),
                                          std::nullopt});
     }
-    // The first full month's repayment, also the outlay of the endowment types.
-    const double rb1 = a * r + principal;
     reducing.first = reducing.first.value_or(rb1);
     reducing.last = lastRepayment;
     reducing.affordable = !(spareHeld < rb1);
+    return reducing;
+}
 
-    // Type 2, Interest Only.
-    auto& interestOnly = out.types[InterestOnlyType];
-    const double interestOnlyPayment = r * a;
+// Type 2, Interest Only.
+OptionFigures interestOnly(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures interestOnly;
     interestOnly.first = interestOnly.last = interestOnlyPayment;
     interestOnly.totalPaid = n * interestOnlyPayment;
     interestOnly.interest = interestOnly.totalPaid;
@@ -166,10 +162,14 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     interestOnly.affordable = !(spareHeld < interestOnlyPayment);
     if (record)
         interestOnly.schedule = levelSchedule(a, r, n, interestOnlyPayment, true);
+    return interestOnly;
+}
 
-    // Type 3, Table Endowment: the fund clears the loan once it covers the balance;
-    // if it never does, the repayments themselves clear it at the end of the term.
-    auto& tableEndowment = out.types[TableEndowmentType];
+// Type 3, Table Endowment: the fund clears the loan once it covers the balance;
+// if it never does, the repayments themselves clear it at the end of the term.
+OptionFigures tableEndowment(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures tableEndowment;
     const double p3 = rb1 - t;
     double balance = a;
     double payoff = n;
@@ -201,9 +201,13 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     tableEndowment.totalPaid = *tableEndowment.years * 12.0 * rb1;
     tableEndowment.interest = currencyDifference(*tableEndowment.years * 12.0 * t, input.amount);
     tableEndowment.affordable = !(spareHeld < rb1);
+    return tableEndowment;
+}
 
-    // Type 4, Interest Only Endowment: the fund must reach the amount borrowed.
-    auto& ioEndowment = out.types[InterestOnlyEndowmentType];
+// Type 4, Interest Only Endowment: the fund must reach the amount borrowed.
+OptionFigures interestOnlyEndowment(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures ioEndowment;
     const double p4 = rb1 - interestOnlyPayment;
     const bool fundCanGrow = p4 > 0.0 && !(g < 0.0 && p4 * (1.0 + g) / -g <= a);
     if (fundCanGrow) {
@@ -230,9 +234,13 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
     }
     if (!ioEndowment.years)
         ioEndowment.obstacle = Obstacle::FundNeverReachesAmount;
+    return ioEndowment;
+}
 
-    // Type 5, Revolving Credit with Cash Management.
-    auto& cash = out.types[CashManagementType];
+// Type 5, Revolving Credit with Cash Management.
+OptionFigures cashManagement(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures cash;
     if ((a - spare / 2.0) * r <= spare) {
         if (const auto run = revolve(a, spare, r, 0, 0.0, record ? &cash.schedule : nullptr)) {
             cash.affordable = true;
@@ -243,10 +251,14 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             cash.obstacle = Obstacle::SpareBelowInterest;
         }
     }
+    return cash;
+}
 
-    // Type 6, Revolving Credit with Credit Card Management: the whole income goes
-    // in during the first month.
-    auto& card = out.types[CreditCardManagementType];
+// Type 6, Revolving Credit with Credit Card Management: the whole income goes
+// in during the first month.
+OptionFigures creditCardManagement(const Case& c) {
+    const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
+    OptionFigures card;
     // An income that clears the loan during the first month pays interest only
     // on what was owed, for half the month, as in the months that follow.
     const double incomeInterest = (a - input.monthlyIncome / 2.0) * r;
@@ -269,6 +281,55 @@ OptionsResult calculateOptions(const OptionsInput& input, const Regional& region
             card.obstacle = Obstacle::SpareBelowInterest;
         }
     }
+    return card;
+}
+
+} // namespace
+
+OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
+                               Schedules schedules) {
+    OptionsResult out;
+    // The rate as shown, with its percent sign (which some locales follow with a direction mark).
+    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
+    const float r32 = x / 100.0F / 12.0F;
+    const float g32 = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
+    const float n32 = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
+    out.monthlyRate = r32;
+    out.fundGrowth = g32;
+    out.months = n32;
+    const double r = r32, g = g32, n = n32;
+    const double a = input.amount.toDouble();
+    const double spareHeld = input.monthlyIncome - input.monthlyExpenditure; // S'
+    const double spare = displayedSpare(input.incomeText, input.budgetText, regional)
+                             .value_or(Currency())
+                             .toDouble(); // S
+    // Nothing to compute for no months, or for more months than any loan runs, or
+    // for figures that are not numbers: every type stays unaffordable.
+    const bool computable = n > 0.0 && n <= static_cast<double>(MonthLimit) && std::isfinite(r) &&
+                            std::isfinite(spareHeld) && std::isfinite(input.monthlyIncome) &&
+                            std::isfinite(a);
+    if (!computable)
+        return out;
+
+    const double principal = a / n;
+    const Case c{a,
+                 r,
+                 g,
+                 n,
+                 r * a + firstPrincipal(a, r, n),
+                 a * r + principal,
+                 r * a,
+                 spareHeld,
+                 spare,
+                 schedules == Schedules::With,
+                 input};
+    out.types = {table(c),
+                 reducingBalance(c),
+                 interestOnly(c),
+                 tableEndowment(c),
+                 interestOnlyEndowment(c),
+                 cashManagement(c),
+                 creditCardManagement(c)};
     // Only an affordable type has a schedule to show.
     for (OptionFigures& figures : out.types)
         if (!figures.affordable)
