@@ -26,7 +26,7 @@ const hw::Regional& regional(std::uint8_t pick) {
     return locales[pick % (sizeof locales / sizeof locales[0])];
 }
 
-void readEveryWay(const hw::Regional& r, const QString& text, int reading) {
+void readEveryWay(const hw::Regional& r, const QString& text, hw::Regional::Reading reading) {
     if (const auto amount = r.toCurrency(text, reading)) {
         // Whatever reads as an amount shows again in both forms, and what is
         // shown reads back to the same value at the currency's precision.
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2)
         return 0;
     const hw::Regional& r = regional(data[0]);
-    const int reading = data[1] % 4;
+    const auto reading = hw::Regional::Reading::fromInt(data[1] % 4);
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 2),
                                            static_cast<qsizetype>(size - 2));
     const QStringList lines = text.split(u'\n');

@@ -16,9 +16,6 @@ const char* const TypeNames[MortgageTypeCount] = {
     "Revolving Credit with Credit Card Managment",
 };
 
-// Revolving credit has no fixed repayment: the page says so in both repayment cells.
-const char* const VariesText = "Variant";
-
 QString groupedDollars(bool negative, const QString& units, const QString& cents) {
     QString grouped = units;
     for (qsizetype at = grouped.size() - 3; at > 0; at -= 3)
@@ -34,6 +31,10 @@ QString shownTerm(const OptionFigures& figures, const QString& termText, const R
 }
 
 } // namespace
+
+QString variesText() {
+    return QStringLiteral("Variant");
+}
 
 QString mortgageTypeName(int type) {
     if (type < 0 || type >= MortgageTypeCount)
@@ -88,7 +89,7 @@ ReportContent reportContent(const OptionsResult& result, Currency amount, const 
         if (!figures.affordable)
             continue;
         const auto money = [](std::optional<double> value) {
-            return value ? dollars(*value) : QString::fromLatin1(VariesText);
+            return value ? dollars(*value) : variesText();
         };
         record.term = shownTerm(figures, termText, regional);
         record.first = money(figures.first);

@@ -11,6 +11,8 @@ namespace hw {
 
 // The caption of a mortgage type's button, by type index.
 QString mortgageTypeName(int type);
+// Revolving credit has no fixed repayment: the page and the report say so in both repayment cells.
+QString variesText();
 
 // What the results page writes into one row. A cell left empty is not written:
 // it keeps its text ("Variant", "$0.00" or an earlier figure).

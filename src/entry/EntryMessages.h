@@ -4,6 +4,9 @@
 
 namespace hw::entry {
 
+// The highest percentage a tax rate, bank charges or interest rate may be.
+inline constexpr float HighestPercentage = 99.99F;
+
 // A field the page cannot be left without is 0.
 inline constexpr const char* RequiredValue = "Please enter required value.";
 // An amount, or a sum of amounts, beyond what the program holds.

@@ -140,7 +140,7 @@ bool NumericField::commit() {
 bool NumericField::toDisplayForm() {
     if (text().trimmed().isEmpty())
         setText(QStringLiteral("0"));
-    const int reading =
+    const Regional::Reading reading =
         Regional::Typed | (format_ == Format::Percentage ? Regional::Percent : Regional::Display);
     if (format_ == Format::Amount) {
         const auto amount = regional_.toCurrency(text(), reading);

@@ -128,7 +128,7 @@ void frmMortgage::optCharges_Click(int index) {
     }
     const float percent = regional_.toFloat(txtCharges[0]->text(), Regional::Percent).valueOr(0.0F);
     // Already in Fixed Amount mode, the percentage is only what the amount gives.
-    if (chargesMode() == ChargesMode::FixedAmount || percent <= 99.99F) {
+    if (chargesMode() == ChargesMode::FixedAmount || percent <= entry::HighestPercentage) {
         txtCharges[1]->setKind(NumericField::Kind::Input);
         txtCharges[0]->setKind(NumericField::Kind::Display);
         Skin::setPressed(optCharges[1], true);

@@ -54,7 +54,7 @@ void restoreNormalPointer() {
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner) : LoadingDialog(owner) {
+frmAbout::frmAbout(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About VodiVudi"));
     setFixedSize(twips(3900), twips(2025));

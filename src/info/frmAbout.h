@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/LoadingDialog.h"
+#include "shell/LoadOnShowDialog.h"
 
 #include <QUrl>
 #include <cstdint>
@@ -12,7 +12,7 @@ namespace hw {
 
 // The About window: the program's name, its maker and a link to the maker's
 // web page.
-class frmAbout : public LoadingDialog {
+class frmAbout : public LoadOnShowDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* owner = nullptr);

@@ -26,7 +26,7 @@ const char* const NextPage = "Next Page";
 const char* const PreviousPage = "Previous Page";
 } // namespace
 
-frmHelp::frmHelp(QWidget* owner) : LoadingDialog(owner) {
+frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("frmHelp"));
     setFixedSize(twips(ClientWidth), twips(ClientHeight));
 

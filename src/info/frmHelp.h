@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/LoadingDialog.h"
+#include "shell/LoadOnShowDialog.h"
 
 #include <cstdint>
 
@@ -13,7 +13,7 @@ namespace hw {
 // The information window: one or two pages of explanation on a step of the
 // wizard, a mortgage type or an interest-rate type. Callers write Topic, then
 // show the window modally.
-class frmHelp : public LoadingDialog {
+class frmHelp : public LoadOnShowDialog {
     Q_OBJECT
 public:
     explicit frmHelp(QWidget* owner = nullptr);

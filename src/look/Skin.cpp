@@ -63,7 +63,6 @@ QDialog#frmAbout QLabel#sklbTitle, QDialog#frmAbout QLabel#sklbArtist {
 )";
 
 const char* const SecondSheet = R"(
-QWidget#stepPanel { background: #f4f1ea; }
 )";
 
 const char* const ThirdSheet = R"(
@@ -120,7 +119,6 @@ QString storedSkin(Storage storage) {
 }
 
 void applyToWindow(QWidget* window, Storage storage) {
-    window->setProperty("skinStorage", static_cast<int>(storage));
     window->setStyleSheet(storedSkin(storage));
 }
 

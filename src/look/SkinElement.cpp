@@ -87,10 +87,6 @@ SkinElement elementOf(QWidget* control) {
     return SkinElement(control);
 }
 
-void setEnabled(QWidget* control, bool enabled) {
-    control->setEnabled(enabled);
-}
-
 int setting15(const QWidget* window) {
     return window->property("skinSetting15").toInt();
 }

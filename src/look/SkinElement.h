@@ -31,9 +31,6 @@ private:
 // The skin element of a control, or an invalid one for no control.
 SkinElement elementOf(QWidget* control);
 
-// The enabled state of a skinned control.
-void setEnabled(QWidget* control, bool enabled);
-
 // Numeric setting 15 of a window's skin, copied between windows so that they
 // share it.
 int setting15(const QWidget* window);

@@ -269,8 +269,8 @@ bool Regional::split(const QString& body, QChar point, const QString& groupMarks
     return !(out.integerDigits.isEmpty() && out.fractionDigits.isEmpty());
 }
 
-bool Regional::readNumber(const QString& body, int reading, Decimal& out) const {
-    const bool typed = (reading & Typed) != 0;
+bool Regional::readNumber(const QString& body, Reading reading, Decimal& out) const {
+    const bool typed = reading.testFlag(Typed);
     if (decimal_ == u'.' || !typed || body.contains(decimal_))
         // The locale's own form; "." also serves as the decimal point when it is not grouping.
         return split(body, decimal_, groupMark_ + (decimal_ != u'.' && typed ? "." : ""), out) ||
@@ -284,10 +284,10 @@ bool Regional::readNumber(const QString& body, int reading, Decimal& out) const 
            split(body, u'.', groupMark_, out);
 }
 
-Parsed<Regional::Decimal> Regional::parse(const QString& text, int reading) const {
+Parsed<Regional::Decimal> Regional::parse(const QString& text, Reading reading) const {
     Parsed<Decimal> result;
     QString s = bare(text);
-    if ((reading & Percent) != 0)
+    if (reading.testFlag(Percent))
         dropAtEitherEnd(s, percentSigns_);
 
     bool negative = false;
@@ -315,7 +315,7 @@ Parsed<Regional::Decimal> Regional::parse(const QString& text, int reading) cons
     return result;
 }
 
-Parsed<Currency> Regional::toCurrency(const QString& text, int reading) const {
+Parsed<Currency> Regional::toCurrency(const QString& text, Reading reading) const {
     Parsed<Currency> result;
     const Parsed<Decimal> decimal = parse(text, reading);
     if (!decimal)
@@ -355,7 +355,7 @@ Parsed<Currency> Regional::toCurrency(const QString& text, int reading) const {
     return result;
 }
 
-Parsed<double> Regional::toDouble(const QString& text, int reading) const {
+Parsed<double> Regional::toDouble(const QString& text, Reading reading) const {
     Parsed<double> result;
     const Parsed<Decimal> decimal = parse(text, reading);
     if (!decimal)
@@ -375,7 +375,7 @@ Parsed<double> Regional::toDouble(const QString& text, int reading) const {
     return result;
 }
 
-Parsed<float> Regional::toFloat(const QString& text, int reading) const {
+Parsed<float> Regional::toFloat(const QString& text, Reading reading) const {
     Parsed<float> result;
     const Parsed<double> wide = toDouble(text, reading);
     result.error = wide.error;

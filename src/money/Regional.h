@@ -2,6 +2,7 @@
 
 #include "Currency.h"
 
+#include <QFlags>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -57,10 +58,11 @@ public:
     // text can only be grouping: "650.000" and "1.234.567" are grouped thousands
     // (so is any "." before the locale's decimal separator), "1.5" and "1.50" are
     // decimals.
-    enum Reading { Display = 0, Percent = 1, Typed = 2 };
-    Parsed<Currency> toCurrency(const QString& text, int reading = Display) const;
-    Parsed<double> toDouble(const QString& text, int reading = Display) const;
-    Parsed<float> toFloat(const QString& text, int reading = Display) const;
+    enum ReadingOption { Display = 0x0, Percent = 0x1, Typed = 0x2 };
+    Q_DECLARE_FLAGS(Reading, ReadingOption)
+    Parsed<Currency> toCurrency(const QString& text, Reading reading = Display) const;
+    Parsed<double> toDouble(const QString& text, Reading reading = Display) const;
+    Parsed<float> toFloat(const QString& text, Reading reading = Display) const;
 
     // The decimal separator the user may type besides ".".
     QChar decimalSeparator() const { return decimal_; }
@@ -73,8 +75,8 @@ private:
         QString integerDigits;
         QString fractionDigits;
     };
-    Parsed<Decimal> parse(const QString& text, int reading) const;
-    bool readNumber(const QString& body, int reading, Decimal& out) const;
+    Parsed<Decimal> parse(const QString& text, Reading reading) const;
+    bool readNumber(const QString& body, Reading reading, Decimal& out) const;
     bool split(const QString& body, QChar point, const QString& groupMarks, Decimal& out) const;
     bool groupsValid(const QStringList& groups) const;
     QString formatAmount(bool negative, std::uint64_t magnitude) const;
@@ -96,3 +98,5 @@ private:
 };
 
 } // namespace hw
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(hw::Regional::Reading)

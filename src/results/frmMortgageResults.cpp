@@ -1,9 +1,9 @@
-#include "results/ColumnHead.h"
-#include "results/frmChart.h"
-#include "results/rptMortgage.h"
 #include "entry/PageBuilder.h"
 #include "look/Skin.h"
 #include "look/WrappingButton.h"
+#include "results/ColumnHead.h"
+#include "results/frmChart.h"
+#include "results/rptMortgage.h"
 #include "shell/Twips.h"
 #include "shell/frmMortgage.h"
 
@@ -110,7 +110,7 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         grid->addWidget(type, row, 0);
 
         const bool revolving = k >= CashManagementType;
-        const QString repayment = revolving ? QStringLiteral("Variant") : money;
+        const QString repayment = revolving ? variesText() : money;
         txtTerm[k] = b.display(regional_.number(0.0), false);
         txtTerm[k]->setFixedWidth(termWidth);
         txtFirst[k] = b.display(repayment, false);

@@ -9,7 +9,7 @@ namespace hw {
 
 // Message styles: one "OK" button, or "Yes" and "No". Style 0 counts as OK.
 enum MessageStyle : int { MsgDefault = 0, MsgOkOnly = 4, MsgYesNo = 6 };
-enum MessageAnswer : int { AnswerOk = 0, AnswerYes = 0, AnswerNo = 1 };
+enum MessageAnswer : int { AnswerOk = 0, AnswerNo = 1 };
 
 // Shows `text` in the program's own message box and waits for a button;
 // answers the index of the clicked button ("OK" and "Yes" 0, "No" 1).

@@ -145,6 +145,8 @@ void frmMortgage::buildFurniture() {
 QWidget* frmMortgage::buildStepPanel(int step) {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
+    // The pages' builders find their panel here.
+    fraStep[static_cast<std::size_t>(step)] = panel;
     Skin::applyToWindow(panel, Skin::Storage::Second);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -175,11 +177,9 @@ QWidget* frmMortgage::buildStepPanel(int step) {
     } else if (step == PurposeStep) {
         buildPurposePage(layout);
     } else {
-        fraStep[static_cast<std::size_t>(step)] = panel;
         buildPageContents(step, panel, layout);
         layout->addStretch(1);
     }
-    fraStep[static_cast<std::size_t>(step)] = panel;
     return panel;
 }
 

@@ -11,7 +11,7 @@ namespace hw {
 
 namespace {
 
-constexpr float HighestPercentage = 99.99F;
+using entry::HighestPercentage;
 // A term must hold at least one month and stay within a lifetime.
 constexpr float ShortestTerm = 0.1F;
 constexpr float LongestTerm = 100.0F;
@@ -55,7 +55,8 @@ bool frmMortgage::ValidateStep() {
     default:
         if (isRequirementStep(CurrentStep))
             for (const RequiredField& field : purposeRow(Purpose).required)
-                rules.push_back({Rule::ZeroAmount, purposeField(Purpose, field.field), field.message});
+                rules.push_back(
+                    {Rule::ZeroAmount, purposeField(Purpose, field.field), field.message});
         break;
     }
 

@@ -172,7 +172,7 @@ private slots:
         QFETCH(int, error);
         QFETCH(qint64, scaled);
         const Regional regional{QLocale(locale)};
-        const auto amount = regional.toCurrency(text, reading);
+        const auto amount = regional.toCurrency(text, Regional::Reading::fromInt(reading));
         QCOMPARE(int(amount.error), error);
         if (amount)
             QCOMPARE(amount.value.scaled(), scaled);

@@ -6,7 +6,7 @@ namespace hw {
 
 // A dialog that loads itself (its skin, its texts, its entry effects) when it
 // is first shown, after its caller has set what it should show.
-class LoadingDialog : public QDialog {
+class LoadOnShowDialog : public QDialog {
     Q_OBJECT
 public:
     using QDialog::QDialog;
