@@ -1,5 +1,33 @@
 #pragma once
 
+// frmMortgage, the main window, is one class defined over these files:
+//
+//   shell/frmMortgage.cpp              building the window and its menu; the step
+//                                      panels; the load; onAction, which commits the
+//                                      field being edited before any action
+//   shell/frmMortgageSteps.cpp         the step machine: Next, Back, the purpose
+//                                      buttons, ShowStep
+//   shell/frmMortgageValidation.cpp    ValidateStep, Back's repair of percentages,
+//                                      the entry focus of each step
+//   shell/frmMortgageGuidance.cpp      SetGuidanceTexts: the text at the top of every page
+//   shell/frmMortgageInformation.cpp   "Tell Me More", the type and rate buttons, About
+//   shell/frmMortgageExit.cpp          Exit, closing the window, the closing animation
+//   entry/frmMortgagePages.cpp         what the data pages share: building them, the
+//                                      field events, the budget and charges mode buttons
+//   entry/frmMortgageDataPages.cpp     assets, liabilities, income and budget pages
+//   entry/frmMortgagePurposePages.cpp  the nine purpose pages: one row per purpose
+//                                      (PurposePages.h) with its fields, debts, carried
+//                                      figures, required fields and entry focus
+//   entry/frmMortgageChargesRatePages.cpp  fees and bank charges, rate and term
+//   entry/frmMortgageCalculations.cpp  every page's Calculate and what Next prepares
+//   results/frmMortgageResults.cpp     the results page: Calculate of the seven types,
+//                                      Preview, Chart
+//
+// Every figure comes from the core (money/, steps/, calc/), which needs Qt Core only:
+// calc/PageArithmetic for the pages, calc/MortgageOptions for the seven mortgage
+// types (one function per type), calc/Schedules and calc/OptionTexts for what the
+// results page, the chart and the report show.
+
 #include "calc/OptionTexts.h"
 #include "calc/PageArithmetic.h"
 #include "entry/PageControls.h"
