@@ -1,5 +1,6 @@
 #include "OptionTexts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace hw {
@@ -33,13 +34,13 @@ QString shownTerm(const OptionFigures& figures, const QString& termText, const R
 } // namespace
 
 QString variesText() {
-    return QStringLiteral("Variant");
+    return QCoreApplication::translate("hw::OptionTexts", "Variant");
 }
 
 QString mortgageTypeName(int type) {
     if (type < 0 || type >= MortgageTypeCount)
         return {};
-    return QString::fromLatin1(TypeNames[type]);
+    return QCoreApplication::translate("hw::OptionTexts", TypeNames[type]);
 }
 
 RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termText,

@@ -2,6 +2,8 @@
 
 #include "steps/StepPath.h"
 
+#include <QCoreApplication>
+
 namespace hw {
 
 namespace {
@@ -184,13 +186,16 @@ std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<flo
                                          const QString& incomeText, const QString& budgetText,
                                          const Regional& regional) {
     const auto spare = displayedSpare(incomeText, budgetText, regional);
+    const auto caption = [](const char* text) {
+        return QCoreApplication::translate("hw::Summary", text);
+    };
     return {
-        QStringLiteral("Mortgage Requirement:    ") + regional.currency(requirement),
-        QStringLiteral("        Loan Value Ratio:    ") +
+        caption("Mortgage Requirement:    ") + regional.currency(requirement),
+        caption("        Loan Value Ratio:    ") +
             regional.percent(static_cast<double>(loanValueRatio.value_or(0.0F))),
-        QStringLiteral("Total Monthly Income After Tax:   ") + incomeText,
-        QStringLiteral("            Monthly Expenditure:   ") + budgetText,
-        QStringLiteral("                                Spare:   ") +
+        caption("Total Monthly Income After Tax:   ") + incomeText,
+        caption("            Monthly Expenditure:   ") + budgetText,
+        caption("                                Spare:   ") +
             regional.currency(spare.value_or(Currency())),
     };
 }

@@ -12,9 +12,9 @@
 namespace hw {
 
 namespace {
-const QString NotANumberMessage = QStringLiteral("Please enter a number.");
-const QString TooLargeMessage = QString::fromLatin1(entry::TooLarge);
-const QString NegativeMessage = QStringLiteral("Please enter a number of 0 or more.");
+const char* const NotANumberMessage = "Please enter a number.";
+const char* const TooLargeMessage = entry::TooLarge;
+const char* const NegativeMessage = "Please enter a number of 0 or more.";
 
 // Keys that edit rather than type: Backspace, Delete (U+007F on X11), Enter,
 // Escape, and anything held with Ctrl (Ctrl+A, C, X, V, Z arrive as control characters).
@@ -172,11 +172,11 @@ bool NumericField::toDisplayForm() {
     return true;
 }
 
-void NumericField::refuse(const QString& message) {
+void NumericField::refuse(const char* message) {
     // The field gets back the value it had when its editing began, and keeps the focus.
     refusing_ = true;
     setText(entryText_);
-    ShowMessage(message, MsgOkOnly);
+    ShowMessage(tr(message), MsgOkOnly);
     setFocus(Qt::OtherFocusReason);
     toEditingForm();
     refusing_ = false;

@@ -59,7 +59,7 @@ protected:
 private:
     void toEditingForm();
     bool toDisplayForm();
-    void refuse(const QString& message);
+    void refuse(const char* message);
 
     Format format_;
     const Regional& regional_;

@@ -3,6 +3,7 @@
 #include "look/Skin.h"
 #include "shell/Twips.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -51,7 +52,7 @@ QLabel* PageBuilder::label(const QString& text) {
 }
 
 NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const FieldSpec& spec) {
-    auto* caption = label(QString::fromLatin1(spec.label));
+    auto* caption = label(QCoreApplication::translate("hw::PageBuilder", spec.label));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Only the long budget captions need two lines.
     caption->setWordWrap(caption->text().size() > 40);

@@ -13,7 +13,6 @@
 namespace hw {
 
 namespace {
-const QString TooLarge = QString::fromLatin1(entry::TooLarge);
 
 template <std::size_t N>
 std::vector<Currency> amounts(const FieldGroup<N>& group, const Regional& r) {
@@ -54,7 +53,7 @@ bool frmMortgage::showPageSum(const std::vector<Currency>& values, Currency& tot
                               QLineEdit* display) {
     const auto exact = sum(values);
     if (!exact) {
-        ShowMessage(TooLarge, MsgOkOnly);
+        ShowMessage(tr(entry::TooLarge), MsgOkOnly);
         return false;
     }
     total = *exact;
@@ -83,7 +82,7 @@ bool frmMortgage::cmdIncome_Click() {
     }
     const auto result = calculateIncome(rows, regional_);
     if (!result) {
-        ShowMessage(TooLarge, MsgOkOnly);
+        ShowMessage(tr(entry::TooLarge), MsgOkOnly);
         return false;
     }
     for (std::size_t row = 0; row < 3; ++row)
@@ -100,7 +99,7 @@ bool frmMortgage::cmdBudget_Click() {
     const auto values = amounts(txtBudget, regional_);
     const auto monthly = monthlyExpenditure(values, Skin::isPressed(optBudget[0]));
     if (!monthly) {
-        ShowMessage(TooLarge, MsgOkOnly);
+        ShowMessage(tr(entry::TooLarge), MsgOkOnly);
         return false;
     }
     MonthlyExpenditure = *monthly;
@@ -123,7 +122,7 @@ bool frmMortgage::cmdTotal_Click(int index) {
     };
     const auto requirement = requirementOf(formula, text, regional_);
     if (!requirement) {
-        ShowMessage(TooLarge, MsgOkOnly);
+        ShowMessage(tr(entry::TooLarge), MsgOkOnly);
         return false;
     }
     MortgageRequirement = *requirement;
@@ -154,7 +153,7 @@ bool frmMortgage::calculateCharges() {
     ChargesTexts page = chargesTexts();
     const auto outcome = hw::calculateCharges(page, chargesMode(), PropertyValue, regional_);
     if (!outcome) {
-        ShowMessage(TooLarge, MsgOkOnly);
+        ShowMessage(tr(entry::TooLarge), MsgOkOnly);
         return false;
     }
     showChargesTexts(page);
@@ -214,7 +213,7 @@ ChargesMode frmMortgage::chargesMode() const {
 bool frmMortgage::prepareChargesPage() {
     ChargesTexts page = chargesTexts();
     if (!setUpCharges(page, MortgageRequirement, chargesMode(), regional_)) {
-        ShowMessage(TooLarge, MsgOkOnly);
+        ShowMessage(tr(entry::TooLarge), MsgOkOnly);
         return false;
     }
     showChargesTexts(page);

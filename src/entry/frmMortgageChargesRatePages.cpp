@@ -38,21 +38,21 @@ void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
     b.column(grid, txtCosts, Costs, 0, 0);
 
     // Bank charges: the two mode buttons, each with its field below it.
-    auto* bankCaption = b.label(QStringLiteral("Bank Charges:"));
+    auto* bankCaption = b.label(tr("Bank Charges:"));
     bankCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(bankCaption, 4, 0);
     auto* modes = new QGridLayout;
     modes->setHorizontalSpacing(twips(150));
-    optCharges[0] = b.option(QStringLiteral("&Percent"));
-    optCharges[1] = b.option(QStringLiteral("&Fixed Amount"));
+    optCharges[0] = b.option(tr("&Percent"));
+    optCharges[1] = b.option(tr("&Fixed Amount"));
     txtCharges[0] = new NumericField(Percentage, regional_, fraStep[ChargesStep]);
     txtCharges[0]->setText(regional_.percent(0.01));
     txtCharges[0]->setFixedWidth(twips(PageBuilder::PercentWidth));
-    txtCharges[0]->setAccessibleName(QStringLiteral("Bank charges percentage"));
+    txtCharges[0]->setAccessibleName(tr("Bank charges percentage"));
     txtCharges[1] = new NumericField(Amount, regional_, fraStep[ChargesStep]);
     txtCharges[1]->setText(b.startAmount(0, "0.00"));
     txtCharges[1]->setFixedWidth(twips(PageBuilder::AmountWidth));
-    txtCharges[1]->setAccessibleName(QStringLiteral("Bank charges amount"));
+    txtCharges[1]->setAccessibleName(tr("Bank charges amount"));
     modes->addWidget(optCharges[0], 0, 0);
     modes->addWidget(optCharges[1], 0, 1);
     modes->addWidget(txtCharges[0], 1, 0, Qt::AlignHCenter);
@@ -61,7 +61,7 @@ void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
     for (NumericField* field : txtCharges)
         adoptField(field);
     page->addLayout(grid);
-    addTotalRow(9, QStringLiteral("Total:"), page, b);
+    addTotalRow(9, tr("Total:"), page, b);
 }
 
 void frmMortgage::buildRatePage(QVBoxLayout* page, PageBuilder& b) {
@@ -78,9 +78,9 @@ void frmMortgage::buildRatePage(QVBoxLayout* page, PageBuilder& b) {
 
     page->addSpacing(twips(240));
     auto* types = new QHBoxLayout;
-    types->addWidget(b.label(QStringLiteral("Types of interest rate:")));
+    types->addWidget(b.label(tr("Types of interest rate:")));
     for (std::size_t i = 0; i < cmdRates.size(); ++i) {
-        cmdRates[i] = b.button(QString::fromLatin1(RateTypes[i]));
+        cmdRates[i] = b.button(tr(RateTypes[i]));
         types->addWidget(cmdRates[i]);
     }
     types->addStretch(1);

@@ -20,16 +20,13 @@ using enum NumericField::Kind;
 using enum NumericField::Tone;
 
 const FieldSpec AssetsLeft[] = {
-    {.label = "Current Domestic Residence:"},
-    {.label = "Combined Rental Properties:"},
-    {.label = "Combined Value of Vehicles:"},
-    {.label = "Surrender Value Of Life Policies:"},
+    {.label = "Current Domestic Residence:"},  {.label = "Combined Rental Properties:"},
+    {.label = "Combined Value of Vehicles:"},  {.label = "Surrender Value Of Life Policies:"},
     {.label = "Other Land or Section Value:"},
 };
 const FieldSpec AssetsRight[] = {
-    {.label = "Managed Funds:"}, {.label = "Superannuation:"},
-    {.label = "Savings:"},       {.label = "Shares:"},
-    {.label = "Other:"},
+    {.label = "Managed Funds:"}, {.label = "Superannuation:"}, {.label = "Savings:"},
+    {.label = "Shares:"},        {.label = "Other:"},
 };
 const FieldSpec LiabilitiesLeft[] = {
     {.label = "Domestic Mortgage:"},
@@ -53,13 +50,19 @@ const FieldSpec IncomeRows[3][3] = {
      {.label = "After Tax:", .kind = Display}},
 };
 const FieldSpec BudgetLeft[] = {
-    {.label = "Household Shopping (Food and Groceries, Meals out...):", .start = 100, .literal = "$100.00"},
+    {.label = "Household Shopping (Food and Groceries, Meals out...):",
+     .start = 100,
+     .literal = "$100.00"},
     {.label = "Utilities (Telephone, Elecricity, LPG...):", .start = 100, .literal = "$100.00"},
-    {.label = "Transportation (Fuel, Maintenance, Road Taxes...):", .start = 100, .literal = "$100.00"},
+    {.label = "Transportation (Fuel, Maintenance, Road Taxes...):",
+     .start = 100,
+     .literal = "$100.00"},
     {.label = "Insurance (Vehicles, Medical, Life... ):", .start = 50, .literal = "$50.00"},
 };
 const FieldSpec BudgetRight[] = {
-    {.label = "Education (Schooling, University, Childcare...)::", .start = 50, .literal = "$50.00"},
+    {.label = "Education (Schooling, University, Childcare...)::",
+     .start = 50,
+     .literal = "$50.00"},
     {.label = "Leisure (Entertainment, Gifts, TV...):", .start = 20, .literal = "$20.00"},
     {.label = "Other (Clothing, Pets, Donations...):", .start = 30, .literal = "$30.00"},
 };
@@ -80,7 +83,7 @@ void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
     b.column(grid, txtAssets, AssetsLeft, 0, 0);
     b.column(grid, std::span<NumericField*>(txtAssets).subspan(5), AssetsRight, 0, 1);
     page->addLayout(grid);
-    cmdAssets = b.button(QStringLiteral("&Calculate"));
+    cmdAssets = b.button(tr("&Calculate"));
     txtTotalAssets = b.total(b.startAmount(0, "0.00"), true);
     bottomRow(page, cmdAssets)->addWidget(txtTotalAssets);
 }
@@ -90,7 +93,7 @@ void frmMortgage::buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b) {
     b.column(grid, txtLiabilities, LiabilitiesLeft, 0, 0);
     b.column(grid, std::span<NumericField*>(txtLiabilities).subspan(3), LiabilitiesRight, 0, 1);
     page->addLayout(grid);
-    cmdLiabilities = b.button(QStringLiteral("&Calculate"));
+    cmdLiabilities = b.button(tr("&Calculate"));
     txtTotalLiabilities = b.total(b.startAmount(0, "$0.00"), true);
     bottomRow(page, cmdLiabilities)->addWidget(txtTotalLiabilities);
 }
@@ -102,21 +105,21 @@ void frmMortgage::buildIncomePage(QVBoxLayout* page, PageBuilder& b) {
             txtIncome[static_cast<std::size_t>(3 * row + part)] =
                 b.field(grid, row, part, IncomeRows[row][part]);
     page->addLayout(grid);
-    cmdIncome = b.button(QStringLiteral("&Calculate"));
+    cmdIncome = b.button(tr("&Calculate"));
     auto* totals = PageBuilder::grid();
     txtTaxIncome = b.total(b.startAmount(0, "$0.00"), false);
     txtAfterTaxIncome = b.total(b.startAmount(0, "$0.00"), true);
-    totals->addWidget(b.label(QStringLiteral("Monthly Gross Taxable Income:")), 0, 0);
+    totals->addWidget(b.label(tr("Monthly Gross Taxable Income:")), 0, 0);
     totals->addWidget(txtTaxIncome, 0, 1);
-    totals->addWidget(b.label(QStringLiteral("After Tax:")), 0, 2);
+    totals->addWidget(b.label(tr("After Tax:")), 0, 2);
     totals->addWidget(txtAfterTaxIncome, 0, 3);
     bottomRow(page, cmdIncome)->addLayout(totals);
 }
 
 void frmMortgage::buildBudgetPage(QVBoxLayout* page, PageBuilder& b) {
     auto* periods = new QHBoxLayout;
-    optBudget[0] = b.option(QStringLiteral("&Fortnightly"));
-    optBudget[1] = b.option(QStringLiteral("M&onthly"));
+    optBudget[0] = b.option(tr("&Fortnightly"));
+    optBudget[1] = b.option(tr("M&onthly"));
     periods->addWidget(optBudget[0]);
     periods->addWidget(optBudget[1]);
     periods->addStretch(1);
@@ -127,10 +130,10 @@ void frmMortgage::buildBudgetPage(QVBoxLayout* page, PageBuilder& b) {
     b.column(grid, txtBudget, BudgetLeft, 0, 0);
     b.column(grid, std::span<NumericField*>(txtBudget).subspan(4), BudgetRight, 0, 1);
     page->addLayout(grid);
-    cmdBudget = b.button(QStringLiteral("&Calculate"));
+    cmdBudget = b.button(tr("&Calculate"));
     txtTotalBudget = b.total(b.startAmount(0, "$0.00"), true);
     auto* row = bottomRow(page, cmdBudget);
-    row->addWidget(b.label(QStringLiteral("Monthly Expenditure:")));
+    row->addWidget(b.label(tr("Monthly Expenditure:")));
     row->addWidget(txtTotalBudget);
 }
 

@@ -136,7 +136,7 @@ void frmMortgage::optCharges_Click(int index) {
         return;
     }
     Skin::setPressed(optCharges[0], true);
-    ShowMessage(QString::fromLatin1(entry::BankChargesTooHigh), MsgOkOnly);
+    ShowMessage(tr(entry::BankChargesTooHigh), MsgOkOnly);
     txtCharges[0]->takeFocus();
 }
 

@@ -184,20 +184,20 @@ void frmMortgage::buildPurposePageFields(int purpose, QVBoxLayout* page, PageBui
     // The selling purposes have two parts side by side, each under its head.
     const bool twoParts = !row.secondFields.empty();
     if (twoParts) {
-        grid->addWidget(b.label(QString::fromLatin1(row.partHeads[0])), 0, 1);
-        grid->addWidget(b.label(QString::fromLatin1(row.partHeads[1])), 0, 3);
+        grid->addWidget(b.label(tr(row.partHeads[0])), 0, 1);
+        grid->addWidget(b.label(tr(row.partHeads[1])), 0, 3);
     }
     b.column(grid, row.group(*this, 0), row.fields, twoParts ? 1 : 0, 0);
     if (twoParts)
         b.column(grid, row.group(*this, 1), row.secondFields, 1, 1);
     page->addLayout(grid);
-    addTotalRow(purpose, QString::fromLatin1(row.totalCaption), page, b);
+    addTotalRow(purpose, tr(row.totalCaption), page, b);
 }
 
 void frmMortgage::addTotalRow(int index, const QString& caption, QVBoxLayout* page,
                               PageBuilder& b) {
     const auto i = static_cast<std::size_t>(index);
-    cmdTotal[i] = b.button(QStringLiteral("&Calculate"));
+    cmdTotal[i] = b.button(tr("&Calculate"));
     txtTotal[i] = b.total(b.startAmount(0, "$0.00"), true);
     page->addSpacing(twips(240));
     auto* row = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "HelpTopics.h"
 
+#include <QCoreApplication>
 #include <array>
 
 // The texts of the information window. Headings, list lines and the lines on
@@ -99,11 +100,13 @@ const char* const RevolvingSecondPage =
 
 std::array<std::optional<HelpTopic>, 33> buildTopics() {
     std::array<std::optional<HelpTopic>, 33> t;
-    const auto s = [](const char* text) { return QString::fromLatin1(text); };
+    const auto s = [](const char* text) {
+        return QCoreApplication::translate("hw::HelpTopics", text);
+    };
     const auto page = [](std::initializer_list<const char*> pieces) {
         QString text;
         for (const char* piece : pieces)
-            text += QString::fromLatin1(piece);
+            text += QCoreApplication::translate("hw::HelpTopics", piece);
         return text;
     };
 

@@ -56,7 +56,7 @@ void restoreNormalPointer() {
 
 frmAbout::frmAbout(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About VodiVudi"));
+    setWindowTitle(tr("About VodiVudi"));
     setFixedSize(twips(3900), twips(2025));
 
     SkinLabel1 = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 3255, 375));
@@ -66,17 +66,15 @@ frmAbout::frmAbout(QWidget* owner) : LoadOnShowDialog(owner) {
     const auto inPanel = [](int left, int top, int width, int height) {
         return twipsRect(left - 45, top - 600, width, height);
     };
-    SkinLabel3 =
-        label(SkinPanel1, "SkinLabel3", QStringLiteral("Title:"), inPanel(120, 720, 975, 255));
+    SkinLabel3 = label(SkinPanel1, "SkinLabel3", tr("Title:"), inPanel(120, 720, 975, 255));
     sklbTitle = label(SkinPanel1, "sklbTitle", QString(), inPanel(1200, 720, 2295, 255));
-    SkinLabel4 =
-        label(SkinPanel1, "SkinLabel4", QStringLiteral("Copyright:"), inPanel(120, 960, 975, 255));
+    SkinLabel4 = label(SkinPanel1, "SkinLabel4", tr("Copyright:"), inPanel(120, 960, 975, 255));
     sklbArtist = label(SkinPanel1, "sklbArtist", QString(), inPanel(1200, 960, 2295, 255));
     sklbInfo = new QPushButton(SkinPanel1);
     sklbInfo->setObjectName(QStringLiteral("sklbInfo"));
     sklbInfo->setGeometry(inPanel(960, 1200, 2150, 255));
     sklbInfo->setCursor(Qt::PointingHandCursor);
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(twipsRect(3120, 1560, 735, 375));
     cmdClose->setDefault(true);
@@ -126,8 +124,8 @@ QString frmAbout::errorMessage(std::int32_t lresult) {
         return {};
     for (const ErrorRow& row : ErrorTable)
         if (row.code == lresult)
-            return QString::fromUtf8(row.message);
-    return QStringLiteral("Unknown Error!");
+            return tr(row.message);
+    return tr("Unknown Error!");
 }
 
 void frmAbout::pDisplayError(std::int32_t lresult) {

@@ -46,12 +46,12 @@ frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
     textArea->viewport()->setAutoFillBackground(false);
     lblText->setAutoFillBackground(false);
 
-    cmdExit = new QPushButton(QStringLiteral("Close"), this);
+    cmdExit = new QPushButton(tr("Close"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     cmdExit->setGeometry(twipsRect(360, ButtonTop, 1095, ButtonHeight));
     cmdNext = new QPushButton(this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    placePageButton(NextPageLeft, NextPageWidth, QString::fromLatin1(NextPage));
+    placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdNext, &QPushButton::clicked, this, &frmHelp::cmdNext_Click);
     setTabOrder(cmdNext, cmdExit);
@@ -60,7 +60,7 @@ frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
 void frmHelp::Form_Load() {
     Skin::applyToWindow(this, Skin::Storage::Third);
     Skin::applyTo(cmdExit, Skin::Element::Button);
-    placePageButton(NextPageLeft, NextPageWidth, QString::fromLatin1(NextPage));
+    placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     Page = 0;
     SetText();
     Skin::applyTo(lblText, Skin::Element::Message);
@@ -97,15 +97,15 @@ void frmHelp::placePageButton(int left, int width, const QString& caption) {
 }
 
 void frmHelp::cmdNext_Click() {
-    if (cmdNext->text() == QLatin1String(NextPage)) {
+    if (cmdNext->text() == tr(NextPage)) {
         ++Page;
         SetText();
         // Wider, with its right edge where the "Next Page" button had it.
-        placePageButton(PreviousPageLeft, PreviousPageWidth, QString::fromLatin1(PreviousPage));
+        placePageButton(PreviousPageLeft, PreviousPageWidth, tr(PreviousPage));
     } else {
         --Page;
         SetText();
-        placePageButton(NextPageLeft, NextPageWidth, QString::fromLatin1(NextPage));
+        placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     }
     Skin::applyTo(cmdNext, Skin::Element::Button);
 }

@@ -1,5 +1,6 @@
 #include "BalanceChart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -137,7 +138,8 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
                          Qt::AlignHCenter | Qt::AlignTop, yearText(years));
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + line + gap / 2.0, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Years"));
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     QCoreApplication::translate("hw::BalanceChart", "Years"));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
@@ -173,7 +175,7 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
 
 BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("BalanceChart"));
-    setAccessibleName(QStringLiteral("Outstanding balance of each mortgage type over the years"));
+    setAccessibleName(tr("Outstanding balance of each mortgage type over the years"));
 }
 
 void BalanceChart::setSeries(std::vector<BalanceSeries> series,

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,15 +22,21 @@
 namespace hw {
 
 namespace {
-const QStringList ScheduleHeads = {"Month",     "Repayment", "Interest",
-                                   "Principal", "Balance",   "Fund"};
+const char* const ScheduleHeadTexts[] = {"Month",     "Repayment", "Interest",
+                                         "Principal", "Balance",   "Fund"};
+QStringList scheduleHeads(int columns) {
+    QStringList heads;
+    for (int c = 0; c < columns; ++c)
+        heads << QCoreApplication::translate("hw::frmChart", ScheduleHeadTexts[c]);
+    return heads;
 }
+} // namespace
 
 frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional& regional,
                    QWidget* owner)
     : QDialog(owner), result_(result), amount_(amount), regional_(regional) {
     setObjectName(QStringLiteral("frmChart"));
-    setWindowTitle(QStringLiteral("Mortgage Options Chart"));
+    setWindowTitle(tr("Mortgage Options Chart"));
     Skin::applyToWindow(this, Skin::Storage::Third);
 
     tabs = new QTabWidget(this);
@@ -38,10 +45,10 @@ frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional&
     chart->setSeries(balanceSeries(result_, amount), [locale](double value) {
         return locale.toCurrencyString(value, QString(), 0);
     });
-    tabs->addTab(chart, QStringLiteral("&Balance over time"));
-    tabs->addTab(buildScheduleTab(), QStringLiteral("&Schedule"));
+    tabs->addTab(chart, tr("&Balance over time"));
+    tabs->addTab(buildScheduleTab(), tr("&Schedule"));
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     Skin::applyTo(cmdClose, Skin::Element::Button);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -62,7 +69,7 @@ QWidget* frmChart::buildScheduleTab() {
     for (int type = 0; type < MortgageTypeCount; ++type)
         if (!result_.types[static_cast<std::size_t>(type)].schedule.empty())
             cboType->addItem(mortgageTypeName(type), type);
-    auto* caption = new QLabel(QStringLiteral("Mortgage &type:"), page);
+    auto* caption = new QLabel(tr("Mortgage &type:"), page);
     caption->setBuddy(cboType);
 
     grdSchedule = new QTableWidget(page);
@@ -74,8 +81,8 @@ QWidget* frmChart::buildScheduleTab() {
     // The table's own Copy takes one cell; the schedule copies whole rows.
     grdSchedule->installEventFilter(this);
 
-    cmdCopy = new QPushButton(QStringLiteral("C&opy"), page);
-    cmdExport = new QPushButton(QStringLiteral("&Export CSV..."), page);
+    cmdCopy = new QPushButton(tr("C&opy"), page);
+    cmdExport = new QPushButton(tr("&Export CSV..."), page);
     for (QPushButton* button : {cmdCopy, cmdExport})
         Skin::applyTo(button, Skin::Element::Button);
     connect(cmdCopy, &QPushButton::clicked, this, &frmChart::copySchedule);
@@ -106,7 +113,7 @@ void frmChart::showSchedule() {
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
     grdSchedule->clear();
     grdSchedule->setColumnCount(withFund ? 6 : 5);
-    grdSchedule->setHorizontalHeaderLabels(ScheduleHeads.mid(0, withFund ? 6 : 5));
+    grdSchedule->setHorizontalHeaderLabels(scheduleHeads(withFund ? 6 : 5));
     grdSchedule->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const ShownScheduleRow& row = rows[static_cast<std::size_t>(i)];
@@ -134,7 +141,7 @@ void frmChart::copySchedule() {
             rows << i;
     std::sort(rows.begin(), rows.end());
     const int columns = grdSchedule->columnCount();
-    QString text = ScheduleHeads.mid(0, columns).join(u'\t') + u'\n';
+    QString text = scheduleHeads(columns).join(u'\t') + u'\n';
     for (int row : rows) {
         QStringList cells;
         for (int c = 0; c < columns; ++c)
@@ -163,9 +170,8 @@ bool frmChart::exportCsv(const QString& path) const {
 
 void frmChart::cmdExport_Click() {
     saveAs(this,
-           {QStringLiteral("Export CSV"), cboType->currentText() + QStringLiteral(".csv"),
-            QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"),
-            QStringLiteral("schedule")},
+           {tr("Export CSV"), cboType->currentText() + QStringLiteral(".csv"),
+            QStringLiteral(".csv"), tr("CSV files (*.csv)"), QStringLiteral("schedule")},
            [this](const QString& path) { return exportCsv(path); });
 }
 

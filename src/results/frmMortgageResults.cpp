@@ -48,11 +48,11 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     sknpnMortgage->setTextFormat(Qt::PlainText);
     sknpnMortgage->setMinimumSize(twips(6135), twips(495));
     Skin::applyTo(sknpnMortgage, Skin::Element::Panel);
-    cmdPreview = b.button(QStringLiteral("&Preview"));
+    cmdPreview = b.button(tr("&Preview"));
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     cmdPreview->setMinimumSize(twips(1095), twips(495));
     onAction(cmdPreview, [this] { cmdPreview_Click(); });
-    cmdChart = b.button(QStringLiteral("&Chart"));
+    cmdChart = b.button(tr("&Chart"));
     cmdChart->setObjectName(QStringLiteral("cmdChart"));
     cmdChart->setMinimumSize(twips(1095), twips(495));
     cmdChart->setToolTip(QStringLiteral("The balance of each type over the years, and its "
@@ -78,7 +78,7 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
 
     // The heads of columns 1 to 6 reach down behind their column as its background.
     for (std::size_t i = 0; i < Heads.size(); ++i) {
-        auto* head = new ColumnHead(QString::fromLatin1(Heads[i].caption), panel);
+        auto* head = new ColumnHead(tr(Heads[i].caption), panel);
         head->setObjectName(QStringLiteral("SkinPanel1_%1").arg(i));
         Skin::applyTo(head, Skin::Element::Panel);
         const int rows = i == 0 ? 1 : RowCount + 1;
@@ -126,7 +126,7 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         }
 
         // Lies over the row's figures; shown in front when the type cannot be afforded.
-        auto* mark = new QLabel(QStringLiteral("This option is not affordable"), panel);
+        auto* mark = new QLabel(tr("This option is not affordable"), panel);
         mark->setObjectName(QStringLiteral("lblAvailable%1").arg(k));
         mark->setAlignment(Qt::AlignCenter);
         mark->setAutoFillBackground(true);

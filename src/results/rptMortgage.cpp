@@ -4,6 +4,7 @@
 #include "shell/SaveAs.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintPreviewDialog>
@@ -89,7 +90,8 @@ private:
         const QString values[3] = {content_.amountBorrowed, content_.termInYears,
                                    content_.interestRate};
         for (int i = 0; i < 3; ++i) {
-            text(120, tops[i], 2300, 330, QString::fromLatin1(captions[i]));
+            text(120, tops[i], 2300, 330,
+                 QCoreApplication::translate("hw::rptMortgage", captions[i]));
             text(2460, tops[i], 1710, 330, values[i]);
         }
 
@@ -98,13 +100,17 @@ private:
         painter_.setFont(arial(9.75, true));
         const int line1 = HeadsTop + 90;
         const int line2 = HeadsTop + 330;
-        text(120, line1, 2200, 300, QStringLiteral("Type of Mortgage"));
-        text(2440, line1, 900, 300, QStringLiteral("Term"));
-        text(3420, line1, 2700, 300, QStringLiteral("Monthly Repayments"));
-        text(3420, line2, 1200, 300, QStringLiteral("First"));
-        text(5100, line2, 1000, 300, QStringLiteral("Last"));
-        text(6195, line1, 1530, 300, QStringLiteral("Total Paid"));
-        text(7845, line1, 1200, 600, QStringLiteral("Interest Total Paid"), Qt::TextWordWrap);
+        text(120, line1, 2200, 300,
+             QCoreApplication::translate("hw::rptMortgage", "Type of Mortgage"));
+        text(2440, line1, 900, 300, QCoreApplication::translate("hw::rptMortgage", "Term"));
+        text(3420, line1, 2700, 300,
+             QCoreApplication::translate("hw::rptMortgage", "Monthly Repayments"));
+        text(3420, line2, 1200, 300, QCoreApplication::translate("hw::rptMortgage", "First"));
+        text(5100, line2, 1000, 300, QCoreApplication::translate("hw::rptMortgage", "Last"));
+        text(6195, line1, 1530, 300, QCoreApplication::translate("hw::rptMortgage", "Total Paid"));
+        text(7845, line1, 1200, 600,
+             QCoreApplication::translate("hw::rptMortgage", "Interest Total Paid"),
+             Qt::TextWordWrap);
         rule(PageHeaderHeight - 15);
         top_ += PageHeaderHeight;
     }
@@ -115,7 +121,8 @@ private:
         constexpr int Height = 405;
         text(60, Top, 2205, Height, record.mortgageType, Qt::TextWordWrap);
         if (!record.affordable) {
-            text(2440, Top, 6800, Height, QStringLiteral("This option is not affordable"));
+            text(2440, Top, 6800, Height,
+                 QCoreApplication::translate("hw::rptMortgage", "This option is not affordable"));
         } else {
             text(2440, Top, 825, Height, record.term);
             text(3420, Top, 1290, Height, record.first);
@@ -133,7 +140,8 @@ private:
         printer_.newPage();
         top_ = 0;
         painter_.setFont(arial(14, true));
-        text(0, 0, RuleLeft + RuleWidth, 420, QStringLiteral("Outstanding Balance over Time"));
+        text(0, 0, RuleLeft + RuleWidth, 420,
+             QCoreApplication::translate("hw::rptMortgage", "Outstanding Balance over Time"));
         painter_.setFont(arial(9, false));
         text(0, 480, RuleLeft + RuleWidth, 300,
              QStringLiteral("What is still owed at the end of each month, for every type that "
@@ -200,23 +208,28 @@ void rptMortgage::preview(QWidget* owner) {
                      [this](QPrinter* target) { print(target); });
     if (auto* bar = dialog.findChild<QToolBar*>()) {
         bar->addSeparator();
-        QAction* chart = bar->addAction(QStringLiteral("Chart Page"));
+        QAction* chart =
+            bar->addAction(QCoreApplication::translate("hw::rptMortgage", "Chart Page"));
         chart->setObjectName(QStringLiteral("actChartPage"));
         chart->setCheckable(true);
         chart->setChecked(chartPage_);
-        chart->setToolTip(QStringLiteral("Add a page with the chart of the balances over time"));
+        chart->setToolTip(QCoreApplication::translate(
+            "hw::rptMortgage", "Add a page with the chart of the balances over time"));
         QObject::connect(chart, &QAction::toggled, &dialog, [this, &dialog](bool on) {
             setChartPage(on);
             if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
                 pages->updatePreview();
         });
-        QAction* save = bar->addAction(QStringLiteral("Save as PDF"));
+        QAction* save =
+            bar->addAction(QCoreApplication::translate("hw::rptMortgage", "Save as PDF"));
         save->setObjectName(QStringLiteral("actSaveAsPdf"));
-        save->setToolTip(QStringLiteral("Save the report as a PDF file"));
+        save->setToolTip(
+            QCoreApplication::translate("hw::rptMortgage", "Save the report as a PDF file"));
         QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog] {
             saveAs(&dialog,
-                   {QStringLiteral("Save as PDF"), caption() + QStringLiteral(".pdf"),
-                    QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"),
+                   {QCoreApplication::translate("hw::rptMortgage", "Save as PDF"),
+                    caption() + QStringLiteral(".pdf"), QStringLiteral(".pdf"),
+                    QCoreApplication::translate("hw::rptMortgage", "PDF files (*.pdf)"),
                     QStringLiteral("report")},
                    [this](const QString& path) { return saveAsPdf(path); });
         });

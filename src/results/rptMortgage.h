@@ -2,6 +2,8 @@
 
 #include "calc/OptionTexts.h"
 
+#include <QCoreApplication>
+
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -15,7 +17,9 @@ class rptMortgage {
 public:
     explicit rptMortgage(ReportContent content);
 
-    static QString caption() { return QStringLiteral("Mortgage Options"); }
+    static QString caption() {
+        return QCoreApplication::translate("hw::rptMortgage", "Mortgage Options");
+    }
 
     // A second page with the chart of the balances over time.
     void setChartPage(bool on) { chartPage_ = on; }

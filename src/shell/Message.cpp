@@ -52,10 +52,10 @@ void Main() {
     while (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
            clock.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
-    ShowMessage(
-        QStringLiteral("For more information on any page click on 'Tell Me More' on the top "
-                       "left corner of the menu bar."),
-        MsgOkOnly);
+    ShowMessage(QCoreApplication::translate(
+                    "hw::Message", "For more information on any page click on 'Tell Me More' "
+                                   "on the top left corner of the menu bar."),
+                MsgOkOnly);
 }
 
 } // namespace hw

@@ -2,6 +2,7 @@
 
 #include "Message.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -16,7 +17,7 @@ void saveAs(QWidget* parent, const SaveAsFile& file,
     if (!path.endsWith(file.suffix, Qt::CaseInsensitive))
         path += file.suffix;
     if (!write(path))
-        ShowMessage(QStringLiteral("The %1 could not be saved as %2.")
+        ShowMessage(QCoreApplication::translate("hw::SaveAs", "The %1 could not be saved as %2.")
                         .arg(file.what, QDir::toNativeSeparators(path)),
                     MsgOkOnly);
 }

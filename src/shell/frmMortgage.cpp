@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
@@ -45,7 +46,7 @@ QString pageTitle(int step) {
         nullptr,
     };
     const char* title = titles[step];
-    return title ? QString::fromLatin1(title) : QString();
+    return title ? QCoreApplication::translate("hw::frmMortgage", title) : QString();
 }
 
 const char* const PurposeCaptions[PurposeCount] = {
@@ -62,7 +63,7 @@ constexpr int NavigationButtonHeight = 495;
 frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     : QMainWindow(parent), regional_(locale) {
     setObjectName(QStringLiteral("frmMortgage"));
-    setWindowTitle(QStringLiteral("Hearthwise"));
+    setWindowTitle(tr("Hearthwise"));
     buildMenu();
     buildFurniture();
     connectPageButtons();
@@ -77,15 +78,15 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
 }
 
 void frmMortgage::buildMenu() {
-    mnuMore = menuBar()->addAction(QStringLiteral("Tell Me &More"));
+    mnuMore = menuBar()->addAction(tr("Tell Me &More"));
     mnuMore->setObjectName(QStringLiteral("mnuMore"));
-    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    mnuAbout = menuBar()->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
     // The hidden "Menu": offered on a right click of Back or Next.
-    mnuBtnContextMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuBtnContextMenu = new QMenu(tr("Menu"), this);
     mnuBtnContextMenu->setObjectName(QStringLiteral("mnuBtnContextMenu"));
-    mnuBtnWhatsThis = mnuBtnContextMenu->addAction(QStringLiteral("What's This?"));
+    mnuBtnWhatsThis = mnuBtnContextMenu->addAction(tr("What's This?"));
     mnuBtnWhatsThis->setObjectName(QStringLiteral("mnuBtnWhatsThis"));
 }
 
@@ -108,9 +109,9 @@ void frmMortgage::buildFurniture() {
         Skin::applyTo(button, Skin::Element::Button);
         return button;
     };
-    cmdExit = makeButton(QStringLiteral("E&xit"), "cmdExit");
-    cmdBack = makeButton(QStringLiteral("&Back"), "cmdBack");
-    cmdNext = makeButton(QStringLiteral("&Next"), "cmdNext");
+    cmdExit = makeButton(tr("E&xit"), "cmdExit");
+    cmdBack = makeButton(tr("&Back"), "cmdBack");
+    cmdNext = makeButton(tr("&Next"), "cmdNext");
     cmdNext->setDefault(false);
     buttonRow_->addWidget(cmdExit, 0, 0);
     buttonRow_->addWidget(cmdBack, 0, 2);
@@ -123,8 +124,7 @@ void frmMortgage::buildFurniture() {
     onAction(cmdNext, [this] { cmdNext_Click(); });
 
     // Right click on Back or Next offers "What's This?" for that button.
-    cmdBack->setWhatsThis(
-        QStringLiteral("Back returns to the previous page. Your entries are kept."));
+    cmdBack->setWhatsThis(tr("Back returns to the previous page. Your entries are kept."));
     cmdNext->setWhatsThis(QStringLiteral(
         "Next checks this page, works out its totals if needed and moves to the next page."));
     for (QPushButton* button : {cmdBack, cmdNext}) {
@@ -190,7 +190,7 @@ void frmMortgage::buildPurposePage(QVBoxLayout* page) {
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
     for (int i = 0; i < PurposeCount; ++i) {
-        auto* button = new QPushButton(QString::fromLatin1(PurposeCaptions[i]));
+        auto* button = new QPushButton(tr(PurposeCaptions[i]));
         button->setObjectName(QStringLiteral("optPurpose%1").arg(i));
         button->setMinimumHeight(twips(540));
         Skin::applyTo(button, Skin::Element::Option);

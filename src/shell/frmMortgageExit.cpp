@@ -23,11 +23,11 @@ void frmMortgage::cmdExit_Click() {
     if (leaving_ != Leaving::No)
         return;
     leaving_ = Leaving::Asking;
-    if (ShowMessage(QStringLiteral("Are you sure you want to exit?"), MsgYesNo) == AnswerNo) {
+    if (ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) == AnswerNo) {
         leaving_ = Leaving::No;
         return;
     }
-    ShowMessage(QStringLiteral("Thank you for using Hearthwise."), MsgOkOnly);
+    ShowMessage(tr("Thank you for using Hearthwise."), MsgOkOnly);
     leaving_ = Leaving::Collapsing;
     runClosingAnimation();
     leaving_ = Leaving::Closed;

@@ -120,7 +120,7 @@ const char* const GuidanceTexts[StepCount] = {
 
 void frmMortgage::SetGuidanceTexts() {
     for (int step = 0; step < StepCount; ++step)
-        sknLabel[static_cast<std::size_t>(step)]->setText(QString::fromLatin1(GuidanceTexts[step]));
+        sknLabel[static_cast<std::size_t>(step)]->setText(tr(GuidanceTexts[step]));
 }
 
 } // namespace hw

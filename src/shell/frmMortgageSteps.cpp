@@ -21,12 +21,12 @@ void frmMortgage::cmdNext_Click() {
         return;
 
     if (step == LiabilitiesStep && needsDebts(Purpose) && TotalLiabilities <= Currency()) {
-        ShowMessage(QStringLiteral("If you are refinancing your debt must be over $0!"), MsgOkOnly);
+        ShowMessage(tr("If you are refinancing your debt must be over $0!"), MsgOkOnly);
         return;
     }
     if (isRequirementStep(step) &&
         amountOf(txtTotal[static_cast<std::size_t>(Purpose)]) <= Currency()) {
-        ShowMessage(QStringLiteral("The amount you want to borrow must be over $0!"), MsgOkOnly);
+        ShowMessage(tr("The amount you want to borrow must be over $0!"), MsgOkOnly);
         return;
     }
 
@@ -104,9 +104,8 @@ void frmMortgage::ShowStep() {
     if (target == PurposeStep) {
         Skin::setPressed(optPurpose[static_cast<std::size_t>(Purpose)], true);
     } else if (target == ResultsStep) {
-        sknpnMortgage->setText(QStringLiteral("Amount borrowed:  ") +
-                               regional_.currency(MortgageRequirement) + QStringLiteral("  at  ") +
-                               txtRate[0]->text());
+        sknpnMortgage->setText(tr("Amount borrowed:  ") + regional_.currency(MortgageRequirement) +
+                               tr("  at  ") + txtRate[0]->text());
     } else if (NumericField* field = entryFocusOf(target)) {
         field->takeFocus();
     }

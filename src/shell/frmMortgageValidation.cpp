@@ -77,7 +77,7 @@ bool frmMortgage::ValidateStep() {
             fails = !years || !(years.value >= ShortestTerm && years.value <= LongestTerm);
         }
         if (fails) {
-            ShowMessage(QString::fromLatin1(rule.message), MsgOkOnly);
+            ShowMessage(tr(rule.message), MsgOkOnly);
             rule.field->takeFocus();
             return false;
         }

@@ -25,7 +25,7 @@ constexpr int SecondButtonLeft = 2040;
 
 frmMsgBox::frmMsgBox(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmMsgBox"));
-    setWindowTitle(QStringLiteral("Hearthwise"));
+    setWindowTitle(tr("Hearthwise"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
     setModal(true);
@@ -63,12 +63,12 @@ void frmMsgBox::arrange(int style) {
     if (style == MsgOkOnly) {
         cmdButton[0]->setVisible(true);
         cmdButton[1]->setVisible(false);
-        cmdButton[0]->setText(QStringLiteral("OK"));
+        cmdButton[0]->setText(tr("OK"));
     } else if (style == MsgYesNo) {
         cmdButton[0]->setVisible(true);
         cmdButton[1]->setVisible(true);
-        cmdButton[0]->setText(QStringLiteral("&Yes"));
-        cmdButton[1]->setText(QStringLiteral("&No"));
+        cmdButton[0]->setText(tr("&Yes"));
+        cmdButton[1]->setText(tr("&No"));
     }
 
     // The message area keeps its designed width unless a long text would need

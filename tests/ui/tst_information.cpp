@@ -66,50 +66,6 @@ public:
 class InformationTest : public QObject {
     Q_OBJECT
 private slots:
-    void guidanceOpensWithItsSentence_data() {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("sentence");
-        const char* const sentences[] = {
-            "Fitting a mortgage to yourself means selecting the type of loan that is right for "
-            "you.",
-            "First we  need to  determine  the  purpose for  your mortgage.",
-            "An asset  is everything that  you own  that  has  monetary  value.",
-            "The opposite of assets are liabilities.",
-            "The first step in  developing a budget  is calculating total  annual income.",
-            "The next step is setting expenses categories, for example;  utilities, maintenance, "
-            "insurance etc.",
-            "As a  first  time home  buyer you  need to provide  a few more details.",
-            "As a first  time home builder you  need to provide a few more details.",
-            "As you wish to improve your home you need to provide a few more details.",
-            "As you are selling your existing property and wish tu purchase another, you need to "
-            "provide a   few   more   details.",
-            "As you are  selling your existing  property and wish  tu build another,  you need  "
-            "to provide a few   more   details.",
-            "As you wish  to make an  additional purchase  you need to  provide a  few  more "
-            "details.",
-            "As you wish to  do an additional  build  you need to provide  a few more details.",
-            "As you wish to refinance you need to provide a few more details.",
-            "As you have chosen an alternative mortgage requirement option you need to provide a "
-            "few more details.",
-            "Now we need to know what other fees appy to this mortgage.",
-            "These  figures  represent  your mortgage  requirements  and your  Loan to Value "
-            "Ratio.",
-            "These figures represent  the mortgage options available.",
-            "Because the average borrower has limited income and expenditure is tight, it is "
-            "important to get  as  much  from  our  money  as  we  can.",
-        };
-        for (int step = 0; step < hw::StepCount; ++step)
-            QTest::addRow("step %d", step) << step << QString::fromLatin1(sentences[step]);
-    }
-    void guidanceOpensWithItsSentence() {
-        QFETCH(int, step);
-        QFETCH(QString, sentence);
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        const QString text = w.sknLabel[std::size_t(step)]->text();
-        QVERIFY2(text.startsWith(sentence), qPrintable(text));
-        QVERIFY(text.size() > sentence.size()); // the rest of the text follows
-    }
-
     void guidanceParagraphs() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         const QString land = QStringLiteral(
@@ -181,29 +137,6 @@ private slots:
         showTopic(help, 20);
         QVERIFY(!help.cmdNext->isVisible());
         QVERIFY(help.lblText->text().startsWith(QStringLiteral("TABLE MORTGAGE")));
-    }
-
-    void labelPlacement_data() {
-        QTest::addColumn<int>("topic");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<int>("height");
-        QTest::newRow("kept") << 0 << 480 << 6255;
-        QTest::newRow("top only") << 25 << 400 << 6255;
-        QTest::newRow("top and height") << 4 << 1000 << 5255;
-        QTest::newRow("lower") << 6 << 1500 << 4300;
-    }
-    void labelPlacement() {
-        QFETCH(int, topic);
-        QFETCH(int, top);
-        QFETCH(int, height);
-        frmHelp help;
-        showTopic(help, topic);
-        const QRect expected = twipsRect(360, top, 7935, height);
-        QCOMPARE(help.textArea->geometry(), expected);
-        if (help.cmdNext->isVisible()) {
-            help.cmdNext->click();
-            QCOMPARE(help.textArea->geometry(), expected);
-        }
     }
 
     void openers_data() {
