@@ -78,24 +78,26 @@ QHBoxLayout* bottomRow(QVBoxLayout* page, QPushButton* calculate) {
 }
 } // namespace
 
-void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
+// A page of amounts in two columns, summed by its Calculate into its total.
+void frmMortgage::buildSumPage(const SumPage& sums, QVBoxLayout* page, PageBuilder& b) {
     auto* grid = PageBuilder::grid();
-    b.column(grid, txtAssets, AssetsLeft, 0, 0);
-    b.column(grid, std::span<NumericField*>(txtAssets).subspan(5), AssetsRight, 0, 1);
+    b.column(grid, sums.group, sums.left, 0, 0);
+    b.column(grid, sums.group.subspan(sums.left.size()), sums.right, 0, 1);
     page->addLayout(grid);
-    cmdAssets = b.button(tr("&Calculate"));
-    txtTotalAssets = b.total(b.startAmount(0, "0.00"), true);
-    bottomRow(page, cmdAssets)->addWidget(txtTotalAssets);
+    *sums.calculate = b.button(tr("&Calculate"));
+    *sums.total = b.total(b.startAmount(0, sums.totalLiteral), true);
+    bottomRow(page, *sums.calculate)->addWidget(*sums.total);
+}
+
+void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
+    buildSumPage({txtAssets, AssetsLeft, AssetsRight, &cmdAssets, &txtTotalAssets, "0.00"}, page,
+                 b);
 }
 
 void frmMortgage::buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b) {
-    auto* grid = PageBuilder::grid();
-    b.column(grid, txtLiabilities, LiabilitiesLeft, 0, 0);
-    b.column(grid, std::span<NumericField*>(txtLiabilities).subspan(3), LiabilitiesRight, 0, 1);
-    page->addLayout(grid);
-    cmdLiabilities = b.button(tr("&Calculate"));
-    txtTotalLiabilities = b.total(b.startAmount(0, "$0.00"), true);
-    bottomRow(page, cmdLiabilities)->addWidget(txtTotalLiabilities);
+    buildSumPage({txtLiabilities, LiabilitiesLeft, LiabilitiesRight, &cmdLiabilities,
+                  &txtTotalLiabilities, "$0.00"},
+                 page, b);
 }
 
 void frmMortgage::buildIncomePage(QVBoxLayout* page, PageBuilder& b) {

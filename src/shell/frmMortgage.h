@@ -48,6 +48,7 @@ class QAbstractButton;
 class QAction;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
@@ -153,6 +154,15 @@ private:
     QWidget* buildStepPanel(int step);
     void buildPurposePage(QVBoxLayout* page);
     void buildPageContents(int step, QWidget* panel, QVBoxLayout* page);
+    struct SumPage {
+        std::span<NumericField*> group;
+        std::span<const FieldSpec> left;
+        std::span<const FieldSpec> right;
+        QPushButton** calculate;
+        QLineEdit** total;
+        const char* totalLiteral;
+    };
+    void buildSumPage(const SumPage& sums, QVBoxLayout* page, PageBuilder& b);
     void buildAssetsPage(QVBoxLayout* page, PageBuilder& b);
     void buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b);
     void buildIncomePage(QVBoxLayout* page, PageBuilder& b);
