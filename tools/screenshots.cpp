@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
         if (window.CurrentStep > hw::PurposeStep)
             save();
         if (window.CurrentStep == hw::ResultsStep && window.reportContent()) {
-            hw::rptMortgage report(*window.reportContent());
+            hw::rptMortgage report(*window.reportContent(), window.regional().locale());
             report.saveAsPdf(folder + QStringLiteral("/report.pdf"));
             report.setChartPage(true);
             report.saveAsPdf(folder + QStringLiteral("/report-with-chart.pdf"));

@@ -184,7 +184,7 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
 void frmMortgage::cmdPreview_Click() {
     if (!report_)
         return;
-    rptMortgage(*report_).preview(this);
+    rptMortgage(*report_, regional_.locale()).preview(this);
 }
 
 void frmMortgage::cmdChart_Click() {

@@ -168,7 +168,8 @@ private:
     int top_ = 0;
 };
 
-void setUpPage(QPrinter& printer) {
+void setUpPage(QPrinter& printer, const QLocale& locale) {
+    printer.setPageSize(QPageSize(reportPaper(locale)));
     printer.setDocName(rptMortgage::caption());
     printer.setCreator(QStringLiteral("Hearthwise"));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -176,7 +177,14 @@ void setUpPage(QPrinter& printer) {
 
 } // namespace
 
-rptMortgage::rptMortgage(ReportContent content) : content_(std::move(content)) {}
+QPageSize::PageSizeId reportPaper(const QLocale& locale) {
+    const QLocale::Territory where = locale.territory();
+    return where == QLocale::UnitedStates || where == QLocale::Canada ? QPageSize::Letter
+                                                                      : QPageSize::A4;
+}
+
+rptMortgage::rptMortgage(ReportContent content, QLocale locale)
+    : content_(std::move(content)), locale_(std::move(locale)) {}
 
 void rptMortgage::print(QPrinter* printer) const {
     QPainter painter;
@@ -188,7 +196,7 @@ void rptMortgage::print(QPrinter* printer) const {
 
 bool rptMortgage::saveAsPdf(const QString& path) const {
     QPrinter printer(QPrinter::HighResolution);
-    setUpPage(printer);
+    setUpPage(printer, locale_);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     QPainter painter;
@@ -200,7 +208,7 @@ bool rptMortgage::saveAsPdf(const QString& path) const {
 
 void rptMortgage::preview(QWidget* owner) {
     QPrinter printer(QPrinter::HighResolution);
-    setUpPage(printer);
+    setUpPage(printer, locale_);
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setObjectName(QStringLiteral("rptMortgagePreview"));
     dialog.setWindowTitle(caption());

@@ -3,6 +3,8 @@
 #include "calc/OptionTexts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QPageSize>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -10,12 +12,17 @@ class QWidget;
 
 namespace hw {
 
+// The paper the report is laid out on where the user lives: Letter in the
+// United States and Canada, A4 elsewhere. The print dialog can change it.
+QPageSize::PageSizeId reportPaper(const QLocale& locale);
+
 // The printed report "Mortgage Options": a report header with the title, a page
 // header with the amount, term and rate and the column heads, and one detail
 // record per mortgage type. Laid out in twips and drawn on any paged device.
 class rptMortgage {
 public:
-    explicit rptMortgage(ReportContent content);
+    // `locale` is the user's: it chooses the paper.
+    explicit rptMortgage(ReportContent content, QLocale locale = QLocale());
 
     static QString caption() {
         return QCoreApplication::translate("hw::rptMortgage", "Mortgage Options");
@@ -35,6 +42,7 @@ public:
 
 private:
     ReportContent content_;
+    QLocale locale_;
     bool chartPage_ = false;
 };
 

@@ -16,10 +16,12 @@ void saveAs(QWidget* parent, const SaveAsFile& file,
         return;
     if (!path.endsWith(file.suffix, Qt::CaseInsensitive))
         path += file.suffix;
-    if (!write(path))
-        ShowMessage(QCoreApplication::translate("hw::SaveAs", "The %1 could not be saved as %2.")
-                        .arg(file.what, QDir::toNativeSeparators(path)),
-                    MsgOkOnly);
+    // Either way the user is told where the file went, or did not.
+    const char* const outcome =
+        write(path) ? "The %1 was saved as %2." : "The %1 could not be saved as %2.";
+    ShowMessage(QCoreApplication::translate("hw::SaveAs", outcome)
+                    .arg(file.what, QDir::toNativeSeparators(path)),
+                MsgOkOnly);
 }
 
 } // namespace hw

@@ -18,7 +18,7 @@ struct SaveAsFile {
 };
 
 // Asks where to save, adds the suffix if it is missing, writes the file and
-// reports a failure in the message box.
+// says in the message box where it went (or that it could not be written).
 void saveAs(QWidget* parent, const SaveAsFile& file,
             const std::function<bool(const QString&)>& write);
 

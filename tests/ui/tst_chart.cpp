@@ -38,14 +38,19 @@ hw::ReportContent workedReport() {
                              QStringLiteral("10.00"), us);
 }
 
-int pdfPages(const QString& path) {
+// A line of pdfinfo's answer, such as "Pages" or "Page size".
+QByteArray pdfInfo(const QString& path, const QByteArray& field) {
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {path});
     info.waitForFinished(30000);
     for (const QByteArray& line : info.readAllStandardOutput().split('\n'))
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    return -1;
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed();
+    return {};
+}
+int pdfPages(const QString& path) {
+    const QByteArray pages = pdfInfo(path, "Pages");
+    return pages.isEmpty() ? -1 : pages.toInt();
 }
 
 } // namespace
@@ -183,6 +188,23 @@ private slots:
         QVERIFY(report.saveAsPdf(charted));
         QCOMPARE(pdfPages(plain), 1);
         QCOMPARE(pdfPages(charted), 2);
+        // The tests run in en_US: Letter paper.
+        QVERIFY2(pdfInfo(plain, "Page size").contains("(letter)"), pdfInfo(plain, "Page size"));
+    }
+
+    void paperFollowsTheRegion_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("paper");
+        QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
+        QTest::newRow("Canada, French") << "fr_CA" << int(QPageSize::Letter);
+        QTest::newRow("New Zealand") << "en_NZ" << int(QPageSize::A4);
+        QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
+        QTest::newRow("India") << "en_IN" << int(QPageSize::A4);
+    }
+    void paperFollowsTheRegion() {
+        QFETCH(QString, locale);
+        QFETCH(int, paper);
+        QCOMPARE(int(hw::reportPaper(QLocale(locale))), paper);
     }
 
     void previewOffersTheChartPage() {
