@@ -1,16 +1,12 @@
 #include "rptMortgage.h"
 
 #include "BalanceChart.h"
-#include "shell/SaveAs.h"
+#include "frmPreview.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QToolBar>
 
 namespace hw {
 
@@ -209,41 +205,7 @@ bool rptMortgage::saveAsPdf(const QString& path) const {
 void rptMortgage::preview(QWidget* owner) {
     QPrinter printer(QPrinter::HighResolution);
     setUpPage(printer, locale_);
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setObjectName(QStringLiteral("rptMortgagePreview"));
-    dialog.setWindowTitle(caption());
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [this](QPrinter* target) { print(target); });
-    if (auto* bar = dialog.findChild<QToolBar*>()) {
-        bar->addSeparator();
-        QAction* chart =
-            bar->addAction(QCoreApplication::translate("hw::rptMortgage", "Chart Page"));
-        chart->setObjectName(QStringLiteral("actChartPage"));
-        chart->setCheckable(true);
-        chart->setChecked(chartPage_);
-        chart->setToolTip(QCoreApplication::translate(
-            "hw::rptMortgage", "Add a page with the chart of the balances over time"));
-        QObject::connect(chart, &QAction::toggled, &dialog, [this, &dialog](bool on) {
-            setChartPage(on);
-            if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
-                pages->updatePreview();
-        });
-        QAction* save =
-            bar->addAction(QCoreApplication::translate("hw::rptMortgage", "Save as PDF"));
-        save->setObjectName(QStringLiteral("actSaveAsPdf"));
-        save->setToolTip(
-            QCoreApplication::translate("hw::rptMortgage", "Save the report as a PDF file"));
-        QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog] {
-            saveAs(&dialog,
-                   {QCoreApplication::translate("hw::rptMortgage", "Save as PDF"),
-                    caption() + QStringLiteral(".pdf"), QStringLiteral(".pdf"),
-                    QCoreApplication::translate("hw::rptMortgage", "PDF files (*.pdf)"),
-                    QStringLiteral("report")},
-                   [this](const QString& path) { return saveAsPdf(path); });
-        });
-    }
-    dialog.resize(900, 700);
-    dialog.exec();
+    frmPreview(*this, printer, owner).exec();
 }
 
 } // namespace hw

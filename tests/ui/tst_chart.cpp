@@ -3,9 +3,11 @@
 #include "OptionsCase.h"
 #include "results/BalanceChart.h"
 #include "results/frmChart.h"
+#include "results/frmPreview.h"
 #include "results/rptMortgage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -207,22 +209,35 @@ private slots:
         QCOMPARE(int(hw::reportPaper(QLocale(locale))), paper);
     }
 
-    void previewOffersTheChartPage() {
+    // The preview's own controls: every one reachable by Tab, the chart page a
+    // check box, the keys of Print and Save as PDF, and a size that fits the screen.
+    void previewOffersItsActionsByKeyboard() {
         hw::rptMortgage report(workedReport());
+        QStringList reached;
         bool offered = false;
-        QTimer::singleShot(0, [&offered] {
-            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        bool fits = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<hw::frmPreview*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            if (auto* chart = dialog->findChild<QAction*>(QStringLiteral("actChartPage"))) {
-                offered = chart->isCheckable() && !chart->isChecked();
-                chart->trigger();
+            fits = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
+            offered = !dialog->chkChartPage->isChecked();
+            QWidget* at = dialog->focusWidget();
+            for (int i = 0; i < 8 && at; ++i) {
+                reached << at->objectName();
+                QTest::keyClick(at, Qt::Key_Tab);
+                at = dialog->focusWidget();
             }
+            QTest::keyClick(dialog->chkChartPage, Qt::Key_Space);
             dialog->reject();
         });
         report.preview(nullptr);
         QVERIFY(offered);
         QVERIFY(report.chartPage());
+        QVERIFY(fits);
+        for (const char* name : {"cmdPrint", "cmdSavePdf", "chkChartPage", "cmdZoomIn",
+                                 "cmdZoomOut", "cmdFitWidth", "cmdClose"})
+            QVERIFY2(reached.contains(QLatin1String(name)), qPrintable(reached.join(u' ')));
     }
 };
 

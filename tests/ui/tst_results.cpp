@@ -1,6 +1,7 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
 #include "results/ColumnHead.h"
+#include "results/frmPreview.h"
 #include "results/rptMortgage.h"
 
 #include <QAction>
@@ -219,11 +220,11 @@ private slots:
         QString title;
         bool offersPdf = false;
         QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<hw::frmPreview*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             title = dialog->windowTitle();
-            offersPdf = dialog->findChild<QAction*>(QStringLiteral("actSaveAsPdf")) != nullptr;
+            offersPdf = dialog->cmdSavePdf->isVisible();
             dialog->reject();
         });
         QTest::mouseClick(w.cmdPreview, Qt::LeftButton);

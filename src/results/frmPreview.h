@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPrintPreviewWidget;
+class QPrinter;
+class QPushButton;
+
+namespace hw {
+
+class rptMortgage;
+
+// The print preview of the report "Mortgage Options", with the program's own
+// buttons, each reachable by Tab and by its key: Print (Ctrl+P), Save as PDF
+// (Ctrl+S), the optional chart page, and zoom (Ctrl++, Ctrl+-, fit to width).
+class frmPreview : public QDialog {
+    Q_OBJECT
+public:
+    frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner = nullptr);
+
+    QPrintPreviewWidget* pages = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdSavePdf = nullptr;
+    QCheckBox* chkChartPage = nullptr;
+    QPushButton* cmdZoomIn = nullptr;
+    QPushButton* cmdZoomOut = nullptr;
+    QPushButton* cmdFitWidth = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+private:
+    void cmdPrint_Click();
+    void cmdSavePdf_Click();
+
+    rptMortgage& report_;
+    QPrinter& printer_;
+};
+
+} // namespace hw
