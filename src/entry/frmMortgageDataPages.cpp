@@ -86,17 +86,19 @@ void frmMortgage::buildSumPage(const SumPage& sums, QVBoxLayout* page, PageBuild
     page->addLayout(grid);
     *sums.calculate = b.button(tr("&Calculate"));
     *sums.total = b.total(b.startAmount(0, sums.totalLiteral), true);
+    (*sums.total)->setAccessibleName(tr(sums.totalName));
     bottomRow(page, *sums.calculate)->addWidget(*sums.total);
 }
 
 void frmMortgage::buildAssetsPage(QVBoxLayout* page, PageBuilder& b) {
-    buildSumPage({txtAssets, AssetsLeft, AssetsRight, &cmdAssets, &txtTotalAssets, "0.00"}, page,
-                 b);
+    buildSumPage({txtAssets, AssetsLeft, AssetsRight, &cmdAssets, &txtTotalAssets, "0.00",
+                  QT_TR_NOOP("Total assets")},
+                 page, b);
 }
 
 void frmMortgage::buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b) {
     buildSumPage({txtLiabilities, LiabilitiesLeft, LiabilitiesRight, &cmdLiabilities,
-                  &txtTotalLiabilities, "$0.00"},
+                  &txtTotalLiabilities, "$0.00", QT_TR_NOOP("Total liabilities")},
                  page, b);
 }
 
@@ -106,11 +108,20 @@ void frmMortgage::buildIncomePage(QVBoxLayout* page, PageBuilder& b) {
         for (int part = 0; part < 3; ++part)
             txtIncome[static_cast<std::size_t>(3 * row + part)] =
                 b.field(grid, row, part, IncomeRows[row][part]);
+    // The tax rate and after-tax fields of the three rows share their labels: the
+    // row's income tells them apart.
+    for (std::size_t row = 0; row < 3; ++row) {
+        const QString income = txtIncome[3 * row]->accessibleName().chopped(1);
+        txtIncome[3 * row + 1]->setAccessibleName(tr("%1, tax rate").arg(income));
+        txtIncome[3 * row + 2]->setAccessibleName(tr("%1, after tax").arg(income));
+    }
     page->addLayout(grid);
     cmdIncome = b.button(tr("&Calculate"));
     auto* totals = PageBuilder::grid();
     txtTaxIncome = b.total(b.startAmount(0, "$0.00"), false);
     txtAfterTaxIncome = b.total(b.startAmount(0, "$0.00"), true);
+    txtTaxIncome->setAccessibleName(tr("Monthly gross taxable income"));
+    txtAfterTaxIncome->setAccessibleName(tr("Monthly income after tax"));
     totals->addWidget(b.label(tr("Monthly Gross Taxable Income:")), 0, 0);
     totals->addWidget(txtTaxIncome, 0, 1);
     totals->addWidget(b.label(tr("After Tax:")), 0, 2);
@@ -134,6 +145,7 @@ void frmMortgage::buildBudgetPage(QVBoxLayout* page, PageBuilder& b) {
     page->addLayout(grid);
     cmdBudget = b.button(tr("&Calculate"));
     txtTotalBudget = b.total(b.startAmount(0, "$0.00"), true);
+    txtTotalBudget->setAccessibleName(tr("Monthly expenditure"));
     auto* row = bottomRow(page, cmdBudget);
     row->addWidget(b.label(tr("Monthly Expenditure:")));
     row->addWidget(txtTotalBudget);

@@ -199,6 +199,7 @@ void frmMortgage::addTotalRow(int index, const QString& caption, QVBoxLayout* pa
     const auto i = static_cast<std::size_t>(index);
     cmdTotal[i] = b.button(tr("&Calculate"));
     txtTotal[i] = b.total(b.startAmount(0, "$0.00"), true);
+    txtTotal[i]->setAccessibleName(caption.trimmed().chopped(1));
     page->addSpacing(twips(240));
     auto* row = new QHBoxLayout;
     row->addWidget(cmdTotal[i]);

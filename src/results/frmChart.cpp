@@ -75,6 +75,8 @@ QWidget* frmChart::buildScheduleTab() {
     grdSchedule = new QTableWidget(page);
     grdSchedule->setObjectName(QStringLiteral("grdSchedule"));
     grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table; the arrows move within it.
+    grdSchedule->setTabKeyNavigation(false);
     grdSchedule->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdSchedule->verticalHeader()->setVisible(false);
     grdSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

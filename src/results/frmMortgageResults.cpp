@@ -120,6 +120,14 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         txtFinal[k] = b.display(money, false);
         const std::array<QLineEdit*, 6> cells = {txtTerm[k], txtFirst[k],    txtLast[k],
                                                  txtPaid[k], txtInterest[k], txtFinal[k]};
+        // Each cell says what it is: "Table, first monthly repayment".
+        const char* const cellNames[] = {
+            QT_TR_NOOP("%1, term in years"),          QT_TR_NOOP("%1, first monthly repayment"),
+            QT_TR_NOOP("%1, last monthly repayment"), QT_TR_NOOP("%1, total amount paid"),
+            QT_TR_NOOP("%1, interest total paid"),    QT_TR_NOOP("%1, final balance")};
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            cells[c]->setAccessibleName(
+                tr(cellNames[c]).arg(mortgageTypeName(static_cast<int>(k))));
         for (std::size_t c = 0; c < cells.size(); ++c) {
             cells[c]->setObjectName(QStringLiteral("row%1cell%2").arg(k).arg(c));
             grid->addWidget(cells[c], row, static_cast<int>(c) + 1, Qt::AlignVCenter);
@@ -161,8 +169,13 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
                             : QString();
     mark->setToolTip(why);
     mark->setAccessibleDescription(why);
+    // The row keeps its old figures behind the mark, hidden, so that a screen
+    // reader finds only "This option is not affordable" there.
+    const std::array<QLineEdit*, 6> cells = {txtTerm[type], txtFirst[type],    txtLast[type],
+                                             txtPaid[type], txtInterest[type], txtFinal[type]};
+    for (QLineEdit* cell : cells)
+        cell->setVisible(figures.affordable);
     if (!figures.affordable) {
-        // The row keeps its old figures, hidden behind the mark.
         mark->setVisible(true);
         mark->raise();
         return;

@@ -161,6 +161,7 @@ private:
         QPushButton** calculate;
         QLineEdit** total;
         const char* totalLiteral;
+        const char* totalName; // what a screen reader calls the total
     };
     void buildSumPage(const SumPage& sums, QVBoxLayout* page, PageBuilder& b);
     void buildAssetsPage(QVBoxLayout* page, PageBuilder& b);

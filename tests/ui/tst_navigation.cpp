@@ -1,8 +1,10 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
 #include "shell/frmMortgage.h"
+#include "steps/Purposes.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -91,6 +93,34 @@ private slots:
         QCOMPARE(window.CurrentStep, 0);
         QVERIFY(!window.cmdBack->isVisible());
         QVERIFY(!window.cmdBack->isEnabled());
+    }
+
+    // A screen reader can tell every figure of every page from the others.
+    void everyFigureHasItsOwnName() {
+        for (int purpose = 0; purpose < hw::PurposeCount; ++purpose) {
+            frmMortgage w(QLocale(QStringLiteral("en_US")));
+            w.Purpose = static_cast<std::int16_t>(purpose);
+            for (int step = 0; step < hw::StepCount; ++step) {
+                if (hw::isRequirementStep(step) && step != hw::requirementStep(purpose))
+                    continue;
+                QStringList names;
+                for (QLineEdit* figure : w.fraStep[std::size_t(step)]->findChildren<QLineEdit*>()) {
+                    const QString name = figure->accessibleName();
+                    QVERIFY2(
+                        !name.isEmpty(),
+                        qPrintable(
+                            QStringLiteral("step %1: %2 unnamed").arg(step).arg(figure->text())));
+                    QVERIFY2(
+                        !names.contains(name),
+                        qPrintable(QStringLiteral("step %1: two named %2").arg(step).arg(name)));
+                    names << name;
+                }
+            }
+        }
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        QCOMPARE(w.txtFirst[0]->accessibleName(), QStringLiteral("Table, first monthly repayment"));
+        QCOMPARE(w.txtIncome[4]->accessibleName(),
+                 QStringLiteral("Other Annual Gross Income, tax rate"));
     }
 };
 

@@ -105,6 +105,8 @@ private slots:
                 w.fraStep[hw::ResultsStep]->childAt(w.txtPaid[std::size_t(k)]->geometry().center()),
                 mark);
         }
+        // The stale figures behind a mark are hidden, so a screen reader finds only the mark.
+        QVERIFY(!w.txtFirst[1]->isVisible() && w.txtFirst[0]->isVisible());
         QCOMPARE(w.txtFirst[1]->text(), QStringLiteral("$1,600.00")); // from the first calculation
         QCOMPARE(w.txtFirst[0]->text(), QStringLiteral("$1,477.98"));
         QCOMPARE(w.txtTerm[0]->text(), QStringLiteral("25.00"));
