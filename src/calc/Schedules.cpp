@@ -82,23 +82,33 @@ std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figur
     return shown;
 }
 
-QString scheduleCsv(const std::vector<ShownScheduleRow>& rows) {
+CsvStyle regionalCsv(const Regional& regional) {
+    const QChar decimal = regional.decimalSeparator();
+    return {decimal == u',' ? QChar(u';') : QChar(u','), decimal};
+}
+
+QString scheduleCsv(const std::vector<ShownScheduleRow>& rows, CsvStyle style) {
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
-    const auto money = [](Currency value) {
+    const auto money = [style](Currency value) {
         const std::uint64_t cents = value.centsMagnitude();
-        return QStringLiteral("%1%2.%3")
+        return QStringLiteral("%1%2%3%4")
             .arg(value.isNegative() && cents != 0 ? QStringLiteral("-") : QString())
             .arg(cents / 100)
+            .arg(style.decimal)
             .arg(cents % 100, 2, 10, QChar(u'0'));
     };
-    QString csv = QStringLiteral("Month,Repayment,Interest,Principal,Balance");
-    csv += withFund ? QStringLiteral(",Fund\r\n") : QStringLiteral("\r\n");
+    QStringList heads = {QStringLiteral("Month"), QStringLiteral("Repayment"),
+                         QStringLiteral("Interest"), QStringLiteral("Principal"),
+                         QStringLiteral("Balance")};
+    if (withFund)
+        heads << QStringLiteral("Fund");
+    QString csv = heads.join(style.separator) + QStringLiteral("\r\n");
     for (const ShownScheduleRow& row : rows) {
         QStringList cells = {QString::number(row.month), money(row.repayment), money(row.interest),
                              money(row.principal), money(row.balance)};
         if (withFund)
             cells << money(row.fund.value_or(Currency()));
-        csv += cells.join(u',') + QStringLiteral("\r\n");
+        csv += cells.join(style.separator) + QStringLiteral("\r\n");
     }
     return csv;
 }

@@ -41,8 +41,17 @@ struct ShownScheduleRow {
 std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figures,
                                             Currency amount);
 
-// Those months as CSV (comma-separated, "." decimals, two places):
+// How a CSV file writes its figures: plain (",", "." decimals) by default; a
+// spreadsheet in a decimal-comma region expects ";" between fields and "," decimals.
+struct CsvStyle {
+    QChar separator = u',';
+    QChar decimal = u'.';
+};
+// The style a spreadsheet of the user's region reads.
+CsvStyle regionalCsv(const Regional& regional);
+
+// Those months as CSV, two decimals, no grouping or symbols:
 // Month,Repayment,Interest,Principal,Balance and, for an endowment type, Fund.
-QString scheduleCsv(const std::vector<ShownScheduleRow>& rows);
+QString scheduleCsv(const std::vector<ShownScheduleRow>& rows, CsvStyle style = {});
 
 } // namespace hw

@@ -162,19 +162,31 @@ bool frmChart::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmChart::exportCsv(const QString& path) const {
+bool frmChart::exportCsv(const QString& path, CsvStyle style) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(scheduleCsv(shownSchedule()).toUtf8());
+    file.write(scheduleCsv(shownSchedule(), style).toUtf8());
     return file.commit();
 }
 
 void frmChart::cmdExport_Click() {
+    // Where the region writes decimals with a comma, its spreadsheets read ";"
+    // between fields: that form is offered first, the plain one after it.
+    const CsvStyle regional = regionalCsv(regional_);
+    const bool twoForms = regional.separator != CsvStyle{}.separator;
+    const QString plain = tr("CSV files, comma-separated (*.csv)");
+    const QString filters =
+        twoForms
+            ? tr("CSV files for your spreadsheet, %1-separated (*.csv)").arg(regional.separator) +
+                  QStringLiteral(";;") + plain
+            : plain;
     saveAs(this,
            {tr("Export CSV"), cboType->currentText() + QStringLiteral(".csv"),
-            QStringLiteral(".csv"), tr("CSV files (*.csv)"), QStringLiteral("schedule")},
-           [this](const QString& path) { return exportCsv(path); });
+            QStringLiteral(".csv"), filters, tr("schedule")},
+           [this, twoForms, regional](const QString& path, int filter) {
+               return exportCsv(path, twoForms && filter == 0 ? regional : CsvStyle{});
+           });
 }
 
 } // namespace hw

@@ -35,7 +35,7 @@ public:
     // heads, as tab-separated text that a spreadsheet takes.
     void copySchedule();
     // Writes the shown schedule as CSV; false when the file could not be written.
-    bool exportCsv(const QString& path) const;
+    bool exportCsv(const QString& path, CsvStyle style = {}) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -94,7 +94,7 @@ void frmPreview::cmdSavePdf_Click() {
     saveAs(this,
            {tr("Save as PDF"), rptMortgage::caption() + QStringLiteral(".pdf"),
             QStringLiteral(".pdf"), tr("PDF files (*.pdf)"), tr("report")},
-           [this](const QString& path) { return report_.saveAsPdf(path); });
+           [this](const QString& path, int) { return report_.saveAsPdf(path); });
 }
 
 } // namespace hw

@@ -185,6 +185,14 @@ private slots:
         QVERIFY(fund[96].startsWith(QStringLiteral("96,1600.00,")));
         QVERIFY(fund[96].endsWith(QStringLiteral(",0.00,30987.06")));
         QCOMPARE(scheduleCsv({}), QStringLiteral("Month,Repayment,Interest,Principal,Balance\r\n"));
+        // A spreadsheet in a decimal-comma region reads ";" between fields and "," decimals.
+        const CsvStyle german = regionalCsv(Regional(QLocale(QStringLiteral("de_DE"))));
+        const QStringList regional =
+            scheduleCsv(shownSchedule(TableType, result.types[TableType], borrowed), german)
+                .split("\r\n");
+        QCOMPARE(regional[0], QStringLiteral("Month;Repayment;Interest;Principal;Balance"));
+        QCOMPARE(regional[1], QStringLiteral("1;1332,25;600,00;732,25;119267,75"));
+        QCOMPARE(regionalCsv(us).separator, QChar(u','));
     }
 
     void balanceSeriesFollowTheSchedules() {
