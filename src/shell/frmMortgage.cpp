@@ -10,10 +10,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -74,7 +77,10 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
         button->setAutoDefault(true);
     // The way on is the first thing the keyboard reaches.
     cmdNext->setFocus(Qt::OtherFocusReason);
-    resize(twips(12600), twips(9000));
+    // The designed size, or less where the screen is smaller (its frame included).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
+    resize(QSize(twips(12600), twips(9000)).boundedTo(room.isValid() ? room : QSize(9999, 9999)));
 }
 
 void frmMortgage::buildMenu() {
@@ -94,8 +100,20 @@ void frmMortgage::buildFurniture() {
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(twips(240), twips(120), twips(240), twips(240));
-    steps_ = new QStackedWidget(central);
-    outer->addWidget(steps_, 1);
+    // On a small or strongly scaled screen a page scrolls rather than pushing
+    // Exit, Back and Next off the screen.
+    auto* scroller = new QScrollArea(central);
+    scroller->setObjectName(QStringLiteral("stepScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    steps_ = new QStackedWidget;
+    scroller->setWidget(steps_);
+    steps_->setAutoFillBackground(false); // setWidget turned it on
+    // The window's own background shows through, as it did without the scroller.
+    scroller->setStyleSheet(QStringLiteral("QScrollArea#stepScroller, QScrollArea#stepScroller > "
+                                           "QWidget#qt_scrollarea_viewport { background: "
+                                           "transparent; }"));
+    outer->addWidget(scroller, 1);
     for (int step = 0; step < StepCount; ++step)
         steps_->addWidget(buildStepPanel(step));
 
