@@ -3,7 +3,6 @@
 #include "OptionTexts.h"
 
 #include <QStringList>
-#include <cmath>
 
 namespace hw {
 
@@ -24,13 +23,9 @@ std::vector<BalanceSeries> balanceSeries(const OptionsResult& result, Currency a
 }
 
 namespace {
-// Whole cents of a figure, rounded as its shown form rounds it (from the exact binary value).
+// Whole cents of a figure, rounded as its shown form rounds it.
 std::int64_t centsOf(double value) {
-    if (!std::isfinite(value))
-        return 0;
-    QString fixed = QString::number(std::fabs(value), 'f', 2);
-    fixed.remove(u'.');
-    const std::int64_t cents = fixed.toLongLong();
+    const auto cents = static_cast<std::int64_t>(roundedMagnitude(value, 2).value_or(0));
     return value < 0.0 ? -cents : cents;
 }
 Currency fromCents(std::int64_t cents) {

@@ -196,21 +196,28 @@ QString Regional::currency(Currency amount) const {
     return formatAmount(amount.isNegative(), amount.magnitudeIn(currencyDecimals_));
 }
 
-QString Regional::currency(double amount) const {
-    if (!std::isfinite(amount))
-        return currency(Currency());
-    // Rounds the exact binary value: 2.675 is stored just below and shows 2.67.
-    const QString fixed = QString::number(std::fabs(amount), 'f', currencyDecimals_);
+std::optional<std::uint64_t> roundedMagnitude(double value, int decimals) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const QString fixed = QString::number(std::fabs(value), 'f', decimals);
     const qsizetype dot = fixed.indexOf(u'.');
     bool ok = false;
     const quint64 units = (dot < 0 ? fixed : fixed.left(dot)).toULongLong(&ok);
     std::uint64_t unit = 1;
-    for (int i = 0; i < currencyDecimals_; ++i)
+    for (int i = 0; i < decimals; ++i)
         unit *= 10;
     if (!ok || units > std::numeric_limits<quint64>::max() / unit)
-        return locale_.toCurrencyString(amount);
+        return std::nullopt;
     const quint64 fraction = dot < 0 ? 0 : fixed.mid(dot + 1).toULongLong();
-    return formatAmount(amount < 0, units * unit + fraction);
+    return units * unit + fraction;
+}
+
+QString Regional::currency(double amount) const {
+    if (!std::isfinite(amount))
+        return currency(Currency());
+    if (const auto magnitude = roundedMagnitude(amount, currencyDecimals_))
+        return formatAmount(amount < 0, *magnitude);
+    return locale_.toCurrencyString(amount);
 }
 
 QString Regional::percent(double fraction) const {

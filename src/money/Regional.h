@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 namespace hw {
 
@@ -18,6 +20,11 @@ template <class T> struct Parsed {
     explicit operator bool() const { return error == ParseError::None; }
     T valueOr(T fallback) const { return error == ParseError::None ? value : fallback; }
 };
+
+// The size of `value` in units of 10^-decimals, rounded from its exact binary
+// value as its shown form rounds it (2.675 is stored just below and gives 267);
+// empty when it is not finite or too large for 64 bits.
+std::optional<std::uint64_t> roundedMagnitude(double value, int decimals);
 
 // The regional settings the program works in: the system's, or United States
 // English where the system names none (the "C" locale, as with LANG unset),

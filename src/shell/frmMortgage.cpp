@@ -143,8 +143,8 @@ void frmMortgage::buildFurniture() {
 
     // Right click on Back or Next offers "What's This?" for that button.
     cmdBack->setWhatsThis(tr("Back returns to the previous page. Your entries are kept."));
-    cmdNext->setWhatsThis(QStringLiteral(
-        "Next checks this page, works out its totals if needed and moves to the next page."));
+    cmdNext->setWhatsThis(
+        tr("Next checks this page, works out its totals if needed and moves to the next page."));
     for (QPushButton* button : {cmdBack, cmdNext}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this, [this, button](QPoint at) {

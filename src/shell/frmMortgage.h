@@ -134,9 +134,6 @@ public:
 
     const Regional& regional() const { return regional_; }
 
-    // Commits the field being edited, as leaving it would; false when it refused its text.
-    bool commitEditing();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -148,6 +145,8 @@ private:
     void onAction(QAbstractButton* button, std::function<void()> action);
     void onAction(QAction* entry, std::function<void()> action);
     void runAction(const std::function<void()>& action);
+    // Commits the field being edited, as leaving it would; false when it refused its text.
+    bool commitEditing();
     void Form_Load();
     void buildFurniture();
     void buildMenu();
