@@ -19,13 +19,13 @@ Currency amountIn(const QString& text, const Regional& regional) {
     return regional.toCurrency(text).valueOr(Currency());
 }
 
-namespace {
-// "Total Before Bank Charges:": subtotal, valuation and legal costs, summed exactly.
 std::optional<Currency> totalBeforeBank(const ChargesTexts& page, const Regional& regional) {
     const Currency parts[] = {amountIn(page.subtotal, regional), amountIn(page.valuation, regional),
                               amountIn(page.legal, regional)};
     return sum(parts);
 }
+
+namespace {
 // The bank charges that the percentage gives on the total before bank charges, as shown.
 QString chargeByPercent(Currency before, const ChargesTexts& page, const Regional& regional) {
     return regional.currency(before.toDouble() *

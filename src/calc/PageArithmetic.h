@@ -75,6 +75,9 @@ struct ChargesTexts {
     QString amount;     // bank charges as an amount
     QString total;
 };
+// "Total Before Bank Charges:": subtotal, valuation and legal costs, summed
+// exactly; empty when the sum leaves the currency range.
+std::optional<Currency> totalBeforeBank(const ChargesTexts& page, const Regional& regional);
 // How the bank charges are given: as a percentage of the total before them, or as an amount.
 enum class ChargesMode { Percent, FixedAmount };
 // Fills the page from the purpose page's requirement, keeping the bank charges

@@ -95,8 +95,7 @@ Currency frmMortgage::amountOf(const QLineEdit* field) const {
 void frmMortgage::refreshCostsSubtotal() {
     if (PageCalculated)
         return;
-    const Currency parts[] = {amountOf(txtCosts[0]), amountOf(txtCosts[1]), amountOf(txtCosts[2])};
-    if (const auto total = sum(parts))
+    if (const auto total = totalBeforeBank(chargesTexts(), regional_))
         txtCosts[3]->setText(regional_.currency(*total));
 }
 
