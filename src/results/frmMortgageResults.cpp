@@ -118,8 +118,7 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         txtPaid[k] = b.display(money, false);
         txtInterest[k] = b.display(money, false);
         txtFinal[k] = b.display(money, false);
-        const std::array<QLineEdit*, 6> cells = {txtTerm[k], txtFirst[k],    txtLast[k],
-                                                 txtPaid[k], txtInterest[k], txtFinal[k]};
+        const std::array<QLineEdit*, 6> cells = rowCells(k);
         // Each cell says what it is: "Table, first monthly repayment".
         const char* const cellNames[] = {
             QT_TR_NOOP("%1, term in years"),          QT_TR_NOOP("%1, first monthly repayment"),
@@ -158,6 +157,11 @@ void frmMortgage::Calculate() {
                                 regional_);
 }
 
+std::array<QLineEdit*, 6> frmMortgage::rowCells(std::size_t type) const {
+    return {txtTerm[type], txtFirst[type],    txtLast[type],
+            txtPaid[type], txtInterest[type], txtFinal[type]};
+}
+
 void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
                                 const QString& termText) {
     QLabel* mark = lblAvailable[type];
@@ -171,9 +175,7 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
     mark->setAccessibleDescription(why);
     // The row keeps its old figures behind the mark, hidden, so that a screen
     // reader finds only "This option is not affordable" there.
-    const std::array<QLineEdit*, 6> cells = {txtTerm[type], txtFirst[type],    txtLast[type],
-                                             txtPaid[type], txtInterest[type], txtFinal[type]};
-    for (QLineEdit* cell : cells)
+    for (QLineEdit* cell : rowCells(type))
         cell->setVisible(figures.affordable);
     if (!figures.affordable) {
         mark->setVisible(true);

@@ -173,6 +173,8 @@ private:
     void buildRatePage(QVBoxLayout* page, PageBuilder& b);
     void buildResultsPage(QVBoxLayout* page, PageBuilder& b);
     QGridLayout* buildResultsTable(PageBuilder& b);
+    // The six figures of a type's row, left to right.
+    std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showOptionRow(std::size_t type, const OptionFigures& figures, const QString& termText);
     void adoptField(NumericField* field);
     void connectPageButtons();
