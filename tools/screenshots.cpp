@@ -1,9 +1,12 @@
 // Walks the main window through a typical case and saves a picture of every
 // page it passes, the report as a PDF, every page of the information window and
 // the About window: screenshots for the README and for looking at the windows.
-// Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE]
+// Usage: hearthwise_screens OUTPUT_FOLDER [PURPOSE] [LOCALE] [large] [dark]
+// "large" enters the same case with every amount a million times larger;
+// "dark" shows the windows on a dark desktop.
 
 #include "CaseDriver.h"
+#include "Palettes.h"
 #include "info/HelpTopics.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
@@ -22,11 +25,14 @@ int main(int argc, char* argv[]) {
     const QString folder = args.value(1, QStringLiteral("screens"));
     const int purpose = args.value(2, QStringLiteral("3")).toInt();
     const QLocale locale(args.value(3, QStringLiteral("en_US")));
+    const QString zeros =
+        args.contains(QStringLiteral("large")) ? QStringLiteral("000000") : QString();
+    if (args.contains(QStringLiteral("dark")))
+        QApplication::setPalette(palettes::dark());
     QDir().mkpath(folder);
     hw::setMessageResponder([](const QString&, int) { return 0; });
 
     hw::frmMortgage window(locale);
-    window.resize(840, 600);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -42,7 +48,7 @@ int main(int argc, char* argv[]) {
     save();
     // Each page is pictured with the figures the walk types into it.
     for (int guard = 0; guard < 20 && window.CurrentStep < hw::ClosingStep; ++guard) {
-        driver::fillRequired(window);
+        driver::fillRequired(window, zeros);
         if (window.CurrentStep > hw::PurposeStep)
             save();
         if (window.CurrentStep == hw::ResultsStep && window.reportContent()) {

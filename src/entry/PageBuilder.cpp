@@ -1,5 +1,6 @@
 #include "PageBuilder.h"
 
+#include "look/FigureWidth.h"
 #include "look/Skin.h"
 #include "shell/Twips.h"
 
@@ -7,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <limits>
 
 namespace hw {
 
@@ -36,6 +38,26 @@ QString PageBuilder::startText(const FieldSpec& spec) const {
     return QString();
 }
 
+QStringList PageBuilder::widestTexts(NumericField::Format format) const {
+    switch (format) {
+    case NumericField::Format::Amount: {
+        const auto largest = Currency::fromScaled(std::numeric_limits<std::int64_t>::max());
+        const auto lowest = Currency::fromScaled(-std::numeric_limits<std::int64_t>::max());
+        return {regional_.currency(largest), regional_.currency(lowest)};
+    }
+    case NumericField::Format::Percentage:
+        return {regional_.percent(0.9999)};
+    case NumericField::Format::Number:
+        return {regional_.number(100.0)};
+    }
+    return {};
+}
+
+void PageBuilder::fitWidth(QLineEdit* edit, NumericField::Format format) const {
+    const int designed = format == NumericField::Format::Percentage ? PercentWidth : AmountWidth;
+    fitToFigures(edit, widestTexts(format), twips(designed));
+}
+
 QGridLayout* PageBuilder::grid(int stretchColumn) {
     auto* layout = new QGridLayout;
     layout->setHorizontalSpacing(twips(150));
@@ -58,8 +80,7 @@ NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const F
     caption->setWordWrap(caption->text().size() > 40);
     auto* edit = new NumericField(spec.format, regional_, panel_);
     edit->setKind(spec.kind, spec.tone);
-    edit->setFixedWidth(
-        twips(spec.format == NumericField::Format::Percentage ? PercentWidth : AmountWidth));
+    fitWidth(edit, spec.format);
     edit->setText(startText(spec));
     edit->setAccessibleName(caption->text().trimmed());
     caption->setBuddy(edit);
@@ -81,7 +102,7 @@ QLineEdit* PageBuilder::display(const QString& startText, bool darkRed) {
 
 QLineEdit* PageBuilder::total(const QString& startText, bool darkRed) {
     QLineEdit* edit = display(startText, darkRed);
-    edit->setFixedWidth(twips(AmountWidth));
+    fitWidth(edit, NumericField::Format::Amount);
     return edit;
 }
 

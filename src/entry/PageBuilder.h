@@ -49,7 +49,13 @@ public:
     QPushButton* button(const QString& caption);
     QPushButton* option(const QString& caption);
     QString startText(const FieldSpec& spec) const;
+    // Makes a field or display wide enough for the widest figure of its format
+    // the program accepts, and at least as wide as designed.
+    void fitWidth(QLineEdit* edit, NumericField::Format format) const;
+    // The widest texts of a format: the largest amount either way, 99.99 %, 100.
     QString startAmount(double value, const char* literal) const;
+
+    QStringList widestTexts(NumericField::Format format) const;
 
     static constexpr int AmountWidth = 1950; // twips
     static constexpr int PercentWidth = 1200;

@@ -47,11 +47,11 @@ void frmMortgage::buildChargesPage(QVBoxLayout* page, PageBuilder& b) {
     optCharges[1] = b.option(tr("&Fixed Amount"));
     txtCharges[0] = new NumericField(Percentage, regional_, fraStep[ChargesStep]);
     txtCharges[0]->setText(regional_.percent(0.01));
-    txtCharges[0]->setFixedWidth(twips(PageBuilder::PercentWidth));
+    b.fitWidth(txtCharges[0], Percentage);
     txtCharges[0]->setAccessibleName(tr("Bank charges percentage"));
     txtCharges[1] = new NumericField(Amount, regional_, fraStep[ChargesStep]);
     txtCharges[1]->setText(b.startAmount(0, "0.00"));
-    txtCharges[1]->setFixedWidth(twips(PageBuilder::AmountWidth));
+    b.fitWidth(txtCharges[1], Amount);
     txtCharges[1]->setAccessibleName(tr("Bank charges amount"));
     modes->addWidget(optCharges[0], 0, 0);
     modes->addWidget(optCharges[1], 0, 1);

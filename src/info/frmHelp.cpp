@@ -6,8 +6,10 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace hw {
 
@@ -28,14 +30,18 @@ const char* const PreviousPage = "Previous Page";
 
 frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("frmHelp"));
-    setFixedSize(twips(ClientWidth), twips(ClientHeight));
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize();
+    const QSize designed(twips(ClientWidth), twips(ClientHeight));
+    lostHeight_ = room.isValid() ? std::max(0, designed.height() - room.height()) : 0;
+    setFixedSize(designed.width(), designed.height() - lostHeight_);
 
     textArea = new QScrollArea(this);
     textArea->setObjectName(QStringLiteral("lblTextArea"));
     textArea->setWidgetResizable(true);
     textArea->setFrameShape(QFrame::NoFrame);
     textArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textArea->setGeometry(twipsRect(TextLeft, TextTop, TextWidth, TextHeight));
+    textArea->setGeometry(
+        twipsRect(TextLeft, TextTop, TextWidth, TextHeight).adjusted(0, 0, 0, -lostHeight_));
     lblText = new QLabel(textArea);
     lblText->setObjectName(QStringLiteral("lblText"));
     lblText->setTextFormat(Qt::PlainText);
@@ -48,7 +54,7 @@ frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
 
     cmdExit = new QPushButton(tr("Close"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twipsRect(360, ButtonTop, 1095, ButtonHeight));
+    cmdExit->setGeometry(twipsRect(360, ButtonTop, 1095, ButtonHeight).translated(0, -lostHeight_));
     cmdNext = new QPushButton(this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
@@ -78,7 +84,8 @@ void frmHelp::SetText() {
         QRect place = textArea->geometry();
         place.moveTop(twips(topic->placement->top));
         if (topic->placement->height > 0)
-            place.setHeight(twips(topic->placement->height));
+            place.setHeight(
+                std::max(twips(ButtonHeight), twips(topic->placement->height) - lostHeight_));
         textArea->setGeometry(place);
     }
     const bool second = topic->hasSecondPage() && Page != 0;
@@ -88,7 +95,7 @@ void frmHelp::SetText() {
 
 void frmHelp::placePageButton(int left, int width, const QString& caption) {
     cmdNext->setText(caption);
-    QRect place = twipsRect(left, ButtonTop, width, ButtonHeight);
+    QRect place = twipsRect(left, ButtonTop, width, ButtonHeight).translated(0, -lostHeight_);
     // A caption that needs more room (a larger font) widens the button to the left.
     const int needed = cmdNext->sizeHint().width();
     if (needed > place.width())

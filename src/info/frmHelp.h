@@ -35,6 +35,9 @@ private:
     void Form_Load() override;
     void cmdNext_Click();
     void placePageButton(int left, int width, const QString& caption);
+    // Pixels the window is shorter than designed, on a screen too small for it:
+    // the text scrolls in less room and the buttons move up.
+    int lostHeight_ = 0;
 
     std::int16_t Page = 0;
 };

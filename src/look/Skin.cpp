@@ -1,6 +1,9 @@
 #include "Skin.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QPalette>
 #include <QStyle>
 #include <QWidget>
 
@@ -8,51 +11,111 @@ namespace hw::Skin {
 
 namespace {
 
-// One palette for every skin: warm paper background, deep teal accents.
+// The skin's colours; every colour a sheet uses is one of these, so the light
+// and the dark look are the same design.
+struct Colours {
+    const char* paper;       // main window
+    const char* dialogPaper; // message box, information and chart windows
+    const char* menu;
+    const char* text;
+    const char* guidance;
+    const char* base; // typed-into fields
+    const char* fieldBorder;
+    const char* buttonBorder;
+    const char* buttonTop;
+    const char* buttonBottom;
+    const char* buttonHover;
+    const char* buttonPressed;
+    const char* accent; // title bar, pressed two-state buttons, selection
+    const char* accentEdge;
+    const char* onAccent;
+    const char* focus;         // the focus mark on any background
+    const char* focusOnAccent; // the focus mark on a pressed two-state button
+    const char* disabledText;
+    const char* disabledBorder;
+    const char* disabledBack;
+    const char* optionDisabledBack;
+    const char* optionDisabledText;
+    const char* link;
+    const char* panel;
+    const char* panelBorder;
+    const char* display; // grey figures the page works out
+    const char* displayBorder;
+    const char* displayText;
+    const char* displayDisabledText;
+    const char* total; // dark red page totals
+    const char* debt;  // blue debts
+    const char* mark;  // "This option is not affordable"
+};
+
+const Colours Light = {
+    "#f4f1ea", "#fbfaf6", "#e8e2d6", "#1d2b36", "#24323c", "#ffffff", "#9fb0bb", "#8a9aa6",
+    "#ffffff", "#e6ebef", "#f2f8f9", "#cfe3e6", "#1f6f78", "#124a50", "#ffffff", "#1f6f78",
+    "#f0b429", "#8a959d", "#c5cdd3", "#eef1f3", "#7fa9ad", "#ffffff", "#1a5fb4", "#dfe9ea",
+    "#b7c9cb", "#c0c0c0", "#a8a8a8", "#000000", "#404040", "#960000", "#0000ff", "#c0c0c0",
+};
+
+const Colours Dark = {
+    "#1f2428", "#23282d", "#2a3035", "#e3e8ec", "#d5dde3", "#15191c", "#5d6d78", "#6b7c88",
+    "#3a434a", "#2e363c", "#37464b", "#24464a", "#1f6f78", "#5fb7c0", "#ffffff", "#5fb7c0",
+    "#f0b429", "#8a959d", "#3c454c", "#2a2f33", "#2c5054", "#c9d6d8", "#8cbcff", "#2c3a3d",
+    "#46585b", "#3a3f44", "#555c63", "#e3e8ec", "#c4ccd2", "#ff8a80", "#8fb3ff", "#4a4f55",
+};
+
+// One design for every skin: warm paper background, deep teal accents.
 const char* const CommonSheet = R"(
 QWidget { font-size: 10pt; }
+QToolTip { color: @text; background: @dialogPaper; border: 1px solid @buttonBorder; }
 QPushButton {
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e6ebef);
-    border: 1px solid #8a9aa6; border-radius: 5px; padding: 4px 12px; color: #1d2b36;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @buttonTop, stop:1 @buttonBottom);
+    border: 1px solid @buttonBorder; border-radius: 5px; padding: 4px 12px; color: @text;
 }
-QPushButton:hover { border-color: #1f6f78; background: #f2f8f9; }
-QPushButton:pressed { background: #cfe3e6; }
-QPushButton:focus { border: 2px solid #1f6f78; }
-QPushButton:disabled { color: #9aa5ad; border-color: #c5cdd3; background: #eef1f3; }
-QPushButton:default { border-color: #1f6f78; }
+QPushButton:hover { border-color: @accent; background: @buttonHover; }
+QPushButton:pressed { background: @buttonPressed; }
+QPushButton:focus { border: 2px solid @focus; }
+QPushButton:disabled { color: @disabledText; border-color: @disabledBorder; background: @disabledBack; }
+QPushButton:default { border-color: @focus; }
 QPushButton[skin="option"] { text-align: center; padding: 6px 10px; }
 QPushButton[skin="option"]:checked {
-    background: #1f6f78; color: #ffffff; border: 2px solid #124a50;
+    background: @accent; color: @onAccent; border: 2px solid @accentEdge;
 }
-QPushButton[skin="option"]:checked:disabled { background: #7fa9ad; color: #eef6f7; }
+QPushButton[skin="option"]:checked:focus { border: 3px solid @focusOnAccent; }
+QPushButton[skin="option"]:checked:disabled { background: @optionDisabledBack; color: @optionDisabledText; }
 QPushButton[skin="link"] {
-    border: none; background: transparent; color: #1a5fb4; text-decoration: underline;
+    border: 1px solid transparent; background: transparent; color: @link; text-decoration: underline;
 }
+QPushButton[skin="link"]:focus { border: 1px dashed @link; }
+QLabel { color: @text; }
 QLabel[skin="title"] {
-    background: #1f6f78; color: #ffffff; font-weight: bold; font-size: 11pt;
+    background: @accent; color: @onAccent; font-weight: bold; font-size: 11pt;
     padding: 4px 10px; border-radius: 4px;
 }
 QLabel[skin="panel"] {
-    background: #dfe9ea; color: #1d2b36; font-weight: bold; border: 1px solid #b7c9cb;
+    background: @panel; color: @text; font-weight: bold; border: 1px solid @panelBorder;
     border-radius: 3px; padding: 2px 4px;
 }
-QLabel[skin="guidance"] { color: #24323c; padding: 2px 2px 6px 2px; }
-QLabel[skin="message"] { color: #1d2b36; }
+QLabel[skin="guidance"] { color: @guidance; padding: 2px 2px 6px 2px; }
+QLabel[skin="message"] { color: @text; }
+QLabel[skin="mark"] { background: @mark; color: @text; }
 QLineEdit {
-    border: 1px solid #9fb0bb; border-radius: 3px; padding: 2px 4px; background: #ffffff;
-    selection-background-color: #1f6f78;
+    border: 1px solid @fieldBorder; border-radius: 3px; padding: 2px 4px; background: @base;
+    color: @text; selection-background-color: @accent; selection-color: @onAccent;
 }
-QLineEdit:focus { border: 2px solid #1f6f78; }
-QLineEdit[display="true"] { background: rgb(192, 192, 192); border-color: #a8a8a8; }
-QLineEdit[display="true"][tone="total"] { color: rgb(192, 0, 0); font-weight: bold; }
-QLineEdit[display="true"][tone="debt"] { color: rgb(0, 0, 255); }
-QLineEdit:disabled { background: rgb(192, 192, 192); color: #555555; }
+QLineEdit:focus { border: 2px solid @focus; }
+QLineEdit[display="true"] { background: @display; border-color: @displayBorder; color: @displayText; }
+QLineEdit[display="true"][tone="total"] { color: @total; font-weight: bold; }
+QLineEdit[display="true"][tone="debt"] { color: @debt; }
+QLineEdit:disabled { background: @display; color: @displayDisabledText; }
+QCheckBox, QRadioButton { color: @text; }
 )";
 
 const char* const FirstSheet = R"(
-QMainWindow, QDialog { background: #f4f1ea; }
-QMenuBar { background: #e8e2d6; }
-QMenuBar::item:selected { background: #1f6f78; color: #ffffff; }
+QMainWindow, QDialog { background: @paper; }
+QMenuBar { background: @menu; color: @text; }
+QMenuBar::item:selected { background: @accent; color: @onAccent; }
+QMenu { background: @dialogPaper; color: @text; border: 1px solid @buttonBorder; }
+QMenu::item:selected { background: @accent; color: @onAccent; }
+QMenu::item:disabled { color: @disabledText; }
 QDialog#frmAbout QLabel, QDialog#frmAbout QPushButton { font-size: 8pt; }
 QDialog#frmAbout QPushButton { padding: 1px 4px; }
 QDialog#frmAbout QLabel#SkinLabel1 { font-family: Verdana, sans-serif; font-size: 14pt; }
@@ -66,11 +129,109 @@ const char* const SecondSheet = R"(
 )";
 
 const char* const ThirdSheet = R"(
-QDialog { background: #fbfaf6; }
-QDialog#frmMsgBox { border: 2px solid #1f6f78; }
+QDialog { background: @dialogPaper; }
+QDialog#frmMsgBox { border: 2px solid @accent; }
 QDialog#frmHelp QPushButton { font-size: 9pt; padding: 2px 1px; }
 QDialog#frmHelp QLabel#lblText { font-size: 9.75pt; }
 )";
+
+// The sheet with each @name replaced by its colour.
+QString coloured(const char* sheet, const Colours& c) {
+    const std::pair<const char*, const char*> names[] = {
+        {"dialogPaper", c.dialogPaper},
+        {"paper", c.paper},
+        {"menu", c.menu},
+        {"text", c.text},
+        {"guidance", c.guidance},
+        {"base", c.base},
+        {"fieldBorder", c.fieldBorder},
+        {"buttonBorder", c.buttonBorder},
+        {"buttonTop", c.buttonTop},
+        {"buttonBottom", c.buttonBottom},
+        {"buttonHover", c.buttonHover},
+        {"buttonPressed", c.buttonPressed},
+        {"accentEdge", c.accentEdge},
+        {"accent", c.accent},
+        {"onAccent", c.onAccent},
+        {"focusOnAccent", c.focusOnAccent},
+        {"focus", c.focus},
+        {"disabledText", c.disabledText},
+        {"disabledBorder", c.disabledBorder},
+        {"disabledBack", c.disabledBack},
+        {"optionDisabledBack", c.optionDisabledBack},
+        {"optionDisabledText", c.optionDisabledText},
+        {"link", c.link},
+        {"panelBorder", c.panelBorder},
+        {"panel", c.panel},
+        {"displayBorder", c.displayBorder},
+        {"displayText", c.displayText},
+        {"displayDisabledText", c.displayDisabledText},
+        {"display", c.display},
+        {"total", c.total},
+        {"debt", c.debt},
+        {"mark", c.mark},
+    };
+    QString out = QString::fromLatin1(sheet);
+    // Longer names first where one begins with another (accentEdge before accent).
+    for (const auto& [name, colour] : names)
+        out.replace(u'@' + QString::fromLatin1(name), QString::fromLatin1(colour));
+    return out;
+}
+
+const Colours& coloursFor(bool dark) {
+    return dark ? Dark : Light;
+}
+
+// The palette behind the sheet, for what the sheet does not draw itself
+// (scroll bars, tables, combo boxes, the print preview's controls).
+QPalette skinPalette(const Colours& c, bool dialog) {
+    QPalette palette = QGuiApplication::palette();
+    const QColor window(QString::fromLatin1(dialog ? c.dialogPaper : c.paper));
+    const QColor text(QString::fromLatin1(c.text));
+    const QColor base(QString::fromLatin1(c.base));
+    const QColor button(QString::fromLatin1(c.buttonBottom));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Base, base);
+        palette.setColor(group, QPalette::AlternateBase, window);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Button, button);
+        palette.setColor(group, QPalette::ButtonText, text);
+        palette.setColor(group, QPalette::ToolTipBase, window);
+        palette.setColor(group, QPalette::ToolTipText, text);
+        palette.setColor(group, QPalette::Highlight, QColor(QString::fromLatin1(c.accent)));
+        palette.setColor(group, QPalette::HighlightedText, QColor(QString::fromLatin1(c.onAccent)));
+        palette.setColor(group, QPalette::Link, QColor(QString::fromLatin1(c.link)));
+        palette.setColor(group, QPalette::PlaceholderText,
+                         QColor(QString::fromLatin1(c.disabledText)));
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, window);
+    palette.setColor(QPalette::Disabled, QPalette::Base, window);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(QString::fromLatin1(c.disabledText)));
+    return palette;
+}
+
+// Gives a skinned window its look again when the desktop turns light or dark:
+// the application hears of the change first, whichever widget has a palette.
+class PaletteFollower : public QObject {
+public:
+    explicit PaletteFollower(QWidget* window) : QObject(window), window_(window) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            applyToWindow(window_,
+                          static_cast<Storage>(window_->property(StorageProperty).toInt()));
+        return QObject::eventFilter(watched, event);
+    }
+    static constexpr const char* StorageProperty = "skinStorage";
+
+private:
+    QWidget* window_;
+};
 
 const char* elementName(Element element) {
     switch (element) {
@@ -90,6 +251,8 @@ const char* elementName(Element element) {
         return "message";
     case Element::Link:
         return "link";
+    case Element::Mark:
+        return "mark";
     }
     return "label";
 }
@@ -102,24 +265,37 @@ void repolish(QWidget* widget) {
 
 } // namespace
 
-QString storedSkin(Storage storage) {
-    QString sheet = QString::fromLatin1(CommonSheet);
+bool desktopIsDark() {
+    return QGuiApplication::palette().color(QPalette::Active, QPalette::Window).lightness() < 128;
+}
+
+QString storedSkin(Storage storage, bool dark) {
+    const Colours& colours = coloursFor(dark);
+    QString sheet = coloured(CommonSheet, colours);
     switch (storage) {
     case Storage::First:
-        sheet += QString::fromLatin1(FirstSheet);
+        sheet += coloured(FirstSheet, colours);
         break;
     case Storage::Second:
-        sheet += QString::fromLatin1(SecondSheet);
+        sheet += coloured(SecondSheet, colours);
         break;
     case Storage::Third:
-        sheet += QString::fromLatin1(ThirdSheet);
+        sheet += coloured(ThirdSheet, colours);
         break;
     }
     return sheet;
 }
 
 void applyToWindow(QWidget* window, Storage storage) {
-    window->setStyleSheet(storedSkin(storage));
+    const bool dark = desktopIsDark();
+    // A step panel lies inside the main window and takes its palette from it.
+    if (window->isWindow() || storage != Storage::Second)
+        window->setPalette(skinPalette(coloursFor(dark), storage == Storage::Third));
+    window->setStyleSheet(storedSkin(storage, dark));
+    const bool following = window->property(PaletteFollower::StorageProperty).isValid();
+    window->setProperty(PaletteFollower::StorageProperty, static_cast<int>(storage));
+    if (!following)
+        new PaletteFollower(window);
 }
 
 void applyTo(QWidget* control, Element element) {

@@ -22,12 +22,16 @@ enum class Element {
     Panel,    // column heading or summary panel
     Message,  // the message area of the message box
     Link,     // a button that opens a web address
+    Mark,     // a notice lying over figures that do not apply
 };
 
-// The style sheet of a stored skin.
-QString storedSkin(Storage storage);
+// Whether the desktop's palette is a dark one; the skin then takes its dark colours.
+bool desktopIsDark();
+// The style sheet of a stored skin, in its light or its dark colours.
+QString storedSkin(Storage storage, bool dark);
 
-// Gives a window (or a step panel) its skin.
+// Gives a window (or a step panel) its skin, in the desktop's light or dark
+// colours, and gives it again whenever the desktop's palette changes.
 void applyToWindow(QWidget* window, Storage storage);
 // Draws a control with a skin element; applying again redraws it after its
 // caption or size changed.

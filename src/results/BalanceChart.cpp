@@ -47,22 +47,24 @@ ChartAxes chartAxes(const std::vector<BalanceSeries>& series) {
     return axes;
 }
 
-QColor seriesColour(int type) {
+QColor seriesColour(int type, bool onDark) {
     static const QColor colours[MortgageTypeCount] = {
         QColor(0x1f, 0x6f, 0x78), QColor(0xd9, 0x7a, 0x1c), QColor(0x6b, 0x4c, 0x9a),
         QColor(0xc0, 0x39, 0x2b), QColor(0x2e, 0x86, 0xc1), QColor(0x4c, 0x9a, 0x2a),
         QColor(0x8a, 0x4b, 0x2d),
     };
-    return colours[std::clamp(type, 0, MortgageTypeCount - 1)];
+    const QColor colour = colours[std::clamp(type, 0, MortgageTypeCount - 1)];
+    // The same hue, light enough to stand out from a dark background.
+    return onDark ? QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(), 0.68) : colour;
 }
 
-QPen seriesPen(int type, double width) {
+QPen seriesPen(int type, double width, bool onDark) {
     // Lines that run on top of each other stay apart by their dashes too.
     static const Qt::PenStyle styles[MortgageTypeCount] = {
         Qt::SolidLine, Qt::SolidLine,   Qt::SolidLine,      Qt::DashLine,
         Qt::DashLine,  Qt::DashDotLine, Qt::DashDotDotLine,
     };
-    QPen pen(seriesColour(type));
+    QPen pen(seriesColour(type, onDark));
     pen.setWidthF(width);
     pen.setStyle(styles[std::clamp(type, 0, MortgageTypeCount - 1)]);
     pen.setCapStyle(Qt::FlatCap);
@@ -115,9 +117,9 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
     };
 
     // Grid and axis labels.
-    QPen grid(QColor(0xd5, 0xdc, 0xe0));
+    QPen grid(look.grid);
     grid.setWidthF(look.lineWidth / 2.0);
-    QPen ink(QColor(0x1d, 0x2b, 0x36));
+    QPen ink(look.ink);
     ink.setWidthF(look.lineWidth / 2.0);
     for (int i = 0; i <= moneyTicks; ++i) {
         const double money = i * axes.moneyStep;
@@ -153,7 +155,7 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
             else
                 path.lineTo(point);
         }
-        painter.setPen(seriesPen(s.type, look.lineWidth));
+        painter.setPen(seriesPen(s.type, look.lineWidth, look.onDark));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }
@@ -162,7 +164,7 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
     for (std::size_t i = 0; i < series.size(); ++i) {
         const QRectF entry(entries[i].left, legendTop + entries[i].row * line, entries[i].width,
                            line);
-        painter.setPen(seriesPen(series[i].type, look.lineWidth * 1.5));
+        painter.setPen(seriesPen(series[i].type, look.lineWidth * 1.5, look.onDark));
         const double middle = entry.top() + line / 2.0;
         painter.drawLine(QPointF(entry.left(), middle), QPointF(entry.left() + marker, middle));
         painter.setPen(ink);
@@ -189,8 +191,14 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const int margin = fontMetrics().height();
-    const ChartLook look{font(), money_ ? money_ : [](double v) { return QString::number(v); },
-                         2.0};
+    ChartLook look{font(), money_ ? money_ : [](double v) { return QString::number(v); }, 2.0};
+    look.ink = palette().color(QPalette::Text);
+    look.onDark = palette().color(QPalette::Base).lightness() < 128;
+    // The grid a quarter of the way from the background to the text.
+    const QColor base = palette().color(QPalette::Base);
+    look.grid = QColor::fromRgbF(base.redF() * 0.75 + look.ink.redF() * 0.25,
+                                 base.greenF() * 0.75 + look.ink.greenF() * 0.25,
+                                 base.blueF() * 0.75 + look.ink.blueF() * 0.25);
     paintBalanceChart(painter, QRectF(rect()).adjusted(margin, margin, -margin, -margin), series_,
                       look);
 }

@@ -26,11 +26,16 @@ struct ChartLook {
     QFont font;
     std::function<QString(double)> money;
     double lineWidth = 2.0;
+    // Axis labels and legend on paper, and the grid behind the lines.
+    QColor ink{0x1d, 0x2b, 0x36};
+    QColor grid{0xd5, 0xdc, 0xe0};
+    // Lines drawn on a dark background take lighter colours.
+    bool onDark = false;
 };
 
 // The colour and the pen of a mortgage type's line.
-QColor seriesColour(int type);
-QPen seriesPen(int type, double width);
+QColor seriesColour(int type, bool onDark = false);
+QPen seriesPen(int type, double width, bool onDark = false);
 
 // Draws axes, grid, one line per series and a legend with the type names into `area`.
 void paintBalanceChart(QPainter& painter, const QRectF& area,

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -59,7 +60,9 @@ frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional&
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
-    resize(760, 560);
+    // Its designed size, or the screen's room where that is smaller.
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize();
+    resize(QSize(760, 560).boundedTo(room.isValid() ? room : QSize(760, 560)));
 }
 
 QWidget* frmChart::buildScheduleTab() {
@@ -130,6 +133,15 @@ void frmChart::showSchedule() {
             grdSchedule->setItem(i, c, item);
         }
     }
+    // The columns share the width, none narrower than its widest figure; the
+    // table scrolls sideways where the window is too narrow for them.
+    const QFontMetrics metrics(grdSchedule->font());
+    int widest = metrics.horizontalAdvance(scheduleHeads(grdSchedule->columnCount()).join(u' '));
+    widest /= grdSchedule->columnCount();
+    for (const ShownScheduleRow& row : rows)
+        for (const Currency figure : {row.repayment, row.interest, row.principal, row.balance})
+            widest = std::max(widest, metrics.horizontalAdvance(regional_.currency(figure)));
+    grdSchedule->horizontalHeader()->setMinimumSectionSize(widest + 3 * metrics.averageCharWidth());
     cmdCopy->setEnabled(!rows.empty());
     cmdExport->setEnabled(!rows.empty());
 }

@@ -1,4 +1,5 @@
 #include "entry/PageBuilder.h"
+#include "look/FigureWidth.h"
 #include "look/Skin.h"
 #include "look/WrappingButton.h"
 #include "results/ColumnHead.h"
@@ -87,18 +88,12 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
     }
 
     const QString money = b.startAmount(0, "$0.00");
-    const QFontMetrics metrics(panel->font());
-    // Room for the figures of a large loan in the user's own currency form.
-    const int moneyWidth = metrics.horizontalAdvance(regional_.currency(99999999.99)) + twips(240);
     for (int column = 0; column < 7; ++column) {
-        const int designed = twips(ColumnWidths[column]);
-        grid->setColumnMinimumWidth(column, column < 2 ? designed : std::max(designed, moneyWidth));
+        grid->setColumnMinimumWidth(column, twips(ColumnWidths[column]));
         // The money columns share the room the window gives the table.
         grid->setColumnStretch(column, column < 2 ? 0 : 1);
     }
     grid->setRowMinimumHeight(HeadRow, SkinPanel1[2]->sizeHint().height());
-    const int termWidth =
-        std::max(twips(ColumnWidths[1]), metrics.horizontalAdvance(regional_.number(100)) + 12);
 
     for (std::size_t k = 0; k < RowCount; ++k) {
         const int row = static_cast<int>(k) + 1;
@@ -112,13 +107,17 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         const bool revolving = k >= CashManagementType;
         const QString repayment = revolving ? variesText() : money;
         txtTerm[k] = b.display(regional_.number(0.0), false);
-        txtTerm[k]->setFixedWidth(termWidth);
         txtFirst[k] = b.display(repayment, false);
         txtLast[k] = b.display(repayment, false);
         txtPaid[k] = b.display(money, false);
         txtInterest[k] = b.display(money, false);
         txtFinal[k] = b.display(money, false);
         const std::array<QLineEdit*, 6> cells = rowCells(k);
+        // Every cell shows the largest figure in full, whatever the locale.
+        fitToFigures(txtTerm[k], b.widestTexts(NumericField::Format::Number),
+                     twips(ColumnWidths[1]));
+        for (std::size_t c = 1; c < cells.size(); ++c)
+            fitToFigures(cells[c], b.widestTexts(NumericField::Format::Amount) << variesText());
         // Each cell says what it is: "Table, first monthly repayment".
         const char* const cellNames[] = {
             QT_TR_NOOP("%1, term in years"),          QT_TR_NOOP("%1, first monthly repayment"),
@@ -137,7 +136,7 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         mark->setObjectName(QStringLiteral("lblAvailable%1").arg(k));
         mark->setAlignment(Qt::AlignCenter);
         mark->setAutoFillBackground(true);
-        mark->setStyleSheet(QStringLiteral("background: silver; color: #1d2b36;"));
+        Skin::applyTo(mark, Skin::Element::Mark);
         mark->setVisible(false);
         lblAvailable[k] = mark;
         grid->addWidget(mark, row, 1, 1, 6);

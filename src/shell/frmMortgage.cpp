@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QWhatsThis>
+#include <algorithm>
 
 namespace hw {
 
@@ -77,10 +78,14 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
         button->setAutoDefault(true);
     // The way on is the first thing the keyboard reaches.
     cmdNext->setFocus(Qt::OtherFocusReason);
-    // The designed size, or less where the screen is smaller (its frame included).
+    // The designed size, wider where the pages need it to show every figure in
+    // full, and less where the screen is smaller (its frame included).
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
-    resize(QSize(twips(12600), twips(9000)).boundedTo(room.isValid() ? room : QSize(9999, 9999)));
+    const QMargins around = centralWidget()->layout()->contentsMargins();
+    const int pagesWidth = steps_->minimumSizeHint().width() + around.left() + around.right();
+    const QSize wanted(std::max(twips(12600), pagesWidth), twips(9000));
+    resize(wanted.boundedTo(room.isValid() ? room : QSize(9999, 9999)));
 }
 
 void frmMortgage::buildMenu() {

@@ -42,46 +42,52 @@ inline void choosePurpose(hw::frmMortgage& window, int purpose) {
     QTest::mouseClick(window.optPurpose[static_cast<std::size_t>(purpose)], Qt::LeftButton);
 }
 
-// Enters realistic figures for whatever the current page requires.
-inline void fillRequired(hw::frmMortgage& w) {
+// Enters realistic figures for whatever the current page requires; `zeros`
+// appended to every amount makes a far larger case of the same shape.
+inline void fillRequired(hw::frmMortgage& w, const QString& zeros = QString()) {
+    const auto amount = [&](const char* digits) { return QString::fromLatin1(digits) + zeros; };
     switch (w.CurrentStep) {
     case hw::AssetsStep:
         if (w.Purpose >= 2)
-            type(w.txtAssets[0], QStringLiteral("350000"));
+            type(w.txtAssets[0], amount("350000"));
+        break;
+    case hw::IncomeStep:
+        if (!zeros.isEmpty())
+            type(w.txtIncome[0], amount("60000"));
         break;
     case hw::LiabilitiesStep:
         if (w.Purpose >= 2)
-            type(w.txtLiabilities[0], QStringLiteral("120000"));
+            type(w.txtLiabilities[0], amount("120000"));
         break;
     case 7:
-        type(w.txtFHBuilder[0], QStringLiteral("150000"));
-        type(w.txtFHBuilder[1], QStringLiteral("250000"));
-        type(w.txtFHBuilder[2], QStringLiteral("40000"));
+        type(w.txtFHBuilder[0], amount("150000"));
+        type(w.txtFHBuilder[1], amount("250000"));
+        type(w.txtFHBuilder[2], amount("40000"));
         break;
     case 8:
-        type(w.txtImprovement[1], QStringLiteral("50000"));
+        type(w.txtImprovement[1], amount("50000"));
         break;
     case 9:
-        type(w.txtSBuying[0], QStringLiteral("400000"));
-        type(w.txtSBuying[1], QStringLiteral("10000"));
-        type(w.txtBuying[1], QStringLiteral("500000"));
+        type(w.txtSBuying[0], amount("400000"));
+        type(w.txtSBuying[1], amount("10000"));
+        type(w.txtBuying[1], amount("500000"));
         break;
     case 10:
-        type(w.txtSBuilding[0], QStringLiteral("400000"));
-        type(w.txtBuilding[1], QStringLiteral("120000"));
-        type(w.txtBuilding[2], QStringLiteral("380000"));
+        type(w.txtSBuilding[0], amount("400000"));
+        type(w.txtBuilding[1], amount("120000"));
+        type(w.txtBuilding[2], amount("380000"));
         break;
     case 11:
-        type(w.txtRealEstate[0], QStringLiteral("300000"));
+        type(w.txtRealEstate[0], amount("300000"));
         break;
     case 12:
-        type(w.txtABuilding[1], QStringLiteral("300000"));
+        type(w.txtABuilding[1], amount("300000"));
         break;
     case 13:
-        type(w.txtRefinance[0], QStringLiteral("20000"));
+        type(w.txtRefinance[0], amount("20000"));
         break;
     case 14:
-        type(w.txtOther[0], QStringLiteral("50000"));
+        type(w.txtOther[0], amount("50000"));
         break;
     default:
         break;

@@ -122,24 +122,6 @@ private slots:
         QCOMPARE(w.txtIncome[4]->accessibleName(),
                  QStringLiteral("Other Annual Gross Income, tax rate"));
     }
-
-    // A 1600 x 1000 screen at 200 % leaves about 800 x 500 for the window and its
-    // frame: on every page the window can shrink to that; a page that cannot
-    // scrolls instead of pushing Exit, Back and Next off the screen.
-    void fitsAScaledSmallScreen() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
-        for (int step = 0; step < hw::StepCount; ++step) {
-            w.TargetStep = static_cast<std::int16_t>(step);
-            w.ShowStep();
-            const QSize least = w.minimumSizeHint();
-            QVERIFY2(least.width() <= 780 && least.height() <= 440,
-                     qPrintable(QStringLiteral("step %1: %2 x %3")
-                                    .arg(step)
-                                    .arg(least.width())
-                                    .arg(least.height())));
-        }
-    }
 };
 
 QTEST_MAIN(NavigationTest)

@@ -1,0 +1,291 @@
+// Every window fits the screen it opens on with every control on it, and every
+// text of every page reads well against its background, on a light and on a
+// dark desktop. Run once on a 1280 x 720 screen and once on a 1600 x 1000
+// screen at 200 %.
+
+#include "CaseDriver.h"
+#include "Palettes.h"
+#include "info/HelpTopics.h"
+#include "info/frmAbout.h"
+#include "info/frmHelp.h"
+#include "results/frmChart.h"
+#include "results/frmPreview.h"
+#include "results/rptMortgage.h"
+#include "shell/Message.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTest>
+#include <QTextStream>
+#include <cmath>
+#include <limits>
+#include <map>
+
+using hw::frmMortgage;
+
+namespace {
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double luminance(QRgb colour) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of the text drawn in `area`: its most common colour is the
+// background, and the text is the colour furthest from it that covers a few
+// pixels (the full colour of the glyphs' stems, not their smoothed edges).
+double drawnContrast(const QImage& shot, const QRect& area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[shot.pixel(x, y) | 0xff000000u];
+    QRgb background = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts)
+        if (count > most) {
+            most = count;
+            background = colour;
+        }
+    double best = 1.0;
+    for (const auto& [colour, count] : counts)
+        if (count >= 3)
+            best = std::max(best, contrast(colour, background));
+    return best;
+}
+
+QString textOf(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return edit->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    return {};
+}
+
+// Every text the window shows has a contrast of at least 4.5:1 against its
+// background (disabled buttons, which need not, aside).
+void checkReadable(QWidget* window, const QString& where) {
+    QApplication::processEvents();
+    const QImage shot = window->grab().toImage();
+    const double scale = shot.width() / double(window->width());
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (textOf(widget).trimmed().isEmpty() || !widget->isVisibleTo(window))
+            continue;
+        if (qobject_cast<QAbstractButton*>(widget) && !widget->isEnabled())
+            continue;
+        // A widget the page shows only in part is looked at where it is scrolled to.
+        const QRect seen = widget->visibleRegion().boundingRect();
+        if (seen != widget->rect())
+            continue;
+        // Inside the frame of a field or button, where only the text is drawn.
+        const int inset = qobject_cast<QLabel*>(widget) ? 0 : 3;
+        const QRect inner = seen.adjusted(inset, inset, -inset, -inset)
+                                .translated(widget->mapTo(window, QPoint(0, 0)));
+        const QRect area(QPoint(int(inner.left() * scale), int(inner.top() * scale)),
+                         QPoint(int(inner.right() * scale), int(inner.bottom() * scale)));
+        const double ratio = drawnContrast(shot, area & shot.rect());
+        QVERIFY2(ratio >= 4.5,
+                 qPrintable(QStringLiteral("%1: \"%2\" (%3) has contrast %4")
+                                .arg(where, textOf(widget).left(40), widget->objectName())
+                                .arg(ratio, 0, 'f', 2)));
+    }
+}
+
+// The room the screen leaves a window inside a window manager's frame.
+QSize screenRoom() {
+    return QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(8, 32);
+}
+
+bool scrolled(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w->objectName() == QLatin1String("qt_scrollarea_viewport"))
+            return true;
+    return false;
+}
+
+// The window, as shown and at its least, fits the screen, and every control on
+// it lies inside it.
+void checkFits(QWidget* window, const QString& where) {
+    const QSize room = screenRoom();
+    const auto fits = [&](QSize size) {
+        return size.width() <= room.width() && size.height() <= room.height();
+    };
+    QVERIFY2(fits(window->size()), qPrintable(QStringLiteral("%1 opens at %2 x %3")
+                                                  .arg(where)
+                                                  .arg(window->width())
+                                                  .arg(window->height())));
+    const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
+    QVERIFY2(fits(least), qPrintable(QStringLiteral("%1 cannot shrink below %2 x %3")
+                                         .arg(where)
+                                         .arg(least.width())
+                                         .arg(least.height())));
+    // Buttons on a page that scrolls are reached by scrolling it.
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window) || scrolled(button))
+            continue;
+        const QRect place(button->mapTo(window, QPoint(0, 0)), button->size());
+        QVERIFY2(
+            window->rect().contains(place),
+            qPrintable(
+                QStringLiteral("%1: %2 lies outside the window").arg(where, button->objectName())));
+    }
+}
+
+} // namespace
+
+class LookTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        hw::setMessageResponder([](const QString&, int) { return 0; });
+    }
+    void cleanup() { QApplication::setPalette(QPalette()); }
+
+    void pages_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light desktop") << false;
+        QTest::newRow("dark desktop") << true;
+    }
+    // Every page, with the figures of a walk through a case; then the results
+    // of a case with twelve-digit amounts, in a locale of long figures.
+    void pages() {
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(palettes::dark());
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        for (int step = 0; step < hw::StepCount; ++step) {
+            w.TargetStep = static_cast<std::int16_t>(step);
+            w.ShowStep();
+            checkFits(&w, QStringLiteral("step %1").arg(step));
+            checkReadable(&w, QStringLiteral("step %1").arg(step));
+        }
+        frmMortgage large(QLocale(QStringLiteral("en_IN")));
+        driver::show(large);
+        driver::choosePurpose(large, 3);
+        for (int guard = 0; guard < 20 && large.CurrentStep < hw::ResultsStep; ++guard) {
+            driver::fillRequired(large, QStringLiteral("000000"));
+            driver::next(large);
+        }
+        QCOMPARE(int(large.CurrentStep), int(hw::ResultsStep));
+        checkReadable(&large, QStringLiteral("large results"));
+    }
+
+    // The chart, the preview, every page of the information window and About.
+    void otherWindows_data() { pages_data(); }
+    void otherWindows() {
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(palettes::dark());
+        frmMortgage w(QLocale(QStringLiteral("de_DE")));
+        driver::show(w);
+        driver::choosePurpose(w, 3);
+        driver::walkTo(w, hw::ResultsStep);
+
+        hw::frmChart chart(*w.options(), w.MortgageRequirement, w.regional(), &w);
+        chart.show();
+        checkFits(&chart, QStringLiteral("chart"));
+        checkReadable(&chart, QStringLiteral("chart"));
+
+        hw::rptMortgage report(*w.reportContent(), w.regional().locale());
+        QPrinter printer;
+        hw::frmPreview preview(report, printer, &w);
+        preview.show();
+        checkFits(&preview, QStringLiteral("preview"));
+        checkReadable(&preview, QStringLiteral("preview"));
+
+        for (int topic = 0; topic <= 32; ++topic) {
+            if (!hw::helpTopic(topic))
+                continue;
+            hw::frmHelp help(&w);
+            help.Topic = static_cast<std::int16_t>(topic);
+            help.show();
+            const QString where = QStringLiteral("information %1").arg(topic);
+            checkFits(&help, where);
+            checkReadable(&help, where);
+            if (help.cmdNext->isVisible()) {
+                help.cmdNext->click();
+                checkFits(&help, where + QStringLiteral(", second page"));
+            }
+        }
+        hw::frmAbout about(&w);
+        about.show();
+        QTest::qWait(1200); // the entry animation
+        checkFits(&about, QStringLiteral("About"));
+        checkReadable(&about, QStringLiteral("About"));
+    }
+
+    void largestFiguresShowInFull_data() {
+        QTest::addColumn<QString>("locale");
+        for (const char* name : {"en_US", "de_DE", "en_IN", "ar_EG", "ja_JP", "fr_CH"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    // Every amount field, total and results cell has room for the largest
+    // amount either way, in the locale's own form and digits.
+    void largestFiguresShowInFull() {
+        QFETCH(QString, locale);
+        frmMortgage w{QLocale(locale)};
+        driver::show(w);
+        const hw::Regional& regional = w.regional();
+        const qint64 largest = std::numeric_limits<qint64>::max();
+        const QStringList amounts = {regional.currency(hw::Currency::fromScaled(largest)),
+                                     regional.currency(hw::Currency::fromScaled(-largest))};
+        int checked = 0;
+        for (QLineEdit* edit : w.findChildren<QLineEdit*>()) {
+            const auto* field = qobject_cast<hw::NumericField*>(edit);
+            const bool percentage =
+                field && field->format() == hw::NumericField::Format::Percentage;
+            const bool term = edit->objectName().endsWith(QLatin1String("cell0")) ||
+                              (field && field->format() == hw::NumericField::Format::Number);
+            const QStringList texts = percentage ? QStringList{regional.percent(0.9999)}
+                                      : term     ? QStringList{regional.number(100.0)}
+                                                 : amounts;
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            const QRect room =
+                edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+            for (const QString& text : texts) {
+                const int needed = edit->fontMetrics().horizontalAdvance(text) + 4;
+                QVERIFY2(needed <= room.width(),
+                         qPrintable(QStringLiteral("%1 (%2) needs %3 px for \"%4\", has %5")
+                                        .arg(edit->accessibleName(), edit->objectName())
+                                        .arg(needed)
+                                        .arg(text)
+                                        .arg(room.width())));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 100);
+    }
+
+    // A desktop that turns dark while the program runs gives it the dark look.
+    void followsTheDesktop() {
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        const QColor lightPaper = w.palette().color(QPalette::Window);
+        QApplication::setPalette(palettes::dark());
+        QApplication::processEvents();
+        QVERIFY(w.palette().color(QPalette::Window).lightness() < 128);
+        QVERIFY(lightPaper.lightness() > 128);
+        checkReadable(&w, QStringLiteral("after the change"));
+    }
+};
+
+QTEST_MAIN(LookTest)
+#include "tst_look.moc"
