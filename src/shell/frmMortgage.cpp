@@ -1,5 +1,6 @@
 #include "frmMortgage.h"
 
+#include "CurrentPageStack.h"
 #include "Message.h"
 #include "Pictures.h"
 #include "Twips.h"
@@ -83,7 +84,7 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
     const QMargins around = centralWidget()->layout()->contentsMargins();
-    const int pagesWidth = steps_->minimumSizeHint().width() + around.left() + around.right();
+    const int pagesWidth = steps_->largestPageMinimum().width() + around.left() + around.right();
     const QSize wanted(std::max(twips(12600), pagesWidth), twips(9000));
     resize(wanted.boundedTo(room.isValid() ? room : QSize(9999, 9999)));
 }
@@ -111,7 +112,7 @@ void frmMortgage::buildFurniture() {
     scroller->setObjectName(QStringLiteral("stepScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
-    steps_ = new QStackedWidget;
+    steps_ = new CurrentPageStack;
     scroller->setWidget(steps_);
     steps_->setAutoFillBackground(false); // setWidget turned it on
     // The window's own background shows through, as it did without the scroller.

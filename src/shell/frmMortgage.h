@@ -56,6 +56,8 @@ class QVBoxLayout;
 
 namespace hw {
 
+class CurrentPageStack;
+
 class PageBuilder;
 
 // The main window: it holds the whole mortgage case, the nineteen step panels
@@ -205,7 +207,7 @@ private:
     void pauseBetweenFrames();
 
     Regional regional_;
-    QStackedWidget* steps_ = nullptr;
+    CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
     enum class Leaving { No, Asking, Collapsing, Closed };
     Leaving leaving_ = Leaving::No;

@@ -1,3 +1,4 @@
+#include "CurrentPageStack.h"
 #include "Message.h"
 #include "frmMortgage.h"
 #include "look/Skin.h"

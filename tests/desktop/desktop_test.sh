@@ -30,7 +30,7 @@ fail() {
 # --- The desktop -------------------------------------------------------------
 start_desktop() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1280x900}x24" -nolisten tcp >/dev/null 2>&1 &
     pids+=($!)
     exec 3>&-
     for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.05; done
@@ -97,6 +97,17 @@ check_box_placement() {
         ((dx * dx + dy * dy <= 40 * 40)) ||
             fail "the message box is not centred over the main window (off by $dx,$dy)"
     fi
+}
+
+# on_screen KEY: the frame the probe gives under KEY lies wholly on the screen.
+on_screen() {
+    local sx sy sw sh x y w h
+    IFS=, read -r sx sy sw sh <<<"$(value screen)"
+    IFS=, read -r x y w h <<<"$(value "$1")"
+    [ -n "$w" ] || fail "no $1 on the screen"
+    { [ "$x" -ge "$sx" ] && [ "$y" -ge "$sy" ] && [ $((x + w)) -le $((sx + sw)) ] &&
+        [ $((y + h)) -le $((sy + sh)) ]; } ||
+        fail "$1 ($x,$y ${w}x$h) is not wholly on the screen ($sx,$sy ${sw}x$sh)"
 }
 
 # --- Acting as a user --------------------------------------------------------
@@ -298,6 +309,39 @@ scenario_closing() {
         fail "the program crashed on leaving"
 }
 
+# A 1600 x 1000 screen at 200 %: every window opens wholly on it and the walk
+# to the results, the chart and the preview works from the keyboard.
+scenario_high_dpi() {
+    on_screen mainFrame
+    dismiss_hint
+    choose_purpose 8
+    key alt+n alt+n
+    wait_for step '^4$'
+    typed 200000
+    key alt+n alt+n
+    wait_for step '^14$'
+    typed 200000
+    key alt+n alt+n alt+n
+    wait_for step '^17$'
+    on_screen mainFrame
+    import -window root "desktop-high-dpi-results.png" 2>/dev/null
+    click cmdNext
+    wait_for step '^18$'
+    key alt+b
+    wait_for step '^17$'
+    key alt+c
+    wait_for window.frmChart '.'
+    on_screen window.frmChart
+    import -window root "desktop-high-dpi-chart.png" 2>/dev/null
+    key Escape
+    key alt+p
+    wait_for window.rptMortgagePreview '.'
+    on_screen window.rptMortgagePreview
+    import -window root "desktop-high-dpi-preview.png" 2>/dev/null
+    key Escape
+}
+
+[ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2
 start_desktop
 start_program
 "scenario_${scenario//-/_}"

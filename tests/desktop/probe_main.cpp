@@ -44,6 +44,10 @@ public:
         if (const QScreen* screen = w->screen())
             lines << QStringLiteral("screen=") + rect(screen->availableGeometry());
         for (QWidget* top : QApplication::topLevelWidgets()) {
+            // Every other window shown, by its frame, as the main window's.
+            if (top != w && top->isVisible() && top->isWindow() && !top->objectName().isEmpty())
+                lines << QStringLiteral("window.%1=%2")
+                             .arg(top->objectName(), rect(top->frameGeometry()));
             if (auto* box = qobject_cast<hw::frmMsgBox*>(top); box && box->isVisible()) {
                 lines << QStringLiteral("message=") + box->lblMessage->text();
                 lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());
@@ -79,9 +83,11 @@ private:
                 return w;
         return nullptr;
     }
+    // In the screen's own pixels, where X events land, whatever the scaling.
     static QString centre(const QWidget* widget) {
-        const QPoint at = widget->mapToGlobal(widget->rect().center());
-        return QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+        const QPointF at =
+            QPointF(widget->mapToGlobal(widget->rect().center())) * widget->devicePixelRatioF();
+        return QStringLiteral("%1,%2").arg(qRound(at.x())).arg(qRound(at.y()));
     }
     template <std::size_t N>
     static void group(QStringList& lines, const char* name,
