@@ -3,6 +3,7 @@
 #include "frmMortgage.h"
 #include "look/Skin.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,8 @@ void frmMortgage::ShowStep() {
     QWidget* entering = fraStep[static_cast<std::size_t>(target)];
     entering->setEnabled(true);
     steps_->setCurrentWidget(entering);
+    // The scroll area gives the page its room now, before anything reads its layout.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (target != CurrentStep)
         fraStep[static_cast<std::size_t>(CurrentStep)]->setEnabled(false);
 
