@@ -1,5 +1,9 @@
-// Times Hearthwise from process start to its main window shown, on the offscreen
-// platform, and reports the peak resident memory of each run.
+// How quickly Hearthwise answers, each measured over fresh runs of the program
+// and reported as min/median/max: the start to the main window painted, then
+// Next from the rate page to the results painted, Preview to its first page
+// and Chart to the chart; and the peak resident memory. On the X server of
+// DISPLAY when there is one (scripts/bench.sh starts Xvfb with a window
+// manager), otherwise offscreen.
 // Usage: hearthwise_startup [RUNS]
 
 #include <QCoreApplication>
@@ -8,7 +12,21 @@
 #include <QProcess>
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
+
+namespace {
+
+void summarise(const char* what, std::vector<double> values, const char* unit) {
+    if (values.empty())
+        return;
+    std::sort(values.begin(), values.end());
+    std::printf("%-34s min %7.1f  median %7.1f  max %7.1f %s\n", what, values.front(),
+                values[values.size() / 2], values.back(), unit);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -17,34 +35,44 @@ int main(int argc, char* argv[]) {
     const QString probe = QDir(QCoreApplication::applicationDirPath())
                               .filePath(QStringLiteral("hearthwise_startup_probe"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const bool onX = environment.contains(QStringLiteral("DISPLAY"));
+    if (!onX)
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
-    std::vector<double> milliseconds;
-    std::vector<long> kilobytes;
+    std::vector<double> start;
+    std::vector<double> memory;
+    std::map<std::string, std::vector<double>> actions;
     for (int run = 0; run < runs; ++run) {
         QProcess process;
         process.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
-        process.start(probe, {});
+        process.start(probe, {QStringLiteral("actions")});
         if (!process.waitForReadyRead(30000)) {
             std::fprintf(stderr, "the probe did not report: %s\n",
                          qPrintable(process.errorString()));
             return 1;
         }
-        const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        const QList<QByteArray> words = process.readLine().simplified().split(' ');
-        process.waitForFinished(30000);
-        if (words.value(0) != "shown")
+        start.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            std::fprintf(stderr, "the probe did not finish\n");
             return 1;
-        milliseconds.push_back(elapsed);
-        kilobytes.push_back(words.value(1).toLong());
+        }
+        for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            if (words.size() < 2)
+                continue;
+            if (words[0] == "painted")
+                memory.push_back(words[1].toDouble() / 1024.0);
+            else
+                actions[words[0].toStdString()].push_back(words[1].toDouble());
+        }
     }
-    std::sort(milliseconds.begin(), milliseconds.end());
-    std::printf("start-up to main window shown, %d runs: median %.1f ms, slowest %.1f ms\n", runs,
-                milliseconds[milliseconds.size() / 2], milliseconds.back());
-    std::printf("peak resident memory: largest %.1f MB\n",
-                static_cast<double>(*std::max_element(kilobytes.begin(), kilobytes.end())) /
-                    1024.0);
+    std::printf("%d runs, %s\n", runs, onX ? "on the X server of DISPLAY" : "offscreen");
+    summarise("start to main window painted", start, "ms");
+    summarise("Next, rate page to results", actions["results"], "ms");
+    summarise("Preview to its first page", actions["preview"], "ms");
+    summarise("Chart to the chart painted", actions["chart"], "ms");
+    summarise("peak resident memory", memory, "MB");
     return 0;
 }

@@ -1,15 +1,28 @@
-// Starts Hearthwise as the program does and, once the main window is shown,
-// prints "shown" and the peak resident memory so far (VmHWM, in kB), then ends.
-// Run by hearthwise_startup, which times it from the outside.
+// Starts Hearthwise as the program does and reports, one line each, when the
+// main window is first painted ("painted", with the peak resident memory so
+// far, VmHWM in kB) and, given "actions", how long three actions take from the
+// key press to their window painted: Next from the rate page to the results
+// ("results MS"), Preview to its first page ("preview MS"), Chart to the chart
+// ("chart MS"). Run by hearthwise_startup, which times the start from outside.
 
+#include "results/BalanceChart.h"
+#include "results/frmChart.h"
+#include "results/frmPreview.h"
 #include "shell/Message.h"
+#include "shell/frmMortgage.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QGraphicsView>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
+
 QByteArray peakResident() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -19,18 +32,120 @@ QByteArray peakResident() {
             return line.mid(6).simplified();
     return "unknown";
 }
+
+void report(const char* what, const QByteArray& value) {
+    std::printf("%s %s\n", what, value.constData());
+    std::fflush(stdout);
+}
+
+// Calls `then` once, after the first paint of a widget that `wanted` accepts.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(std::function<bool(QObject*)> wanted, std::function<void()> then)
+        : wanted_(std::move(wanted)), then_(std::move(then)) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && then_ && wanted_(watched)) {
+            // After the paint itself, not before it.
+            auto then = std::move(then_);
+            then_ = nullptr;
+            QTimer::singleShot(0, this, [then] { then(); });
+        }
+        return false;
+    }
+
+private:
+    std::function<bool(QObject*)> wanted_;
+    std::function<void()> then_;
+};
+
+template <class T> T* shown() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(top); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+QString milliseconds(const QElapsedTimer& clock) {
+    return QString::number(static_cast<double>(clock.nsecsElapsed()) / 1e6, 'f', 1);
+}
+
+// Times one action: `act` starts it, and the first paint that `painted`
+// accepts ends it; `close` then closes what it opened, and `next` goes on.
+void timeAction(const char* name, std::function<void()> act, std::function<bool(QObject*)> painted,
+                std::function<void()> close, std::function<void()> next) {
+    auto* clock = new QElapsedTimer;
+    auto* watch = new PaintWatch(std::move(painted), [=] {
+        report(name, milliseconds(*clock).toLatin1());
+        delete clock;
+        close();
+        QTimer::singleShot(0, next);
+    });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, watch, &QObject::deleteLater);
+    clock->start();
+    act();
+}
+
+void runActions(hw::frmMortgage* w) {
+    // A case at the rate page, as a walk through the pages leaves it.
+    w->buildRemainingPages();
+    w->MortgageRequirement = *hw::Currency::fromUnits(250000);
+    w->MonthlyIncomeAfterTax = 7000;
+    w->MonthlyExpenditure = *hw::Currency::fromUnits(2500);
+    w->txtAfterTaxIncome->setText(w->regional().currency(7000.0));
+    w->txtTotalBudget->setText(w->regional().currency(2500.0));
+    w->TargetStep = hw::RateStep;
+    w->ShowStep();
+    QWidget* results = w->fraStep[hw::ResultsStep];
+    const auto quit = [] { QApplication::exit(0); };
+    const auto chart = [=] {
+        timeAction(
+            "chart", [=] { w->cmdChart->click(); },
+            [](QObject* o) { return qobject_cast<hw::BalanceChart*>(o) != nullptr; },
+            [] {
+                if (auto* dialog = shown<hw::frmChart>())
+                    dialog->accept();
+            },
+            quit);
+    };
+    const auto preview = [=] {
+        timeAction(
+            "preview", [=] { w->cmdPreview->click(); },
+            [](QObject* o) {
+                auto* dialog = shown<hw::frmPreview>();
+                auto* view = dialog ? dialog->pages->findChild<QGraphicsView*>() : nullptr;
+                return view && o == view->viewport();
+            },
+            [] {
+                if (auto* dialog = shown<hw::frmPreview>())
+                    dialog->accept();
+            },
+            chart);
+    };
+    timeAction(
+        "results", [=] { w->cmdNext->click(); }, [=](QObject* o) { return o == results; }, [] {},
+        preview);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));
+    const bool actions = QApplication::arguments().contains(QStringLiteral("actions"));
     // The start-up hint is answered at once; the window is what is timed.
     hw::setMessageResponder([](const QString&, int) { return 0; });
+    PaintWatch first([](QObject* o) { return qobject_cast<hw::frmMortgage*>(o) != nullptr; },
+                     [actions] {
+                         report("painted", peakResident());
+                         // The actions start half a second later, as a user's first
+                         // click would: the window is then settled.
+                         if (actions)
+                             QTimer::singleShot(500, [] { runActions(shown<hw::frmMortgage>()); });
+                         else
+                             QApplication::exit(0);
+                     });
     hw::Main();
-    QTimer::singleShot(0, [] {
-        std::printf("shown %s\n", peakResident().constData());
-        std::fflush(stdout);
-        QApplication::exit(0);
-    });
     return QApplication::exec();
 }

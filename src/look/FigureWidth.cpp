@@ -32,7 +32,10 @@ public:
     FigureFitter(QLineEdit* edit, const QStringList& samples, int least)
         : QObject(edit), edit_(edit), samples_(samples), least_(least) {
         edit->installEventFilter(this);
-        fit();
+        // A widget is polished before it is first shown or measured; until
+        // then its style sheet is not known.
+        if (edit->testAttribute(Qt::WA_WState_Polished))
+            fit();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {

@@ -111,6 +111,9 @@ QCheckBox, QRadioButton { color: @text; }
 
 const char* const FirstSheet = R"(
 QMainWindow, QDialog { background: @paper; }
+QScrollArea#stepScroller, QScrollArea#stepScroller > QWidget#qt_scrollarea_viewport {
+    background: transparent;
+}
 QMenuBar { background: @menu; color: @text; }
 QMenuBar::item:selected { background: @accent; color: @onAccent; }
 QMenu { background: @dialogPaper; color: @text; border: 1px solid @buttonBorder; }
@@ -288,10 +291,19 @@ QString storedSkin(Storage storage, bool dark) {
 
 void applyToWindow(QWidget* window, Storage storage) {
     const bool dark = desktopIsDark();
-    // A step panel lies inside the main window and takes its palette from it.
-    if (window->isWindow() || storage != Storage::Second)
-        window->setPalette(skinPalette(coloursFor(dark), storage == Storage::Third));
-    window->setStyleSheet(storedSkin(storage, dark));
+    // A step panel lying in the main window takes the window's skin, which is
+    // its own: a second copy of the same sheet would only double the work of
+    // styling every control.
+    if (storage == Storage::Second && !window->isWindow()) {
+        window->setProperty(PaletteFollower::StorageProperty, static_cast<int>(storage));
+        return;
+    }
+    const QPalette palette = skinPalette(coloursFor(dark), storage == Storage::Third);
+    if (window->palette() != palette)
+        window->setPalette(palette);
+    const QString sheet = storedSkin(storage, dark);
+    if (window->styleSheet() != sheet)
+        window->setStyleSheet(sheet);
     const bool following = window->property(PaletteFollower::StorageProperty).isValid();
     window->setProperty(PaletteFollower::StorageProperty, static_cast<int>(storage));
     if (!following)
@@ -304,7 +316,9 @@ void applyTo(QWidget* control, Element element) {
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->setCheckable(true);
     }
-    repolish(control);
+    // A control not yet polished takes its look when it is, once.
+    if (control->testAttribute(Qt::WA_WState_Polished))
+        repolish(control);
 }
 
 void setPressed(QAbstractButton* button, bool pressed) {

@@ -21,6 +21,7 @@ QRect WrappingButton::captionRect(const QRect& frame) const {
 }
 
 int WrappingButton::heightForWidth(int width) const {
+    ensurePolished(); // measured in the skin's font
     const QRect room = captionRect(QRect(0, 0, width, 10000));
     const QRect used = fontMetrics().boundingRect(room, Flags, text());
     return std::max(minimumHeight(), used.height() + 2 * Padding);

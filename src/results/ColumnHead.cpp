@@ -48,6 +48,7 @@ QStringList ColumnHead::lines(const QString& caption) {
 }
 
 QSize ColumnHead::sizeHint() const {
+    ensurePolished(); // measured in the skin's font
     const QFontMetrics metrics(font());
     int width = 0;
     for (const QString& line : lines(text()))

@@ -4,6 +4,7 @@
 #include "frmPreview.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
@@ -200,6 +201,12 @@ bool rptMortgage::saveAsPdf(const QString& path) const {
         return false;
     BandPainter(painter, printer, content_, chartPage_).run();
     return painter.end();
+}
+
+void rptMortgage::warmUp() {
+    QFontMetrics(arial(10, false)).horizontalAdvance(caption());
+    QFontMetrics(arial(10, true)).horizontalAdvance(caption());
+    QPrinter printer(QPrinter::HighResolution);
 }
 
 void rptMortgage::preview(QWidget* owner) {

@@ -28,6 +28,10 @@ public:
         return QCoreApplication::translate("hw::rptMortgage", "Mortgage Options");
     }
 
+    // Loads the report's font and the printing system ahead of time, so that the
+    // first preview opens as quickly as later ones.
+    static void warmUp();
+
     // A second page with the chart of the balances over time.
     void setChartPage(bool on) { chartPage_ = on; }
     bool chartPage() const { return chartPage_; }

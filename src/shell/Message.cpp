@@ -41,7 +41,7 @@ int ShowMessage(const QString& text, int style) {
 
 void Main() {
     QApplication::setWindowIcon(programIcon());
-    auto* window = new frmMortgage;
+    auto* window = new frmMortgage(QLocale(), nullptr, frmMortgage::Pages::AfterFirstPaint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     setMessageOwner(window);
     window->show();

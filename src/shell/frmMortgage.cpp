@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "Twips.h"
 #include "look/Skin.h"
+#include "results/rptMortgage.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -19,9 +20,11 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 #include <algorithm>
+#include <utility>
 
 namespace hw {
 
@@ -65,28 +68,73 @@ constexpr int NavigationButtonHeight = 495;
 
 } // namespace
 
-frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
+frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
     : QMainWindow(parent), regional_(locale) {
     setObjectName(QStringLiteral("frmMortgage"));
     setWindowTitle(tr("Hearthwise"));
+    // The skin first, so that every control is styled once, as it is made.
+    Skin::applyToWindow(this, Skin::Storage::First);
     buildMenu();
+    for (int step = 0; step < StepCount; ++step)
+        if (pages == Pages::AllAtOnce || step != OpeningStep)
+            unbuiltSteps_.push_back(step);
     buildFurniture();
+    // The way on is the first thing the keyboard reaches.
+    cmdNext->setFocus(Qt::OtherFocusReason);
+    if (pages == Pages::AllAtOnce)
+        buildRemainingPages();
+    else
+        Form_Load();
+    resize(firstSize());
+}
+
+QSize frmMortgage::firstSize() const {
+    // The designed size, wider where the pages need it to show every figure in
+    // full, and less where the screen is smaller (its frame included).
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
+    const QMargins around = centralWidget()->layout()->contentsMargins();
+    const int pagesWidth = steps_->largestPageMinimum().width() + around.left() + around.right();
+    const QSize wanted(std::max(twips(12600), pagesWidth), twips(9000));
+    return wanted.boundedTo(room.isValid() ? room : QSize(9999, 9999));
+}
+
+bool frmMortgage::buildRemainingPages() {
+    if (unbuiltSteps_.empty())
+        return false;
+    const QSize before = firstSize();
+    const std::vector<int> steps = std::exchange(unbuiltSteps_, {});
+    for (int step : steps)
+        fillStepPanel(step);
     connectPageButtons();
     connectInformation();
     Form_Load();
     // Enter presses the focused button, as it does in a dialog.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
-    // The way on is the first thing the keyboard reaches.
-    cmdNext->setFocus(Qt::OtherFocusReason);
-    // The designed size, wider where the pages need it to show every figure in
-    // full, and less where the screen is smaller (its frame included).
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
-    const QMargins around = centralWidget()->layout()->contentsMargins();
-    const int pagesWidth = steps_->largestPageMinimum().width() + around.left() + around.right();
-    const QSize wanted(std::max(twips(12600), pagesWidth), twips(9000));
-    resize(wanted.boundedTo(room.isValid() ? room : QSize(9999, 9999)));
+    // A window shown before its wider pages were built widens for them, as
+    // long as the user has not sized it, and stays on its screen.
+    if (isVisible() && size() == before && firstSize() != before) {
+        resize(firstSize());
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveRight(std::min(frame.right(), room.right()));
+            frame.moveLeft(std::max(frame.left(), room.left()));
+            move(frame.topLeft());
+        }
+    }
+    return true;
+}
+
+void frmMortgage::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!unbuiltSteps_.empty())
+        QTimer::singleShot(0, this, [this] {
+            // Then, while the user reads the first page, what the report needs.
+            if (buildRemainingPages())
+                QTimer::singleShot(0, this, [] { rptMortgage::warmUp(); });
+        });
 }
 
 void frmMortgage::buildMenu() {
@@ -115,10 +163,7 @@ void frmMortgage::buildFurniture() {
     steps_ = new CurrentPageStack;
     scroller->setWidget(steps_);
     steps_->setAutoFillBackground(false); // setWidget turned it on
-    // The window's own background shows through, as it did without the scroller.
-    scroller->setStyleSheet(QStringLiteral("QScrollArea#stepScroller, QScrollArea#stepScroller > "
-                                           "QWidget#qt_scrollarea_viewport { background: "
-                                           "transparent; }"));
+    // The window's own background shows through (the skin makes the scroller transparent).
     outer->addWidget(scroller, 1);
     for (int step = 0; step < StepCount; ++step)
         steps_->addWidget(buildStepPanel(step));
@@ -167,13 +212,21 @@ void frmMortgage::buildFurniture() {
 }
 
 QWidget* frmMortgage::buildStepPanel(int step) {
-    auto* panel = new QWidget;
+    auto* panel = new QWidget(steps_);
     panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
     // The pages' builders find their panel here.
     fraStep[static_cast<std::size_t>(step)] = panel;
     Skin::applyToWindow(panel, Skin::Storage::Second);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
+        fillStepPanel(step);
+    return panel;
+}
+
+void frmMortgage::fillStepPanel(int step) {
+    QWidget* panel = fraStep[static_cast<std::size_t>(step)];
+    auto* layout = static_cast<QVBoxLayout*>(panel->layout());
 
     auto* guidance = new QLabel(panel);
     guidance->setObjectName(QStringLiteral("sknLabel%1").arg(step));
@@ -204,7 +257,6 @@ QWidget* frmMortgage::buildStepPanel(int step) {
         buildPageContents(step, panel, layout);
         layout->addStretch(1);
     }
-    return panel;
 }
 
 void frmMortgage::buildPurposePage(QVBoxLayout* page) {
@@ -246,8 +298,10 @@ void frmMortgage::Form_Load() {
     Skin::applyTo(cmdExit, Skin::Element::Button);
     Skin::applyTo(cmdNext, Skin::Element::Button);
 
-    setUpControls();
     SetGuidanceTexts();
+    // Pages still to be built are set up once they are.
+    if (unbuiltSteps_.empty())
+        setUpControls();
 }
 
 void frmMortgage::onAction(QAbstractButton* button, std::function<void()> action) {
@@ -265,6 +319,7 @@ bool frmMortgage::commitEditing() {
 }
 
 void frmMortgage::runAction(const std::function<void()>& action) {
+    buildRemainingPages();
     if (!commitEditing())
         return;
     action();

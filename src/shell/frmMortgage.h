@@ -43,6 +43,7 @@
 #include <map>
 #include <optional>
 #include <variant>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -65,7 +66,14 @@ class PageBuilder;
 class frmMortgage : public QMainWindow, public PageControls {
     Q_OBJECT
 public:
-    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr);
+    // When the pages are built: all with the window, or (as the program starts)
+    // the opening and results pages with the window and the rest as soon as it
+    // is first painted, so that it appears at once. Any action builds them first.
+    enum class Pages { AllAtOnce, AfterFirstPaint };
+    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr,
+                         Pages pages = Pages::AllAtOnce);
+    // Builds the pages still to be built; true when there were any.
+    bool buildRemainingPages();
 
     // The case. Every entered value also lives as the text of its field.
     std::optional<std::int16_t> TargetStep;
@@ -138,6 +146,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Every button and menu entry of the main window acts through these: the
@@ -153,6 +162,10 @@ private:
     void buildFurniture();
     void buildMenu();
     QWidget* buildStepPanel(int step);
+    void fillStepPanel(int step);
+    QSize firstSize() const;
+    // The steps whose panels are still empty.
+    std::vector<int> unbuiltSteps_;
     void buildPurposePage(QVBoxLayout* page);
     void buildPageContents(int step, QWidget* panel, QVBoxLayout* page);
     struct SumPage {

@@ -120,7 +120,8 @@ const char* const GuidanceTexts[StepCount] = {
 
 void frmMortgage::SetGuidanceTexts() {
     for (int step = 0; step < StepCount; ++step)
-        sknLabel[static_cast<std::size_t>(step)]->setText(tr(GuidanceTexts[step]));
+        if (QLabel* guidance = sknLabel[static_cast<std::size_t>(step)])
+            guidance->setText(tr(GuidanceTexts[step]));
 }
 
 } // namespace hw

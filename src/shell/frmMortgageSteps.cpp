@@ -72,6 +72,7 @@ void frmMortgage::placeBackButton(bool atNextPlace) {
 void frmMortgage::ShowStep() {
     if (!TargetStep)
         return;
+    buildRemainingPages();
     const int target = *TargetStep;
     QWidget* entering = fraStep[static_cast<std::size_t>(target)];
     entering->setEnabled(true);

@@ -73,6 +73,9 @@ void frmMsgBox::arrange(int style) {
 
     // The message area keeps its designed width unless a long text would need
     // many lines; it grows downwards to show the whole text, never cutting it.
+    // Measured in the skin's font, so the window is styled first.
+    ensurePolished();
+    lblMessage->ensurePolished();
     int messageWidth = twips(MessageWidth);
     int messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
     if (messageHeight > 4 * fontMetrics().lineSpacing()) {

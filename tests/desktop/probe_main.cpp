@@ -53,18 +53,21 @@ public:
                 lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());
             }
         }
-        nameButtons(w);
-        fields(lines, w);
-        for (auto* button : w->findChildren<QAbstractButton*>())
-            if (button->isVisible() && !button->objectName().isEmpty())
-                lines << QStringLiteral("button.%1=%2|%3")
-                             .arg(button->objectName(), centre(button))
-                             .arg(button->isChecked() ? 1 : 0);
-        lines << QStringLiteral("caption=") + w->sknpnMortgage->text();
-        for (std::size_t i = 0; i < w->lblAvailable.size(); ++i)
-            lines << QStringLiteral("affordable%1=%2")
-                         .arg(i)
-                         .arg(w->lblAvailable[i]->isVisible() ? 0 : 1);
+        // The pages are built just after the window first appears.
+        if (w->txtAssets[0]) {
+            nameButtons(w);
+            fields(lines, w);
+            for (auto* button : w->findChildren<QAbstractButton*>())
+                if (button->isVisible() && !button->objectName().isEmpty())
+                    lines << QStringLiteral("button.%1=%2|%3")
+                                 .arg(button->objectName(), centre(button))
+                                 .arg(button->isChecked() ? 1 : 0);
+            lines << QStringLiteral("caption=") + w->sknpnMortgage->text();
+            for (std::size_t i = 0; i < w->lblAvailable.size(); ++i)
+                lines << QStringLiteral("affordable%1=%2")
+                             .arg(i)
+                             .arg(w->lblAvailable[i]->isVisible() ? 0 : 1);
+        }
         const QString text = lines.join(u'\n') + u'\n';
         if (text == last_)
             return;

@@ -13,6 +13,26 @@ using hw::frmMortgage;
 class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
+    // As the program starts, the window appears with its opening page and builds
+    // the others just after; a key pressed before then still finds them.
+    void pagesBuiltAfterTheFirstPaint() {
+        frmMortgage early(QLocale(QStringLiteral("en_US")), nullptr,
+                          frmMortgage::Pages::AfterFirstPaint);
+        QVERIFY(!early.txtAssets[0]);
+        QTest::mouseClick(early.cmdNext, Qt::LeftButton);
+        QCOMPARE(int(early.CurrentStep), int(hw::PurposeStep));
+        QVERIFY(early.optPurpose[0]->isEnabled());
+
+        frmMortgage shown(QLocale(QStringLiteral("en_US")), nullptr,
+                          frmMortgage::Pages::AfterFirstPaint);
+        driver::show(shown);
+        QTRY_VERIFY(shown.txtAssets[0] != nullptr);
+        QCOMPARE(shown.sknLabel[hw::ResultsStep]->text().left(20),
+                 QStringLiteral("These figures repres"));
+        // As wide as a window built whole, for the results' largest figures.
+        frmMortgage whole(QLocale(QStringLiteral("en_US")));
+        QCOMPARE(shown.width(), whole.width());
+    }
     void startsOnTheOpeningPage() {
         frmMortgage window(QLocale(QStringLiteral("en_US")));
         window.show();
