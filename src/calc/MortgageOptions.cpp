@@ -14,13 +14,6 @@ namespace {
 // gets there is one that would never end.
 constexpr long MonthLimit = 12L * 1000;
 
-// Level payment of an m-month loan of b at monthly rate r.
-double levelPayment(double b, double r, double m) {
-    if (r == 0.0)
-        return b / m;
-    return b * r / (1.0 - std::pow(1.0 + r, -m));
-}
-
 // Principal part of the first payment of that loan.
 double firstPrincipal(double b, double r, double m) {
     return levelPayment(b, r, m) - b * r;
@@ -285,6 +278,12 @@ OptionFigures creditCardManagement(const Case& c) {
 }
 
 } // namespace
+
+double levelPayment(double b, double r, double m) {
+    if (r == 0.0)
+        return b / m;
+    return b * r / (1.0 - std::pow(1.0 + r, -m));
+}
 
 OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
                                Schedules schedules) {

@@ -66,6 +66,9 @@ struct OptionsResult {
     std::array<OptionFigures, MortgageTypeCount> types;
 };
 
+// Level monthly payment of an m-month loan of b at monthly rate r.
+double levelPayment(double b, double r, double m);
+
 // Works out the seven mortgage types for one requirement. Never loops without end:
 // a type whose loan or fund cannot be cleared is reported as not affordable.
 // With schedules, each affordable type also carries its months, from the same

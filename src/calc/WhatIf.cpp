@@ -1,0 +1,247 @@
+#include "WhatIf.h"
+
+#include "PageArithmetic.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace hw {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("hw::WhatIf", text);
+}
+
+// The entered case as the results page reads it.
+struct Reading {
+    double x = 0.0; // the rate, percent
+    double r = 0.0; // monthly, as a 32-bit float
+    double n = 0.0; // months, as a 32-bit float
+    double a = 0.0;
+    double spareHeld = 0.0;
+    double spare = 0.0;
+    bool computable = false;
+};
+
+Reading readCase(const OptionsInput& input, const Regional& regional) {
+    Reading c;
+    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
+    c.x = x;
+    c.r = static_cast<float>(x / 100.0F / 12.0F);
+    c.n = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
+    c.a = input.amount.toDouble();
+    c.spareHeld = input.monthlyIncome - input.monthlyExpenditure;
+    c.spare = displayedSpare(input.incomeText, input.budgetText, regional)
+                  .value_or(Currency())
+                  .toDouble();
+    c.computable = c.n >= 1.0 && c.n <= 12000.0 && std::isfinite(c.r) && std::isfinite(c.spareHeld);
+    return c;
+}
+
+// The first month's interest of a revolving type: on the balance less half of
+// what goes in during the month, or on half the balance where that clears it.
+double firstRevolvingInterest(double balance, double goesIn, double r) {
+    return balance - goesIn >= 0.0 ? (balance - goesIn / 2.0) * r : balance / 2.0 * r;
+}
+
+// Month by month, a level (Table) or equal-principal (Reducing Balance)
+// repayment with extras on top; the month that would overpay pays only what is owed.
+std::vector<ScheduleRow> repay(int type, const Reading& c, const ExtraPayments& extra) {
+    std::vector<ScheduleRow> rows;
+    const double level = levelPayment(c.a, c.r, c.n);
+    const double part = c.a / c.n;
+    double balance = c.a;
+    const int termMonths = static_cast<int>(std::ceil(c.n));
+    for (int month = 1; balance > 0.005 && month <= termMonths; ++month) {
+        const double interest = balance * c.r;
+        double paid = (type == TableType ? level : part + interest) + extra.extraMonthly;
+        if (month == extra.lumpMonth)
+            paid += extra.lumpSum;
+        // The last month of the term, or one that would overpay, pays what is owed.
+        if (month == termMonths || paid > balance + interest)
+            paid = balance + interest;
+        balance -= paid - interest;
+        rows.push_back(
+            {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
+    }
+    return rows;
+}
+
+void sums(const std::vector<ScheduleRow>& rows, double& total, double& interest) {
+    total = interest = 0.0;
+    for (const ScheduleRow& row : rows) {
+        total += row.repayment;
+        interest += row.interest;
+    }
+}
+
+} // namespace
+
+std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const Regional& regional,
+                                               double risePoints) {
+    const double steps = risePoints / RiseStep;
+    if (!(risePoints >= 0.0 && risePoints <= LargestRise) ||
+        std::fabs(steps - std::round(steps)) > 1e-9)
+        return WhatIfRefusal{tr("The rise must be between 0 and 10 percentage points, in steps of "
+                                "0.25.")};
+    const Reading c = readCase(input, regional);
+    const double after = c.x + risePoints;
+    if (after > 99.99)
+        return WhatIfRefusal{tr("The rate after the rise must be less than 100%.")};
+    OptionsInput risen = input;
+    risen.rateText = regional.percent(after / 100.0);
+    const OptionsResult now = calculateOptions(input, regional);
+    const OptionsResult later = calculateOptions(risen, regional);
+    RateRise out;
+    out.rateAfter = after;
+    const double r2 = later.monthlyRate;
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        RiseRow& row = out.types[static_cast<std::size_t>(k)];
+        row.affordableNow = now.types[static_cast<std::size_t>(k)].affordable;
+        row.affordableAfter = later.types[static_cast<std::size_t>(k)].affordable;
+        if (k == CashManagementType)
+            row.firstOutlayAfter = firstRevolvingInterest(c.a, c.spare, r2);
+        else if (k == CreditCardManagementType)
+            row.firstOutlayAfter = firstRevolvingInterest(c.a, input.monthlyIncome, r2);
+        else
+            row.firstOutlayAfter = later.types[static_cast<std::size_t>(k)].first;
+    }
+    return out;
+}
+
+bool affordableFor(int type, Currency amount, const OptionsInput& input, const Regional& regional) {
+    OptionsInput asked = input;
+    asked.amount = amount;
+    return calculateOptions(asked, regional).types[static_cast<std::size_t>(type)].affordable;
+}
+
+Borrowing borrowing(const OptionsInput& input, const Regional& regional, double propertyValue) {
+    Borrowing out;
+    const Reading c = readCase(input, regional);
+    if (!c.computable)
+        return out;
+    const std::int64_t largestCents =
+        std::numeric_limits<std::int64_t>::max() / (Currency::Scale / 100);
+    const double unlimited = static_cast<double>(largestCents) / 100.0;
+    // The closed form of each type's test gives where to look; the results
+    // page's own test then finds the exact cent.
+    const double perMonth = c.r + 1.0 / c.n;
+    const double estimates[MortgageTypeCount] = {
+        c.spareHeld / levelPayment(1.0, c.r, c.n),
+        c.spareHeld / perMonth,
+        c.r > 0.0 ? c.spareHeld / c.r : unlimited,
+        c.spareHeld / perMonth,
+        c.spareHeld / perMonth,
+        c.r > 0.0 ? c.spare / c.r + c.spare / 2.0 : unlimited,
+        c.r > 0.0 ? c.spare / c.r + input.monthlyIncome / 2.0 : unlimited,
+    };
+    const auto cents = [](std::int64_t count) {
+        return Currency::fromScaled(count * (Currency::Scale / 100));
+    };
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        const auto fits = [&](std::int64_t count) {
+            return affordableFor(k, cents(count), input, regional);
+        };
+        if (!fits(0))
+            continue;
+        const double estimate = std::isfinite(estimates[k]) ? estimates[k] : unlimited;
+        const double guess = std::ceil(estimate * 100.0 * 1.001) + 100.0;
+        std::int64_t low = 0;
+        std::int64_t high = guess >= unlimited * 100.0 ? largestCents
+                            : guess < 1.0              ? 1
+                                                       : static_cast<std::int64_t>(guess);
+        if (fits(high)) {
+            // The estimate was short (the fund or the revolving months decide): look further.
+            low = high;
+            high = largestCents;
+            if (fits(high))
+                low = high;
+        }
+        while (high - low > 1) {
+            const std::int64_t middle = low + (high - low) / 2;
+            (fits(middle) ? low : high) = middle;
+        }
+        BorrowRow& row = out.types[static_cast<std::size_t>(k)];
+        row.largest = cents(low);
+        if (propertyValue > 0.0)
+            row.loanToValue = row.largest->toDouble() / propertyValue * 100.0;
+    }
+    if (c.r == 0.0) {
+        if (c.spareHeld > 0.0)
+            out.tableYears = c.a / c.spareHeld / 12.0;
+    } else if (c.spareHeld > c.a * c.r) {
+        out.tableYears = -std::log(1.0 - c.a * c.r / c.spareHeld) / std::log(1.0 + c.r) / 12.0;
+    }
+    return out;
+}
+
+std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
+                                                     const Regional& regional,
+                                                     const ExtraPayments& extra) {
+    const Reading c = readCase(input, regional);
+    if (type != TableType && type != ReducingBalanceType)
+        return WhatIfRefusal{tr("Extra payments can be worked out for the Table and Reducing "
+                                "Balance types.")};
+    if (!c.computable || c.a <= 0.0)
+        return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
+    if (!(extra.extraMonthly >= 0.0) || extra.extraMonthly >= c.a)
+        return WhatIfRefusal{tr("The extra amount each month must be less than the amount "
+                                "borrowed.")};
+    if (!(extra.lumpSum >= 0.0) || extra.lumpSum > c.a)
+        return WhatIfRefusal{tr("The lump sum must be no more than the amount borrowed.")};
+    const int termMonths = static_cast<int>(std::ceil(c.n));
+    if (extra.lumpSum > 0.0 && (extra.lumpMonth < 1 || extra.lumpMonth > termMonths))
+        return WhatIfRefusal{tr("The month of the lump sum must be between 1 and %1, the months "
+                                "of the term.")
+                                 .arg(termMonths)};
+    PayingExtra out;
+    out.before = repay(type, c, {});
+    out.after = repay(type, c, extra);
+    sums(out.before, out.totalBefore, out.interestBefore);
+    sums(out.after, out.totalAfter, out.interestAfter);
+    out.clearedMonth = out.after.empty() ? 0 : out.after.back().month;
+    return out;
+}
+
+std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
+                                                 const Regional& regional, double fixedYears,
+                                                 double resetRate) {
+    const Reading c = readCase(input, regional);
+    if (!c.computable || c.a <= 0.0)
+        return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
+    const double fixedMonths = std::round(fixedYears * 12.0);
+    if (!(fixedMonths >= 1.0) || fixedMonths >= std::ceil(c.n))
+        return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
+                                "term.")};
+    if (!(resetRate >= 0.0 && resetRate <= 99.99))
+        return WhatIfRefusal{tr("The rate after the fixed period must be between 0% and "
+                                "99.99%.")};
+    RateReset out;
+    out.before = repay(TableType, c, {});
+    out.repaymentBefore = levelPayment(c.a, c.r, c.n);
+    // Held as the results page holds a rate: a 32-bit float of the monthly rate.
+    const double r2 = static_cast<float>(static_cast<float>(resetRate) / 100.0F / 12.0F);
+    double balance = c.a;
+    double repayment = out.repaymentBefore;
+    const int termMonths = static_cast<int>(std::ceil(c.n));
+    for (int month = 1; balance > 0.005 && month <= termMonths; ++month) {
+        if (month == static_cast<int>(fixedMonths) + 1) {
+            out.balanceAtReset = balance;
+            repayment = levelPayment(balance, r2, c.n - fixedMonths);
+            out.repaymentAfter = repayment;
+        }
+        const double rate = month > fixedMonths ? r2 : c.r;
+        const double interest = balance * rate;
+        const double paid = month == termMonths ? balance + interest : repayment;
+        balance -= paid - interest;
+        out.after.push_back(
+            {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
+    }
+    out.affordableAfter = !(c.spareHeld < out.repaymentAfter);
+    return out;
+}
+
+} // namespace hw

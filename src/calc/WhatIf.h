@@ -1,0 +1,89 @@
+#pragma once
+
+// What if: the case already entered, asked four further questions. Rates
+// rise; how much could we borrow; paying extra; a fixed rate that ends. Every
+// answer comes from the same arithmetic as the results page.
+
+#include "MortgageOptions.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace hw {
+
+// A question the user asked in a way that cannot be answered: the message says why.
+struct WhatIfRefusal {
+    QString message;
+};
+
+// 1. Rates rise: each type at the entered rate and at the rate plus `risePoints`.
+struct RiseRow {
+    bool affordableNow = false;
+    bool affordableAfter = false;
+    // The first repayment at the higher rate, or the first month's interest for
+    // the revolving types; empty where the type has none.
+    std::optional<double> firstOutlayAfter;
+};
+struct RateRise {
+    double rateAfter = 0.0; // percent
+    std::array<RiseRow, MortgageTypeCount> types;
+};
+constexpr double LargestRise = 10.0;
+constexpr double RiseStep = 0.25;
+std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const Regional& regional,
+                                               double risePoints);
+
+// 2. How much could we borrow: per type, the largest amount the results page
+// would call affordable (a cent more it would not); with the loan-to-value it
+// means against `propertyValue` (none where there is no property value).
+struct BorrowRow {
+    std::optional<Currency> largest;   // none: not even a cent
+    std::optional<double> loanToValue; // percent
+};
+struct Borrowing {
+    std::array<BorrowRow, MortgageTypeCount> types;
+    // The Table term, in years, at which the repayment on the amount entered
+    // equals the spare income; none when the spare income does not cover the interest.
+    std::optional<double> tableYears;
+};
+Borrowing borrowing(const OptionsInput& input, const Regional& regional, double propertyValue);
+// Whether the results page calls `type` affordable for `amount`, all else as entered.
+bool affordableFor(int type, Currency amount, const OptionsInput& input, const Regional& regional);
+
+// 3. Paying extra on a Table or Reducing Balance loan: `extraMonthly` every
+// month and/or `lumpSum` in month `lumpMonth` (1 is the first).
+struct ExtraPayments {
+    double extraMonthly = 0.0;
+    double lumpSum = 0.0;
+    int lumpMonth = 1;
+};
+struct PayingExtra {
+    std::vector<ScheduleRow> before;
+    std::vector<ScheduleRow> after;
+    double totalBefore = 0.0;
+    double totalAfter = 0.0;
+    double interestBefore = 0.0;
+    double interestAfter = 0.0;
+    int clearedMonth = 0; // the month the loan is cleared with the extra payments
+};
+std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
+                                                     const Regional& regional,
+                                                     const ExtraPayments& extra);
+
+// 4. A Table loan at the entered rate for `fixedYears`, then the repayment
+// worked out again over the rest of the term at `resetRate` percent.
+struct RateReset {
+    double repaymentBefore = 0.0;
+    double repaymentAfter = 0.0;
+    double balanceAtReset = 0.0;
+    bool affordableAfter = false;
+    std::vector<ScheduleRow> before; // the Table loan at the entered rate throughout
+    std::vector<ScheduleRow> after;  // with the reset
+};
+std::variant<RateReset, WhatIfRefusal>
+rateReset(const OptionsInput& input, const Regional& regional, double fixedYears, double resetRate);
+
+} // namespace hw
