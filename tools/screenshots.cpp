@@ -11,6 +11,7 @@
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "results/frmChart.h"
+#include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
 #include "shell/Message.h"
 
@@ -65,6 +66,16 @@ int main(int argc, char* argv[]) {
             chart.cboType->setCurrentIndex(chart.cboType->count() - 1);
             QApplication::processEvents();
             chart.grab().save(folder + QStringLiteral("/schedule.png"));
+            hw::WhatIfSettings asked;
+            asked.extra.extraMonthly = 200;
+            hw::frmWhatIf whatIf(window.optionsInput(), window.regional(), window.PropertyValue,
+                                 asked, &window);
+            whatIf.show();
+            for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
+                whatIf.tabs->setCurrentIndex(tab);
+                QApplication::processEvents();
+                whatIf.grab().save(QStringLiteral("%1/whatif%2.png").arg(folder).arg(tab));
+            }
         }
         const int before = window.CurrentStep;
         driver::next(window);

@@ -4,6 +4,7 @@
 #include "Schedules.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -53,6 +54,8 @@ struct ReportContent {
     std::array<ReportRecord, MortgageTypeCount> records;
     // The balances over time, for the report's optional chart page.
     std::vector<BalanceSeries> balances;
+    // The What If answers in sentences, for the report's optional page.
+    QStringList whatIf;
 };
 
 ReportContent reportContent(const OptionsResult& result, Currency amount, const QString& rateText,

@@ -1,5 +1,6 @@
 #include "WhatIf.h"
 
+#include "OptionTexts.h"
 #include "PageArithmetic.h"
 
 #include <QCoreApplication>
@@ -145,11 +146,12 @@ Borrowing borrowing(const OptionsInput& input, const Regional& regional, double 
         const auto fits = [&](std::int64_t count) {
             return affordableFor(k, cents(count), input, regional);
         };
-        if (!fits(0))
+        // From one cent: a loan of nothing has no fund to grow.
+        if (!fits(1))
             continue;
         const double estimate = std::isfinite(estimates[k]) ? estimates[k] : unlimited;
         const double guess = std::ceil(estimate * 100.0 * 1.001) + 100.0;
-        std::int64_t low = 0;
+        std::int64_t low = 1;
         std::int64_t high = guess >= unlimited * 100.0 ? largestCents
                             : guess < 1.0              ? 1
                                                        : static_cast<std::int64_t>(guess);
@@ -242,6 +244,68 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
     }
     out.affordableAfter = !(c.spareHeld < out.repaymentAfter);
     return out;
+}
+
+double defaultResetRate(const OptionsInput& input, const Regional& regional) {
+    return std::min(99.99, readCase(input, regional).x + 2.0);
+}
+
+QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
+                          const WhatIfSettings& settings) {
+    QStringList lines;
+    const auto money = [&](double value) { return regional.currency(value); };
+    const auto rate = [&](double percent) { return regional.percent(percent / 100.0); };
+    const auto rise = rateRise(input, regional, settings.risePoints);
+    if (const auto* answer = std::get_if<RateRise>(&rise)) {
+        lines << tr("If the rate rose by %1 points to %2:")
+                     .arg(regional.number(settings.risePoints), rate(answer->rateAfter));
+        for (int k = 0; k < MortgageTypeCount; ++k) {
+            const RiseRow& row = answer->types[static_cast<std::size_t>(k)];
+            const QString outlay = row.firstOutlayAfter ? money(*row.firstOutlayAfter) : tr("none");
+            const QString verdict = row.affordableAfter ? tr("affordable")
+                                    : row.affordableNow ? tr("no longer affordable")
+                                                        : tr("not affordable");
+            lines << tr("    %1: first month %2, %3").arg(mortgageTypeName(k), outlay, verdict);
+        }
+        lines << QString();
+    }
+    const Borrowing most = borrowing(input, regional, propertyValue);
+    lines << tr("The most you could borrow at this rate and term:");
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
+        QString line = tr("    %1: %2")
+                           .arg(mortgageTypeName(k),
+                                row.largest ? regional.currency(*row.largest) : tr("nothing"));
+        if (row.loanToValue)
+            line += tr(", %1 of the property's value").arg(rate(*row.loanToValue));
+        lines << line;
+    }
+    lines << (most.tableYears ? tr("The Table repayment equals your spare income over %1 years.")
+                                    .arg(regional.number(*most.tableYears))
+                              : tr("Your spare income does not cover the interest of a Table "
+                                   "loan."));
+    lines << QString();
+    const double resetRate = settings.resetRate.value_or(defaultResetRate(input, regional));
+    const auto reset = rateReset(input, regional, settings.fixedYears, resetRate);
+    if (const auto* answer = std::get_if<RateReset>(&reset)) {
+        lines << tr("A Table loan fixed for %1 years, then at %2: the repayment goes from %3 to "
+                    "%4, which is %5.")
+                     .arg(regional.number(settings.fixedYears), rate(resetRate),
+                          money(answer->repaymentBefore), money(answer->repaymentAfter),
+                          answer->affordableAfter ? tr("affordable") : tr("not affordable"));
+    }
+    if (settings.extra.extraMonthly > 0.0 || settings.extra.lumpSum > 0.0) {
+        const auto extra = payingExtra(settings.extraType, input, regional, settings.extra);
+        if (const auto* answer = std::get_if<PayingExtra>(&extra))
+            lines << tr("Paying %1 more a month and %2 in month %3 on the %4 loan clears it in "
+                        "month %5 and saves %6 of interest.")
+                         .arg(money(settings.extra.extraMonthly), money(settings.extra.lumpSum))
+                         .arg(settings.extra.lumpMonth)
+                         .arg(mortgageTypeName(settings.extraType))
+                         .arg(answer->clearedMonth)
+                         .arg(money(answer->interestBefore - answer->interestAfter));
+    }
+    return lines;
 }
 
 } // namespace hw

@@ -7,6 +7,7 @@
 #include "MortgageOptions.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <variant>
@@ -85,5 +86,18 @@ struct RateReset {
 };
 std::variant<RateReset, WhatIfRefusal>
 rateReset(const OptionsInput& input, const Regional& regional, double fixedYears, double resetRate);
+
+// What the user last asked in the What If window (or the defaults), and the
+// answers in sentences for the report's "What If" page.
+struct WhatIfSettings {
+    double risePoints = 2.0;
+    double fixedYears = 5.0;
+    std::optional<double> resetRate; // percent; the entered rate plus 2 points when empty
+    int extraType = TableType;
+    ExtraPayments extra;
+};
+double defaultResetRate(const OptionsInput& input, const Regional& regional);
+QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
+                          const WhatIfSettings& settings);
 
 } // namespace hw

@@ -61,6 +61,7 @@ struct PageControls {
     QLabel* sknpnMortgage = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdChart = nullptr;
+    QPushButton* cmdWhatIf = nullptr;
     std::array<QLabel*, 6> SkinPanel1{};
     std::array<QPushButton*, 7> cmdMortgage{};
     std::array<QLineEdit*, 7> txtTerm{};

@@ -4,6 +4,7 @@
 #include "look/WrappingButton.h"
 #include "results/ColumnHead.h"
 #include "results/frmChart.h"
+#include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
 #include "shell/Twips.h"
 #include "shell/frmMortgage.h"
@@ -56,16 +57,24 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     cmdChart = b.button(tr("&Chart"));
     cmdChart->setObjectName(QStringLiteral("cmdChart"));
     cmdChart->setMinimumSize(twips(1095), twips(495));
+    cmdWhatIf = b.button(tr("&What If"));
+    cmdWhatIf->setObjectName(QStringLiteral("cmdWhatIf"));
+    cmdWhatIf->setMinimumSize(twips(1095), twips(495));
+    cmdWhatIf->setToolTip(tr("What if rates rise, how much could we borrow, paying extra, a "
+                             "fixed rate that ends"));
+    onAction(cmdWhatIf, [this] { cmdWhatIf_Click(); });
     cmdChart->setToolTip(QStringLiteral("The balance of each type over the years, and its "
                                         "month-by-month schedule"));
     onAction(cmdChart, [this] { cmdChart_Click(); });
     top->addWidget(sknpnMortgage, 1);
+    top->addWidget(cmdWhatIf);
     top->addWidget(cmdChart);
     top->addWidget(cmdPreview);
     page->addLayout(top);
     page->addSpacing(twips(120));
     page->addLayout(buildResultsTable(b));
     // Tab goes left to right along the top, then down the type buttons.
+    QWidget::setTabOrder(cmdWhatIf, cmdChart);
     QWidget::setTabOrder(cmdChart, cmdPreview);
     QWidget::setTabOrder(cmdPreview, cmdMortgage[0]);
     page->addStretch(1);
@@ -144,11 +153,14 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
     return grid;
 }
 
+OptionsInput frmMortgage::optionsInput() const {
+    return {MortgageRequirement,   txtRate[0]->text(),           txtRate[1]->text(),
+            MonthlyIncomeAfterTax, toDouble(MonthlyExpenditure), txtAfterTaxIncome->text(),
+            txtTotalBudget->text()};
+}
+
 void frmMortgage::Calculate() {
-    const OptionsInput input{MortgageRequirement,          txtRate[0]->text(),
-                             txtRate[1]->text(),           MonthlyIncomeAfterTax,
-                             toDouble(MonthlyExpenditure), txtAfterTaxIncome->text(),
-                             txtTotalBudget->text()};
+    const OptionsInput input = optionsInput();
     options_ = calculateOptions(input, regional_, Schedules::With);
     for (std::size_t k = 0; k < RowCount; ++k)
         showOptionRow(k, options_->types[k], input.termText);
@@ -198,7 +210,16 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
 void frmMortgage::cmdPreview_Click() {
     if (!report_)
         return;
-    rptMortgage(*report_, regional_.locale()).preview(this);
+    ReportContent content = *report_;
+    content.whatIf = whatIfSummary(optionsInput(), regional_, PropertyValue, whatIf_);
+    rptMortgage(std::move(content), regional_.locale()).preview(this);
+}
+
+void frmMortgage::cmdWhatIf_Click() {
+    if (!options_)
+        return;
+    frmWhatIf window(optionsInput(), regional_, PropertyValue, whatIf_, this);
+    window.exec();
 }
 
 void frmMortgage::cmdChart_Click() {

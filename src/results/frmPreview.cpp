@@ -37,6 +37,10 @@ frmPreview::frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner)
     chkChartPage->setObjectName(QStringLiteral("chkChartPage"));
     chkChartPage->setChecked(report.chartPage());
     chkChartPage->setToolTip(tr("Add a page with the chart of the balances over time"));
+    chkWhatIfPage = new QCheckBox(tr("Wh&at If Page"), this);
+    chkWhatIfPage->setObjectName(QStringLiteral("chkWhatIfPage"));
+    chkWhatIfPage->setChecked(report.whatIfPage());
+    chkWhatIfPage->setToolTip(tr("Add a page with the What If answers"));
     cmdZoomIn = button(tr("Zoom &In"), "cmdZoomIn", this);
     cmdZoomOut = button(tr("Zoom &Out"), "cmdZoomOut", this);
     cmdFitWidth = button(tr("&Fit Width"), "cmdFitWidth", this);
@@ -50,8 +54,8 @@ frmPreview::frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner)
             [this](QPrinter* target) { report_.print(target); });
 
     auto* buttons = new QHBoxLayout;
-    for (QWidget* control : std::initializer_list<QWidget*>{cmdPrint, cmdSavePdf, chkChartPage,
-                                                            cmdZoomIn, cmdZoomOut, cmdFitWidth})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             cmdPrint, cmdSavePdf, chkChartPage, chkWhatIfPage, cmdZoomIn, cmdZoomOut, cmdFitWidth})
         buttons->addWidget(control);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
@@ -63,6 +67,10 @@ frmPreview::frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner)
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmPreview::cmdSavePdf_Click);
     connect(chkChartPage, &QCheckBox::toggled, this, [this](bool on) {
         report_.setChartPage(on);
+        pages->updatePreview();
+    });
+    connect(chkWhatIfPage, &QCheckBox::toggled, this, [this](bool on) {
+        report_.setWhatIfPage(on);
         pages->updatePreview();
     });
     connect(cmdZoomIn, &QPushButton::clicked, pages, [this] { pages->zoomIn(); });

@@ -23,6 +23,7 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdSavePdf = nullptr;
     QCheckBox* chkChartPage = nullptr;
+    QCheckBox* chkWhatIfPage = nullptr;
     QPushButton* cmdZoomIn = nullptr;
     QPushButton* cmdZoomOut = nullptr;
     QPushButton* cmdFitWidth = nullptr;

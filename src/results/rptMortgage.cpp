@@ -34,8 +34,10 @@ QFont arial(double points, bool bold) {
 // Draws the bands on one device, in twips from the top left of the printable area.
 class BandPainter {
 public:
-    BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content, bool chartPage)
-        : painter_(painter), printer_(printer), content_(content), chartPage_(chartPage) {
+    BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content, bool chartPage,
+                bool whatIfPage)
+        : painter_(painter), printer_(printer), content_(content), chartPage_(chartPage),
+          whatIfPage_(whatIfPage) {
         const double dpi = printer.resolution();
         painter.scale(dpi / 1440.0, dpi / 1440.0);
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -59,6 +61,8 @@ public:
         }
         if (chartPage_)
             chartPage();
+        if (whatIfPage_)
+            whatIfPage();
     }
 
 private:
@@ -156,10 +160,31 @@ private:
                           content_.balances, look);
     }
 
+    void whatIfPage() {
+        printer_.newPage();
+        top_ = 0;
+        painter_.setFont(arial(14, true));
+        text(0, 0, RuleLeft + RuleWidth, 420,
+             QCoreApplication::translate("hw::rptMortgage", "What If"));
+        painter_.setFont(arial(10, false));
+        top_ = 720;
+        constexpr int Line = 300;
+        for (const QString& line : content_.whatIf) {
+            if (top_ + Line > pageHeight_) {
+                printer_.newPage();
+                top_ = 0;
+            }
+            const int indent = line.startsWith(QLatin1String("    ")) ? 360 : 0;
+            text(indent, 0, RuleLeft + RuleWidth - indent, Line, line.trimmed());
+            top_ += Line;
+        }
+    }
+
     QPainter& painter_;
     QPrinter& printer_;
     const ReportContent& content_;
     bool chartPage_;
+    bool whatIfPage_;
     int pageHeight_ = 0;
     int pageWidth_ = 0;
     int top_ = 0;
@@ -187,7 +212,7 @@ void rptMortgage::print(QPrinter* printer) const {
     QPainter painter;
     if (!painter.begin(printer))
         return;
-    BandPainter(painter, *printer, content_, chartPage_).run();
+    BandPainter(painter, *printer, content_, chartPage_, whatIfPage_).run();
     painter.end();
 }
 
@@ -199,7 +224,7 @@ bool rptMortgage::saveAsPdf(const QString& path) const {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    BandPainter(painter, printer, content_, chartPage_).run();
+    BandPainter(painter, printer, content_, chartPage_, whatIfPage_).run();
     return painter.end();
 }
 

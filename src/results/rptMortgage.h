@@ -35,6 +35,9 @@ public:
     // A second page with the chart of the balances over time.
     void setChartPage(bool on) { chartPage_ = on; }
     bool chartPage() const { return chartPage_; }
+    // A last page with the What If answers.
+    void setWhatIfPage(bool on) { whatIfPage_ = on; }
+    bool whatIfPage() const { return whatIfPage_; }
 
     // Draws every page on a printer that has been set up.
     void print(QPrinter* printer) const;
@@ -48,6 +51,7 @@ private:
     ReportContent content_;
     QLocale locale_;
     bool chartPage_ = false;
+    bool whatIfPage_ = false;
 };
 
 } // namespace hw

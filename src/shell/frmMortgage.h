@@ -30,6 +30,7 @@
 
 #include "calc/OptionTexts.h"
 #include "calc/PageArithmetic.h"
+#include "calc/WhatIf.h"
 #include "entry/PageControls.h"
 #include "entry/PurposePages.h"
 #include "money/Currency.h"
@@ -123,6 +124,9 @@ public:
     void Calculate();
     void cmdPreview_Click();
     void cmdChart_Click();
+    void cmdWhatIf_Click();
+    // The case as the seven types are worked out from it.
+    OptionsInput optionsInput() const;
     // What the report shows, once the types have been worked out.
     const std::optional<ReportContent>& reportContent() const { return report_; }
     // The seven types as last worked out, with their schedules.
@@ -230,6 +234,8 @@ private:
     // What the owned-home fields held before a first-home purpose set them to 0.
     std::map<const NumericField*, QString> ownedHomeTexts_;
     std::optional<ReportContent> report_;
+    // What the What If window was last asked, for it and for the report's page.
+    WhatIfSettings whatIf_;
     std::optional<OptionsResult> options_;
 };
 

@@ -104,6 +104,12 @@ private slots:
                 QVERIFY2(!affordableFor(k, *more, input, usa), qPrintable(QString::number(k)));
             QVERIFY(std::fabs(*row.loanToValue - row.largest->toDouble() / 4000.0) < 1e-9);
         }
+        // Every type the results page can afford at the amount entered can be borrowed.
+        const OptionsResult results = calculateOptions(input, usa);
+        for (int k = 0; k < MortgageTypeCount; ++k)
+            if (results.types[std::size_t(k)].affordable)
+                QVERIFY2(answer.types[std::size_t(k)].largest >= input.amount,
+                         qPrintable(QString::number(k)));
         // The Table's, against the inverse of the repayment formula.
         const double spare = 1400, r = monthly(usa.toDouble(rate, Regional::Percent).value);
         const double n = usa.toDouble(term).value * 12;

@@ -10,6 +10,7 @@
 #include "info/frmHelp.h"
 #include "results/frmChart.h"
 #include "results/frmPreview.h"
+#include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
 #include "shell/Message.h"
 
@@ -201,6 +202,16 @@ private slots:
         chart.show();
         checkFits(&chart, QStringLiteral("chart"));
         checkReadable(&chart, QStringLiteral("chart"));
+
+        hw::WhatIfSettings asked;
+        hw::frmWhatIf whatIf(w.optionsInput(), w.regional(), w.PropertyValue, asked, &w);
+        whatIf.show();
+        for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
+            whatIf.tabs->setCurrentIndex(tab);
+            const QString where = QStringLiteral("What If, tab %1").arg(tab);
+            checkFits(&whatIf, where);
+            checkReadable(&whatIf, where);
+        }
 
         hw::rptMortgage report(*w.reportContent(), w.regional().locale());
         QPrinter printer;

@@ -1,0 +1,316 @@
+#include "frmWhatIf.h"
+
+#include "BalanceChart.h"
+#include "calc/OptionTexts.h"
+#include "look/Skin.h"
+#include "shell/Message.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace hw {
+
+namespace {
+
+QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
+    auto* table = new QTableWidget(MortgageTypeCount, static_cast<int>(heads.size()), parent);
+    table->setHorizontalHeaderLabels(heads);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    for (int k = 0; k < MortgageTypeCount; ++k)
+        table->setItem(k, 0, new QTableWidgetItem(mortgageTypeName(k)));
+    return table;
+}
+
+void setCell(QTableWidget* table, int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                       : Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, column, item);
+}
+
+// The balance month by month as a chart line, in years.
+BalanceSeries series(int type, const QString& name, const std::vector<ScheduleRow>& rows,
+                     double amount) {
+    BalanceSeries line{type, name, {QPointF(0.0, amount)}};
+    for (const ScheduleRow& row : rows)
+        line.points.emplace_back(row.month / 12.0, row.balance);
+    return line;
+}
+
+QPushButton* workOut(QWidget* parent) {
+    auto* push = new QPushButton(QCoreApplication::translate("hw::frmWhatIf", "&Work Out"), parent);
+    Skin::applyTo(push, Skin::Element::Button);
+    return push;
+}
+
+} // namespace
+
+frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double propertyValue,
+                     WhatIfSettings& settings, QWidget* owner)
+    : QDialog(owner), input_(input), regional_(regional), propertyValue_(propertyValue),
+      settings_(settings) {
+    setObjectName(QStringLiteral("frmWhatIf"));
+    setWindowTitle(tr("What If"));
+    Skin::applyToWindow(this, Skin::Storage::Third);
+
+    tabs = new QTabWidget(this);
+    tabs->addTab(buildRiseTab(), tr("&Rates rise"));
+    tabs->addTab(buildBorrowTab(), tr("&How much could we borrow"));
+    tabs->addTab(buildExtraTab(), tr("Paying &extra"));
+    tabs->addTab(buildResetTab(), tr("A &fixed rate that ends"));
+
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    Skin::applyTo(cmdClose, Skin::Element::Button);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    cmdRise_Click();
+    cmdExtra_Click();
+    cmdReset_Click();
+    // Its designed size, or the screen's room where that is smaller.
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize();
+    resize(QSize(780, 560).boundedTo(room.isValid() ? room : QSize(780, 560)));
+}
+
+QDoubleSpinBox* frmWhatIf::amountBox(double value) {
+    auto* box = new QDoubleSpinBox(this);
+    box->setLocale(regional_.locale());
+    box->setDecimals(regional_.currencyDecimals());
+    box->setRange(0.0, 1e14);
+    box->setGroupSeparatorShown(true);
+    box->setValue(value);
+    return box;
+}
+
+QWidget* frmWhatIf::buildRiseTab() {
+    auto* page = new QWidget(this);
+    spnRise = new QDoubleSpinBox(page);
+    spnRise->setObjectName(QStringLiteral("spnRise"));
+    spnRise->setLocale(regional_.locale());
+    spnRise->setRange(0.0, LargestRise);
+    spnRise->setSingleStep(RiseStep);
+    spnRise->setDecimals(2);
+    spnRise->setValue(settings_.risePoints);
+    spnRise->setAccessibleName(tr("Rise in the rate, percentage points"));
+    cmdRise = workOut(page);
+    connect(cmdRise, &QPushButton::clicked, this, &frmWhatIf::cmdRise_Click);
+    grdRise = answerTable({tr("Mortgage type"), tr("First month at the higher rate"), tr("Today"),
+                           tr("After the rise")},
+                          page);
+    grdRise->setObjectName(QStringLiteral("grdRise"));
+    auto* caption = new QLabel(tr("Rise in the &rate (percentage points):"), page);
+    caption->setBuddy(spnRise);
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption);
+    top->addWidget(spnRise);
+    top->addWidget(cmdRise);
+    top->addStretch(1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(tr("Lenders test whether you could still pay if the rate rose. "
+                                    "Each type at the entered rate plus the rise:"),
+                                 page));
+    layout->addLayout(top);
+    layout->addWidget(grdRise, 1);
+    return page;
+}
+
+void frmWhatIf::cmdRise_Click() {
+    const auto answer = rateRise(input_, regional_, spnRise->value());
+    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+        ShowMessage(refused->message, MsgOkOnly);
+        return;
+    }
+    settings_.risePoints = spnRise->value();
+    const RateRise& rise = std::get<RateRise>(answer);
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        const RiseRow& row = rise.types[static_cast<std::size_t>(k)];
+        setCell(grdRise, k, 1,
+                row.firstOutlayAfter ? regional_.currency(*row.firstOutlayAfter) : tr("none"));
+        setCell(grdRise, k, 2, row.affordableNow ? tr("Affordable") : tr("Not affordable"));
+        setCell(grdRise, k, 3,
+                row.affordableAfter ? tr("Affordable")
+                : row.affordableNow ? tr("No longer affordable")
+                                    : tr("Not affordable"));
+    }
+}
+
+QWidget* frmWhatIf::buildBorrowTab() {
+    auto* page = new QWidget(this);
+    grdBorrow = answerTable(
+        {tr("Mortgage type"), tr("Largest amount"), tr("Of the property's value")}, page);
+    grdBorrow->setObjectName(QStringLiteral("grdBorrow"));
+    const Borrowing most = borrowing(input_, regional_, propertyValue_);
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
+        setCell(grdBorrow, k, 1, row.largest ? regional_.currency(*row.largest) : tr("nothing"));
+        setCell(grdBorrow, k, 2,
+                row.loanToValue ? regional_.percent(*row.loanToValue / 100.0) : QString());
+    }
+    lblTableTerm = new QLabel(page);
+    lblTableTerm->setObjectName(QStringLiteral("lblTableTerm"));
+    lblTableTerm->setWordWrap(true);
+    lblTableTerm->setText(
+        most.tableYears
+            ? tr("A Table loan of the amount entered would take %1 years at a repayment equal "
+                 "to your spare income.")
+                  .arg(regional_.number(*most.tableYears))
+            : tr("Your spare income does not cover a month's interest: no Table term would "
+                 "clear the amount entered."));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(tr("The most each type would let you borrow at the entered rate "
+                                    "and term, with your spare income:"),
+                                 page));
+    layout->addWidget(grdBorrow, 1);
+    layout->addWidget(lblTableTerm);
+    return page;
+}
+
+QWidget* frmWhatIf::buildExtraTab() {
+    auto* page = new QWidget(this);
+    cboExtraType = new QComboBox(page);
+    cboExtraType->setObjectName(QStringLiteral("cboExtraType"));
+    cboExtraType->addItem(mortgageTypeName(TableType), TableType);
+    cboExtraType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
+    cboExtraType->setCurrentIndex(settings_.extraType == ReducingBalanceType ? 1 : 0);
+    spnExtra = amountBox(settings_.extra.extraMonthly);
+    spnExtra->setObjectName(QStringLiteral("spnExtra"));
+    spnLump = amountBox(settings_.extra.lumpSum);
+    spnLump->setObjectName(QStringLiteral("spnLump"));
+    spnLumpMonth = new QSpinBox(page);
+    spnLumpMonth->setObjectName(QStringLiteral("spnLumpMonth"));
+    spnLumpMonth->setRange(0, 12000);
+    spnLumpMonth->setValue(settings_.extra.lumpMonth);
+    cmdExtra = workOut(page);
+    connect(cmdExtra, &QPushButton::clicked, this, &frmWhatIf::cmdExtra_Click);
+    lblExtra = new QLabel(page);
+    lblExtra->setObjectName(QStringLiteral("lblExtra"));
+    lblExtra->setWordWrap(true);
+    chtExtra = new BalanceChart(page);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Mortgage &type:"), cboExtraType);
+    form->addRow(tr("E&xtra each month:"), spnExtra);
+    form->addRow(tr("&Lump sum:"), spnLump);
+    form->addRow(tr("In &month:"), spnLumpMonth);
+    form->addRow(QString(), cmdExtra);
+    auto* layout = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(lblExtra);
+    left->addStretch(1);
+    layout->addLayout(left);
+    layout->addWidget(chtExtra, 1);
+    return page;
+}
+
+void frmWhatIf::cmdExtra_Click() {
+    const int type = cboExtraType->currentData().toInt();
+    const ExtraPayments extra{spnExtra->value(), spnLump->value(), spnLumpMonth->value()};
+    const auto answer = payingExtra(type, input_, regional_, extra);
+    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+        ShowMessage(refused->message, MsgOkOnly);
+        return;
+    }
+    settings_.extraType = type;
+    settings_.extra = extra;
+    const PayingExtra& paid = std::get<PayingExtra>(answer);
+    lblExtra->setText(
+        tr("Cleared in month %1 (%2 years) instead of month %3.\nTotal paid: %4 instead of "
+           "%5.\nInterest saved: %6.")
+            .arg(paid.clearedMonth)
+            .arg(regional_.number(paid.clearedMonth / 12.0))
+            .arg(paid.before.empty() ? 0 : paid.before.back().month)
+            .arg(regional_.currency(paid.totalAfter), regional_.currency(paid.totalBefore),
+                 regional_.currency(paid.interestBefore - paid.interestAfter)));
+    const double amount = input_.amount.toDouble();
+    const QLocale locale = regional_.locale();
+    chtExtra->setSeries({series(type, tr("As entered"), paid.before, amount),
+                         series(TableEndowmentType, tr("Paying extra"), paid.after, amount)},
+                        [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
+}
+
+QWidget* frmWhatIf::buildResetTab() {
+    auto* page = new QWidget(this);
+    spnFixedYears = new QDoubleSpinBox(page);
+    spnFixedYears->setObjectName(QStringLiteral("spnFixedYears"));
+    spnFixedYears->setLocale(regional_.locale());
+    spnFixedYears->setRange(0.0, 100.0);
+    spnFixedYears->setDecimals(2);
+    spnFixedYears->setValue(settings_.fixedYears);
+    spnResetRate = new QDoubleSpinBox(page);
+    spnResetRate->setObjectName(QStringLiteral("spnResetRate"));
+    spnResetRate->setLocale(regional_.locale());
+    spnResetRate->setRange(0.0, 99.99);
+    spnResetRate->setDecimals(2);
+    spnResetRate->setSuffix(QStringLiteral(" %"));
+    spnResetRate->setValue(settings_.resetRate.value_or(defaultResetRate(input_, regional_)));
+    cmdReset = workOut(page);
+    connect(cmdReset, &QPushButton::clicked, this, &frmWhatIf::cmdReset_Click);
+    lblReset = new QLabel(page);
+    lblReset->setObjectName(QStringLiteral("lblReset"));
+    lblReset->setWordWrap(true);
+    chtReset = new BalanceChart(page);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Years at the entered &rate:"), spnFixedYears);
+    form->addRow(tr("Then the &new rate:"), spnResetRate);
+    form->addRow(QString(), cmdReset);
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel(tr("A Table loan at the entered rate for the first years, then "
+                                  "the repayment worked out again for the rest of the term:"),
+                               page));
+    left->addLayout(form);
+    left->addWidget(lblReset);
+    left->addStretch(1);
+    for (QLabel* label : page->findChildren<QLabel*>())
+        label->setWordWrap(true);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(left);
+    layout->addWidget(chtReset, 1);
+    return page;
+}
+
+void frmWhatIf::cmdReset_Click() {
+    const auto answer = rateReset(input_, regional_, spnFixedYears->value(), spnResetRate->value());
+    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+        ShowMessage(refused->message, MsgOkOnly);
+        return;
+    }
+    settings_.fixedYears = spnFixedYears->value();
+    settings_.resetRate = spnResetRate->value();
+    const RateReset& reset = std::get<RateReset>(answer);
+    lblReset->setText(tr("The repayment goes from %1 to %2 a month, on the %3 still owed.\nWith "
+                         "your spare income that is %4.")
+                          .arg(regional_.currency(reset.repaymentBefore),
+                               regional_.currency(reset.repaymentAfter),
+                               regional_.currency(reset.balanceAtReset),
+                               reset.affordableAfter ? tr("affordable") : tr("not affordable")));
+    const double amount = input_.amount.toDouble();
+    const QLocale locale = regional_.locale();
+    chtReset->setSeries(
+        {series(TableType, tr("The entered rate throughout"), reset.before, amount),
+         series(TableEndowmentType, tr("After the fixed rate ends"), reset.after, amount)},
+        [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
+}
+
+} // namespace hw
