@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     save();
 
     // Every page of every topic of the information window, and the About window.
-    for (int topic = 0; topic <= 32; ++topic) {
+    for (int topic = 0; topic <= hw::WhatIfTopic; ++topic) {
         if (!hw::helpTopic(topic))
             continue;
         hw::frmHelp help(&window);

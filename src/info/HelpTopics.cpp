@@ -98,8 +98,8 @@ const char* const RevolvingSecondPage =
     "living expenses. Whatever is left remains in the loan facility.\n"
     "\n";
 
-std::array<std::optional<HelpTopic>, 33> buildTopics() {
-    std::array<std::optional<HelpTopic>, 33> t;
+std::array<std::optional<HelpTopic>, WhatIfTopic + 1> buildTopics() {
+    std::array<std::optional<HelpTopic>, WhatIfTopic + 1> t;
     const auto s = [](const char* text) {
         return QCoreApplication::translate("hw::HelpTopics", text);
     };
@@ -436,6 +436,29 @@ std::array<std::optional<HelpTopic>, 33> buildTopics() {
               "cap, usually for a year. The protection costs a higher fee or a higher rate, and "
               "there are penalties for repaying early."}),
         {},
+        std::nullopt};
+    t[WhatIfTopic] = HelpTopic{
+        page({"WHAT IF\n"
+              "\n"
+              "\n"
+              "Rates rise: every type is worked out again at your rate plus the rise you choose "
+              "(2 points unless you change it). A type marked \"No longer affordable\" fits your "
+              "budget today but would not if rates rose that far. Lenders make this test "
+              "before they lend.\n"
+              "How much could we borrow: the largest amount each type lets you borrow with your "
+              "spare income, at your rate and term, and what share of the property's value "
+              "that would be. Below the table: how long a Table loan of the amount you entered "
+              "would take if you paid all your spare income into it."}),
+        page({"Paying extra: an extra amount every month, a lump sum in one month, or both, on "
+              "a Table or Reducing Balance loan. You see when the loan would be paid off, what "
+              "you would pay in all, and how much interest you would save; the chart shows "
+              "the balance both ways.\n"
+              "A fixed rate that ends: a Table loan at your rate for the first years, after "
+              "which the rate changes (to your rate plus 2 points unless you choose another) "
+              "and the repayment is worked out again for the rest of the term. You see the new "
+              "repayment and whether your budget covers it.\n"
+              "Nothing here changes the results page. Tick \"What If Page\" in the preview to "
+              "print these answers with the report."}),
         std::nullopt};
     return t;
 }

@@ -21,8 +21,11 @@ struct HelpTopic {
     bool hasSecondPage() const { return !secondPage.isEmpty(); }
 };
 
-// The topic with this number: a wizard step 0..17, a mortgage type 20..26 or an
-// interest-rate type 30..32. Null for a number without a topic.
+// The What If window's topic.
+constexpr int WhatIfTopic = 40;
+
+// The topic with this number: a wizard step 0..17, a mortgage type 20..26, an
+// interest-rate type 30..32 or the What If window. Null for a number without a topic.
 const HelpTopic* helpTopic(int number);
 
 } // namespace hw

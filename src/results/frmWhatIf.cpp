@@ -2,6 +2,8 @@
 
 #include "BalanceChart.h"
 #include "calc/OptionTexts.h"
+#include "info/HelpTopics.h"
+#include "info/frmHelp.h"
 #include "look/Skin.h"
 #include "shell/Message.h"
 
@@ -81,7 +83,16 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs, 1);
+    cmdMore = new QPushButton(tr("Tell Me &More"), this);
+    cmdMore->setObjectName(QStringLiteral("cmdMore"));
+    Skin::applyTo(cmdMore, Skin::Element::Button);
+    connect(cmdMore, &QPushButton::clicked, this, [this] {
+        frmHelp help(this);
+        help.Topic = WhatIfTopic;
+        help.exec();
+    });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdMore);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
@@ -120,7 +131,7 @@ QWidget* frmWhatIf::buildRiseTab() {
                            tr("After the rise")},
                           page);
     grdRise->setObjectName(QStringLiteral("grdRise"));
-    auto* caption = new QLabel(tr("Rise in the &rate (percentage points):"), page);
+    auto* caption = new QLabel(tr("Ri&se in the rate (percentage points):"), page);
     caption->setBuddy(spnRise);
     auto* top = new QHBoxLayout;
     top->addWidget(caption);
@@ -212,7 +223,7 @@ QWidget* frmWhatIf::buildExtraTab() {
     form->addRow(tr("Mortgage &type:"), cboExtraType);
     form->addRow(tr("E&xtra each month:"), spnExtra);
     form->addRow(tr("&Lump sum:"), spnLump);
-    form->addRow(tr("In &month:"), spnLumpMonth);
+    form->addRow(tr("In m&onth:"), spnLumpMonth);
     form->addRow(QString(), cmdExtra);
     auto* layout = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
@@ -272,7 +283,7 @@ QWidget* frmWhatIf::buildResetTab() {
     lblReset->setWordWrap(true);
     chtReset = new BalanceChart(page);
     auto* form = new QFormLayout;
-    form->addRow(tr("Years at the entered &rate:"), spnFixedYears);
+    form->addRow(tr("&Years at the entered rate:"), spnFixedYears);
     form->addRow(tr("Then the &new rate:"), spnResetRate);
     form->addRow(QString(), cmdReset);
     auto* left = new QVBoxLayout;

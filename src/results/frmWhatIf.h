@@ -47,6 +47,7 @@ public:
     QPushButton* cmdReset = nullptr;
     QLabel* lblReset = nullptr;
     BalanceChart* chtReset = nullptr;
+    QPushButton* cmdMore = nullptr; // "Tell Me More" about the window
     QPushButton* cmdClose = nullptr;
 
     void cmdRise_Click();

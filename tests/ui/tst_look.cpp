@@ -220,7 +220,7 @@ private slots:
         checkFits(&preview, QStringLiteral("preview"));
         checkReadable(&preview, QStringLiteral("preview"));
 
-        for (int topic = 0; topic <= 32; ++topic) {
+        for (int topic = 0; topic <= hw::WhatIfTopic; ++topic) {
             if (!hw::helpTopic(topic))
                 continue;
             hw::frmHelp help(&w);
