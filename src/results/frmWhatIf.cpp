@@ -219,6 +219,18 @@ QWidget* frmWhatIf::buildExtraTab() {
     lblExtra->setObjectName(QStringLiteral("lblExtra"));
     lblExtra->setWordWrap(true);
     chtExtra = new BalanceChart(page);
+    grdExtra = new QTableWidget(0, 5, page);
+    grdExtra->setObjectName(QStringLiteral("grdExtra"));
+    grdExtra->setHorizontalHeaderLabels({tr("Month"), tr("Repayment as entered"),
+                                         tr("Paying extra"), tr("Balance as entered"),
+                                         tr("Balance paying extra")});
+    grdExtra->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdExtra->setTabKeyNavigation(false);
+    grdExtra->verticalHeader()->setVisible(false);
+    grdExtra->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* views = new QTabWidget(page);
+    views->addTab(chtExtra, tr("Balance"));
+    views->addTab(grdExtra, tr("Schedule"));
     auto* form = new QFormLayout;
     form->addRow(tr("Mortgage &type:"), cboExtraType);
     form->addRow(tr("E&xtra each month:"), spnExtra);
@@ -231,7 +243,7 @@ QWidget* frmWhatIf::buildExtraTab() {
     left->addWidget(lblExtra);
     left->addStretch(1);
     layout->addLayout(left);
-    layout->addWidget(chtExtra, 1);
+    layout->addWidget(views, 1);
     return page;
 }
 
@@ -254,6 +266,22 @@ void frmWhatIf::cmdExtra_Click() {
             .arg(paid.before.empty() ? 0 : paid.before.back().month)
             .arg(regional_.currency(paid.totalAfter), regional_.currency(paid.totalBefore),
                  regional_.currency(paid.interestBefore - paid.interestAfter)));
+    // The schedule, the new months beside the old.
+    const std::size_t months = std::max(paid.before.size(), paid.after.size());
+    grdExtra->setRowCount(static_cast<int>(months));
+    for (std::size_t i = 0; i < months; ++i) {
+        const auto money = [&](const std::vector<ScheduleRow>& rows, bool balance) {
+            if (i >= rows.size())
+                return QString();
+            return regional_.currency(balance ? rows[i].balance : rows[i].repayment);
+        };
+        const int row = static_cast<int>(i);
+        setCell(grdExtra, row, 0, QString::number(i + 1));
+        setCell(grdExtra, row, 1, money(paid.before, false));
+        setCell(grdExtra, row, 2, money(paid.after, false));
+        setCell(grdExtra, row, 3, money(paid.before, true));
+        setCell(grdExtra, row, 4, money(paid.after, true));
+    }
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
     chtExtra->setSeries({series(type, tr("As entered"), paid.before, amount),
@@ -318,9 +346,15 @@ void frmWhatIf::cmdReset_Click() {
                                reset.affordableAfter ? tr("affordable") : tr("not affordable")));
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
+    // A line up to the balance marks the month the repayment jumps.
+    const double resetYears = std::round(spnFixedYears->value() * 12.0) / 12.0;
+    const BalanceSeries jump{
+        CashManagementType,
+        tr("The repayment jumps to %1").arg(regional_.currency(reset.repaymentAfter)),
+        {QPointF(resetYears, 0.0), QPointF(resetYears, reset.balanceAtReset)}};
     chtReset->setSeries(
         {series(TableType, tr("The entered rate throughout"), reset.before, amount),
-         series(TableEndowmentType, tr("After the fixed rate ends"), reset.after, amount)},
+         series(TableEndowmentType, tr("After the fixed rate ends"), reset.after, amount), jump},
         [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
 }
 

@@ -41,6 +41,7 @@ public:
     QPushButton* cmdExtra = nullptr;
     QLabel* lblExtra = nullptr;
     BalanceChart* chtExtra = nullptr;
+    QTableWidget* grdExtra = nullptr; // month by month, as entered and paying extra
     // A fixed rate that ends.
     QDoubleSpinBox* spnFixedYears = nullptr;
     QDoubleSpinBox* spnResetRate = nullptr;

@@ -341,6 +341,31 @@ scenario_high_dpi() {
     key Escape
 }
 
+# The What If window from the keyboard: Alt+W from the results, a tab by its
+# key, Work Out with Enter on a real X server; nothing refused, then Escape.
+scenario_what_if() {
+    dismiss_hint
+    choose_purpose 8
+    key alt+n alt+n
+    wait_for step '^4$'
+    typed 200000
+    key alt+n alt+n
+    wait_for step '^14$'
+    typed 200000
+    key alt+n alt+n alt+n
+    wait_for step '^17$'
+    expect txtFirst0 '$1,564.53'
+    key alt+w
+    wait_for window.frmWhatIf '.'
+    on_screen window.frmWhatIf
+    key alt+f
+    key alt+w
+    no_message
+    import -window root "desktop-what-if.png" 2>/dev/null
+    key Escape
+    expect txtFirst0 '$1,564.53'
+}
+
 [ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2
 start_desktop
 start_program
