@@ -84,7 +84,7 @@ QPushButton[skin="option"]:checked:disabled { background: @optionDisabledBack; c
 QPushButton[skin="link"] {
     border: 1px solid transparent; background: transparent; color: @link; text-decoration: underline;
 }
-QPushButton[skin="link"]:focus { border: 1px dashed @link; }
+QPushButton[skin="link"]:focus { border: 1px solid @focus; border-radius: 3px; }
 QLabel { color: @text; }
 QLabel[skin="title"] {
     background: @accent; color: @onAccent; font-weight: bold; font-size: 11pt;

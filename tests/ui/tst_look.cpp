@@ -107,6 +107,39 @@ void checkReadable(QWidget* window, const QString& where) {
     }
 }
 
+// Focus is clearly visible: taking the focus changes at least a ring's worth of
+// the control's pixels by a contrast of 3:1 or more.
+void checkFocusVisible(QWidget* window, const QString& where) {
+    // Focus shows only in the active window.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) || !widget->isEnabled() ||
+            !(widget->focusPolicy() & Qt::TabFocus) || widget->visibleRegion().isEmpty() ||
+            widget->visibleRegion().boundingRect() != widget->rect())
+            continue;
+        if (!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QLineEdit*>(widget))
+            continue;
+        window->setFocus();
+        QApplication::processEvents();
+        const QImage before = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        const QImage after = widget->grab().toImage();
+        int changed = 0;
+        for (int y = 0; y < std::min(before.height(), after.height()); ++y)
+            for (int x = 0; x < std::min(before.width(), after.width()); ++x)
+                if (contrast(before.pixel(x, y), after.pixel(x, y)) >= 3.0)
+                    ++changed;
+        const int ring = widget->width() + widget->height();
+        QVERIFY2(changed >= ring,
+                 qPrintable(QStringLiteral("%1: focus on %2 (%3) changes %4 "
+                                           "pixels")
+                                .arg(where, widget->objectName(), textOf(widget).left(30))
+                                .arg(changed)));
+    }
+}
+
 // The room the screen leaves a window inside a window manager's frame.
 QSize screenRoom() {
     return QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(8, 32);
@@ -283,6 +316,25 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 100);
+    }
+
+    void focusVisible_data() { pages_data(); }
+    // On every page, on a pressed two-state button and on the About window's link.
+    void focusVisible() {
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(palettes::dark());
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        for (int step = 0; step < hw::StepCount; ++step) {
+            w.TargetStep = static_cast<std::int16_t>(step);
+            w.ShowStep();
+            checkFocusVisible(&w, QStringLiteral("step %1").arg(step));
+        }
+        hw::frmAbout about(&w);
+        about.show();
+        QTest::qWait(1200);
+        checkFocusVisible(&about, QStringLiteral("About"));
     }
 
     // A desktop that turns dark while the program runs gives it the dark look.
