@@ -210,9 +210,10 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
 void frmMortgage::cmdPreview_Click() {
     if (!report_)
         return;
-    ReportContent content = *report_;
-    content.whatIf = whatIfSummary(optionsInput(), regional_, PropertyValue, whatIf_);
-    rptMortgage(std::move(content), regional_.locale()).preview(this);
+    rptMortgage report(*report_, regional_.locale());
+    report.setWhatIfSource(
+        [this] { return whatIfSummary(optionsInput(), regional_, PropertyValue, whatIf_); });
+    report.preview(this);
 }
 
 void frmMortgage::cmdWhatIf_Click() {

@@ -208,6 +208,12 @@ QPageSize::PageSizeId reportPaper(const QLocale& locale) {
 rptMortgage::rptMortgage(ReportContent content, QLocale locale)
     : content_(std::move(content)), locale_(std::move(locale)) {}
 
+void rptMortgage::setWhatIfPage(bool on) {
+    whatIfPage_ = on;
+    if (on && content_.whatIf.isEmpty() && whatIfSource_)
+        content_.whatIf = whatIfSource_();
+}
+
 void rptMortgage::print(QPrinter* printer) const {
     QPainter painter;
     if (!painter.begin(printer))

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageSize>
+#include <functional>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -35,8 +36,10 @@ public:
     // A second page with the chart of the balances over time.
     void setChartPage(bool on) { chartPage_ = on; }
     bool chartPage() const { return chartPage_; }
-    // A last page with the What If answers.
-    void setWhatIfPage(bool on) { whatIfPage_ = on; }
+    // A last page with the What If answers: the content's, or those `source`
+    // works out when the page is first asked for (they take a few milliseconds).
+    void setWhatIfSource(std::function<QStringList()> source) { whatIfSource_ = std::move(source); }
+    void setWhatIfPage(bool on);
     bool whatIfPage() const { return whatIfPage_; }
 
     // Draws every page on a printer that has been set up.
@@ -52,6 +55,7 @@ private:
     QLocale locale_;
     bool chartPage_ = false;
     bool whatIfPage_ = false;
+    std::function<QStringList()> whatIfSource_;
 };
 
 } // namespace hw

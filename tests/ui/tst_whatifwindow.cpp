@@ -4,13 +4,16 @@
 
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
+#include "results/frmPreview.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPrintPreviewWidget>
 #include <QSet>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -90,6 +93,21 @@ private slots:
                               "term."}));
         // The results page is as it was.
         QCOMPARE(w.txtFirst[0]->text(), first);
+
+        // The preview's What If page: one page more when ticked.
+        int pagesWithout = 0, pagesWith = 0;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<hw::frmPreview*>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            pagesWithout = preview->pages->pageCount();
+            preview->chkWhatIfPage->click();
+            pagesWith = preview->pages->pageCount();
+            preview->reject();
+        });
+        QTest::mouseClick(w.cmdPreview, Qt::LeftButton);
+        QVERIFY(pagesWithout >= 1);
+        QCOMPARE(pagesWith, pagesWithout + 1);
 
         // The report's What If page, with what was asked last.
         hw::ReportContent content = *w.reportContent();
