@@ -9,6 +9,7 @@ cmake --build build -j"$(nproc)" --target hearthwise_screens
 shots="$(mktemp -d)"
 trap 'rm -rf "$shots"' EXIT
 xvfb-run -a -s "-screen 0 1280x800x24" ./build/tools/hearthwise_screens "$shots" 3 en_US
+xvfb-run -a -s "-screen 0 1280x800x24" ./build/tools/hearthwise_screens "$shots/dark" 3 de_DE large dark
 out=docs/screenshots
 mkdir -p "$out"
 cp "$shots/step00.png" "$out/opening.png"
@@ -17,6 +18,7 @@ cp "$shots/step04.png" "$out/income.png"
 cp "$shots/step09.png" "$out/selling-and-buying.png"
 cp "$shots/step16.png" "$out/rate.png"
 cp "$shots/step17.png" "$out/results.png"
+cp "$shots/dark/step17.png" "$out/results-dark.png"
 cp "$shots/chart.png" "$out/chart.png"
 cp "$shots/schedule.png" "$out/schedule.png"
 cp "$shots/help24-2.png" "$out/information.png"
