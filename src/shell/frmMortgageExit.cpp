@@ -22,6 +22,9 @@ constexpr int NarrowestWidth = 2000;
 void frmMortgage::cmdExit_Click() {
     if (leaving_ != Leaving::No)
         return;
+    // Closed from the title bar at once, the window builds its pages now rather
+    // than during the closing animation.
+    buildRemainingPages();
     leaving_ = Leaving::Asking;
     if (ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) == AnswerNo) {
         leaving_ = Leaving::No;
