@@ -44,8 +44,7 @@ struct Revolving {
 std::optional<Revolving> revolve(double balance, double spare, double r, long months,
                                  double interest, std::vector<ScheduleRow>* rows) {
     while (balance > 0.0) {
-        const double charged =
-            balance - spare >= 0.0 ? (balance - spare / 2.0) * r : (balance / 2.0) * r;
+        const double charged = revolvingInterest(balance, spare, r);
         const double next = balance - spare + charged;
         if (!(next < balance) || months >= MonthLimit)
             return std::nullopt;
@@ -255,7 +254,7 @@ OptionFigures creditCardManagement(const Case& c) {
     // An income that clears the loan during the first month pays interest only
     // on what was owed, for half the month, as in the months that follow.
     const double incomeInterest = (a - input.monthlyIncome / 2.0) * r;
-    const double firstInterest = a - input.monthlyIncome >= 0.0 ? incomeInterest : a / 2.0 * r;
+    const double firstInterest = revolvingInterest(a, input.monthlyIncome, r);
     if (incomeInterest <= spare) {
         const double start = a - input.monthlyIncome + firstInterest;
         if (record) {
@@ -285,30 +284,44 @@ double levelPayment(double b, double r, double m) {
     return b * r / (1.0 - std::pow(1.0 + r, -m));
 }
 
+double revolvingInterest(double balance, double goesIn, double r) {
+    return balance - goesIn >= 0.0 ? (balance - goesIn / 2.0) * r : (balance / 2.0) * r;
+}
+
+OptionsReading readOptions(const OptionsInput& input, const Regional& regional) {
+    OptionsReading c;
+    // The rate as shown, with its percent sign (which some locales follow with a direction mark).
+    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
+    c.ratePercent = x;
+    c.monthlyRate = x / 100.0F / 12.0F;
+    c.fundGrowth = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
+    c.months = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
+    c.amount = input.amount.toDouble();
+    c.spareHeld = input.monthlyIncome - input.monthlyExpenditure;
+    c.spare = displayedSpare(input.incomeText, input.budgetText, regional)
+                  .value_or(Currency())
+                  .toDouble();
+    const double n = c.months;
+    c.computable = n > 0.0 && n <= static_cast<double>(MonthLimit) &&
+                   std::isfinite(c.monthlyRate) && std::isfinite(c.spareHeld) &&
+                   std::isfinite(input.monthlyIncome) && std::isfinite(c.amount);
+    return c;
+}
+
 OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
                                Schedules schedules) {
     OptionsResult out;
-    // The rate as shown, with its percent sign (which some locales follow with a direction mark).
-    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
-    const float r32 = x / 100.0F / 12.0F;
-    const float g32 = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
-    const float n32 = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
-    out.monthlyRate = r32;
-    out.fundGrowth = g32;
-    out.months = n32;
-    const double r = r32, g = g32, n = n32;
-    const double a = input.amount.toDouble();
-    const double spareHeld = input.monthlyIncome - input.monthlyExpenditure; // S'
-    const double spare = displayedSpare(input.incomeText, input.budgetText, regional)
-                             .value_or(Currency())
-                             .toDouble(); // S
-    // Nothing to compute for no months, or for more months than any loan runs, or
-    // for figures that are not numbers: every type stays unaffordable.
-    const bool computable = n > 0.0 && n <= static_cast<double>(MonthLimit) && std::isfinite(r) &&
-                            std::isfinite(spareHeld) && std::isfinite(input.monthlyIncome) &&
-                            std::isfinite(a);
-    if (!computable)
+    const OptionsReading reading = readOptions(input, regional);
+    out.monthlyRate = reading.monthlyRate;
+    out.fundGrowth = reading.fundGrowth;
+    out.months = reading.months;
+    // Nothing to compute: every type stays unaffordable.
+    if (!reading.computable)
         return out;
+    const double r = reading.monthlyRate, g = reading.fundGrowth, n = reading.months;
+    const double a = reading.amount;
+    const double spareHeld = reading.spareHeld; // S'
+    const double spare = reading.spare;         // S
 
     const double principal = a / n;
     const Case c{a,

@@ -69,6 +69,28 @@ struct OptionsResult {
 // Level monthly payment of an m-month loan of b at monthly rate r.
 double levelPayment(double b, double r, double m);
 
+// A month's interest on a revolving loan of `balance` into which `goesIn` is
+// paid during the month: on the balance less half of it, or on half the
+// balance where it clears the loan.
+double revolvingInterest(double balance, double goesIn, double r);
+
+// The case as the seven types read it: the rate, the monthly rate and growth
+// and the months as 32-bit floats (widened), as the texts give them; the
+// amount; the spare income as held (S') and as the summary shows it (S).
+struct OptionsReading {
+    float ratePercent = 0.0F;
+    float monthlyRate = 0.0F; // r
+    float fundGrowth = 0.0F;  // g: the mortgage rate less 1.5 points, monthly
+    float months = 0.0F;      // n
+    double amount = 0.0;
+    double spareHeld = 0.0;
+    double spare = 0.0;
+    // False for no months, more months than any loan runs, or figures that are
+    // not numbers: nothing can then be worked out.
+    bool computable = false;
+};
+OptionsReading readOptions(const OptionsInput& input, const Regional& regional);
+
 // Works out the seven mortgage types for one requirement. Never loops without end:
 // a type whose loan or fund cannot be cleared is reported as not affordable.
 // With schedules, each affordable type also carries its months, from the same

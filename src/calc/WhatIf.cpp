@@ -1,7 +1,6 @@
 #include "WhatIf.h"
 
 #include "OptionTexts.h"
-#include "PageArithmetic.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -16,48 +15,36 @@ QString tr(const char* text) {
     return QCoreApplication::translate("hw::WhatIf", text);
 }
 
-// The entered case as the results page reads it.
-struct Reading {
-    double x = 0.0; // the rate, percent
-    double r = 0.0; // monthly, as a 32-bit float
-    double n = 0.0; // months, as a 32-bit float
-    double a = 0.0;
-    double spareHeld = 0.0;
-    double spare = 0.0;
-    bool computable = false;
-};
-
-Reading readCase(const OptionsInput& input, const Regional& regional) {
-    Reading c;
-    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
-    c.x = x;
-    c.r = static_cast<float>(x / 100.0F / 12.0F);
-    c.n = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
-    c.a = input.amount.toDouble();
-    c.spareHeld = input.monthlyIncome - input.monthlyExpenditure;
-    c.spare = displayedSpare(input.incomeText, input.budgetText, regional)
-                  .value_or(Currency())
-                  .toDouble();
-    c.computable = c.n >= 1.0 && c.n <= 12000.0 && std::isfinite(c.r) && std::isfinite(c.spareHeld);
+// The case as the results page reads it, with at least a month to work over.
+OptionsReading readCase(const OptionsInput& input, const Regional& regional) {
+    OptionsReading c = readOptions(input, regional);
+    c.computable = c.computable && c.months >= 1.0F;
     return c;
 }
 
-// The first month's interest of a revolving type: on the balance less half of
-// what goes in during the month, or on half the balance where that clears it.
-double firstRevolvingInterest(double balance, double goesIn, double r) {
-    return balance - goesIn >= 0.0 ? (balance - goesIn / 2.0) * r : balance / 2.0 * r;
-}
+// From the month after `afterMonth` on, the loan runs at `rate`, its level
+// repayment worked out again over the rest of the term.
+struct RateChange {
+    int afterMonth;
+    double rate;
+};
 
 // Month by month, a level (Table) or equal-principal (Reducing Balance)
 // repayment with extras on top; the month that would overpay pays only what is owed.
-std::vector<ScheduleRow> repay(int type, const Reading& c, const ExtraPayments& extra) {
+std::vector<ScheduleRow> repay(int type, const OptionsReading& c, const ExtraPayments& extra,
+                               std::optional<RateChange> change = std::nullopt) {
     std::vector<ScheduleRow> rows;
-    const double level = levelPayment(c.a, c.r, c.n);
-    const double part = c.a / c.n;
-    double balance = c.a;
-    const int termMonths = static_cast<int>(std::ceil(c.n));
+    double r = c.monthlyRate;
+    double level = levelPayment(c.amount, r, c.months);
+    const double part = c.amount / c.months;
+    double balance = c.amount;
+    const int termMonths = static_cast<int>(std::ceil(c.months));
     for (int month = 1; balance > 0.005 && month <= termMonths; ++month) {
-        const double interest = balance * c.r;
+        if (change && month == change->afterMonth + 1) {
+            r = change->rate;
+            level = levelPayment(balance, r, c.months - change->afterMonth);
+        }
+        const double interest = balance * r;
         double paid = (type == TableType ? level : part + interest) + extra.extraMonthly;
         if (month == extra.lumpMonth)
             paid += extra.lumpSum;
@@ -88,8 +75,8 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const 
         std::fabs(steps - std::round(steps)) > 1e-9)
         return WhatIfRefusal{tr("The rise must be between 0 and 10 percentage points, in steps of "
                                 "0.25.")};
-    const Reading c = readCase(input, regional);
-    const double after = c.x + risePoints;
+    const OptionsReading c = readCase(input, regional);
+    const double after = c.ratePercent + risePoints;
     if (after > 99.99)
         return WhatIfRefusal{tr("The rate after the rise must be less than 100%.")};
     OptionsInput risen = input;
@@ -104,9 +91,9 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const 
         row.affordableNow = now.types[static_cast<std::size_t>(k)].affordable;
         row.affordableAfter = later.types[static_cast<std::size_t>(k)].affordable;
         if (k == CashManagementType)
-            row.firstOutlayAfter = firstRevolvingInterest(c.a, c.spare, r2);
+            row.firstOutlayAfter = revolvingInterest(c.amount, c.spare, r2);
         else if (k == CreditCardManagementType)
-            row.firstOutlayAfter = firstRevolvingInterest(c.a, input.monthlyIncome, r2);
+            row.firstOutlayAfter = revolvingInterest(c.amount, input.monthlyIncome, r2);
         else
             row.firstOutlayAfter = later.types[static_cast<std::size_t>(k)].first;
     }
@@ -121,7 +108,7 @@ bool affordableFor(int type, Currency amount, const OptionsInput& input, const R
 
 Borrowing borrowing(const OptionsInput& input, const Regional& regional, double propertyValue) {
     Borrowing out;
-    const Reading c = readCase(input, regional);
+    const OptionsReading c = readCase(input, regional);
     if (!c.computable)
         return out;
     const std::int64_t largestCents =
@@ -129,15 +116,15 @@ Borrowing borrowing(const OptionsInput& input, const Regional& regional, double 
     const double unlimited = static_cast<double>(largestCents) / 100.0;
     // The closed form of each type's test gives where to look; the results
     // page's own test then finds the exact cent.
-    const double perMonth = c.r + 1.0 / c.n;
+    const double perMonth = c.monthlyRate + 1.0 / c.months;
     const double estimates[MortgageTypeCount] = {
-        c.spareHeld / levelPayment(1.0, c.r, c.n),
+        c.spareHeld / levelPayment(1.0, c.monthlyRate, c.months),
         c.spareHeld / perMonth,
-        c.r > 0.0 ? c.spareHeld / c.r : unlimited,
+        c.monthlyRate > 0.0 ? c.spareHeld / c.monthlyRate : unlimited,
         c.spareHeld / perMonth,
         c.spareHeld / perMonth,
-        c.r > 0.0 ? c.spare / c.r + c.spare / 2.0 : unlimited,
-        c.r > 0.0 ? c.spare / c.r + input.monthlyIncome / 2.0 : unlimited,
+        c.monthlyRate > 0.0 ? c.spare / c.monthlyRate + c.spare / 2.0 : unlimited,
+        c.monthlyRate > 0.0 ? c.spare / c.monthlyRate + input.monthlyIncome / 2.0 : unlimited,
     };
     const auto cents = [](std::int64_t count) {
         return Currency::fromScaled(count * (Currency::Scale / 100));
@@ -171,11 +158,12 @@ Borrowing borrowing(const OptionsInput& input, const Regional& regional, double 
         if (propertyValue > 0.0)
             row.loanToValue = row.largest->toDouble() / propertyValue * 100.0;
     }
-    if (c.r == 0.0) {
+    if (c.monthlyRate == 0.0) {
         if (c.spareHeld > 0.0)
-            out.tableYears = c.a / c.spareHeld / 12.0;
-    } else if (c.spareHeld > c.a * c.r) {
-        out.tableYears = -std::log(1.0 - c.a * c.r / c.spareHeld) / std::log(1.0 + c.r) / 12.0;
+            out.tableYears = c.amount / c.spareHeld / 12.0;
+    } else if (c.spareHeld > c.amount * c.monthlyRate) {
+        out.tableYears = -std::log(1.0 - c.amount * c.monthlyRate / c.spareHeld) /
+                         std::log(1.0 + c.monthlyRate) / 12.0;
     }
     return out;
 }
@@ -183,18 +171,18 @@ Borrowing borrowing(const OptionsInput& input, const Regional& regional, double 
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
                                                      const Regional& regional,
                                                      const ExtraPayments& extra) {
-    const Reading c = readCase(input, regional);
+    const OptionsReading c = readCase(input, regional);
     if (type != TableType && type != ReducingBalanceType)
         return WhatIfRefusal{tr("Extra payments can be worked out for the Table and Reducing "
                                 "Balance types.")};
-    if (!c.computable || c.a <= 0.0)
+    if (!c.computable || c.amount <= 0.0)
         return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
-    if (!(extra.extraMonthly >= 0.0) || extra.extraMonthly >= c.a)
+    if (!(extra.extraMonthly >= 0.0) || extra.extraMonthly >= c.amount)
         return WhatIfRefusal{tr("The extra amount each month must be less than the amount "
                                 "borrowed.")};
-    if (!(extra.lumpSum >= 0.0) || extra.lumpSum > c.a)
+    if (!(extra.lumpSum >= 0.0) || extra.lumpSum > c.amount)
         return WhatIfRefusal{tr("The lump sum must be no more than the amount borrowed.")};
-    const int termMonths = static_cast<int>(std::ceil(c.n));
+    const int termMonths = static_cast<int>(std::ceil(c.months));
     if (extra.lumpSum > 0.0 && (extra.lumpMonth < 1 || extra.lumpMonth > termMonths))
         return WhatIfRefusal{tr("The month of the lump sum must be between 1 and %1, the months "
                                 "of the term.")
@@ -211,11 +199,11 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
 std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
                                                  const Regional& regional, double fixedYears,
                                                  double resetRate) {
-    const Reading c = readCase(input, regional);
-    if (!c.computable || c.a <= 0.0)
+    const OptionsReading c = readCase(input, regional);
+    if (!c.computable || c.amount <= 0.0)
         return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
     const double fixedMonths = std::round(fixedYears * 12.0);
-    if (!(fixedMonths >= 1.0) || fixedMonths >= std::ceil(c.n))
+    if (!(fixedMonths >= 1.0) || fixedMonths >= std::ceil(c.months))
         return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
                                 "term.")};
     if (!(resetRate >= 0.0 && resetRate <= 99.99))
@@ -223,31 +211,21 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
                                 "99.99%.")};
     RateReset out;
     out.before = repay(TableType, c, {});
-    out.repaymentBefore = levelPayment(c.a, c.r, c.n);
+    out.repaymentBefore = levelPayment(c.amount, c.monthlyRate, c.months);
     // Held as the results page holds a rate: a 32-bit float of the monthly rate.
     const double r2 = static_cast<float>(static_cast<float>(resetRate) / 100.0F / 12.0F);
-    double balance = c.a;
-    double repayment = out.repaymentBefore;
-    const int termMonths = static_cast<int>(std::ceil(c.n));
-    for (int month = 1; balance > 0.005 && month <= termMonths; ++month) {
-        if (month == static_cast<int>(fixedMonths) + 1) {
-            out.balanceAtReset = balance;
-            repayment = levelPayment(balance, r2, c.n - fixedMonths);
-            out.repaymentAfter = repayment;
-        }
-        const double rate = month > fixedMonths ? r2 : c.r;
-        const double interest = balance * rate;
-        const double paid = month == termMonths ? balance + interest : repayment;
-        balance -= paid - interest;
-        out.after.push_back(
-            {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
+    const int fixed = static_cast<int>(fixedMonths);
+    out.after = repay(TableType, c, {}, RateChange{fixed, r2});
+    if (out.after.size() >= static_cast<std::size_t>(fixed)) {
+        out.balanceAtReset = out.after[static_cast<std::size_t>(fixed) - 1].balance;
+        out.repaymentAfter = levelPayment(out.balanceAtReset, r2, c.months - fixedMonths);
     }
     out.affordableAfter = !(c.spareHeld < out.repaymentAfter);
     return out;
 }
 
 double defaultResetRate(const OptionsInput& input, const Regional& regional) {
-    return std::min(99.99, readCase(input, regional).x + 2.0);
+    return std::min(99.99, readCase(input, regional).ratePercent + 2.0);
 }
 
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
