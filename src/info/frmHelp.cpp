@@ -2,11 +2,11 @@
 
 #include "HelpTopics.h"
 #include "look/Skin.h"
+#include "shell/ScreenRoom.h"
 #include "shell/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -30,7 +30,7 @@ const char* const PreviousPage = "Previous Page";
 
 frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("frmHelp"));
-    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize();
+    const QSize room = screenRoom(this);
     const QSize designed(twips(ClientWidth), twips(ClientHeight));
     lostHeight_ = room.isValid() ? std::max(0, designed.height() - room.height()) : 0;
     setFixedSize(designed.width(), designed.height() - lostHeight_);

@@ -1,9 +1,11 @@
 #include "frmChart.h"
 
 #include "BalanceChart.h"
+#include "ReadingTable.h"
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
 #include "shell/SaveAs.h"
+#include "shell/ScreenRoom.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,8 +62,7 @@ frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional&
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
     // Its designed size, or the screen's room where that is smaller.
-    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize();
-    resize(QSize(760, 560).boundedTo(room.isValid() ? room : QSize(760, 560)));
+    resize(withinScreen(this, QSize(760, 560)));
 }
 
 QWidget* frmChart::buildScheduleTab() {
@@ -75,13 +75,9 @@ QWidget* frmChart::buildScheduleTab() {
     auto* caption = new QLabel(tr("Mortgage &type:"), page);
     caption->setBuddy(cboType);
 
-    grdSchedule = new QTableWidget(page);
+    grdSchedule = readingTable(0, {}, page);
     grdSchedule->setObjectName(QStringLiteral("grdSchedule"));
-    grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the table; the arrows move within it.
-    grdSchedule->setTabKeyNavigation(false);
     grdSchedule->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdSchedule->verticalHeader()->setVisible(false);
     grdSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // The table's own Copy takes one cell; the schedule copies whole rows.
     grdSchedule->installEventFilter(this);

@@ -104,6 +104,9 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
     }
     grid->setRowMinimumHeight(HeadRow, SkinPanel1[2]->sizeHint().height());
 
+    // The widest figures a cell can show, whatever the type.
+    const QStringList termTexts = b.widestTexts(NumericField::Format::Number);
+    const QStringList moneyTexts = b.widestTexts(NumericField::Format::Amount) << variesText();
     for (std::size_t k = 0; k < RowCount; ++k) {
         const int row = static_cast<int>(k) + 1;
         auto* type = new WrappingButton(mortgageTypeName(static_cast<int>(k)), panel);
@@ -123,10 +126,9 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
         txtFinal[k] = b.display(money, false);
         const std::array<QLineEdit*, 6> cells = rowCells(k);
         // Every cell shows the largest figure in full, whatever the locale.
-        fitToFigures(txtTerm[k], b.widestTexts(NumericField::Format::Number),
-                     twips(ColumnWidths[1]));
+        fitToFigures(txtTerm[k], termTexts, twips(ColumnWidths[1]));
         for (std::size_t c = 1; c < cells.size(); ++c)
-            fitToFigures(cells[c], b.widestTexts(NumericField::Format::Amount) << variesText());
+            fitToFigures(cells[c], moneyTexts);
         // Each cell says what it is: "Table, first monthly repayment".
         const char* const cellNames[] = {
             QT_TR_NOOP("%1, term in years"),          QT_TR_NOOP("%1, first monthly repayment"),

@@ -1,11 +1,13 @@
 #include "frmWhatIf.h"
 
 #include "BalanceChart.h"
+#include "ReadingTable.h"
 #include "calc/OptionTexts.h"
 #include "info/HelpTopics.h"
 #include "info/frmHelp.h"
 #include "look/Skin.h"
 #include "shell/Message.h"
+#include "shell/ScreenRoom.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,11 +28,7 @@ namespace hw {
 namespace {
 
 QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
-    auto* table = new QTableWidget(MortgageTypeCount, static_cast<int>(heads.size()), parent);
-    table->setHorizontalHeaderLabels(heads);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setTabKeyNavigation(false);
-    table->verticalHeader()->setVisible(false);
+    QTableWidget* table = readingTable(MortgageTypeCount, heads, parent);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     for (int k = 0; k < MortgageTypeCount; ++k)
@@ -101,8 +98,7 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     cmdExtra_Click();
     cmdReset_Click();
     // Its designed size, or the screen's room where that is smaller.
-    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(16, 48) : QSize();
-    resize(QSize(780, 560).boundedTo(room.isValid() ? room : QSize(780, 560)));
+    resize(withinScreen(this, QSize(780, 560)));
 }
 
 QDoubleSpinBox* frmWhatIf::amountBox(double value) {
@@ -219,14 +215,11 @@ QWidget* frmWhatIf::buildExtraTab() {
     lblExtra->setObjectName(QStringLiteral("lblExtra"));
     lblExtra->setWordWrap(true);
     chtExtra = new BalanceChart(page);
-    grdExtra = new QTableWidget(0, 5, page);
+    grdExtra = readingTable(0,
+                            {tr("Month"), tr("Repayment as entered"), tr("Paying extra"),
+                             tr("Balance as entered"), tr("Balance paying extra")},
+                            page);
     grdExtra->setObjectName(QStringLiteral("grdExtra"));
-    grdExtra->setHorizontalHeaderLabels({tr("Month"), tr("Repayment as entered"),
-                                         tr("Paying extra"), tr("Balance as entered"),
-                                         tr("Balance paying extra")});
-    grdExtra->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdExtra->setTabKeyNavigation(false);
-    grdExtra->verticalHeader()->setVisible(false);
     grdExtra->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* views = new QTabWidget(page);
     views->addTab(chtExtra, tr("Balance"));

@@ -3,6 +3,7 @@
 #include "CurrentPageStack.h"
 #include "Message.h"
 #include "Pictures.h"
+#include "ScreenRoom.h"
 #include "Twips.h"
 #include "look/Skin.h"
 #include "results/rptMortgage.h"
@@ -12,7 +13,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -85,24 +85,21 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
         buildRemainingPages();
     else
         Form_Load();
-    resize(firstSize());
+    openedSize_ = firstSize();
+    resize(openedSize_);
 }
 
 QSize frmMortgage::firstSize() const {
     // The designed size, wider where the pages need it to show every figure in
     // full, and less where the screen is smaller (its frame included).
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
     const QMargins around = centralWidget()->layout()->contentsMargins();
     const int pagesWidth = steps_->largestPageMinimum().width() + around.left() + around.right();
-    const QSize wanted(std::max(twips(12600), pagesWidth), twips(9000));
-    return wanted.boundedTo(room.isValid() ? room : QSize(9999, 9999));
+    return withinScreen(this, QSize(std::max(twips(12600), pagesWidth), twips(9000)));
 }
 
 bool frmMortgage::buildRemainingPages() {
     if (unbuiltSteps_.empty())
         return false;
-    const QSize before = firstSize();
     const std::vector<int> steps = std::exchange(unbuiltSteps_, {});
     for (int step : steps)
         fillStepPanel(step);
@@ -114,7 +111,7 @@ bool frmMortgage::buildRemainingPages() {
         button->setAutoDefault(true);
     // A window shown before its wider pages were built widens for them, as
     // long as the user has not sized it, and stays on its screen.
-    if (isVisible() && size() == before && firstSize() != before) {
+    if (isVisible() && size() == openedSize_) {
         resize(firstSize());
         if (const QScreen* screen = this->screen()) {
             const QRect room = screen->availableGeometry();

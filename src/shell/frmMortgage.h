@@ -168,6 +168,7 @@ private:
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;
+    QSize openedSize_; // the size the window was given as it was made
     // The steps whose panels are still empty.
     std::vector<int> unbuiltSteps_;
     void buildPurposePage(QVBoxLayout* page);

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
 
@@ -140,6 +141,22 @@ void checkFocusVisible(QWidget* window, const QString& where) {
     }
 }
 
+// The desktop of the test row: light, or dark.
+void useDesktopOfRow() {
+    QFETCH(bool, dark);
+    if (dark)
+        QApplication::setPalette(palettes::dark());
+}
+
+// Shows every step of the main window in turn and checks it.
+void onEveryStep(frmMortgage& w, const std::function<void(const QString&)>& check) {
+    for (int step = 0; step < hw::StepCount; ++step) {
+        w.TargetStep = static_cast<std::int16_t>(step);
+        w.ShowStep();
+        check(QStringLiteral("step %1").arg(step));
+    }
+}
+
 // The room the screen leaves a window inside a window manager's frame.
 QSize screenRoom() {
     return QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(8, 32);
@@ -198,17 +215,13 @@ private slots:
     // Every page, with the figures of a walk through a case; then the results
     // of a case with twelve-digit amounts, in a locale of long figures.
     void pages() {
-        QFETCH(bool, dark);
-        if (dark)
-            QApplication::setPalette(palettes::dark());
+        useDesktopOfRow();
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         driver::show(w);
-        for (int step = 0; step < hw::StepCount; ++step) {
-            w.TargetStep = static_cast<std::int16_t>(step);
-            w.ShowStep();
-            checkFits(&w, QStringLiteral("step %1").arg(step));
-            checkReadable(&w, QStringLiteral("step %1").arg(step));
-        }
+        onEveryStep(w, [&](const QString& where) {
+            checkFits(&w, where);
+            checkReadable(&w, where);
+        });
         frmMortgage large(QLocale(QStringLiteral("en_IN")));
         driver::show(large);
         driver::choosePurpose(large, 3);
@@ -223,9 +236,7 @@ private slots:
     // The chart, the preview, every page of the information window and About.
     void otherWindows_data() { pages_data(); }
     void otherWindows() {
-        QFETCH(bool, dark);
-        if (dark)
-            QApplication::setPalette(palettes::dark());
+        useDesktopOfRow();
         frmMortgage w(QLocale(QStringLiteral("de_DE")));
         driver::show(w);
         driver::choosePurpose(w, 3);
@@ -321,16 +332,10 @@ private slots:
     void focusVisible_data() { pages_data(); }
     // On every page, on a pressed two-state button and on the About window's link.
     void focusVisible() {
-        QFETCH(bool, dark);
-        if (dark)
-            QApplication::setPalette(palettes::dark());
+        useDesktopOfRow();
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         driver::show(w);
-        for (int step = 0; step < hw::StepCount; ++step) {
-            w.TargetStep = static_cast<std::int16_t>(step);
-            w.ShowStep();
-            checkFocusVisible(&w, QStringLiteral("step %1").arg(step));
-        }
+        onEveryStep(w, [&](const QString& where) { checkFocusVisible(&w, where); });
         hw::frmAbout about(&w);
         about.show();
         QTest::qWait(1200);

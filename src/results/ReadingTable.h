@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QStringList>
+#include <QTableWidget>
+
+namespace hw {
+
+// A table of figures to read and copy, not to edit: no row numbers, and Tab
+// leaves it (the arrows move within it).
+inline QTableWidget* readingTable(int rows, const QStringList& heads, QWidget* parent) {
+    auto* table = new QTableWidget(rows, static_cast<int>(heads.size()), parent);
+    table->setHorizontalHeaderLabels(heads);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->setVisible(false);
+    return table;
+}
+
+} // namespace hw
