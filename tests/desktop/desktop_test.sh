@@ -36,13 +36,18 @@ start_desktop() {
     for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.05; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$work/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 300); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-        sleep 0.05
+    # The window manager is started a second time if the first did not come up
+    # (seen once on a loaded machine); what it said goes into the failure.
+    for _ in 1 2; do
+        openbox --sm-disable >"$work/openbox" 2>&1 &
+        pids+=($!)
+        for _ in $(seq 300); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+            sleep 0.05
+        done
+        kill "${pids[-1]}" 2>/dev/null
     done
-    fail "openbox did not start"
+    fail "openbox did not start: $(cat "$work/openbox")"
 }
 
 start_program() {
