@@ -28,10 +28,9 @@ const hw::Regional& regional(std::uint8_t pick) {
 
 void readEveryWay(const hw::Regional& r, const QString& text, hw::Regional::Reading reading) {
     if (const auto amount = r.toCurrency(text, reading)) {
-        // Whatever reads as an amount shows again in both forms, and what is
+        // Whatever reads as an amount shows again, and what is
         // shown reads back to the same value at the currency's precision.
         const QString shown = r.currency(amount.value);
-        (void)hw::dollars(amount.value);
         const auto again = r.toCurrency(shown);
         const bool withinRange = amount.value.magnitudeIn(0) < 100'000'000'000'000ULL;
         if (withinRange && (!again || r.currency(again.value) != shown))
@@ -41,7 +40,6 @@ void readEveryWay(const hw::Regional& r, const QString& text, hw::Regional::Read
         (void)r.currency(value.value);
         (void)r.number(value.value);
         (void)r.editing(value.value);
-        (void)hw::dollars(value.value);
     }
     (void)r.toFloat(text, reading);
 }

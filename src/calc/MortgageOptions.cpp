@@ -78,6 +78,17 @@ std::vector<ScheduleRow> levelSchedule(double amount, double r, double n, double
     return rows;
 }
 
+// The household can have the type when its spare income covers what the type
+// needs in the first month; otherwise the type says why, with both figures.
+void judge(OptionFigures& figures, double needed, double spare, Obstacle why) {
+    figures.affordable = !(spare < needed);
+    if (!figures.affordable) {
+        figures.obstacle = why;
+        figures.needed = needed;
+        figures.spareIncome = spare;
+    }
+}
+
 double roundToCentsHalfEven(double value) {
     return std::nearbyint(value * 100.0) / 100.0;
 }
@@ -107,7 +118,7 @@ OptionFigures table(const Case& c) {
     table.first = table.last = t;
     table.totalPaid = n * t;
     table.interest = currencyDifference(table.totalPaid, input.amount);
-    table.affordable = !(spareHeld < t);
+    judge(table, t, spareHeld, Obstacle::RepaymentAboveSpare);
     if (record)
         table.schedule = levelSchedule(a, r, n, t, false);
     return table;
@@ -139,7 +150,7 @@ OptionFigures reducingBalance(const Case& c) {
     }
     reducing.first = reducing.first.value_or(rb1);
     reducing.last = lastRepayment;
-    reducing.affordable = !(spareHeld < rb1);
+    judge(reducing, rb1, spareHeld, Obstacle::RepaymentAboveSpare);
     return reducing;
 }
 
@@ -151,7 +162,7 @@ OptionFigures interestOnly(const Case& c) {
     interestOnly.totalPaid = n * interestOnlyPayment;
     interestOnly.interest = interestOnly.totalPaid;
     interestOnly.finalBalance = a;
-    interestOnly.affordable = !(spareHeld < interestOnlyPayment);
+    judge(interestOnly, interestOnlyPayment, spareHeld, Obstacle::RepaymentAboveSpare);
     if (record)
         interestOnly.schedule = levelSchedule(a, r, n, interestOnlyPayment, true);
     return interestOnly;
@@ -192,7 +203,7 @@ OptionFigures tableEndowment(const Case& c) {
     tableEndowment.first = tableEndowment.last = rb1;
     tableEndowment.totalPaid = *tableEndowment.years * 12.0 * rb1;
     tableEndowment.interest = currencyDifference(*tableEndowment.years * 12.0 * t, input.amount);
-    tableEndowment.affordable = !(spareHeld < rb1);
+    judge(tableEndowment, rb1, spareHeld, Obstacle::RepaymentAboveSpare);
     return tableEndowment;
 }
 
@@ -221,7 +232,7 @@ OptionFigures interestOnlyEndowment(const Case& c) {
             ioEndowment.first = ioEndowment.last = rb1;
             ioEndowment.totalPaid = years * 12.0 * rb1;
             ioEndowment.interest = roundToCentsHalfEven(years) * 12.0 * a * r;
-            ioEndowment.affordable = !(spareHeld < rb1);
+            judge(ioEndowment, rb1, spareHeld, Obstacle::RepaymentAboveSpare);
         }
     }
     if (!ioEndowment.years)
@@ -233,7 +244,10 @@ OptionFigures interestOnlyEndowment(const Case& c) {
 OptionFigures cashManagement(const Case& c) {
     const auto& [a, r, g, n, t, rb1, interestOnlyPayment, spareHeld, spare, record, input] = c;
     OptionFigures cash;
-    if ((a - spare / 2.0) * r <= spare) {
+    const double firstInterest = (a - spare / 2.0) * r;
+    judge(cash, firstInterest, spare, Obstacle::InterestAboveSpare);
+    if (cash.affordable) {
+        cash.affordable = false;
         if (const auto run = revolve(a, spare, r, 0, 0.0, record ? &cash.schedule : nullptr)) {
             cash.affordable = true;
             cash.years = static_cast<double>(run->months) / 12.0;
@@ -255,7 +269,9 @@ OptionFigures creditCardManagement(const Case& c) {
     // on what was owed, for half the month, as in the months that follow.
     const double incomeInterest = (a - input.monthlyIncome / 2.0) * r;
     const double firstInterest = revolvingInterest(a, input.monthlyIncome, r);
-    if (incomeInterest <= spare) {
+    judge(card, incomeInterest, spare, Obstacle::InterestAboveSpare);
+    if (card.affordable) {
+        card.affordable = false;
         const double start = a - input.monthlyIncome + firstInterest;
         if (record) {
             const double paid = start > 0.0 ? input.monthlyIncome : input.monthlyIncome + start;

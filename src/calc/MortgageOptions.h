@@ -41,14 +41,26 @@ struct ScheduleRow {
     std::optional<double> fund; // an endowment fund's value at the end of the month
 };
 
-// What makes a type impossible whatever the household's outlay: its fund never
-// reaches the amount borrowed, or the spare income never clears the balance.
-enum class Obstacle { None, FundNeverReachesAmount, SpareBelowInterest };
+// Why a type is not affordable. Its first repayment, or for the revolving types
+// its first month's interest, is more than the spare income; or no outlay
+// could make it work: its fund never reaches the amount borrowed, or the spare
+// income never clears the balance.
+enum class Obstacle {
+    None,
+    RepaymentAboveSpare,
+    InterestAboveSpare,
+    FundNeverReachesAmount,
+    SpareBelowInterest
+};
 
 // The figures of one mortgage type. Figures the type does not have stay empty.
 struct OptionFigures {
     bool affordable = false;
     Obstacle obstacle = Obstacle::None;
+    // With RepaymentAboveSpare or InterestAboveSpare: what the month needs and
+    // the spare income it was held against.
+    double needed = 0.0;
+    double spareIncome = 0.0;
     std::optional<double> years; // computed term; types 0 to 2 show the entered term
     std::optional<double> first;
     std::optional<double> last;

@@ -13,18 +13,9 @@ const char* const TypeNames[MortgageTypeCount] = {
     "Interest Only",
     "Table Endowment",
     "Interest Only Endowment",
-    "Revolving Credit with Cash Managment",
-    "Revolving Credit with Credit Card Managment",
+    "Revolving Credit with Cash Management",
+    "Revolving Credit with Credit Card Management",
 };
-
-QString groupedDollars(bool negative, const QString& units, const QString& cents) {
-    QString grouped = units;
-    for (qsizetype at = grouped.size() - 3; at > 0; at -= 3)
-        grouped.insert(at, u',');
-    const bool showMinus =
-        negative && (units != QLatin1String("0") || cents != QLatin1String("00"));
-    return (showMinus ? QStringLiteral("-$") : QStringLiteral("$")) + grouped + u'.' + cents;
-}
 
 // The computed years with two decimals; the entered term for the types that keep it.
 QString shownTerm(const OptionFigures& figures, const QString& termText, const Regional& regional) {
@@ -61,44 +52,56 @@ RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termTex
     return row;
 }
 
-QString dollars(double value) {
-    if (!std::isfinite(value))
-        value = 0.0;
-    // Rounds the exact binary value to the cent.
-    const QString fixed = QString::number(std::fabs(value), 'f', 2);
-    const qsizetype dot = fixed.indexOf(u'.');
-    return groupedDollars(value < 0.0, fixed.left(dot), fixed.mid(dot + 1));
+QString notAffordableReason(const OptionFigures& figures, const Regional& regional) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("hw::OptionTexts", text);
+    };
+    if (figures.affordable)
+        return {};
+    switch (figures.obstacle) {
+    case Obstacle::RepaymentAboveSpare:
+        return tr("Needs %1 a month; %2 is spare")
+            .arg(regional.currency(figures.needed), regional.currency(figures.spareIncome));
+    case Obstacle::InterestAboveSpare:
+        return tr("The first month's interest, %1, is more than the %2 spare")
+            .arg(regional.currency(figures.needed), regional.currency(figures.spareIncome));
+    case Obstacle::FundNeverReachesAmount:
+        return tr("The fund never reaches the amount borrowed at this rate");
+    case Obstacle::SpareBelowInterest:
+        return tr("The spare income does not cover the interest");
+    case Obstacle::None:
+        break;
+    }
+    return {};
 }
 
-QString dollars(Currency amount) {
-    const std::uint64_t cents = amount.centsMagnitude();
-    return groupedDollars(amount.isNegative(), QString::number(cents / 100),
-                          QString::number(cents % 100).rightJustified(2, u'0'));
-}
-
-ReportContent reportContent(const OptionsResult& result, Currency amount, const QString& rateText,
-                            const QString& termText, const Regional& regional) {
+ReportContent reportContent(const OptionsResult& result, const ReportCase& reportCase,
+                            const Regional& regional) {
     ReportContent report;
-    report.amountBorrowed = dollars(amount);
-    report.termInYears = termText;
-    report.interestRate = rateText;
+    report.purpose = reportCase.purpose;
+    report.amountBorrowed = regional.currency(reportCase.amount);
+    report.termInYears = reportCase.termText;
+    report.interestRate = reportCase.rateText;
+    report.spareIncome = reportCase.spareText;
     for (int type = 0; type < MortgageTypeCount; ++type) {
         const OptionFigures& figures = result.types[static_cast<std::size_t>(type)];
         ReportRecord& record = report.records[static_cast<std::size_t>(type)];
         record.mortgageType = mortgageTypeName(type);
         record.affordable = figures.affordable;
-        if (!figures.affordable)
+        if (!figures.affordable) {
+            record.reason = notAffordableReason(figures, regional);
             continue;
-        const auto money = [](std::optional<double> value) {
-            return value ? dollars(*value) : variesText();
-        };
-        record.term = shownTerm(figures, termText, regional);
-        record.first = money(figures.first);
-        record.last = money(figures.last);
-        record.paid = dollars(figures.totalPaid);
-        record.interest = dollars(figures.interest);
+        }
+        const RowTexts row = rowTexts(type, figures, reportCase.termText, regional);
+        record.term = row.term;
+        record.first = row.first.value_or(variesText());
+        record.last = row.last.value_or(variesText());
+        record.paid = row.paid;
+        record.interest = row.interest;
+        // The results page shows nothing owed at the end unless the type leaves the loan owing.
+        record.finalBalance = row.finalBalance.value_or(regional.currency(Currency()));
     }
-    report.balances = balanceSeries(result, amount);
+    report.balances = balanceSeries(result, reportCase.amount);
     return report;
 }
 

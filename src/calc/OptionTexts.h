@@ -31,11 +31,12 @@ struct RowTexts {
 RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termText,
                   const Regional& regional);
 
-// Money in the report's fixed form "$"#,##0.00, whatever the user's locale.
-QString dollars(double value);
-QString dollars(Currency amount);
+// Why a type is not affordable, with the figures in the user's currency form:
+// "Needs $2,217.92 a month; $2,145.00 is spare". Empty for an affordable type
+// or one that could not be worked out at all.
+QString notAffordableReason(const OptionFigures& figures, const Regional& regional);
 
-// One detail record of the report "Mortgage Options".
+// One detail record of the report "Mortgage Options", in the user's forms.
 struct ReportRecord {
     QString mortgageType;
     bool affordable = false;
@@ -44,13 +45,26 @@ struct ReportRecord {
     QString last;
     QString paid;
     QString interest;
+    QString finalBalance;
+    QString reason; // why the type is not affordable
 };
 
-// What the report shows: the three header values and one record per type, in type order.
+// The case a report answers, as the rate and term page shows it.
+struct ReportCase {
+    QString purpose;
+    Currency amount;
+    QString rateText;
+    QString termText;
+    QString spareText; // the monthly spare income
+};
+
+// What the report shows: the case and one record per type, in type order.
 struct ReportContent {
+    QString purpose;
     QString amountBorrowed;
     QString termInYears;
     QString interestRate;
+    QString spareIncome;
     std::array<ReportRecord, MortgageTypeCount> records;
     // The balances over time, for the report's optional chart page.
     std::vector<BalanceSeries> balances;
@@ -58,7 +72,8 @@ struct ReportContent {
     QStringList whatIf;
 };
 
-ReportContent reportContent(const OptionsResult& result, Currency amount, const QString& rateText,
-                            const QString& termText, const Regional& regional);
+// Every amount in the user's currency form, as the results page shows it.
+ReportContent reportContent(const OptionsResult& result, const ReportCase& reportCase,
+                            const Regional& regional);
 
 } // namespace hw

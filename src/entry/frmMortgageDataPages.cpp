@@ -53,16 +53,14 @@ const FieldSpec BudgetLeft[] = {
     {.label = "Household Shopping (Food and Groceries, Meals out...):",
      .start = 100,
      .literal = "$100.00"},
-    {.label = "Utilities (Telephone, Elecricity, LPG...):", .start = 100, .literal = "$100.00"},
+    {.label = "Utilities (Telephone, Electricity, LPG...):", .start = 100, .literal = "$100.00"},
     {.label = "Transportation (Fuel, Maintenance, Road Taxes...):",
      .start = 100,
      .literal = "$100.00"},
     {.label = "Insurance (Vehicles, Medical, Life... ):", .start = 50, .literal = "$50.00"},
 };
 const FieldSpec BudgetRight[] = {
-    {.label = "Education (Schooling, University, Childcare...)::",
-     .start = 50,
-     .literal = "$50.00"},
+    {.label = "Education (Schooling, University, Childcare...):", .start = 50, .literal = "$50.00"},
     {.label = "Leisure (Entertainment, Gifts, TV...):", .start = 20, .literal = "$20.00"},
     {.label = "Other (Clothing, Pets, Donations...):", .start = 30, .literal = "$30.00"},
 };

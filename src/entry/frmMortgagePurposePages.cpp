@@ -47,7 +47,7 @@ const FieldSpec SellingForBuyingFields[] = {
 const FieldSpec BuyingFields[] = {
     {.label = "Your Equity:", .kind = Display, .tone = Total},
     {.label = "Purchase Price:"},
-    {.label = "Cash you wish to withold:"},
+    {.label = "Cash you wish to withhold:"},
 };
 const FieldSpec SellingForBuildingFields[] = {
     {.label = "Selling Price:"},
@@ -59,7 +59,7 @@ const FieldSpec BuildingFields[] = {
     {.label = "Your Equity:", .kind = Display, .tone = Total},
     {.label = "Cost of Land:"},
     {.label = "Cost to Build:"},
-    {.label = "Cash you wish to withold:"},
+    {.label = "Cash you wish to withhold:"},
 };
 const FieldSpec RealEstateFields[] = {
     {.label = "Purchase Price of new Property:"},
@@ -75,7 +75,7 @@ const FieldSpec ABuildingFields[] = {
     {.label = "Total Value of Properties:", .kind = Display},
 };
 const FieldSpec RefinanceFields[] = {
-    {.label = "Cash you wish to withold:"},
+    {.label = "Cash you wish to withhold:"},
     {.label = "Total Current Debts:", .literal = "0.00", .kind = Display, .tone = Debt},
     {.label = "Your Contribution:"},
     {.label = "Total value of Properties: ", .kind = Display},

@@ -91,10 +91,10 @@ const char* const RevolvingSecondPage =
     "A revolving credit facility needs a strict budget and the discipline to follow it.\n"
     "Sized to your present and future cash flow, it can save you a large amount of "
     "interest.\n"
-    "In   calculating  values   for  this  type  of  loan,   we   have  assumed   that   your  "
-    "entire  after "
-    "tax   income  is   applied   to   the   loan,   from   which   you   then   withdraw   "
-    "your  budgeted "
+    "In calculating values for this type of loan, we have assumed that your "
+    "entire after "
+    "tax income is applied to the loan, from which you then withdraw "
+    "your budgeted "
     "living expenses. Whatever is left remains in the loan facility.\n"
     "\n";
 
@@ -365,30 +365,30 @@ std::array<std::optional<HelpTopic>, WhatIfTopic + 1> buildTopics() {
         s(EndowmentFirstPage),
         endowmentSecond +
             page({"In calculating values for table endowment mortgage we have assumed that:\n",
-                  "-  Repayments of the  mortgage are the same as that required to  pay a table "
+                  "-  Repayments of the mortgage are the same as that required to pay a table "
                   "mortgage for ",
-                  "   the selected term\n",
-                  "-  Monthly  contributions  to the  endowment policy  are equal  to the "
+                  "the selected term\n",
+                  "-  Monthly contributions to the endowment policy are equal to the "
                   "difference between the ",
-                  "   first payment on the reducing and the table mortgage\n",
-                  "-  The interest rate used  to accumulate the funds in the savings  account is "
-                  "1.5% lower then ",
-                  "   the selected interest rate."}),
+                  "first payment on the reducing and the table mortgage\n",
+                  "-  The interest rate used to accumulate the funds in the savings account is "
+                  "1.5% lower than ",
+                  "the selected interest rate."}),
         std::nullopt};
     t[24] = HelpTopic{
         s(EndowmentFirstPage),
         endowmentSecond +
             page({"In calculating values for interest only endowment mortgage we have assumed "
                   "that:\n",
-                  "-  Repayments  of  the  mortgage  are  the same  as  that  required to  pay  "
-                  "an  interest  only ",
-                  "   mortgage for the selected term\n",
-                  "-  Monthly  contributions  to the  endowment policy  are equal  to the "
+                  "-  Repayments of the mortgage are the same as that required to pay "
+                  "an interest only ",
+                  "mortgage for the selected term\n",
+                  "-  Monthly contributions to the endowment policy are equal to the "
                   "difference between the ",
-                  "   first payment on the reducing and interest only mortgage\n",
-                  "-  The interest rate used  to accumulate the funds in the savings  account is "
-                  "1.5% lower then ",
-                  "   the selected interest rate."}),
+                  "first payment on the reducing and interest only mortgage\n",
+                  "-  The interest rate used to accumulate the funds in the savings account is "
+                  "1.5% lower than ",
+                  "the selected interest rate."}),
         std::nullopt};
     t[25] = HelpTopic{s(RevolvingFirstPage), s(RevolvingSecondPage), LabelPlacement{400, 0}};
     t[26] = HelpTopic{

@@ -166,8 +166,11 @@ void frmMortgage::Calculate() {
     options_ = calculateOptions(input, regional_, Schedules::With);
     for (std::size_t k = 0; k < RowCount; ++k)
         showOptionRow(k, options_->types[k], input.termText);
-    report_ = hw::reportContent(*options_, MortgageRequirement, input.rateText, input.termText,
-                                regional_);
+    const auto spare = displayedSpare(input.incomeText, input.budgetText, regional_);
+    const ReportCase reportCase{optPurpose[static_cast<std::size_t>(Purpose)]->text(),
+                                MortgageRequirement, input.rateText, input.termText,
+                                regional_.currency(spare.value_or(Currency()))};
+    report_ = hw::reportContent(*options_, reportCase, regional_);
 }
 
 std::array<QLineEdit*, 6> frmMortgage::rowCells(std::size_t type) const {
@@ -178,14 +181,16 @@ std::array<QLineEdit*, 6> frmMortgage::rowCells(std::size_t type) const {
 void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
                                 const QString& termText) {
     QLabel* mark = lblAvailable[type];
-    // Where no outlay could make the type work, the mark says why.
-    const QString why = figures.obstacle == Obstacle::FundNeverReachesAmount
-                            ? tr("The fund never reaches the amount borrowed at this rate")
-                        : figures.obstacle == Obstacle::SpareBelowInterest
-                            ? tr("The spare income does not cover the interest")
-                            : QString();
+    const QString name = mortgageTypeName(static_cast<int>(type));
+    const QString why = notAffordableReason(figures, regional_);
     mark->setToolTip(why);
+    // A screen reader meets the mark with its type and its reason.
+    mark->setAccessibleName(tr("%1: This option is not affordable").arg(name));
     mark->setAccessibleDescription(why);
+    cmdMortgage[type]->setAccessibleDescription(figures.affordable ? tr("Affordable")
+                                                : why.isEmpty()
+                                                    ? tr("Not affordable")
+                                                    : tr("Not affordable: %1").arg(why));
     // The row keeps its old figures behind the mark, hidden, so that a screen
     // reader finds only "This option is not affordable" there.
     for (QLineEdit* cell : rowCells(type))
@@ -209,19 +214,23 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
         txtFinal[type]->setText(*row.finalBalance);
 }
 
+double frmMortgage::propertyValue() const {
+    return buysProperty(Purpose) ? PropertyValue : 0.0;
+}
+
 void frmMortgage::cmdPreview_Click() {
     if (!report_)
         return;
     rptMortgage report(*report_, regional_.locale());
     report.setWhatIfSource(
-        [this] { return whatIfSummary(optionsInput(), regional_, PropertyValue, whatIf_); });
+        [this] { return whatIfSummary(optionsInput(), regional_, propertyValue(), whatIf_); });
     report.preview(this);
 }
 
 void frmMortgage::cmdWhatIf_Click() {
     if (!options_)
         return;
-    frmWhatIf window(optionsInput(), regional_, PropertyValue, whatIf_, this);
+    frmWhatIf window(optionsInput(), regional_, propertyValue(), whatIf_, this);
     window.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "frmPreview.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,14 +14,17 @@ namespace hw {
 
 namespace {
 
-// Band heights, in twips.
-constexpr int ReportHeaderHeight = 2055;
-constexpr int PageHeaderHeight = 3405;
-constexpr int DetailHeight = 510;
-constexpr int PageFooterHeight = 360;
-constexpr int RuleLeft = 60;
-constexpr int RuleWidth = 9230;
-constexpr int Corner = 120;
+// Measures in twips.
+constexpr int Gap = 180;          // between two columns
+constexpr int Pad = 120;          // inside a box
+constexpr int Corner = 120;       // of a rounded box
+constexpr int FooterHeight = 300; // the date and "Page N of M"
+constexpr double FigurePoints = 9.0;
+constexpr double SmallestPoints = 6.0;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("hw::rptMortgage", text);
+}
 
 QFont arial(double points, bool bold) {
     QFont font(QStringLiteral("Arial"));
@@ -31,13 +35,36 @@ QFont arial(double points, bool bold) {
     return font;
 }
 
-// Draws the bands on one device, in twips from the top left of the printable area.
+// The six figure columns of the table, left to right.
+enum Column { TermColumn, FirstColumn, LastColumn, PaidColumn, InterestColumn, FinalColumn };
+constexpr int FigureColumns = 6;
+
+QString figure(const ReportRecord& record, int column) {
+    switch (column) {
+    case TermColumn:
+        return record.term;
+    case FirstColumn:
+        return record.first;
+    case LastColumn:
+        return record.last;
+    case PaidColumn:
+        return record.paid;
+    case InterestColumn:
+        return record.interest;
+    default:
+        return record.finalBalance;
+    }
+}
+
+// Draws the pages on one device, in twips from the top left of the printable
+// area. A first pass without drawing counts the pages, so that every page can
+// say "Page N of M".
 class BandPainter {
 public:
-    BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content, bool chartPage,
-                bool whatIfPage)
-        : painter_(painter), printer_(printer), content_(content), chartPage_(chartPage),
-          whatIfPage_(whatIfPage) {
+    BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content,
+                const QLocale& locale, bool chartPage, bool whatIfPage)
+        : painter_(painter), printer_(printer), content_(content), locale_(locale),
+          chartPage_(chartPage), whatIfPage_(whatIfPage) {
         const double dpi = printer.resolution();
         painter.scale(dpi / 1440.0, dpi / 1440.0);
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -46,16 +73,29 @@ public:
         QPen pen(Qt::black);
         pen.setWidth(15);
         painter.setPen(pen);
+        date_ = locale.toString(QDate::currentDate(), QLocale::LongFormat);
+        layOutColumns();
     }
 
     void run() {
+        draw_ = false;
+        pages();
+        pageCount_ = page_;
+        draw_ = true;
+        pages();
+    }
+
+private:
+    void pages() {
+        page_ = 1;
+        top_ = 0;
         reportHeader();
         pageHeader();
+        columnHeads();
         for (const ReportRecord& record : content_.records) {
-            if (top_ + DetailHeight > pageHeight_ - PageFooterHeight) {
-                printer_.newPage();
-                top_ = 0;
-                pageHeader();
+            if (top_ + recordHeight(record) > bottom()) {
+                newPage();
+                columnHeads();
             }
             detail(record);
         }
@@ -63,131 +103,268 @@ public:
             chartPage();
         if (whatIfPage_)
             whatIfPage();
+        footer();
     }
 
-private:
+    int bottom() const { return pageHeight_ - FooterHeight; }
+    int width() const { return pageWidth_; }
+
+    void newPage() {
+        footer();
+        if (draw_)
+            printer_.newPage();
+        ++page_;
+        top_ = 0;
+        pageHeader();
+    }
+
     void text(int left, int top, int width, int height, const QString& value, int flags = 0) {
-        painter_.drawText(QRect(left, top_ + top, width, height),
-                          Qt::AlignLeft | Qt::AlignTop | flags, value);
+        if (draw_)
+            painter_.drawText(QRect(left, top_ + top, width, height),
+                              Qt::AlignLeft | Qt::AlignTop | flags, value);
+    }
+    // The height `value` takes wrapped within `width`, in the current font.
+    int wrappedHeight(int width, const QString& value) const {
+        return painter_
+            .boundingRect(QRect(0, 0, std::max(width, 1), 100000), Qt::TextWordWrap, value)
+            .height();
+    }
+    int advance(const QString& value) const {
+        return painter_.fontMetrics().horizontalAdvance(value);
     }
     void rule(int top) {
-        painter_.drawLine(RuleLeft, top_ + top, RuleLeft + RuleWidth, top_ + top);
+        if (draw_)
+            painter_.drawLine(0, top_ + top, width(), top_ + top);
     }
     void roundedBox(int left, int top, int width, int height) {
-        painter_.drawRoundedRect(QRect(left, top_ + top, width, height), Corner, Corner);
+        if (draw_)
+            painter_.drawRoundedRect(QRect(left, top_ + top, width, height), Corner, Corner);
+    }
+
+    // The figure columns are as wide as their widest figure or head, the type
+    // column takes what is left; where the page is too narrow for the figures
+    // (twelve-digit amounts), the table's type is made smaller until they fit.
+    void layOutColumns() {
+        for (points_ = FigurePoints; points_ >= SmallestPoints; points_ -= 0.5) {
+            measureColumns();
+            if (typeWidth_ >= 1800)
+                break;
+        }
+        points_ = std::max(points_, SmallestPoints);
+        measureColumns();
+    }
+    void measureColumns() {
+        painter_.setFont(arial(points_, true));
+        for (int c = 0; c < FigureColumns; ++c)
+            columnWidth_[c] = std::max(advance(headLine1(c)), advance(headLine2(c)));
+        painter_.setFont(arial(points_, false));
+        for (const ReportRecord& record : content_.records)
+            for (int c = 0; c < FigureColumns; ++c)
+                columnWidth_[c] = std::max(columnWidth_[c], advance(figure(record, c)));
+        // "Monthly Repayments" stands over the first and last repayments.
+        painter_.setFont(arial(points_, true));
+        const int repayments = advance(tr("Monthly Repayments"));
+        const int short_ =
+            repayments - (columnWidth_[FirstColumn] + Gap + columnWidth_[LastColumn]);
+        if (short_ > 0) {
+            columnWidth_[FirstColumn] += (short_ + 1) / 2;
+            columnWidth_[LastColumn] += (short_ + 1) / 2;
+        }
+        int figures = 0;
+        for (int c = 0; c < FigureColumns; ++c)
+            figures += columnWidth_[c] + Gap;
+        typeWidth_ = width() - figures - 2 * Pad;
+        int left = Pad + typeWidth_ + Gap;
+        for (int c = 0; c < FigureColumns; ++c) {
+            columnLeft_[c] = left;
+            left += columnWidth_[c] + Gap;
+        }
     }
 
     void reportHeader() {
         painter_.setFont(arial(20.25, true));
-        text(2415, 0, 4545, 555, rptMortgage::caption(), Qt::AlignHCenter);
-        top_ += ReportHeaderHeight;
+        text(0, 0, width(), 555, rptMortgage::caption(), Qt::AlignHCenter);
+        top_ += 780;
     }
 
+    // The case the report answers, on every page.
     void pageHeader() {
-        roundedBox(15, 0, 4230, 1470);
-        painter_.setFont(arial(12, true));
-        const int tops[3] = {165, 585, 1005};
-        const char* const captions[3] = {"Amount borrowed:", "Term in years:", "Interest rate:"};
-        const QString values[3] = {content_.amountBorrowed, content_.termInYears,
-                                   content_.interestRate};
-        for (int i = 0; i < 3; ++i) {
-            text(120, tops[i], 2300, 330,
-                 QCoreApplication::translate("hw::rptMortgage", captions[i]));
-            text(2460, tops[i], 1710, 330, values[i]);
+        painter_.setFont(arial(10, true));
+        const QString captions[] = {tr("Purpose:"), tr("Amount borrowed:"), tr("Term in years:"),
+                                    tr("Interest rate:"), tr("Monthly spare income:")};
+        const QString values[] = {content_.purpose, content_.amountBorrowed, content_.termInYears,
+                                  content_.interestRate, content_.spareIncome};
+        int captionWidth = 0;
+        for (const QString& caption : captions)
+            captionWidth = std::max(captionWidth, advance(caption));
+        painter_.setFont(arial(10, false));
+        int valueWidth = 0;
+        for (const QString& value : values)
+            valueWidth = std::max(valueWidth, advance(value));
+        constexpr int Line = 290;
+        const int boxWidth = std::min(width(), 2 * Pad + captionWidth + Gap + valueWidth);
+        roundedBox(0, 0, boxWidth, 2 * Pad + 5 * Line);
+        for (int i = 0; i < 5; ++i) {
+            painter_.setFont(arial(10, true));
+            text(Pad, Pad + i * Line, captionWidth, Line, captions[i]);
+            painter_.setFont(arial(10, false));
+            text(Pad + captionWidth + Gap, Pad + i * Line, valueWidth, Line, values[i]);
         }
+        top_ += 2 * Pad + 5 * Line + 300;
+    }
 
-        constexpr int HeadsTop = 2670;
-        roundedBox(0, HeadsTop, 9360, 690);
-        painter_.setFont(arial(9.75, true));
-        const int line1 = HeadsTop + 90;
-        const int line2 = HeadsTop + 330;
-        text(120, line1, 2200, 300,
-             QCoreApplication::translate("hw::rptMortgage", "Type of Mortgage"));
-        text(2440, line1, 900, 300, QCoreApplication::translate("hw::rptMortgage", "Term"));
-        text(3420, line1, 2700, 300,
-             QCoreApplication::translate("hw::rptMortgage", "Monthly Repayments"));
-        text(3420, line2, 1200, 300, QCoreApplication::translate("hw::rptMortgage", "First"));
-        text(5100, line2, 1000, 300, QCoreApplication::translate("hw::rptMortgage", "Last"));
-        text(6195, line1, 1530, 300, QCoreApplication::translate("hw::rptMortgage", "Total Paid"));
-        text(7845, line1, 1200, 600,
-             QCoreApplication::translate("hw::rptMortgage", "Interest Total Paid"),
-             Qt::TextWordWrap);
-        rule(PageHeaderHeight - 15);
-        top_ += PageHeaderHeight;
+    void footer() {
+        painter_.setFont(arial(8, false));
+        const int top = top_;
+        top_ = bottom() + 60;
+        text(0, 0, width(), FooterHeight - 60, date_);
+        text(0, 0, width(), FooterHeight - 60,
+             tr("Page %1 of %2").arg(locale_.toString(page_), locale_.toString(pageCount_)),
+             Qt::AlignRight);
+        top_ = top;
+    }
+
+    // The heads over the figure columns, on two lines; "Monthly Repayments"
+    // stands over the first and last repayments on the first line.
+    static QString headLine1(int column) {
+        switch (column) {
+        case TermColumn:
+            return tr("Term");
+        case PaidColumn:
+            return tr("Total Paid");
+        case InterestColumn:
+            return tr("Interest");
+        case FinalColumn:
+            return tr("Final");
+        default:
+            return {};
+        }
+    }
+    static QString headLine2(int column) {
+        switch (column) {
+        case FirstColumn:
+            return tr("First");
+        case LastColumn:
+            return tr("Last");
+        case InterestColumn:
+            return tr("Total Paid");
+        case FinalColumn:
+            return tr("Balance");
+        default:
+            return {};
+        }
+    }
+
+    void columnHeads() {
+        painter_.setFont(arial(points_, true));
+        const int line = painter_.fontMetrics().height();
+        const int height = 2 * Pad + 2 * line;
+        roundedBox(0, 0, width(), height);
+        const int line1 = Pad;
+        const int line2 = Pad + line;
+        const auto over = [&](int column, int top, const QString& head) {
+            text(columnLeft_[column], top, columnWidth_[column], line, head, Qt::AlignRight);
+        };
+        text(Pad, line1, typeWidth_, line, tr("Type of Mortgage"));
+        text(columnLeft_[FirstColumn], line1,
+             columnLeft_[LastColumn] + columnWidth_[LastColumn] - columnLeft_[FirstColumn], line,
+             tr("Monthly Repayments"), Qt::AlignHCenter);
+        for (int c = 0; c < FigureColumns; ++c) {
+            over(c, line1, headLine1(c));
+            over(c, line2, headLine2(c));
+        }
+        top_ += height + 60;
+    }
+
+    int recordHeight(const ReportRecord& record) {
+        painter_.setFont(arial(points_, false));
+        int height = std::max(wrappedHeight(typeWidth_, record.mortgageType),
+                              painter_.fontMetrics().height());
+        if (!record.affordable)
+            height = std::max(height, wrappedHeight(figuresWidth(), notAffordable(record)));
+        return height + 2 * 60 + 45;
+    }
+    int figuresWidth() const {
+        return columnLeft_[FinalColumn] + columnWidth_[FinalColumn] - columnLeft_[TermColumn];
+    }
+    static QString notAffordable(const ReportRecord& record) {
+        const QString mark = tr("This option is not affordable");
+        return record.reason.isEmpty() ? mark : mark + u'\n' + record.reason;
     }
 
     void detail(const ReportRecord& record) {
-        painter_.setFont(arial(9, false));
-        constexpr int Top = 45;
-        constexpr int Height = 405;
-        text(60, Top, 2205, Height, record.mortgageType, Qt::TextWordWrap);
+        const int height = recordHeight(record);
+        painter_.setFont(arial(points_, false));
+        const int line = height - 2 * 60 - 45;
+        text(Pad, 60, typeWidth_, line, record.mortgageType, Qt::TextWordWrap);
         if (!record.affordable) {
-            text(2440, Top, 6800, Height,
-                 QCoreApplication::translate("hw::rptMortgage", "This option is not affordable"));
+            text(columnLeft_[TermColumn], 60, figuresWidth(), line, notAffordable(record),
+                 Qt::TextWordWrap);
         } else {
-            text(2440, Top, 825, Height, record.term);
-            text(3420, Top, 1290, Height, record.first);
-            text(4725, Top, 1290, Height, record.last);
-            text(6195, Top, 1530, Height, record.paid);
-            text(7845, Top, 1455, Height, record.interest);
+            // Figures right-aligned, so that their decimals line up.
+            for (int c = 0; c < FigureColumns; ++c)
+                text(columnLeft_[c], 60, columnWidth_[c], line, figure(record, c), Qt::AlignRight);
         }
         // A double rule closes each record.
-        rule(465);
-        rule(480);
-        top_ += DetailHeight;
+        rule(height - 45);
+        rule(height - 30);
+        top_ += height;
     }
 
     void chartPage() {
-        printer_.newPage();
-        top_ = 0;
+        newPage();
         painter_.setFont(arial(14, true));
-        text(0, 0, RuleLeft + RuleWidth, 420,
-             QCoreApplication::translate("hw::rptMortgage", "Outstanding Balance over Time"));
+        text(0, 0, width(), 420, tr("Outstanding Balance over Time"));
         painter_.setFont(arial(9, false));
-        text(0, 480, RuleLeft + RuleWidth, 300,
-             QStringLiteral("What is still owed at the end of each month, for every type that "
-                            "is affordable."));
-        const ChartLook look{arial(9, false),
-                             [](double value) {
-                                 QString money = dollars(value);
-                                 return money.endsWith(QLatin1String(".00")) ? money.chopped(3)
-                                                                             : money;
-                             },
-                             25.0};
-        const int height = std::min(pageHeight_ - 1000, 9000);
-        paintBalanceChart(painter_,
-                          QRectF(0, 1000, std::max(pageWidth_, RuleLeft + RuleWidth), height),
-                          content_.balances, look);
+        text(0, 480, width(), 300,
+             tr("What is still owed at the end of each month, for every type that is "
+                "affordable."));
+        const QLocale locale = locale_;
+        const ChartLook look{
+            arial(9, false),
+            [locale](double value) { return locale.toCurrencyString(value, QString(), 0); }, 25.0};
+        const int height = std::min(bottom() - top_ - 1000, 9000);
+        if (draw_)
+            paintBalanceChart(painter_, QRectF(0, top_ + 1000, width(), height), content_.balances,
+                              look);
     }
 
     void whatIfPage() {
-        printer_.newPage();
-        top_ = 0;
+        newPage();
         painter_.setFont(arial(14, true));
-        text(0, 0, RuleLeft + RuleWidth, 420,
-             QCoreApplication::translate("hw::rptMortgage", "What If"));
+        text(0, 0, width(), 420, tr("What If"));
+        top_ += 720;
         painter_.setFont(arial(10, false));
-        top_ = 720;
-        constexpr int Line = 300;
         for (const QString& line : content_.whatIf) {
-            if (top_ + Line > pageHeight_) {
-                printer_.newPage();
-                top_ = 0;
-            }
             const int indent = line.startsWith(QLatin1String("    ")) ? 360 : 0;
-            text(indent, 0, RuleLeft + RuleWidth - indent, Line, line.trimmed());
-            top_ += Line;
+            const QString sentence = line.trimmed();
+            const int height = sentence.isEmpty() ? 150 : wrappedHeight(width() - indent, sentence);
+            if (top_ + height > bottom()) {
+                newPage();
+                painter_.setFont(arial(10, false));
+            }
+            text(indent, 0, width() - indent, height, sentence, Qt::TextWordWrap);
+            top_ += height + 40;
         }
     }
 
     QPainter& painter_;
     QPrinter& printer_;
     const ReportContent& content_;
+    QLocale locale_;
     bool chartPage_;
     bool whatIfPage_;
+    bool draw_ = false;
+    QString date_;
     int pageHeight_ = 0;
     int pageWidth_ = 0;
     int top_ = 0;
+    int page_ = 1;
+    int pageCount_ = 1;
+    double points_ = FigurePoints;
+    int typeWidth_ = 0;
+    std::array<int, FigureColumns> columnWidth_{};
+    std::array<int, FigureColumns> columnLeft_{};
 };
 
 void setUpPage(QPrinter& printer, const QLocale& locale) {
@@ -218,7 +395,7 @@ void rptMortgage::print(QPrinter* printer) const {
     QPainter painter;
     if (!painter.begin(printer))
         return;
-    BandPainter(painter, *printer, content_, chartPage_, whatIfPage_).run();
+    BandPainter(painter, *printer, content_, locale_, chartPage_, whatIfPage_).run();
     painter.end();
 }
 
@@ -230,7 +407,7 @@ bool rptMortgage::saveAsPdf(const QString& path) const {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    BandPainter(painter, printer, content_, chartPage_, whatIfPage_).run();
+    BandPainter(painter, printer, content_, locale_, chartPage_, whatIfPage_).run();
     return painter.end();
 }
 

@@ -58,9 +58,11 @@ QString pageTitle(int step) {
 }
 
 const char* const PurposeCaptions[PurposeCount] = {
-    "First Home Buyer",    "First Home Builder",   "Home Improvement",
-    "Selling and Buying",  "Selling and Building", "Additional Real Estate Purchase",
-    "Additional Building", "Refinanace",           "Other Loans",
+    "First Home Buyer",     "First Home Builder",
+    "Home Improvement",     "Selling and Buying",
+    "Selling and Building", "Additional Real Estate Purchase",
+    "Additional Building",  "Refinance",
+    "Other Loans",
 };
 
 constexpr int NavigationButtonWidth = 1095;

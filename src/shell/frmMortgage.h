@@ -127,6 +127,8 @@ public:
     void cmdWhatIf_Click();
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;
+    // The value of the property the loan buys, for its loan-to-value; 0 where it buys none.
+    double propertyValue() const;
     // What the report shows, once the types have been worked out.
     const std::optional<ReportContent>& reportContent() const { return report_; }
     // The seven types as last worked out, with their schedules.

@@ -35,6 +35,10 @@ constexpr bool needsHomeValue(int purpose) {
 constexpr bool needsDebts(int purpose) {
     return purpose == Refinance;
 }
+// Other loans buy no property: there is no property value to lend against.
+constexpr bool buysProperty(int purpose) {
+    return purpose != OtherLoans;
+}
 // The page on which the purpose's own figures are entered.
 constexpr int requirementStep(int purpose) {
     return FirstRequirementStep + purpose;

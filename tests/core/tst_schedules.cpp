@@ -205,8 +205,8 @@ private slots:
             QCOMPARE(s.points.size(), result.types[std::size_t(s.type)].schedule.size() + 1);
         }
         QCOMPARE(names,
-                 QStringList({"Table", "Interest Only", "Revolving Credit with Cash Managment",
-                              "Revolving Credit with Credit Card Managment"}));
+                 QStringList({"Table", "Interest Only", "Revolving Credit with Cash Management",
+                              "Revolving Credit with Credit Card Management"}));
         QCOMPARE(series[0].points.back(), QPointF(25.0, series[0].points.back().y()));
         QVERIFY(std::abs(series[0].points.back().y()) < 0.005);
         QCOMPARE(series[1].points.back().y(), 200000.0); // interest only still owes it all

@@ -36,8 +36,10 @@ hw::OptionsResult options(const hw::Regional& regional, qint64 amount, const cha
 hw::ReportContent workedReport() {
     const hw::Regional us{QLocale(QStringLiteral("en_US"))};
     return hw::reportContent(options(us, 120000, "6.00%", "10.00", 5000, 3000),
-                             *Currency::fromUnits(120000), QStringLiteral("6.00%"),
-                             QStringLiteral("10.00"), us);
+                             {QStringLiteral("First Home Buyer"), *Currency::fromUnits(120000),
+                              QStringLiteral("6.00%"), QStringLiteral("10.00"),
+                              QStringLiteral("$2,000.00")},
+                             us);
 }
 
 // A line of pdfinfo's answer, such as "Pages" or "Page size".
@@ -143,7 +145,7 @@ private slots:
 
         chart.cboType->setCurrentIndex(2);
         QCOMPARE(chart.cboType->currentText(),
-                 QStringLiteral("Revolving Credit with Cash Managment"));
+                 QStringLiteral("Revolving Credit with Cash Management"));
         QCOMPARE(std::size_t(chart.grdSchedule->rowCount()), chart.shownSchedule().size());
         QCOMPARE(chart.shownSchedule().size(),
                  result.types[hw::CashManagementType].schedule.size());

@@ -5,6 +5,7 @@
 #include "results/rptMortgage.h"
 
 #include <QAction>
+#include <QDate>
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QProcess>
@@ -118,8 +119,9 @@ private slots:
         QCOMPARE(w.txtLast[1]->text(), QStringLiteral("$1,005.00"));
     }
 
-    // A type that no outlay could make work says why, to the mouse and to screen readers.
-    void marksSayWhyATypeCanNeverWork() {
+    // Every mark says why, to the mouse and to screen readers, and names its
+    // type; the type's button tells its verdict.
+    void marksSayWhy() {
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         driver::show(w);
@@ -131,10 +133,16 @@ private slots:
         QCOMPARE(w.lblAvailable[4]->accessibleDescription(), fund);
         QCOMPARE(w.lblAvailable[5]->toolTip(), spare);
         QCOMPARE(w.lblAvailable[6]->accessibleDescription(), spare);
-        QCOMPARE(w.lblAvailable[0]->toolTip(), QString()); // simply more than the spare income
+        QCOMPARE(w.lblAvailable[0]->toolTip(),
+                 QStringLiteral("Needs $100.00 a month; $0.00 is spare"));
+        QCOMPARE(w.lblAvailable[0]->accessibleName(),
+                 QStringLiteral("Table: This option is not affordable"));
+        QCOMPARE(w.cmdMortgage[0]->accessibleDescription(),
+                 QStringLiteral("Not affordable: Needs $100.00 a month; $0.00 is spare"));
         driver::back(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
         QCOMPARE(w.lblAvailable[4]->toolTip(), QString());
+        QCOMPARE(w.cmdMortgage[4]->accessibleDescription(), QStringLiteral("Affordable"));
     }
 
     void termIsChecked_data() {
@@ -175,7 +183,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.txtRate[0]);
     }
 
-    // The page in another locale: figures in its currency form, the report still in dollars.
+    // The page in another locale: figures in its currency form, the report's the same.
     void germanFigures() {
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("de_DE")));
@@ -185,12 +193,12 @@ private slots:
         QCOMPARE(w.txtFirst[0]->text(), QStringLiteral("1.332,25\u00A0€"));
         QCOMPARE(w.txtFinal[2]->text(), QStringLiteral("120.000,00\u00A0€"));
         QVERIFY(w.reportContent());
-        QCOMPARE(w.reportContent()->records[0].first, QStringLiteral("$1,332.25"));
+        QCOMPARE(w.reportContent()->records[0].first, w.txtFirst[0]->text());
     }
 
     void typeButtonsAndHeadsKeepTheirCaptions() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        QCOMPARE(w.cmdMortgage[5]->text(), QStringLiteral("Revolving Credit with Cash Managment"));
+        QCOMPARE(w.cmdMortgage[5]->text(), QStringLiteral("Revolving Credit with Cash Management"));
         QCOMPARE(w.SkinPanel1[2]->text(),
                  QStringLiteral("Monthly Repayments First                 Last"));
         QCOMPARE(w.txtFirst[6]->text(), QStringLiteral("Variant"));
@@ -234,23 +242,82 @@ private slots:
         QVERIFY(offersPdf);
     }
 
+    // The saved report, read back as text: the case it answers on every page,
+    // every figure whole in the user's own currency form (none overlapping its
+    // neighbour, however large), the final balance, and why a type is not affordable.
+    void pdfCarriesTheRecords_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("spending");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("en_US") << "en_US" << qint64(200000) << "7.5"
+                               << "25" << 4000.0 << 2500.0
+                               << QStringList{"$200,000.00",
+                                              "7.50%",
+                                              "25.00",
+                                              "$1,500.00",
+                                              "$1,477.98",
+                                              "$200,000.00",
+                                              "Needs $1,916.67 a month; $1,500.00 is spare"};
+        QTest::newRow("de_DE") << "de_DE" << qint64(200000) << "7,5"
+                               << "25" << 4000.0 << 2500.0
+                               << QStringList{"200.000,00 €",
+                                              "7,50 %",
+                                              "25,00",
+                                              "1.500,00 €",
+                                              "1.477,98 €",
+                                              "Needs 1.916,67 € a month; 1.500,00 € is spare"};
+        QTest::newRow("ja_JP") << "ja_JP" << qint64(200000) << "7.5"
+                               << "25" << 4000.0 << 2500.0
+                               << QStringList{"￥200,000", "￥1,478", "￥1,500",
+                                              "Needs ￥1,917 a month; ￥1,500 is spare"};
+        QTest::newRow("twelve digits") << "en_US" << qint64(232300000707) << "6.5"
+                                       << "30" << 2000000000.0 << 250000.0 << QStringList{};
+    }
     void pdfCarriesTheRecords() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QFAIL("pdftotext (poppler-utils) is needed to read the report");
+        QFETCH(QString, locale);
+        QFETCH(qint64, amount);
+        QFETCH(QString, rate);
+        QFETCH(QString, term);
+        QFETCH(double, income);
+        QFETCH(double, spending);
+        QFETCH(QStringList, expected);
         MessageRecorder messages;
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        frmMortgage w{QLocale(locale)};
         driver::show(w);
-        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        calculate(w, amount, rate, term, income, spending);
+        QVERIFY(messages.texts().isEmpty());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        QVERIFY(hw::rptMortgage(*w.reportContent()).saveAsPdf(path));
-        const QString text = pdfText(path);
-        for (const char* expected :
-             {"Mortgage Options", "Amount borrowed:", "$200,000.00", "Term in years:", "25.00",
-              "Interest rate:", "7.50%", "Type of Mortgage", "Monthly Repayments", "First", "Last",
-              "Total Paid", "Interest"})
-            QVERIFY2(text.contains(QLatin1String(expected)), expected);
-        // One record per type, in type order; the unaffordable ones say so.
+        hw::rptMortgage report(*w.reportContent(), w.regional().locale());
+        report.setChartPage(true);
+        QVERIFY(report.saveAsPdf(path));
+        // pdftotext writes the no-break space of "200.000,00 €" as a plain one,
+        // and the full-width yen sign as the plain one.
+        const auto plain = [](QString value) {
+            return value.replace(QChar(0x00A0), u' ').replace(QChar(0xFFE5), QChar(0x00A5));
+        };
+        const QString text = plain(pdfText(path));
+        const hw::ReportContent& content = *w.reportContent();
+        for (const QString& value : expected)
+            QVERIFY2(text.contains(plain(value)), qPrintable(value + u'\n' + text));
+        for (const hw::ReportRecord& record : content.records)
+            for (const QString& figure : {record.first, record.last, record.paid, record.interest,
+                                          record.finalBalance, record.reason})
+                QVERIFY2(text.contains(plain(figure)), qPrintable(figure + u'\n' + text));
+        // Both pages carry the case, the date and their number.
+        const QString date =
+            w.regional().locale().toString(QDate::currentDate(), QLocale::LongFormat);
+        QCOMPARE(text.count(QLatin1String("Monthly spare income:")), 2);
+        QCOMPARE(text.count(plain(date)), 2);
+        QVERIFY(text.contains(QLatin1String("Page 1 of 2")));
+        QVERIFY(text.contains(QLatin1String("Page 2 of 2")));
+        // One record per type, in type order.
         const QStringList lines = text.split(u'\n');
         qsizetype line = 0;
         for (int k = 0; k < hw::MortgageTypeCount; ++k) {
@@ -261,8 +328,30 @@ private slots:
             QVERIFY2(line < lines.size(), qPrintable(opening));
             ++line;
         }
-        QCOMPARE(text.count(QStringLiteral("This option is not affordable")), 3);
-        QVERIFY(text.contains(QStringLiteral("$1,477.98"))); // the Table repayment
+    }
+
+    // The What If page wraps every sentence within the page, and states no
+    // loan-to-value for a loan that buys no property.
+    void pdfWhatIfPageWraps() {
+        MessageRecorder messages;
+        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        driver::show(w);
+        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        hw::ReportContent content = *w.reportContent();
+        w.Purpose = hw::OtherLoans;
+        w.PropertyValue = 23567.0F;
+        content.whatIf = hw::whatIfSummary(w.optionsInput(), w.regional(), w.propertyValue(), {});
+        content.whatIf << QString(40, u'x').replace(u'x', QStringLiteral("wrapped ")) +
+                              QStringLiteral("last-word");
+        hw::rptMortgage report(content, w.regional().locale());
+        report.setWhatIfPage(true);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("whatif.pdf"));
+        QVERIFY(report.saveAsPdf(path));
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QLatin1String("last-word")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("which is")));
+        QVERIFY(!text.contains(QLatin1String("property's value")));
     }
 
     void pdfFailureIsReported() {
