@@ -3,6 +3,7 @@
 #include "steps/StepPath.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
 namespace hw {
 
@@ -12,6 +13,18 @@ float single(const QString& text, const Regional& regional) {
 }
 float percentOf(const QString& text, const Regional& regional) {
     return regional.toFloat(text, Regional::Percent).valueOr(0.0F);
+}
+// A percentage as shown (two decimals) in hundredths of a percent: 1.00 % is 100.
+std::int64_t hundredthsOf(float percent) {
+    const double hundredths = std::round(static_cast<double>(percent) * 100.0);
+    return std::isfinite(hundredths) && std::fabs(hundredths) < 1e15
+               ? static_cast<std::int64_t>(hundredths)
+               : 0;
+}
+// `percent` of `amount`, exact and rounded once to the currency's decimals, so
+// that a half cent rounds away from zero as every shown figure does.
+std::optional<Currency> percentage(Currency amount, float percent, const Regional& regional) {
+    return amount.timesFraction(hundredthsOf(percent), 10000, regional.currencyDecimals());
 }
 } // namespace
 
@@ -28,8 +41,8 @@ std::optional<Currency> totalBeforeBank(const ChargesTexts& page, const Regional
 namespace {
 // The bank charges that the percentage gives on the total before bank charges, as shown.
 QString chargeByPercent(Currency before, const ChargesTexts& page, const Regional& regional) {
-    return regional.currency(before.toDouble() *
-                             static_cast<double>(percentOf(page.percent, regional)) / 100.0);
+    return regional.currency(
+        percentage(before, percentOf(page.percent, regional), regional).value_or(Currency()));
 }
 // The share of the total before bank charges that a fixed charge is; 0 of nothing.
 double shareOf(Currency charge, Currency before) {
@@ -58,9 +71,10 @@ std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
         if (!next)
             return std::nullopt;
         gross = *next;
-        const double afterTax =
-            (1.0 - static_cast<double>(rows[i].taxRate) / 100.0) * rows[i].gross.toDouble();
-        result.afterTaxTexts[i] = regional.currency(afterTax);
+        const auto afterTax = percentage(rows[i].gross, 100.0F - rows[i].taxRate, regional);
+        if (!afterTax)
+            return std::nullopt;
+        result.afterTaxTexts[i] = regional.currency(*afterTax);
         // The monthly figure adds what the rows show, to the cent.
         result.monthlyAfterTax += regional.toDouble(result.afterTaxTexts[i]).valueOr(0.0);
     }

@@ -1,6 +1,7 @@
 #include "Currency.h"
 
 #include <cmath>
+#include <limits>
 
 namespace hw {
 
@@ -50,6 +51,25 @@ std::optional<Currency> Currency::times(std::int64_t factor) const {
     if (__builtin_mul_overflow(scaled_, factor, &result))
         return std::nullopt;
     return Currency(result);
+}
+
+std::optional<Currency> Currency::timesFraction(std::int64_t numerator, std::int64_t denominator,
+                                                int decimals) const {
+    if (denominator <= 0 || decimals < 0 || decimals > 4)
+        return std::nullopt;
+    std::int64_t unit = 1; // scaled units in one step of the last decimal kept
+    for (int i = decimals; i < 4; ++i)
+        unit *= 10;
+    // At most 2^63 x 2^63: the product fits 128 bits.
+    const __int128 product = static_cast<__int128>(scaled_) * numerator;
+    const __int128 step = static_cast<__int128>(unit) * denominator;
+    const __int128 magnitude = product < 0 ? -product : product;
+    const __int128 steps = (magnitude + step / 2) / step;
+    const __int128 result = (product < 0 ? -steps : steps) * unit;
+    if (result > std::numeric_limits<std::int64_t>::max() ||
+        result < std::numeric_limits<std::int64_t>::min())
+        return std::nullopt;
+    return Currency(static_cast<std::int64_t>(result));
 }
 
 std::optional<Currency> sum(std::span<const Currency> amounts) {

@@ -41,6 +41,11 @@ public:
     std::optional<Currency> plus(Currency other) const;
     std::optional<Currency> minus(Currency other) const;
     std::optional<Currency> times(std::int64_t factor) const;
+    // This amount times numerator / denominator (denominator above 0), worked
+    // out exactly and rounded once to `decimals` decimals (0 to 4), halves away
+    // from zero: 1 % of 500,699.50 is 5,007.00. Empty when it leaves the range.
+    std::optional<Currency> timesFraction(std::int64_t numerator, std::int64_t denominator,
+                                          int decimals) const;
 
     friend constexpr auto operator<=>(Currency, Currency) = default;
 

@@ -25,6 +25,9 @@ private slots:
         QTest::newRow("a third") << 1000.0 << 33.33F << "$666.70" << 666.70 / 12 << "$55.56";
         QTest::newRow("no tax") << 1200.0 << 0.0F << "$1,200.00" << 100.0 << "$100.00";
         QTest::newRow("highest rate") << 60000.0 << 99.99F << "$6.00" << 0.5 << "$0.50";
+        // 1 % of 500,699.50 is 5,006.995 exactly: the half cent rounds away from zero.
+        QTest::newRow("a half cent") << 500699.5 << 99.0F << "$5,007.00" << 5007.0 / 12
+                                     << "$417.25";
     }
     void income() {
         QFETCH(double, gross);
@@ -127,6 +130,17 @@ private slots:
         QCOMPARE(outcome->requirement, dollars(101707));
         QCOMPARE(page.total, QStringLiteral("$101,707.00"));
         QCOMPARE(outcome->loanValueRatio, 100700.0F / 500000.0F);
+    }
+
+    // The charge is formed exactly, so a half cent rounds away from zero.
+    void chargeOfAHalfCent() {
+        ChargesTexts page{"$500,699.50", "$0.00", "$0.00", "$0.00", "1.00%", "$0.00", "$0.00"};
+        QVERIFY(calculateCharges(page, ChargesMode::Percent, 0.0F, us));
+        QCOMPARE(page.amount, QStringLiteral("$5,007.00"));
+        const Regional yen{QLocale(QStringLiteral("ja_JP"))};
+        ChargesTexts yenPage{"￥500,650", "￥0", "￥0", "￥0", "1.00%", "￥0", "￥0"};
+        QVERIFY(calculateCharges(yenPage, ChargesMode::Percent, 0.0F, yen));
+        QCOMPARE(yenPage.amount, QStringLiteral("￥5,007")); // 5,006.5
     }
 
     void fixedAmountGivesThePercentage() {
