@@ -23,52 +23,69 @@ std::vector<BalanceSeries> balanceSeries(const OptionsResult& result, Currency a
 }
 
 namespace {
-// Whole cents of a figure, rounded as its shown form rounds it.
-std::int64_t centsOf(double value) {
-    const auto cents = static_cast<std::int64_t>(roundedMagnitude(value, 2).value_or(0));
-    return value < 0.0 ? -cents : cents;
-}
-Currency fromCents(std::int64_t cents) {
-    return Currency::fromScaled(cents * (Currency::Scale / 100));
-}
+// Counts of the currency's smallest shown unit (a cent, a yen).
+class Units {
+public:
+    explicit Units(int decimals) : decimals_(decimals) {
+        for (int i = decimals; i < 4; ++i)
+            scale_ *= 10;
+    }
+    // A figure in whole units, rounded as its shown form rounds it.
+    std::int64_t of(double value) const {
+        const auto units =
+            static_cast<std::int64_t>(roundedMagnitude(value, decimals_).value_or(0));
+        return value < 0.0 ? -units : units;
+    }
+    std::int64_t of(Currency amount) const {
+        const auto units = static_cast<std::int64_t>(amount.magnitudeIn(decimals_));
+        return amount.isNegative() ? -units : units;
+    }
+    Currency money(std::int64_t units) const { return Currency::fromScaled(units * scale_); }
+
+private:
+    int decimals_;
+    std::int64_t scale_ = 1;
+};
 } // namespace
 
-std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figures,
-                                            Currency amount) {
+std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figures, Currency amount,
+                                            int decimals) {
+    const Units units(decimals);
     const std::vector<ScheduleRow>& rows = figures.schedule;
     std::vector<ShownScheduleRow> shown;
     shown.reserve(rows.size());
-    // Repayment less interest is principal, except where a fund premium is in the repayment.
-    const bool level = type != TableEndowmentType && type != InterestOnlyEndowmentType;
-    const std::int64_t borrowed = amount.scaled() / (Currency::Scale / 100);
-    const std::int64_t owedAtEnd = centsOf(figures.finalBalance.value_or(0.0));
-    double repaid = 0.0, charged = 0.0, reduced = 0.0;
+    // Repayment less principal is interest, except where a fund premium is in the repayment.
+    const bool withoutPremium = type != TableEndowmentType && type != InterestOnlyEndowmentType;
+    const std::int64_t borrowed = units.of(amount);
+    const std::int64_t owedAtEnd = units.of(figures.finalBalance.value_or(0.0));
+    double charged = 0.0, reduced = 0.0;
     std::int64_t repaidBefore = 0, chargedBefore = 0, reducedBefore = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ScheduleRow& row = rows[i];
-        repaid += row.repayment;
         charged += row.interest;
         reduced += row.principal;
         const bool last = i + 1 == rows.size();
-        // Running totals in cents, the last ones the row's own figures: every
-        // figure shown stays within a cent of its exact value, and they add up.
-        const std::int64_t repaidSoFar = centsOf(last ? figures.totalPaid : repaid);
-        std::int64_t chargedSoFar = centsOf(last && level ? figures.interest : charged);
-        std::int64_t reducedSoFar = level ? repaidSoFar - chargedSoFar : centsOf(reduced);
+        // Each repayment its own figure, the last what is left of the total;
+        // what the loan falls by from running totals, so that every balance
+        // stays within a cent of the exact one.
+        const std::int64_t repaidSoFar =
+            last ? units.of(figures.totalPaid) : repaidBefore + units.of(row.repayment);
+        std::int64_t reducedSoFar = units.of(reduced);
+        std::int64_t chargedSoFar = withoutPremium ? repaidSoFar - reducedSoFar : units.of(charged);
         if (last) {
             // The loan ends where the row says it does.
             reducedSoFar = borrowed - owedAtEnd;
-            if (level)
+            if (withoutPremium)
                 chargedSoFar = repaidSoFar - reducedSoFar;
         }
         ShownScheduleRow out;
         out.month = row.month;
-        out.repayment = fromCents(repaidSoFar - repaidBefore);
-        out.interest = fromCents(chargedSoFar - chargedBefore);
-        out.principal = fromCents(reducedSoFar - reducedBefore);
-        out.balance = fromCents(borrowed - reducedSoFar);
+        out.repayment = units.money(repaidSoFar - repaidBefore);
+        out.interest = units.money(chargedSoFar - chargedBefore);
+        out.principal = units.money(reducedSoFar - reducedBefore);
+        out.balance = units.money(borrowed - reducedSoFar);
         if (row.fund)
-            out.fund = fromCents(centsOf(*row.fund));
+            out.fund = units.money(units.of(*row.fund));
         shown.push_back(out);
         repaidBefore = repaidSoFar;
         chargedBefore = chargedSoFar;
@@ -79,18 +96,24 @@ std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figur
 
 CsvStyle regionalCsv(const Regional& regional) {
     const QChar decimal = regional.decimalSeparator();
-    return {decimal == u',' ? QChar(u';') : QChar(u','), decimal};
+    return {decimal == u',' ? QChar(u';') : QChar(u','), decimal, regional.currencyDecimals()};
 }
 
 QString scheduleCsv(const std::vector<ShownScheduleRow>& rows, CsvStyle style) {
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
-    const auto money = [style](Currency value) {
-        const std::uint64_t cents = value.centsMagnitude();
+    std::uint64_t scale = 1;
+    for (int i = 0; i < style.decimals; ++i)
+        scale *= 10;
+    const auto money = [style, scale](Currency value) {
+        const std::uint64_t units = value.magnitudeIn(style.decimals);
+        const QString sign = value.isNegative() && units != 0 ? QStringLiteral("-") : QString();
+        if (style.decimals == 0)
+            return sign + QString::number(units);
         return QStringLiteral("%1%2%3%4")
-            .arg(value.isNegative() && cents != 0 ? QStringLiteral("-") : QString())
-            .arg(cents / 100)
+            .arg(sign)
+            .arg(units / scale)
             .arg(style.decimal)
-            .arg(cents % 100, 2, 10, QChar(u'0'));
+            .arg(units % scale, style.decimals, 10, QChar(u'0'));
     };
     QStringList heads = {QStringLiteral("Month"), QStringLiteral("Repayment"),
                          QStringLiteral("Interest"), QStringLiteral("Principal"),

@@ -19,7 +19,8 @@ struct BalanceSeries {
 // One series for every affordable type that has a schedule, in type order.
 std::vector<BalanceSeries> balanceSeries(const OptionsResult& result, Currency amount);
 
-// One month of a schedule as it is shown and exported: whole cents.
+// One month of a schedule as it is shown and exported: whole cents (whole
+// units of the currency's last decimal: whole yen for the yen).
 struct ShownScheduleRow {
     int month = 0;
     Currency repayment;
@@ -29,28 +30,30 @@ struct ShownScheduleRow {
     std::optional<Currency> fund;
 };
 
-// The months of `type` in whole cents that add up. The running totals are
-// rounded to the cent and each month is the difference of two of them, so
-// every figure stays within a cent of its exact value (a level repayment of
-// 1,332.246 shows as 1,332.25 in most months and 1,332.24 in some), the
-// repayments add up to the row's "Total Amount Paid", the interest to its
-// "Interest Total Paid" (except for the endowment types, whose figure counts
-// otherwise), each balance is the one before less the month's principal, and
-// for all but the endowment types a month's repayment is its interest plus its
-// principal.
-std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figures,
-                                            Currency amount);
+// The months of `type` in whole cents (or the currency's `decimals`) that add
+// up, as a lender's schedule shows them. Each month's repayment is its own
+// figure rounded, so a level repayment is one figure every month, and the last
+// month carries what the rounding leaves: the repayments add up to the row's
+// "Total Amount Paid". The interest is the difference of running totals rounded
+// to the cent, so each month's is within a cent of the exact one and they add
+// up to "Interest Total Paid" (except for the endowment types, whose figure
+// counts otherwise). Each balance is the one before less the month's
+// principal, and for all but the endowment types a month's repayment is its
+// interest plus its principal.
+std::vector<ShownScheduleRow> shownSchedule(int type, const OptionFigures& figures, Currency amount,
+                                            int decimals = 2);
 
 // How a CSV file writes its figures: plain (",", "." decimals) by default; a
 // spreadsheet in a decimal-comma region expects ";" between fields and "," decimals.
 struct CsvStyle {
     QChar separator = u',';
     QChar decimal = u'.';
+    int decimals = 2; // the currency's: none for the yen
 };
 // The style a spreadsheet of the user's region reads.
 CsvStyle regionalCsv(const Regional& regional);
 
-// Those months as CSV, two decimals, no grouping or symbols:
+// Those months as CSV, in the style's decimals, no grouping or symbols:
 // Month,Repayment,Interest,Principal,Balance and, for an endowment type, Fund.
 QString scheduleCsv(const std::vector<ShownScheduleRow>& rows, CsvStyle style = {});
 

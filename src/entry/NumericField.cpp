@@ -15,6 +15,18 @@ namespace {
 const char* const NotANumberMessage = "Please enter a number.";
 const char* const TooLargeMessage = entry::TooLarge;
 const char* const NegativeMessage = "Please enter a number of 0 or more.";
+const char* const WholeAmountMessage =
+    "This currency has no decimals: please enter a whole amount.";
+const char* const DecimalsMessage =
+    "Please enter an amount with no more decimals than the currency shows.";
+
+// Ten-thousandths in one unit of the currency's last decimal.
+std::uint64_t scaleOf(int decimals) {
+    std::uint64_t scale = 1;
+    for (int i = decimals; i < 4; ++i)
+        scale *= 10;
+    return scale;
+}
 
 // Keys that edit rather than type: Backspace, Delete (U+007F on X11), Enter,
 // Escape, and anything held with Ctrl (Ctrl+A, C, X, V, Z arrive as control characters).
@@ -114,8 +126,10 @@ void NumericField::takeFocus() {
 void NumericField::toEditingForm() {
     const auto value = regional_.toDouble(
         text(), format_ == Format::Percentage ? Regional::Percent : Regional::Display);
+    // Amounts are edited in the currency's own decimals: none for the yen.
     if (value)
-        setText(regional_.editing(value.value));
+        setText(regional_.editing(value.value,
+                                  format_ == Format::Amount ? regional_.currencyDecimals() : 2));
     setCursorPosition(0);
     selectAll();
 }
@@ -150,6 +164,11 @@ bool NumericField::toDisplayForm() {
         }
         if (amount.value < Currency()) {
             refuse(NegativeMessage);
+            return false;
+        }
+        // A fraction the currency cannot show would be rounded away unseen.
+        if (amount.value.magnitudeIn(4) % scaleOf(regional_.currencyDecimals()) != 0) {
+            refuse(regional_.currencyDecimals() == 0 ? WholeAmountMessage : DecimalsMessage);
             return false;
         }
         setText(regional_.currency(amount.value));

@@ -228,10 +228,11 @@ QString Regional::number(double value) const {
     return locale_.toString(value, 'f', 2);
 }
 
-QString Regional::editing(double value) const {
-    QString text = QString::number(value, 'f', 2);
-    if (text == QLatin1String("-0.00"))
-        text = QStringLiteral("0.00");
+QString Regional::editing(double value, int decimals) const {
+    QString text = QString::number(value, 'f', decimals);
+    // A negative value that rounds to zero is shown as a plain zero.
+    if (text.startsWith(u'-') && text.mid(1).toDouble() == 0.0)
+        text.remove(0, 1);
     text.replace(u'.', decimal_);
     return text;
 }

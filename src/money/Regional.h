@@ -53,8 +53,9 @@ public:
     // "1,234.50": grouping and two decimals, no symbol.
     QString number(double value) const;
     // The editing form "#0.00" with the locale's decimal separator: "1234.50" or
-    // "1234,50". Its digits are always 0 to 9, which every keyboard types.
-    QString editing(double value) const;
+    // "1234,50"; with `decimals` decimals ("154625" for an amount in yen). Its
+    // digits are always 0 to 9, which every keyboard types.
+    QString editing(double value, int decimals = 2) const;
 
     // Readings of a displayed or typed text. The locale's symbol, grouping,
     // digits and negative forms are accepted, and so is the plain editing form

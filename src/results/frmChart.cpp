@@ -106,7 +106,8 @@ std::vector<ShownScheduleRow> frmChart::shownSchedule() const {
     if (cboType->currentIndex() < 0)
         return {};
     const int type = cboType->currentData().toInt();
-    return hw::shownSchedule(type, result_.types[static_cast<std::size_t>(type)], amount_);
+    return hw::shownSchedule(type, result_.types[static_cast<std::size_t>(type)], amount_,
+                             regional_.currencyDecimals());
 }
 
 void frmChart::showSchedule() {
@@ -150,15 +151,15 @@ void frmChart::copySchedule() {
         for (int i = 0; i < grdSchedule->rowCount(); ++i)
             rows << i;
     std::sort(rows.begin(), rows.end());
-    const int columns = grdSchedule->columnCount();
-    QString text = scheduleHeads(columns).join(u'\t') + u'\n';
-    for (int row : rows) {
-        QStringList cells;
-        for (int c = 0; c < columns; ++c)
-            cells << grdSchedule->item(row, c)->text();
-        text += cells.join(u'\t') + u'\n';
-    }
-    QApplication::clipboard()->setText(text);
+    const std::vector<ShownScheduleRow> all = shownSchedule();
+    std::vector<ShownScheduleRow> chosen;
+    for (int row : rows)
+        chosen.push_back(all[static_cast<std::size_t>(row)]);
+    // Plain numbers in the region's decimal form, so that its spreadsheet
+    // reads them as numbers, not as text with a currency sign.
+    CsvStyle style = regionalCsv(regional_);
+    style.separator = u'\t';
+    QApplication::clipboard()->setText(scheduleCsv(chosen, style));
 }
 
 bool frmChart::eventFilter(QObject* watched, QEvent* event) {
@@ -174,6 +175,8 @@ bool frmChart::exportCsv(const QString& path, CsvStyle style) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // Figures in the currency's own decimals, whichever style.
+    style.decimals = regional_.currencyDecimals();
     file.write(scheduleCsv(shownSchedule(), style).toUtf8());
     return file.commit();
 }

@@ -150,11 +150,17 @@ private slots:
         Currency repaid, charged, balance = borrowed;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const ShownScheduleRow& row = rows[i];
-            // Within a cent of the exact figures. (The last balance is the row's own: a
-            // Table over a part month overpays by under a dollar, which the row does not show.)
-            QVERIFY(qAbs(row.repayment.toDouble() - figures.schedule[i].repayment) < 0.0101);
-            if (i + 1 < rows.size())
+            // Every month but the last: the repayment is its own figure rounded, so a
+            // level repayment is one figure throughout; the balance and interest stay
+            // within a cent (and the rounding of the repayment) of the exact ones.
+            // The last month carries what the rounding leaves, and its balance is the
+            // row's own (a Table over a part month overpays by under a dollar).
+            if (i + 1 < rows.size()) {
+                QCOMPARE(row.repayment, *Currency::fromDouble(
+                                            std::round(figures.schedule[i].repayment * 100) / 100));
                 QVERIFY(qAbs(row.balance.toDouble() - figures.schedule[i].balance) < 0.0101);
+                QVERIFY(qAbs(row.interest.toDouble() - figures.schedule[i].interest) < 0.0151);
+            }
             repaid = *repaid.plus(row.repayment);
             charged = *charged.plus(row.interest);
             if (!endowment)
@@ -176,7 +182,11 @@ private slots:
         QCOMPARE(table.size(), 122); // heads, 120 months, and the empty rest after the last
         QCOMPARE(table[0], QStringLiteral("Month,Repayment,Interest,Principal,Balance"));
         QCOMPARE(table[1], QStringLiteral("1,1332.25,600.00,732.25,119267.75"));
-        QCOMPARE(table[120], QStringLiteral("120,1332.24,6.63,1325.61,0.00"));
+        // A level repayment of 1,332.246 shows as 1,332.25 every month; the last month
+        // pays what the rounding leaves of "Total Amount Paid", $159,869.52.
+        for (int month = 1; month < 120; ++month)
+            QVERIFY(table[month].startsWith(QStringLiteral("%1,1332.25,").arg(month)));
+        QCOMPARE(table[120], QStringLiteral("120,1331.77,6.15,1325.62,0.00"));
         const QStringList fund =
             scheduleCsv(
                 shownSchedule(TableEndowmentType, result.types[TableEndowmentType], borrowed))
@@ -193,6 +203,34 @@ private slots:
         QCOMPARE(regional[0], QStringLiteral("Month;Repayment;Interest;Principal;Balance"));
         QCOMPARE(regional[1], QStringLiteral("1;1332,25;600,00;732,25;119267,75"));
         QCOMPARE(regionalCsv(us).separator, QChar(u','));
+    }
+
+    // A currency without decimals: the schedule in whole yen that add up, and
+    // its CSV without fractions of a yen.
+    void wholeYen() {
+        const Regional yen{QLocale(QStringLiteral("ja_JP"))};
+        const OptionsInput input =
+            optionsInput(yen, 200000, QStringLiteral("7.50%"), QStringLiteral("25.00"), 9000, 3000);
+        const auto result = calculateOptions(input, yen, Schedules::With);
+        const CsvStyle style = regionalCsv(yen);
+        QCOMPARE(style.decimals, 0);
+        for (int type : {int(TableType), int(ReducingBalanceType), int(CashManagementType)}) {
+            const OptionFigures& figures = result.types[std::size_t(type)];
+            const auto rows = shownSchedule(type, figures, input.amount, 0);
+            Currency repaid;
+            for (const ShownScheduleRow& row : rows) {
+                for (Currency figure : {row.repayment, row.interest, row.principal, row.balance})
+                    QCOMPARE(figure.scaled() % Currency::Scale, 0);
+                repaid = *repaid.plus(row.repayment);
+            }
+            QCOMPARE(yen.currency(repaid), yen.currency(figures.totalPaid));
+            const QStringList csv = scheduleCsv(rows, style).split(QStringLiteral("\r\n"));
+            QVERIFY2(!csv[1].contains(u'.'), qPrintable(csv[1]));
+        }
+        QCOMPARE(
+            scheduleCsv(shownSchedule(TableType, result.types[TableType], input.amount, 0), style)
+                .section(QStringLiteral("\r\n"), 1, 1),
+            QStringLiteral("1,1478,1250,228,199772"));
     }
 
     void balanceSeriesFollowTheSchedules() {

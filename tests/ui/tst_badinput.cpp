@@ -14,6 +14,8 @@ namespace {
 const QStringList KnownMessages = {
     "Please enter a number.",
     "Please enter a number of 0 or more.",
+    "Please enter an amount with no more decimals than the currency shows.",
+    "This currency has no decimals: please enter a whole amount.",
     "This amount is too large.",
     "Please enter required value.",
     "Please enter your income value.",
