@@ -74,11 +74,13 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const 
     if (!(risePoints >= 0.0 && risePoints <= LargestRise) ||
         std::fabs(steps - std::round(steps)) > 1e-9)
         return WhatIfRefusal{tr("The rise must be between 0 and 10 percentage points, in steps of "
-                                "0.25.")};
+                                "0.25."),
+                             WhatIfInput::Rise};
     const OptionsReading c = readCase(input, regional);
     const double after = c.ratePercent + risePoints;
     if (after > 99.99)
-        return WhatIfRefusal{tr("The rate after the rise must be less than 100%.")};
+        return WhatIfRefusal{tr("The rate after the rise must be less than 100%."),
+                             WhatIfInput::Rise};
     OptionsInput risen = input;
     risen.rateText = regional.percent(after / 100.0);
     const OptionsResult now = calculateOptions(input, regional);
@@ -179,14 +181,17 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
         return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
     if (!(extra.extraMonthly >= 0.0) || extra.extraMonthly >= c.amount)
         return WhatIfRefusal{tr("The extra amount each month must be less than the amount "
-                                "borrowed.")};
+                                "borrowed."),
+                             WhatIfInput::ExtraMonthly};
     if (!(extra.lumpSum >= 0.0) || extra.lumpSum > c.amount)
-        return WhatIfRefusal{tr("The lump sum must be no more than the amount borrowed.")};
+        return WhatIfRefusal{tr("The lump sum must be no more than the amount borrowed."),
+                             WhatIfInput::LumpSum};
     const int termMonths = static_cast<int>(std::ceil(c.months));
     if (extra.lumpSum > 0.0 && (extra.lumpMonth < 1 || extra.lumpMonth > termMonths))
         return WhatIfRefusal{tr("The month of the lump sum must be between 1 and %1, the months "
                                 "of the term.")
-                                 .arg(termMonths)};
+                                 .arg(termMonths),
+                             WhatIfInput::LumpMonth};
     PayingExtra out;
     out.before = repay(type, c, {});
     out.after = repay(type, c, extra);
@@ -205,10 +210,12 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
     const double fixedMonths = std::round(fixedYears * 12.0);
     if (!(fixedMonths >= 1.0) || fixedMonths >= std::ceil(c.months))
         return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
-                                "term.")};
+                                "term."),
+                             WhatIfInput::FixedYears};
     if (!(resetRate >= 0.0 && resetRate <= 99.99))
         return WhatIfRefusal{tr("The rate after the fixed period must be between 0% and "
-                                "99.99%.")};
+                                "99.99%."),
+                             WhatIfInput::ResetRate};
     RateReset out;
     out.before = repay(TableType, c, {});
     out.repaymentBefore = levelPayment(c.amount, c.monthlyRate, c.months);

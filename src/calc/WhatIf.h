@@ -15,9 +15,14 @@
 
 namespace hw {
 
-// A question the user asked in a way that cannot be answered: the message says why.
+// The figures the What If questions are asked with.
+enum class WhatIfInput { None, Rise, ExtraMonthly, LumpSum, LumpMonth, FixedYears, ResetRate };
+
+// A question the user asked in a way that cannot be answered: the message says
+// why, and names the range of the figure at fault.
 struct WhatIfRefusal {
     QString message;
+    WhatIfInput input = WhatIfInput::None;
 };
 
 // 1. Rates rise: each type at the entered rate and at the rate plus `risePoints`.

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace hw {
 
@@ -15,6 +16,7 @@ namespace {
 const char* const NotANumberMessage = "Please enter a number.";
 const char* const TooLargeMessage = entry::TooLarge;
 const char* const NegativeMessage = "Please enter a number of 0 or more.";
+const char* const WholeNumberMessage = "Please enter a whole number.";
 const char* const WholeAmountMessage =
     "This currency has no decimals: please enter a whole amount.";
 const char* const DecimalsMessage =
@@ -39,6 +41,23 @@ bool isEditingKey(const QKeyEvent* event) {
            });
 }
 } // namespace
+
+QStringList widestTexts(NumericField::Format format, const Regional& regional) {
+    switch (format) {
+    case NumericField::Format::Amount: {
+        const auto largest = Currency::fromScaled(std::numeric_limits<std::int64_t>::max());
+        const auto lowest = Currency::fromScaled(-std::numeric_limits<std::int64_t>::max());
+        return {regional.currency(largest), regional.currency(lowest)};
+    }
+    case NumericField::Format::Percentage:
+        return {regional.percent(0.9999)};
+    case NumericField::Format::Number:
+        return {regional.number(100.0)};
+    case NumericField::Format::Count:
+        return {regional.locale().toString(12000)};
+    }
+    return {};
+}
 
 bool movesFocusWithinWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
@@ -128,8 +147,10 @@ void NumericField::toEditingForm() {
         text(), format_ == Format::Percentage ? Regional::Percent : Regional::Display);
     // Amounts are edited in the currency's own decimals: none for the yen.
     if (value)
-        setText(regional_.editing(value.value,
-                                  format_ == Format::Amount ? regional_.currencyDecimals() : 2));
+        setText(regional_.editing(value.value, format_ == Format::Amount
+                                                   ? regional_.currencyDecimals()
+                                               : format_ == Format::Count ? 0
+                                                                          : 2));
     setCursorPosition(0);
     selectAll();
 }
@@ -186,6 +207,14 @@ bool NumericField::toDisplayForm() {
     }
     // "-0" reads as a negative zero; it is shown as a plain 0.
     const double shown = value.value == 0.0 ? 0.0 : value.value;
+    if (format_ == Format::Count) {
+        if (shown != std::floor(shown)) {
+            refuse(WholeNumberMessage);
+            return false;
+        }
+        setText(regional_.locale().toString(static_cast<qlonglong>(shown)));
+        return true;
+    }
     setText(format_ == Format::Percentage ? regional_.percent(shown / 100.0)
                                           : regional_.number(shown));
     return true;

@@ -16,7 +16,8 @@ namespace hw {
 class NumericField : public QLineEdit {
     Q_OBJECT
 public:
-    enum class Format { Amount, Percentage, Number };
+    // Number: two decimals ("25.00" years); Count: whole numbers ("12", a month).
+    enum class Format { Amount, Percentage, Number, Count };
     // Display fields show computed or copied values: grey, read-only, not a tab stop.
     enum class Kind { Input, Display };
     // Text colour of a display field: totals dark red, copied debts blue.
@@ -69,6 +70,10 @@ private:
     bool refusing_ = false;
     bool selectOnRelease_ = false;
 };
+
+// The widest texts a field of `format` shows: the largest amount either way,
+// 99.99 %, 100.
+QStringList widestTexts(NumericField::Format format, const Regional& regional);
 
 // Whether a focus change is one the user made inside the window, as opposed to
 // another window or a pop-up menu taking the focus for a while.

@@ -34,23 +34,14 @@ QString PageBuilder::startText(const FieldSpec& spec) const {
         return regional_.percent(spec.start / 100.0);
     case NumericField::Format::Number:
         return regional_.number(spec.start);
+    case NumericField::Format::Count:
+        return regional_.locale().toString(static_cast<qlonglong>(spec.start));
     }
     return QString();
 }
 
 QStringList PageBuilder::widestTexts(NumericField::Format format) const {
-    switch (format) {
-    case NumericField::Format::Amount: {
-        const auto largest = Currency::fromScaled(std::numeric_limits<std::int64_t>::max());
-        const auto lowest = Currency::fromScaled(-std::numeric_limits<std::int64_t>::max());
-        return {regional_.currency(largest), regional_.currency(lowest)};
-    }
-    case NumericField::Format::Percentage:
-        return {regional_.percent(0.9999)};
-    case NumericField::Format::Number:
-        return {regional_.number(100.0)};
-    }
-    return {};
+    return hw::widestTexts(format, regional_);
 }
 
 void PageBuilder::fitWidth(QLineEdit* edit, NumericField::Format format) const {

@@ -5,19 +5,18 @@
 #include "calc/OptionTexts.h"
 #include "info/HelpTopics.h"
 #include "info/frmHelp.h"
+#include "look/FigureWidth.h"
 #include "look/Skin.h"
 #include "shell/Message.h"
 #include "shell/ScreenRoom.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -27,19 +26,25 @@ namespace hw {
 
 namespace {
 
+// A table of the seven types: the names take what room is left, every other
+// column is as wide as its widest text, so that no answer is cut.
 QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
     QTableWidget* table = readingTable(MortgageTypeCount, heads, parent);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(false);
     for (int k = 0; k < MortgageTypeCount; ++k)
         table->setItem(k, 0, new QTableWidgetItem(mortgageTypeName(k)));
     return table;
 }
 
-void setCell(QTableWidget* table, int row, int column, const QString& text) {
+// Figures stand right-aligned, words left-aligned, in every column alike.
+enum class Cell { Words, Figure };
+void setCell(QTableWidget* table, int row, int column, const QString& text,
+             Cell kind = Cell::Figure) {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                       : Qt::AlignRight | Qt::AlignVCenter);
+    item->setTextAlignment((kind == Cell::Figure ? Qt::AlignRight : Qt::AlignLeft) |
+                           Qt::AlignVCenter);
     table->setItem(row, column, item);
 }
 
@@ -101,26 +106,53 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     resize(withinScreen(this, QSize(780, 560)));
 }
 
-QDoubleSpinBox* frmWhatIf::amountBox(double value) {
-    auto* box = new QDoubleSpinBox(this);
-    box->setLocale(regional_.locale());
-    box->setDecimals(regional_.currencyDecimals());
-    box->setRange(0.0, 1e14);
-    box->setGroupSeparatorShown(true);
-    box->setValue(value);
-    return box;
+NumericField* frmWhatIf::field(NumericField::Format format, double value, const char* name,
+                               const QString& accessibleName, QWidget* page) {
+    auto* edit = new NumericField(format, regional_, page);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(accessibleName);
+    edit->setKind(NumericField::Kind::Input);
+    switch (format) {
+    case NumericField::Format::Amount:
+        edit->setText(regional_.currency(value));
+        break;
+    case NumericField::Format::Percentage:
+        edit->setText(regional_.percent(value / 100.0));
+        break;
+    case NumericField::Format::Number:
+        edit->setText(regional_.number(value));
+        break;
+    case NumericField::Format::Count:
+        edit->setText(regional_.locale().toString(static_cast<qlonglong>(value)));
+        break;
+    }
+    fitToFigures(edit, widestTexts(format, regional_));
+    return edit;
+}
+
+double frmWhatIf::valueOf(const NumericField* field) const {
+    const bool percent = field->format() == NumericField::Format::Percentage;
+    return regional_.toDouble(field->text(), percent ? Regional::Percent : Regional::Display)
+        .valueOr(0.0);
+}
+
+bool frmWhatIf::commitTyping() {
+    auto* typing = qobject_cast<NumericField*>(focusWidget());
+    return !typing || typing->commit();
+}
+
+void frmWhatIf::refuse(const WhatIfRefusal& refusal) {
+    ShowMessage(refusal.message, MsgOkOnly);
+    NumericField* const fields[] = {nullptr,      txtRise,       txtExtra,    txtLump,
+                                    txtLumpMonth, txtFixedYears, txtResetRate};
+    if (NumericField* atFault = fields[static_cast<int>(refusal.input)])
+        atFault->takeFocus();
 }
 
 QWidget* frmWhatIf::buildRiseTab() {
     auto* page = new QWidget(this);
-    spnRise = new QDoubleSpinBox(page);
-    spnRise->setObjectName(QStringLiteral("spnRise"));
-    spnRise->setLocale(regional_.locale());
-    spnRise->setRange(0.0, LargestRise);
-    spnRise->setSingleStep(RiseStep);
-    spnRise->setDecimals(2);
-    spnRise->setValue(settings_.risePoints);
-    spnRise->setAccessibleName(tr("Rise in the rate, percentage points"));
+    txtRise = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
+                    tr("Rise in the rate, percentage points"), page);
     cmdRise = workOut(page);
     connect(cmdRise, &QPushButton::clicked, this, &frmWhatIf::cmdRise_Click);
     grdRise = answerTable({tr("Mortgage type"), tr("First month at the higher rate"), tr("Today"),
@@ -128,10 +160,10 @@ QWidget* frmWhatIf::buildRiseTab() {
                           page);
     grdRise->setObjectName(QStringLiteral("grdRise"));
     auto* caption = new QLabel(tr("Ri&se in the rate (percentage points):"), page);
-    caption->setBuddy(spnRise);
+    caption->setBuddy(txtRise);
     auto* top = new QHBoxLayout;
     top->addWidget(caption);
-    top->addWidget(spnRise);
+    top->addWidget(txtRise);
     top->addWidget(cmdRise);
     top->addStretch(1);
     auto* layout = new QVBoxLayout(page);
@@ -144,22 +176,26 @@ QWidget* frmWhatIf::buildRiseTab() {
 }
 
 void frmWhatIf::cmdRise_Click() {
-    const auto answer = rateRise(input_, regional_, spnRise->value());
+    if (!commitTyping())
+        return;
+    const auto answer = rateRise(input_, regional_, valueOf(txtRise));
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        ShowMessage(refused->message, MsgOkOnly);
+        refuse(*refused);
         return;
     }
-    settings_.risePoints = spnRise->value();
+    settings_.risePoints = valueOf(txtRise);
     const RateRise& rise = std::get<RateRise>(answer);
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const RiseRow& row = rise.types[static_cast<std::size_t>(k)];
         setCell(grdRise, k, 1,
                 row.firstOutlayAfter ? regional_.currency(*row.firstOutlayAfter) : tr("none"));
-        setCell(grdRise, k, 2, row.affordableNow ? tr("Affordable") : tr("Not affordable"));
+        setCell(grdRise, k, 2, row.affordableNow ? tr("Affordable") : tr("Not affordable"),
+                Cell::Words);
         setCell(grdRise, k, 3,
                 row.affordableAfter ? tr("Affordable")
                 : row.affordableNow ? tr("No longer affordable")
-                                    : tr("Not affordable"));
+                                    : tr("Not affordable"),
+                Cell::Words);
     }
 }
 
@@ -201,14 +237,12 @@ QWidget* frmWhatIf::buildExtraTab() {
     cboExtraType->addItem(mortgageTypeName(TableType), TableType);
     cboExtraType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
     cboExtraType->setCurrentIndex(settings_.extraType == ReducingBalanceType ? 1 : 0);
-    spnExtra = amountBox(settings_.extra.extraMonthly);
-    spnExtra->setObjectName(QStringLiteral("spnExtra"));
-    spnLump = amountBox(settings_.extra.lumpSum);
-    spnLump->setObjectName(QStringLiteral("spnLump"));
-    spnLumpMonth = new QSpinBox(page);
-    spnLumpMonth->setObjectName(QStringLiteral("spnLumpMonth"));
-    spnLumpMonth->setRange(0, 12000);
-    spnLumpMonth->setValue(settings_.extra.lumpMonth);
+    txtExtra = field(NumericField::Format::Amount, settings_.extra.extraMonthly, "txtExtra",
+                     tr("Extra each month"), page);
+    txtLump = field(NumericField::Format::Amount, settings_.extra.lumpSum, "txtLump",
+                    tr("Lump sum"), page);
+    txtLumpMonth = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
+                         tr("Month of the lump sum"), page);
     cmdExtra = workOut(page);
     connect(cmdExtra, &QPushButton::clicked, this, &frmWhatIf::cmdExtra_Click);
     lblExtra = new QLabel(page);
@@ -226,9 +260,9 @@ QWidget* frmWhatIf::buildExtraTab() {
     views->addTab(grdExtra, tr("Schedule"));
     auto* form = new QFormLayout;
     form->addRow(tr("Mortgage &type:"), cboExtraType);
-    form->addRow(tr("E&xtra each month:"), spnExtra);
-    form->addRow(tr("&Lump sum:"), spnLump);
-    form->addRow(tr("In m&onth:"), spnLumpMonth);
+    form->addRow(tr("E&xtra each month:"), txtExtra);
+    form->addRow(tr("&Lump sum:"), txtLump);
+    form->addRow(tr("In m&onth:"), txtLumpMonth);
     form->addRow(QString(), cmdExtra);
     auto* layout = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
@@ -241,11 +275,15 @@ QWidget* frmWhatIf::buildExtraTab() {
 }
 
 void frmWhatIf::cmdExtra_Click() {
+    if (!commitTyping())
+        return;
     const int type = cboExtraType->currentData().toInt();
-    const ExtraPayments extra{spnExtra->value(), spnLump->value(), spnLumpMonth->value()};
+    const double month = valueOf(txtLumpMonth);
+    const ExtraPayments extra{valueOf(txtExtra), valueOf(txtLump),
+                              month <= 1e6 ? static_cast<int>(month) : 1000000};
     const auto answer = payingExtra(type, input_, regional_, extra);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        ShowMessage(refused->message, MsgOkOnly);
+        refuse(*refused);
         return;
     }
     settings_.extraType = type;
@@ -269,7 +307,7 @@ void frmWhatIf::cmdExtra_Click() {
             return regional_.currency(balance ? rows[i].balance : rows[i].repayment);
         };
         const int row = static_cast<int>(i);
-        setCell(grdExtra, row, 0, QString::number(i + 1));
+        setCell(grdExtra, row, 0, regional_.locale().toString(static_cast<qlonglong>(i + 1)));
         setCell(grdExtra, row, 1, money(paid.before, false));
         setCell(grdExtra, row, 2, money(paid.after, false));
         setCell(grdExtra, row, 3, money(paid.before, true));
@@ -284,19 +322,11 @@ void frmWhatIf::cmdExtra_Click() {
 
 QWidget* frmWhatIf::buildResetTab() {
     auto* page = new QWidget(this);
-    spnFixedYears = new QDoubleSpinBox(page);
-    spnFixedYears->setObjectName(QStringLiteral("spnFixedYears"));
-    spnFixedYears->setLocale(regional_.locale());
-    spnFixedYears->setRange(0.0, 100.0);
-    spnFixedYears->setDecimals(2);
-    spnFixedYears->setValue(settings_.fixedYears);
-    spnResetRate = new QDoubleSpinBox(page);
-    spnResetRate->setObjectName(QStringLiteral("spnResetRate"));
-    spnResetRate->setLocale(regional_.locale());
-    spnResetRate->setRange(0.0, 99.99);
-    spnResetRate->setDecimals(2);
-    spnResetRate->setSuffix(QStringLiteral(" %"));
-    spnResetRate->setValue(settings_.resetRate.value_or(defaultResetRate(input_, regional_)));
+    txtFixedYears = field(NumericField::Format::Number, settings_.fixedYears, "txtFixedYears",
+                          tr("Years at the entered rate"), page);
+    txtResetRate = field(NumericField::Format::Percentage,
+                         settings_.resetRate.value_or(defaultResetRate(input_, regional_)),
+                         "txtResetRate", tr("The new rate"), page);
     cmdReset = workOut(page);
     connect(cmdReset, &QPushButton::clicked, this, &frmWhatIf::cmdReset_Click);
     lblReset = new QLabel(page);
@@ -304,8 +334,8 @@ QWidget* frmWhatIf::buildResetTab() {
     lblReset->setWordWrap(true);
     chtReset = new BalanceChart(page);
     auto* form = new QFormLayout;
-    form->addRow(tr("&Years at the entered rate:"), spnFixedYears);
-    form->addRow(tr("Then the &new rate:"), spnResetRate);
+    form->addRow(tr("&Years at the entered rate:"), txtFixedYears);
+    form->addRow(tr("Then the &new rate:"), txtResetRate);
     form->addRow(QString(), cmdReset);
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("A Table loan at the entered rate for the first years, then "
@@ -323,13 +353,16 @@ QWidget* frmWhatIf::buildResetTab() {
 }
 
 void frmWhatIf::cmdReset_Click() {
-    const auto answer = rateReset(input_, regional_, spnFixedYears->value(), spnResetRate->value());
+    if (!commitTyping())
+        return;
+    const double fixedYears = valueOf(txtFixedYears);
+    const auto answer = rateReset(input_, regional_, fixedYears, valueOf(txtResetRate));
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        ShowMessage(refused->message, MsgOkOnly);
+        refuse(*refused);
         return;
     }
-    settings_.fixedYears = spnFixedYears->value();
-    settings_.resetRate = spnResetRate->value();
+    settings_.fixedYears = fixedYears;
+    settings_.resetRate = valueOf(txtResetRate);
     const RateReset& reset = std::get<RateReset>(answer);
     lblReset->setText(tr("The repayment goes from %1 to %2 a month, on the %3 still owed.\nWith "
                          "your spare income that is %4.")
@@ -340,7 +373,7 @@ void frmWhatIf::cmdReset_Click() {
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
     // A line up to the balance marks the month the repayment jumps.
-    const double resetYears = std::round(spnFixedYears->value() * 12.0) / 12.0;
+    const double resetYears = std::round(fixedYears * 12.0) / 12.0;
     const BalanceSeries jump{
         CashManagementType,
         tr("The repayment jumps to %1").arg(regional_.currency(reset.repaymentAfter)),

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "calc/WhatIf.h"
+#include "entry/NumericField.h"
 
 #include <QDialog>
 
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 
@@ -19,6 +18,7 @@ class BalanceChart;
 // "What If": four questions about the case already entered, one tab each.
 // Nothing the results page or the report shows changes; a question that
 // cannot be answered gets one message and leaves the last answer as it was.
+// Its figures are typed as on the main pages: the same fields, the same rules.
 class frmWhatIf : public QDialog {
     Q_OBJECT
 public:
@@ -27,7 +27,7 @@ public:
 
     QTabWidget* tabs = nullptr;
     // Rates rise.
-    QDoubleSpinBox* spnRise = nullptr;
+    NumericField* txtRise = nullptr;
     QPushButton* cmdRise = nullptr;
     QTableWidget* grdRise = nullptr;
     // How much could we borrow.
@@ -35,16 +35,16 @@ public:
     QLabel* lblTableTerm = nullptr;
     // Paying extra.
     QComboBox* cboExtraType = nullptr;
-    QDoubleSpinBox* spnExtra = nullptr;
-    QDoubleSpinBox* spnLump = nullptr;
-    QSpinBox* spnLumpMonth = nullptr;
+    NumericField* txtExtra = nullptr;
+    NumericField* txtLump = nullptr;
+    NumericField* txtLumpMonth = nullptr;
     QPushButton* cmdExtra = nullptr;
     QLabel* lblExtra = nullptr;
     BalanceChart* chtExtra = nullptr;
     QTableWidget* grdExtra = nullptr; // month by month, as entered and paying extra
     // A fixed rate that ends.
-    QDoubleSpinBox* spnFixedYears = nullptr;
-    QDoubleSpinBox* spnResetRate = nullptr;
+    NumericField* txtFixedYears = nullptr;
+    NumericField* txtResetRate = nullptr;
     QPushButton* cmdReset = nullptr;
     QLabel* lblReset = nullptr;
     BalanceChart* chtReset = nullptr;
@@ -60,7 +60,13 @@ private:
     QWidget* buildBorrowTab();
     QWidget* buildExtraTab();
     QWidget* buildResetTab();
-    QDoubleSpinBox* amountBox(double value);
+    NumericField* field(NumericField::Format format, double value, const char* name,
+                        const QString& accessibleName, QWidget* page);
+    double valueOf(const NumericField* field) const;
+    // Commits the field being typed in, as leaving it would; false when it refused its text.
+    bool commitTyping();
+    // Shows why a question was refused and puts the focus on the figure at fault.
+    void refuse(const WhatIfRefusal& refusal);
 
     OptionsInput input_;
     const Regional& regional_;

@@ -52,7 +52,8 @@ start_desktop() {
 
 start_program() {
     unset QT_QPA_PLATFORM
-    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 HEARTHWISE_PROBE="$work/probe" \
+    local lang=${PROGRAM_LANG:-en_US.UTF-8}
+    LANG=$lang LC_ALL=$lang HEARTHWISE_PROBE="$work/probe" \
         "$program" >"$work/out" 2>&1 &
     app=$!
     pids+=("$app")
@@ -361,25 +362,47 @@ scenario_high_dpi() {
     key Escape
 }
 
-# The What If window from the keyboard on a real X server: Alt+W from the
-# results, a tab by its Alt key, Work Out by its Alt key; nothing refused, then
-# Escape leaves the results as they were.
+# The What If window from the keyboard on a real X server, in German: Alt+W
+# from the results, a tab by its Alt key, a field by its own, "250.5" typed as
+# a German reader may type it, Work Out by its Alt key with the focus still in
+# the field; a rise out of range refused, the focus back on it, all selected;
+# then Escape leaves the results as they were.
 scenario_what_if() {
+    local first=$'1.564,53\u00a0€'
     dismiss_hint
     walk_to_results
-    expect txtFirst0 '$1,564.53'
+    expect txtFirst0 "$first"
     key alt+w
     wait_for window.frmWhatIf '.'
     on_screen window.frmWhatIf
-    key alt+f
+    key alt+e
+    key alt+x
+    wait_for focus '^txtExtra$'
+    wait_for selection '^0,00$'
+    typed 250.5
     key alt+w
     no_message
+    wait_for whatif.lblExtra 'Cleared in month'
+    expect whatif.txtExtra $'250,50\u00a0€'
     import -window root "desktop-what-if.png" 2>/dev/null
+    key alt+r
+    key alt+s
+    wait_for focus '^txtRise$'
+    wait_for selection '^2,00$'
+    typed 11
+    key alt+w
+    wait_for message '^The rise must be between 0 and 10 percentage points'
+    key Return
+    no_message
+    wait_for focus '^txtRise$'
+    wait_for selection '^11,00$'
     key Escape
-    expect txtFirst0 '$1,564.53'
+    key Escape
+    expect txtFirst0 "$first"
 }
 
 [ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2
+[ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
 start_desktop
 start_program
 "scenario_${scenario//-/_}"

@@ -4,6 +4,7 @@
 // reads the figures back from the program itself, never from pixels.
 
 #include "money/Regional.h"
+#include "results/frmWhatIf.h"
 #include "shell/Message.h"
 #include "shell/frmMortgage.h"
 #include "shell/frmMsgBox.h"
@@ -48,6 +49,13 @@ public:
             if (top != w && top->isVisible() && top->isWindow() && !top->objectName().isEmpty())
                 lines << QStringLiteral("window.%1=%2")
                              .arg(top->objectName(), rect(top->frameGeometry()));
+            // The What If window's figures and answers.
+            if (auto* whatIf = qobject_cast<hw::frmWhatIf*>(top); whatIf && whatIf->isVisible()) {
+                for (auto* field : whatIf->findChildren<hw::NumericField*>())
+                    lines << QStringLiteral("whatif.%1=%2").arg(field->objectName(), field->text());
+                lines << QStringLiteral("whatif.lblExtra=") +
+                             whatIf->lblExtra->text().replace(u'\n', u' ');
+            }
             if (auto* box = qobject_cast<hw::frmMsgBox*>(top); box && box->isVisible()) {
                 lines << QStringLiteral("message=") + box->lblMessage->text();
                 lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());

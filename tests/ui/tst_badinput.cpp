@@ -44,6 +44,8 @@ QList<Entry> entriesFor(NumericField::Format format) {
         return {{"99.99", false}, {"100", false}, {"0", false}, {"%", true}, {"1e40", true}};
     case NumericField::Format::Number:
         return {{"0.1", false}, {"100", false}, {"0", false}, {"nan", true}, {"inf", true}};
+    case NumericField::Format::Count:
+        return {{"12", false}, {"1.5", false}, {"nan", true}};
     }
     return {};
 }
