@@ -1,6 +1,7 @@
 #include "PageBuilder.h"
 
 #include "look/FigureWidth.h"
+#include "look/OptionButtons.h"
 #include "look/Skin.h"
 #include "shell/Twips.h"
 
@@ -105,7 +106,8 @@ QPushButton* PageBuilder::button(const QString& caption) {
 }
 
 QPushButton* PageBuilder::option(const QString& caption) {
-    auto* push = button(caption);
+    auto* push = new OptionButton(caption, panel_);
+    push->setMinimumSize(twips(1215), twips(495));
     Skin::applyTo(push, Skin::Element::Option);
     return push;
 }

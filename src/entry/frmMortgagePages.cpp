@@ -1,5 +1,6 @@
 #include "EntryMessages.h"
 #include "PageBuilder.h"
+#include "look/OptionButtons.h"
 #include "look/Skin.h"
 #include "shell/Message.h"
 #include "shell/frmMortgage.h"
@@ -76,6 +77,8 @@ void frmMortgage::connectPageButtons() {
         onAction(optBudget[k], [this, i] { optBudget_Click(i); });
         onAction(optCharges[k], [this, i] { optCharges_Click(i); });
     }
+    arrowKeysChooseAmong(periods->buttons());
+    arrowKeysChooseAmong(modes->buttons());
 }
 
 void frmMortgage::setUpControls() {

@@ -50,22 +50,23 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     sknpnMortgage->setTextFormat(Qt::PlainText);
     sknpnMortgage->setMinimumSize(twips(6135), twips(495));
     Skin::applyTo(sknpnMortgage, Skin::Element::Panel);
-    cmdPreview = b.button(tr("&Preview"));
-    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    cmdPreview->setMinimumSize(twips(1095), twips(495));
-    onAction(cmdPreview, [this] { cmdPreview_Click(); });
-    cmdChart = b.button(tr("&Chart"));
-    cmdChart->setObjectName(QStringLiteral("cmdChart"));
-    cmdChart->setMinimumSize(twips(1095), twips(495));
+    // Made in the order they stand, which is the order a screen reader lists them in.
     cmdWhatIf = b.button(tr("&What If"));
     cmdWhatIf->setObjectName(QStringLiteral("cmdWhatIf"));
     cmdWhatIf->setMinimumSize(twips(1095), twips(495));
     cmdWhatIf->setToolTip(tr("What if rates rise, how much could we borrow, paying extra, a "
                              "fixed rate that ends"));
     onAction(cmdWhatIf, [this] { cmdWhatIf_Click(); });
+    cmdChart = b.button(tr("&Chart"));
+    cmdChart->setObjectName(QStringLiteral("cmdChart"));
+    cmdChart->setMinimumSize(twips(1095), twips(495));
     cmdChart->setToolTip(QStringLiteral("The balance of each type over the years, and its "
                                         "month-by-month schedule"));
     onAction(cmdChart, [this] { cmdChart_Click(); });
+    cmdPreview = b.button(tr("&Preview"));
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    cmdPreview->setMinimumSize(twips(1095), twips(495));
+    onAction(cmdPreview, [this] { cmdPreview_Click(); });
     top->addWidget(sknpnMortgage, 1);
     top->addWidget(cmdWhatIf);
     top->addWidget(cmdChart);
@@ -195,13 +196,11 @@ void frmMortgage::showOptionRow(std::size_t type, const OptionFigures& figures,
     // reader finds only "This option is not affordable" there.
     for (QLineEdit* cell : rowCells(type))
         cell->setVisible(figures.affordable);
-    if (!figures.affordable) {
-        mark->setVisible(true);
-        mark->raise();
+    // The mark stays in its row's place among the widgets (never raised above
+    // the others), so that a screen reader meets it with its row.
+    mark->setVisible(!figures.affordable);
+    if (!figures.affordable)
         return;
-    }
-    mark->lower();
-    mark->setVisible(false);
     const RowTexts row = rowTexts(static_cast<int>(type), figures, termText, regional_);
     txtTerm[type]->setText(row.term);
     if (row.first)

@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "ScreenRoom.h"
 #include "Twips.h"
+#include "look/OptionButtons.h"
 #include "look/Skin.h"
 #include "results/rptMortgage.h"
 
@@ -55,6 +56,28 @@ QString pageTitle(int step) {
     };
     const char* title = titles[step];
     return title ? QCoreApplication::translate("hw::frmMortgage", title) : QString();
+}
+
+// What a screen reader calls a page as the focus enters it: its title, or a
+// name for the pages without one.
+QString pageName(int step) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("hw::frmMortgage", text);
+    };
+    switch (step) {
+    case OpeningStep:
+        return tr("Welcome");
+    case PurposeStep:
+        return tr("Purpose of the mortgage");
+    case ResultsStep:
+        return tr("Mortgage Options");
+    case ClosingStep:
+        return tr("Thank you");
+    default: {
+        const QString title = pageTitle(step).toLower();
+        return title.left(1).toUpper() + title.mid(1);
+    }
+    }
 }
 
 const char* const PurposeCaptions[PurposeCount] = {
@@ -158,6 +181,9 @@ void frmMortgage::buildFurniture() {
     auto* scroller = new QScrollArea(central);
     scroller->setObjectName(QStringLiteral("stepScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    // The scroller itself is no stop of the Tab key and never takes the focus
+    // from a click on blank page space: the focus stays with the page's controls.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidgetResizable(true);
     steps_ = new CurrentPageStack;
     scroller->setWidget(steps_);
@@ -213,6 +239,7 @@ void frmMortgage::buildFurniture() {
 QWidget* frmMortgage::buildStepPanel(int step) {
     auto* panel = new QWidget(steps_);
     panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
+    panel->setAccessibleName(pageName(step));
     // The pages' builders find their panel here.
     fraStep[static_cast<std::size_t>(step)] = panel;
     Skin::applyToWindow(panel, Skin::Storage::Second);
@@ -265,7 +292,7 @@ void frmMortgage::buildPurposePage(QVBoxLayout* page) {
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
     for (int i = 0; i < PurposeCount; ++i) {
-        auto* button = new QPushButton(tr(PurposeCaptions[i]));
+        auto* button = new OptionButton(tr(PurposeCaptions[i]));
         button->setObjectName(QStringLiteral("optPurpose%1").arg(i));
         button->setMinimumHeight(twips(540));
         Skin::applyTo(button, Skin::Element::Option);
@@ -275,6 +302,8 @@ void frmMortgage::buildPurposePage(QVBoxLayout* page) {
         onAction(button, [this, i] { optPurpose_Click(i); });
         optPurpose[static_cast<std::size_t>(i)] = button;
     }
+    // The arrow keys go through both columns, as through one group of radio buttons.
+    arrowKeysChooseAmong(group->buttons());
     page->addSpacing(twips(240));
     page->addLayout(grid);
     page->addStretch(1);
