@@ -65,7 +65,9 @@ bool movesFocusWithinWindow(Qt::FocusReason reason) {
 
 NumericField::NumericField(Format format, const Regional& regional, QWidget* parent)
     : QLineEdit(parent), format_(format), regional_(regional) {
-    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Right-aligned whatever the text's own direction: an amount written with an
+    // Arabic currency sign would otherwise stand at the left.
+    setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
 }
 
 void NumericField::setKind(Kind kind, Tone tone) {

@@ -86,7 +86,7 @@ QLineEdit* PageBuilder::display(const QString& startText, bool darkRed) {
     auto* edit = new QLineEdit(startText, panel_);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
-    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     edit->setProperty("display", true);
     edit->setProperty("tone", darkRed ? QStringLiteral("total") : QStringLiteral("normal"));
     return edit;

@@ -25,8 +25,8 @@ double roundUp(double value, double step) {
     return std::max(step, std::ceil(value / step - 1e-9) * step);
 }
 
-QString yearText(double years) {
-    return QString::number(years, 'g', 6);
+QString yearText(double years, const QLocale& locale) {
+    return locale.toString(years, 'g', 6);
 }
 
 } // namespace
@@ -137,7 +137,7 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
         painter.drawLine(at(years, axes.maxMoney), foot);
         painter.setPen(ink);
         painter.drawText(QRectF(foot.x() - 3.0 * line, foot.y() + gap / 2.0, 6.0 * line, line),
-                         Qt::AlignHCenter | Qt::AlignTop, yearText(years));
+                         Qt::AlignHCenter | Qt::AlignTop, yearText(years, look.locale));
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + line + gap / 2.0, plot.width(), line),
                      Qt::AlignHCenter | Qt::AlignTop,
@@ -191,7 +191,10 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const int margin = fontMetrics().height();
-    ChartLook look{font(), money_ ? money_ : [](double v) { return QString::number(v); }, 2.0};
+    ChartLook look;
+    look.font = font();
+    look.money = money_ ? money_ : [](double v) { return QString::number(v); };
+    look.locale = locale();
     look.ink = palette().color(QPalette::Text);
     look.onDark = palette().color(QPalette::Base).lightness() < 128;
     // The grid a quarter of the way from the background to the text.

@@ -3,6 +3,7 @@
 #include "calc/Schedules.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QPen>
 #include <QWidget>
 #include <functional>
@@ -31,6 +32,8 @@ struct ChartLook {
     QColor grid{0xd5, 0xdc, 0xe0};
     // Lines drawn on a dark background take lighter colours.
     bool onDark = false;
+    // The years are written in the locale's own digits, as the money is.
+    QLocale locale;
 };
 
 // The colour and the pen of a mortgage type's line.

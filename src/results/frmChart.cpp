@@ -43,6 +43,7 @@ frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional&
 
     tabs = new QTabWidget(this);
     chart = new BalanceChart(tabs);
+    chart->setLocale(regional.locale());
     const QLocale locale = regional.locale();
     chart->setSeries(balanceSeries(result_, amount), [locale](double value) {
         return locale.toCurrencyString(value, QString(), 0);
@@ -119,9 +120,9 @@ void frmChart::showSchedule() {
     grdSchedule->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const ShownScheduleRow& row = rows[static_cast<std::size_t>(i)];
-        QStringList cells = {QString::number(row.month), regional_.currency(row.repayment),
-                             regional_.currency(row.interest), regional_.currency(row.principal),
-                             regional_.currency(row.balance)};
+        QStringList cells = {regional_.locale().toString(row.month),
+                             regional_.currency(row.repayment), regional_.currency(row.interest),
+                             regional_.currency(row.principal), regional_.currency(row.balance)};
         if (withFund)
             cells << regional_.currency(row.fund.value_or(Currency()));
         for (int c = 0; c < cells.size(); ++c) {

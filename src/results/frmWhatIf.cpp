@@ -43,8 +43,9 @@ enum class Cell { Words, Figure };
 void setCell(QTableWidget* table, int row, int column, const QString& text,
              Cell kind = Cell::Figure) {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment((kind == Cell::Figure ? Qt::AlignRight : Qt::AlignLeft) |
-                           Qt::AlignVCenter);
+    item->setTextAlignment(
+        (kind == Cell::Figure ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft) |
+        Qt::AlignVCenter);
     table->setItem(row, column, item);
 }
 
@@ -249,6 +250,7 @@ QWidget* frmWhatIf::buildExtraTab() {
     lblExtra->setObjectName(QStringLiteral("lblExtra"));
     lblExtra->setWordWrap(true);
     chtExtra = new BalanceChart(page);
+    chtExtra->setLocale(regional_.locale());
     grdExtra = readingTable(0,
                             {tr("Month"), tr("Repayment as entered"), tr("Paying extra"),
                              tr("Balance as entered"), tr("Balance paying extra")},
@@ -333,6 +335,7 @@ QWidget* frmWhatIf::buildResetTab() {
     lblReset->setObjectName(QStringLiteral("lblReset"));
     lblReset->setWordWrap(true);
     chtReset = new BalanceChart(page);
+    chtReset->setLocale(regional_.locale());
     auto* form = new QFormLayout;
     form->addRow(tr("&Years at the entered rate:"), txtFixedYears);
     form->addRow(tr("Then the &new rate:"), txtResetRate);

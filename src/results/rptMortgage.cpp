@@ -320,9 +320,13 @@ private:
              tr("What is still owed at the end of each month, for every type that is "
                 "affordable."));
         const QLocale locale = locale_;
-        const ChartLook look{
-            arial(9, false),
-            [locale](double value) { return locale.toCurrencyString(value, QString(), 0); }, 25.0};
+        ChartLook look;
+        look.font = arial(9, false);
+        look.money = [locale](double value) {
+            return locale.toCurrencyString(value, QString(), 0);
+        };
+        look.lineWidth = 25.0;
+        look.locale = locale;
         const int height = std::min(bottom() - top_ - 1000, 9000);
         if (draw_)
             paintBalanceChart(painter_, QRectF(0, top_ + 1000, width(), height), content_.balances,

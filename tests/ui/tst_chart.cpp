@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,6 +183,59 @@ private slots:
                                                    result.types[hw::TableEndowmentType],
                                                    *Currency::fromUnits(120000))));
         QVERIFY(!chart.exportCsv(QStringLiteral("/nonexistent/folder/schedule.csv")));
+    }
+
+    // What Copy gives, pasted into a spreadsheet set to the same region (LibreOffice
+    // Calc, reading it as it reads pasted text), is numbers, not text: whatever the
+    // region's decimal sign and digits, and with the same values.
+    void copiedFiguresAreSpreadsheetNumbers_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("language"); // the spreadsheet's language code
+        QTest::newRow("en_US") << "en_US" << 1033;
+        QTest::newRow("de_DE, a decimal comma") << "de_DE" << 1031;
+        QTest::newRow("fr_FR") << "fr_FR" << 1036;
+        QTest::newRow("ar_EG, Arabic-Indic digits on the screen") << "ar_EG" << 3073;
+    }
+    void copiedFiguresAreSpreadsheetNumbers() {
+        QFETCH(QString, locale);
+        QFETCH(int, language);
+        const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (office.isEmpty())
+            QFAIL("LibreOffice Calc (libreoffice-calc-nogui) is needed to read the copy back");
+        const hw::Regional regional{QLocale(locale)};
+        const auto result = options(regional, 120000, "6.00%", "10.00", 5000, 3000);
+        frmChart chart(result, *Currency::fromUnits(120000), regional);
+        chart.show();
+        chart.cboType->setCurrentIndex(0); // Table
+        chart.grdSchedule->selectRow(0);
+        QTest::keyClick(chart.grdSchedule, Qt::Key_C, Qt::ControlModifier);
+        QTemporaryDir dir;
+        QFile pasted(dir.filePath(QStringLiteral("pasted.csv")));
+        QVERIFY(pasted.open(QIODevice::WriteOnly));
+        pasted.write(QApplication::clipboard()->text().toUtf8());
+        pasted.close();
+        QProcess calc;
+        calc.setWorkingDirectory(dir.path());
+        calc.start(office,
+                   {QStringLiteral("-env:UserInstallation=file://") + dir.filePath("user"),
+                    QStringLiteral("--headless"),
+                    QStringLiteral("--infilter=CSV:9,34,76,1,,%1").arg(language),
+                    QStringLiteral("--convert-to"), QStringLiteral("xlsx"), pasted.fileName()});
+        QVERIFY(calc.waitForFinished(120000));
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), dir.filePath("pasted.xlsx"),
+                                              QStringLiteral("xl/worksheets/sheet1.xml")});
+        QVERIFY(unzip.waitForFinished(30000));
+        const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
+        // Row 2, the first month: every cell a number, the repayment 1332.25.
+        static const QRegularExpression cell(
+            QStringLiteral("<c r=\"([A-E])2\"[^>]* t=\"(\\w+)\"[^>]*><v>([^<]*)</v>"));
+        QStringList numbers;
+        for (const QRegularExpressionMatch& match : cell.globalMatch(sheet)) {
+            QVERIFY2(match.captured(2) == QLatin1String("n"), qPrintable(sheet));
+            numbers << match.captured(3);
+        }
+        QCOMPARE(numbers, QStringList({"1", "1332.25", "600", "732.25", "119267.75"}));
     }
 
     void reportChartPage() {

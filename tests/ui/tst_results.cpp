@@ -1,6 +1,7 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
 #include "results/ColumnHead.h"
+#include "results/frmChart.h"
 #include "results/frmPreview.h"
 #include "results/rptMortgage.h"
 
@@ -10,11 +11,13 @@
 #include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using hw::Currency;
+using hw::frmChart;
 using hw::frmMortgage;
 
 namespace {
@@ -194,6 +197,33 @@ private slots:
         QCOMPARE(w.txtFinal[2]->text(), QStringLiteral("120.000,00\u00A0€"));
         QVERIFY(w.reportContent());
         QCOMPARE(w.reportContent()->records[0].first, w.txtFirst[0]->text());
+    }
+
+    // In Arabic (Egypt) every figure stands at the right of its cell, the amounts
+    // written with an Arabic currency sign as the terms are, and the schedule's
+    // months are in the same digits as its amounts.
+    void arabicFiguresAlignAlike() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("ar_EG")));
+        driver::show(w);
+        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+        // The gap between the drawn text and the cell's right edge, in pixels.
+        const auto rightGap = [](QWidget* cell) {
+            const QImage shot = cell->grab().toImage();
+            const QColor paper = shot.pixelColor(2, shot.height() / 2);
+            int rightmost = -1;
+            for (int x = 3; x < shot.width() - 3; ++x)
+                for (int y = 3; y < shot.height() - 3; ++y)
+                    if (qAbs(shot.pixelColor(x, y).lightness() - paper.lightness()) > 100)
+                        rightmost = x;
+            return shot.width() - rightmost;
+        };
+        const int term = rightGap(w.txtTerm[0]);
+        for (QLineEdit* cell : {w.txtFirst[0], w.txtPaid[0], w.txtFinal[2]})
+            QVERIFY2(qAbs(rightGap(cell) - term) <= 4, qPrintable(cell->text()));
+        frmChart chart(*w.options(), w.MortgageRequirement, w.regional());
+        QCOMPARE(chart.grdSchedule->item(0, 0)->text(), QStringLiteral("١"));
     }
 
     void typeButtonsAndHeadsKeepTheirCaptions() {
