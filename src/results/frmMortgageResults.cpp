@@ -91,6 +91,8 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
     for (std::size_t i = 0; i < Heads.size(); ++i) {
         auto* head = new ColumnHead(tr(Heads[i].caption), panel);
         head->setObjectName(QStringLiteral("SkinPanel1_%1").arg(i));
+        // Its runs of blanks lay out two lines; a screen reader reads the words.
+        head->setAccessibleName(head->text().simplified());
         Skin::applyTo(head, Skin::Element::Panel);
         const int rows = i == 0 ? 1 : RowCount + 1;
         grid->addWidget(head, HeadRow, Heads[i].column, rows, Heads[i].columnSpan);

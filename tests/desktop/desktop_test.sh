@@ -52,6 +52,12 @@ start_desktop() {
 
 start_program() {
     unset QT_QPA_PLATFORM
+    if [ -n "${SCREEN_READER:-}" ]; then
+        # A session bus, on which the accessibility bus starts when Qt asks for it.
+        eval "$(dbus-launch --sh-syntax)"
+        pids+=("$DBUS_SESSION_BUS_PID")
+        export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    fi
     local lang=${PROGRAM_LANG:-en_US.UTF-8}
     LANG=$lang LC_ALL=$lang HEARTHWISE_PROBE="$work/probe" \
         "$program" >"$work/out" 2>&1 &
@@ -114,6 +120,23 @@ on_screen() {
     { [ "$x" -ge "$sx" ] && [ "$y" -ge "$sy" ] && [ $((x + w)) -le $((sx + sw)) ] &&
         [ $((y + h)) -le $((sy + sh)) ]; } ||
         fail "$1 ($x,$y ${w}x$h) is not wholly on the screen ($sx,$sy ${sw}x$sh)"
+}
+
+# --- What a screen reader meets ----------------------------------------------
+# read_tree: the accessible tree over AT-SPI, one object a line:
+# depth|role|name|description|checked.
+read_tree() {
+    /usr/bin/python3 "$(dirname "$0")/screen_reader.py" Hearthwise >"$work/tree" 2>"$work/tree.err" ||
+        fail "the accessible tree could not be read: $(cat "$work/tree.err")"
+}
+# line_of PATTERN: the number of the tree's first line that matches, or 0.
+line_of() {
+    local at
+    at=$(grep -n -m 1 -E -- "$1" "$work/tree" | cut -d: -f1)
+    echo "${at:-0}"
+}
+tree_has() {
+    [ "$(line_of "$1")" -gt 0 ] || fail "a screen reader finds no '$1' in: $(cat "$work/tree")"
 }
 
 # --- Acting as a user --------------------------------------------------------
@@ -401,8 +424,58 @@ scenario_what_if() {
     expect txtFirst0 "$first"
 }
 
+# The results page as a screen reader reads it, over AT-SPI: the purposes are
+# radio buttons, What If, Chart and Preview come in the order they stand, every
+# type's button says its verdict, and each mark is named with its type, gives
+# its reason and comes right after its type.
+scenario_screen_reader() {
+    dismiss_hint
+    click cmdNext
+    wait_for step '^1$'
+    click optPurpose8
+    read_tree
+    tree_has '\|radio button\|Other Loans\|\|checked$'
+    tree_has '\|radio button\|First Home Buyer\|\|$'
+    next_step 2
+    next_step 3
+    next_step 4
+    typed 200000
+    next_step 5
+    next_step 14
+    typed 200000
+    next_step 15
+    next_step 16
+    typed 90
+    next_step 17
+    read_tree
+    local whatif chart preview
+    whatif=$(line_of '\|push button\|What If\|')
+    chart=$(line_of '\|push button\|Chart\|')
+    preview=$(line_of '\|push button\|Preview\|')
+    ((whatif > 0 && whatif < chart && chart < preview)) ||
+        fail "What If, Chart and Preview are read in the order $whatif, $chart, $preview"
+    local types=("Table" "Reducing Balance" "Interest Only" "Table Endowment"
+        "Interest Only Endowment" "Revolving Credit with Cash Management"
+        "Revolving Credit with Credit Card Management")
+    local marked=0 k
+    for k in "${!types[@]}"; do
+        local type=${types[$k]} button next mark
+        button=$(line_of "\|push button\|$type\|(Affordable|Not affordable)")
+        [ "$button" -gt 0 ] || fail "the $type button tells no verdict"
+        grep -Eq "\|push button\|$type\|Not affordable" "$work/tree" || continue
+        marked=$((marked + 1))
+        mark=$(line_of "\|label\|$type: This option is not affordable\|(Needs|The first month's interest|The fund|The spare)")
+        next=$(line_of "\|push button\|${types[$((k + 1))]:-Exit}\|")
+        ((mark > button && mark < next)) ||
+            fail "the mark of $type (line $mark) is not read with its row ($button to $next)"
+    done
+    ((marked > 0)) || fail "no type is marked not affordable at 90 %"
+    cp "$work/tree" desktop-screen-reader-results.txt
+}
+
 [ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2
 [ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
+[ "$scenario" = screen-reader ] && export SCREEN_READER=1
 start_desktop
 start_program
 "scenario_${scenario//-/_}"
