@@ -177,10 +177,10 @@ next_step() {
     wait_for step "^$1\$"
 }
 
-# From the opening page to the results of an "Other Loans" case of 200,000
-# with an income of 200,000, by Alt+N alone.
-walk_to_results() {
-    choose_purpose 8
+# From the assets page of an "Other Loans" case to its results, by Alt+N
+# alone: an income of 200,000, 200,000 borrowed, at the rate page's own rate
+# or at the rate given.
+walk_from_assets_to_results() {
     next_step 3
     next_step 4
     typed 200000
@@ -189,7 +189,12 @@ walk_to_results() {
     typed 200000
     next_step 15
     next_step 16
+    [ -z "${1:-}" ] || typed "$1"
     next_step 17
+}
+walk_to_results() {
+    choose_purpose 8
+    walk_from_assets_to_results
 }
 
 # --- Scenarios ---------------------------------------------------------------
@@ -437,17 +442,9 @@ scenario_screen_reader() {
     tree_has '\|radio button\|Other Loans\|\|checked$'
     tree_has '\|radio button\|First Home Buyer\|\|$'
     next_step 2
-    next_step 3
-    next_step 4
-    typed 200000
-    next_step 5
-    next_step 14
-    typed 200000
-    next_step 15
-    next_step 16
-    typed 90
-    next_step 17
+    walk_from_assets_to_results 90
     read_tree
+    tree_has '^1\|frame\|Mortgage Options — Hearthwise\|'
     local whatif chart preview
     whatif=$(line_of '\|push button\|What If\|')
     chart=$(line_of '\|push button\|Chart\|')

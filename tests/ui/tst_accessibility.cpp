@@ -73,6 +73,7 @@ private slots:
         driver::walkTo(w, hw::IncomeStep);
         QCOMPARE(QApplication::focusWidget(), w.txtIncome[0]);
         QCOMPARE(w.fraStep[hw::IncomeStep]->accessibleName(), QStringLiteral("Income"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Income \u2014 Hearthwise"));
         QTest::mouseClick(w.fraStep[hw::IncomeStep], Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(QApplication::focusWidget(), w.txtIncome[0]);
     }
