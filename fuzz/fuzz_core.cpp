@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  lines.value(5),
                                  lines.value(6)};
     const hw::OptionsResult result = hw::calculateOptions(input, r);
-    const auto content = hw::reportContent(result, input.amount, input.rateText, input.termText, r);
+    const auto content = hw::reportContent(
+        result, {lines.value(7), input.amount, input.rateText, input.termText, lines.value(8)}, r);
     for (int type = 0; type < hw::MortgageTypeCount; ++type)
         if (result.types[static_cast<std::size_t>(type)].affordable)
             (void)hw::rowTexts(type, result.types[static_cast<std::size_t>(type)], input.termText,
