@@ -9,16 +9,15 @@
 namespace {
 
 void run(benchmark::State& state, hw::Schedules schedules) {
-    const hw::Regional regional{QLocale(QStringLiteral("en_US"))};
     const hw::OptionsInput input{*hw::Currency::fromUnits(450000),
-                                 QStringLiteral("6.50%"),
-                                 regional.number(static_cast<double>(state.range(0))),
+                                 6.5F,
+                                 static_cast<float>(state.range(0)),
                                  9000.0,
                                  4500.0,
-                                 regional.currency(9000.0),
-                                 regional.currency(4500.0)};
+                                 *hw::Currency::fromUnits(9000),
+                                 *hw::Currency::fromUnits(4500)};
     for (auto _ : state)
-        benchmark::DoNotOptimize(hw::calculateOptions(input, regional, schedules));
+        benchmark::DoNotOptimize(hw::calculateOptions(input, schedules));
     state.SetLabel(std::to_string(state.range(0)) + " years");
 }
 void calculateOptions(benchmark::State& state) {

@@ -57,19 +57,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& line : lines)
         readEveryWay(r, line, reading);
 
-    const hw::OptionsInput input{r.toCurrency(lines.value(0)).valueOr(hw::Currency()),
-                                 lines.value(1),
-                                 lines.value(2),
+    // The case as the rate page reads its figures.
+    const auto amount = [&r](const QString& text) {
+        return r.toCurrency(text).valueOr(hw::Currency());
+    };
+    const hw::OptionsInput input{amount(lines.value(0)),
+                                 r.toFloat(lines.value(1), hw::Regional::Percent).valueOr(0.0F),
+                                 r.toFloat(lines.value(2)).valueOr(0.0F),
                                  r.toDouble(lines.value(3)).valueOr(0.0),
                                  r.toDouble(lines.value(4)).valueOr(0.0),
-                                 lines.value(5),
-                                 lines.value(6)};
-    const hw::OptionsResult result = hw::calculateOptions(input, r);
+                                 amount(lines.value(5)),
+                                 amount(lines.value(6))};
+    const hw::OptionsResult result = hw::calculateOptions(input);
     const auto content = hw::reportContent(
-        result, {lines.value(7), input.amount, input.rateText, input.termText, lines.value(8)}, r);
+        result, {lines.value(7), input.amount, lines.value(1), lines.value(2), lines.value(8)}, r);
     for (int type = 0; type < hw::MortgageTypeCount; ++type)
         if (result.types[static_cast<std::size_t>(type)].affordable)
-            (void)hw::rowTexts(type, result.types[static_cast<std::size_t>(type)], input.termText,
+            (void)hw::rowTexts(type, result.types[static_cast<std::size_t>(type)], lines.value(2),
                                r);
     (void)content;
     return 0;

@@ -304,19 +304,16 @@ double revolvingInterest(double balance, double goesIn, double r) {
     return balance - goesIn >= 0.0 ? (balance - goesIn / 2.0) * r : (balance / 2.0) * r;
 }
 
-OptionsReading readOptions(const OptionsInput& input, const Regional& regional) {
+OptionsReading readOptions(const OptionsInput& input) {
     OptionsReading c;
-    // The rate as shown, with its percent sign (which some locales follow with a direction mark).
-    const float x = regional.toFloat(input.rateText, Regional::Percent).valueOr(0.0F);
+    const float x = input.ratePercent;
     c.ratePercent = x;
     c.monthlyRate = x / 100.0F / 12.0F;
     c.fundGrowth = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
-    c.months = regional.toFloat(input.termText).valueOr(0.0F) * 12.0F;
+    c.months = input.termYears * 12.0F;
     c.amount = input.amount.toDouble();
     c.spareHeld = input.monthlyIncome - input.monthlyExpenditure;
-    c.spare = displayedSpare(input.incomeText, input.budgetText, regional)
-                  .value_or(Currency())
-                  .toDouble();
+    c.spare = input.shownIncome.minus(input.shownBudget).value_or(Currency()).toDouble();
     const double n = c.months;
     c.computable = n > 0.0 && n <= static_cast<double>(MonthLimit) &&
                    std::isfinite(c.monthlyRate) && std::isfinite(c.spareHeld) &&
@@ -324,10 +321,9 @@ OptionsReading readOptions(const OptionsInput& input, const Regional& regional) 
     return c;
 }
 
-OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
-                               Schedules schedules) {
+OptionsResult calculateOptions(const OptionsInput& input, Schedules schedules) {
     OptionsResult out;
-    const OptionsReading reading = readOptions(input, regional);
+    const OptionsReading reading = readOptions(input);
     out.monthlyRate = reading.monthlyRate;
     out.fundGrowth = reading.fundGrowth;
     out.months = reading.months;

@@ -21,14 +21,17 @@ enum MortgageType : int {
     CreditCardManagementType,
 };
 
+// The case as the seven types are worked out from it, in numbers. The rate
+// and the term are the rate page's figures as 32-bit floats, as the
+// calculations this program reproduces read them.
 struct OptionsInput {
     Currency amount;                 // A, the amount borrowed
-    QString rateText;                // "6.00%", read as a percentage
-    QString termText;                // "10.00" years
+    float ratePercent = 0.0F;        // 6.0 for "6.00%"
+    float termYears = 0.0F;          // 10.0 for "10.00"
     double monthlyIncome = 0.0;      // I, unrounded
     double monthlyExpenditure = 0.0; // E, unrounded
-    QString incomeText;              // the displayed monthly income after tax
-    QString budgetText;              // the displayed monthly expenditure
+    Currency shownIncome;            // the monthly income after tax, as shown
+    Currency shownBudget;            // the monthly expenditure, as shown
 };
 
 // One month of a type's repayment schedule. Money figures are unrounded.
@@ -87,8 +90,8 @@ double levelPayment(double b, double r, double m);
 double revolvingInterest(double balance, double goesIn, double r);
 
 // The case as the seven types read it: the rate, the monthly rate and growth
-// and the months as 32-bit floats (widened), as the texts give them; the
-// amount; the spare income as held (S') and as the summary shows it (S).
+// and the months as 32-bit floats (widened); the amount; the spare income as
+// held (S') and as the summary shows it (S).
 struct OptionsReading {
     float ratePercent = 0.0F;
     float monthlyRate = 0.0F; // r
@@ -101,14 +104,13 @@ struct OptionsReading {
     // not numbers: nothing can then be worked out.
     bool computable = false;
 };
-OptionsReading readOptions(const OptionsInput& input, const Regional& regional);
+OptionsReading readOptions(const OptionsInput& input);
 
 // Works out the seven mortgage types for one requirement. Never loops without end:
 // a type whose loan or fund cannot be cleared is reported as not affordable.
 // With schedules, each affordable type also carries its months, from the same
 // arithmetic as its totals.
 enum class Schedules { Without, With };
-OptionsResult calculateOptions(const OptionsInput& input, const Regional& regional,
-                               Schedules schedules = Schedules::Without);
+OptionsResult calculateOptions(const OptionsInput& input, Schedules schedules = Schedules::Without);
 
 } // namespace hw

@@ -16,8 +16,8 @@ QString tr(const char* text) {
 }
 
 // The case as the results page reads it, with at least a month to work over.
-OptionsReading readCase(const OptionsInput& input, const Regional& regional) {
-    OptionsReading c = readOptions(input, regional);
+OptionsReading readCase(const OptionsInput& input) {
+    OptionsReading c = readOptions(input);
     c.computable = c.computable && c.months >= 1.0F;
     return c;
 }
@@ -68,23 +68,23 @@ void sums(const std::vector<ScheduleRow>& rows, double& total, double& interest)
 
 } // namespace
 
-std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const Regional& regional,
-                                               double risePoints) {
+std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints) {
     const double steps = risePoints / RiseStep;
     if (!(risePoints >= 0.0 && risePoints <= LargestRise) ||
         std::fabs(steps - std::round(steps)) > 1e-9)
         return WhatIfRefusal{tr("The rise must be between 0 and 10 percentage points, in steps of "
                                 "0.25."),
                              WhatIfInput::Rise};
-    const OptionsReading c = readCase(input, regional);
+    const OptionsReading c = readCase(input);
     const double after = c.ratePercent + risePoints;
     if (after > 99.99)
         return WhatIfRefusal{tr("The rate after the rise must be less than 100%."),
                              WhatIfInput::Rise};
     OptionsInput risen = input;
-    risen.rateText = regional.percent(after / 100.0);
-    const OptionsResult now = calculateOptions(input, regional);
-    const OptionsResult later = calculateOptions(risen, regional);
+    // Held as the rate page holds a rate: two decimals, in 32 bits.
+    risen.ratePercent = static_cast<float>(std::round(after * 100.0) / 100.0);
+    const OptionsResult now = calculateOptions(input);
+    const OptionsResult later = calculateOptions(risen);
     RateRise out;
     out.rateAfter = after;
     const double r2 = later.monthlyRate;
@@ -102,15 +102,15 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const 
     return out;
 }
 
-bool affordableFor(int type, Currency amount, const OptionsInput& input, const Regional& regional) {
+bool affordableFor(int type, Currency amount, const OptionsInput& input) {
     OptionsInput asked = input;
     asked.amount = amount;
-    return calculateOptions(asked, regional).types[static_cast<std::size_t>(type)].affordable;
+    return calculateOptions(asked).types[static_cast<std::size_t>(type)].affordable;
 }
 
-Borrowing borrowing(const OptionsInput& input, const Regional& regional, double propertyValue) {
+Borrowing borrowing(const OptionsInput& input, double propertyValue) {
     Borrowing out;
-    const OptionsReading c = readCase(input, regional);
+    const OptionsReading c = readCase(input);
     if (!c.computable)
         return out;
     const std::int64_t largestCents =
@@ -132,9 +132,7 @@ Borrowing borrowing(const OptionsInput& input, const Regional& regional, double 
         return Currency::fromScaled(count * (Currency::Scale / 100));
     };
     for (int k = 0; k < MortgageTypeCount; ++k) {
-        const auto fits = [&](std::int64_t count) {
-            return affordableFor(k, cents(count), input, regional);
-        };
+        const auto fits = [&](std::int64_t count) { return affordableFor(k, cents(count), input); };
         // From one cent: a loan of nothing has no fund to grow.
         if (!fits(1))
             continue;
@@ -171,9 +169,8 @@ Borrowing borrowing(const OptionsInput& input, const Regional& regional, double 
 }
 
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
-                                                     const Regional& regional,
                                                      const ExtraPayments& extra) {
-    const OptionsReading c = readCase(input, regional);
+    const OptionsReading c = readCase(input);
     if (type != TableType && type != ReducingBalanceType)
         return WhatIfRefusal{tr("Extra payments can be worked out for the Table and Reducing "
                                 "Balance types.")};
@@ -201,10 +198,9 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
     return out;
 }
 
-std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
-                                                 const Regional& regional, double fixedYears,
+std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, double fixedYears,
                                                  double resetRate) {
-    const OptionsReading c = readCase(input, regional);
+    const OptionsReading c = readCase(input);
     if (!c.computable || c.amount <= 0.0)
         return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
     const double fixedMonths = std::round(fixedYears * 12.0);
@@ -231,8 +227,8 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input,
     return out;
 }
 
-double defaultResetRate(const OptionsInput& input, const Regional& regional) {
-    return std::min(99.99, readCase(input, regional).ratePercent + 2.0);
+double defaultResetRate(const OptionsInput& input) {
+    return std::min(99.99, readCase(input).ratePercent + 2.0);
 }
 
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
@@ -240,7 +236,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
     QStringList lines;
     const auto money = [&](double value) { return regional.currency(value); };
     const auto rate = [&](double percent) { return regional.percent(percent / 100.0); };
-    const auto rise = rateRise(input, regional, settings.risePoints);
+    const auto rise = rateRise(input, settings.risePoints);
     if (const auto* answer = std::get_if<RateRise>(&rise)) {
         lines << tr("If the rate rose by %1 points to %2:")
                      .arg(regional.number(settings.risePoints), rate(answer->rateAfter));
@@ -254,7 +250,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
         }
         lines << QString();
     }
-    const Borrowing most = borrowing(input, regional, propertyValue);
+    const Borrowing most = borrowing(input, propertyValue);
     lines << tr("The most you could borrow at this rate and term:");
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
@@ -270,8 +266,8 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                               : tr("Your spare income does not cover the interest of a Table "
                                    "loan."));
     lines << QString();
-    const double resetRate = settings.resetRate.value_or(defaultResetRate(input, regional));
-    const auto reset = rateReset(input, regional, settings.fixedYears, resetRate);
+    const double resetRate = settings.resetRate.value_or(defaultResetRate(input));
+    const auto reset = rateReset(input, settings.fixedYears, resetRate);
     if (const auto* answer = std::get_if<RateReset>(&reset)) {
         lines << tr("A Table loan fixed for %1 years, then at %2: the repayment goes from %3 to "
                     "%4, which is %5.")
@@ -280,7 +276,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                           answer->affordableAfter ? tr("affordable") : tr("not affordable"));
     }
     if (settings.extra.extraMonthly > 0.0 || settings.extra.lumpSum > 0.0) {
-        const auto extra = payingExtra(settings.extraType, input, regional, settings.extra);
+        const auto extra = payingExtra(settings.extraType, input, settings.extra);
         if (const auto* answer = std::get_if<PayingExtra>(&extra))
             lines << tr("Paying %1 more a month and %2 in month %3 on the %4 loan clears it in "
                         "month %5 and saves %6 of interest.")

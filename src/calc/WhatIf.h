@@ -39,8 +39,7 @@ struct RateRise {
 };
 constexpr double LargestRise = 10.0;
 constexpr double RiseStep = 0.25;
-std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, const Regional& regional,
-                                               double risePoints);
+std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints);
 
 // 2. How much could we borrow: per type, the largest amount the results page
 // would call affordable (a cent more it would not); with the loan-to-value it
@@ -55,9 +54,9 @@ struct Borrowing {
     // equals the spare income; none when the spare income does not cover the interest.
     std::optional<double> tableYears;
 };
-Borrowing borrowing(const OptionsInput& input, const Regional& regional, double propertyValue);
+Borrowing borrowing(const OptionsInput& input, double propertyValue);
 // Whether the results page calls `type` affordable for `amount`, all else as entered.
-bool affordableFor(int type, Currency amount, const OptionsInput& input, const Regional& regional);
+bool affordableFor(int type, Currency amount, const OptionsInput& input);
 
 // 3. Paying extra on a Table or Reducing Balance loan: `extraMonthly` every
 // month and/or `lumpSum` in month `lumpMonth` (1 is the first).
@@ -76,7 +75,6 @@ struct PayingExtra {
     int clearedMonth = 0; // the month the loan is cleared with the extra payments
 };
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
-                                                     const Regional& regional,
                                                      const ExtraPayments& extra);
 
 // 4. A Table loan at the entered rate for `fixedYears`, then the repayment
@@ -89,8 +87,8 @@ struct RateReset {
     std::vector<ScheduleRow> before; // the Table loan at the entered rate throughout
     std::vector<ScheduleRow> after;  // with the reset
 };
-std::variant<RateReset, WhatIfRefusal>
-rateReset(const OptionsInput& input, const Regional& regional, double fixedYears, double resetRate);
+std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, double fixedYears,
+                                                 double resetRate);
 
 // What the user last asked in the What If window (or the defaults), and the
 // answers in sentences for the report's "What If" page.
@@ -101,7 +99,7 @@ struct WhatIfSettings {
     int extraType = TableType;
     ExtraPayments extra;
 };
-double defaultResetRate(const OptionsInput& input, const Regional& regional);
+double defaultResetRate(const OptionsInput& input);
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
                           const WhatIfSettings& settings);
 

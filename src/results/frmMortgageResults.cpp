@@ -159,19 +159,25 @@ QGridLayout* frmMortgage::buildResultsTable(PageBuilder& b) {
 }
 
 OptionsInput frmMortgage::optionsInput() const {
-    return {MortgageRequirement,   txtRate[0]->text(),           txtRate[1]->text(),
-            MonthlyIncomeAfterTax, toDouble(MonthlyExpenditure), txtAfterTaxIncome->text(),
-            txtTotalBudget->text()};
+    // The rate page's figures as it shows them, read as the calculations read them.
+    return {MortgageRequirement,
+            regional_.toFloat(txtRate[0]->text(), Regional::Percent).valueOr(0.0F),
+            regional_.toFloat(txtRate[1]->text()).valueOr(0.0F),
+            MonthlyIncomeAfterTax,
+            toDouble(MonthlyExpenditure),
+            amountOf(txtAfterTaxIncome),
+            amountOf(txtTotalBudget)};
 }
 
 void frmMortgage::Calculate() {
     const OptionsInput input = optionsInput();
-    options_ = calculateOptions(input, regional_, Schedules::With);
+    options_ = calculateOptions(input, Schedules::With);
+    const QString termText = txtRate[1]->text();
     for (std::size_t k = 0; k < RowCount; ++k)
-        showOptionRow(k, options_->types[k], input.termText);
-    const auto spare = displayedSpare(input.incomeText, input.budgetText, regional_);
+        showOptionRow(k, options_->types[k], termText);
+    const auto spare = input.shownIncome.minus(input.shownBudget);
     const ReportCase reportCase{optPurpose[static_cast<std::size_t>(Purpose)]->text(),
-                                MortgageRequirement, input.rateText, input.termText,
+                                MortgageRequirement, txtRate[0]->text(), termText,
                                 regional_.currency(spare.value_or(Currency()))};
     report_ = hw::reportContent(*options_, reportCase, regional_);
 }

@@ -179,7 +179,7 @@ QWidget* frmWhatIf::buildRiseTab() {
 void frmWhatIf::cmdRise_Click() {
     if (!commitTyping())
         return;
-    const auto answer = rateRise(input_, regional_, valueOf(txtRise));
+    const auto answer = rateRise(input_, valueOf(txtRise));
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
@@ -205,7 +205,7 @@ QWidget* frmWhatIf::buildBorrowTab() {
     grdBorrow = answerTable(
         {tr("Mortgage type"), tr("Largest amount"), tr("Of the property's value")}, page);
     grdBorrow->setObjectName(QStringLiteral("grdBorrow"));
-    const Borrowing most = borrowing(input_, regional_, propertyValue_);
+    const Borrowing most = borrowing(input_, propertyValue_);
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
         setCell(grdBorrow, k, 1, row.largest ? regional_.currency(*row.largest) : tr("nothing"));
@@ -283,7 +283,7 @@ void frmWhatIf::cmdExtra_Click() {
     const double month = valueOf(txtLumpMonth);
     const ExtraPayments extra{valueOf(txtExtra), valueOf(txtLump),
                               month <= 1e6 ? static_cast<int>(month) : 1000000};
-    const auto answer = payingExtra(type, input_, regional_, extra);
+    const auto answer = payingExtra(type, input_, extra);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
@@ -327,8 +327,8 @@ QWidget* frmWhatIf::buildResetTab() {
     txtFixedYears = field(NumericField::Format::Number, settings_.fixedYears, "txtFixedYears",
                           tr("Years at the entered rate"), page);
     txtResetRate = field(NumericField::Format::Percentage,
-                         settings_.resetRate.value_or(defaultResetRate(input_, regional_)),
-                         "txtResetRate", tr("The new rate"), page);
+                         settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
+                         tr("The new rate"), page);
     cmdReset = workOut(page);
     connect(cmdReset, &QPushButton::clicked, this, &frmWhatIf::cmdReset_Click);
     lblReset = new QLabel(page);
@@ -359,7 +359,7 @@ void frmWhatIf::cmdReset_Click() {
     if (!commitTyping())
         return;
     const double fixedYears = valueOf(txtFixedYears);
-    const auto answer = rateReset(input_, regional_, fixedYears, valueOf(txtResetRate));
+    const auto answer = rateReset(input_, fixedYears, valueOf(txtResetRate));
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;

@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, last);
         QFETCH(QString, paid);
         QFETCH(QString, interest);
-        const auto result = calculateOptions(input(120000, "6.00%", "10.00", 5000, 3000), us);
+        const auto result = calculateOptions(input(120000, "6.00%", "10.00", 5000, 3000));
         QCOMPARE(result.monthlyRate, 0.005F);
         QCOMPARE(result.months, 120.0F);
         const OptionFigures& f = result.types[std::size_t(type)];
@@ -86,7 +86,7 @@ private slots:
     }
 
     void secondAffordabilityExample() {
-        const auto result = calculateOptions(input(200000, "7.50%", "25.00", 4000, 2500), us);
+        const auto result = calculateOptions(input(200000, "7.50%", "25.00", 4000, 2500));
         const bool expected[] = {true, false, true, false, false, true, true};
         for (int k = 0; k < MortgageTypeCount; ++k)
             QVERIFY2(result.types[std::size_t(k)].affordable == expected[k],
@@ -110,16 +110,15 @@ private slots:
         QFETCH(double, income);
         QFETCH(double, spending);
         QFETCH(int, type);
-        OptionsInput in = input(100000, "", "1000.00", income, spending);
-        in.rateText = rate;
-        const auto result = calculateOptions(in, us);
+        const OptionsInput in = input(100000, qPrintable(rate), "1000.00", income, spending);
+        const auto result = calculateOptions(in);
         QVERIFY(!result.types[std::size_t(type)].affordable);
     }
 
     void tableEndowmentWhoseFundNeverCatchesUp() {
         // At no interest there is no premium, so the fund stays empty: the
         // repayments themselves clear the loan at the end of the term.
-        const auto result = calculateOptions(input(100000, "0.00%", "5.00", 9000, 1000), us);
+        const auto result = calculateOptions(input(100000, "0.00%", "5.00", 9000, 1000));
         const OptionFigures& f = result.types[TableEndowmentType];
         QCOMPARE(*f.years, 5.0);
         QCOMPARE(us.currency(f.totalPaid), QStringLiteral("$100,000.00"));
@@ -136,7 +135,7 @@ private slots:
     void reducingBalanceOverAPartMonth() {
         QFETCH(QString, term);
         const auto result = calculateOptions(input(120000, "6.00%", qPrintable(term), 500000, 3000),
-                                             us, hw::Schedules::With);
+                                             hw::Schedules::With);
         const OptionFigures& f = result.types[ReducingBalanceType];
         const double n = double(result.months);
         const double principal = 120000.0 / n;
@@ -151,7 +150,7 @@ private slots:
 
     // A loan that the first month's income clears bears interest only on what was owed.
     void creditCardIncomeBeyondTheLoan() {
-        const auto result = calculateOptions(input(1000, "6.00%", "25.00", 5000, 3000), us);
+        const auto result = calculateOptions(input(1000, "6.00%", "25.00", 5000, 3000));
         const OptionFigures& f = result.types[CreditCardManagementType];
         QVERIFY(f.affordable);
         QCOMPARE(us.currency(f.interest), QStringLiteral("$2.50")); // 500 x 0.5 %
@@ -163,12 +162,12 @@ private slots:
     void obstacles() {
         // At no interest the fund shrinks by 1.5 % a year; over 100 years its premium
         // is too small ever to reach the amount.
-        const auto fund = calculateOptions(input(120000, "0.00%", "100.00", 5000, 3000), us);
+        const auto fund = calculateOptions(input(120000, "0.00%", "100.00", 5000, 3000));
         QCOMPARE(int(fund.types[InterestOnlyEndowmentType].obstacle),
                  int(hw::Obstacle::FundNeverReachesAmount));
         QCOMPARE(int(fund.types[TableType].obstacle), int(hw::Obstacle::None));
         // A spare income of nothing never clears a revolving balance.
-        const auto none = calculateOptions(input(120000, "0.00%", "25.00", 3000, 3000), us);
+        const auto none = calculateOptions(input(120000, "0.00%", "25.00", 3000, 3000));
         QCOMPARE(int(none.types[CashManagementType].obstacle),
                  int(hw::Obstacle::SpareBelowInterest));
     }
@@ -186,10 +185,9 @@ private slots:
     void figuresBeyondAnyLoan() {
         QFETCH(QString, term);
         QFETCH(double, income);
-        OptionsInput in = input(120000, "6.00%", "", income, 3000);
-        in.termText = term;
-        in.incomeText = QStringLiteral("$5,000.00");
-        const auto result = calculateOptions(in, us);
+        OptionsInput in = input(120000, "6.00%", qPrintable(term), income, 3000);
+        in.shownIncome = *Currency::fromUnits(5000);
+        const auto result = calculateOptions(in);
         for (const OptionFigures& f : result.types)
             QVERIFY(!f.affordable);
     }

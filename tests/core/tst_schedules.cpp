@@ -14,7 +14,7 @@ OptionsResult withSchedules(qint64 amount, const char* rate, const char* term, d
                             double spending) {
     const OptionsInput input = optionsInput(us, double(amount), QString::fromLatin1(rate),
                                             QString::fromLatin1(term), income, spending);
-    return calculateOptions(input, us, Schedules::With);
+    return calculateOptions(input, Schedules::With);
 }
 
 struct Sums {
@@ -211,7 +211,7 @@ private slots:
         const Regional yen{QLocale(QStringLiteral("ja_JP"))};
         const OptionsInput input =
             optionsInput(yen, 200000, QStringLiteral("7.50%"), QStringLiteral("25.00"), 9000, 3000);
-        const auto result = calculateOptions(input, yen, Schedules::With);
+        const auto result = calculateOptions(input, Schedules::With);
         const CsvStyle style = regionalCsv(yen);
         QCOMPARE(style.decimals, 0);
         for (int type : {int(TableType), int(ReducingBalanceType), int(CashManagementType)}) {
@@ -253,7 +253,7 @@ private slots:
     void onlyWhenAskedFor() {
         const OptionsInput input =
             optionsInput(us, 120000, QStringLiteral("6.00%"), QStringLiteral("10.00"), 5000, 3000);
-        for (const OptionFigures& row : calculateOptions(input, us).types)
+        for (const OptionFigures& row : calculateOptions(input).types)
             QVERIFY(row.schedule.empty());
     }
 };

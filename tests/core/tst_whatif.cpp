@@ -52,11 +52,11 @@ private slots:
     void riseRange() {
         QFETCH(double, rise);
         QFETCH(bool, answered);
-        QCOMPARE(std::holds_alternative<RateRise>(rateRise(household(), usa, rise)), answered);
+        QCOMPARE(std::holds_alternative<RateRise>(rateRise(household(), rise)), answered);
     }
 
     void ratesRise() {
-        const auto rise = std::get<RateRise>(rateRise(household(), usa, 2.0));
+        const auto rise = std::get<RateRise>(rateRise(household(), 2.0));
         QCOMPARE(rise.rateAfter, 8.0);
         const double r = monthly(8.0);
         QVERIFY(std::fabs(*rise.types[TableType].firstOutlayAfter - payment(200000, r, 300)) <
@@ -72,8 +72,8 @@ private slots:
         QVERIFY(std::fabs(*rise.types[CashManagementType].firstOutlayAfter -
                           (200000 - 1400 / 2.0) * r) < 1e-6);
         // A rise of nothing gives the results page's own first repayments.
-        const auto same = std::get<RateRise>(rateRise(household(), usa, 0.0));
-        const OptionsResult now = calculateOptions(household(), usa);
+        const auto same = std::get<RateRise>(rateRise(household(), 0.0));
+        const OptionsResult now = calculateOptions(household());
         for (int k = 0; k < 5; ++k)
             QCOMPARE(same.types[std::size_t(k)].firstOutlayAfter, now.types[std::size_t(k)].first);
     }
@@ -93,19 +93,19 @@ private slots:
         QFETCH(QString, rate);
         QFETCH(QString, term);
         const OptionsInput input = household(200000, rate, term);
-        const Borrowing answer = borrowing(input, usa, 400000);
+        const Borrowing answer = borrowing(input, 400000);
         for (int k = 0; k < MortgageTypeCount; ++k) {
             const BorrowRow& row = answer.types[std::size_t(k)];
             if (!row.largest)
                 continue;
-            QVERIFY2(affordableFor(k, *row.largest, input, usa), qPrintable(QString::number(k)));
+            QVERIFY2(affordableFor(k, *row.largest, input), qPrintable(QString::number(k)));
             const Currency cent = Currency::fromScaled(Currency::Scale / 100);
             if (const auto more = row.largest->plus(cent))
-                QVERIFY2(!affordableFor(k, *more, input, usa), qPrintable(QString::number(k)));
+                QVERIFY2(!affordableFor(k, *more, input), qPrintable(QString::number(k)));
             QVERIFY(std::fabs(*row.loanToValue - row.largest->toDouble() / 4000.0) < 1e-9);
         }
         // Every type the results page can afford at the amount entered can be borrowed.
-        const OptionsResult results = calculateOptions(input, usa);
+        const OptionsResult results = calculateOptions(input);
         for (int k = 0; k < MortgageTypeCount; ++k)
             if (results.types[std::size_t(k)].affordable)
                 QVERIFY2(answer.types[std::size_t(k)].largest >= input.amount,
@@ -119,13 +119,13 @@ private slots:
 
     void tableTerm() {
         // The term whose repayment is the spare income, by the repayment formula.
-        const Borrowing answer = borrowing(household(), usa, 0);
+        const Borrowing answer = borrowing(household(), 0);
         const double r = monthly(6.0);
         QVERIFY(answer.tableYears);
         QVERIFY(std::fabs(payment(200000, r, *answer.tableYears * 12) - 1400) < 1e-6);
         QVERIFY(!answer.types[TableType].loanToValue); // no property value
         // A spare income below the month's interest never clears the loan.
-        QVERIFY(!borrowing(household(300000), usa, 0).tableYears);
+        QVERIFY(!borrowing(household(300000), 0).tableYears);
     }
 
     void extraRefusals_data() {
@@ -145,13 +145,13 @@ private slots:
         QFETCH(double, lump);
         QFETCH(int, month);
         QVERIFY(std::holds_alternative<WhatIfRefusal>(
-            payingExtra(type, household(), usa, {monthly, lump, month})));
+            payingExtra(type, household(), {monthly, lump, month})));
     }
 
     void payingExtraMonthly() {
-        const auto answer = std::get<PayingExtra>(payingExtra(0, household(), usa, {200, 0, 1}));
+        const auto answer = std::get<PayingExtra>(payingExtra(0, household(), {200, 0, 1}));
         // Without extras, the results page's own totals to the cent.
-        const OptionsResult results = calculateOptions(household(), usa);
+        const OptionsResult results = calculateOptions(household());
         QCOMPARE(std::llround(answer.totalBefore * 100),
                  std::llround(results.types[TableType].totalPaid * 100));
         // The months a level payment of t + 200 takes to clear the loan.
@@ -172,14 +172,14 @@ private slots:
 
     void lumpSum() {
         // A lump sum in month 12 on a Reducing Balance loan.
-        const auto answer = std::get<PayingExtra>(payingExtra(1, household(), usa, {0, 50000, 12}));
+        const auto answer = std::get<PayingExtra>(payingExtra(1, household(), {0, 50000, 12}));
         QCOMPARE(answer.after[11].repayment - answer.before[11].repayment, 50000.0);
         QVERIFY(answer.clearedMonth < 300 && answer.clearedMonth > 200);
         QCOMPARE(answer.after.back().balance, 0.0);
     }
 
     void fixedRateEnds() {
-        const auto answer = std::get<RateReset>(rateReset(household(), usa, 5, 8.0));
+        const auto answer = std::get<RateReset>(rateReset(household(), 5, 8.0));
         const double r = monthly(6.0), r2 = monthly(8.0), t = payment(200000, r, 300);
         QVERIFY(std::fabs(answer.repaymentBefore - t) < 1e-6);
         QVERIFY(std::fabs(answer.balanceAtReset - balanceAfter(200000, r, t, 60)) < 1e-6);
@@ -189,11 +189,11 @@ private slots:
         QCOMPARE(int(answer.after.size()), 300);
         QVERIFY(answer.after.back().balance < 0.005);
         // At the same rate nothing changes.
-        const auto same = std::get<RateReset>(rateReset(household(), usa, 5, 6.0));
+        const auto same = std::get<RateReset>(rateReset(household(), 5, 6.0));
         QVERIFY(std::fabs(same.repaymentAfter - same.repaymentBefore) < 1e-6);
         // A fixed period as long as the term cannot end within it.
-        QVERIFY(std::holds_alternative<WhatIfRefusal>(rateReset(household(), usa, 25, 8.0)));
-        QVERIFY(std::holds_alternative<WhatIfRefusal>(rateReset(household(), usa, 0, 8.0)));
+        QVERIFY(std::holds_alternative<WhatIfRefusal>(rateReset(household(), 25, 8.0)));
+        QVERIFY(std::holds_alternative<WhatIfRefusal>(rateReset(household(), 0, 8.0)));
     }
 };
 

@@ -31,7 +31,7 @@ hw::OptionsResult options(const hw::Regional& regional, qint64 amount, const cha
                           const char* term, double income, double spending) {
     const hw::OptionsInput input = optionsInput(regional, double(amount), QString::fromUtf8(rate),
                                                 QString::fromUtf8(term), income, spending);
-    return hw::calculateOptions(input, regional, hw::Schedules::With);
+    return hw::calculateOptions(input, hw::Schedules::With);
 }
 
 // The report of the worked example: $120,000 at 6% over ten years.
