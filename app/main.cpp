@@ -1,5 +1,5 @@
 #include "money/Regional.h"
-#include "shell/Message.h"
+#include "shell/Main.h"
 
 #include <QApplication>
 

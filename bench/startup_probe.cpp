@@ -8,6 +8,7 @@
 #include "results/BalanceChart.h"
 #include "results/frmChart.h"
 #include "results/frmPreview.h"
+#include "shell/Main.h"
 #include "shell/Message.h"
 #include "shell/frmMortgage.h"
 

@@ -23,7 +23,4 @@ void setMessageResponder(MessageResponder responder);
 // The window that messages are centred over.
 void setMessageOwner(QWidget* owner);
 
-// Start-up: shows the main window, then the hint about "Tell Me More".
-void Main();
-
 } // namespace hw

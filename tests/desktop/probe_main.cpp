@@ -5,7 +5,7 @@
 
 #include "money/Regional.h"
 #include "results/frmWhatIf.h"
-#include "shell/Message.h"
+#include "shell/Main.h"
 #include "shell/frmMortgage.h"
 #include "shell/frmMsgBox.h"
 
