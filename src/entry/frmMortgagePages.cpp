@@ -122,18 +122,14 @@ void frmMortgage::optBudget_Click(int index) {
 
 void frmMortgage::optCharges_Click(int index) {
     if (index == 0) {
-        txtCharges[0]->setKind(NumericField::Kind::Input);
-        txtCharges[1]->setKind(NumericField::Kind::Display);
-        Skin::setPressed(optCharges[0], true);
+        setChargesMode(ChargesMode::Percent);
         txtCharges[0]->takeFocus();
         return;
     }
     const float percent = regional_.toFloat(txtCharges[0]->text(), Regional::Percent).valueOr(0.0F);
     // Already in Fixed Amount mode, the percentage is only what the amount gives.
     if (chargesMode() == ChargesMode::FixedAmount || percent <= entry::HighestPercentage) {
-        txtCharges[1]->setKind(NumericField::Kind::Input);
-        txtCharges[0]->setKind(NumericField::Kind::Display);
-        Skin::setPressed(optCharges[1], true);
+        setChargesMode(ChargesMode::FixedAmount);
         txtCharges[1]->takeFocus();
         return;
     }

@@ -20,6 +20,8 @@
 //                                      figures, required fields and entry focus
 //   entry/frmMortgageChargesRatePages.cpp  fees and bank charges, rate and term
 //   entry/frmMortgageCalculations.cpp  every page's Calculate and what Next prepares
+//   entry/frmMortgageCase.cpp          the case as a value: read from the pages, and
+//                                      opened into them
 //   results/frmMortgageResults.cpp     the results page: Calculate of the seven types,
 //                                      Preview, Chart
 //
@@ -28,6 +30,7 @@
 // types (one function per type), calc/Schedules and calc/OptionTexts for what the
 // results page, the chart and the report show.
 
+#include "calc/MortgageCase.h"
 #include "calc/OptionTexts.h"
 #include "calc/PageArithmetic.h"
 #include "calc/WhatIf.h"
@@ -127,6 +130,11 @@ public:
     void cmdWhatIf_Click();
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;
+    // What the household entered, apart from the fields.
+    MortgageCase caseValue() const;
+    // Fills every page with `value` and walks the purpose's path with Next to
+    // the results, as the user would; false where a page stopped the walk.
+    bool openCase(const MortgageCase& value);
     // The value of the property the loan buys, for its loan-to-value; 0 where it buys none.
     double propertyValue() const;
     // What the report shows, once the types have been worked out.
@@ -222,6 +230,7 @@ private:
     void preparePurposePage();
     bool prepareChargesPage();
     ChargesMode chargesMode() const;
+    void setChargesMode(ChargesMode mode);
     void placeBackButton(bool atNextPlace);
     void runClosingAnimation();
     void pauseBetweenFrames();
