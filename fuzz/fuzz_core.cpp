@@ -2,8 +2,10 @@
 // seven mortgage types: nothing may crash, hang, overflow or misbehave.
 // Input: byte 0 picks one of eight locales, byte 1 the reading flags; the rest is UTF-8
 // text whose lines are, in order, the amount, rate, term, income, expenditure,
-// displayed income and displayed expenditure.
+// displayed income and displayed expenditure. The whole input is also read as
+// a case file: whatever is taken must write and read back the same.
 
+#include "calc/CaseFile.h"
 #include "calc/MortgageOptions.h"
 #include "calc/OptionTexts.h"
 
@@ -46,7 +48,19 @@ void readEveryWay(const hw::Regional& r, const QString& text, hw::Regional::Read
 
 } // namespace
 
+void readAsCaseFile(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const auto read = hw::readCaseFile(bytes, 2);
+    if (const auto* content = std::get_if<hw::CaseFileContent>(&read)) {
+        const auto again = hw::readCaseFile(hw::caseFileText(*content), 2);
+        const auto* same = std::get_if<hw::CaseFileContent>(&again);
+        if (!same || !(same->value == content->value))
+            __builtin_trap();
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    readAsCaseFile(data, size);
     if (size < 2)
         return 0;
     const hw::Regional& r = regional(data[0]);

@@ -1,0 +1,148 @@
+#include "calc/CaseFile.h"
+
+#include <QTest>
+
+using namespace hw;
+
+namespace {
+Currency units(std::int64_t value) {
+    return *Currency::fromUnits(value);
+}
+
+// A case with a figure in every kind of place.
+CaseFileContent sample() {
+    CaseFileContent content;
+    MortgageCase& c = content.value;
+    c.purpose = SellingAndBuying;
+    c.assets[0] = units(350000);
+    c.assets[9] = Currency::fromScaled(12345678); // 1,234.5678
+    c.liabilities[2] = units(120000);
+    c.income[0] = {units(60000), 15.0};
+    c.income[2] = {Currency::fromScaled(1000050), 33.33};
+    c.budget = {units(100), units(100), units(100), units(50), units(50), units(20), units(30)};
+    c.fortnightlyBudget = false;
+    c.purposes[SellingAndBuying].first = {units(400000), units(10000), units(120000)};
+    c.purposes[SellingAndBuying].second = {Currency(), units(500000), units(20000)};
+    c.valuationFee = units(200);
+    c.legalFee = units(500);
+    c.chargesMode = ChargesMode::FixedAmount;
+    c.chargesPercent = 0.5;
+    c.chargesAmount = units(3000);
+    c.ratePercent = 7.25;
+    c.termYears = 20.0;
+    content.whatIf.risePoints = 1.5;
+    content.whatIf.resetRate = 9.0;
+    content.whatIf.extraType = ReducingBalanceType;
+    content.whatIf.extra = {250.5, 10000.0, 12};
+    return content;
+}
+
+QByteArray replaced(QByteArray text, const char* from, const char* to) {
+    return text.replace(from, to);
+}
+} // namespace
+
+class CaseFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Written and read again, the case and the What If settings are the same.
+    void roundTrip() {
+        const CaseFileContent written = sample();
+        const QByteArray text = caseFileText(written);
+        QVERIFY(text.contains("\"format\": \"hearthwise-case\""));
+        QVERIFY(text.contains("\"1234.5678\""));
+        const auto read = readCaseFile(text, 4);
+        QVERIFY(std::holds_alternative<CaseFileContent>(read));
+        const CaseFileContent& content = std::get<CaseFileContent>(read);
+        QVERIFY(content.value == written.value);
+        QCOMPARE(content.whatIf.risePoints, 1.5);
+        QCOMPARE(*content.whatIf.resetRate, 9.0);
+        QCOMPARE(content.whatIf.extraType, int(ReducingBalanceType));
+        QCOMPARE(content.whatIf.extra.lumpMonth, 12);
+        QCOMPARE(content.whatIf.extra.extraMonthly, 250.5);
+    }
+
+    // The small case of the README, written by hand: what is left out is 0.
+    void handWritten() {
+        const QByteArray text = R"({
+            "format": "hearthwise-case", "version": "1.0",
+            "purpose": "other-loans",
+            "income": [{"gross": "90000", "taxPercent": 30}],
+            "purposeFigures": {"other-loans": {"first": ["200000"]}},
+            "rate": {"percent": 6.5, "years": 25},
+            "a key of a later 1.x version": true
+        })";
+        const auto read = readCaseFile(text, 2);
+        QVERIFY(std::holds_alternative<CaseFileContent>(read));
+        const MortgageCase& c = std::get<CaseFileContent>(read).value;
+        QCOMPARE(c.purpose, int(OtherLoans));
+        QCOMPARE(c.income[0].gross, units(90000));
+        QCOMPARE(c.income[0].taxPercent, 30.0);
+        QCOMPARE(c.purposes[OtherLoans].first[0], units(200000));
+        QCOMPARE(c.purposes[OtherLoans].first[1], Currency());
+        QCOMPARE(c.termYears, 25.0);
+        QVERIFY(c.fortnightlyBudget);
+    }
+
+    // Every way a file can be wrong is refused with one message naming what is
+    // wrong, and nothing of it is taken.
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("message");
+        const QByteArray good = caseFileText(sample());
+        QTest::newRow("truncated")
+            << good.left(good.size() / 2) << 2 << "It is not a Hearthwise case, or it is damaged";
+        QTest::newRow("another format") << replaced(good, "hearthwise-case", "spreadsheet") << 2
+                                        << "It is not a Hearthwise case.";
+        QTest::newRow("a newer version")
+            << replaced(good, "\"1.0\"", "\"2.0\"") << 2 << "It comes from a newer Hearthwise";
+        QTest::newRow("a rate of 100 %")
+            << replaced(good, "\"percent\": 7.25", "\"percent\": 100") << 4
+            << "The interest rate is \"100\"; it must be a percentage of 0 or more and less "
+               "than 100.";
+        QTest::newRow("a rate that shows as 100 %")
+            << replaced(good, "\"percent\": 7.25", "\"percent\": 99.999") << 4
+            << "The interest rate is \"99.999\"";
+        QTest::newRow("a negative amount")
+            << replaced(good, "\"350000\"", "\"-5\"") << 2
+            << "Assets 1 is \"-5\"; it must be an amount of 0 or more.";
+        QTest::newRow("a 30-digit number")
+            << replaced(good, "\"350000\"", "\"123456789012345678901234567890\"") << 2
+            << "Assets 1 is \"123456789012345678901234567890\"; it must be a plain amount";
+        QTest::newRow("an amount as a number")
+            << replaced(good, "\"350000\"", "350000") << 2
+            << "Assets 1 is \"350000\"; it must be a plain amount";
+        QTest::newRow("a fraction of a yen")
+            << good << 0 << "Assets 10 is \"1234.5678\"; it must be a whole amount";
+        QTest::newRow("a fraction of a cent")
+            << good << 2
+            << "Assets 10 is \"1234.5678\"; it must be an amount with no more "
+               "than 2 decimals.";
+        QTest::newRow("a term under a tenth")
+            << replaced(good, "\"years\": 20", "\"years\": 0.05") << 4
+            << "The term in years is \"0.05\"; it must be between 0.1 and 100.";
+        QTest::newRow("an unknown purpose")
+            << replaced(good, "\"purpose\": \"selling-and-buying\"", "\"purpose\": \"yacht\"") << 2
+            << "The purpose is \"yacht\"";
+        QTest::newRow("invalid UTF-8")
+            << replaced(good, "\"purpose\": \"selling-and-buying\"", "\"purpose\": \"\xff\xfe\"")
+            << 2 << "It is not a Hearthwise case, or it is damaged: invalid UTF8 string.";
+        QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, ' ') << 2
+                               << "It is too large to be a Hearthwise case.";
+        QTest::newRow("not even JSON")
+            << QByteArray("\x89PNG\r\n") << 2 << "It is not a Hearthwise case, or it is damaged";
+    }
+    void refusals() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, decimals);
+        QFETCH(QString, message);
+        const auto read = readCaseFile(text, decimals);
+        QVERIFY(std::holds_alternative<CaseFileError>(read));
+        const QString said = std::get<CaseFileError>(read).what;
+        QVERIFY2(said.startsWith(message), qPrintable(said));
+    }
+};
+
+QTEST_APPLESS_MAIN(CaseFileTest)
+#include "tst_casefile.moc"
