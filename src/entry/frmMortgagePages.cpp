@@ -50,6 +50,8 @@ void frmMortgage::buildPageContents(int step, QWidget* panel, QVBoxLayout* page)
 void frmMortgage::adoptField(NumericField* field) {
     // Any change of a field's text, typed or written, makes the page's totals stale.
     connect(field, &QLineEdit::textChanged, this, [this] { PageCalculated = false; });
+    // A figure changed: the title marks a case with unsaved changes.
+    connect(field, &NumericField::committed, this, [this] { refreshTitle(); });
 }
 
 void frmMortgage::connectPageButtons() {

@@ -160,6 +160,7 @@ void frmMortgage::paintEvent(QPaintEvent* event) {
 }
 
 void frmMortgage::buildMenu() {
+    buildFileMenu();
     mnuMore = menuBar()->addAction(tr("Tell Me &More"));
     mnuMore->setObjectName(QStringLiteral("mnuMore"));
     mnuAbout = menuBar()->addAction(tr("&About"));
@@ -351,6 +352,7 @@ void frmMortgage::runAction(const std::function<void()>& action) {
     if (!commitEditing())
         return;
     action();
+    refreshTitle();
     // A field that still has the focus after the action is being edited again.
     if (auto* field = qobject_cast<NumericField*>(focusWidget()); field && field->isVisible())
         field->beginEditing();

@@ -12,6 +12,7 @@
 //   shell/frmMortgageGuidance.cpp      SetGuidanceTexts: the text at the top of every page
 //   shell/frmMortgageInformation.cpp   "Tell Me More", the type and rate buttons, About
 //   shell/frmMortgageExit.cpp          Exit, closing the window, the closing animation
+//   shell/frmMortgageCaseFile.cpp      the File menu: saving and opening the case
 //   entry/frmMortgagePages.cpp         what the data pages share: building them, the
 //                                      field events, the budget and charges mode buttons
 //   entry/frmMortgageDataPages.cpp     assets, liabilities, income and budget pages
@@ -99,6 +100,9 @@ public:
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdNext = nullptr;
+    QAction* mnuOpenCase = nullptr;
+    QAction* mnuSaveCase = nullptr;
+    QAction* mnuSaveCaseAs = nullptr;
     QAction* mnuMore = nullptr;
     QAction* mnuAbout = nullptr;
     QMenu* mnuBtnContextMenu = nullptr;
@@ -132,6 +136,15 @@ public:
     OptionsInput optionsInput() const;
     // What the household entered, apart from the fields.
     MortgageCase caseValue() const;
+    // Saves the case to `path` (the File menu asks where); false, and said,
+    // where it could not be written.
+    bool writeCaseFile(const QString& path);
+    // Opens the case of a file: every page as saved and, for a whole case, the
+    // results. A file that is not a case, or holds a figure the pages refuse,
+    // is refused with one message and the case on the screen is kept.
+    bool openCaseFile(const QString& path);
+    // The file the case was last saved to or opened from; empty for a new case.
+    const QString& casePath() const { return casePath_; }
     // Fills every page with `value` and walks the purpose's path with Next to
     // the results, as the user would; false where a page stopped the walk.
     bool openCase(const MortgageCase& value);
@@ -175,6 +188,12 @@ private:
     void Form_Load();
     void buildFurniture();
     void buildMenu();
+    void buildFileMenu();
+    void saveCaseAs();
+    // The title: the page shown, the case's file with its unsaved-changes mark, the program.
+    void refreshTitle();
+    QString casePath_;
+    std::optional<MortgageCase> savedCase_;
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;

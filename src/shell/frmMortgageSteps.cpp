@@ -104,9 +104,7 @@ void frmMortgage::ShowStep() {
 
     CurrentStep = static_cast<std::int16_t>(target);
     // The title names the page shown; a screen reader announces it as it changes.
-    setWindowTitle(target == OpeningStep
-                       ? tr("Hearthwise")
-                       : tr("%1 \u2014 Hearthwise").arg(entering->accessibleName()));
+    refreshTitle();
     // A page just entered has not been calculated, whatever the page before it was.
     PageCalculated = false;
 

@@ -5,9 +5,22 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using hw::frmMortgage;
+
+namespace {
+// Walks a window to the results of a Selling and Buying case at 7.25 %.
+void enterCase(frmMortgage& w) {
+    driver::show(w);
+    driver::choosePurpose(w, hw::SellingAndBuying);
+    driver::walkTo(w, hw::RateStep);
+    driver::type(w.txtRate[0], QStringLiteral("7.25"));
+    driver::next(w);
+}
+} // namespace
 
 class CaseTest : public QObject {
     Q_OBJECT
@@ -62,6 +75,73 @@ private slots:
             QCOMPARE(is.interest, was.interest);
             QCOMPARE(is.first, was.first);
         }
+    }
+
+    // Saved to a file, the case opens in a window in another locale with every
+    // figure and the results; the title names the file and marks changes.
+    void saveAndOpen() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("our home.hearthwise"));
+        frmMortgage saved{QLocale(QStringLiteral("en_US"))};
+        enterCase(saved);
+        QVERIFY(saved.writeCaseFile(path));
+        QCOMPARE(
+            saved.windowTitle(),
+            QStringLiteral("Mortgage Options \u2014 our home.hearthwise[*] \u2014 Hearthwise"));
+        QVERIFY(!saved.isWindowModified());
+        driver::back(saved);
+        driver::type(saved.txtRate[0], QStringLiteral("8"));
+        QVERIFY(saved.isWindowModified());
+        driver::type(saved.txtRate[0], QStringLiteral("7.25"));
+        QVERIFY(!saved.isWindowModified());
+        driver::next(saved);
+
+        frmMortgage opened{QLocale(QStringLiteral("de_DE"))};
+        driver::show(opened);
+        QVERIFY(opened.openCaseFile(path));
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(int(opened.CurrentStep), int(hw::ResultsStep));
+        QVERIFY(opened.caseValue() == saved.caseValue());
+        // The same figures, each in its window's own form.
+        const auto amount = [](const frmMortgage& w, QLineEdit* cell) {
+            return w.regional().toCurrency(cell->text()).value;
+        };
+        for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
+            QCOMPARE(amount(opened, opened.txtPaid[k]), amount(saved, saved.txtPaid[k]));
+            QVERIFY(opened.txtPaid[k]->text().endsWith(QStringLiteral("€")));
+        }
+        QCOMPARE(opened.casePath(), path);
+        QVERIFY(!opened.isWindowModified());
+    }
+
+    // A file that cannot be opened or written is said so once, naming the file;
+    // the case on the screen stays as it was.
+    void filesThatFail() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        enterCase(w);
+        const hw::MortgageCase before = w.caseValue();
+        const QString damaged = dir.filePath(QStringLiteral("damaged.hearthwise"));
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"format\": \"hearthwise-case\", \"version\": \"1.0\", \"rate\": ");
+        file.close();
+        QVERIFY(!w.openCaseFile(damaged));
+        QVERIFY(!w.openCaseFile(dir.filePath(QStringLiteral("missing.hearthwise"))));
+        QVERIFY(!w.writeCaseFile(QStringLiteral("/nonexistent/folder/case.hearthwise")));
+        const QStringList said = messages.texts();
+        QCOMPARE(said.size(), 3);
+        QVERIFY2(said[0].startsWith(damaged + QStringLiteral(" could not be opened. It is not a "
+                                                             "Hearthwise case, or it is damaged")),
+                 qPrintable(said[0]));
+        QVERIFY(said[1].contains(QStringLiteral("missing.hearthwise could not be opened.")));
+        QVERIFY(said[2].startsWith(
+            QStringLiteral("The case could not be saved as /nonexistent/folder/case.hearthwise")));
+        QVERIFY(w.caseValue() == before);
+        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+        QVERIFY(w.casePath().isEmpty());
     }
 };
 

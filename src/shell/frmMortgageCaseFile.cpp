@@ -1,0 +1,120 @@
+#include "Message.h"
+#include "calc/CaseFile.h"
+#include "frmMortgage.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSaveFile>
+
+// The File menu: saving the case to a file of the user's, and opening one.
+
+namespace hw {
+
+namespace {
+QString caseFilter() {
+    return QCoreApplication::translate("hw::frmMortgage", "Hearthwise cases (*.hearthwise)");
+}
+const char* const CaseSuffix = ".hearthwise";
+} // namespace
+
+void frmMortgage::buildFileMenu() {
+    QMenu* file = new QMenu(tr("Fi&le"), this);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpenCase = file->addAction(tr("&Open Case..."));
+    mnuOpenCase->setShortcut(QKeySequence::Open);
+    mnuSaveCase = file->addAction(tr("&Save Case"));
+    mnuSaveCase->setShortcut(QKeySequence::Save);
+    mnuSaveCaseAs = file->addAction(tr("Save Case &As..."));
+    mnuSaveCaseAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    menuBar()->addMenu(file);
+    onAction(mnuOpenCase, [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, tr("Open Case"),
+            casePath_.isEmpty() ? QDir::homePath() : QFileInfo(casePath_).path(), caseFilter());
+        if (!path.isEmpty())
+            openCaseFile(path);
+    });
+    onAction(mnuSaveCase, [this] {
+        if (casePath_.isEmpty())
+            saveCaseAs();
+        else
+            writeCaseFile(casePath_);
+    });
+    onAction(mnuSaveCaseAs, [this] { saveCaseAs(); });
+}
+
+void frmMortgage::saveCaseAs() {
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Case As"),
+        casePath_.isEmpty() ? QDir::home().filePath(tr("case") + QLatin1String(CaseSuffix))
+                            : casePath_,
+        caseFilter());
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(CaseSuffix), Qt::CaseInsensitive))
+        path += QLatin1String(CaseSuffix);
+    writeCaseFile(path);
+}
+
+bool frmMortgage::writeCaseFile(const QString& path) {
+    const MortgageCase value = caseValue();
+    // Written whole beside the old file and then put in its place, so that a
+    // failure never leaves a broken file where a good one was.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(caseFileText({value, whatIf_})) >= 0 && file.commit();
+    if (!written) {
+        ShowMessage(tr("The case could not be saved as %1: %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                    MsgOkOnly);
+        return false;
+    }
+    casePath_ = path;
+    savedCase_ = value;
+    refreshTitle();
+    return true;
+}
+
+bool frmMortgage::openCaseFile(const QString& path) {
+    QFile file(path);
+    const auto refuse = [&path](const QString& why) {
+        ShowMessage(tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), why),
+                    MsgOkOnly);
+        return false;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString() + u'.');
+    // Nothing of a file that is not a case is read far.
+    const QByteArray bytes = file.read(LargestCaseFile + 1);
+    const auto read = readCaseFile(bytes, regional_.currencyDecimals());
+    if (const auto* error = std::get_if<CaseFileError>(&read))
+        return refuse(error->what);
+    const CaseFileContent& content = std::get<CaseFileContent>(read);
+    whatIf_ = content.whatIf;
+    casePath_ = path;
+    savedCase_ = content.value;
+    openCase(content.value);
+    // The fields show the figures in this locale's form: what was saved is what is shown.
+    savedCase_ = caseValue();
+    refreshTitle();
+    return true;
+}
+
+void frmMortgage::refreshTitle() {
+    QStringList parts;
+    if (CurrentStep != OpeningStep && fraStep[static_cast<std::size_t>(CurrentStep)])
+        parts << fraStep[static_cast<std::size_t>(CurrentStep)]->accessibleName();
+    if (!casePath_.isEmpty())
+        parts << QFileInfo(casePath_).fileName() + QStringLiteral("[*]");
+    parts << tr("Hearthwise");
+    setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
+    setWindowModified(!casePath_.isEmpty() && savedCase_ && caseValue() != *savedCase_);
+}
+
+} // namespace hw
