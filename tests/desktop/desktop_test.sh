@@ -470,6 +470,41 @@ scenario_screen_reader() {
     cp "$work/tree" desktop-screen-reader-results.txt
 }
 
+# Ctrl+S on the results saves the case through the file dialog; the program
+# ends, starts again, and Ctrl+O opens the case: the results are back.
+scenario_save_and_open() {
+    dismiss_hint
+    walk_to_results
+    expect txtFirst0 '$1,564.53'
+    key ctrl+s
+    wait_for active '^QFileDialog$' 10
+    key ctrl+a
+    typed "$work/our-home"
+    key Return
+    for _ in $(seq 60); do [ -s "$work/our-home.hearthwise" ] && break; sleep 0.1; done
+    [ -s "$work/our-home.hearthwise" ] || fail "no case file was written"
+    grep -q '"format": "hearthwise-case"' "$work/our-home.hearthwise" || fail "the file is no case"
+    wait_for title 'our-home.hearthwise'
+    # Leave, and come back.
+    key alt+x
+    wait_for message '^Are you sure you want to exit\?$'
+    key Return
+    wait_for message '^Thank you for using Hearthwise\.$'
+    key Return
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    ! kill -0 "$app" 2>/dev/null || fail "the program did not end"
+    rm -f "$work/probe"
+    start_program
+    dismiss_hint
+    key ctrl+o
+    wait_for active '^QFileDialog$' 10
+    typed "$work/our-home.hearthwise"
+    key Return
+    wait_for step '^17$'
+    expect txtFirst0 '$1,564.53'
+    wait_for title '^Mortgage Options — our-home.hearthwise'
+}
+
 [ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2
 [ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
 [ "$scenario" = screen-reader ] && export SCREEN_READER=1

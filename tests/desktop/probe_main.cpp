@@ -33,6 +33,7 @@ public:
         if (!w)
             return;
         lines << QStringLiteral("step=%1").arg(w->CurrentStep);
+        lines << QStringLiteral("title=") + w->windowTitle();
         QWidget* focus = QApplication::focusWidget();
         lines << QStringLiteral("focus=") + (focus ? focus->objectName() : QString());
         if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
@@ -40,7 +41,12 @@ public:
             lines << QStringLiteral("selection=") + edit->selectedText();
         }
         QWidget* active = QApplication::activeWindow();
-        lines << QStringLiteral("active=") + (active ? active->objectName() : QString());
+        // By its name, or by its class for Qt's own dialogs.
+        lines << QStringLiteral("active=") +
+                     (!active ? QString()
+                      : active->objectName().isEmpty()
+                          ? QString::fromLatin1(active->metaObject()->className())
+                          : active->objectName());
         lines << QStringLiteral("mainFrame=") + rect(w->frameGeometry());
         if (const QScreen* screen = w->screen())
             lines << QStringLiteral("screen=") + rect(screen->availableGeometry());
