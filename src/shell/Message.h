@@ -7,12 +7,13 @@ class QWidget;
 
 namespace hw {
 
-// Message styles: one "OK" button, or "Yes" and "No". Style 0 counts as OK.
-enum MessageStyle : int { MsgDefault = 0, MsgOkOnly = 4, MsgYesNo = 6 };
-enum MessageAnswer : int { AnswerOk = 0, AnswerNo = 1 };
+// Message styles: one "OK" button, "Yes" and "No", or "Yes", "No" and
+// "Cancel". Style 0 counts as OK.
+enum MessageStyle : int { MsgDefault = 0, MsgYesNoCancel = 3, MsgOkOnly = 4, MsgYesNo = 6 };
+enum MessageAnswer : int { AnswerOk = 0, AnswerNo = 1, AnswerCancel = 2 };
 
 // Shows `text` in the program's own message box and waits for a button;
-// answers the index of the clicked button ("OK" and "Yes" 0, "No" 1).
+// answers the index of the clicked button ("OK" and "Yes" 0, "No" 1, "Cancel" 2).
 int ShowMessage(const QString& text, int style);
 
 // The one seam for tests: while a responder is installed, ShowMessage hands

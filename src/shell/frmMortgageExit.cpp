@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLayout>
 
 // Leaving the program: the question, the farewell and the closing animation.
@@ -26,6 +27,16 @@ void frmMortgage::cmdExit_Click() {
     // than during the closing animation.
     buildRemainingPages();
     leaving_ = Leaving::Asking;
+    // A case with a file of its own offers to keep what changed since it was saved.
+    if (isWindowModified() && !casePath_.isEmpty()) {
+        const int answer = ShowMessage(
+            tr("Save the changes to %1 before leaving?").arg(QFileInfo(casePath_).fileName()),
+            MsgYesNoCancel);
+        if (answer == AnswerCancel || (answer == AnswerOk && !writeCaseFile(casePath_))) {
+            leaving_ = Leaving::No;
+            return;
+        }
+    }
     if (ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) == AnswerNo) {
         leaving_ = Leaving::No;
         return;

@@ -38,7 +38,7 @@ frmMsgBox::frmMsgBox(QWidget* owner) : QDialog(owner) {
     lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Skin::applyTo(lblMessage, Skin::Element::Message);
 
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdButton%1").arg(i));
         connect(button, &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
@@ -60,15 +60,15 @@ int frmMsgBox::ask(const QString& text, int style) {
 }
 
 void frmMsgBox::arrange(int style) {
+    const int buttons = style == MsgOkOnly ? 1 : style == MsgYesNo ? 2 : 3;
+    for (int i = 0; i < 3; ++i)
+        cmdButton[static_cast<std::size_t>(i)]->setVisible(i < buttons);
     if (style == MsgOkOnly) {
-        cmdButton[0]->setVisible(true);
-        cmdButton[1]->setVisible(false);
         cmdButton[0]->setText(tr("OK"));
-    } else if (style == MsgYesNo) {
-        cmdButton[0]->setVisible(true);
-        cmdButton[1]->setVisible(true);
+    } else {
         cmdButton[0]->setText(tr("&Yes"));
         cmdButton[1]->setText(tr("&No"));
+        cmdButton[2]->setText(tr("Cancel"));
     }
 
     // The message area keeps its designed width unless a long text would need
@@ -93,6 +93,16 @@ void frmMsgBox::arrange(int style) {
         button->resize(buttonSize);
     if (style == MsgOkOnly) {
         cmdButton[0]->move((clientWidth - buttonSize.width()) / 2, buttonTop);
+    } else if (style == MsgYesNoCancel) {
+        // Three alike, spread over the width.
+        const int gap =
+            std::max(margin / 2, (clientWidth - 2 * margin - 3 * buttonSize.width()) / 2);
+        for (int i = 0; i < 3; ++i)
+            cmdButton[static_cast<std::size_t>(i)]->move(margin + i * (buttonSize.width() + gap),
+                                                         buttonTop);
+        setFixedSize(std::max(clientWidth, 2 * margin + 3 * buttonSize.width() + 2 * gap),
+                     buttonTop + buttonSize.height() + margin);
+        return;
     } else {
         cmdButton[0]->move(margin, buttonTop);
         cmdButton[1]->move(
@@ -147,7 +157,9 @@ void frmMsgBox::cmdButton_Click(int index) {
 }
 
 void frmMsgBox::reject() {
-    cmdButton_Click(style_ == MsgYesNo ? AnswerNo : AnswerOk);
+    cmdButton_Click(style_ == MsgYesNoCancel ? AnswerCancel
+                    : style_ == MsgYesNo     ? AnswerNo
+                                             : AnswerOk);
 }
 
 } // namespace hw

@@ -12,7 +12,7 @@ namespace hw {
 // as needed to lie wholly within `screen`.
 QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen);
 
-// The program's own message window: a text and either "OK" or "Yes"/"No".
+// The program's own message window: a text and "OK", "Yes"/"No" or "Yes"/"No"/"Cancel".
 class frmMsgBox : public QDialog {
     Q_OBJECT
 public:
@@ -23,14 +23,15 @@ public:
     int ask(const QString& text, int style);
 
     QLabel* lblMessage = nullptr;
-    std::array<QPushButton*, 2> cmdButton{};
+    std::array<QPushButton*, 3> cmdButton{};
     bool Clicked = false;
     int ButtonIndex = 0;
 
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    // Closing from the title bar or with Escape answers "No" to a question and "OK" otherwise.
+    // Closing from the title bar or with Escape answers "Cancel" where it is
+    // offered, "No" to a question and "OK" otherwise.
     void reject() override;
 
 private:

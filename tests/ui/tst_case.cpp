@@ -115,6 +115,38 @@ private slots:
         QVERIFY(!opened.isWindowModified());
     }
 
+    // Leaving with changes to a case that has a file offers to save them first;
+    // Cancel keeps the program open with nothing changed.
+    void leavingWithUnsavedChanges() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ours.hearthwise"));
+        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        w.setClosingFrameDelay(0);
+        enterCase(w);
+        QVERIFY(w.writeCaseFile(path));
+        driver::back(w);
+        driver::type(w.txtRate[0], QStringLiteral("8"));
+        QVERIFY(w.isWindowModified());
+        messages.answers = {hw::AnswerCancel};
+        w.cmdExit_Click();
+        QCOMPARE(messages.texts(),
+                 QStringList{"Save the changes to ours.hearthwise before leaving?"});
+        QVERIFY(w.isVisible());
+        QVERIFY(w.isWindowModified());
+        // Yes saves, then the usual question; No to it stays.
+        messages.clear();
+        messages.answers = {hw::AnswerOk, hw::AnswerNo};
+        w.cmdExit_Click();
+        QCOMPARE(messages.texts(),
+                 QStringList({"Save the changes to ours.hearthwise before leaving?",
+                              "Are you sure you want to exit?"}));
+        QVERIFY(!w.isWindowModified());
+        frmMortgage reopened{QLocale(QStringLiteral("en_US"))};
+        QVERIFY(reopened.openCaseFile(path));
+        QCOMPARE(reopened.caseValue().ratePercent, 8.0);
+    }
+
     // A file that cannot be opened or written is said so once, naming the file;
     // the case on the screen stays as it was.
     void filesThatFail() {

@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("style 0 is OK") << 0 << 0 << false << "OK" << 0;
         QTest::newRow("Yes") << 6 << 0 << true << "&Yes" << 0;
         QTest::newRow("No") << 6 << 1 << true << "&Yes" << 1;
+        QTest::newRow("Cancel of three") << 3 << 2 << true << "&Yes" << 2;
     }
     void buttonsByStyle() {
         QFETCH(int, style);
@@ -49,10 +50,18 @@ private slots:
             QCOMPARE(box->lblMessage->text(), QStringLiteral("Hello"));
             QCOMPARE(box->cmdButton[0]->text(), firstCaption);
             QCOMPARE(box->cmdButton[1]->isVisible(), secondVisible);
+            QCOMPARE(box->cmdButton[2]->isVisible(), style == 3);
             if (!secondVisible) {
                 const int middle = box->cmdButton[0]->geometry().center().x();
                 QVERIFY(qAbs(middle - box->width() / 2) <= 1);
             }
+            // The buttons stand side by side within the window, none over another.
+            for (std::size_t i = 0; i + 1 < box->cmdButton.size(); ++i)
+                if (box->cmdButton[i + 1]->isVisible())
+                    QVERIFY(box->cmdButton[i]->geometry().right() <
+                            box->cmdButton[i + 1]->geometry().left());
+            for (QPushButton* button : box->cmdButton)
+                QVERIFY(!button->isVisible() || box->rect().contains(button->geometry()));
             checked = true;
             QTest::mouseClick(box->cmdButton[static_cast<std::size_t>(click)], Qt::LeftButton);
         });
@@ -65,6 +74,7 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::newRow("question") << 6 << 1;
         QTest::newRow("OK") << 4 << 0;
+        QTest::newRow("with Cancel") << 3 << 2;
     }
     void closingFromTheTitleBarAnswersNoOrOk() {
         QFETCH(int, style);
