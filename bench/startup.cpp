@@ -73,6 +73,7 @@ int main(int argc, char* argv[]) {
     summarise("Next, rate page to results", actions["results"], "ms");
     summarise("Preview to its first page", actions["preview"], "ms");
     summarise("Chart to the chart painted", actions["chart"], "ms");
+    summarise("Opening a case to its results painted", actions["open"], "ms");
     summarise("peak resident memory", memory, "MB");
     return 0;
 }

@@ -101,15 +101,20 @@ bool frmMortgage::openCase(const MortgageCase& value) {
     Purpose = static_cast<std::int16_t>(value.purpose);
 
     // Every page's own checks and calculations run as the user's Next runs them.
+    openingCase_ = true;
     TargetStep = OpeningStep;
     ShowStep();
-    while (CurrentStep != ResultsStep) {
+    bool whole = true;
+    while (whole && CurrentStep != ResultsStep) {
         const int before = CurrentStep;
         cmdNext_Click();
-        if (CurrentStep == before)
-            return false;
+        whole = CurrentStep != before;
     }
-    return true;
+    openingCase_ = false;
+    // The page the walk ends on is laid out as any page shown.
+    TargetStep = CurrentStep;
+    ShowStep();
+    return whole;
 }
 
 void frmMortgage::setChargesMode(ChargesMode mode) {

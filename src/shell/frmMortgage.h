@@ -194,6 +194,7 @@ private:
     void refreshTitle();
     QString casePath_;
     std::optional<MortgageCase> savedCase_;
+    bool openingCase_ = false; // walking a case's path to its results
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;

@@ -77,8 +77,10 @@ void frmMortgage::ShowStep() {
     QWidget* entering = fraStep[static_cast<std::size_t>(target)];
     entering->setEnabled(true);
     steps_->setCurrentWidget(entering);
-    // The scroll area gives the page its room now, before anything reads its layout.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // The scroll area gives the page its room now, before anything reads its
+    // layout; a page only passed through while a case opens is never shown.
+    if (!openingCase_)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (target != CurrentStep)
         fraStep[static_cast<std::size_t>(CurrentStep)]->setEnabled(false);
 
