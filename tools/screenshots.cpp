@@ -7,10 +7,12 @@
 
 #include "CaseDriver.h"
 #include "Palettes.h"
+#include "calc/CaseFile.h"
 #include "info/HelpTopics.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "results/frmChart.h"
+#include "results/frmCompare.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
 #include "shell/Message.h"
@@ -76,6 +78,22 @@ int main(int argc, char* argv[]) {
                 QApplication::processEvents();
                 whatIf.grab().save(QStringLiteral("%1/whatif%2.png").arg(folder).arg(tab));
             }
+            // Two other banks' offers: the same case at other rates, beside this one.
+            QStringList offers;
+            for (const auto& [name, change] :
+                 {std::pair{"Bank A", -0.5}, std::pair{"Bank B", 0.75}}) {
+                hw::CaseFileContent offer{window.caseValue(), {}};
+                offer.value.ratePercent += change;
+                QFile file(folder + QStringLiteral("/%1.hearthwise").arg(QLatin1String(name)));
+                if (file.open(QIODevice::WriteOnly))
+                    file.write(hw::caseFileText(offer));
+                offers << file.fileName();
+            }
+            hw::frmCompare compare(window, window.regional());
+            compare.addCases(offers);
+            compare.show();
+            QApplication::processEvents();
+            compare.grab().save(folder + QStringLiteral("/compare.png"));
         }
         const int before = window.CurrentStep;
         driver::next(window);

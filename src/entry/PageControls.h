@@ -62,6 +62,7 @@ struct PageControls {
     QPushButton* cmdPreview = nullptr;
     QPushButton* cmdChart = nullptr;
     QPushButton* cmdWhatIf = nullptr;
+    QPushButton* cmdCompare = nullptr;
     std::array<QLabel*, 6> SkinPanel1{};
     std::array<QPushButton*, 7> cmdMortgage{};
     std::array<QLineEdit*, 7> txtTerm{};

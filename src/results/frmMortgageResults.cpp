@@ -4,6 +4,7 @@
 #include "look/WrappingButton.h"
 #include "results/ColumnHead.h"
 #include "results/frmChart.h"
+#include "results/frmCompare.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
 #include "shell/Twips.h"
@@ -67,17 +68,24 @@ void frmMortgage::buildResultsPage(QVBoxLayout* page, PageBuilder& b) {
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     cmdPreview->setMinimumSize(twips(1095), twips(495));
     onAction(cmdPreview, [this] { cmdPreview_Click(); });
+    cmdCompare = b.button(tr("C&ompare"));
+    cmdCompare->setObjectName(QStringLiteral("cmdCompare"));
+    cmdCompare->setMinimumSize(twips(1095), twips(495));
+    cmdCompare->setToolTip(tr("This case beside saved cases"));
+    onAction(cmdCompare, [this] { cmdCompare_Click(); });
     top->addWidget(sknpnMortgage, 1);
     top->addWidget(cmdWhatIf);
     top->addWidget(cmdChart);
     top->addWidget(cmdPreview);
+    top->addWidget(cmdCompare);
     page->addLayout(top);
     page->addSpacing(twips(120));
     page->addLayout(buildResultsTable(b));
     // Tab goes left to right along the top, then down the type buttons.
     QWidget::setTabOrder(cmdWhatIf, cmdChart);
     QWidget::setTabOrder(cmdChart, cmdPreview);
-    QWidget::setTabOrder(cmdPreview, cmdMortgage[0]);
+    QWidget::setTabOrder(cmdPreview, cmdCompare);
+    QWidget::setTabOrder(cmdCompare, cmdMortgage[0]);
     page->addStretch(1);
 }
 
@@ -246,6 +254,12 @@ void frmMortgage::cmdChart_Click() {
         return;
     frmChart chart(*options_, MortgageRequirement, regional_, this);
     chart.exec();
+}
+
+void frmMortgage::cmdCompare_Click(const QStringList& paths) {
+    frmCompare compare(*this, regional_);
+    compare.addCases(paths);
+    compare.exec();
 }
 
 } // namespace hw

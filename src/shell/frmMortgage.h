@@ -103,6 +103,7 @@ public:
     QAction* mnuOpenCase = nullptr;
     QAction* mnuSaveCase = nullptr;
     QAction* mnuSaveCaseAs = nullptr;
+    QAction* mnuCompare = nullptr;
     QAction* mnuMore = nullptr;
     QAction* mnuAbout = nullptr;
     QMenu* mnuBtnContextMenu = nullptr;
@@ -132,6 +133,8 @@ public:
     void cmdPreview_Click();
     void cmdChart_Click();
     void cmdWhatIf_Click();
+    // The case beside saved cases; `paths` are added at once (the menu asks for them).
+    void cmdCompare_Click(const QStringList& paths = {});
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;
     // What the household entered, apart from the fields.

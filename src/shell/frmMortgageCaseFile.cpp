@@ -1,6 +1,7 @@
 #include "Message.h"
 #include "calc/CaseFile.h"
 #include "frmMortgage.h"
+#include "results/frmCompare.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -32,7 +33,10 @@ void frmMortgage::buildFileMenu() {
     mnuSaveCase->setShortcut(QKeySequence::Save);
     mnuSaveCaseAs = file->addAction(tr("Save Case &As..."));
     mnuSaveCaseAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    file->addSeparator();
+    mnuCompare = file->addAction(tr("&Compare Cases..."));
     menuBar()->addMenu(file);
+    onAction(mnuCompare, [this] { cmdCompare_Click(); });
     onAction(mnuOpenCase, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, tr("Open Case"),

@@ -4,10 +4,14 @@
 
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
+#include "results/frmCompare.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using hw::frmMortgage;
 
@@ -145,6 +149,56 @@ private slots:
         frmMortgage reopened{QLocale(QStringLiteral("en_US"))};
         QVERIFY(reopened.openCaseFile(path));
         QCOMPARE(reopened.caseValue().ratePercent, 8.0);
+    }
+
+    // The case beside saved cases: one column each, the lowest figure of each
+    // row marked, a file that is not a case said so and left out, and the
+    // comparison saved as PDF in the user's currency.
+    void compare() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        frmMortgage w{QLocale(QStringLiteral("de_DE"))};
+        enterCase(w); // at 7.25 %
+        QVERIFY(w.writeCaseFile(dir.filePath(QStringLiteral("bank a.hearthwise"))));
+        driver::back(w);
+        driver::type(w.txtRate[0], QStringLiteral("6.5"));
+        driver::next(w);
+        QVERIFY(w.writeCaseFile(dir.filePath(QStringLiteral("bank b.hearthwise"))));
+        driver::back(w);
+        driver::type(w.txtRate[0], QStringLiteral("8"));
+        driver::next(w);
+        QFile damaged(dir.filePath(QStringLiteral("damaged.hearthwise")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{");
+        damaged.close();
+        QStringList heads, table;
+        QString lowestFirst;
+        bool pdf = false;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<hw::frmCompare*>(QApplication::activeModalWidget());
+            if (!window)
+                return;
+            QTableWidget* grid = window->grdCompare;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                heads << grid->horizontalHeaderItem(c)->text();
+            for (int c = 1; c < grid->columnCount(); ++c) {
+                table << grid->item(1, c)->text();
+                if (grid->item(4, c)->font().bold())
+                    lowestFirst = grid->horizontalHeaderItem(c)->text();
+            }
+            pdf = window->saveAsPdf(dir.filePath(QStringLiteral("comparison.pdf")));
+            window->accept();
+        });
+        w.cmdCompare_Click({dir.filePath(QStringLiteral("bank a.hearthwise")),
+                            dir.filePath(QStringLiteral("damaged.hearthwise")),
+                            dir.filePath(QStringLiteral("bank b.hearthwise"))});
+        QCOMPARE(heads, QStringList({"", "This case", "bank a", "bank b"}));
+        QCOMPARE(table, QStringList({"8,00\u00A0%", "7,25\u00A0%", "6,50\u00A0%"}));
+        QCOMPARE(lowestFirst, QStringLiteral("bank b")); // the lowest rate, the lowest repayment
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(
+            messages.texts()[0].contains(QStringLiteral("damaged.hearthwise could not be opened")));
+        QVERIFY(pdf);
     }
 
     // A file that cannot be opened or written is said so once, naming the file;

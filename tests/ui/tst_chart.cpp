@@ -127,7 +127,8 @@ private slots:
             return next;
         };
         QCOMPARE(nextTabStop(w.cmdChart), w.cmdPreview);
-        QWidget* stop = w.cmdPreview;
+        QCOMPARE(nextTabStop(w.cmdPreview), w.cmdCompare);
+        QWidget* stop = w.cmdCompare;
         for (QPushButton* type : w.cmdMortgage) {
             stop = nextTabStop(stop);
             QCOMPARE(stop, type);

@@ -1,0 +1,272 @@
+#include "frmCompare.h"
+
+#include "ReadingTable.h"
+#include "calc/CaseFile.h"
+#include "calc/OptionTexts.h"
+#include "look/Skin.h"
+#include "rptMortgage.h"
+#include "shell/Message.h"
+#include "shell/SaveAs.h"
+#include "shell/ScreenRoom.h"
+#include "shell/frmMortgage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+// The rows of the table: four for the case, then four for each type.
+constexpr int CaseRows = 4;
+constexpr int RowsPerType = 4;
+enum TypeRow { FirstRow, PaidRow, InterestRow, VerdictRow };
+
+std::optional<double> figureOf(const OptionFigures& figures, int row) {
+    switch (row) {
+    case FirstRow:
+        return figures.first;
+    case PaidRow:
+        return figures.totalPaid;
+    case InterestRow:
+        return figures.interest;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+frmCompare::frmCompare(frmMortgage& owner, const Regional& regional)
+    : QDialog(&owner), owner_(owner), regional_(regional) {
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowTitle(tr("Compare Cases"));
+    Skin::applyToWindow(this, Skin::Storage::Third);
+    offers_.push_back({tr("This case"), owner.optionsInput(),
+                       owner.options().value_or(OptionsResult()), owner.options().has_value()});
+
+    grdCompare = readingTable(0, {}, this);
+    grdCompare->setObjectName(QStringLiteral("grdCompare"));
+    grdCompare->setAccessibleName(tr("The offers side by side"));
+    auto* legend = new QLabel(tr("In bold: the lowest figure of its row among the offers that "
+                                 "are affordable."),
+                              this);
+    legend->setWordWrap(true);
+    cmdAdd = new QPushButton(tr("&Add Saved Cases..."), this);
+    cmdPdf = new QPushButton(tr("Save as P&DF..."), this);
+    cmdPrint = new QPushButton(tr("&Print..."), this);
+    cmdClose = new QPushButton(tr("Close"), this);
+    for (QPushButton* push : {cmdAdd, cmdPdf, cmdPrint, cmdClose})
+        Skin::applyTo(push, Skin::Element::Button);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdAdd, &QPushButton::clicked, this, [this] {
+        addCases(QFileDialog::getOpenFileNames(this, tr("Add Saved Cases"),
+                                               QFileInfo(owner_.casePath()).path(),
+                                               tr("Hearthwise cases (*.hearthwise)")));
+    });
+    connect(cmdPdf, &QPushButton::clicked, this, [this] {
+        saveAs(this,
+               {tr("Save as PDF"), tr("comparison.pdf"), QStringLiteral(".pdf"),
+                tr("PDF files (*.pdf)"), tr("comparison")},
+               [this](const QString& path, int) { return saveAsPdf(path); });
+    });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(reportPaper(regional_.locale())));
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        QTextDocument document;
+        document.setHtml(html());
+        document.print(&printer);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdPdf);
+    buttons->addWidget(cmdPrint);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grdCompare, 1);
+    layout->addWidget(legend);
+    layout->addLayout(buttons);
+    showOffers();
+    resize(withinScreen(this, QSize(900, 640)));
+}
+
+void frmCompare::addCases(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    // One window, never shown, works each saved case out through the pages'
+    // own checks and calculations, as opening it would.
+    frmMortgage reckoner(regional_.locale());
+    for (const QString& path : paths) {
+        if (static_cast<int>(offers_.size()) > MostSavedCases) {
+            ShowMessage(
+                tr("Up to %1 saved cases can be compared with this one.").arg(MostSavedCases),
+                MsgOkOnly);
+            break;
+        }
+        QFile file(path);
+        const auto read =
+            file.open(QIODevice::ReadOnly)
+                ? readCaseFile(file.read(LargestCaseFile + 1), regional_.currencyDecimals())
+                : std::variant<CaseFileContent, CaseFileError>(
+                      CaseFileError{file.errorString() + u'.'});
+        if (const auto* error = std::get_if<CaseFileError>(&read)) {
+            ShowMessage(
+                tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), error->what),
+                MsgOkOnly);
+            continue;
+        }
+        bool whole = false;
+        {
+            const QuietMessages quiet; // a page's "please enter" is the table's "not whole"
+            whole = reckoner.openCase(std::get<CaseFileContent>(read).value);
+        }
+        const OptionsInput input = reckoner.optionsInput();
+        offers_.push_back({QFileInfo(path).completeBaseName(), input,
+                           whole ? *reckoner.options() : OptionsResult(), whole});
+    }
+    showOffers();
+}
+
+void frmCompare::showOffers() {
+    const int columns = static_cast<int>(offers_.size()) + 1;
+    grdCompare->clear();
+    grdCompare->setColumnCount(columns);
+    grdCompare->setRowCount(CaseRows + RowsPerType * MortgageTypeCount);
+    QStringList heads{QString()};
+    for (const Offer& offer : offers_)
+        heads << offer.name;
+    grdCompare->setHorizontalHeaderLabels(heads);
+    const auto set = [this](int row, int column, const QString& text, bool figure = true) {
+        auto* item = new QTableWidgetItem(text);
+        item->setTextAlignment((figure ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft) |
+                               Qt::AlignVCenter);
+        grdCompare->setItem(row, column, item);
+        return item;
+    };
+    const QString caseHeads[CaseRows] = {tr("Amount borrowed"), tr("Interest rate"),
+                                         tr("Term in years"), tr("Monthly spare income")};
+    for (int row = 0; row < CaseRows; ++row)
+        set(row, 0, caseHeads[row], false);
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        const int top = CaseRows + RowsPerType * k;
+        const QString type = mortgageTypeName(k);
+        set(top + FirstRow, 0, tr("%1: first repayment").arg(type), false);
+        set(top + PaidRow, 0, tr("%1: total paid").arg(type), false);
+        set(top + InterestRow, 0, tr("%1: interest").arg(type), false);
+        set(top + VerdictRow, 0, tr("%1: affordable").arg(type), false);
+    }
+    for (std::size_t o = 0; o < offers_.size(); ++o) {
+        const Offer& offer = offers_[o];
+        const int column = static_cast<int>(o) + 1;
+        set(0, column, regional_.currency(offer.input.amount));
+        set(1, column, regional_.percent(static_cast<double>(offer.input.ratePercent) / 100.0));
+        set(2, column, regional_.number(static_cast<double>(offer.input.termYears)));
+        set(3, column,
+            regional_.currency(
+                offer.input.shownIncome.minus(offer.input.shownBudget).value_or(Currency())));
+        for (int k = 0; k < MortgageTypeCount; ++k) {
+            const int top = CaseRows + RowsPerType * k;
+            const OptionFigures& figures = offer.result.types[static_cast<std::size_t>(k)];
+            for (int row : {FirstRow, PaidRow, InterestRow}) {
+                const auto figure = figureOf(figures, row);
+                set(top + row, column,
+                    !figures.affordable ? QStringLiteral("\u2014")
+                    : figure            ? regional_.currency(*figure)
+                                        : variesText());
+            }
+            set(top + VerdictRow, column,
+                !offer.whole         ? tr("The case is not complete")
+                : figures.affordable ? tr("Yes")
+                                     : tr("No: %1").arg(notAffordableReason(figures, regional_)),
+                false);
+        }
+    }
+    // The lowest figure of each row among the affordable offers, in bold.
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        for (int row : {FirstRow, PaidRow, InterestRow}) {
+            std::optional<double> lowest;
+            for (const Offer& offer : offers_) {
+                const OptionFigures& figures = offer.result.types[static_cast<std::size_t>(k)];
+                const auto figure = figureOf(figures, row);
+                if (figures.affordable && figure && (!lowest || *figure < *lowest))
+                    lowest = figure;
+            }
+            if (!lowest || offers_.size() < 2)
+                continue;
+            for (std::size_t o = 0; o < offers_.size(); ++o) {
+                const OptionFigures& figures = offers_[o].result.types[static_cast<std::size_t>(k)];
+                const auto figure = figureOf(figures, row);
+                if (!figures.affordable || !figure ||
+                    regional_.currency(*figure) != regional_.currency(*lowest))
+                    continue;
+                QTableWidgetItem* item =
+                    grdCompare->item(CaseRows + RowsPerType * k + row, static_cast<int>(o) + 1);
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setData(Qt::AccessibleDescriptionRole, tr("the lowest of the row"));
+            }
+        }
+    }
+    // The captions as wide as they need, the offers sharing the rest.
+    grdCompare->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdCompare->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    cmdAdd->setEnabled(static_cast<int>(offers_.size()) <= MostSavedCases);
+}
+
+QString frmCompare::html() const {
+    QString out = QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" "
+                                 "cellpadding=\"4\"><tr><th></th>")
+                      .arg(tr("Compare Cases").toHtmlEscaped());
+    for (const Offer& offer : offers_)
+        out += QStringLiteral("<th>%1</th>").arg(offer.name.toHtmlEscaped());
+    out += QStringLiteral("</tr>");
+    for (int row = 0; row < grdCompare->rowCount(); ++row) {
+        out += QStringLiteral("<tr>");
+        for (int column = 0; column < grdCompare->columnCount(); ++column) {
+            const QTableWidgetItem* item = grdCompare->item(row, column);
+            const QString text = item ? item->text().toHtmlEscaped() : QString();
+            const bool bold = item && item->font().bold();
+            out += QStringLiteral("<td align=\"%1\">%2%3%4</td>")
+                       .arg(column == 0 ? QStringLiteral("left") : QStringLiteral("right"),
+                            bold ? QStringLiteral("<b>") : QString(), text,
+                            bold ? QStringLiteral("</b>") : QString());
+        }
+        out += QStringLiteral("</tr>");
+    }
+    return out + QStringLiteral("</table><p>%1</p>")
+                     .arg(tr("In bold: the lowest figure of its row among the offers that are "
+                             "affordable.")
+                              .toHtmlEscaped());
+}
+
+bool frmCompare::saveAsPdf(const QString& path) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(reportPaper(regional_.locale())));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isWritable())
+        return false;
+    QTextDocument document;
+    document.setHtml(html());
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
+}
+
+} // namespace hw

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "calc/MortgageOptions.h"
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QPushButton;
+class QTableWidget;
+
+namespace hw {
+
+class frmMortgage;
+
+// One offer in the comparison: the case's name and figures and its seven types.
+struct Offer {
+    QString name; // the case's file name, or "This case"
+    OptionsInput input;
+    OptionsResult result;
+    bool whole = true; // false: the case stops short of its results
+};
+
+// "Compare": the case on the screen beside up to three saved cases, as one
+// table: for each offer its amount, rate, term and spare income, and for each
+// type the first repayment, the total paid, the interest and whether it is
+// affordable; the lowest figure of each row among the affordable offers is
+// marked. It prints and saves as PDF like the report.
+class frmCompare : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int MostSavedCases = 3;
+
+    frmCompare(frmMortgage& owner, const Regional& regional);
+
+    // Adds the saved cases of `paths` (after those already added, up to three);
+    // a file that cannot be read is said so once and left out.
+    void addCases(const QStringList& paths);
+    const std::vector<Offer>& offers() const { return offers_; }
+    // The comparison as HTML, for printing and for saving as PDF.
+    QString html() const;
+    bool saveAsPdf(const QString& path) const;
+
+    QTableWidget* grdCompare = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdPdf = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+private:
+    void showOffers();
+
+    frmMortgage& owner_;
+    const Regional& regional_;
+    std::vector<Offer> offers_;
+};
+
+} // namespace hw
