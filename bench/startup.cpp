@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
     summarise("Preview to its first page", actions["preview"], "ms");
     summarise("Chart to the chart painted", actions["chart"], "ms");
     summarise("Opening a case to its results painted", actions["open"], "ms");
+    summarise("Compare with three saved cases painted", actions["compare"], "ms");
     summarise("peak resident memory", memory, "MB");
     return 0;
 }

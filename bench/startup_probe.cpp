@@ -4,10 +4,12 @@
 // key press to their window painted: Next from the rate page to the results
 // ("results MS"), Preview to its first page ("preview MS"), Chart to the chart
 // ("chart MS"), and opening the case, saved to a file, to its results painted
-// ("open MS"). Run by hearthwise_startup, which times the start from outside.
+// ("open MS"), and Compare with three saved cases to its table painted
+// ("compare MS"). Run by hearthwise_startup, which times the start from outside.
 
 #include "results/BalanceChart.h"
 #include "results/frmChart.h"
+#include "results/frmCompare.h"
 #include "results/frmPreview.h"
 #include "shell/Main.h"
 #include "shell/Message.h"
@@ -19,6 +21,7 @@
 #include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -102,13 +105,29 @@ void runActions(hw::frmMortgage* w) {
     w->ShowStep();
     QWidget* results = w->fraStep[hw::ResultsStep];
     const auto quit = [] { QApplication::exit(0); };
+    auto* folder = new QTemporaryDir;
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [folder] { delete folder; });
+    const QString path = folder->filePath(QStringLiteral("case.hearthwise"));
+    const auto compare = [=] {
+        // This case beside three saved ones.
+        const QStringList saved{path, path, path};
+        timeAction(
+            "compare", [=] { w->cmdCompare_Click(saved); },
+            [](QObject* o) {
+                auto* window = shown<hw::frmCompare>();
+                return window && o == window->grdCompare->viewport();
+            },
+            [] {
+                if (auto* window = shown<hw::frmCompare>())
+                    window->accept();
+            },
+            quit);
+    };
     const auto open = [=] {
-        auto* folder = new QTemporaryDir;
-        const QString path = folder->filePath(QStringLiteral("case.hearthwise"));
         w->writeCaseFile(path);
         timeAction(
-            "open", [=] { w->openCaseFile(path); }, [=](QObject* o) { return o == results; },
-            [folder] { delete folder; }, quit);
+            "open", [=] { w->openCaseFile(path); }, [=](QObject* o) { return o == results; }, [] {},
+            compare);
     };
     const auto chart = [=] {
         timeAction(
