@@ -9,6 +9,7 @@
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
 #include "results/frmChart.h"
+#include "results/frmCompare.h"
 #include "results/frmPreview.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <cmath>
@@ -256,6 +258,15 @@ private slots:
             checkFits(&whatIf, where);
             checkReadable(&whatIf, where);
         }
+
+        QTemporaryDir folder;
+        const QString saved = folder.filePath(QStringLiteral("saved.hearthwise"));
+        QVERIFY(w.writeCaseFile(saved));
+        hw::frmCompare compare(w, w.regional());
+        compare.addCases({saved, saved});
+        compare.show();
+        checkFits(&compare, QStringLiteral("Compare"));
+        checkReadable(&compare, QStringLiteral("Compare"));
 
         hw::rptMortgage report(*w.reportContent(), w.regional().locale());
         QPrinter printer;
