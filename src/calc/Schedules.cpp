@@ -26,10 +26,9 @@ namespace {
 // Counts of the currency's smallest shown unit (a cent, a yen).
 class Units {
 public:
-    explicit Units(int decimals) : decimals_(decimals) {
-        for (int i = decimals; i < 4; ++i)
-            scale_ *= 10;
-    }
+    explicit Units(int decimals)
+        : decimals_(decimals),
+          scale_(static_cast<std::int64_t>(powerOfTen(Currency::Decimals - decimals))) {}
     // A figure in whole units, rounded as its shown form rounds it.
     std::int64_t of(double value) const {
         const auto units =
@@ -44,7 +43,7 @@ public:
 
 private:
     int decimals_;
-    std::int64_t scale_ = 1;
+    std::int64_t scale_;
 };
 } // namespace
 
@@ -101,9 +100,7 @@ CsvStyle regionalCsv(const Regional& regional) {
 
 QString scheduleCsv(const std::vector<ShownScheduleRow>& rows, CsvStyle style) {
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
-    std::uint64_t scale = 1;
-    for (int i = 0; i < style.decimals; ++i)
-        scale *= 10;
+    const std::uint64_t scale = powerOfTen(style.decimals);
     const auto money = [style, scale](Currency value) {
         const std::uint64_t units = value.magnitudeIn(style.decimals);
         const QString sign = value.isNegative() && units != 0 ? QStringLiteral("-") : QString();

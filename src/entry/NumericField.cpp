@@ -22,14 +22,6 @@ const char* const WholeAmountMessage =
 const char* const DecimalsMessage =
     "Please enter an amount with no more decimals than the currency shows.";
 
-// Ten-thousandths in one unit of the currency's last decimal.
-std::uint64_t scaleOf(int decimals) {
-    std::uint64_t scale = 1;
-    for (int i = decimals; i < 4; ++i)
-        scale *= 10;
-    return scale;
-}
-
 // Keys that edit rather than type: Backspace, Delete (U+007F on X11), Enter,
 // Escape, and anything held with Ctrl (Ctrl+A, C, X, V, Z arrive as control characters).
 bool isEditingKey(const QKeyEvent* event) {
@@ -190,7 +182,9 @@ bool NumericField::toDisplayForm() {
             return false;
         }
         // A fraction the currency cannot show would be rounded away unseen.
-        if (amount.value.magnitudeIn(4) % scaleOf(regional_.currencyDecimals()) != 0) {
+        if (amount.value.magnitudeIn(Currency::Decimals) %
+                powerOfTen(Currency::Decimals - regional_.currencyDecimals()) !=
+            0) {
             refuse(regional_.currencyDecimals() == 0 ? WholeAmountMessage : DecimalsMessage);
             return false;
         }

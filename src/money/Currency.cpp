@@ -57,9 +57,8 @@ std::optional<Currency> Currency::timesFraction(std::int64_t numerator, std::int
                                                 int decimals) const {
     if (denominator <= 0 || decimals < 0 || decimals > 4)
         return std::nullopt;
-    std::int64_t unit = 1; // scaled units in one step of the last decimal kept
-    for (int i = decimals; i < 4; ++i)
-        unit *= 10;
+    // Scaled units in one step of the last decimal kept.
+    const auto unit = static_cast<std::int64_t>(powerOfTen(Decimals - decimals));
     // At most 2^63 x 2^63: the product fits 128 bits.
     const __int128 product = static_cast<__int128>(scaled_) * numerator;
     const __int128 step = static_cast<__int128>(unit) * denominator;

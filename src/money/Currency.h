@@ -6,11 +6,21 @@
 
 namespace hw {
 
+// 10 to the power `exponent` (0 to 19): a currency's unit in its smallest
+// shown part (10^2 cents), or a shown part in ten-thousandths (10^(4-2)).
+constexpr std::uint64_t powerOfTen(int exponent) {
+    std::uint64_t power = 1;
+    for (int i = 0; i < exponent; ++i)
+        power *= 10;
+    return power;
+}
+
 // A money amount held as a 64-bit integer count of ten-thousandths, so sums of
 // entered amounts are exact to the cent and beyond. Every operation that could
 // leave the range reports it through an empty optional instead of wrapping.
 class Currency {
 public:
+    static constexpr int Decimals = 4;
     static constexpr std::int64_t Scale = 10000;
 
     constexpr Currency() = default;
@@ -31,9 +41,7 @@ public:
         const std::uint64_t magnitude = scaled_ < 0
                                             ? std::uint64_t{0} - static_cast<std::uint64_t>(scaled_)
                                             : static_cast<std::uint64_t>(scaled_);
-        std::uint64_t step = 1;
-        for (int i = decimals; i < 4; ++i)
-            step *= 10;
+        const std::uint64_t step = powerOfTen(Decimals - decimals);
         return (magnitude + step / 2) / step;
     }
     constexpr std::uint64_t centsMagnitude() const { return magnitudeIn(2); }

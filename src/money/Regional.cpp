@@ -176,9 +176,7 @@ Regional::Regional(const QLocale& locale) : locale_(locale) {
 }
 
 QString Regional::formatAmount(bool negative, std::uint64_t magnitude) const {
-    std::uint64_t unit = 1;
-    for (int i = 0; i < currencyDecimals_; ++i)
-        unit *= 10;
+    const std::uint64_t unit = powerOfTen(currencyDecimals_);
     QString text = locale_.toString(static_cast<qulonglong>(magnitude / unit));
     if (currencyDecimals_ > 0) {
         const QString fraction =
@@ -203,9 +201,7 @@ std::optional<std::uint64_t> roundedMagnitude(double value, int decimals) {
     const qsizetype dot = fixed.indexOf(u'.');
     bool ok = false;
     const quint64 units = (dot < 0 ? fixed : fixed.left(dot)).toULongLong(&ok);
-    std::uint64_t unit = 1;
-    for (int i = 0; i < decimals; ++i)
-        unit *= 10;
+    const std::uint64_t unit = powerOfTen(decimals);
     if (!ok || units > std::numeric_limits<quint64>::max() / unit)
         return std::nullopt;
     const quint64 fraction = dot < 0 ? 0 : fixed.mid(dot + 1).toULongLong();
