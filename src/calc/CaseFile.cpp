@@ -1,6 +1,8 @@
 #include "CaseFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -309,6 +311,18 @@ std::variant<CaseFileContent, CaseFileError> readCaseFile(const QByteArray& byte
     if (read.error)
         return *read.error;
     return content;
+}
+
+std::variant<CaseFileContent, CaseFileError> readCaseFileAt(const QString& path,
+                                                            int currencyDecimals) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CaseFileError{file.errorString() + u'.'};
+    return readCaseFile(file.read(LargestCaseFile + 1), currencyDecimals);
+}
+
+QString caseFileRefusal(const QString& path, const CaseFileError& error) {
+    return tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), error.what);
 }
 
 } // namespace hw

@@ -37,5 +37,11 @@ QByteArray caseFileText(const CaseFileContent& content);
 // 100 years; anything else is refused with what is wrong.
 std::variant<CaseFileContent, CaseFileError> readCaseFile(const QByteArray& bytes,
                                                           int currencyDecimals);
+// The same for the file at `path`, of which no more is read than a case can
+// take; a file that cannot be read says why.
+std::variant<CaseFileContent, CaseFileError> readCaseFileAt(const QString& path,
+                                                            int currencyDecimals);
+// What the user is told of a file that is refused: "FILE could not be opened. WHY"
+QString caseFileRefusal(const QString& path, const CaseFileError& error);
 
 } // namespace hw

@@ -10,8 +10,6 @@
 #include "shell/ScreenRoom.h"
 #include "shell/frmMortgage.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -118,16 +116,9 @@ void frmCompare::addCases(const QStringList& paths) {
                 MsgOkOnly);
             break;
         }
-        QFile file(path);
-        const auto read =
-            file.open(QIODevice::ReadOnly)
-                ? readCaseFile(file.read(LargestCaseFile + 1), regional_.currencyDecimals())
-                : std::variant<CaseFileContent, CaseFileError>(
-                      CaseFileError{file.errorString() + u'.'});
+        const auto read = readCaseFileAt(path, regional_.currencyDecimals());
         if (const auto* error = std::get_if<CaseFileError>(&read)) {
-            ShowMessage(
-                tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), error->what),
-                MsgOkOnly);
+            ShowMessage(caseFileRefusal(path, *error), MsgOkOnly);
             continue;
         }
         bool whole = false;

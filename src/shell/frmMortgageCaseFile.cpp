@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -86,19 +85,11 @@ bool frmMortgage::writeCaseFile(const QString& path) {
 }
 
 bool frmMortgage::openCaseFile(const QString& path) {
-    QFile file(path);
-    const auto refuse = [&path](const QString& why) {
-        ShowMessage(tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), why),
-                    MsgOkOnly);
+    const auto read = readCaseFileAt(path, regional_.currencyDecimals());
+    if (const auto* error = std::get_if<CaseFileError>(&read)) {
+        ShowMessage(caseFileRefusal(path, *error), MsgOkOnly);
         return false;
-    };
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString() + u'.');
-    // Nothing of a file that is not a case is read far.
-    const QByteArray bytes = file.read(LargestCaseFile + 1);
-    const auto read = readCaseFile(bytes, regional_.currencyDecimals());
-    if (const auto* error = std::get_if<CaseFileError>(&read))
-        return refuse(error->what);
+    }
     const CaseFileContent& content = std::get<CaseFileContent>(read);
     whatIf_ = content.whatIf;
     casePath_ = path;
