@@ -94,16 +94,19 @@ void timeAction(const char* name, std::function<void()> act, std::function<bool(
 }
 
 void runActions(hw::frmMortgage* w) {
-    // A case at the rate page, as a walk through the pages leaves it.
-    w->buildRemainingPages();
-    w->MortgageRequirement = *hw::Currency::fromUnits(250000);
-    w->MonthlyIncomeAfterTax = 7000;
-    w->MonthlyExpenditure = *hw::Currency::fromUnits(2500);
-    w->txtAfterTaxIncome->setText(w->regional().currency(7000.0));
-    w->txtTotalBudget->setText(w->regional().currency(2500.0));
-    w->TargetStep = hw::RateStep;
-    w->ShowStep();
-    QWidget* results = w->fraStep[hw::ResultsStep];
+    // A case at the rate page, as a walk through the pages leaves it: 250,000
+    // to borrow, 7,000 a month after tax, 2,500 spent.
+    hw::MortgageCase value;
+    value.purpose = hw::OtherLoans;
+    value.income[0] = {*hw::Currency::fromUnits(84000), 0.0};
+    value.budget[0] = *hw::Currency::fromUnits(2500);
+    value.fortnightlyBudget = false;
+    value.purposes[hw::OtherLoans].first[0] = *hw::Currency::fromUnits(250000);
+    value.ratePercent = 8.0;
+    value.termYears = 25.0;
+    w->openCase(value);
+    w->cmdBack->click();
+    QWidget* results = w->stepPanel(hw::ResultsStep);
     const auto quit = [] { QApplication::exit(0); };
     auto* folder = new QTemporaryDir;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [folder] { delete folder; });
@@ -131,7 +134,7 @@ void runActions(hw::frmMortgage* w) {
     };
     const auto chart = [=] {
         timeAction(
-            "chart", [=] { w->cmdChart->click(); },
+            "chart", [=] { w->findChild<QPushButton*>(QStringLiteral("cmdChart"))->click(); },
             [](QObject* o) { return qobject_cast<hw::BalanceChart*>(o) != nullptr; },
             [] {
                 if (auto* dialog = shown<hw::frmChart>())
@@ -141,7 +144,7 @@ void runActions(hw::frmMortgage* w) {
     };
     const auto preview = [=] {
         timeAction(
-            "preview", [=] { w->cmdPreview->click(); },
+            "preview", [=] { w->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click(); },
             [](QObject* o) {
                 auto* dialog = shown<hw::frmPreview>();
                 auto* view = dialog ? dialog->pages->findChild<QGraphicsView*>() : nullptr;

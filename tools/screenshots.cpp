@@ -11,6 +11,7 @@
 #include "info/HelpTopics.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
+#include "pages/ResultsPage.h"
 #include "results/frmChart.h"
 #include "results/frmCompare.h"
 #include "results/frmWhatIf.h"
@@ -44,22 +45,22 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         window.grab().save(QStringLiteral("%1/step%2.png")
                                .arg(folder)
-                               .arg(window.CurrentStep, 2, 10, QChar(u'0')));
+                               .arg(window.currentStep(), 2, 10, QChar(u'0')));
     };
     save();
     driver::choosePurpose(window, purpose);
     save();
     // Each page is pictured with the figures the walk types into it.
-    for (int guard = 0; guard < 20 && window.CurrentStep < hw::ClosingStep; ++guard) {
+    for (int guard = 0; guard < 20 && window.currentStep() < hw::ClosingStep; ++guard) {
         driver::fillRequired(window, zeros);
-        if (window.CurrentStep > hw::PurposeStep)
+        if (window.currentStep() > hw::PurposeStep)
             save();
-        if (window.CurrentStep == hw::ResultsStep && window.reportContent()) {
+        if (window.currentStep() == hw::ResultsStep && window.reportContent()) {
             hw::rptMortgage report(*window.reportContent(), window.regional().locale());
             report.saveAsPdf(folder + QStringLiteral("/report.pdf"));
             report.setChartPage(true);
             report.saveAsPdf(folder + QStringLiteral("/report-with-chart.pdf"));
-            hw::frmChart chart(*window.options(), window.MortgageRequirement, window.regional(),
+            hw::frmChart chart(*window.options(), window.figures().requirement, window.regional(),
                                &window);
             chart.show();
             QApplication::processEvents();
@@ -70,8 +71,8 @@ int main(int argc, char* argv[]) {
             chart.grab().save(folder + QStringLiteral("/schedule.png"));
             hw::WhatIfSettings asked;
             asked.extra.extraMonthly = 200;
-            hw::frmWhatIf whatIf(window.optionsInput(), window.regional(), window.PropertyValue,
-                                 asked, &window);
+            hw::frmWhatIf whatIf(window.optionsInput(), window.regional(),
+                                 window.resultsPage().propertyValue(), asked, &window);
             whatIf.show();
             for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
                 whatIf.tabs->setCurrentIndex(tab);
@@ -95,9 +96,9 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             compare.grab().save(folder + QStringLiteral("/compare.png"));
         }
-        const int before = window.CurrentStep;
+        const int before = window.currentStep();
         driver::next(window);
-        if (window.CurrentStep == before)
+        if (window.currentStep() == before)
             break;
     }
     save();

@@ -8,12 +8,6 @@
 namespace hw {
 
 namespace {
-float single(const QString& text, const Regional& regional) {
-    return regional.toFloat(text).valueOr(0.0F);
-}
-float percentOf(const QString& text, const Regional& regional) {
-    return regional.toFloat(text, Regional::Percent).valueOr(0.0F);
-}
 // A percentage as shown (two decimals) in hundredths of a percent: 1.00 % is 100.
 std::int64_t hundredthsOf(float percent) {
     const double hundredths = std::round(static_cast<double>(percent) * 100.0);
@@ -28,21 +22,16 @@ std::optional<Currency> percentage(Currency amount, float percent, const Regiona
 }
 } // namespace
 
-Currency amountIn(const QString& text, const Regional& regional) {
-    return regional.toCurrency(text).valueOr(Currency());
-}
-
-std::optional<Currency> totalBeforeBank(const ChargesTexts& page, const Regional& regional) {
-    const Currency parts[] = {amountIn(page.subtotal, regional), amountIn(page.valuation, regional),
-                              amountIn(page.legal, regional)};
+std::optional<Currency> totalBeforeBank(const ChargesFigures& page) {
+    const Currency parts[] = {page.subtotal, page.valuation, page.legal};
     return sum(parts);
 }
 
 namespace {
 // The bank charges that the percentage gives on the total before bank charges, as shown.
-QString chargeByPercent(Currency before, const ChargesTexts& page, const Regional& regional) {
-    return regional.currency(
-        percentage(before, percentOf(page.percent, regional), regional).value_or(Currency()));
+Currency chargeByPercent(Currency before, const ChargesFigures& page, const Regional& regional) {
+    return regional.shown(
+        percentage(before, static_cast<float>(page.percent), regional).value_or(Currency()));
 }
 // The share of the total before bank charges that a fixed charge is; 0 of nothing.
 double shareOf(Currency charge, Currency before) {
@@ -50,16 +39,11 @@ double shareOf(Currency charge, Currency before) {
 }
 } // namespace
 
-std::optional<double> fixedChargeShare(const ChargesTexts& page, const Regional& regional) {
-    const auto before = totalBeforeBank(page, regional);
+std::optional<double> fixedChargeShare(const ChargesFigures& page) {
+    const auto before = totalBeforeBank(page);
     if (!before)
         return std::nullopt;
-    return shareOf(amountIn(page.amount, regional), *before);
-}
-
-std::optional<Currency> displayedSpare(const QString& incomeText, const QString& budgetText,
-                                       const Regional& regional) {
-    return amountIn(incomeText, regional).minus(amountIn(budgetText, regional));
+    return shareOf(page.amount, *before);
 }
 
 std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
@@ -74,13 +58,13 @@ std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
         const auto afterTax = percentage(rows[i].gross, 100.0F - rows[i].taxRate, regional);
         if (!afterTax)
             return std::nullopt;
-        result.afterTaxTexts[i] = regional.currency(*afterTax);
+        result.afterTax[i] = regional.shown(*afterTax);
         // The monthly figure adds what the rows show, to the cent.
-        result.monthlyAfterTax += regional.toDouble(result.afterTaxTexts[i]).valueOr(0.0);
+        result.monthlyAfterTax += result.afterTax[i].toDouble();
     }
     result.monthlyAfterTax /= 12.0;
-    result.monthlyGrossText = regional.currency(gross.toDouble() / 12.0);
-    result.monthlyAfterTaxText = regional.currency(result.monthlyAfterTax);
+    result.shownMonthlyGross = regional.shown(gross.toDouble() / 12.0);
+    result.shownMonthlyAfterTax = regional.shown(result.monthlyAfterTax);
     return result;
 }
 
@@ -134,11 +118,10 @@ const PurposeFormula& purposeFormula(int purpose) {
     return formulas[purpose];
 }
 
-std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldText& text,
-                                      const Regional& regional) {
+std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldAmount& amount) {
     std::optional<Currency> total = Currency();
     for (const Term& term : formula.requirement) {
-        const Currency value = amountIn(text(term.part, term.index), regional);
+        const Currency value = amount(term.part, term.index);
         total = term.sign > 0 ? total->plus(value) : total->minus(value);
         if (!total)
             return std::nullopt;
@@ -146,60 +129,59 @@ std::optional<Currency> requirementOf(const PurposeFormula& formula, const Field
     return total;
 }
 
-float propertyValueOf(const PurposeFormula& formula, const FieldText& text,
-                      const Regional& regional) {
+float propertyValueOf(const PurposeFormula& formula, const FieldAmount& amount) {
     float total = 0.0F;
     for (const Term& term : formula.propertyValue)
-        total += single(text(term.part, term.index), regional);
+        total += amount(term.part, term.index).toFloat();
     return total;
 }
 
-float entryEquity(std::span<const QString, 4> selling, const Regional& regional) {
-    return single(selling[0], regional) - single(selling[1], regional) -
-           single(selling[2], regional) + single(selling[3], regional);
+float entryEquity(std::span<const Currency, 4> selling) {
+    return selling[0].toFloat() - selling[1].toFloat() - selling[2].toFloat() +
+           selling[3].toFloat();
 }
 
 namespace {
 // The two ways of giving the bank charges: the percentage gives the amount, or
 // the fixed amount the user typed gives the percentage.
-std::optional<Currency> applyCharges(ChargesTexts& page, ChargesMode mode, Currency before,
+std::optional<Currency> applyCharges(ChargesFigures& page, ChargesMode mode, Currency before,
                                      const Regional& regional) {
-    page.beforeBank = regional.currency(before);
+    page.beforeBank = regional.shown(before);
     if (mode == ChargesMode::Percent)
         page.amount = chargeByPercent(before, page, regional);
     else
-        page.percent = regional.percent(shareOf(amountIn(page.amount, regional), before));
-    return before.plus(amountIn(page.amount, regional));
+        page.percent = Regional::shownPercent(shareOf(page.amount, before));
+    return before.plus(page.amount);
 }
 } // namespace
 
-bool setUpCharges(ChargesTexts& page, Currency requirement, ChargesMode mode,
+bool setUpCharges(ChargesFigures& page, Currency requirement, ChargesMode mode,
                   const Regional& regional) {
-    page.subtotal = regional.currency(requirement);
-    const auto before = totalBeforeBank(page, regional);
+    page.subtotal = regional.shown(requirement);
+    const auto before = totalBeforeBank(page);
     const auto total = before ? applyCharges(page, mode, *before, regional) : std::nullopt;
     if (!total)
         return false;
-    page.total = regional.currency(*total);
+    page.total = regional.shown(*total);
     return true;
 }
 
-std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, ChargesMode mode,
+std::optional<ChargesOutcome> calculateCharges(ChargesFigures& page, ChargesMode mode,
                                                float propertyValue, const Regional& regional) {
-    const auto before = totalBeforeBank(page, regional);
+    const auto before = totalBeforeBank(page);
     const auto requirement = before ? applyCharges(page, mode, *before, regional) : std::nullopt;
     if (!requirement)
         return std::nullopt;
     // Without a property value there is no ratio to give: 0.
     const float ratio = propertyValue == 0.0F ? 0.0F : before->toFloat() / propertyValue;
-    page.total = regional.currency(*requirement);
+    page.total = regional.shown(*requirement);
     return ChargesOutcome{*requirement, ratio};
 }
 
 std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,
-                                         const QString& incomeText, const QString& budgetText,
+                                         Currency income, Currency budget,
                                          const Regional& regional) {
-    const auto spare = displayedSpare(incomeText, budgetText, regional);
+    const auto spare = income.minus(budget);
     const auto caption = [](const char* text) {
         return QCoreApplication::translate("hw::Summary", text);
     };
@@ -207,8 +189,8 @@ std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<flo
         caption("Mortgage Requirement:    ") + regional.currency(requirement),
         caption("        Loan Value Ratio:    ") +
             regional.percent(static_cast<double>(loanValueRatio.value_or(0.0F))),
-        caption("Total Monthly Income After Tax:   ") + incomeText,
-        caption("            Monthly Expenditure:   ") + budgetText,
+        caption("Total Monthly Income After Tax:   ") + regional.currency(income),
+        caption("            Monthly Expenditure:   ") + regional.currency(budget),
         caption("                                Spare:   ") +
             regional.currency(spare.value_or(Currency())),
     };

@@ -13,13 +13,6 @@
 
 namespace hw {
 
-// A shown amount, or 0 where the text holds none.
-Currency amountIn(const QString& text, const Regional& regional);
-// The spare monthly income as shown: income after tax less expenditure, each as
-// displayed (so to the cent); empty when the difference leaves the currency range.
-std::optional<Currency> displayedSpare(const QString& incomeText, const QString& budgetText,
-                                       const Regional& regional);
-
 // Income: each row's after-tax amount is shown to the cent, and the monthly
 // income after tax adds the shown amounts, not the exact ones.
 struct IncomeRow {
@@ -27,10 +20,10 @@ struct IncomeRow {
     float taxRate; // per cent
 };
 struct IncomeResult {
-    std::array<QString, 3> afterTaxTexts;
-    double monthlyAfterTax = 0.0; // unrounded
-    QString monthlyGrossText;
-    QString monthlyAfterTaxText;
+    std::array<Currency, 3> afterTax; // each row's, as shown
+    double monthlyAfterTax = 0.0;     // unrounded
+    Currency shownMonthlyGross;
+    Currency shownMonthlyAfterTax;
 };
 std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
                                             const Regional& regional);
@@ -54,50 +47,50 @@ struct PurposeFormula {
 };
 const PurposeFormula& purposeFormula(int purpose);
 
-// Reads a field of the page: part and index to its text.
-using FieldText = std::function<QString(int part, int index)>;
+// A field of the page, by part and index: the amount it shows.
+using FieldAmount = std::function<Currency(int part, int index)>;
 // Exact, left to right; empty when it leaves the currency range.
-std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldText& text,
-                                      const Regional& regional);
+std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldAmount& amount);
 // Summed as 32-bit floats.
-float propertyValueOf(const PurposeFormula& formula, const FieldText& text,
-                      const Regional& regional);
+float propertyValueOf(const PurposeFormula& formula, const FieldAmount& amount);
 // Equity on entering a selling page: price - fees - debts + contribution, in 32-bit floats.
-float entryEquity(std::span<const QString, 4> selling, const Regional& regional);
+float entryEquity(std::span<const Currency, 4> selling);
 
-// The fees and bank charges page, as the texts of its fields.
-struct ChargesTexts {
-    QString subtotal;
-    QString valuation;
-    QString legal;
-    QString beforeBank; // "Total Before Bank Charges:"
-    QString percent;    // bank charges as a percentage
-    QString amount;     // bank charges as an amount
-    QString total;
+// The fees and bank charges page, as its fields show it.
+struct ChargesFigures {
+    Currency subtotal;
+    Currency valuation;
+    Currency legal;
+    Currency beforeBank;  // "Total Before Bank Charges:"
+    double percent = 0.0; // bank charges as a percentage, in per cent
+    Currency amount;      // bank charges as an amount
+    Currency total;
+    friend bool operator==(const ChargesFigures&, const ChargesFigures&) = default;
 };
 // "Total Before Bank Charges:": subtotal, valuation and legal costs, summed
 // exactly; empty when the sum leaves the currency range.
-std::optional<Currency> totalBeforeBank(const ChargesTexts& page, const Regional& regional);
+std::optional<Currency> totalBeforeBank(const ChargesFigures& page);
 // How the bank charges are given: as a percentage of the total before them, or as an amount.
 enum class ChargesMode { Percent, FixedAmount };
 // Fills the page from the purpose page's requirement, keeping the bank charges
 // as the user gave them; false when a sum leaves the currency range. Every sum
 // is exact, so an amount changes only when an input does.
-bool setUpCharges(ChargesTexts& page, Currency requirement, ChargesMode mode,
+bool setUpCharges(ChargesFigures& page, Currency requirement, ChargesMode mode,
                   const Regional& regional);
 struct ChargesOutcome {
     Currency requirement;
     float loanValueRatio;
 };
 // The page's Calculate; empty when the total leaves the currency range.
-std::optional<ChargesOutcome> calculateCharges(ChargesTexts& page, ChargesMode mode,
+std::optional<ChargesOutcome> calculateCharges(ChargesFigures& page, ChargesMode mode,
                                                float propertyValue, const Regional& regional);
 // The share of the total before bank charges that the fixed amount is (0.01 for 1 %).
-std::optional<double> fixedChargeShare(const ChargesTexts& page, const Regional& regional);
+std::optional<double> fixedChargeShare(const ChargesFigures& page);
 
-// The five lines of the affordability summary.
+// The five lines of the affordability summary, from the monthly income after
+// tax and the monthly expenditure as their pages show them.
 std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,
-                                         const QString& incomeText, const QString& budgetText,
+                                         Currency income, Currency budget,
                                          const Regional& regional);
 
 } // namespace hw

@@ -60,6 +60,42 @@ NumericField::NumericField(Format format, const Regional& regional, QWidget* par
     // Right-aligned whatever the text's own direction: an amount written with an
     // Arabic currency sign would otherwise stand at the left.
     setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    // Text written into the field from outside an editing is its new value.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!editing_)
+            readShownValue();
+    });
+}
+
+void NumericField::readShownValue() {
+    amount_ = regional_.toCurrency(text()).valueOr(Currency());
+    figure_ =
+        regional_
+            .toDouble(text(), format_ == Format::Percentage ? Regional::Percent : Regional::Display)
+            .valueOr(0.0);
+}
+
+void NumericField::show(Currency amount) {
+    setText(regional_.currency(amount));
+    readShownValue();
+}
+
+void NumericField::show(double figure) {
+    switch (format_) {
+    case Format::Amount:
+        setText(regional_.currency(figure));
+        break;
+    case Format::Percentage:
+        setText(regional_.percent(figure / 100.0));
+        break;
+    case Format::Number:
+        setText(regional_.number(figure));
+        break;
+    case Format::Count:
+        setText(regional_.locale().toString(static_cast<qlonglong>(figure)));
+        break;
+    }
+    readShownValue();
 }
 
 void NumericField::setKind(Kind kind, Tone tone) {
@@ -162,6 +198,7 @@ bool NumericField::commit() {
     if (!toDisplayForm())
         return false;
     editing_ = false;
+    readShownValue();
     emit committed();
     return true;
 }

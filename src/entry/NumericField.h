@@ -29,6 +29,16 @@ public:
     void setKind(Kind kind, Tone tone = Tone::Normal);
     bool isDisplay() const { return kind_ == Kind::Display; }
 
+    // The value the field shows, as the calculations read it: its amount, or
+    // its percentage (in per cent), years or count. While the field is being
+    // edited, the value it had when the editing began.
+    Currency amount() const { return amount_; }
+    double figure() const { return figure_; }
+    // Shows a value in the field's own form (an amount rounded to the currency's
+    // decimals, a percentage in per cent, a number to two decimals).
+    void show(Currency amount);
+    void show(double figure);
+
     // The character filter for typed text: digits, ".", the locale's decimal separator.
     bool accepts(QChar c) const;
 
@@ -61,10 +71,14 @@ private:
     void toEditingForm();
     bool toDisplayForm();
     void refuse(const char* message);
+    // Takes the value of what the field now shows.
+    void readShownValue();
 
     Format format_;
     const Regional& regional_;
     Kind kind_ = Kind::Input;
+    Currency amount_;
+    double figure_ = 0.0;
     QString entryText_;
     bool editing_ = false;
     bool refusing_ = false;

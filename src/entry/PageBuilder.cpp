@@ -7,8 +7,10 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <limits>
 
 namespace hw {
@@ -110,6 +112,27 @@ QPushButton* PageBuilder::option(const QString& caption) {
     push->setMinimumSize(twips(1215), twips(495));
     Skin::applyTo(push, Skin::Element::Option);
     return push;
+}
+
+PageBuilder::TotalRow PageBuilder::totalRow(QVBoxLayout* page, const QString& caption,
+                                            const char* totalLiteral, const QString& totalName) {
+    TotalRow row{button(QCoreApplication::translate("hw::PageBuilder", "&Calculate")),
+                 total(startAmount(0, totalLiteral), true)};
+    row.total->setAccessibleName(totalName);
+    page->addSpacing(twips(240));
+    auto* line = new QHBoxLayout;
+    line->addWidget(row.calculate);
+    if (caption.isEmpty()) {
+        line->addStretch(1);
+        line->addWidget(row.total);
+    } else {
+        line->addSpacing(twips(240));
+        line->addWidget(label(caption));
+        line->addWidget(row.total);
+        line->addStretch(1);
+    }
+    page->addLayout(line);
+    return row;
 }
 
 } // namespace hw

@@ -10,6 +10,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace hw {
@@ -56,6 +57,15 @@ public:
     QString startAmount(double value, const char* literal) const;
 
     QStringList widestTexts(NumericField::Format format) const;
+
+    // The bottom row of a page: its Calculate button at the left, then `total`
+    // after `caption` (no caption: the total stands at the right).
+    struct TotalRow {
+        QPushButton* calculate;
+        QLineEdit* total;
+    };
+    TotalRow totalRow(QVBoxLayout* page, const QString& caption, const char* totalLiteral,
+                      const QString& totalName);
 
     static constexpr int AmountWidth = 1950; // twips
     static constexpr int PercentWidth = 1200;

@@ -216,6 +216,27 @@ QString Regional::currency(double amount) const {
     return locale_.toCurrencyString(amount);
 }
 
+Currency Regional::shown(Currency amount) const {
+    const auto magnitude = static_cast<std::int64_t>(amount.magnitudeIn(currencyDecimals_));
+    const auto unit = static_cast<std::int64_t>(powerOfTen(Currency::Decimals - currencyDecimals_));
+    return Currency::fromScaled((amount.isNegative() ? -magnitude : magnitude) * unit);
+}
+
+Currency Regional::shown(double amount) const {
+    const auto magnitude = roundedMagnitude(amount, currencyDecimals_);
+    const std::uint64_t unit = powerOfTen(Currency::Decimals - currencyDecimals_);
+    if (!magnitude ||
+        *magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / unit)
+        return Currency();
+    const auto scaled = static_cast<std::int64_t>(*magnitude * unit);
+    return Currency::fromScaled(amount < 0 ? -scaled : scaled);
+}
+
+double Regional::shownPercent(double fraction) {
+    // The two decimals percent() writes, read back as the number they are.
+    return QString::number(fraction * 100.0, 'f', 2).toDouble();
+}
+
 QString Regional::percent(double fraction) const {
     return locale_.toString(fraction * 100.0, 'f', 2) + percentSeparator_ + locale_.percent();
 }

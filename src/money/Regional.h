@@ -48,6 +48,13 @@ public:
     QString currency(Currency amount) const;
     // The same form for a double, rounded from its exact binary value.
     QString currency(double amount) const;
+    // The amount as currency() shows it: rounded to the currency's decimals,
+    // halves away from zero (Currency), or from its exact binary value (double);
+    // 0 for what no amount can show.
+    Currency shown(Currency amount) const;
+    Currency shown(double amount) const;
+    // A fraction as percent() shows it, in per cent: 0.014896 gives 1.49.
+    static double shownPercent(double fraction);
     // A fraction shown as a percentage: 0.08 gives "8.00%" (en_US) or "8,00 %" (de_DE).
     QString percent(double fraction) const;
     // "1,234.50": grouping and two decimals, no symbol.

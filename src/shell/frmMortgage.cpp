@@ -7,6 +7,15 @@
 #include "Twips.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
+#include "pages/BudgetPage.h"
+#include "pages/ChargesPage.h"
+#include "pages/IncomePage.h"
+#include "pages/PicturePage.h"
+#include "pages/PurposeChoicePage.h"
+#include "pages/RatePage.h"
+#include "pages/RequirementPage.h"
+#include "pages/ResultsPage.h"
+#include "pages/SumPage.h"
 #include "results/rptMortgage.h"
 
 #include <QAction>
@@ -31,71 +40,15 @@ namespace hw {
 
 namespace {
 
-// Page titles of the steps that carry a title bar.
-QString pageTitle(int step) {
-    static const char* const titles[StepCount] = {
-        nullptr,
-        nullptr,
-        "ASSETS",
-        "LIABILITIES",
-        "INCOME",
-        "EXPENSES",
-        "FIRST TIME HOME BUYER",
-        "FIRST TIME HOME BUILDER",
-        "HOME IMPROVEMENT",
-        "SELLING AND BUYING",
-        "SELLING AND BUILDING",
-        "ADDITIONAL REAL ESTATE PURCHASE",
-        "ADDITIONAL BUILDING",
-        "REFINANCE",
-        "OTHER LOANS",
-        "FEES AND BANK CHARGES",
-        "INTEREST RATE AND TERM",
-        nullptr,
-        nullptr,
-    };
-    const char* title = titles[step];
-    return title ? QCoreApplication::translate("hw::frmMortgage", title) : QString();
-}
-
-// What a screen reader calls a page as the focus enters it: its title, or a
-// name for the pages without one.
-QString pageName(int step) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("hw::frmMortgage", text);
-    };
-    switch (step) {
-    case OpeningStep:
-        return tr("Welcome");
-    case PurposeStep:
-        return tr("Purpose of the mortgage");
-    case ResultsStep:
-        return tr("Mortgage Options");
-    case ClosingStep:
-        return tr("Thank you");
-    default: {
-        const QString title = pageTitle(step).toLower();
-        return title.left(1).toUpper() + title.mid(1);
-    }
-    }
-}
-
-const char* const PurposeCaptions[PurposeCount] = {
-    "First Home Buyer",     "First Home Builder",
-    "Home Improvement",     "Selling and Buying",
-    "Selling and Building", "Additional Real Estate Purchase",
-    "Additional Building",  "Refinance",
-    "Other Loans",
-};
-
 constexpr int NavigationButtonWidth = 1095;
 constexpr int NavigationButtonHeight = 495;
 
 } // namespace
 
 frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
-    : QMainWindow(parent), regional_(locale) {
+    : QMainWindow(parent), regional_(locale), context_(regional_) {
     setObjectName(QStringLiteral("frmMortgage"));
+    makePages();
     setWindowTitle(tr("Hearthwise"));
     // The skin first, so that every control is styled once, as it is made.
     Skin::applyToWindow(this, Skin::Storage::First);
@@ -114,6 +67,35 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
     resize(openedSize_);
 }
 
+frmMortgage::~frmMortgage() = default;
+
+void frmMortgage::makePages() {
+    context_.onAction = [this](QAbstractButton* button, std::function<void()> action) {
+        onAction(button, std::move(action));
+    };
+    context_.showHelp = [this](int topic) { showHelp(topic); };
+    // A figure changed: the title marks a case with unsaved changes.
+    context_.changed = [this] { refreshTitle(); };
+    PageContext& c = context_;
+    pages_[OpeningStep] = makeOpeningPage(c);
+    pages_[PurposeStep] = std::make_unique<PurposeChoicePage>(c);
+    pages_[AssetsStep] = std::make_unique<AssetsPage>(c);
+    pages_[LiabilitiesStep] = std::make_unique<LiabilitiesPage>(c);
+    pages_[IncomeStep] = std::make_unique<IncomePage>(c);
+    pages_[BudgetStep] = std::make_unique<BudgetPage>(c);
+    for (int purpose = 0; purpose < PurposeCount; ++purpose)
+        pages_[static_cast<std::size_t>(requirementStep(purpose))] =
+            std::make_unique<RequirementPage>(c, purpose);
+    pages_[ChargesStep] = std::make_unique<ChargesPage>(c);
+    pages_[RateStep] = std::make_unique<RatePage>(c);
+    pages_[ResultsStep] = std::make_unique<ResultsPage>(c, [this] { cmdCompare_Click(); });
+    pages_[ClosingStep] = makeClosingPage(c);
+}
+
+ResultsPage& frmMortgage::resultsPage() const {
+    return static_cast<ResultsPage&>(page(ResultsStep));
+}
+
 QSize frmMortgage::firstSize() const {
     // The designed size, wider where the pages need it to show every figure in
     // full, and less where the screen is smaller (its frame included).
@@ -128,7 +110,6 @@ bool frmMortgage::buildRemainingPages() {
     const std::vector<int> steps = std::exchange(unbuiltSteps_, {});
     for (int step : steps)
         fillStepPanel(step);
-    connectPageButtons();
     connectInformation();
     Form_Load();
     // Enter presses the focused button, as it does in a dialog.
@@ -240,7 +221,7 @@ void frmMortgage::buildFurniture() {
 QWidget* frmMortgage::buildStepPanel(int step) {
     auto* panel = new QWidget(steps_);
     panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
-    panel->setAccessibleName(pageName(step));
+    panel->setAccessibleName(page(step).name());
     // The pages' builders find their panel here.
     fraStep[static_cast<std::size_t>(step)] = panel;
     Skin::applyToWindow(panel, Skin::Storage::Second);
@@ -254,69 +235,29 @@ QWidget* frmMortgage::buildStepPanel(int step) {
 void frmMortgage::fillStepPanel(int step) {
     QWidget* panel = fraStep[static_cast<std::size_t>(step)];
     auto* layout = static_cast<QVBoxLayout*>(panel->layout());
+    StepPage& shown = page(step);
 
-    auto* guidance = new QLabel(panel);
+    auto* guidance = new QLabel(shown.guidance(), panel);
     guidance->setObjectName(QStringLiteral("sknLabel%1").arg(step));
     guidance->setWordWrap(true);
     guidance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     guidance->setTextFormat(Qt::PlainText);
     Skin::applyTo(guidance, Skin::Element::Guidance);
     layout->addWidget(guidance);
-    sknLabel[static_cast<std::size_t>(step)] = guidance;
 
-    const QString title = pageTitle(step);
-    if (!title.isEmpty()) {
+    if (const QString title = shown.title(); !title.isEmpty()) {
         auto* bar = new QLabel(title, panel);
         bar->setObjectName(QStringLiteral("SkinPanel%1").arg(step - AssetsStep));
         Skin::applyTo(bar, Skin::Element::Title);
         layout->addWidget(bar);
     }
-
-    if (step == OpeningStep || step == ClosingStep) {
-        auto* picture = new QLabel(panel);
-        picture->setObjectName(QStringLiteral("Picture1%1").arg(step == OpeningStep ? 0 : 1));
-        picture->setAlignment(Qt::AlignCenter);
-        picture->setPixmap(step == OpeningStep ? openingPicture() : closingPicture());
-        layout->addWidget(picture, 1);
-    } else if (step == PurposeStep) {
-        buildPurposePage(layout);
-    } else {
-        buildPageContents(step, panel, layout);
-        layout->addStretch(1);
-    }
-}
-
-void frmMortgage::buildPurposePage(QVBoxLayout* page) {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(twips(480));
-    grid->setVerticalSpacing(twips(180));
-    auto* group = new QButtonGroup(this);
-    group->setExclusive(true);
-    for (int i = 0; i < PurposeCount; ++i) {
-        auto* button = new OptionButton(tr(PurposeCaptions[i]));
-        button->setObjectName(QStringLiteral("optPurpose%1").arg(i));
-        button->setMinimumHeight(twips(540));
-        Skin::applyTo(button, Skin::Element::Option);
-        group->addButton(button, i);
-        // Buttons 0 to 4 form the left column, 5 to 8 the right one.
-        grid->addWidget(button, i < 5 ? i : i - 5, i < 5 ? 0 : 1);
-        onAction(button, [this, i] { optPurpose_Click(i); });
-        optPurpose[static_cast<std::size_t>(i)] = button;
-    }
-    // The arrow keys go through both columns, as through one group of radio buttons.
-    arrowKeysChooseAmong(group->buttons());
-    page->addSpacing(twips(240));
-    page->addLayout(grid);
-    page->addStretch(1);
+    shown.build(panel, layout);
 }
 
 void frmMortgage::Form_Load() {
-    CurrentStep = 0;
-    Purpose = 0;
-    TotalLiabilities = Currency();
-    TotalAssets = Currency();
-    MonthlyExpenditure = Currency();
-    MonthlyIncomeAfterTax = 0.0;
+    CurrentStep = OpeningStep;
+    context_.entered.purpose = FirstHomeBuyer;
+    context_.figures = CaseFigures();
 
     cmdBack->setEnabled(false);
     steps_->setCurrentIndex(OpeningStep);
@@ -327,10 +268,18 @@ void frmMortgage::Form_Load() {
     Skin::applyTo(cmdExit, Skin::Element::Button);
     Skin::applyTo(cmdNext, Skin::Element::Button);
 
-    SetGuidanceTexts();
     // Pages still to be built are set up once they are.
-    if (unbuiltSteps_.empty())
-        setUpControls();
+    if (unbuiltSteps_.empty()) {
+        for (const auto& each : pages_)
+            each->setUp();
+        storeCase();
+    }
+}
+
+void frmMortgage::storeCase() {
+    for (int step = 0; step < StepCount; ++step)
+        if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
+            page(step).store(context_.entered);
 }
 
 void frmMortgage::onAction(QAbstractButton* button, std::function<void()> action) {
@@ -351,7 +300,9 @@ void frmMortgage::runAction(const std::function<void()>& action) {
     buildRemainingPages();
     if (!commitEditing())
         return;
+    storeCase();
     action();
+    storeCase();
     refreshTitle();
     // A field that still has the focus after the action is being edited again.
     if (auto* field = qobject_cast<NumericField*>(focusWidget()); field && field->isVisible())

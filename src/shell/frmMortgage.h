@@ -1,102 +1,79 @@
 #pragma once
 
-// frmMortgage, the main window, is one class defined over these files:
+// The main window and where each part of it lives:
 //
-//   shell/frmMortgage.cpp              building the window and its menu; the step
-//                                      panels; the load; onAction, which commits the
-//                                      field being edited before any action
-//   shell/frmMortgageSteps.cpp         the step machine: Next, Back, the purpose
-//                                      buttons, ShowStep
-//   shell/frmMortgageValidation.cpp    ValidateStep, Back's repair of percentages,
-//                                      the entry focus of each step
-//   shell/frmMortgageGuidance.cpp      SetGuidanceTexts: the text at the top of every page
-//   shell/frmMortgageInformation.cpp   "Tell Me More", the type and rate buttons, About
-//   shell/frmMortgageExit.cpp          Exit, closing the window, the closing animation
+//   shell/frmMortgage.cpp              the window: its menu, Exit/Back/Next, the step
+//                                      panels' frame (guidance and title bar) around
+//                                      each page; onAction, which commits the field
+//                                      being edited before any action
+//   shell/frmMortgageSteps.cpp         the step machine: Next, Back, ShowStep. It asks
+//                                      the page shown, never switches on the step
+//   shell/frmMortgageCase.cpp          the case value: read from the pages, opened into them
 //   shell/frmMortgageCaseFile.cpp      the File menu: saving and opening the case
-//   entry/frmMortgagePages.cpp         what the data pages share: building them, the
-//                                      field events, the budget and charges mode buttons
-//   entry/frmMortgageDataPages.cpp     assets, liabilities, income and budget pages
-//   entry/frmMortgagePurposePages.cpp  the nine purpose pages: one row per purpose
-//                                      (PurposePages.h) with its fields, debts, carried
-//                                      figures, required fields and entry focus
-//   entry/frmMortgageChargesRatePages.cpp  fees and bank charges, rate and term
-//   entry/frmMortgageCalculations.cpp  every page's Calculate and what Next prepares
-//   entry/frmMortgageCase.cpp          the case as a value: read from the pages, and
-//                                      opened into them
-//   results/frmMortgageResults.cpp     the results page: Calculate of the seven types,
-//                                      Preview, Chart
+//   shell/frmMortgageInformation.cpp   "Tell Me More", About
+//   shell/frmMortgageExit.cpp          Exit, closing the window, the closing animation
+//
+// Each step is a page class in pages/ that owns its controls (StepPage.h is the
+// interface the step machine asks: set up, prepare on entry, validate, calculate,
+// confirm, repair on Back, entry focus, guidance, help topic, and the case value):
+//
+//   pages/PicturePage        the opening and closing pages
+//   pages/PurposeChoicePage  the nine purposes
+//   pages/SumPage            assets and liabilities
+//   pages/IncomePage         incomes and tax rates
+//   pages/BudgetPage         living expenses, fortnightly or monthly
+//   pages/RequirementPage    each purpose's own figures, built from its row in PurposeRows.cpp
+//   pages/ChargesPage        fees and bank charges
+//   pages/RatePage           the affordability summary, rate and term
+//   pages/ResultsPage        the seven types side by side; What If, Chart, Preview, Compare
 //
 // Every figure comes from the core (money/, steps/, calc/), which needs Qt Core only:
 // calc/PageArithmetic for the pages, calc/MortgageOptions for the seven mortgage
 // types (one function per type), calc/Schedules and calc/OptionTexts for what the
-// results page, the chart and the report show.
+// results page, the chart and the report show, calc/MortgageCase for the case value.
 
 #include "calc/MortgageCase.h"
+#include "calc/MortgageOptions.h"
 #include "calc/OptionTexts.h"
-#include "calc/PageArithmetic.h"
-#include "calc/WhatIf.h"
-#include "entry/PageControls.h"
-#include "entry/PurposePages.h"
-#include "money/Currency.h"
 #include "money/Regional.h"
+#include "pages/StepPage.h"
 #include "steps/StepPath.h"
 
 #include <QMainWindow>
 #include <array>
-#include <cstdint>
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
-#include <variant>
 #include <vector>
 
 class QAbstractButton;
 class QAction;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
-class QStackedWidget;
-class QVBoxLayout;
 
 namespace hw {
 
 class CurrentPageStack;
+class ResultsPage;
 
-class PageBuilder;
-
-// The main window: it holds the whole mortgage case, the nineteen step panels
-// and the step machine that leads the user through them.
-class frmMortgage : public QMainWindow, public PageControls {
+// The main window: the furniture around the nineteen step pages, and the step
+// machine that leads the user through them.
+class frmMortgage : public QMainWindow {
     Q_OBJECT
 public:
     // When the pages are built: all with the window, or (as the program starts)
-    // the opening and results pages with the window and the rest as soon as it
-    // is first painted, so that it appears at once. Any action builds them first.
+    // the opening page with the window and the rest as soon as it is first
+    // painted, so that it appears at once. Any action builds them first.
     enum class Pages { AllAtOnce, AfterFirstPaint };
     explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr,
                          Pages pages = Pages::AllAtOnce);
+    ~frmMortgage() override;
     // Builds the pages still to be built; true when there were any.
     bool buildRemainingPages();
 
-    // The case. Every entered value also lives as the text of its field.
-    std::optional<std::int16_t> TargetStep;
-    std::int16_t Purpose = 0;
-    std::int16_t CurrentStep = 0;
-    bool PageCalculated = false;
-    std::optional<float> LoanValueRatio;
-    float PropertyValue = 0.0F;
-    Currency TotalAssets;
-    Currency TotalLiabilities;
-    double MonthlyIncomeAfterTax = 0.0;
-    // Exact when the budget is monthly, a double when it was converted from fortnights.
-    std::variant<Currency, double> MonthlyExpenditure = Currency();
-    Currency MortgageRequirement;
-
     // Furniture.
-    std::array<QWidget*, StepCount> fraStep{};
-    std::array<QLabel*, StepCount> sknLabel{};
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdNext = nullptr;
@@ -108,35 +85,29 @@ public:
     QAction* mnuAbout = nullptr;
     QMenu* mnuBtnContextMenu = nullptr;
     QAction* mnuBtnWhatsThis = nullptr;
-    std::array<QPushButton*, PurposeCount> optPurpose{};
+
+    // The step shown, and the purpose chosen.
+    int currentStep() const { return CurrentStep; }
+    int purpose() const { return context_.purpose(); }
+    // A step's page, and the panel it is shown on.
+    StepPage& page(int step) const { return *pages_[static_cast<std::size_t>(step)]; }
+    QWidget* stepPanel(int step) const { return fraStep[static_cast<std::size_t>(step)]; }
+    ResultsPage& resultsPage() const;
+    // What the pages have worked out so far.
+    const CaseFigures& figures() const { return context_.figures; }
 
     // Step machine.
     void cmdNext_Click();
     void cmdBack_Click();
-    void optPurpose_Click(int index);
-    void ShowStep();
-    bool ValidateStep();
-    void SetGuidanceTexts();
 
-    // Page buttons. Each Calculate answers false when it refused to compute.
-    void optBudget_Click(int index);
-    void optCharges_Click(int index);
-    bool cmdAssets_Click();
-    bool cmdLiabilities_Click();
-    bool cmdIncome_Click();
-    bool cmdBudget_Click();
-    bool cmdTotal_Click(int index);
-    void BuildSummary();
-
-    // Results page: the seven mortgage types worked out for the case, and the report.
-    void Calculate();
-    void cmdPreview_Click();
-    void cmdChart_Click();
-    void cmdWhatIf_Click();
-    // The case beside saved cases; `paths` are added at once (the menu asks for them).
-    void cmdCompare_Click(const QStringList& paths = {});
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;
+    // The seven types as last worked out, with their schedules.
+    const std::optional<OptionsResult>& options() const;
+    // What the report shows, once the types have been worked out.
+    const std::optional<ReportContent>& reportContent() const;
+    // The case beside saved cases; `paths` are added at once (the menu asks for them).
+    void cmdCompare_Click(const QStringList& paths = {});
     // What the household entered, apart from the fields.
     MortgageCase caseValue() const;
     // Saves the case to `path` (the File menu asks where); false, and said,
@@ -151,19 +122,10 @@ public:
     // Fills every page with `value` and walks the purpose's path with Next to
     // the results, as the user would; false where a page stopped the walk.
     bool openCase(const MortgageCase& value);
-    // The value of the property the loan buys, for its loan-to-value; 0 where it buys none.
-    double propertyValue() const;
-    // What the report shows, once the types have been worked out.
-    const std::optional<ReportContent>& reportContent() const { return report_; }
-    // The seven types as last worked out, with their schedules.
-    const std::optional<OptionsResult>& options() const { return options_; }
 
-    // The information window on the current step, a mortgage type or a rate
-    // type, and the About window.
+    // The information window on the current step, and the About window.
     void mnuMore_Click();
     void mnuAbout_Click();
-    void cmdMortgage_Click(int index);
-    void cmdRates_Click(int index);
 
     // Leaving the program.
     void cmdExit_Click();
@@ -180,14 +142,17 @@ protected:
 
 private:
     // Every button and menu entry of the main window acts through these: the
-    // field being edited is committed first, so the action reads display forms
-    // only, and nothing happens when the field refuses its text. However the
-    // action was chosen (mouse, Alt shortcut, Enter), the rule is the same.
+    // field being edited is committed first, so the action reads committed
+    // values only, and nothing happens when the field refuses its text. However
+    // the action was chosen (mouse, Alt shortcut, Enter), the rule is the same.
     void onAction(QAbstractButton* button, std::function<void()> action);
     void onAction(QAction* entry, std::function<void()> action);
     void runAction(const std::function<void()>& action);
     // Commits the field being edited, as leaving it would; false when it refused its text.
     bool commitEditing();
+    // Every built page writes its inputs into the case value.
+    void storeCase();
+    void makePages();
     void Form_Load();
     void buildFurniture();
     void buildMenu();
@@ -195,83 +160,34 @@ private:
     void saveCaseAs();
     // The title: the page shown, the case's file with its unsaved-changes mark, the program.
     void refreshTitle();
-    QString casePath_;
-    std::optional<MortgageCase> savedCase_;
-    bool openingCase_ = false; // walking a case's path to its results
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;
-    QSize openedSize_; // the size the window was given as it was made
-    // The steps whose panels are still empty.
-    std::vector<int> unbuiltSteps_;
-    void buildPurposePage(QVBoxLayout* page);
-    void buildPageContents(int step, QWidget* panel, QVBoxLayout* page);
-    struct SumPage {
-        std::span<NumericField*> group;
-        std::span<const FieldSpec> left;
-        std::span<const FieldSpec> right;
-        QPushButton** calculate;
-        QLineEdit** total;
-        const char* totalLiteral;
-        const char* totalName; // what a screen reader calls the total
-    };
-    void buildSumPage(const SumPage& sums, QVBoxLayout* page, PageBuilder& b);
-    void buildAssetsPage(QVBoxLayout* page, PageBuilder& b);
-    void buildLiabilitiesPage(QVBoxLayout* page, PageBuilder& b);
-    void buildIncomePage(QVBoxLayout* page, PageBuilder& b);
-    void buildBudgetPage(QVBoxLayout* page, PageBuilder& b);
-    void buildPurposePageFields(int purpose, QVBoxLayout* page, PageBuilder& b);
-    void addTotalRow(int index, const QString& caption, QVBoxLayout* page, PageBuilder& b);
-    void buildChargesPage(QVBoxLayout* page, PageBuilder& b);
-    void buildRatePage(QVBoxLayout* page, PageBuilder& b);
-    void buildResultsPage(QVBoxLayout* page, PageBuilder& b);
-    QGridLayout* buildResultsTable(PageBuilder& b);
-    // The six figures of a type's row, left to right.
-    std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
-    void showOptionRow(std::size_t type, const OptionFigures& figures, const QString& termText);
-    void adoptField(NumericField* field);
-    void connectPageButtons();
+    void showStep(int target);
+    void placeBackButton(bool atNextPlace);
     void connectInformation();
     void showHelp(int topic);
-    void setUpControls();
-    // Focus-lost refreshes of "Total Before Bank Charges:" and "Your Equity:".
-    void refreshCostsSubtotal();
-    void refreshEquity(std::span<NumericField*> selling, NumericField* equity);
-    void repairPercentages();
-    NumericField* entryFocusOf(int step);
-    Currency amountOf(const QLineEdit* field) const;
-    void connectCalculateButtons();
-    bool runPageCalculate(int step);
-    // Shows the exact sum of a page's amounts in its total; refuses one beyond the currency range.
-    bool showPageSum(const std::vector<Currency>& values, Currency& total, QLineEdit* display);
-    // A field of a purpose page, as its row names it.
-    NumericField* purposeField(int purpose, PurposeField field);
-    bool calculateCharges();
-    ChargesTexts chargesTexts() const;
-    void showChargesTexts(const ChargesTexts& page);
-    void prepareOwnedHomeFields(NumericField* home, NumericField* rentals);
-    void preparePurposePage();
-    bool prepareChargesPage();
-    ChargesMode chargesMode() const;
-    void setChargesMode(ChargesMode mode);
-    void placeBackButton(bool atNextPlace);
     void runClosingAnimation();
     void pauseBetweenFrames();
 
     Regional regional_;
+    PageContext context_;
+    std::array<std::unique_ptr<StepPage>, StepCount> pages_;
+    std::array<QWidget*, StepCount> fraStep{};
+    int CurrentStep = OpeningStep;
     CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
+    QSize openedSize_; // the size the window was given as it was made
+    // The steps whose panels are still empty.
+    std::vector<int> unbuiltSteps_;
+    QString casePath_;
+    std::optional<MortgageCase> savedCase_;
+    bool openingCase_ = false; // walking a case's path to its results
     enum class Leaving { No, Asking, Collapsing, Closed };
     Leaving leaving_ = Leaving::No;
     bool closeRequested_ = false;
     int closingFrameDelay_ = 12;
     std::vector<int> lastClosingFrames_;
-    // What the owned-home fields held before a first-home purpose set them to 0.
-    std::map<const NumericField*, QString> ownedHomeTexts_;
-    std::optional<ReportContent> report_;
-    // What the What If window was last asked, for it and for the report's page.
-    WhatIfSettings whatIf_;
-    std::optional<OptionsResult> options_;
 };
 
 } // namespace hw

@@ -1,6 +1,7 @@
 #include "Message.h"
 #include "calc/CaseFile.h"
 #include "frmMortgage.h"
+#include "pages/ResultsPage.h"
 #include "results/frmCompare.h"
 
 #include <QAction>
@@ -71,7 +72,8 @@ bool frmMortgage::writeCaseFile(const QString& path) {
     // failure never leaves a broken file where a good one was.
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(caseFileText({value, whatIf_})) >= 0 && file.commit();
+                         file.write(caseFileText({value, resultsPage().whatIfAsked()})) >= 0 &&
+                         file.commit();
     if (!written) {
         ShowMessage(tr("The case could not be saved as %1: %2")
                         .arg(QDir::toNativeSeparators(path), file.errorString()),
@@ -91,7 +93,7 @@ bool frmMortgage::openCaseFile(const QString& path) {
         return false;
     }
     const CaseFileContent& content = std::get<CaseFileContent>(read);
-    whatIf_ = content.whatIf;
+    resultsPage().setWhatIfAsked(content.whatIf);
     casePath_ = path;
     savedCase_ = content.value;
     openCase(content.value);
@@ -103,13 +105,23 @@ bool frmMortgage::openCaseFile(const QString& path) {
 
 void frmMortgage::refreshTitle() {
     QStringList parts;
-    if (CurrentStep != OpeningStep && fraStep[static_cast<std::size_t>(CurrentStep)])
-        parts << fraStep[static_cast<std::size_t>(CurrentStep)]->accessibleName();
+    if (CurrentStep != OpeningStep)
+        parts << page(CurrentStep).name();
     if (!casePath_.isEmpty())
         parts << QFileInfo(casePath_).fileName() + QStringLiteral("[*]");
     parts << tr("Hearthwise");
     setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
     setWindowModified(!casePath_.isEmpty() && savedCase_ && caseValue() != *savedCase_);
+}
+
+} // namespace hw
+
+namespace hw {
+
+void frmMortgage::cmdCompare_Click(const QStringList& paths) {
+    frmCompare compare(*this, regional_);
+    compare.addCases(paths);
+    compare.exec();
 }
 
 } // namespace hw

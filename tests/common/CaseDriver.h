@@ -1,15 +1,75 @@
 #pragma once
 
 #include "entry/NumericField.h"
+#include "pages/PurposeChoicePage.h"
 #include "shell/frmMortgage.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 // Drives the main window the way a user does: clicks into fields, types, and
 // presses the real buttons.
 namespace driver {
+
+// A figure of a page as a user finds it: by its label ("Purchase Price"), or
+// by what a screen reader calls it ("Total assets"). Exactly one must match.
+template <class Edit = hw::NumericField>
+Edit* named(const hw::frmMortgage& window, int step, const QString& name) {
+    Edit* found = nullptr;
+    int matches = 0;
+    for (Edit* edit : window.stepPanel(step)->findChildren<Edit*>()) {
+        QString label = edit->accessibleName().trimmed();
+        if (label.endsWith(u':'))
+            label.chop(1);
+        if (label == name) {
+            found = edit;
+            ++matches;
+        }
+    }
+    if (matches != 1)
+        qFatal("%d fields called \"%s\" on step %d", matches, qPrintable(name), step);
+    return found;
+}
+inline hw::NumericField* field(const hw::frmMortgage& window, int step, const QString& name) {
+    return named<hw::NumericField>(window, step, name);
+}
+// A page's total or other figure it shows.
+inline QLineEdit* shown(const hw::frmMortgage& window, int step, const QString& name) {
+    return named<QLineEdit>(window, step, name);
+}
+// A control by the name it is made with ("cmdPreview", "lblAvailable3", "row2cell1").
+template <class Control = QPushButton>
+Control* control(const hw::frmMortgage& window, const QString& objectName) {
+    auto* found = window.findChild<Control*>(objectName);
+    if (!found)
+        qFatal("no control %s", qPrintable(objectName));
+    return found;
+}
+// A button of a page by its caption, mnemonic and all ("&Calculate").
+inline QPushButton* button(const hw::frmMortgage& window, int step, const QString& caption) {
+    for (QPushButton* push : window.stepPanel(step)->findChildren<QPushButton*>())
+        if (push->text() == caption)
+            return push;
+    qFatal("no button %s on step %d", qPrintable(caption), step);
+}
+inline QPushButton* calculate(const hw::frmMortgage& window, int step) {
+    return button(window, step, QStringLiteral("&Calculate"));
+}
+inline QPushButton* purposeButton(const hw::frmMortgage& window, int purpose) {
+    return control(window, QStringLiteral("optPurpose%1").arg(purpose));
+}
+// The results page: a type's figure (0 term, 1 first, 2 last, 3 paid, 4 interest,
+// 5 final balance), its "not affordable" mark and its information button.
+enum Column { Term, First, Last, Paid, Interest, Final };
+inline QLineEdit* cell(const hw::frmMortgage& window, std::size_t type, Column column) {
+    return control<QLineEdit>(window, QStringLiteral("row%1cell%2").arg(type).arg(int(column)));
+}
+inline QLabel* notAffordable(const hw::frmMortgage& window, std::size_t type) {
+    return control<QLabel>(window, QStringLiteral("lblAvailable%1").arg(type));
+}
 
 inline void show(hw::frmMortgage& window) {
     window.show();
@@ -39,55 +99,59 @@ inline void back(hw::frmMortgage& window) {
 // Walks from the opening page to the purpose page and chooses `purpose`.
 inline void choosePurpose(hw::frmMortgage& window, int purpose) {
     next(window);
-    QTest::mouseClick(window.optPurpose[static_cast<std::size_t>(purpose)], Qt::LeftButton);
+    QTest::mouseClick(purposeButton(window, purpose), Qt::LeftButton);
 }
 
 // Enters realistic figures for whatever the current page requires; `zeros`
 // appended to every amount makes a far larger case of the same shape.
 inline void fillRequired(hw::frmMortgage& w, const QString& zeros = QString()) {
     const auto amount = [&](const char* digits) { return QString::fromLatin1(digits) + zeros; };
-    switch (w.CurrentStep) {
+    const int step = w.currentStep();
+    const auto typeInto = [&](const char* name, const char* digits) {
+        type(field(w, step, QLatin1String(name)), amount(digits));
+    };
+    switch (step) {
     case hw::AssetsStep:
-        if (w.Purpose >= 2)
-            type(w.txtAssets[0], amount("350000"));
+        if (w.purpose() >= 2)
+            typeInto("Current Domestic Residence", "350000");
         break;
     case hw::IncomeStep:
         if (!zeros.isEmpty())
-            type(w.txtIncome[0], amount("60000"));
+            typeInto("Annual Gross Taxable Income", "60000");
         break;
     case hw::LiabilitiesStep:
-        if (w.Purpose >= 2)
-            type(w.txtLiabilities[0], amount("120000"));
+        if (w.purpose() >= 2)
+            typeInto("Domestic Mortgage", "120000");
         break;
     case 7:
-        type(w.txtFHBuilder[0], amount("150000"));
-        type(w.txtFHBuilder[1], amount("250000"));
-        type(w.txtFHBuilder[2], amount("40000"));
+        typeInto("Value of Land", "150000");
+        typeInto("Total Cost to Build", "250000");
+        typeInto("Your Contribution", "40000");
         break;
     case 8:
-        type(w.txtImprovement[1], amount("50000"));
+        typeInto("Total Cost of the Improvements", "50000");
         break;
     case 9:
-        type(w.txtSBuying[0], amount("400000"));
-        type(w.txtSBuying[1], amount("10000"));
-        type(w.txtBuying[1], amount("500000"));
+        typeInto("Selling Price", "400000");
+        typeInto("Real Estate Fees", "10000");
+        typeInto("Purchase Price", "500000");
         break;
     case 10:
-        type(w.txtSBuilding[0], amount("400000"));
-        type(w.txtBuilding[1], amount("120000"));
-        type(w.txtBuilding[2], amount("380000"));
+        typeInto("Selling Price", "400000");
+        typeInto("Cost of Land", "120000");
+        typeInto("Cost to Build", "380000");
         break;
     case 11:
-        type(w.txtRealEstate[0], amount("300000"));
+        typeInto("Purchase Price of new Property", "300000");
         break;
     case 12:
-        type(w.txtABuilding[1], amount("300000"));
+        typeInto("Cost to Build", "300000");
         break;
     case 13:
-        type(w.txtRefinance[0], amount("20000"));
+        typeInto("Cash you wish to withhold", "20000");
         break;
     case 14:
-        type(w.txtOther[0], amount("50000"));
+        typeInto("Amount You Want To Borrow", "50000");
         break;
     default:
         break;
@@ -96,11 +160,94 @@ inline void fillRequired(hw::frmMortgage& w, const QString& zeros = QString()) {
 
 // From the current page, fills what is required and presses Next until `step` is shown.
 inline void walkTo(hw::frmMortgage& window, int step) {
-    for (int guard = 0; window.CurrentStep != step && guard < 20; ++guard) {
+    for (int guard = 0; window.currentStep() != step && guard < 20; ++guard) {
         fillRequired(window);
         next(window);
     }
-    QCOMPARE(int(window.CurrentStep), step);
+    QCOMPARE(window.currentStep(), step);
+}
+
+// Walks a case of Other Loans to the rate page whose requirement is `amount`,
+// whose monthly income after tax is `income` and whose monthly expenditure is
+// `spending` (whole amounts): no tax, no fees, no bank charges, a monthly budget.
+inline void enterCase(hw::frmMortgage& w, qint64 amount, double income, double spending) {
+    // Whole amounts in plain digits, which every locale reads.
+    const auto figure = [](double value) { return QString::number(value, 'f', 0); };
+    // From wherever the window is: back to the purpose page, as a user would.
+    while (w.currentStep() > hw::PurposeStep)
+        back(w);
+    if (w.currentStep() == hw::OpeningStep)
+        next(w);
+    QTest::mouseClick(purposeButton(w, hw::OtherLoans), Qt::LeftButton);
+    next(w);
+    next(w);
+    next(w);
+    type(field(w, hw::IncomeStep, "Annual Gross Taxable Income"), figure(income * 12));
+    type(field(w, hw::IncomeStep, "Annual Gross Taxable Income, tax rate"), QStringLiteral("0"));
+    next(w);
+    QTest::mouseClick(button(w, hw::BudgetStep, QStringLiteral("M&onthly")), Qt::LeftButton);
+    const auto expenses = w.stepPanel(hw::BudgetStep)->findChildren<hw::NumericField*>();
+    for (hw::NumericField* expense : expenses)
+        type(expense, QStringLiteral("0"));
+    type(expenses.first(), figure(spending));
+    next(w);
+    type(field(w, hw::requirementStep(hw::OtherLoans), "Amount You Want To Borrow"),
+         figure(double(amount)));
+    next(w);
+    type(field(w, hw::ChargesStep, "Valuation Fees"), QStringLiteral("0"));
+    type(field(w, hw::ChargesStep, "Legal or Conveyancing Costs"), QStringLiteral("0"));
+    type(field(w, hw::ChargesStep, "Bank charges percentage"), QStringLiteral("0"));
+    next(w);
+    QCOMPARE(w.currentStep(), int(hw::RateStep));
+}
+
+// Chooses `purpose` and walks to `step` as a user would, typing only what the
+// pages before it cannot be left without (the home's value for a purpose that
+// builds on it, debts to refinance, the purpose's own figures).
+inline void openOn(hw::frmMortgage& window, int purpose, int step) {
+    show(window);
+    if (step == hw::OpeningStep)
+        return;
+    choosePurpose(window, purpose);
+    for (int guard = 0; window.currentStep() != step && guard < 20; ++guard) {
+        const int at = window.currentStep();
+        if (at == hw::AssetsStep && hw::needsHomeValue(purpose))
+            type(field(window, at, "Current Domestic Residence"), QStringLiteral("350000"));
+        else if (at == hw::LiabilitiesStep && hw::needsDebts(purpose))
+            type(field(window, at, "Domestic Mortgage"), QStringLiteral("120000"));
+        else if (hw::isRequirementStep(at))
+            fillRequired(window);
+        next(window);
+    }
+    QCOMPARE(window.currentStep(), step);
+}
+
+// Opens a window on `step`, for the purpose whose page it is (the first purpose
+// on the common pages).
+inline void openOnStep(hw::frmMortgage& window, int step) {
+    openOn(window, hw::isRequirementStep(step) ? step - hw::FirstRequirementStep : 0, step);
+}
+
+// Shows every step in turn, as Next and Back reach them: the first purpose's
+// whole path, then each other purpose's own page.
+inline void visitEveryStep(hw::frmMortgage& w, const std::function<void()>& visit) {
+    show(w);
+    visit();
+    choosePurpose(w, 0);
+    for (int guard = 0; guard < hw::StepCount; ++guard) {
+        visit();
+        if (w.currentStep() == hw::ClosingStep)
+            break;
+        fillRequired(w);
+        next(w);
+    }
+    for (int purpose = 1; purpose < hw::PurposeCount; ++purpose) {
+        while (w.currentStep() != hw::PurposeStep)
+            back(w);
+        QTest::mouseClick(purposeButton(w, purpose), Qt::LeftButton);
+        walkTo(w, hw::requirementStep(purpose));
+        visit();
+    }
 }
 
 } // namespace driver

@@ -9,6 +9,22 @@ const Regional us{QLocale(QStringLiteral("en_US"))};
 Currency dollars(double value) {
     return *Currency::fromDouble(value);
 }
+// An amount as a page shows it.
+Currency shown(const QString& text, const Regional& regional = us) {
+    return regional.toCurrency(text).valueOr(Currency());
+}
+// The charges page as it shows its amounts (subtotal, valuation, legal, before
+// bank charges, bank charges) and its percentage.
+ChargesFigures chargesPage(const QStringList& amounts, double percent,
+                           const Regional& regional = us) {
+    return {shown(amounts[0], regional),
+            shown(amounts[1], regional),
+            shown(amounts[2], regional),
+            shown(amounts[3], regional),
+            percent,
+            shown(amounts[4], regional),
+            Currency()};
+}
 } // namespace
 
 class PageArithmeticTest : public QObject {
@@ -26,8 +42,8 @@ private slots:
         QTest::newRow("no tax") << 1200.0 << 0.0F << "$1,200.00" << 100.0 << "$100.00";
         QTest::newRow("highest rate") << 60000.0 << 99.99F << "$6.00" << 0.5 << "$0.50";
         // 1 % of 500,699.50 is 5,006.995 exactly: the half cent rounds away from zero.
-        QTest::newRow("a half cent") << 500699.5 << 99.0F << "$5,007.00" << 5007.0 / 12
-                                     << "$417.25";
+        QTest::newRow("a half cent")
+            << 500699.5 << 99.0F << "$5,007.00" << 5007.0 / 12 << "$417.25";
     }
     void income() {
         QFETCH(double, gross);
@@ -38,11 +54,11 @@ private slots:
         const IncomeRow rows[3] = {{dollars(gross), rate}, {Currency(), 30.0F}, {Currency(), 0.0F}};
         const auto result = calculateIncome(rows, us);
         QVERIFY(result);
-        QCOMPARE(result->afterTaxTexts[0], afterTax);
-        QCOMPARE(result->afterTaxTexts[1], QStringLiteral("$0.00"));
+        QCOMPARE(us.currency(result->afterTax[0]), afterTax);
+        QCOMPARE(us.currency(result->afterTax[1]), QStringLiteral("$0.00"));
         QCOMPARE(result->monthlyAfterTax, monthly);
-        QCOMPARE(result->monthlyAfterTaxText, monthlyText);
-        QCOMPARE(result->monthlyGrossText, us.currency(gross / 12));
+        QCOMPARE(us.currency(result->shownMonthlyAfterTax), monthlyText);
+        QCOMPARE(us.currency(result->shownMonthlyGross), us.currency(gross / 12));
     }
 
     void budget() {
@@ -105,56 +121,57 @@ private slots:
         QFETCH(QStringList, second);
         QFETCH(QString, requirement);
         QFETCH(float, propertyValue);
-        const FieldText text = [&](int part, int index) {
-            return (part == 0 ? first : second).value(index);
+        const FieldAmount amount = [&](int part, int index) {
+            return shown((part == 0 ? first : second).value(index));
         };
         const PurposeFormula& formula = purposeFormula(purpose);
-        QCOMPARE(us.currency(*requirementOf(formula, text, us)), requirement);
-        QCOMPARE(propertyValueOf(formula, text, us), propertyValue);
+        QCOMPARE(us.currency(*requirementOf(formula, amount)), requirement);
+        QCOMPARE(propertyValueOf(formula, amount), propertyValue);
     }
 
     void equityOnEntry() {
-        const std::array<QString, 4> selling = {"$400,000.00", "$10,000.00", "$150,000.00",
-                                                "$0.00"};
-        QCOMPARE(entryEquity(selling, us), 240000.0F);
+        const std::array<Currency, 4> selling = {dollars(400000), dollars(10000), dollars(150000),
+                                                 Currency()};
+        QCOMPARE(entryEquity(selling), 240000.0F);
     }
 
     void chargesSetUpAndCalculate() {
-        ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "0.00", "$0.00"};
+        ChargesFigures page = chargesPage({"", "$200.00", "$500.00", "$0.00", "0.00"}, 1.0);
         QVERIFY(setUpCharges(page, dollars(100000), ChargesMode::Percent, us));
-        QCOMPARE(page.subtotal, QStringLiteral("$100,000.00"));
-        QCOMPARE(page.beforeBank, QStringLiteral("$100,700.00"));
-        QCOMPARE(page.amount, QStringLiteral("$1,007.00"));
-        QCOMPARE(page.total, QStringLiteral("$101,707.00"));
+        QCOMPARE(page.subtotal, dollars(100000));
+        QCOMPARE(page.beforeBank, dollars(100700));
+        QCOMPARE(page.amount, dollars(1007));
+        QCOMPARE(page.total, dollars(101707));
         const auto outcome = calculateCharges(page, ChargesMode::Percent, 500000.0F, us);
         QCOMPARE(outcome->requirement, dollars(101707));
-        QCOMPARE(page.total, QStringLiteral("$101,707.00"));
+        QCOMPARE(page.total, dollars(101707));
         QCOMPARE(outcome->loanValueRatio, 100700.0F / 500000.0F);
     }
 
     // The charge is formed exactly, so a half cent rounds away from zero.
     void chargeOfAHalfCent() {
-        ChargesTexts page{"$500,699.50", "$0.00", "$0.00", "$0.00", "1.00%", "$0.00", "$0.00"};
+        ChargesFigures page = chargesPage({"$500,699.50", "$0.00", "$0.00", "$0.00", "$0.00"}, 1.0);
         QVERIFY(calculateCharges(page, ChargesMode::Percent, 0.0F, us));
-        QCOMPARE(page.amount, QStringLiteral("$5,007.00"));
+        QCOMPARE(page.amount, dollars(5007));
         const Regional yen{QLocale(QStringLiteral("ja_JP"))};
-        ChargesTexts yenPage{"￥500,650", "￥0", "￥0", "￥0", "1.00%", "￥0", "￥0"};
+        ChargesFigures yenPage = chargesPage({"￥500,650", "￥0", "￥0", "￥0", "￥0"}, 1.0, yen);
         QVERIFY(calculateCharges(yenPage, ChargesMode::Percent, 0.0F, yen));
-        QCOMPARE(yenPage.amount, QStringLiteral("￥5,007")); // 5,006.5
+        QCOMPARE(yen.currency(yenPage.amount), QStringLiteral("￥5,007")); // 5,006.5
     }
 
     void fixedAmountGivesThePercentage() {
-        ChargesTexts page{"$99,300.00", "$200.00", "$500.00", "$0.00", "1.00%", "$500.00", "$0.00"};
+        ChargesFigures page =
+            chargesPage({"$99,300.00", "$200.00", "$500.00", "$0.00", "$500.00"}, 1.0);
         const auto outcome = calculateCharges(page, ChargesMode::FixedAmount, 100000.0F, us);
-        QCOMPARE(page.percent, QStringLiteral("0.50%"));
-        QCOMPARE(page.total, QStringLiteral("$100,500.00"));
+        QCOMPARE(page.percent, 0.5);
+        QCOMPARE(page.total, dollars(100500));
         QCOMPARE(outcome->requirement, dollars(100500));
     }
 
     void nothingToDivideByGivesZero() {
-        ChargesTexts page{"$0.00", "$0.00", "$0.00", "$0.00", "1.00%", "$500.00", "$0.00"};
+        ChargesFigures page = chargesPage({"$0.00", "$0.00", "$0.00", "$0.00", "$500.00"}, 1.0);
         const auto outcome = calculateCharges(page, ChargesMode::FixedAmount, 0.0F, us);
-        QCOMPARE(page.percent, QStringLiteral("0.00%"));
+        QCOMPARE(page.percent, 0.0);
         QCOMPARE(outcome->loanValueRatio, 0.0F);
     }
 
@@ -178,46 +195,44 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, total);
         const Currency amount = us.toCurrency(requirement).value;
-        ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "0.00", "$0.00"};
+        ChargesFigures page = chargesPage({"", "$200.00", "$500.00", "$0.00", "0.00"}, 1.0);
         QVERIFY(setUpCharges(page, amount, ChargesMode::Percent, us));
-        QCOMPARE(page.beforeBank, before);
-        QCOMPARE(page.total, total);
+        QCOMPARE(us.currency(page.beforeBank), before);
+        QCOMPARE(us.currency(page.total), total);
         const auto outcome = calculateCharges(page, ChargesMode::Percent, 1.0F, us);
-        QCOMPARE(page.beforeBank, before);
-        QCOMPARE(page.total, total);
+        QCOMPARE(us.currency(page.beforeBank), before);
+        QCOMPARE(us.currency(page.total), total);
         QCOMPARE(us.currency(outcome->requirement), total);
     }
 
     // In Fixed Amount mode the set-up keeps the amount the user typed.
     void setUpKeepsTheFixedAmount() {
-        ChargesTexts page{{}, "$200.00", "$500.00", "$0.00", "1.00%", "$777.00", "$0.00"};
+        ChargesFigures page = chargesPage({"", "$200.00", "$500.00", "$0.00", "$777.00"}, 1.0);
         QVERIFY(setUpCharges(page, dollars(99300), ChargesMode::FixedAmount, us));
-        QCOMPARE(page.amount, QStringLiteral("$777.00"));
-        QCOMPARE(page.percent, QStringLiteral("0.78%"));
-        QCOMPARE(page.total, QStringLiteral("$100,777.00"));
-        page.amount = QStringLiteral("$148,960.00");
-        QCOMPARE(*fixedChargeShare(page, us), 1.4896);
+        QCOMPARE(page.amount, dollars(777));
+        QCOMPARE(page.percent, 0.78);
+        QCOMPARE(page.total, dollars(100777));
+        page.amount = dollars(148960);
+        QCOMPARE(*fixedChargeShare(page), 1.4896);
     }
 
     void chargesInGermany() {
         const Regional de{QLocale(QStringLiteral("de_DE"))};
-        ChargesTexts page{{}, de.currency(dollars(200)), de.currency(dollars(500)),
-                          {}, de.percent(0.01),          de.currency(Currency()),
-                          {}};
+        ChargesFigures page{{}, dollars(200), dollars(500), {}, 1.0, Currency(), {}};
         QVERIFY(setUpCharges(page, dollars(100000), ChargesMode::Percent, de));
-        QCOMPARE(page.total, de.currency(dollars(101707)));
+        QCOMPARE(de.currency(page.total), de.currency(dollars(101707)));
     }
 
     void summaryLines() {
-        const auto lines = buildSummaryLines(dollars(101707), 0.8F, QStringLiteral("$4,000.00"),
-                                             QStringLiteral("$1,500.00"), us);
+        const auto lines =
+            buildSummaryLines(dollars(101707), 0.8F, dollars(4000), dollars(1500), us);
         QCOMPARE(lines[0], QStringLiteral("Mortgage Requirement:    $101,707.00"));
         QCOMPARE(lines[1], QStringLiteral("        Loan Value Ratio:    80.00%"));
         QCOMPARE(lines[2], QStringLiteral("Total Monthly Income After Tax:   $4,000.00"));
         QCOMPARE(lines[3], QStringLiteral("            Monthly Expenditure:   $1,500.00"));
         QCOMPARE(lines[4], QString(32, QChar(u' ')) + QStringLiteral("Spare:   $2,500.00"));
-        const auto short_ = buildSummaryLines(dollars(1), std::nullopt, QStringLiteral("$1,500.00"),
-                                              QStringLiteral("$1,716.67"), us);
+        const auto short_ =
+            buildSummaryLines(dollars(1), std::nullopt, dollars(1500), dollars(1716.67), us);
         QVERIFY(short_[1].endsWith(QStringLiteral("    0.00%")));
         QVERIFY(short_[4].endsWith(QStringLiteral("($216.67)")));
     }

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -32,7 +33,7 @@ public:
         auto* w = mainWindow();
         if (!w)
             return;
-        lines << QStringLiteral("step=%1").arg(w->CurrentStep);
+        lines << QStringLiteral("step=%1").arg(w->currentStep());
         lines << QStringLiteral("title=") + w->windowTitle();
         QWidget* focus = QApplication::focusWidget();
         lines << QStringLiteral("focus=") + (focus ? focus->objectName() : QString());
@@ -68,7 +69,7 @@ public:
             }
         }
         // The pages are built just after the window first appears.
-        if (w->txtAssets[0]) {
+        if (w->stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>()) {
             nameButtons(w);
             fields(lines, w);
             for (auto* button : w->findChildren<QAbstractButton*>())
@@ -76,11 +77,15 @@ public:
                     lines << QStringLiteral("button.%1=%2|%3")
                                  .arg(button->objectName(), centre(button))
                                  .arg(button->isChecked() ? 1 : 0);
-            lines << QStringLiteral("caption=") + w->sknpnMortgage->text();
-            for (std::size_t i = 0; i < w->lblAvailable.size(); ++i)
+            lines << QStringLiteral("caption=") +
+                         w->findChild<QLabel*>(QStringLiteral("sknpnMortgage"))->text();
+            for (int i = 0; i < hw::MortgageTypeCount; ++i)
                 lines << QStringLiteral("affordable%1=%2")
                              .arg(i)
-                             .arg(w->lblAvailable[i]->isVisible() ? 0 : 1);
+                             .arg(w->findChild<QLabel*>(QStringLiteral("lblAvailable%1").arg(i))
+                                          ->isVisible()
+                                      ? 0
+                                      : 1);
         }
         const QString text = lines.join(u'\n') + u'\n';
         if (text == last_)
@@ -106,46 +111,71 @@ private:
             QPointF(widget->mapToGlobal(widget->rect().center())) * widget->devicePixelRatioF();
         return QStringLiteral("%1,%2").arg(qRound(at.x())).arg(qRound(at.y()));
     }
-    template <std::size_t N>
-    static void group(QStringList& lines, const char* name,
-                      const std::array<hw::NumericField*, N>& fields) {
-        for (std::size_t i = 0; i < N; ++i) {
-            fields[i]->setObjectName(QLatin1String(name) + QString::number(i));
+    // The fields of a page in the order they are made, which is the order of
+    // the names the scenarios use ("txtAssets0" is the first field of the assets page).
+    static void group(QStringList& lines, const char* name, const hw::frmMortgage* w, int step,
+                      int from, int count) {
+        const auto fields =
+            w->stepPanel(step)->findChildren<hw::NumericField*>(Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < count; ++i) {
+            hw::NumericField* field = fields.at(from + i);
+            field->setObjectName(QLatin1String(name) + QString::number(i));
             lines << QStringLiteral("%1%2=%3|%4")
                          .arg(QLatin1String(name))
                          .arg(i)
-                         .arg(fields[i]->text(), centre(fields[i]));
+                         .arg(field->text(), centre(field));
         }
     }
-    template <std::size_t N>
-    static void cells(QStringList& lines, const char* name,
-                      const std::array<QLineEdit*, N>& fields) {
-        for (std::size_t i = 0; i < N; ++i)
-            lines
-                << QStringLiteral("%1%2=%3").arg(QLatin1String(name)).arg(i).arg(fields[i]->text());
+    // A page's buttons by caption, named for the scenarios.
+    static QPushButton* button(const hw::frmMortgage* w, int step, const QString& caption) {
+        for (auto* push : w->stepPanel(step)->findChildren<QPushButton*>())
+            if (push->text() == caption)
+                return push;
+        return nullptr;
+    }
+    // The total of a purpose page (0 to 8) or of the charges page (9).
+    static QLineEdit* total(const hw::frmMortgage* w, int index) {
+        const int step = index < hw::PurposeCount ? hw::requirementStep(index) : hw::ChargesStep;
+        for (auto* edit : w->stepPanel(step)->findChildren<QLineEdit*>())
+            if (edit->accessibleName() == QLatin1String("Total"))
+                return edit;
+        return nullptr;
     }
     static void nameButtons(hw::frmMortgage* w) {
-        for (std::size_t i = 0; i < 2; ++i) {
-            w->optBudget[i]->setObjectName(QStringLiteral("optBudget%1").arg(i));
-            w->optCharges[i]->setObjectName(QStringLiteral("optCharges%1").arg(i));
-        }
-        for (std::size_t i = 0; i < w->cmdTotal.size(); ++i)
-            w->cmdTotal[i]->setObjectName(QStringLiteral("cmdTotal%1").arg(i));
+        button(w, hw::BudgetStep, QStringLiteral("&Fortnightly"))
+            ->setObjectName(QStringLiteral("optBudget0"));
+        button(w, hw::BudgetStep, QStringLiteral("M&onthly"))
+            ->setObjectName(QStringLiteral("optBudget1"));
+        button(w, hw::ChargesStep, QStringLiteral("&Percent"))
+            ->setObjectName(QStringLiteral("optCharges0"));
+        button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount"))
+            ->setObjectName(QStringLiteral("optCharges1"));
+        for (int i = 0; i <= hw::PurposeCount; ++i)
+            button(w, i < hw::PurposeCount ? hw::requirementStep(i) : hw::ChargesStep,
+                   QStringLiteral("&Calculate"))
+                ->setObjectName(QStringLiteral("cmdTotal%1").arg(i));
     }
     static void fields(QStringList& lines, hw::frmMortgage* w) {
-        group(lines, "txtAssets", w->txtAssets);
-        group(lines, "txtLiabilities", w->txtLiabilities);
-        group(lines, "txtIncome", w->txtIncome);
-        group(lines, "txtBudget", w->txtBudget);
-        group(lines, "txtSBuying", w->txtSBuying);
-        group(lines, "txtBuying", w->txtBuying);
-        group(lines, "txtOther", w->txtOther);
-        group(lines, "txtCosts", w->txtCosts);
-        group(lines, "txtCharges", w->txtCharges);
-        group(lines, "txtRate", w->txtRate);
-        cells(lines, "txtTotal", w->txtTotal);
-        cells(lines, "txtFirst", w->txtFirst);
-        cells(lines, "txtPaid", w->txtPaid);
+        group(lines, "txtAssets", w, hw::AssetsStep, 0, 10);
+        group(lines, "txtLiabilities", w, hw::LiabilitiesStep, 0, 6);
+        group(lines, "txtIncome", w, hw::IncomeStep, 0, 9);
+        group(lines, "txtBudget", w, hw::BudgetStep, 0, 7);
+        group(lines, "txtSBuying", w, hw::requirementStep(hw::SellingAndBuying), 0, 4);
+        group(lines, "txtBuying", w, hw::requirementStep(hw::SellingAndBuying), 4, 3);
+        group(lines, "txtOther", w, hw::requirementStep(hw::OtherLoans), 0, 3);
+        group(lines, "txtCosts", w, hw::ChargesStep, 0, 4);
+        group(lines, "txtCharges", w, hw::ChargesStep, 4, 2);
+        group(lines, "txtRate", w, hw::RateStep, 0, 2);
+        for (int i = 0; i <= hw::PurposeCount; ++i)
+            lines << QStringLiteral("txtTotal%1=%2").arg(i).arg(total(w, i)->text());
+        for (int k = 0; k < hw::MortgageTypeCount; ++k) {
+            const auto cell = [&](int column) {
+                return w->findChild<QLineEdit*>(QStringLiteral("row%1cell%2").arg(k).arg(column))
+                    ->text();
+            };
+            lines << QStringLiteral("txtFirst%1=%2").arg(k).arg(cell(1));
+            lines << QStringLiteral("txtPaid%1=%2").arg(k).arg(cell(3));
+        }
     }
 
     QString path_;

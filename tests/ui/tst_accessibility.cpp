@@ -34,23 +34,26 @@ private slots:
         driver::show(w);
         driver::next(w);
         for (QPushButton* button :
-             {w.optPurpose[0], w.optPurpose[8], w.optBudget[1], w.optCharges[0]})
+             {driver::purposeButton(w, int(0)), driver::purposeButton(w, int(8)),
+              driver::button(w, hw::BudgetStep, QStringLiteral("M&onthly")),
+              driver::button(w, hw::ChargesStep, QStringLiteral("&Percent"))})
             QCOMPARE(accessible(button)->role(), QAccessible::RadioButton);
-        QVERIFY(accessible(w.optPurpose[0])->state().checked);
-        QCOMPARE(accessible(w.optPurpose[3])->text(QAccessible::Name),
+        QVERIFY(accessible(driver::purposeButton(w, int(0)))->state().checked);
+        QCOMPARE(accessible(driver::purposeButton(w, int(3)))->text(QAccessible::Name),
                  QStringLiteral("Selling and Buying"));
 
-        w.optPurpose[4]->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.optPurpose[4], Qt::Key_Down); // from the foot of the left column
-        QCOMPARE(int(w.Purpose), 5);
-        QCOMPARE(QApplication::focusWidget(), w.optPurpose[5]);
-        QVERIFY(accessible(w.optPurpose[5])->state().checked);
-        QVERIFY(!accessible(w.optPurpose[0])->state().checked);
-        QTest::keyClick(w.optPurpose[5], Qt::Key_Up);
-        QCOMPARE(int(w.Purpose), 4);
-        QTest::keyClick(w.optPurpose[4], Qt::Key_Left);
-        QTest::keyClick(w.optPurpose[3], Qt::Key_Right);
-        QCOMPARE(int(w.Purpose), 4);
+        driver::purposeButton(w, int(4))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(driver::purposeButton(w, int(4)),
+                        Qt::Key_Down); // from the foot of the left column
+        QCOMPARE(int(w.purpose()), 5);
+        QCOMPARE(QApplication::focusWidget(), driver::purposeButton(w, int(5)));
+        QVERIFY(accessible(driver::purposeButton(w, int(5)))->state().checked);
+        QVERIFY(!accessible(driver::purposeButton(w, int(0)))->state().checked);
+        QTest::keyClick(driver::purposeButton(w, int(5)), Qt::Key_Up);
+        QCOMPARE(int(w.purpose()), 4);
+        QTest::keyClick(driver::purposeButton(w, int(4)), Qt::Key_Left);
+        QTest::keyClick(driver::purposeButton(w, int(3)), Qt::Key_Right);
+        QCOMPARE(int(w.purpose()), 4);
     }
 
     // Tab goes from control to control of the page and the furniture, never to
@@ -69,13 +72,15 @@ private slots:
                          !accessible(at)->text(QAccessible::Name).isEmpty(),
                      qPrintable(at->metaObject()->className()));
         }
-        QTest::mouseClick(w.optPurpose[hw::OtherLoans], Qt::LeftButton);
+        QTest::mouseClick(driver::purposeButton(w, int(hw::OtherLoans)), Qt::LeftButton);
         driver::walkTo(w, hw::IncomeStep);
-        QCOMPARE(QApplication::focusWidget(), w.txtIncome[0]);
-        QCOMPARE(w.fraStep[hw::IncomeStep]->accessibleName(), QStringLiteral("Income"));
+        QCOMPARE(QApplication::focusWidget(),
+                 driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
+        QCOMPARE(w.stepPanel(int(hw::IncomeStep))->accessibleName(), QStringLiteral("Income"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Income \u2014 Hearthwise"));
-        QTest::mouseClick(w.fraStep[hw::IncomeStep], Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(QApplication::focusWidget(), w.txtIncome[0]);
+        QTest::mouseClick(w.stepPanel(int(hw::IncomeStep)), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QApplication::focusWidget(),
+                 driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
     }
 
     // The results in the order they stand: What If, Chart, Preview; each
@@ -86,17 +91,22 @@ private slots:
         driver::show(w);
         driver::choosePurpose(w, hw::SellingAndBuying);
         driver::walkTo(w, hw::RateStep);
-        driver::type(w.txtRate[0], QStringLiteral("18")); // some types beyond the budget
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"),
+                     QStringLiteral("18")); // some types beyond the budget
         driver::next(w);
-        QVERIFY(placeOf(w.cmdWhatIf) < placeOf(w.cmdChart));
-        QVERIFY(placeOf(w.cmdChart) < placeOf(w.cmdPreview));
+        QVERIFY(placeOf(driver::control(w, QStringLiteral("cmdWhatIf"))) <
+                placeOf(driver::control(w, QStringLiteral("cmdChart"))));
+        QVERIFY(placeOf(driver::control(w, QStringLiteral("cmdChart"))) <
+                placeOf(driver::control(w, QStringLiteral("cmdPreview"))));
         bool anyMark = false;
-        for (std::size_t k = 0; k + 1 < w.lblAvailable.size(); ++k) {
-            if (!w.lblAvailable[k]->isVisible())
+        for (std::size_t k = 0; k + 1 < std::size_t(hw::MortgageTypeCount); ++k) {
+            if (!driver::notAffordable(w, k)->isVisible())
                 continue;
             anyMark = true;
-            QVERIFY(placeOf(w.cmdMortgage[k]) < placeOf(w.lblAvailable[k]));
-            QVERIFY(placeOf(w.lblAvailable[k]) < placeOf(w.cmdMortgage[k + 1]));
+            QVERIFY(placeOf(driver::control(w, QStringLiteral("cmdMortgage%1").arg(k))) <
+                    placeOf(driver::notAffordable(w, k)));
+            QVERIFY(placeOf(driver::notAffordable(w, k)) <
+                    placeOf(driver::control(w, QStringLiteral("cmdMortgage%1").arg(k + 1))));
         }
         QVERIFY(anyMark);
     }

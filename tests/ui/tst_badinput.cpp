@@ -111,9 +111,9 @@ private slots:
         driver::choosePurpose(w, purpose);
         driver::next(w);
         int entered = 0;
-        while (w.CurrentStep < hw::RateStep) {
-            const int step = w.CurrentStep;
-            QWidget* page = w.fraStep[std::size_t(step)];
+        while (w.currentStep() < hw::RateStep) {
+            const int step = w.currentStep();
+            QWidget* page = w.stepPanel(int(std::size_t(step)));
             for (NumericField* field : page->findChildren<NumericField*>()) {
                 if (field->isReadOnly() || !field->isVisible() || !field->isEnabled())
                     continue;
@@ -138,7 +138,7 @@ private slots:
             driver::fillRequired(w);
             driver::next(w);
             checkMessages(messages, QStringLiteral("Next on step %1: ").arg(step));
-            QVERIFY2(w.CurrentStep > step, qPrintable(QString::number(step)));
+            QVERIFY2(w.currentStep() > step, qPrintable(QString::number(step)));
         }
 
         QVERIFY(entered > 100);
@@ -148,12 +148,12 @@ private slots:
         const QList<QPair<QString, QString>> cases = {
             {"0", "25"}, {"99.99", "0.1"}, {"99.99", "100"}, {"0", "0.1"}, {"0.01", "100"}};
         for (const auto& [rate, term] : cases) {
-            driver::type(w.txtRate[0], rate);
-            driver::type(w.txtRate[1], term);
+            driver::type(driver::field(w, hw::RateStep, "Interest Rate"), rate);
+            driver::type(driver::field(w, hw::RateStep, "Term in Years"), term);
             driver::next(w);
             checkMessages(messages, QStringLiteral("rate %1 term %2: ").arg(rate, term));
-            QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
-            const QStringList broken = brokenTexts(w.fraStep[hw::ResultsStep]);
+            QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
+            const QStringList broken = brokenTexts(w.stepPanel(int(hw::ResultsStep)));
             QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
             driver::back(w);
         }
@@ -175,13 +175,13 @@ private slots:
         driver::show(w);
         driver::choosePurpose(w, 8);
         driver::walkTo(w, 14);
-        driver::type(w.txtOther[0], amount);
-        for (int guard = 0; guard < 4 && w.CurrentStep < hw::ResultsStep; ++guard) {
+        driver::type(driver::field(w, 14, "Amount You Want To Borrow"), amount);
+        for (int guard = 0; guard < 4 && w.currentStep() < hw::ResultsStep; ++guard) {
             driver::next(w);
-            checkMessages(messages, QStringLiteral("step %1: ").arg(w.CurrentStep));
+            checkMessages(messages, QStringLiteral("step %1: ").arg(w.currentStep()));
         }
-        QCOMPARE(w.CurrentStep == hw::ResultsStep, reachesResults);
-        const QStringList broken = brokenTexts(w.fraStep[std::size_t(w.CurrentStep)]);
+        QCOMPARE(w.currentStep() == hw::ResultsStep, reachesResults);
+        const QStringList broken = brokenTexts(w.stepPanel(int(std::size_t(w.currentStep()))));
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
         if (reachesResults)
             QVERIFY(w.reportContent());

@@ -21,7 +21,7 @@ void enterCase(frmMortgage& w) {
     driver::show(w);
     driver::choosePurpose(w, hw::SellingAndBuying);
     driver::walkTo(w, hw::RateStep);
-    driver::type(w.txtRate[0], QStringLiteral("7.25"));
+    driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("7.25"));
     driver::next(w);
 }
 } // namespace
@@ -51,17 +51,21 @@ private slots:
         driver::choosePurpose(entered, purpose);
         driver::walkTo(entered, hw::BudgetStep);
         if (purpose % 2) // a monthly budget, and the bank charges as an amount
-            QTest::mouseClick(entered.optBudget[1], Qt::LeftButton);
+            QTest::mouseClick(driver::button(entered, hw::BudgetStep, QStringLiteral("M&onthly")),
+                              Qt::LeftButton);
         driver::walkTo(entered, hw::ChargesStep);
         if (purpose % 2) {
-            QTest::mouseClick(entered.optCharges[1], Qt::LeftButton);
-            driver::type(entered.txtCharges[1], QStringLiteral("3000"));
+            QTest::mouseClick(
+                driver::button(entered, hw::ChargesStep, QStringLiteral("&Fixed Amount")),
+                Qt::LeftButton);
+            driver::type(driver::field(entered, hw::ChargesStep, "Bank charges amount"),
+                         QStringLiteral("3000"));
         }
         driver::walkTo(entered, hw::RateStep);
-        driver::type(entered.txtRate[0], QStringLiteral("7.25"));
-        driver::type(entered.txtRate[1], QStringLiteral("20"));
+        driver::type(driver::field(entered, hw::RateStep, "Interest Rate"), QStringLiteral("7.25"));
+        driver::type(driver::field(entered, hw::RateStep, "Term in Years"), QStringLiteral("20"));
         driver::next(entered);
-        QCOMPARE(int(entered.CurrentStep), int(hw::ResultsStep));
+        QCOMPARE(int(entered.currentStep()), int(hw::ResultsStep));
         QVERIFY(messages.texts().isEmpty());
         const hw::MortgageCase value = entered.caseValue();
 
@@ -70,7 +74,7 @@ private slots:
         QVERIFY(opened.openCase(value));
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join(u'\n')));
         QVERIFY(opened.caseValue() == value);
-        QCOMPARE(opened.MortgageRequirement, entered.MortgageRequirement);
+        QCOMPARE(opened.figures().requirement, entered.figures().requirement);
         for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
             const hw::OptionFigures& was = entered.options()->types[k];
             const hw::OptionFigures& is = opened.options()->types[k];
@@ -95,9 +99,9 @@ private slots:
             QStringLiteral("Mortgage Options \u2014 our home.hearthwise[*] \u2014 Hearthwise"));
         QVERIFY(!saved.isWindowModified());
         driver::back(saved);
-        driver::type(saved.txtRate[0], QStringLiteral("8"));
+        driver::type(driver::field(saved, hw::RateStep, "Interest Rate"), QStringLiteral("8"));
         QVERIFY(saved.isWindowModified());
-        driver::type(saved.txtRate[0], QStringLiteral("7.25"));
+        driver::type(driver::field(saved, hw::RateStep, "Interest Rate"), QStringLiteral("7.25"));
         QVERIFY(!saved.isWindowModified());
         driver::next(saved);
 
@@ -105,15 +109,16 @@ private slots:
         driver::show(opened);
         QVERIFY(opened.openCaseFile(path));
         QVERIFY(messages.texts().isEmpty());
-        QCOMPARE(int(opened.CurrentStep), int(hw::ResultsStep));
+        QCOMPARE(int(opened.currentStep()), int(hw::ResultsStep));
         QVERIFY(opened.caseValue() == saved.caseValue());
         // The same figures, each in its window's own form.
         const auto amount = [](const frmMortgage& w, QLineEdit* cell) {
             return w.regional().toCurrency(cell->text()).value;
         };
         for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
-            QCOMPARE(amount(opened, opened.txtPaid[k]), amount(saved, saved.txtPaid[k]));
-            QVERIFY(opened.txtPaid[k]->text().endsWith(QStringLiteral("€")));
+            QCOMPARE(amount(opened, driver::cell(opened, k, driver::Paid)),
+                     amount(saved, driver::cell(saved, k, driver::Paid)));
+            QVERIFY(driver::cell(opened, k, driver::Paid)->text().endsWith(QStringLiteral("€")));
         }
         QCOMPARE(opened.casePath(), path);
         QVERIFY(!opened.isWindowModified());
@@ -130,7 +135,7 @@ private slots:
         enterCase(w);
         QVERIFY(w.writeCaseFile(path));
         driver::back(w);
-        driver::type(w.txtRate[0], QStringLiteral("8"));
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("8"));
         QVERIFY(w.isWindowModified());
         messages.answers = {hw::AnswerCancel};
         w.cmdExit_Click();
@@ -161,11 +166,11 @@ private slots:
         enterCase(w); // at 7.25 %
         QVERIFY(w.writeCaseFile(dir.filePath(QStringLiteral("bank a.hearthwise"))));
         driver::back(w);
-        driver::type(w.txtRate[0], QStringLiteral("6.5"));
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("6.5"));
         driver::next(w);
         QVERIFY(w.writeCaseFile(dir.filePath(QStringLiteral("bank b.hearthwise"))));
         driver::back(w);
-        driver::type(w.txtRate[0], QStringLiteral("8"));
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("8"));
         driver::next(w);
         QFile damaged(dir.filePath(QStringLiteral("damaged.hearthwise")));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -226,7 +231,7 @@ private slots:
         QVERIFY(said[2].startsWith(
             QStringLiteral("The case could not be saved as /nonexistent/folder/case.hearthwise")));
         QVERIFY(w.caseValue() == before);
-        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+        QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
         QVERIFY(w.casePath().isEmpty());
     }
 };

@@ -94,8 +94,8 @@ private slots:
         driver::choosePurpose(w, 3);
         driver::walkTo(w, hw::ResultsStep);
         int affordable = 0;
-        for (QLabel* mark : w.lblAvailable)
-            affordable += mark->isVisible() ? 0 : 1;
+        for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k)
+            affordable += driver::notAffordable(w, k)->isVisible() ? 0 : 1;
 
         std::size_t seriesCount = 0;
         hw::ChartAxes axes;
@@ -110,11 +110,11 @@ private slots:
                 longest = std::max(longest, s.points.back().x());
             chart->cmdClose->click();
         });
-        QTest::mouseClick(w.cmdChart, Qt::LeftButton);
+        QTest::mouseClick(driver::control(w, QStringLiteral("cmdChart")), Qt::LeftButton);
         QCOMPARE(int(seriesCount), affordable);
         QVERIFY(axes.maxYears >= longest && axes.maxYears < longest + axes.yearStep);
-        QVERIFY(axes.maxMoney >= w.MortgageRequirement.toDouble());
-        QVERIFY(axes.maxMoney < w.MortgageRequirement.toDouble() + axes.moneyStep);
+        QVERIFY(axes.maxMoney >= w.figures().requirement.toDouble());
+        QVERIFY(axes.maxMoney < w.figures().requirement.toDouble() + axes.moneyStep);
         QVERIFY(messages.texts().isEmpty());
     }
 
@@ -126,12 +126,14 @@ private slots:
                 next = next->nextInFocusChain();
             return next;
         };
-        QCOMPARE(nextTabStop(w.cmdChart), w.cmdPreview);
-        QCOMPARE(nextTabStop(w.cmdPreview), w.cmdCompare);
-        QWidget* stop = w.cmdCompare;
-        for (QPushButton* type : w.cmdMortgage) {
+        QCOMPARE(nextTabStop(driver::control(w, QStringLiteral("cmdChart"))),
+                 driver::control(w, QStringLiteral("cmdPreview")));
+        QCOMPARE(nextTabStop(driver::control(w, QStringLiteral("cmdPreview"))),
+                 driver::control(w, QStringLiteral("cmdCompare")));
+        QWidget* stop = driver::control(w, QStringLiteral("cmdCompare"));
+        for (int k = 0; k < hw::MortgageTypeCount; ++k) {
             stop = nextTabStop(stop);
-            QCOMPARE(stop, type);
+            QCOMPARE(stop, driver::control(w, QStringLiteral("cmdMortgage%1").arg(k)));
         }
     }
 

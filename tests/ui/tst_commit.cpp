@@ -11,13 +11,10 @@ using hw::NumericField;
 
 namespace {
 
-// Opens a window on `step` of `purpose`.
+// Opens a window on `step` of `purpose`, walked to as a user does.
 struct Page {
     explicit Page(int step, int purpose = 8) : window(QLocale(QStringLiteral("en_US"))) {
-        driver::show(window);
-        window.Purpose = static_cast<std::int16_t>(purpose);
-        window.TargetStep = static_cast<std::int16_t>(step);
-        window.ShowStep();
+        driver::openOn(window, purpose, step);
     }
     frmMortgage window;
 };
@@ -52,22 +49,23 @@ private slots:
         MessageRecorder messages;
         // The same rate left with Tab and then Next clicked gives the figures to expect.
         Page tabbed(hw::RateStep);
-        tabbed.window.MortgageRequirement = *hw::Currency::fromDouble(200000.0);
-        driver::type(tabbed.window.txtRate[0], typed);
+        driver::type(driver::field(tabbed.window, hw::RateStep, "Interest Rate"), typed);
         driver::next(tabbed.window);
 
         Page page(hw::RateStep);
         auto& w = page.window;
-        w.MortgageRequirement = *hw::Currency::fromDouble(200000.0);
-        QVERIFY(w.txtRate[0]->hasFocus());
-        QTest::keyClicks(w.txtRate[0], typed);
+        QVERIFY(driver::field(w, hw::RateStep, "Interest Rate")->hasFocus());
+        QTest::keyClicks(driver::field(w, hw::RateStep, "Interest Rate"), typed);
         // An Alt shortcut presses the button without moving the focus (offscreen Qt
         // delivers no mnemonics; the real-desktop tests press Alt+N itself).
         w.cmdNext->click();
-        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
-        QCOMPARE(w.txtRate[0]->text(), rate);
-        QVERIFY(w.sknpnMortgage->text().endsWith(QStringLiteral("  at  ") + rate));
-        QCOMPARE(w.txtFirst[0]->text(), tabbed.window.txtFirst[0]->text());
+        QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
+        QCOMPARE(driver::field(w, hw::RateStep, "Interest Rate")->text(), rate);
+        QVERIFY(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))
+                    ->text()
+                    .endsWith(QStringLiteral("  at  ") + rate));
+        QCOMPARE(driver::cell(w, 0, driver::First)->text(),
+                 driver::cell(tabbed.window, 0, driver::First)->text());
         QCOMPARE(w.reportContent()->interestRate, rate);
         QVERIFY(messages.messages.isEmpty());
     }
@@ -83,7 +81,7 @@ private slots:
         MessageRecorder messages;
         Page page(hw::LiabilitiesStep);
         auto& w = page.window;
-        NumericField* field = w.txtLiabilities[0];
+        NumericField* field = driver::field(w, hw::LiabilitiesStep, "Domestic Mortgage");
         QVERIFY(field->hasFocus());
         QTest::keyClicks(field, QStringLiteral("1.2.3"));
         if (how == 0)
@@ -91,11 +89,12 @@ private slots:
         else if (how == 1)
             w.cmdNext->animateClick(); // as Enter on a focused Next would: focus stays
         else
-            w.cmdLiabilities->click();
+            driver::calculate(w, hw::LiabilitiesStep)->click();
         QTest::qWait(how == 1 ? 250 : 0);
         QCOMPARE(messages.texts(), QStringList({"Please enter a number."}));
-        QCOMPARE(int(w.CurrentStep), int(hw::LiabilitiesStep));
-        QCOMPARE(w.txtTotalLiabilities->text(), QStringLiteral("$0.00"));
+        QCOMPARE(int(w.currentStep()), int(hw::LiabilitiesStep));
+        QCOMPARE(driver::shown(w, hw::LiabilitiesStep, "Total liabilities")->text(),
+                 QStringLiteral("$0.00"));
         QVERIFY(field->hasFocus());
         QVERIFY(field->isEditing());
         QCOMPARE(field->selectedText(), QStringLiteral("0.00"));
@@ -106,7 +105,7 @@ private slots:
         auto& w = page.window;
         QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.cmdNext));
         QTest::keyClick(w.cmdNext, Qt::Key_Return);
-        QCOMPARE(int(w.CurrentStep), int(hw::PurposeStep));
+        QCOMPARE(int(w.currentStep()), int(hw::PurposeStep));
     }
 
     void negativeValuesAreRefused_data() {
@@ -128,7 +127,9 @@ private slots:
         QFETCH(QString, restored);
         MessageRecorder messages;
         Page page(hw::IncomeStep);
-        NumericField* edit = page.window.txtIncome[std::size_t(field)];
+        NumericField* edit = driver::field(page.window, hw::IncomeStep,
+                                           field == 0 ? "Annual Gross Taxable Income"
+                                                      : "Annual Gross Taxable Income, tax rate");
         QTest::mouseClick(edit, Qt::LeftButton);
         edit->selectAll();
         edit->insert(pasted); // a paste: the keystroke filter never sees it
@@ -141,7 +142,8 @@ private slots:
 
     void editingKeysWork() {
         Page page(hw::IncomeStep);
-        NumericField* field = page.window.txtIncome[0];
+        NumericField* field =
+            driver::field(page.window, hw::IncomeStep, "Annual Gross Taxable Income");
         QVERIFY(field->hasFocus());
         QTest::keyClicks(field, QStringLiteral("123456"));
         QTest::keyClick(field, Qt::Key_Home);
@@ -168,16 +170,16 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QVERIFY(!w.ValidateStep());
+        QVERIFY(!w.page(9).validate());
         QCOMPARE(messages.texts(), QStringList({"Please enter Selling Price."}));
-        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.txtSBuying[0]));
-        QVERIFY(w.txtSBuying[0]->isEditing());
-        QCOMPARE(w.txtSBuying[0]->selectedText(), QStringLiteral("0.00"));
+        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(driver::field(w, 9, "Selling Price")));
+        QVERIFY(driver::field(w, 9, "Selling Price")->isEditing());
+        QCOMPARE(driver::field(w, 9, "Selling Price")->selectedText(), QStringLiteral("0.00"));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::keyClicks(w.txtSBuying[0], QStringLiteral("650000"));
-        QTest::keyClick(w.txtSBuying[0], Qt::Key_Tab);
-        QCOMPARE(w.txtSBuying[0]->text(), QStringLiteral("$650,000.00"));
+        QTest::keyClicks(driver::field(w, 9, "Selling Price"), QStringLiteral("650000"));
+        QTest::keyClick(driver::field(w, 9, "Selling Price"), Qt::Key_Tab);
+        QCOMPARE(driver::field(w, 9, "Selling Price")->text(), QStringLiteral("$650,000.00"));
     }
 
     // No two controls that can be reached on one page share an Alt letter.
@@ -185,12 +187,10 @@ private slots:
         for (int purpose = 0; purpose < hw::PurposeCount; ++purpose) {
             frmMortgage w(QLocale(QStringLiteral("en_US")));
             driver::show(w);
-            w.Purpose = static_cast<std::int16_t>(purpose);
-            for (int step = 0; step < hw::StepCount; ++step) {
-                if (hw::isRequirementStep(step) && step != hw::FirstRequirementStep + purpose)
-                    continue;
-                w.TargetStep = static_cast<std::int16_t>(step);
-                w.ShowStep();
+            driver::choosePurpose(w, purpose);
+            // Every page of the purpose's path, walked to with Next.
+            for (int guard = 0; guard < hw::StepCount; ++guard) {
+                const int step = w.currentStep();
                 QMap<QKeySequence, QString> taken;
                 QStringList captions;
                 for (QAction* entry : w.menuBar()->actions())
@@ -212,6 +212,10 @@ private slots:
                                             .arg(taken.value(letter), caption)));
                     taken.insert(letter, caption);
                 }
+                if (step == hw::ClosingStep)
+                    break;
+                driver::fillRequired(w);
+                driver::next(w);
             }
         }
     }

@@ -49,29 +49,31 @@ private slots:
 
         const hw::Regional& regional = w.regional();
         const Currency amount = *Currency::fromUnits(borrowed);
-        QCOMPARE(w.MortgageRequirement, amount);
-        QCOMPARE(w.sknpnMortgage->text(), QStringLiteral("Amount borrowed:  ") +
-                                              regional.currency(amount) + QStringLiteral("  at  ") +
-                                              regional.percent(0.08));
+        QCOMPARE(w.figures().requirement, amount);
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))->text(),
+                 QStringLiteral("Amount borrowed:  ") + regional.currency(amount) +
+                     QStringLiteral("  at  ") + regional.percent(0.08));
 
         // The Table repayment of the amount at 8% over 25 years.
         const double r = double(8.0F / 100.0F / 12.0F);
         const double table = amount.toDouble() * r / (1.0 - std::pow(1.0 + r, -300.0));
-        if (!w.lblAvailable[0]->isVisible())
-            QCOMPARE(w.txtFirst[0]->text(), regional.currency(table));
+        if (!driver::notAffordable(w, 0)->isVisible())
+            QCOMPARE(driver::cell(w, 0, driver::First)->text(), regional.currency(table));
 
         // Every figure shown reads back as an amount in the user's own form.
-        for (std::size_t k = 0; k < w.lblAvailable.size(); ++k) {
-            if (w.lblAvailable[k]->isVisible())
+        for (std::size_t k = 0; k < std::size_t(hw::MortgageTypeCount); ++k) {
+            if (driver::notAffordable(w, k)->isVisible())
                 continue;
-            for (QLineEdit* cell : {w.txtPaid[k], w.txtInterest[k], w.txtFinal[k]})
+            for (QLineEdit* cell :
+                 {driver::cell(w, k, driver::Paid), driver::cell(w, k, driver::Interest),
+                  driver::cell(w, k, driver::Final)})
                 QVERIFY2(regional.toCurrency(cell->text()), qPrintable(cell->text()));
-            QVERIFY(regional.toDouble(w.txtTerm[k]->text()));
+            QVERIFY(regional.toDouble(driver::cell(w, k, driver::Term)->text()));
         }
         QVERIFY(w.reportContent());
 
         driver::next(w);
-        QCOMPARE(int(w.CurrentStep), int(hw::ClosingStep));
+        QCOMPARE(int(w.currentStep()), int(hw::ClosingStep));
         QVERIFY(!w.cmdNext->isVisible());
         QVERIFY(messages.texts().isEmpty());
     }

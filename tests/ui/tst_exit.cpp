@@ -22,7 +22,7 @@ private slots:
         QCOMPARE(messages.messages[0].first, QStringLiteral("Are you sure you want to exit?"));
         QCOMPARE(messages.messages[0].second, 6);
         QVERIFY(window.isVisible());
-        QCOMPARE(window.CurrentStep, 1);
+        QCOMPARE(window.currentStep(), 1);
     }
 
     void yesSaysFarewellShrinksAndCloses() {

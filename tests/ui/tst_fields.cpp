@@ -6,13 +6,13 @@
 using hw::frmMortgage;
 using hw::NumericField;
 
-// Opens a window in `locale` on the page that holds the field under test.
+// Opens a window in `locale` on the page that holds the field under test,
+// walked to as a user does (a purpose page with its own purpose).
 struct Page {
     explicit Page(const char* locale, int step = hw::ChargesStep)
         : window(QLocale(QString::fromLatin1(locale))) {
-        driver::show(window);
-        window.TargetStep = static_cast<std::int16_t>(step);
-        window.ShowStep();
+        driver::openOn(window, hw::isRequirementStep(step) ? step - hw::FirstRequirementStep : 0,
+                       step);
     }
     frmMortgage window;
 };
@@ -85,9 +85,9 @@ private slots:
         QFETCH(QString, message);
         MessageRecorder messages;
         Page page(qPrintable(locale));
-        NumericField* field = page.window.txtCosts[1];
+        NumericField* field = driver::field(page.window, hw::ChargesStep, "Valuation Fees");
         field->setText(shown);
-        page.window.txtCosts[2]->setFocus();
+        driver::field(page.window, hw::ChargesStep, "Legal or Conveyancing Costs")->setFocus();
         QTest::mouseClick(field, Qt::LeftButton);
         QCOMPARE(field->text(), editing);
         QCOMPARE(field->selectedText(), editing);
@@ -119,7 +119,8 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, text);
         Page page("en_US");
-        NumericField* field = page.window.txtCosts[2];
+        NumericField* field =
+            driver::field(page.window, hw::ChargesStep, "Legal or Conveyancing Costs");
         QTest::mouseClick(field, Qt::LeftButton);
         QTest::keyClicks(field, keys);
         QCOMPARE(field->text(), text);
@@ -130,18 +131,20 @@ private slots:
     void emptiedFieldsShowZero() {
         Page page("en_US", hw::RateStep);
         auto& w = page.window;
-        for (NumericField* field : {w.txtRate[0], w.txtRate[1]}) {
+        for (NumericField* field : {driver::field(w, hw::RateStep, "Interest Rate"),
+                                    driver::field(w, hw::RateStep, "Term in Years")}) {
             QTest::mouseClick(field, Qt::LeftButton);
             field->selectAll();
             QTest::keyClick(field, Qt::Key_Delete);
             QTest::keyClick(field, Qt::Key_Tab);
         }
-        QCOMPARE(w.txtRate[0]->text(), QStringLiteral("0.00%"));
-        QCOMPARE(w.txtRate[1]->text(), QStringLiteral("0.00"));
-        driver::type(w.txtRate[0], QStringLiteral("7.5"));
-        QCOMPARE(w.txtRate[0]->text(), QStringLiteral("7.50%"));
-        driver::type(w.txtRate[0], QStringLiteral("150"));
-        QCOMPARE(w.txtRate[0]->text(), QStringLiteral("150.00%"));
+        QCOMPARE(driver::field(w, hw::RateStep, "Interest Rate")->text(), QStringLiteral("0.00%"));
+        QCOMPARE(driver::field(w, hw::RateStep, "Term in Years")->text(), QStringLiteral("0.00"));
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("7.5"));
+        QCOMPARE(driver::field(w, hw::RateStep, "Interest Rate")->text(), QStringLiteral("7.50%"));
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("150"));
+        QCOMPARE(driver::field(w, hw::RateStep, "Interest Rate")->text(),
+                 QStringLiteral("150.00%"));
     }
 
     void pastedTextAndHugeAmountsAreRefused_data() {
@@ -157,8 +160,8 @@ private slots:
         QFETCH(QString, message);
         MessageRecorder messages;
         Page page("en_US");
-        NumericField* field = page.window.txtCosts[1];
-        page.window.txtCosts[2]->setFocus();
+        NumericField* field = driver::field(page.window, hw::ChargesStep, "Valuation Fees");
+        driver::field(page.window, hw::ChargesStep, "Legal or Conveyancing Costs")->setFocus();
         QTest::mouseClick(field, Qt::LeftButton);
         field->insert(pasted); // as a paste from the context menu: no keystroke filter
         QTest::keyClick(field, Qt::Key_Tab);
@@ -173,53 +176,63 @@ private slots:
     void subtotalRefresh() {
         Page page("en_US");
         auto& w = page.window;
-        w.txtCosts[0]->setText(QStringLiteral("$100,000.00"));
-        driver::type(w.txtCosts[1], QStringLiteral("300"));
-        QCOMPARE(w.txtCosts[1]->text(), QStringLiteral("$300.00"));
-        QCOMPARE(w.txtCosts[3]->text(), QStringLiteral("$100,800.00"));
+        driver::field(w, hw::ChargesStep, "Subtotal")->setText(QStringLiteral("$100,000.00"));
+        driver::type(driver::field(w, hw::ChargesStep, "Valuation Fees"), QStringLiteral("300"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Valuation Fees")->text(),
+                 QStringLiteral("$300.00"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Total Before Bank Charges")->text(),
+                 QStringLiteral("$100,800.00"));
     }
 
     void equityRefresh() {
         Page page("en_US", 9);
         auto& w = page.window;
-        w.txtSBuying[2]->setText(QStringLiteral("$50,000.00"));
-        driver::type(w.txtSBuying[1], QStringLiteral("10000"));
-        driver::type(w.txtSBuying[0], QStringLiteral("300000"));
-        QCOMPARE(w.txtBuying[0]->text(), QStringLiteral("$240,000.00"));
+        driver::field(w, 9, "Total Current Debts")->setText(QStringLiteral("$50,000.00"));
+        driver::type(driver::field(w, 9, "Real Estate Fees"), QStringLiteral("10000"));
+        driver::type(driver::field(w, 9, "Selling Price"), QStringLiteral("300000"));
+        QCOMPARE(driver::field(w, 9, "Your Equity")->text(), QStringLiteral("$240,000.00"));
     }
 
-    void anyChangeClearsPageCalculated() {
-        Page page("en_US", hw::IncomeStep);
+    void anyChangeMakesTheTotalStale() {
+        Page page("en_US", hw::AssetsStep);
         auto& w = page.window;
-        w.PageCalculated = true;
-        w.txtIncome[2]->setText(QStringLiteral("$1.00")); // a display field of the group
-        QVERIFY(!w.PageCalculated);
-        w.PageCalculated = true;
-        w.txtTotalAssets->setText(QStringLiteral("$1.00")); // a page total is not in a group
-        QVERIFY(w.PageCalculated);
+        driver::type(driver::field(w, hw::AssetsStep, "Savings"), QStringLiteral("100"));
+        QTest::mouseClick(driver::calculate(w, hw::AssetsStep), Qt::LeftButton);
+        QCOMPARE(driver::shown(w, hw::AssetsStep, "Total assets")->text(),
+                 QStringLiteral("$100.00"));
+        // Changed after its Calculate, the page is worked out again as Next leaves it.
+        driver::type(driver::field(w, hw::AssetsStep, "Shares"), QStringLiteral("200"));
+        driver::next(w);
+        QCOMPARE(driver::shown(w, hw::AssetsStep, "Total assets")->text(),
+                 QStringLiteral("$300.00"));
     }
 
     void displayFieldsAreNotTabStops() {
         Page page("en_US", 6);
         auto& w = page.window;
-        QVERIFY(w.txtFHBuyer[0]->hasFocus());
-        QTest::keyClick(w.txtFHBuyer[0], Qt::Key_Tab);
-        QVERIFY(w.txtFHBuyer[1]->hasFocus());
-        QTest::keyClick(w.txtFHBuyer[1], Qt::Key_Tab);
-        QVERIFY(!w.txtFHBuyer[2]->hasFocus());
-        QVERIFY(w.txtFHBuyer[2]->isReadOnly());
+        QVERIFY(driver::field(w, 6, "Purchase Price")->hasFocus());
+        QTest::keyClick(driver::field(w, 6, "Purchase Price"), Qt::Key_Tab);
+        QVERIFY(driver::field(w, 6, "Your Contribution")->hasFocus());
+        QTest::keyClick(driver::field(w, 6, "Your Contribution"), Qt::Key_Tab);
+        QVERIFY(!driver::field(w, 6, "Total Current Debts")->hasFocus());
+        QVERIFY(driver::field(w, 6, "Total Current Debts")->isReadOnly());
     }
 
     void startingStates() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        QVERIFY(w.optBudget[0]->isChecked() && !w.optBudget[1]->isChecked());
-        QVERIFY(w.optCharges[0]->isChecked() && !w.optCharges[1]->isChecked());
-        QCOMPARE(w.txtIncome[0]->text(), QStringLiteral("$60000.00"));
-        QCOMPARE(w.txtIncome[1]->text(), QStringLiteral("15.00%"));
-        QCOMPARE(w.txtRate[1]->text(), QStringLiteral("25.00"));
-        QCOMPARE(w.txtRefinance[1]->text(), QStringLiteral("0.00"));
+        QVERIFY(driver::button(w, hw::BudgetStep, QStringLiteral("&Fortnightly"))->isChecked() &&
+                !driver::button(w, hw::BudgetStep, QStringLiteral("M&onthly"))->isChecked());
+        QVERIFY(driver::button(w, hw::ChargesStep, QStringLiteral("&Percent"))->isChecked() &&
+                !driver::button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount"))->isChecked());
+        QCOMPARE(driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income")->text(),
+                 QStringLiteral("$60000.00"));
+        QCOMPARE(driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income, tax rate")->text(),
+                 QStringLiteral("15.00%"));
+        QCOMPARE(driver::field(w, hw::RateStep, "Term in Years")->text(), QStringLiteral("25.00"));
+        QCOMPARE(driver::field(w, 13, "Total Current Debts")->text(), QStringLiteral("0.00"));
         frmMortgage de(QLocale(QStringLiteral("de_DE")));
-        QCOMPARE(de.txtCosts[1]->text(), de.regional().currency(200.0));
+        QCOMPARE(driver::field(de, hw::ChargesStep, "Valuation Fees")->text(),
+                 de.regional().currency(200.0));
     }
 };
 

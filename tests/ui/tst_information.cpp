@@ -154,17 +154,20 @@ private slots:
         QFETCH(int, topic);
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
-        w.TargetStep = static_cast<std::int16_t>(step);
-        w.ShowStep();
+        driver::openOnStep(w, step);
         const int index = opener.section(u' ', 1).toInt();
         const Opened seen = openedBy([&] {
             if (opener == QLatin1String("more"))
                 w.mnuMore->trigger();
             else if (opener.startsWith(QLatin1String("type")))
-                QTest::mouseClick(w.cmdMortgage[std::size_t(index)], Qt::LeftButton);
+                QTest::mouseClick(
+                    driver::control(w, QStringLiteral("cmdMortgage%1").arg(std::size_t(index))),
+                    Qt::LeftButton);
             else
-                QTest::mouseClick(w.cmdRates[std::size_t(index)], Qt::LeftButton);
+                QTest::mouseClick(driver::button(w, hw::RateStep,
+                                                 QStringList{"Fixed Rate", "Adjustable Rate",
+                                                             "Capped Rate"}[index]),
+                                  Qt::LeftButton);
         });
         QCOMPARE(seen.topic, topic);
         QVERIFY(messages.texts().isEmpty());
@@ -178,9 +181,7 @@ private slots:
     // Closing on the second page and opening again starts on the first.
     void reopeningStartsOnTheFirstPage() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
-        w.TargetStep = hw::AssetsStep;
-        w.ShowStep();
+        driver::openOnStep(w, hw::AssetsStep);
         QTimer::singleShot(0, [] {
             auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget());
             if (help) {
@@ -197,9 +198,7 @@ private slots:
     // A right click on Back or Next offers "What's This?", which explains that button.
     void whatsThisOnTheNavigationButtons() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
-        w.TargetStep = hw::AssetsStep;
-        w.ShowStep();
+        driver::openOnStep(w, hw::AssetsStep);
         for (QPushButton* button : {w.cmdBack, w.cmdNext}) {
             QString offered;
             QTimer::singleShot(0, [&offered] {

@@ -152,11 +152,7 @@ void useDesktopOfRow() {
 
 // Shows every step of the main window in turn and checks it.
 void onEveryStep(frmMortgage& w, const std::function<void(const QString&)>& check) {
-    for (int step = 0; step < hw::StepCount; ++step) {
-        w.TargetStep = static_cast<std::int16_t>(step);
-        w.ShowStep();
-        check(QStringLiteral("step %1").arg(step));
-    }
+    driver::visitEveryStep(w, [&] { check(QStringLiteral("step %1").arg(w.currentStep())); });
 }
 
 // The room the screen leaves a window inside a window manager's frame.
@@ -227,11 +223,11 @@ private slots:
         frmMortgage large(QLocale(QStringLiteral("en_IN")));
         driver::show(large);
         driver::choosePurpose(large, 3);
-        for (int guard = 0; guard < 20 && large.CurrentStep < hw::ResultsStep; ++guard) {
+        for (int guard = 0; guard < 20 && large.currentStep() < hw::ResultsStep; ++guard) {
             driver::fillRequired(large, QStringLiteral("000000"));
             driver::next(large);
         }
-        QCOMPARE(int(large.CurrentStep), int(hw::ResultsStep));
+        QCOMPARE(int(large.currentStep()), int(hw::ResultsStep));
         checkReadable(&large, QStringLiteral("large results"));
     }
 
@@ -244,13 +240,13 @@ private slots:
         driver::choosePurpose(w, 3);
         driver::walkTo(w, hw::ResultsStep);
 
-        hw::frmChart chart(*w.options(), w.MortgageRequirement, w.regional(), &w);
+        hw::frmChart chart(*w.options(), w.figures().requirement, w.regional(), &w);
         chart.show();
         checkFits(&chart, QStringLiteral("chart"));
         checkReadable(&chart, QStringLiteral("chart"));
 
         hw::WhatIfSettings asked;
-        hw::frmWhatIf whatIf(w.optionsInput(), w.regional(), w.PropertyValue, asked, &w);
+        hw::frmWhatIf whatIf(w.optionsInput(), w.regional(), w.figures().propertyValue, asked, &w);
         whatIf.show();
         for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
             whatIf.tabs->setCurrentIndex(tab);

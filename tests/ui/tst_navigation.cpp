@@ -18,16 +18,18 @@ private slots:
     void pagesBuiltAfterTheFirstPaint() {
         frmMortgage early(QLocale(QStringLiteral("en_US")), nullptr,
                           frmMortgage::Pages::AfterFirstPaint);
-        QVERIFY(!early.txtAssets[0]);
+        QVERIFY(!early.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>());
         QTest::mouseClick(early.cmdNext, Qt::LeftButton);
-        QCOMPARE(int(early.CurrentStep), int(hw::PurposeStep));
-        QVERIFY(early.optPurpose[0]->isEnabled());
+        QCOMPARE(int(early.currentStep()), int(hw::PurposeStep));
+        QVERIFY(driver::purposeButton(early, int(0))->isEnabled());
 
         frmMortgage shown(QLocale(QStringLiteral("en_US")), nullptr,
                           frmMortgage::Pages::AfterFirstPaint);
         driver::show(shown);
-        QTRY_VERIFY(shown.txtAssets[0] != nullptr);
-        QCOMPARE(shown.sknLabel[hw::ResultsStep]->text().left(20),
+        QTRY_VERIFY(shown.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>() != nullptr);
+        QCOMPARE(driver::control<QLabel>(shown, QStringLiteral("sknLabel%1").arg(hw::ResultsStep))
+                     ->text()
+                     .left(20),
                  QStringLiteral("These figures repres"));
         // As wide as a window built whole, for the results' largest figures.
         frmMortgage whole(QLocale(QStringLiteral("en_US")));
@@ -36,13 +38,13 @@ private slots:
     void startsOnTheOpeningPage() {
         frmMortgage window(QLocale(QStringLiteral("en_US")));
         window.show();
-        QCOMPARE(window.CurrentStep, 0);
-        QVERIFY(window.fraStep[0]->isEnabled());
+        QCOMPARE(window.currentStep(), 0);
+        QVERIFY(window.stepPanel(int(0))->isEnabled());
         for (int i = 1; i < hw::StepCount; ++i)
-            QVERIFY(!window.fraStep[static_cast<std::size_t>(i)]->isEnabled());
+            QVERIFY(!window.stepPanel(int(static_cast<std::size_t>(i)))->isEnabled());
         QVERIFY(!window.cmdBack->isEnabled());
         QVERIFY(window.cmdNext->isVisible());
-        QVERIFY(!window.optPurpose[0]->isEnabled());
+        QVERIFY(!driver::purposeButton(window, int(0))->isEnabled());
         QCOMPARE(window.windowTitle(), QStringLiteral("Hearthwise"));
     }
 
@@ -59,30 +61,32 @@ private slots:
         const std::vector<int> path = {0, 1, 2, 3, 4, 5, 6 + purpose, 15, 16, 17, 18};
 
         QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-        QCOMPARE(window.CurrentStep, 1);
-        QVERIFY(window.optPurpose[0]->isEnabled());
-        QTest::mouseClick(window.optPurpose[static_cast<std::size_t>(purpose)], Qt::LeftButton);
-        QCOMPARE(window.Purpose, purpose);
+        QCOMPARE(window.currentStep(), 1);
+        QVERIFY(driver::purposeButton(window, int(0))->isEnabled());
+        QTest::mouseClick(driver::purposeButton(window, int(static_cast<std::size_t>(purpose))),
+                          Qt::LeftButton);
+        QCOMPARE(window.purpose(), purpose);
         for (int i = 0; i < hw::PurposeCount; ++i)
-            QCOMPARE(window.optPurpose[static_cast<std::size_t>(i)]->isChecked(), i == purpose);
+            QCOMPARE(driver::purposeButton(window, int(static_cast<std::size_t>(i)))->isChecked(),
+                     i == purpose);
 
         for (std::size_t i = 2; i < path.size(); ++i) {
             driver::fillRequired(window);
             QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-            QVERIFY2(int(window.CurrentStep) == path[i], qPrintable(messages.texts().join("|")));
-            QVERIFY(window.fraStep[static_cast<std::size_t>(path[i])]->isVisible());
-            QVERIFY(window.fraStep[static_cast<std::size_t>(path[i])]->isEnabled());
-            QVERIFY(!window.fraStep[static_cast<std::size_t>(path[i - 1])]->isEnabled());
+            QVERIFY2(int(window.currentStep()) == path[i], qPrintable(messages.texts().join("|")));
+            QVERIFY(window.stepPanel(path[i])->isVisible());
+            QVERIFY(window.stepPanel(path[i])->isEnabled());
+            QVERIFY(!window.stepPanel(path[i - 1])->isEnabled());
         }
         // Back from every step returns along the same path.
         for (std::size_t i = path.size() - 1; i > 0; --i) {
             QTest::mouseClick(window.cmdBack, Qt::LeftButton);
-            QCOMPARE(int(window.CurrentStep), path[i - 1]);
+            QCOMPARE(int(window.currentStep()), path[i - 1]);
         }
         QVERIFY(messages.messages.isEmpty());
         // Step 1 shown again presses the chosen purpose.
         QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-        QVERIFY(window.optPurpose[static_cast<std::size_t>(purpose)]->isChecked());
+        QVERIFY(driver::purposeButton(window, int(static_cast<std::size_t>(purpose)))->isChecked());
     }
 
     void buttonPlacesAtTheEnds() {
@@ -93,38 +97,36 @@ private slots:
         const int backLeft = window.cmdBack->geometry().left();
         for (int i = 0; i < 9; ++i)
             QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-        QCOMPARE(window.CurrentStep, 17);
+        QCOMPARE(window.currentStep(), 17);
         QVERIFY(window.cmdBack->isVisible() && window.cmdNext->isVisible());
 
         QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-        QCOMPARE(window.CurrentStep, 18);
+        QCOMPARE(window.currentStep(), 18);
         QVERIFY(!window.cmdNext->isVisible());
         QVERIFY(window.cmdBack->isVisible() && window.cmdBack->isEnabled());
         QTRY_COMPARE(window.cmdBack->geometry().left(), nextLeft);
 
         QTest::mouseClick(window.cmdBack, Qt::LeftButton);
-        QCOMPARE(window.CurrentStep, 17);
+        QCOMPARE(window.currentStep(), 17);
         QVERIFY(window.cmdNext->isVisible() && window.cmdNext->isEnabled());
         QTRY_COMPARE(window.cmdBack->geometry().left(), backLeft);
         QTRY_COMPARE(window.cmdNext->geometry().left(), nextLeft);
 
         for (int i = 0; i < 9; ++i)
             QTest::mouseClick(window.cmdBack, Qt::LeftButton);
-        QCOMPARE(window.CurrentStep, 0);
+        QCOMPARE(window.currentStep(), 0);
         QVERIFY(!window.cmdBack->isVisible());
         QVERIFY(!window.cmdBack->isEnabled());
     }
 
     // A screen reader can tell every figure of every page from the others.
     void everyFigureHasItsOwnName() {
-        for (int purpose = 0; purpose < hw::PurposeCount; ++purpose) {
+        {
             frmMortgage w(QLocale(QStringLiteral("en_US")));
-            w.Purpose = static_cast<std::int16_t>(purpose);
             for (int step = 0; step < hw::StepCount; ++step) {
-                if (hw::isRequirementStep(step) && step != hw::requirementStep(purpose))
-                    continue;
                 QStringList names;
-                for (QLineEdit* figure : w.fraStep[std::size_t(step)]->findChildren<QLineEdit*>()) {
+                for (QLineEdit* figure :
+                     w.stepPanel(int(std::size_t(step)))->findChildren<QLineEdit*>()) {
                     const QString name = figure->accessibleName();
                     QVERIFY2(
                         !name.isEmpty(),
@@ -138,8 +140,10 @@ private slots:
             }
         }
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        QCOMPARE(w.txtFirst[0]->accessibleName(), QStringLiteral("Table, first monthly repayment"));
-        QCOMPARE(w.txtIncome[4]->accessibleName(),
+        QCOMPARE(driver::cell(w, 0, driver::First)->accessibleName(),
+                 QStringLiteral("Table, first monthly repayment"));
+        QCOMPARE(driver::field(w, hw::IncomeStep, "Other Annual Gross Income, tax rate")
+                     ->accessibleName(),
                  QStringLiteral("Other Annual Gross Income, tax rate"));
     }
 };

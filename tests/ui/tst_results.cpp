@@ -1,5 +1,6 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
+#include "calc/WhatIf.h"
 #include "results/ColumnHead.h"
 #include "results/frmChart.h"
 #include "results/frmPreview.h"
@@ -22,31 +23,27 @@ using hw::frmMortgage;
 
 namespace {
 
-// A case whose figures come from the earlier pages, then the rate page typed
-// into and left with Next, as the user does it.
+// A case entered through the pages, then the rate page typed into and left
+// with Next, as the user does it.
 void calculate(frmMortgage& w, qint64 amount, const QString& rate, const QString& term,
                double income, double spending) {
-    w.MortgageRequirement = *Currency::fromUnits(amount);
-    w.MonthlyIncomeAfterTax = income;
-    w.MonthlyExpenditure = *Currency::fromDouble(spending);
-    w.txtAfterTaxIncome->setText(w.regional().currency(income));
-    w.txtTotalBudget->setText(w.regional().currency(spending));
-    w.TargetStep = hw::RateStep;
-    w.ShowStep();
-    driver::type(w.txtRate[0], rate);
-    driver::type(w.txtRate[1], term);
+    driver::enterCase(w, amount, income, spending);
+    driver::type(driver::field(w, hw::RateStep, "Interest Rate"), rate);
+    driver::type(driver::field(w, hw::RateStep, "Term in Years"), term);
     driver::next(w);
 }
 
 QStringList rowOf(const frmMortgage& w, std::size_t k) {
-    return {w.txtTerm[k]->text(), w.txtFirst[k]->text(),    w.txtLast[k]->text(),
-            w.txtPaid[k]->text(), w.txtInterest[k]->text(), w.txtFinal[k]->text()};
+    return {
+        driver::cell(w, k, driver::Term)->text(),     driver::cell(w, k, driver::First)->text(),
+        driver::cell(w, k, driver::Last)->text(),     driver::cell(w, k, driver::Paid)->text(),
+        driver::cell(w, k, driver::Interest)->text(), driver::cell(w, k, driver::Final)->text()};
 }
 
 QList<int> markedRows(const frmMortgage& w) {
     QList<int> marked;
-    for (std::size_t k = 0; k < w.lblAvailable.size(); ++k)
-        if (w.lblAvailable[k]->isVisible())
+    for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k)
+        if (driver::notAffordable(w, k)->isVisible())
             marked << int(k);
     return marked;
 }
@@ -71,8 +68,8 @@ private slots:
         driver::show(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
         QVERIFY(messages.texts().isEmpty());
-        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
-        QCOMPARE(w.sknpnMortgage->text(),
+        QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))->text(),
                  QStringLiteral("Amount borrowed:  $120,000.00  at  6.00%"));
         QCOMPARE(rowOf(w, 0), QStringList({"10.00", "$1,332.25", "$1,332.25", "$159,869.52",
                                            "$39,869.52", "$0.00"}));
@@ -100,26 +97,31 @@ private slots:
         calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
         QCOMPARE(markedRows(w), QList<int>({1, 3, 4}));
         for (int k : {1, 3, 4}) {
-            QLabel* mark = w.lblAvailable[std::size_t(k)];
+            QLabel* mark = driver::notAffordable(w, std::size_t(k));
             QCOMPARE(mark->text(), QStringLiteral("This option is not affordable"));
-            QVERIFY(mark->geometry().contains(w.txtTerm[std::size_t(k)]->geometry()));
-            QVERIFY(mark->geometry().contains(w.txtFinal[std::size_t(k)]->geometry()));
+            QVERIFY(mark->geometry().contains(
+                driver::cell(w, std::size_t(k), driver::Term)->geometry()));
+            QVERIFY(mark->geometry().contains(
+                driver::cell(w, std::size_t(k), driver::Final)->geometry()));
             // The mark lies in front of the row's figures.
             QCOMPARE(
-                w.fraStep[hw::ResultsStep]->childAt(w.txtPaid[std::size_t(k)]->geometry().center()),
+                w.stepPanel(int(hw::ResultsStep))
+                    ->childAt(driver::cell(w, std::size_t(k), driver::Paid)->geometry().center()),
                 mark);
         }
         // The stale figures behind a mark are hidden, so a screen reader finds only the mark.
-        QVERIFY(!w.txtFirst[1]->isVisible() && w.txtFirst[0]->isVisible());
-        QCOMPARE(w.txtFirst[1]->text(), QStringLiteral("$1,600.00")); // from the first calculation
-        QCOMPARE(w.txtFirst[0]->text(), QStringLiteral("$1,477.98"));
-        QCOMPARE(w.txtTerm[0]->text(), QStringLiteral("25.00"));
+        QVERIFY(!driver::cell(w, 1, driver::First)->isVisible() &&
+                driver::cell(w, 0, driver::First)->isVisible());
+        QCOMPARE(driver::cell(w, 1, driver::First)->text(),
+                 QStringLiteral("$1,600.00")); // from the first calculation
+        QCOMPARE(driver::cell(w, 0, driver::First)->text(), QStringLiteral("$1,477.98"));
+        QCOMPARE(driver::cell(w, 0, driver::Term)->text(), QStringLiteral("25.00"));
 
         driver::back(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
         QVERIFY(markedRows(w).isEmpty());
-        QCOMPARE(w.txtFirst[1]->text(), QStringLiteral("$1,600.00"));
-        QCOMPARE(w.txtLast[1]->text(), QStringLiteral("$1,005.00"));
+        QCOMPARE(driver::cell(w, 1, driver::First)->text(), QStringLiteral("$1,600.00"));
+        QCOMPARE(driver::cell(w, 1, driver::Last)->text(), QStringLiteral("$1,005.00"));
     }
 
     // Every mark says why, to the mouse and to screen readers, and names its
@@ -132,20 +134,23 @@ private slots:
         const QString fund =
             QStringLiteral("The fund never reaches the amount borrowed at this rate");
         const QString spare = QStringLiteral("The spare income does not cover the interest");
-        QCOMPARE(w.lblAvailable[4]->toolTip(), fund);
-        QCOMPARE(w.lblAvailable[4]->accessibleDescription(), fund);
-        QCOMPARE(w.lblAvailable[5]->toolTip(), spare);
-        QCOMPARE(w.lblAvailable[6]->accessibleDescription(), spare);
-        QCOMPARE(w.lblAvailable[0]->toolTip(),
+        QCOMPARE(driver::notAffordable(w, 4)->toolTip(), fund);
+        QCOMPARE(driver::notAffordable(w, 4)->accessibleDescription(), fund);
+        QCOMPARE(driver::notAffordable(w, 5)->toolTip(), spare);
+        QCOMPARE(driver::notAffordable(w, 6)->accessibleDescription(), spare);
+        QCOMPARE(driver::notAffordable(w, 0)->toolTip(),
                  QStringLiteral("Needs $100.00 a month; $0.00 is spare"));
-        QCOMPARE(w.lblAvailable[0]->accessibleName(),
+        QCOMPARE(driver::notAffordable(w, 0)->accessibleName(),
                  QStringLiteral("Table: This option is not affordable"));
-        QCOMPARE(w.cmdMortgage[0]->accessibleDescription(),
-                 QStringLiteral("Not affordable: Needs $100.00 a month; $0.00 is spare"));
+        QCOMPARE(
+            driver::control(w, QStringLiteral("cmdMortgage%1").arg(0))->accessibleDescription(),
+            QStringLiteral("Not affordable: Needs $100.00 a month; $0.00 is spare"));
         driver::back(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
-        QCOMPARE(w.lblAvailable[4]->toolTip(), QString());
-        QCOMPARE(w.cmdMortgage[4]->accessibleDescription(), QStringLiteral("Affordable"));
+        QCOMPARE(driver::notAffordable(w, 4)->toolTip(), QString());
+        QCOMPARE(
+            driver::control(w, QStringLiteral("cmdMortgage%1").arg(4))->accessibleDescription(),
+            QStringLiteral("Affordable"));
     }
 
     void termIsChecked_data() {
@@ -169,12 +174,12 @@ private slots:
         calculate(w, 120000, QStringLiteral("6"), term, 5000, 3000);
         if (accepted) {
             QVERIFY(messages.texts().isEmpty());
-            QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+            QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
             return;
         }
         QCOMPARE(messages.texts(), QStringList({"Term in years must be between 0.1 and 100."}));
-        QCOMPARE(int(w.CurrentStep), int(hw::RateStep));
-        QCOMPARE(QApplication::focusWidget(), w.txtRate[1]);
+        QCOMPARE(int(w.currentStep()), int(hw::RateStep));
+        QCOMPARE(QApplication::focusWidget(), driver::field(w, hw::RateStep, "Term in Years"));
     }
 
     void rateIsCheckedBeforeTerm() {
@@ -183,7 +188,7 @@ private slots:
         driver::show(w);
         calculate(w, 120000, QStringLiteral("100"), QStringLiteral("0"), 5000, 3000);
         QCOMPARE(messages.texts(), QStringList({"Interest rate must be less than 100%."}));
-        QCOMPARE(QApplication::focusWidget(), w.txtRate[0]);
+        QCOMPARE(QApplication::focusWidget(), driver::field(w, hw::RateStep, "Interest Rate"));
     }
 
     // The page in another locale: figures in its currency form, the report's the same.
@@ -192,11 +197,11 @@ private slots:
         frmMortgage w(QLocale(QStringLiteral("de_DE")));
         driver::show(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
-        QCOMPARE(w.txtTerm[4]->text(), QStringLiteral("8,25"));
-        QCOMPARE(w.txtFirst[0]->text(), QStringLiteral("1.332,25\u00A0€"));
-        QCOMPARE(w.txtFinal[2]->text(), QStringLiteral("120.000,00\u00A0€"));
+        QCOMPARE(driver::cell(w, 4, driver::Term)->text(), QStringLiteral("8,25"));
+        QCOMPARE(driver::cell(w, 0, driver::First)->text(), QStringLiteral("1.332,25\u00A0€"));
+        QCOMPARE(driver::cell(w, 2, driver::Final)->text(), QStringLiteral("120.000,00\u00A0€"));
         QVERIFY(w.reportContent());
-        QCOMPARE(w.reportContent()->records[0].first, w.txtFirst[0]->text());
+        QCOMPARE(w.reportContent()->records[0].first, driver::cell(w, 0, driver::First)->text());
     }
 
     // In Arabic (Egypt) every figure stands at the right of its cell, the amounts
@@ -207,7 +212,7 @@ private slots:
         frmMortgage w(QLocale(QStringLiteral("ar_EG")));
         driver::show(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
-        QCOMPARE(int(w.CurrentStep), int(hw::ResultsStep));
+        QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
         // The gap between the drawn text and the cell's right edge, in pixels.
         const auto rightGap = [](QWidget* cell) {
             const QImage shot = cell->grab().toImage();
@@ -219,22 +224,25 @@ private slots:
                         rightmost = x;
             return shot.width() - rightmost;
         };
-        const int term = rightGap(w.txtTerm[0]);
-        for (QLineEdit* cell : {w.txtFirst[0], w.txtPaid[0], w.txtFinal[2]})
+        const int term = rightGap(driver::cell(w, 0, driver::Term));
+        for (QLineEdit* cell : {driver::cell(w, 0, driver::First), driver::cell(w, 0, driver::Paid),
+                                driver::cell(w, 2, driver::Final)})
             QVERIFY2(qAbs(rightGap(cell) - term) <= 4, qPrintable(cell->text()));
-        frmChart chart(*w.options(), w.MortgageRequirement, w.regional());
+        frmChart chart(*w.options(), w.figures().requirement, w.regional());
         QCOMPARE(chart.grdSchedule->item(0, 0)->text(), QStringLiteral("١"));
     }
 
     void typeButtonsAndHeadsKeepTheirCaptions() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
-        QCOMPARE(w.cmdMortgage[5]->text(), QStringLiteral("Revolving Credit with Cash Management"));
-        QCOMPARE(w.SkinPanel1[2]->text(),
+        QCOMPARE(driver::control(w, QStringLiteral("cmdMortgage%1").arg(5))->text(),
+                 QStringLiteral("Revolving Credit with Cash Management"));
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("SkinPanel1_2"))->text(),
                  QStringLiteral("Monthly Repayments First                 Last"));
-        QCOMPARE(w.txtFirst[6]->text(), QStringLiteral("Variant"));
-        QCOMPARE(w.txtPaid[0]->text(), QStringLiteral("$0.00"));
-        QCOMPARE(w.txtTerm[0]->text(), QStringLiteral("0.00"));
-        QCOMPARE(w.cmdPreview->text().remove(u'&'), QStringLiteral("Preview"));
+        QCOMPARE(driver::cell(w, 6, driver::First)->text(), QStringLiteral("Variant"));
+        QCOMPARE(driver::cell(w, 0, driver::Paid)->text(), QStringLiteral("$0.00"));
+        QCOMPARE(driver::cell(w, 0, driver::Term)->text(), QStringLiteral("0.00"));
+        QCOMPARE(driver::control(w, QStringLiteral("cmdPreview"))->text().remove(u'&'),
+                 QStringLiteral("Preview"));
     }
 
     void headLines_data() {
@@ -267,7 +275,7 @@ private slots:
             offersPdf = dialog->cmdSavePdf->isVisible();
             dialog->reject();
         });
-        QTest::mouseClick(w.cmdPreview, Qt::LeftButton);
+        QTest::mouseClick(driver::control(w, QStringLiteral("cmdPreview")), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Mortgage Options"));
         QVERIFY(offersPdf);
     }
@@ -368,9 +376,7 @@ private slots:
         driver::show(w);
         calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
         hw::ReportContent content = *w.reportContent();
-        w.Purpose = hw::OtherLoans;
-        w.PropertyValue = 23567.0F;
-        content.whatIf = hw::whatIfSummary(w.optionsInput(), w.regional(), w.propertyValue(), {});
+        content.whatIf = hw::whatIfSummary(w.optionsInput(), w.regional(), 0.0, {});
         content.whatIf << QString(40, u'x').replace(u'x', QStringLiteral("wrapped ")) +
                               QStringLiteral("last-word");
         hw::rptMortgage report(content, w.regional().locale());

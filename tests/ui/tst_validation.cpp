@@ -7,15 +7,7 @@
 using hw::frmMortgage;
 using hw::NumericField;
 
-namespace {
-// A window on `step` with `purpose` chosen, without passing the pages before it.
-void openOn(frmMortgage& w, int purpose, int step) {
-    driver::show(w);
-    w.Purpose = static_cast<std::int16_t>(purpose);
-    w.TargetStep = static_cast<std::int16_t>(step);
-    w.ShowStep();
-}
-} // namespace
+using driver::openOn;
 
 class ValidationTest : public QObject {
     Q_OBJECT
@@ -40,16 +32,16 @@ private slots:
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         openOn(w, purpose, step);
-        for (auto* field : w.fraStep[std::size_t(step)]->findChildren<NumericField*>())
+        for (auto* field : w.stepPanel(int(std::size_t(step)))->findChildren<NumericField*>())
             if (!field->isReadOnly())
                 field->setText(w.regional().currency(0.0));
-        w.txtFHBuyer[0]->setText(QStringLiteral("$0.00"));
+        driver::field(w, 6, "Purchase Price")->setText(QStringLiteral("$0.00"));
         driver::next(w);
         QCOMPARE(messages.texts(), QStringList({message}));
-        QCOMPARE(int(w.CurrentStep), step);
+        QCOMPARE(int(w.currentStep()), step);
         auto* focused = qobject_cast<NumericField*>(QApplication::focusWidget());
         QVERIFY(focused);
-        const auto group = w.fraStep[std::size_t(step)]->findChildren<NumericField*>();
+        const auto group = w.stepPanel(int(std::size_t(step)))->findChildren<NumericField*>();
         QVERIFY(group.contains(focused));
     }
 
@@ -59,11 +51,11 @@ private slots:
         openOn(w, 3, 9);
         driver::next(w);
         QCOMPARE(messages.texts(), QStringList({"Please enter Selling Price."}));
-        QVERIFY(w.txtSBuying[0]->hasFocus());
-        driver::type(w.txtSBuying[0], QStringLiteral("400000"));
+        QVERIFY(driver::field(w, 9, "Selling Price")->hasFocus());
+        driver::type(driver::field(w, 9, "Selling Price"), QStringLiteral("400000"));
         driver::next(w);
         QCOMPARE(messages.texts().last(), QStringLiteral("Please enter Purchase Price."));
-        QVERIFY(w.txtBuying[1]->hasFocus());
+        QVERIFY(driver::field(w, 9, "Purchase Price")->hasFocus());
     }
 
     void incomeRulesInOrder_data() {
@@ -87,17 +79,23 @@ private slots:
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         openOn(w, 0, hw::IncomeStep);
-        driver::type(w.txtIncome[0], income);
+        driver::type(driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"), income);
+        const QStringList rateFields = {"Annual Gross Taxable Income, tax rate",
+                                        "Other Annual Gross Income, tax rate",
+                                        "Any Other Annual Gross Income, tax rate"};
         for (int i = 0; i < 3; ++i)
-            driver::type(w.txtIncome[std::size_t(1 + 3 * i)], rates[i]);
+            driver::type(driver::field(w, hw::IncomeStep, rateFields[i]), rates[i]);
         driver::next(w);
         if (focus < 0) {
             QVERIFY(messages.messages.isEmpty());
-            QCOMPARE(w.CurrentStep, hw::BudgetStep);
+            QCOMPARE(w.currentStep(), hw::BudgetStep);
             return;
         }
         QCOMPARE(messages.texts(), QStringList({message}));
-        QVERIFY(w.txtIncome[std::size_t(focus)]->hasFocus());
+        QVERIFY(driver::field(w, hw::IncomeStep,
+                              focus == 0 ? QStringLiteral("Annual Gross Taxable Income")
+                                         : rateFields[(focus - 1) / 3])
+                    ->hasFocus());
     }
 
     void refinanceNeedsDebts() {
@@ -107,22 +105,29 @@ private slots:
         driver::next(w);
         QCOMPARE(messages.texts(),
                  QStringList({"If you are refinancing your debt must be over $0!"}));
-        QCOMPARE(w.CurrentStep, hw::LiabilitiesStep);
-        w.Purpose = 8;
+        QCOMPARE(w.currentStep(), hw::LiabilitiesStep);
+        // Other loans need no debts.
+        driver::back(w);
+        driver::back(w);
+        QTest::mouseClick(driver::purposeButton(w, hw::OtherLoans), Qt::LeftButton);
         driver::next(w);
-        QCOMPARE(w.CurrentStep, hw::IncomeStep);
+        driver::next(w);
+        driver::next(w);
+        QCOMPARE(w.currentStep(), hw::IncomeStep);
     }
 
     void borrowingNothingIsRefused() {
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         openOn(w, 0, 6);
-        driver::type(w.txtFHBuyer[1], QStringLiteral("200000")); // contribution above the price
+        driver::type(driver::field(w, 6, "Your Contribution"),
+                     QStringLiteral("200000")); // contribution above the price
         driver::next(w);
         QCOMPARE(messages.texts(), QStringList({"The amount you want to borrow must be over $0!"}));
-        QCOMPARE(w.txtTotal[0]->text(), QStringLiteral("($100,000.00)"));
+        QCOMPARE(driver::shown(w, hw::FirstRequirementStep + (0), "Total")->text(),
+                 QStringLiteral("($100,000.00)"));
         driver::back(w);
-        QCOMPARE(w.CurrentStep, hw::BudgetStep);
+        QCOMPARE(w.currentStep(), hw::BudgetStep);
     }
 
     void backRepairsPercentages_data() {
@@ -145,9 +150,11 @@ private slots:
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         openOn(w, 0, step);
-        NumericField* field = step == hw::RateStep      ? w.txtRate[0]
-                              : step == hw::ChargesStep ? w.txtCharges[0]
-                                                        : w.txtIncome[4];
+        NumericField* field =
+            step == hw::RateStep ? driver::field(w, hw::RateStep, "Interest Rate")
+            : step == hw::ChargesStep
+                ? driver::field(w, hw::ChargesStep, "Bank charges percentage")
+                : driver::field(w, hw::IncomeStep, "Other Annual Gross Income, tax rate");
         driver::type(field, typed);
         driver::back(w);
         QCOMPARE(field->text(), after);
@@ -158,13 +165,15 @@ private slots:
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         openOn(w, 0, hw::ChargesStep);
-        driver::type(w.txtCharges[0], QStringLiteral("120"));
-        QTest::mouseClick(w.optCharges[1], Qt::LeftButton);
+        driver::type(driver::field(w, hw::ChargesStep, "Bank charges percentage"),
+                     QStringLiteral("120"));
+        QTest::mouseClick(driver::button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount")),
+                          Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList({"Bank Charges must be less than 100%."}));
-        QVERIFY(w.optCharges[0]->isChecked());
-        QVERIFY(w.txtCharges[1]->isReadOnly());
-        QVERIFY(w.txtCharges[0]->hasFocus());
-        QTest::mouseClick(w.cmdTotal[9], Qt::LeftButton);
+        QVERIFY(driver::button(w, hw::ChargesStep, QStringLiteral("&Percent"))->isChecked());
+        QVERIFY(driver::field(w, hw::ChargesStep, "Bank charges amount")->isReadOnly());
+        QVERIFY(driver::field(w, hw::ChargesStep, "Bank charges percentage")->hasFocus());
+        QTest::mouseClick(driver::calculate(w, hw::ChargesStep), Qt::LeftButton);
         QCOMPARE(messages.messages.size(), 2);
     }
 
@@ -174,23 +183,28 @@ private slots:
         driver::show(w);
         driver::choosePurpose(w, 2);
         driver::next(w);
-        QVERIFY(w.txtAssets[0]->hasFocus());
-        driver::type(w.txtAssets[0], QStringLiteral("350000"));
+        QVERIFY(driver::field(w, hw::AssetsStep, "Current Domestic Residence")->hasFocus());
+        driver::type(driver::field(w, hw::AssetsStep, "Current Domestic Residence"),
+                     QStringLiteral("350000"));
         driver::back(w);
-        QTest::mouseClick(w.optPurpose[0], Qt::LeftButton);
+        QTest::mouseClick(driver::purposeButton(w, int(0)), Qt::LeftButton);
         driver::next(w);
-        QCOMPARE(w.txtAssets[0]->text(), QStringLiteral("$0.00"));
-        QVERIFY(!w.txtAssets[0]->isEnabled() && !w.txtAssets[1]->isEnabled());
-        QVERIFY(w.txtAssets[2]->hasFocus());
+        QCOMPARE(driver::field(w, hw::AssetsStep, "Current Domestic Residence")->text(),
+                 QStringLiteral("$0.00"));
+        QVERIFY(!driver::field(w, hw::AssetsStep, "Current Domestic Residence")->isEnabled() &&
+                !driver::field(w, hw::AssetsStep, "Combined Rental Properties")->isEnabled());
+        QVERIFY(driver::field(w, hw::AssetsStep, "Combined Value of Vehicles")->hasFocus());
         // Only a look: back to a purpose that owns a home, and the home's value is back.
         driver::back(w);
-        QTest::mouseClick(w.optPurpose[1], Qt::LeftButton);
+        QTest::mouseClick(driver::purposeButton(w, int(1)), Qt::LeftButton);
         driver::next(w);
         driver::back(w);
-        QTest::mouseClick(w.optPurpose[2], Qt::LeftButton);
+        QTest::mouseClick(driver::purposeButton(w, int(2)), Qt::LeftButton);
         driver::next(w);
-        QVERIFY(w.txtAssets[0]->isEnabled() && w.txtAssets[0]->hasFocus());
-        QCOMPARE(w.txtAssets[0]->text(), QStringLiteral("350000.00")); // being edited
+        QVERIFY(driver::field(w, hw::AssetsStep, "Current Domestic Residence")->isEnabled() &&
+                driver::field(w, hw::AssetsStep, "Current Domestic Residence")->hasFocus());
+        QCOMPARE(driver::field(w, hw::AssetsStep, "Current Domestic Residence")->text(),
+                 QStringLiteral("350000.00")); // being edited
     }
 
     // A fixed charge beyond the total before bank charges is refused where it was
@@ -199,27 +213,35 @@ private slots:
         MessageRecorder messages;
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         openOn(w, 8, 14);
-        driver::type(w.txtOther[0], QStringLiteral("100000"));
+        driver::type(driver::field(w, 14, "Amount You Want To Borrow"), QStringLiteral("100000"));
         driver::next(w);
-        QCOMPARE(int(w.CurrentStep), int(hw::ChargesStep));
-        QTest::mouseClick(w.optCharges[1], Qt::LeftButton);
-        driver::type(w.txtCharges[1], QStringLiteral("150000"));
-        QTest::mouseClick(w.cmdTotal[9], Qt::LeftButton);
+        QCOMPARE(int(w.currentStep()), int(hw::ChargesStep));
+        QTest::mouseClick(driver::button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount")),
+                          Qt::LeftButton);
+        driver::type(driver::field(w, hw::ChargesStep, "Bank charges amount"),
+                     QStringLiteral("150000"));
+        QTest::mouseClick(driver::calculate(w, hw::ChargesStep), Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList({"Bank Charges must be less than 100%."}));
-        QVERIFY(w.txtCharges[1]->hasFocus());
-        QCOMPARE(w.txtCharges[0]->text(), QStringLiteral("1.00%"));
-        driver::type(w.txtCharges[1], QStringLiteral("777"));
-        QTest::mouseClick(w.cmdTotal[9], Qt::LeftButton);
+        QVERIFY(driver::field(w, hw::ChargesStep, "Bank charges amount")->hasFocus());
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Bank charges percentage")->text(),
+                 QStringLiteral("1.00%"));
+        driver::type(driver::field(w, hw::ChargesStep, "Bank charges amount"),
+                     QStringLiteral("777"));
+        QTest::mouseClick(driver::calculate(w, hw::ChargesStep), Qt::LeftButton);
         QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(w.txtCharges[0]->text(), QStringLiteral("0.77%"));
-        QCOMPARE(w.txtTotal[9]->text(), QStringLiteral("$101,477.00"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Bank charges percentage")->text(),
+                 QStringLiteral("0.77%"));
+        QCOMPARE(driver::shown(w, hw::ChargesStep, "Total")->text(), QStringLiteral("$101,477.00"));
         // Pressing "Fixed Amount" again keeps the mode and its pressed button.
-        QTest::mouseClick(w.optCharges[1], Qt::LeftButton);
-        QVERIFY(w.optCharges[1]->isChecked() && !w.txtCharges[1]->isReadOnly());
+        QTest::mouseClick(driver::button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount")),
+                          Qt::LeftButton);
+        QVERIFY(driver::button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount"))->isChecked() &&
+                !driver::field(w, hw::ChargesStep, "Bank charges amount")->isReadOnly());
         driver::back(w);
         driver::next(w);
-        QCOMPARE(w.txtCharges[1]->text(), QStringLiteral("$777.00"));
-        QCOMPARE(w.txtTotal[9]->text(), QStringLiteral("$101,477.00"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Bank charges amount")->text(),
+                 QStringLiteral("$777.00"));
+        QCOMPARE(driver::shown(w, hw::ChargesStep, "Total")->text(), QStringLiteral("$101,477.00"));
         QCOMPARE(messages.messages.size(), 1);
     }
 
@@ -230,49 +252,62 @@ private slots:
         driver::show(w);
         driver::choosePurpose(w, 3);
         driver::next(w);
-        driver::type(w.txtAssets[0], QStringLiteral("400000"));
-        driver::type(w.txtAssets[7], QStringLiteral("0.10"));
-        driver::type(w.txtAssets[8], QStringLiteral("0.20"));
-        QTest::mouseClick(w.cmdAssets, Qt::LeftButton);
-        QCOMPARE(w.txtTotalAssets->text(), QStringLiteral("$400,000.30"));
+        driver::type(driver::field(w, hw::AssetsStep, "Current Domestic Residence"),
+                     QStringLiteral("400000"));
+        driver::type(driver::field(w, hw::AssetsStep, "Savings"), QStringLiteral("0.10"));
+        driver::type(driver::field(w, hw::AssetsStep, "Shares"), QStringLiteral("0.20"));
+        QTest::mouseClick(driver::calculate(w, hw::AssetsStep), Qt::LeftButton);
+        QCOMPARE(driver::shown(w, hw::AssetsStep, "Total assets")->text(),
+                 QStringLiteral("$400,000.30"));
         driver::next(w);
-        driver::type(w.txtLiabilities[0], QStringLiteral("140000"));
-        driver::type(w.txtLiabilities[4], QStringLiteral("10000"));
+        driver::type(driver::field(w, hw::LiabilitiesStep, "Domestic Mortgage"),
+                     QStringLiteral("140000"));
+        driver::type(driver::field(w, hw::LiabilitiesStep, "Credit Card Balances"),
+                     QStringLiteral("10000"));
         driver::next(w);
-        QCOMPARE(w.TotalLiabilities, *hw::Currency::fromUnits(150000));
+        QCOMPARE(w.figures().totalLiabilities, *hw::Currency::fromUnits(150000));
         driver::next(w); // income at its starting values
-        QCOMPARE(w.txtAfterTaxIncome->text(), QStringLiteral("$4,250.00"));
-        QCOMPARE(w.MonthlyIncomeAfterTax, 4250.0);
-        QTest::mouseClick(w.optBudget[1], Qt::LeftButton);
+        QCOMPARE(driver::shown(w, hw::IncomeStep, "Monthly income after tax")->text(),
+                 QStringLiteral("$4,250.00"));
+        QCOMPARE(w.figures().monthlyIncomeAfterTax, 4250.0);
+        QTest::mouseClick(driver::button(w, hw::BudgetStep, QStringLiteral("M&onthly")),
+                          Qt::LeftButton);
         driver::next(w);
-        QCOMPARE(w.txtTotalBudget->text(), QStringLiteral("$450.00"));
-        QCOMPARE(w.CurrentStep, 9);
-        QCOMPARE(w.txtSBuying[2]->text(), QStringLiteral("$150,000.00"));
-        driver::type(w.txtSBuying[0], QStringLiteral("400000"));
-        driver::type(w.txtSBuying[1], QStringLiteral("10000"));
-        QCOMPARE(w.txtBuying[0]->text(), QStringLiteral("$240,000.00"));
-        driver::type(w.txtBuying[1], QStringLiteral("500000"));
-        driver::type(w.txtBuying[2], QStringLiteral("20000"));
+        QCOMPARE(driver::shown(w, hw::BudgetStep, "Monthly expenditure")->text(),
+                 QStringLiteral("$450.00"));
+        QCOMPARE(w.currentStep(), 9);
+        QCOMPARE(driver::field(w, 9, "Total Current Debts")->text(), QStringLiteral("$150,000.00"));
+        driver::type(driver::field(w, 9, "Selling Price"), QStringLiteral("400000"));
+        driver::type(driver::field(w, 9, "Real Estate Fees"), QStringLiteral("10000"));
+        QCOMPARE(driver::field(w, 9, "Your Equity")->text(), QStringLiteral("$240,000.00"));
+        driver::type(driver::field(w, 9, "Purchase Price"), QStringLiteral("500000"));
+        driver::type(driver::field(w, 9, "Cash you wish to withhold"), QStringLiteral("20000"));
         driver::next(w);
-        QCOMPARE(w.txtTotal[3]->text(), QStringLiteral("$280,000.00"));
-        QCOMPARE(w.PropertyValue, 500000.0F);
-        QCOMPARE(w.CurrentStep, hw::ChargesStep);
-        QCOMPARE(w.txtCosts[0]->text(), QStringLiteral("$280,000.00"));
-        QCOMPARE(w.txtCosts[3]->text(), QStringLiteral("$280,700.00"));
-        QCOMPARE(w.txtCharges[1]->text(), QStringLiteral("$2,807.00"));
+        QCOMPARE(driver::shown(w, hw::FirstRequirementStep + (3), "Total")->text(),
+                 QStringLiteral("$280,000.00"));
+        QCOMPARE(w.figures().propertyValue, 500000.0F);
+        QCOMPARE(w.currentStep(), hw::ChargesStep);
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Subtotal")->text(),
+                 QStringLiteral("$280,000.00"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Total Before Bank Charges")->text(),
+                 QStringLiteral("$280,700.00"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Bank charges amount")->text(),
+                 QStringLiteral("$2,807.00"));
         driver::next(w);
-        QCOMPARE(w.MortgageRequirement, *hw::Currency::fromUnits(283507));
-        QCOMPARE(w.CurrentStep, hw::RateStep);
-        QCOMPARE(w.lblMortgage[0]->text(), QStringLiteral("Mortgage Requirement:    $283,507.00"));
-        QCOMPARE(w.lblMortgage[1]->text(), QStringLiteral("        Loan Value Ratio:    56.14%"));
-        QCOMPARE(w.lblMortgage[2]->text(),
+        QCOMPARE(w.figures().requirement, *hw::Currency::fromUnits(283507));
+        QCOMPARE(w.currentStep(), hw::RateStep);
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(0))->text(),
+                 QStringLiteral("Mortgage Requirement:    $283,507.00"));
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(1))->text(),
+                 QStringLiteral("        Loan Value Ratio:    56.14%"));
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(2))->text(),
                  QStringLiteral("Total Monthly Income After Tax:   $4,250.00"));
-        QCOMPARE(w.lblMortgage[3]->text(),
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(3))->text(),
                  QStringLiteral("            Monthly Expenditure:   $450.00"));
-        QCOMPARE(w.lblMortgage[4]->text(),
+        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(4))->text(),
                  QString(32, QChar(u' ')) + QStringLiteral("Spare:   $3,800.00"));
         QVERIFY(messages.messages.isEmpty());
-        QVERIFY(w.txtRate[0]->hasFocus());
+        QVERIFY(driver::field(w, hw::RateStep, "Interest Rate")->hasFocus());
     }
 };
 

@@ -62,7 +62,7 @@ template <class Look> void inWhatIf(frmMortgage& w, Look look) {
             window->cmdClose->click();
         }
     });
-    QTest::mouseClick(w.cmdWhatIf, Qt::LeftButton);
+    QTest::mouseClick(driver::control(w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
     QVERIFY(ran);
 }
 
@@ -174,7 +174,10 @@ private slots:
     void answersLeaveTheResultsAsTheyWere() {
         MessageRecorder messages;
         frmMortgage w{QLocale(QStringLiteral("en_US"))};
-        const auto before = [&w] { return w.txtFirst[0]->text() + w.txtPaid[6]->text(); };
+        const auto before = [&w] {
+            return driver::cell(w, 0, driver::First)->text() +
+                   driver::cell(w, 6, driver::Paid)->text();
+        };
         QString first, tableTerm;
         QSet<QChar> keys;
         int tabs = 0;
@@ -206,7 +209,7 @@ private slots:
             pagesWith = preview->pages->pageCount();
             preview->reject();
         });
-        QTest::mouseClick(w.cmdPreview, Qt::LeftButton);
+        QTest::mouseClick(driver::control(w, QStringLiteral("cmdPreview")), Qt::LeftButton);
         QVERIFY(pagesWithout >= 1);
         QCOMPARE(pagesWith, pagesWithout + 1);
     }

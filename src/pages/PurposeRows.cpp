@@ -1,22 +1,13 @@
-#include "EntryMessages.h"
-#include "PageBuilder.h"
-#include "PurposePages.h"
-#include "look/Skin.h"
-#include "shell/Twips.h"
-#include "shell/frmMortgage.h"
+#include "RequirementPage.h"
+#include "entry/EntryMessages.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-// The requirement pages of the nine purposes.
+// The rows of the nine purpose pages: their fields, what they are given from
+// the pages before them, and what they require.
 
 namespace hw {
 
 namespace {
+
 using enum NumericField::Format;
 using enum NumericField::Kind;
 using enum NumericField::Tone;
@@ -97,23 +88,65 @@ const RequiredField SellingAndBuildingRequired[] = {{{0, 0}, "Please enter Selli
 const RequiredField RealEstateRequired[] = {{{0, 0}, "Please enter Purchase Price."}};
 const RequiredField ABuildingRequired[] = {{{0, 1}, "Please enter Cost to build."}};
 
-template <std::size_t N> std::span<NumericField*> all(FieldGroup<N>& group) {
-    return group;
-}
+const char* const FHBuyerGuidance =
+    // 6, first home buyer
+    "As a first time home buyer you need to provide a few more details. Your current debts "
+    "have been filled in for you from the previous pages. Please enter the contribution you "
+    "can make (your deposit) and the purchase price of the home.";
+const char* const FHBuilderGuidance =
+    "As a first time home builder you need to provide a few more details. Your current debts "
+    "have been filled in for you from the previous pages. Please enter the contribution you "
+    "can make, the value of the land and the cost of building the house.\n"
+    "If you already own the land include this value in 'Your Contribution' field.";
+const char* const ImprovementGuidance =
+    "As you wish to improve your home you need to provide a few more details. Your current "
+    "debts have been filled in for you from the previous pages. Please enter the contribution "
+    "you can make, the value of your home and the total cost of the improvements.";
+const char* const SellingAndBuyingGuidance =
+    "As you are selling your existing property and wish to purchase another, you need to "
+    "provide a few more details. Your current debts have been filled in for you from the "
+    "previous pages. Please enter the contribution you can make, the price you expect to sell "
+    "for and the purchase price of the new property.";
+const char* const SellingAndBuildingGuidance =
+    "As you are selling your existing property and wish to build another, you need to "
+    "provide a few more details. Your current debts have been filled in for you from the "
+    "previous pages. Please enter the contribution you can make, the price you expect to sell "
+    "for, the value of the land and the cost of building.\n"
+    "If you already own the land include this value in 'Your Contribution' field.";
+const char* const RealEstateGuidance =
+    "As you wish to make an additional purchase you need to provide a few more details. "
+    "Your current debts have been filled in for you from the previous pages. Please enter the "
+    "contribution you can make and the purchase price of the new property.";
+const char* const ABuildingGuidance =
+    "As you wish to do an additional build you need to provide a few more details. Your "
+    "current debts have been filled in for you from the previous pages. Please enter the "
+    "contribution you can make, the value of the land and the cost of building.\n"
+    "If you already own the land include this value in 'Your Contribution' field.";
+const char* const RefinanceGuidance =
+    "As you wish to refinance you need to provide a few more details. Your current debts have "
+    "been filled in for you from the previous pages. Please enter any amount of money you wish "
+    "to withhold from the new loan.";
+const char* const OtherGuidance =
+    "As you have chosen an alternative mortgage requirement option you need to provide a few "
+    "more details. Your current debts have been filled in for you from the previous pages. "
+    "Please enter the amount you wish to borrow.";
 
 // Indexed by PurposeId.
 const PurposeRow Rows[PurposeCount] = {
-    {.group = [](PageControls& c, int) { return all(c.txtFHBuyer); },
+    {.title = QT_TR_NOOP("FIRST TIME HOME BUYER"),
+     .guidance = FHBuyerGuidance,
      .fields = FHBuyerFields,
      .debts = {0, 2},
      .entryFocus = {0, 0},
      .required = FHBuyerRequired},
-    {.group = [](PageControls& c, int) { return all(c.txtFHBuilder); },
+    {.title = QT_TR_NOOP("FIRST TIME HOME BUILDER"),
+     .guidance = FHBuilderGuidance,
      .fields = FHBuilderFields,
      .debts = {0, 3},
      .entryFocus = {0, 0},
      .required = FHBuilderRequired},
-    {.group = [](PageControls& c, int) { return all(c.txtImprovement); },
+    {.title = QT_TR_NOOP("HOME IMPROVEMENT"),
+     .guidance = ImprovementGuidance,
      .fields = ImprovementFields,
      .debts = {0, 2},
      .carried = Carried::HomeValue,
@@ -121,8 +154,8 @@ const PurposeRow Rows[PurposeCount] = {
      // The home's value is shown, not typed: the first field to type into.
      .entryFocus = {0, 1},
      .required = ImprovementRequired},
-    {.group = [](PageControls& c,
-                 int part) { return part == 0 ? all(c.txtSBuying) : all(c.txtBuying); },
+    {.title = QT_TR_NOOP("SELLING AND BUYING"),
+     .guidance = SellingAndBuyingGuidance,
      .fields = SellingForBuyingFields,
      .secondFields = BuyingFields,
      .partHeads = {"Selling", "Buying"},
@@ -131,8 +164,8 @@ const PurposeRow Rows[PurposeCount] = {
      .carriedInto = {1, 0},
      .entryFocus = {0, 0},
      .required = SellingAndBuyingRequired},
-    {.group = [](PageControls& c,
-                 int part) { return part == 0 ? all(c.txtSBuilding) : all(c.txtBuilding); },
+    {.title = QT_TR_NOOP("SELLING AND BUILDING"),
+     .guidance = SellingAndBuildingGuidance,
      .fields = SellingForBuildingFields,
      .secondFields = BuildingFields,
      .partHeads = {"Selling", "Building"},
@@ -141,28 +174,32 @@ const PurposeRow Rows[PurposeCount] = {
      .carriedInto = {1, 0},
      .entryFocus = {0, 0},
      .required = SellingAndBuildingRequired},
-    {.group = [](PageControls& c, int) { return all(c.txtRealEstate); },
+    {.title = QT_TR_NOOP("ADDITIONAL REAL ESTATE PURCHASE"),
+     .guidance = RealEstateGuidance,
      .fields = RealEstateFields,
      .debts = {0, 1},
      .carried = Carried::OwnedProperties,
      .carriedInto = {0, 3},
      .entryFocus = {0, 0},
      .required = RealEstateRequired},
-    {.group = [](PageControls& c, int) { return all(c.txtABuilding); },
+    {.title = QT_TR_NOOP("ADDITIONAL BUILDING"),
+     .guidance = ABuildingGuidance,
      .fields = ABuildingFields,
      .debts = {0, 2},
      .carried = Carried::OwnedProperties,
      .carriedInto = {0, 4},
      .entryFocus = {0, 0},
      .required = ABuildingRequired},
-    {.group = [](PageControls& c, int) { return all(c.txtRefinance); },
+    {.title = QT_TR_NOOP("REFINANCE"),
+     .guidance = RefinanceGuidance,
      .fields = RefinanceFields,
      .totalCaption = "Total: ",
      .debts = {0, 1},
      .carried = Carried::OwnedProperties,
      .carriedInto = {0, 3},
      .entryFocus = {0, 0}},
-    {.group = [](PageControls& c, int) { return all(c.txtOther); },
+    {.title = QT_TR_NOOP("OTHER LOANS"),
+     .guidance = OtherGuidance,
      .fields = OtherFields,
      .debts = {0, 1},
      .entryFocus = {0, 0}},
@@ -172,42 +209,6 @@ const PurposeRow Rows[PurposeCount] = {
 
 const PurposeRow& purposeRow(int purpose) {
     return Rows[purpose];
-}
-
-NumericField* frmMortgage::purposeField(int purpose, PurposeField field) {
-    return purposeRow(purpose).group(*this, field.part)[static_cast<std::size_t>(field.index)];
-}
-
-void frmMortgage::buildPurposePageFields(int purpose, QVBoxLayout* page, PageBuilder& b) {
-    const PurposeRow& row = purposeRow(purpose);
-    auto* grid = PageBuilder::grid(4);
-    // The selling purposes have two parts side by side, each under its head.
-    const bool twoParts = !row.secondFields.empty();
-    if (twoParts) {
-        grid->addWidget(b.label(tr(row.partHeads[0])), 0, 1);
-        grid->addWidget(b.label(tr(row.partHeads[1])), 0, 3);
-    }
-    b.column(grid, row.group(*this, 0), row.fields, twoParts ? 1 : 0, 0);
-    if (twoParts)
-        b.column(grid, row.group(*this, 1), row.secondFields, 1, 1);
-    page->addLayout(grid);
-    addTotalRow(purpose, tr(row.totalCaption), page, b);
-}
-
-void frmMortgage::addTotalRow(int index, const QString& caption, QVBoxLayout* page,
-                              PageBuilder& b) {
-    const auto i = static_cast<std::size_t>(index);
-    cmdTotal[i] = b.button(tr("&Calculate"));
-    txtTotal[i] = b.total(b.startAmount(0, "$0.00"), true);
-    txtTotal[i]->setAccessibleName(caption.trimmed().chopped(1));
-    page->addSpacing(twips(240));
-    auto* row = new QHBoxLayout;
-    row->addWidget(cmdTotal[i]);
-    row->addSpacing(twips(240));
-    row->addWidget(b.label(caption));
-    row->addWidget(txtTotal[i]);
-    row->addStretch(1);
-    page->addLayout(row);
 }
 
 } // namespace hw

@@ -1,0 +1,127 @@
+#include "BudgetPage.h"
+
+#include "look/OptionButtons.h"
+#include "look/Skin.h"
+#include "shell/Twips.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+const FieldSpec BudgetLeft[] = {
+    {.label = "Household Shopping (Food and Groceries, Meals out...):",
+     .start = 100,
+     .literal = "$100.00"},
+    {.label = "Utilities (Telephone, Electricity, LPG...):", .start = 100, .literal = "$100.00"},
+    {.label = "Transportation (Fuel, Maintenance, Road Taxes...):",
+     .start = 100,
+     .literal = "$100.00"},
+    {.label = "Insurance (Vehicles, Medical, Life... ):", .start = 50, .literal = "$50.00"},
+};
+const FieldSpec BudgetRight[] = {
+    {.label = "Education (Schooling, University, Childcare...):", .start = 50, .literal = "$50.00"},
+    {.label = "Leisure (Entertainment, Gifts, TV...):", .start = 20, .literal = "$20.00"},
+    {.label = "Other (Clothing, Pets, Donations...):", .start = 30, .literal = "$30.00"},
+};
+
+const char* const Guidance =
+    "The next step is setting expenses categories, for example; utilities, maintenance, "
+    "insurance etc. The categories should mirror the way you really spend your money.\n"
+    "Enter the living expenses you pay as bills for the period selected, fortnightly or "
+    "monthly, as if you already owned the new house. Leave out rent and the payments on any "
+    "existing mortgage.";
+
+} // namespace
+
+BudgetPage::BudgetPage(PageContext& context)
+    : StepPage(context, BudgetStep, QT_TR_NOOP("EXPENSES"), Guidance) {}
+
+void BudgetPage::build(QWidget* panel, QVBoxLayout* layout) {
+    PageBuilder b = builder(panel);
+    auto* periods = new QHBoxLayout;
+    period_[0] = b.option(tr("&Fortnightly"));
+    period_[1] = b.option(tr("M&onthly"));
+    periods->addWidget(period_[0]);
+    periods->addWidget(period_[1]);
+    periods->addStretch(1);
+    layout->addLayout(periods);
+    layout->addSpacing(twips(120));
+
+    auto* grid = PageBuilder::grid();
+    b.column(grid, expenses_, BudgetLeft, 0, 0);
+    b.column(grid, std::span<NumericField*>(expenses_).subspan(4), BudgetRight, 0, 1);
+    layout->addLayout(grid);
+    calculate_ = b.button(tr("&Calculate"));
+    monthly_ = b.total(b.startAmount(0, "$0.00"), true);
+    monthly_->setAccessibleName(tr("Monthly expenditure"));
+    layout->addSpacing(twips(240));
+    auto* row = new QHBoxLayout;
+    row->addWidget(calculate_);
+    row->addStretch(1);
+    row->addWidget(b.label(tr("Monthly Expenditure:")));
+    row->addWidget(monthly_);
+    layout->addLayout(row);
+    layout->addStretch(1);
+
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        group->addButton(period_[static_cast<std::size_t>(i)], i);
+        onAction(period_[static_cast<std::size_t>(i)], [this, i] { choosePeriod(i == 0); });
+    }
+    arrowKeysChooseAmong(group->buttons());
+    onAction(calculate_, [this] { calculate(); });
+}
+
+void BudgetPage::setUp() {
+    Skin::setPressed(period_[0], true);
+}
+
+void BudgetPage::choosePeriod(bool fortnightly) {
+    context_.pageCalculated = false;
+    Skin::setPressed(period_[fortnightly ? 0 : 1], true);
+    store(context_.entered);
+}
+
+bool BudgetPage::fortnightly() const {
+    return Skin::isPressed(period_[0]);
+}
+
+bool BudgetPage::calculate() {
+    std::vector<Currency> amounts;
+    for (const NumericField* field : expenses_)
+        amounts.push_back(field->amount());
+    const auto monthly = monthlyExpenditure(amounts, fortnightly());
+    if (!monthly)
+        return tooLarge();
+    CaseFigures& figures = context_.figures;
+    figures.monthlyExpenditure = *monthly;
+    if (const auto* exact = std::get_if<Currency>(&*monthly))
+        figures.shownExpenditure = regional().shown(*exact);
+    else
+        figures.shownExpenditure = regional().shown(std::get<double>(*monthly));
+    monthly_->setText(regional().currency(figures.shownExpenditure));
+    context_.pageCalculated = true;
+    return true;
+}
+
+void BudgetPage::store(MortgageCase& value) const {
+    for (std::size_t i = 0; i < expenses_.size(); ++i)
+        value.budget[i] = expenses_[i]->amount();
+    value.fortnightlyBudget = fortnightly();
+}
+
+void BudgetPage::load(const MortgageCase& value) {
+    for (std::size_t i = 0; i < expenses_.size(); ++i)
+        expenses_[i]->show(value.budget[i]);
+    Skin::setPressed(period_[value.fortnightlyBudget ? 0 : 1], true);
+}
+
+} // namespace hw

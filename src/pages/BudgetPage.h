@@ -1,0 +1,33 @@
+#pragma once
+
+#include "StepPage.h"
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace hw {
+
+// The living expenses, fortnightly or monthly, and the monthly expenditure they make.
+class BudgetPage : public StepPage {
+    Q_OBJECT
+public:
+    explicit BudgetPage(PageContext& context);
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    void setUp() override;
+    bool calculate() override;
+    NumericField* entryFocus() override { return expenses_[0]; }
+    void store(MortgageCase& value) const override;
+    void load(const MortgageCase& value) override;
+
+private:
+    void choosePeriod(bool fortnightly);
+    bool fortnightly() const;
+    std::array<QPushButton*, 2> period_{}; // fortnightly, monthly
+    std::array<NumericField*, 7> expenses_{};
+    QPushButton* calculate_ = nullptr;
+    QLineEdit* monthly_ = nullptr;
+};
+
+} // namespace hw

@@ -1,0 +1,221 @@
+#include "ChargesPage.h"
+
+#include "entry/EntryMessages.h"
+#include "look/OptionButtons.h"
+#include "look/Skin.h"
+#include "shell/Twips.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+using enum NumericField::Format;
+using enum NumericField::Kind;
+using enum NumericField::Tone;
+
+const FieldSpec Costs[] = {
+    {.label = "Subtotal:", .kind = Display},
+    {.label = "Valuation Fees:", .start = 200, .literal = "$200.00"},
+    {.label = "Legal or Conveyancing Costs:", .start = 500, .literal = "$500.00"},
+    {.label = "Total Before Bank Charges:", .kind = Display, .tone = Total},
+};
+
+const char* const Guidance =
+    "Now we need to know what other fees apply to this mortgage.\n"
+    "A lender may want a registered valuation of the property, and legal or conveyancing fees "
+    "and the bank's own charges apply to most loans. The page starts with typical figures; "
+    "yours may differ, so change them to match your case.";
+
+// The bank charges a new case starts with, in per cent.
+constexpr double StartingChargesPercent = 1.0;
+
+} // namespace
+
+ChargesPage::ChargesPage(PageContext& context)
+    : StepPage(context, ChargesStep, QT_TR_NOOP("FEES AND BANK CHARGES"), Guidance) {}
+
+void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
+    PageBuilder b = builder(panel);
+    auto* grid = PageBuilder::grid(5);
+    std::array<NumericField*, 4> costs{};
+    b.column(grid, costs, Costs, 0, 0);
+    subtotal_ = costs[0];
+    valuation_ = costs[1];
+    legal_ = costs[2];
+    beforeBank_ = costs[3];
+
+    // Bank charges: the two mode buttons, each with its field below it.
+    auto* bankCaption = b.label(tr("Bank Charges:"));
+    bankCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(bankCaption, 4, 0);
+    auto* modes = new QGridLayout;
+    modes->setHorizontalSpacing(twips(150));
+    modeButtons_[0] = b.option(tr("&Percent"));
+    modeButtons_[1] = b.option(tr("&Fixed Amount"));
+    percent_ = new NumericField(Percentage, regional(), panel);
+    percent_->show(StartingChargesPercent);
+    b.fitWidth(percent_, Percentage);
+    percent_->setAccessibleName(tr("Bank charges percentage"));
+    amount_ = new NumericField(Amount, regional(), panel);
+    amount_->setText(b.startAmount(0, "0.00"));
+    b.fitWidth(amount_, Amount);
+    amount_->setAccessibleName(tr("Bank charges amount"));
+    modes->addWidget(modeButtons_[0], 0, 0);
+    modes->addWidget(modeButtons_[1], 0, 1);
+    modes->addWidget(percent_, 1, 0, Qt::AlignHCenter);
+    modes->addWidget(amount_, 1, 1, Qt::AlignHCenter);
+    grid->addLayout(modes, 4, 1, 2, 3, Qt::AlignLeft);
+    adopt(percent_);
+    adopt(amount_);
+    layout->addLayout(grid);
+    const QString caption = tr("Total:");
+    const auto total = b.totalRow(layout, caption, "$0.00", caption.chopped(1));
+    calculate_ = total.calculate;
+    totalShown_ = total.total;
+    layout->addStretch(1);
+
+    for (NumericField* fee : {subtotal_, valuation_, legal_})
+        connect(fee, &NumericField::committed, this, [this] { refreshBeforeBank(); });
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        group->addButton(modeButtons_[static_cast<std::size_t>(i)], i);
+        onAction(modeButtons_[static_cast<std::size_t>(i)], [this, i] {
+            chooseMode(i == 0 ? ChargesMode::Percent : ChargesMode::FixedAmount);
+        });
+    }
+    arrowKeysChooseAmong(group->buttons());
+    onAction(calculate_, [this] { calculate(); });
+}
+
+void ChargesPage::setUp() {
+    setMode(ChargesMode::Percent);
+}
+
+ChargesMode ChargesPage::mode() const {
+    // The field the user types the bank charges into tells the mode.
+    return amount_->isDisplay() ? ChargesMode::Percent : ChargesMode::FixedAmount;
+}
+
+void ChargesPage::setMode(ChargesMode mode) {
+    const bool percent = mode == ChargesMode::Percent;
+    percent_->setKind(percent ? NumericField::Kind::Input : NumericField::Kind::Display);
+    amount_->setKind(percent ? NumericField::Kind::Display : NumericField::Kind::Input);
+    Skin::setPressed(modeButtons_[percent ? 0 : 1], true);
+}
+
+void ChargesPage::chooseMode(ChargesMode chosen) {
+    if (chosen == ChargesMode::Percent) {
+        setMode(ChargesMode::Percent);
+        percent_->takeFocus();
+    } else if (mode() == ChargesMode::FixedAmount || check::percentage(percent_)) {
+        // Already in Fixed Amount mode, the percentage is only what the amount gives.
+        setMode(ChargesMode::FixedAmount);
+        amount_->takeFocus();
+    } else {
+        Skin::setPressed(modeButtons_[0], true);
+        refuse(entry::BankChargesTooHigh, percent_);
+    }
+    store(context_.entered);
+}
+
+ChargesFigures ChargesPage::shownFigures() const {
+    return {subtotal_->amount(),
+            valuation_->amount(),
+            legal_->amount(),
+            beforeBank_->amount(),
+            percent_->figure(),
+            amount_->amount(),
+            total_};
+}
+
+void ChargesPage::showFigures(const ChargesFigures& page) {
+    const std::pair<NumericField*, Currency> amounts[] = {{subtotal_, page.subtotal},
+                                                          {valuation_, page.valuation},
+                                                          {legal_, page.legal},
+                                                          {beforeBank_, page.beforeBank},
+                                                          {amount_, page.amount}};
+    // Only changed figures are written, so that no field reports a change it did not have.
+    for (const auto& [field, amount] : amounts)
+        if (field->text() != regional().currency(amount))
+            field->show(amount);
+    if (percent_->text() != regional().percent(page.percent / 100.0))
+        percent_->show(page.percent);
+    total_ = page.total;
+    totalShown_->setText(regional().currency(total_));
+}
+
+void ChargesPage::refreshBeforeBank() {
+    if (context_.pageCalculated)
+        return;
+    if (const auto total = totalBeforeBank(shownFigures()))
+        beforeBank_->show(*total);
+}
+
+bool ChargesPage::prepare() {
+    ChargesFigures page = shownFigures();
+    if (!setUpCharges(page, context_.figures.requirement, mode(), regional()))
+        return tooLarge();
+    showFigures(page);
+    return true;
+}
+
+bool ChargesPage::validate() {
+    if (mode() == ChargesMode::Percent) {
+        if (!check::percentage(percent_)) {
+            refuse(entry::BankChargesTooHigh, percent_);
+            return false;
+        }
+        return true;
+    }
+    const auto share = fixedChargeShare(shownFigures());
+    if (!share || *share * 100.0 > static_cast<double>(entry::HighestPercentage)) {
+        refuse(entry::BankChargesTooHigh, amount_);
+        return false;
+    }
+    return true;
+}
+
+bool ChargesPage::calculate() {
+    if (!validate())
+        return false;
+    ChargesFigures page = shownFigures();
+    const auto outcome =
+        hw::calculateCharges(page, mode(), context_.figures.propertyValue, regional());
+    if (!outcome)
+        return tooLarge();
+    showFigures(page);
+    context_.figures.requirement = outcome->requirement;
+    context_.figures.loanValueRatio = outcome->loanValueRatio;
+    context_.pageCalculated = true;
+    return true;
+}
+
+void ChargesPage::repair() {
+    if (!check::percentage(percent_))
+        percent_->show(StartingChargesPercent);
+}
+
+void ChargesPage::store(MortgageCase& value) const {
+    value.valuationFee = valuation_->amount();
+    value.legalFee = legal_->amount();
+    value.chargesMode = mode();
+    value.chargesPercent = percent_->figure();
+    value.chargesAmount = amount_->amount();
+}
+
+void ChargesPage::load(const MortgageCase& value) {
+    valuation_->show(value.valuationFee);
+    legal_->show(value.legalFee);
+    setMode(value.chargesMode);
+    percent_->show(value.chargesPercent);
+    amount_->show(value.chargesAmount);
+}
+
+} // namespace hw

@@ -1,0 +1,134 @@
+#include "IncomePage.h"
+
+#include "entry/EntryMessages.h"
+#include "shell/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+using enum NumericField::Format;
+using enum NumericField::Kind;
+
+const FieldSpec IncomeRows[3][3] = {
+    {{.label = "Annual Gross Taxable Income:", .start = 60000, .literal = "$60000.00"},
+     {.label = "Tax Rate: ", .format = Percentage, .start = 15, .literal = nullptr},
+     {.label = "After Tax:", .kind = Display}},
+    {{.label = "Other Annual Gross Income:"},
+     {.label = "Tax Rate:", .format = Percentage, .literal = nullptr},
+     {.label = "After Tax:", .kind = Display}},
+    {{.label = "Any Other Annual Gross Income:"},
+     {.label = "Tax Rate:", .format = Percentage, .literal = nullptr},
+     {.label = "After Tax:", .kind = Display}},
+};
+
+const char* const Guidance =
+    "The first step in developing a budget is calculating total annual income. Multiply your "
+    "pay by the number of pay periods in a year: 52 if you are paid weekly, 26 if you are paid "
+    "fortnightly. If you are self-employed, use your lowest pay of the last six to twelve "
+    "months.\n"
+    "Then add any other income you receive, such as dividends, the pay from a second job or "
+    "the rent from a property.";
+
+const char* const TaxRateTooHigh = "Tax rate must be less than 100%.";
+
+} // namespace
+
+IncomePage::IncomePage(PageContext& context)
+    : StepPage(context, IncomeStep, QT_TR_NOOP("INCOME"), Guidance) {}
+
+void IncomePage::build(QWidget* panel, QVBoxLayout* layout) {
+    PageBuilder b = builder(panel);
+    auto* grid = PageBuilder::grid();
+    for (std::size_t row = 0; row < Rows; ++row) {
+        const int r = static_cast<int>(row);
+        gross_[row] = b.field(grid, r, 0, IncomeRows[row][0]);
+        taxRate_[row] = b.field(grid, r, 1, IncomeRows[row][1]);
+        afterTax_[row] = b.field(grid, r, 2, IncomeRows[row][2]);
+        // The tax rate and after-tax fields of the three rows share their labels:
+        // the row's income tells them apart.
+        const QString income = gross_[row]->accessibleName().chopped(1);
+        taxRate_[row]->setAccessibleName(tr("%1, tax rate").arg(income));
+        afterTax_[row]->setAccessibleName(tr("%1, after tax").arg(income));
+    }
+    layout->addLayout(grid);
+    calculate_ = b.button(tr("&Calculate"));
+    auto* totals = PageBuilder::grid();
+    monthlyGross_ = b.total(b.startAmount(0, "$0.00"), false);
+    monthlyAfterTax_ = b.total(b.startAmount(0, "$0.00"), true);
+    monthlyGross_->setAccessibleName(tr("Monthly gross taxable income"));
+    monthlyAfterTax_->setAccessibleName(tr("Monthly income after tax"));
+    totals->addWidget(b.label(tr("Monthly Gross Taxable Income:")), 0, 0);
+    totals->addWidget(monthlyGross_, 0, 1);
+    totals->addWidget(b.label(tr("After Tax:")), 0, 2);
+    totals->addWidget(monthlyAfterTax_, 0, 3);
+    layout->addSpacing(twips(240));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(calculate_);
+    bottom->addStretch(1);
+    bottom->addLayout(totals);
+    layout->addLayout(bottom);
+    layout->addStretch(1);
+    onAction(calculate_, [this] { calculate(); });
+}
+
+bool IncomePage::validate() {
+    if (!check::notZero(gross_[0])) {
+        refuse("Please enter your income value.", gross_[0]);
+        return false;
+    }
+    for (NumericField* rate : taxRate_)
+        if (!check::percentage(rate)) {
+            refuse(TaxRateTooHigh, rate);
+            return false;
+        }
+    return true;
+}
+
+bool IncomePage::calculate() {
+    if (!validate())
+        return false;
+    std::array<IncomeRow, Rows> rows{};
+    for (std::size_t row = 0; row < Rows; ++row)
+        rows[row] = {gross_[row]->amount(), static_cast<float>(taxRate_[row]->figure())};
+    const auto result = calculateIncome(rows, regional());
+    if (!result)
+        return tooLarge();
+    for (std::size_t row = 0; row < Rows; ++row)
+        afterTax_[row]->show(result->afterTax[row]);
+    CaseFigures& figures = context_.figures;
+    figures.monthlyIncomeAfterTax = result->monthlyAfterTax;
+    figures.shownIncomeAfterTax = result->shownMonthlyAfterTax;
+    monthlyGross_->setText(regional().currency(result->shownMonthlyGross));
+    monthlyAfterTax_->setText(regional().currency(result->shownMonthlyAfterTax));
+    // The after-tax fields just changed, so the page stays "not calculated" and
+    // Next repeats this Calculate, with the same result.
+    return true;
+}
+
+void IncomePage::repair() {
+    for (NumericField* rate : taxRate_)
+        if (!check::percentage(rate))
+            rate->show(0.0);
+}
+
+void IncomePage::store(MortgageCase& value) const {
+    for (std::size_t row = 0; row < Rows; ++row)
+        value.income[row] = {gross_[row]->amount(), taxRate_[row]->figure()};
+}
+
+void IncomePage::load(const MortgageCase& value) {
+    for (std::size_t row = 0; row < Rows; ++row) {
+        gross_[row]->show(value.income[row].gross);
+        taxRate_[row]->show(value.income[row].taxPercent);
+    }
+}
+
+} // namespace hw

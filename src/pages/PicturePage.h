@@ -1,0 +1,29 @@
+#pragma once
+
+#include "StepPage.h"
+
+#include <QPixmap>
+
+namespace hw {
+
+// The opening and closing pages: guidance and a picture.
+class PicturePage : public StepPage {
+    Q_OBJECT
+public:
+    PicturePage(PageContext& context, int step, const char* name, const char* guidance,
+                QPixmap (*picture)());
+    QString name() const override { return tr(name_); }
+    // The closing page has nothing more to tell.
+    int helpTopic() const override { return step() == ClosingStep ? -1 : step(); }
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+
+private:
+    const char* name_;
+    QPixmap (*picture_)();
+};
+
+// The two picture pages, with their texts.
+std::unique_ptr<StepPage> makeOpeningPage(PageContext& context);
+std::unique_ptr<StepPage> makeClosingPage(PageContext& context);
+
+} // namespace hw

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "StepPage.h"
+
+#include <array>
+
+class QPushButton;
+
+namespace hw {
+
+// The caption of a purpose's button: "First Home Buyer".
+QString purposeCaption(int purpose);
+
+// The purpose of the mortgage: nine buttons of which one is pressed.
+class PurposeChoicePage : public StepPage {
+    Q_OBJECT
+public:
+    explicit PurposeChoicePage(PageContext& context);
+    QString name() const override { return tr("Purpose of the mortgage"); }
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    // The first purpose's button waits until the opening page is left.
+    void setUp() override;
+    bool prepare() override;
+    void enter() override;
+    void store(MortgageCase& value) const override;
+
+    QPushButton* button(int purpose) const { return buttons_[static_cast<std::size_t>(purpose)]; }
+
+private:
+    void choose(int purpose);
+    std::array<QPushButton*, PurposeCount> buttons_{};
+};
+
+} // namespace hw

@@ -1,0 +1,112 @@
+#include "RatePage.h"
+
+#include "entry/EntryMessages.h"
+#include "shell/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+using enum NumericField::Format;
+
+const FieldSpec Rate[] = {
+    {.label = "Interest Rate:", .format = Percentage, .start = 8, .literal = nullptr},
+    {.label = "Term in Years:", .format = Number, .start = 25, .literal = nullptr},
+};
+const char* const RateTypes[] = {QT_TRANSLATE_NOOP("hw::RatePage", "Fixed Rate"),
+                                 QT_TRANSLATE_NOOP("hw::RatePage", "Adjustable Rate"),
+                                 QT_TRANSLATE_NOOP("hw::RatePage", "Capped Rate")};
+
+const char* const Guidance =
+    "These figures represent your mortgage requirements and your Loan to Value Ratio. "
+    "Your spare income, what is left of your income after tax once your living expenses are "
+    "paid, is shown too. Enter the current interest rate and the term of the loan in years. "
+    "Rates vary with the economy, and a difference of one percentage point makes a large "
+    "difference to what you pay.";
+
+// The rate a new case starts with, in per cent.
+constexpr double StartingRate = 8.0;
+// A term must hold at least one month and stay within a lifetime.
+constexpr float ShortestTerm = 0.1F;
+constexpr float LongestTerm = 100.0F;
+
+} // namespace
+
+RatePage::RatePage(PageContext& context)
+    : StepPage(context, RateStep, QT_TR_NOOP("INTEREST RATE AND TERM"), Guidance) {}
+
+void RatePage::build(QWidget* panel, QVBoxLayout* layout) {
+    PageBuilder b = builder(panel);
+    for (std::size_t i = 0; i < summary_.size(); ++i) {
+        summary_[i] = b.label(QString());
+        summary_[i]->setObjectName(QStringLiteral("lblMortgage%1").arg(i));
+        summary_[i]->setTextFormat(Qt::PlainText);
+        layout->addWidget(summary_[i]);
+    }
+    layout->addSpacing(twips(240));
+    auto* grid = PageBuilder::grid(5);
+    std::array<NumericField*, 2> fields{};
+    b.column(grid, fields, Rate, 0, 0);
+    rate_ = fields[0];
+    term_ = fields[1];
+    layout->addLayout(grid);
+
+    layout->addSpacing(twips(240));
+    auto* types = new QHBoxLayout;
+    types->addWidget(b.label(tr("Types of interest rate:")));
+    for (std::size_t i = 0; i < rateTypes_.size(); ++i) {
+        rateTypes_[i] = b.button(tr(RateTypes[i]));
+        types->addWidget(rateTypes_[i]);
+        const int topic = RateTypeTopics + static_cast<int>(i);
+        onAction(rateTypes_[i], [this, topic] { context_.showHelp(topic); });
+    }
+    types->addStretch(1);
+    layout->addLayout(types);
+    layout->addStretch(1);
+}
+
+bool RatePage::prepare() {
+    const CaseFigures& figures = context_.figures;
+    const auto lines =
+        buildSummaryLines(figures.requirement, figures.loanValueRatio, figures.shownIncomeAfterTax,
+                          figures.shownExpenditure, regional());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        summary_[i]->setText(lines[i]);
+    return true;
+}
+
+bool RatePage::validate() {
+    if (!check::percentage(rate_)) {
+        refuse("Interest rate must be less than 100%.", rate_);
+        return false;
+    }
+    const auto years = static_cast<float>(term_->figure());
+    if (!(years >= ShortestTerm && years <= LongestTerm)) {
+        refuse("Term in years must be between 0.1 and 100.", term_);
+        return false;
+    }
+    return true;
+}
+
+void RatePage::repair() {
+    if (!check::percentage(rate_))
+        rate_->show(StartingRate);
+}
+
+void RatePage::store(MortgageCase& value) const {
+    value.ratePercent = rate_->figure();
+    value.termYears = term_->figure();
+}
+
+void RatePage::load(const MortgageCase& value) {
+    rate_->show(value.ratePercent);
+    term_->show(value.termYears);
+}
+
+} // namespace hw

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "StepPage.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace hw {
+
+// The affordability summary, the interest rate and the term, and the three
+// rate types' information.
+class RatePage : public StepPage {
+    Q_OBJECT
+public:
+    explicit RatePage(PageContext& context);
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    // The summary of what the pages before worked out.
+    bool prepare() override;
+    bool validate() override;
+    void repair() override;
+    NumericField* entryFocus() override { return rate_; }
+    void store(MortgageCase& value) const override;
+    void load(const MortgageCase& value) override;
+
+    // The first topic of the rate types' information.
+    static constexpr int RateTypeTopics = 30;
+
+private:
+    std::array<QLabel*, 5> summary_{};
+    NumericField* rate_ = nullptr;
+    NumericField* term_ = nullptr;
+    std::array<QPushButton*, 3> rateTypes_{};
+};
+
+} // namespace hw

@@ -1,0 +1,277 @@
+#include "ResultsPage.h"
+
+#include "PurposeChoicePage.h"
+#include "look/FigureWidth.h"
+#include "look/Skin.h"
+#include "look/WrappingButton.h"
+#include "results/ColumnHead.h"
+#include "results/frmChart.h"
+#include "results/frmWhatIf.h"
+#include "results/rptMortgage.h"
+#include "shell/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+// Column heads; the runs of blanks put each caption on two lines.
+struct HeadSpec {
+    const char* caption;
+    int column;
+    int columnSpan;
+};
+const std::array<HeadSpec, 6> Heads = {{
+    {"Mortgage Type", 0, 1},
+    {" Term    Years", 1, 1},
+    {"Monthly Repayments First                 Last", 2, 2},
+    {"Total   Amount Paid", 4, 1},
+    {"Interest  Total Paid", 5, 1},
+    {"Final  Balance", 6, 1},
+}};
+// Designed widths of the seven columns, in twips.
+const int ColumnWidths[7] = {2055, 735, 975, 975, 1215, 1215, 1095};
+constexpr int RowCount = MortgageTypeCount;
+constexpr int HeadRow = 0;
+
+} // namespace
+
+ResultsPage::ResultsPage(PageContext& context, std::function<void()> compare)
+    : StepPage(context, ResultsStep, nullptr,
+               "These figures represent the mortgage options available. Press the button of a "
+               "mortgage type to learn more about it.\n"
+               "If you want to print these results, you can do so by pressing the Preview "
+               "button."),
+      compare_(std::move(compare)) {}
+
+QWidget* ResultsPage::window() const {
+    return panel_->window();
+}
+
+void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
+    panel_ = panel;
+    PageBuilder b = builder(panel);
+    auto* top = new QHBoxLayout;
+    caption_ = new QLabel(panel);
+    caption_->setObjectName(QStringLiteral("sknpnMortgage"));
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setMinimumSize(twips(6135), twips(495));
+    Skin::applyTo(caption_, Skin::Element::Panel);
+    const auto topButton = [&](const QString& text, const char* objectName) {
+        QPushButton* button = b.button(text);
+        button->setObjectName(QLatin1String(objectName));
+        button->setMinimumSize(twips(1095), twips(495));
+        return button;
+    };
+    // Made in the order they stand, which is the order a screen reader lists them in.
+    whatIf_ = topButton(tr("&What If"), "cmdWhatIf");
+    whatIf_->setToolTip(tr("What if rates rise, how much could we borrow, paying extra, a "
+                           "fixed rate that ends"));
+    onAction(whatIf_, [this] { whatIf(); });
+    chart_ = topButton(tr("&Chart"), "cmdChart");
+    chart_->setToolTip(tr("The balance of each type over the years, and its "
+                          "month-by-month schedule"));
+    onAction(chart_, [this] { chart(); });
+    preview_ = topButton(tr("&Preview"), "cmdPreview");
+    onAction(preview_, [this] { preview(); });
+    compareButton_ = topButton(tr("C&ompare"), "cmdCompare");
+    compareButton_->setToolTip(tr("This case beside saved cases"));
+    onAction(compareButton_, [this] { compare_(); });
+    top->addWidget(caption_, 1);
+    top->addWidget(whatIf_);
+    top->addWidget(chart_);
+    top->addWidget(preview_);
+    top->addWidget(compareButton_);
+    layout->addLayout(top);
+    layout->addSpacing(twips(120));
+    layout->addLayout(buildTable(panel, b));
+    // Tab goes left to right along the top, then down the type buttons.
+    QWidget::setTabOrder(whatIf_, chart_);
+    QWidget::setTabOrder(chart_, preview_);
+    QWidget::setTabOrder(preview_, compareButton_);
+    QWidget::setTabOrder(compareButton_, types_[0]);
+    layout->addStretch(1);
+    for (std::size_t i = 0; i < types_.size(); ++i) {
+        const int topic = MortgageTypeTopics + static_cast<int>(i);
+        onAction(types_[i], [this, topic] { context_.showHelp(topic); });
+    }
+}
+
+QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(twips(90));
+
+    // The heads of columns 1 to 6 reach down behind their column as its background.
+    for (std::size_t i = 0; i < Heads.size(); ++i) {
+        auto* head = new ColumnHead(tr(Heads[i].caption), panel);
+        head->setObjectName(QStringLiteral("SkinPanel1_%1").arg(i));
+        // Its runs of blanks lay out two lines; a screen reader reads the words.
+        head->setAccessibleName(head->text().simplified());
+        Skin::applyTo(head, Skin::Element::Panel);
+        const int rows = i == 0 ? 1 : RowCount + 1;
+        grid->addWidget(head, HeadRow, Heads[i].column, rows, Heads[i].columnSpan);
+        heads_[i] = head;
+    }
+
+    const QString money = b.startAmount(0, "$0.00");
+    for (int column = 0; column < 7; ++column) {
+        grid->setColumnMinimumWidth(column, twips(ColumnWidths[column]));
+        // The money columns share the room the window gives the table.
+        grid->setColumnStretch(column, column < 2 ? 0 : 1);
+    }
+    grid->setRowMinimumHeight(HeadRow, heads_[2]->sizeHint().height());
+
+    // The widest figures a cell can show, whatever the type.
+    const QStringList termTexts = b.widestTexts(NumericField::Format::Number);
+    const QStringList moneyTexts = b.widestTexts(NumericField::Format::Amount) << variesText();
+    for (std::size_t k = 0; k < RowCount; ++k) {
+        const int row = static_cast<int>(k) + 1;
+        auto* type = new WrappingButton(mortgageTypeName(static_cast<int>(k)), panel);
+        type->setObjectName(QStringLiteral("cmdMortgage%1").arg(k));
+        type->setMinimumSize(twips(ColumnWidths[0]), twips(k < 4 ? 495 : 615));
+        Skin::applyTo(type, Skin::Element::Button);
+        types_[k] = type;
+        grid->addWidget(type, row, 0);
+
+        const bool revolving = k >= CashManagementType;
+        const QString repayment = revolving ? variesText() : money;
+        term_[k] = b.display(regional().number(0.0), false);
+        first_[k] = b.display(repayment, false);
+        last_[k] = b.display(repayment, false);
+        paid_[k] = b.display(money, false);
+        interest_[k] = b.display(money, false);
+        final_[k] = b.display(money, false);
+        const std::array<QLineEdit*, 6> cells = rowCells(k);
+        // Every cell shows the largest figure in full, whatever the locale.
+        fitToFigures(term_[k], termTexts, twips(ColumnWidths[1]));
+        for (std::size_t c = 1; c < cells.size(); ++c)
+            fitToFigures(cells[c], moneyTexts);
+        // Each cell says what it is: "Table, first monthly repayment".
+        const char* const cellNames[] = {
+            QT_TR_NOOP("%1, term in years"),          QT_TR_NOOP("%1, first monthly repayment"),
+            QT_TR_NOOP("%1, last monthly repayment"), QT_TR_NOOP("%1, total amount paid"),
+            QT_TR_NOOP("%1, interest total paid"),    QT_TR_NOOP("%1, final balance")};
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            cells[c]->setAccessibleName(
+                tr(cellNames[c]).arg(mortgageTypeName(static_cast<int>(k))));
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            cells[c]->setObjectName(QStringLiteral("row%1cell%2").arg(k).arg(c));
+            grid->addWidget(cells[c], row, static_cast<int>(c) + 1, Qt::AlignVCenter);
+        }
+
+        // Lies over the row's figures; shown in front when the type cannot be afforded.
+        auto* mark = new QLabel(tr("This option is not affordable"), panel);
+        mark->setObjectName(QStringLiteral("lblAvailable%1").arg(k));
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setAutoFillBackground(true);
+        Skin::applyTo(mark, Skin::Element::Mark);
+        mark->setVisible(false);
+        notAffordable_[k] = mark;
+        grid->addWidget(mark, row, 1, 1, 6);
+    }
+    return grid;
+}
+
+OptionsInput ResultsPage::optionsInput() const {
+    // The rate page's figures as it shows them, read as the calculations read them.
+    const CaseFigures& figures = context_.figures;
+    return {figures.requirement,
+            static_cast<float>(context_.entered.ratePercent),
+            static_cast<float>(context_.entered.termYears),
+            figures.monthlyIncomeAfterTax,
+            toDouble(figures.monthlyExpenditure),
+            figures.shownIncomeAfterTax,
+            figures.shownExpenditure};
+}
+
+bool ResultsPage::prepare() {
+    const OptionsInput input = optionsInput();
+    options_ = calculateOptions(input, Schedules::With);
+    const QString termText = regional().number(context_.entered.termYears);
+    for (std::size_t k = 0; k < RowCount; ++k)
+        showRow(k, options_->types[k], termText);
+    const auto spare = input.shownIncome.minus(input.shownBudget);
+    const ReportCase reportCase{purposeCaption(context_.purpose()), context_.figures.requirement,
+                                regional().percent(context_.entered.ratePercent / 100.0), termText,
+                                regional().currency(spare.value_or(Currency()))};
+    report_ = hw::reportContent(*options_, reportCase, regional());
+    return true;
+}
+
+void ResultsPage::enter() {
+    caption_->setText(tr("Amount borrowed:  ") + regional().currency(context_.figures.requirement) +
+                      tr("  at  ") + regional().percent(context_.entered.ratePercent / 100.0));
+}
+
+std::array<QLineEdit*, 6> ResultsPage::rowCells(std::size_t type) const {
+    return {term_[type], first_[type], last_[type], paid_[type], interest_[type], final_[type]};
+}
+
+void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const QString& termText) {
+    QLabel* mark = notAffordable_[type];
+    const QString name = mortgageTypeName(static_cast<int>(type));
+    const QString why = notAffordableReason(figures, regional());
+    mark->setToolTip(why);
+    // A screen reader meets the mark with its type and its reason.
+    mark->setAccessibleName(tr("%1: This option is not affordable").arg(name));
+    mark->setAccessibleDescription(why);
+    types_[type]->setAccessibleDescription(figures.affordable ? tr("Affordable")
+                                           : why.isEmpty()    ? tr("Not affordable")
+                                                              : tr("Not affordable: %1").arg(why));
+    // The row keeps its old figures behind the mark, hidden, so that a screen
+    // reader finds only "This option is not affordable" there.
+    for (QLineEdit* cell : rowCells(type))
+        cell->setVisible(figures.affordable);
+    // The mark stays in its row's place among the widgets (never raised above
+    // the others), so that a screen reader meets it with its row.
+    mark->setVisible(!figures.affordable);
+    if (!figures.affordable)
+        return;
+    const RowTexts row = rowTexts(static_cast<int>(type), figures, termText, regional());
+    term_[type]->setText(row.term);
+    if (row.first)
+        first_[type]->setText(*row.first);
+    if (row.last)
+        last_[type]->setText(*row.last);
+    paid_[type]->setText(row.paid);
+    interest_[type]->setText(row.interest);
+    if (row.finalBalance)
+        final_[type]->setText(*row.finalBalance);
+}
+
+double ResultsPage::propertyValue() const {
+    return buysProperty(context_.purpose()) ? context_.figures.propertyValue : 0.0;
+}
+
+void ResultsPage::preview() {
+    if (!report_)
+        return;
+    rptMortgage report(*report_, regional().locale());
+    report.setWhatIfSource([this] {
+        return whatIfSummary(optionsInput(), regional(), propertyValue(), whatIfAsked_);
+    });
+    report.preview(window());
+}
+
+void ResultsPage::whatIf() {
+    if (!options_)
+        return;
+    frmWhatIf asking(optionsInput(), regional(), propertyValue(), whatIfAsked_, window());
+    asking.exec();
+}
+
+void ResultsPage::chart() {
+    if (!options_)
+        return;
+    frmChart balances(*options_, context_.figures.requirement, regional(), window());
+    balances.exec();
+}
+
+} // namespace hw

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "StepPage.h"
+#include "calc/MortgageOptions.h"
+#include "calc/OptionTexts.h"
+#include "calc/WhatIf.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace hw {
+
+// The seven mortgage types side by side for the case, each type's
+// information, and the windows that look further: What If, Chart, Preview
+// and Compare.
+class ResultsPage : public StepPage {
+    Q_OBJECT
+public:
+    // `compare` opens the Compare window (the main window owns the saved cases).
+    ResultsPage(PageContext& context, std::function<void()> compare);
+    QString name() const override { return tr("Mortgage Options"); }
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    // Works out the seven types from the case.
+    bool prepare() override;
+    // The caption names the amount and the rate.
+    void enter() override;
+
+    // The case as the seven types are worked out from it.
+    OptionsInput optionsInput() const;
+    // The seven types as last worked out, with their schedules.
+    const std::optional<OptionsResult>& options() const { return options_; }
+    // What the report shows, once the types have been worked out.
+    const std::optional<ReportContent>& reportContent() const { return report_; }
+    // The value of the property the loan buys, for its loan-to-value; 0 where it buys none.
+    double propertyValue() const;
+
+    // What the What If window was last asked; a case file keeps it.
+    const WhatIfSettings& whatIfAsked() const { return whatIfAsked_; }
+    void setWhatIfAsked(const WhatIfSettings& asked) { whatIfAsked_ = asked; }
+
+    void preview();
+    void chart();
+    void whatIf();
+
+    // The first topic of the mortgage types' information.
+    static constexpr int MortgageTypeTopics = 20;
+
+private:
+    QGridLayout* buildTable(QWidget* panel, PageBuilder& b);
+    // The six figures of a type's row, left to right.
+    std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
+    void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);
+    QWidget* window() const;
+
+    std::function<void()> compare_;
+    QWidget* panel_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QPushButton* whatIf_ = nullptr;
+    QPushButton* chart_ = nullptr;
+    QPushButton* preview_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
+    std::array<QLabel*, 6> heads_{};
+    std::array<QPushButton*, MortgageTypeCount> types_{};
+    std::array<QLineEdit*, MortgageTypeCount> term_{};
+    std::array<QLineEdit*, MortgageTypeCount> first_{};
+    std::array<QLineEdit*, MortgageTypeCount> last_{};
+    std::array<QLineEdit*, MortgageTypeCount> paid_{};
+    std::array<QLineEdit*, MortgageTypeCount> interest_{};
+    std::array<QLineEdit*, MortgageTypeCount> final_{};
+    std::array<QLabel*, MortgageTypeCount> notAffordable_{};
+
+    std::optional<OptionsResult> options_;
+    std::optional<ReportContent> report_;
+    // What the What If window was last asked, for it and for the report's page.
+    WhatIfSettings whatIfAsked_;
+};
+
+} // namespace hw

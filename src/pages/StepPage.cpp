@@ -1,0 +1,73 @@
+#include "StepPage.h"
+
+#include "entry/EntryMessages.h"
+#include "shell/Message.h"
+
+#include <QCoreApplication>
+
+namespace hw {
+
+StepPage::StepPage(PageContext& context, int step, const char* title, const char* guidance)
+    : context_(context), step_(step), title_(title), guidance_(guidance) {}
+
+QString StepPage::title() const {
+    return title_ ? tr(title_) : QString();
+}
+
+QString StepPage::name() const {
+    // The title bar in sentence case: "INCOME" is read as "Income".
+    const QString lower = title().toLower();
+    return lower.left(1).toUpper() + lower.mid(1);
+}
+
+QString StepPage::guidance() const {
+    return tr(guidance_);
+}
+
+void StepPage::enter() {
+    if (NumericField* field = entryFocus())
+        field->takeFocus();
+}
+
+void StepPage::adopt(NumericField* field) {
+    // Any change of a field's text, typed or written, makes the page's totals stale.
+    connect(field, &QLineEdit::textChanged, this, [this] { context_.pageCalculated = false; });
+    connect(field, &NumericField::committed, this, [this] {
+        store(context_.entered);
+        if (context_.changed)
+            context_.changed();
+    });
+}
+
+PageBuilder StepPage::builder(QWidget* panel) {
+    return PageBuilder(panel, regional(), [this](NumericField* field) { adopt(field); });
+}
+
+void StepPage::onAction(QAbstractButton* button, std::function<void()> action) {
+    context_.onAction(button, std::move(action));
+}
+
+void StepPage::refuse(const char* message, NumericField* field) {
+    ShowMessage(tr(message), MsgOkOnly);
+    if (field)
+        field->takeFocus();
+}
+
+bool StepPage::tooLarge() {
+    refuse(entry::TooLarge);
+    return false;
+}
+
+namespace check {
+
+bool notZero(const NumericField* field) {
+    return !field->amount().isZero();
+}
+
+bool percentage(const NumericField* field) {
+    return static_cast<float>(field->figure()) <= entry::HighestPercentage;
+}
+
+} // namespace check
+
+} // namespace hw

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "calc/MortgageCase.h"
+#include "calc/PageArithmetic.h"
+#include "entry/NumericField.h"
+#include "entry/PageBuilder.h"
+#include "money/Currency.h"
+#include "money/Regional.h"
+#include "steps/Purposes.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+
+class QAbstractButton;
+class QVBoxLayout;
+class QWidget;
+
+namespace hw {
+
+// What the pages work out and hand on to the pages after them.
+struct CaseFigures {
+    Currency totalAssets;
+    Currency totalLiabilities;
+    double monthlyIncomeAfterTax = 0.0; // unrounded
+    Currency shownIncomeAfterTax;       // as the income page shows it
+    // Exact when the budget is monthly, a double when it was converted from fortnights.
+    std::variant<Currency, double> monthlyExpenditure = Currency();
+    Currency shownExpenditure; // as the budget page shows it
+    // The purpose page's requirement, then with the fees and bank charges.
+    Currency requirement;
+    float propertyValue = 0.0F;
+    std::optional<float> loanValueRatio;
+};
+
+// What every page shares: the regional forms, the case as entered, the
+// figures worked out so far, and the window's ways of acting.
+struct PageContext {
+    explicit PageContext(const Regional& forms) : regional(forms) {}
+    const Regional& regional;
+    // Everything the household entered: each page writes its committed values here.
+    MortgageCase entered;
+    CaseFigures figures;
+    // Whether the page shown has worked out its totals since its last change.
+    bool pageCalculated = false;
+    // Runs a button's action after committing the field being edited.
+    std::function<void(QAbstractButton*, std::function<void()>)> onAction;
+    // Told after a field was committed and written into the case.
+    std::function<void()> changed;
+    // Opens the information window on a topic.
+    std::function<void(int topic)> showHelp;
+    int purpose() const { return entered.purpose; }
+};
+
+// One step of the wizard: it owns its controls, and the step machine asks it
+// to set up, check, calculate and hand on. Everything about one page is in its class.
+class StepPage : public QObject {
+    Q_OBJECT
+public:
+    // `title` is the bar across the page (none for the picture, purpose and
+    // results pages); `guidance` the text at its top.
+    StepPage(PageContext& context, int step, const char* title, const char* guidance);
+
+    int step() const { return step_; }
+    QString title() const;
+    // What a screen reader and the window title call the page.
+    virtual QString name() const;
+    QString guidance() const;
+    // The topic "Tell Me More" opens on this page; none (-1) where there is nothing more.
+    virtual int helpTopic() const { return step_; }
+
+    // Makes the page's controls under its guidance and title bar.
+    virtual void build(QWidget* panel, QVBoxLayout* layout) = 0;
+    // The starting state of the controls, once built.
+    virtual void setUp() {}
+    // Next is about to show the page: it takes what the pages before it
+    // worked out. False, after its one message, keeps the page before.
+    virtual bool prepare() { return true; }
+    // The page has just been shown: its first field takes the focus.
+    virtual void enter();
+    // The checks before the page is calculated or left; false after one message.
+    virtual bool validate() { return true; }
+    // The page's Calculate; false after one message where it cannot work it out.
+    virtual bool calculate() { return true; }
+    // The checks of what the page worked out, before Next leaves it.
+    virtual bool confirm() { return true; }
+    // Back leaves the page: a percentage out of range goes back to its starting value.
+    virtual void repair() {}
+    // The field the focus goes to on entry; none on pages without fields.
+    virtual NumericField* entryFocus() { return nullptr; }
+    // The page's inputs into the case value, and back from it.
+    virtual void store(MortgageCase& value) const { Q_UNUSED(value) }
+    virtual void load(const MortgageCase& value) { Q_UNUSED(value) }
+
+protected:
+    const Regional& regional() const { return context_.regional; }
+    // A field of this page: a change makes its totals stale, a commit writes the case.
+    void adopt(NumericField* field);
+    // Builds the page's labelled fields, totals and buttons; its fields are adopted.
+    PageBuilder builder(QWidget* panel);
+    // Runs `action` when `button` is pressed, after the field being edited is committed.
+    void onAction(QAbstractButton* button, std::function<void()> action);
+    // Says `message` and gives `field` the focus: the page's refusal.
+    void refuse(const char* message, NumericField* field = nullptr);
+    // Says that a sum left the currency range; always false.
+    bool tooLarge();
+
+    PageContext& context_;
+
+private:
+    int step_;
+    const char* title_;
+    const char* guidance_;
+};
+
+// The checks the pages share. Each answers true when the field passes.
+namespace check {
+// An amount that must not be 0.
+bool notZero(const NumericField* field);
+// A percentage below 100 (99.99 % at most).
+bool percentage(const NumericField* field);
+} // namespace check
+
+} // namespace hw

@@ -1,0 +1,150 @@
+#include "SumPage.h"
+
+#include "entry/EntryMessages.h"
+#include "shell/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hw {
+
+namespace {
+
+const FieldSpec AssetsLeft[] = {
+    {.label = "Current Domestic Residence:"},  {.label = "Combined Rental Properties:"},
+    {.label = "Combined Value of Vehicles:"},  {.label = "Surrender Value Of Life Policies:"},
+    {.label = "Other Land or Section Value:"},
+};
+const FieldSpec AssetsRight[] = {
+    {.label = "Managed Funds:"}, {.label = "Superannuation:"}, {.label = "Savings:"},
+    {.label = "Shares:"},        {.label = "Other:"},
+};
+const FieldSpec LiabilitiesLeft[] = {
+    {.label = "Domestic Mortgage:"},
+    {.label = "Combined Rental Properties:"},
+    {.label = "Personal Loans:"},
+};
+const FieldSpec LiabilitiesRight[] = {
+    {.label = "Hire Purchases  (inc. Car):"},
+    {.label = "Credit Card Balances:"},
+    {.label = "Other:"},
+};
+
+const char* const AssetsGuidance =
+    "An asset is everything that you own that has monetary value. Your home, land, "
+    "savings, shares, vehicles and life policies are all assets, and a lender is reassured to "
+    "see that you own things of value and have built them up over time.\n"
+    "Enter each asset at the price it would fetch on the open market today. For a life policy "
+    "enter its surrender value, what the insurer would pay you if you cashed it in today.";
+const char* const LiabilitiesGuidance =
+    "The opposite of assets are liabilities. A liability is a legal duty to repay money that "
+    "you owe, whether to a lender such as a bank or to other creditors such as a store or a "
+    "credit card company.";
+
+} // namespace
+
+SumPage::SumPage(PageContext& context, int step, const Design& design)
+    : StepPage(context, step, design.title, design.guidance), design_(design) {}
+
+void SumPage::build(QWidget* panel, QVBoxLayout* layout) {
+    PageBuilder b = builder(panel);
+    fields_.resize(design_.left.size() + design_.right.size());
+    auto* grid = PageBuilder::grid();
+    b.column(grid, fields_, design_.left, 0, 0);
+    b.column(grid, std::span(fields_).subspan(design_.left.size()), design_.right, 0, 1);
+    layout->addLayout(grid);
+    calculate_ = b.button(tr("&Calculate"));
+    totalShown_ = b.total(b.startAmount(0, design_.totalLiteral), true);
+    totalShown_->setAccessibleName(tr(design_.totalName));
+    layout->addSpacing(twips(240));
+    auto* row = new QHBoxLayout;
+    row->addWidget(calculate_);
+    row->addStretch(1);
+    row->addWidget(totalShown_);
+    layout->addLayout(row);
+    layout->addStretch(1);
+    onAction(calculate_, [this] { calculate(); });
+}
+
+bool SumPage::prepare() {
+    // The first-home purposes own no home or rental properties yet. What was
+    // typed there before is kept aside, and comes back with a purpose that owns a home.
+    const bool firstHome = isFirstHome(context_.purpose());
+    for (std::size_t i = 0; i < keptOwned_.size(); ++i) {
+        NumericField* field = fields_[i];
+        field->setEnabled(!firstHome);
+        if (firstHome) {
+            if (!keptOwned_[i])
+                keptOwned_[i] = field->amount();
+            field->show(Currency());
+        } else if (keptOwned_[i]) {
+            field->show(*keptOwned_[i]);
+            keptOwned_[i].reset();
+        }
+    }
+    store(context_.entered);
+    return true;
+}
+
+bool SumPage::calculate() {
+    if (!validate())
+        return false;
+    std::vector<Currency> amounts;
+    for (const NumericField* field : fields_)
+        amounts.push_back(field->amount());
+    const auto exact = sum(amounts);
+    if (!exact)
+        return tooLarge();
+    total() = *exact;
+    totalShown_->setText(regional().currency(*exact));
+    context_.pageCalculated = true;
+    return true;
+}
+
+NumericField* SumPage::entryFocus() {
+    // A household that owns no home starts on the first field it can type into.
+    return fields_[ownsHome(context_.purpose()) ? 0 : 2];
+}
+
+void SumPage::store(MortgageCase& value) const {
+    const std::span<Currency> amounts = amountsIn(value);
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        amounts[i] = fields_[i]->amount();
+}
+
+void SumPage::load(const MortgageCase& value) {
+    const std::span<const Currency> amounts = amountsOf(value);
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i]->show(amounts[i]);
+}
+
+AssetsPage::AssetsPage(PageContext& context)
+    : SumPage(context, AssetsStep,
+              {QT_TR_NOOP("ASSETS"), AssetsGuidance, AssetsLeft, AssetsRight, "0.00",
+               QT_TR_NOOP("Total assets")}) {}
+
+bool AssetsPage::validate() {
+    if (needsHomeValue(context_.purpose()) && !check::notZero(fields_[0])) {
+        refuse(entry::RequiredValue, fields_[0]);
+        return false;
+    }
+    return true;
+}
+
+LiabilitiesPage::LiabilitiesPage(PageContext& context)
+    : SumPage(context, LiabilitiesStep,
+              {QT_TR_NOOP("LIABILITIES"), LiabilitiesGuidance, LiabilitiesLeft, LiabilitiesRight,
+               "$0.00", QT_TR_NOOP("Total liabilities")}) {}
+
+bool LiabilitiesPage::confirm() {
+    if (needsDebts(context_.purpose()) && context_.figures.totalLiabilities <= Currency()) {
+        refuse("If you are refinancing your debt must be over $0!");
+        return false;
+    }
+    return true;
+}
+
+} // namespace hw

@@ -1,0 +1,47 @@
+#include "frmMortgage.h"
+#include "pages/ResultsPage.h"
+
+// The case as a value: what the pages hold, and opened into them.
+
+namespace hw {
+
+MortgageCase frmMortgage::caseValue() const {
+    return context_.entered;
+}
+
+OptionsInput frmMortgage::optionsInput() const {
+    return resultsPage().optionsInput();
+}
+
+const std::optional<OptionsResult>& frmMortgage::options() const {
+    return resultsPage().options();
+}
+
+const std::optional<ReportContent>& frmMortgage::reportContent() const {
+    return resultsPage().reportContent();
+}
+
+bool frmMortgage::openCase(const MortgageCase& value) {
+    buildRemainingPages();
+    for (const auto& each : pages_)
+        each->load(value);
+    context_.entered.purpose = value.purpose;
+    // What the fields now show is the case: the same figures, in this locale's form.
+    storeCase();
+
+    // Every page's own checks and calculations run as the user's Next runs them.
+    openingCase_ = true;
+    showStep(OpeningStep);
+    bool whole = true;
+    while (whole && CurrentStep != ResultsStep) {
+        const int before = CurrentStep;
+        cmdNext_Click();
+        whole = CurrentStep != before;
+    }
+    openingCase_ = false;
+    // The page the walk ends on is laid out as any page shown.
+    showStep(CurrentStep);
+    return whole;
+}
+
+} // namespace hw
