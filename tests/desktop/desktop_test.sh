@@ -89,6 +89,15 @@ expect() {
     done
     fail "$key is '$(field "$key")', expected '$want'"
 }
+# expect_value KEY TEXT: the whole value is exactly TEXT (waiting briefly for the probe).
+expect_value() {
+    local key=$1 want=$2
+    for _ in $(seq 60); do
+        [ "$(value "$key")" = "$want" ] && return 0
+        sleep 0.05
+    done
+    fail "$key is '$(value "$key")', expected '$want'"
+}
 no_message() {
     for _ in $(seq 60); do
         [ -z "$(value message)" ] && return 0
@@ -503,6 +512,41 @@ scenario_save_and_open() {
     wait_for step '^17$'
     expect txtFirst0 '$1,564.53'
     wait_for title '^Mortgage Options — our-home.hearthwise'
+}
+
+scenario_compare() {
+    dismiss_hint
+    walk_to_results
+    expect txtFirst0 '$1,564.53'
+    # The first bank's offer, saved.
+    key ctrl+s
+    wait_for active '^QFileDialog$' 10
+    key ctrl+a
+    typed "$work/first-bank"
+    key Return
+    wait_for title 'first-bank.hearthwise'
+    # The second bank's rate, on the screen beside it.
+    key alt+b
+    wait_for step '^16$'
+    wait_for focus '^txtRate0$'
+    typed 7
+    key alt+n
+    wait_for step '^17$'
+    expect txtFirst0 '$1,432.69'
+    key alt+o
+    wait_for active '^frmCompare$' 10
+    expect_value compare.heads '|This case'
+    key alt+a
+    wait_for active '^QFileDialog$' 10
+    typed "$work/first-bank.hearthwise"
+    key Return
+    wait_for compare.heads 'first-bank$' 10
+    expect_value compare.heads '|This case|first-bank'
+    expect_value 'compare.Interest rate' '7.00%|8.00%'
+    expect_value 'compare.Table: first repayment' '$1,432.69|$1,564.53'
+    expect_value 'compare.Table: affordable' 'Yes|Yes'
+    key Escape
+    wait_for active '^frmMortgage$' 10
 }
 
 [ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2

@@ -4,6 +4,7 @@
 // reads the figures back from the program itself, never from pixels.
 
 #include "money/Regional.h"
+#include "results/frmCompare.h"
 #include "results/frmWhatIf.h"
 #include "shell/Main.h"
 #include "shell/frmMortgage.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -62,6 +64,22 @@ public:
                     lines << QStringLiteral("whatif.%1=%2").arg(field->objectName(), field->text());
                 lines << QStringLiteral("whatif.lblExtra=") +
                              whatIf->lblExtra->text().replace(u'\n', u' ');
+            }
+            // The Compare window's table, row by row: its head, then each offer's figure.
+            if (auto* compare = qobject_cast<hw::frmCompare*>(top);
+                compare && compare->isVisible()) {
+                QTableWidget* grid = compare->grdCompare;
+                QStringList heads;
+                for (int c = 0; c < grid->columnCount(); ++c)
+                    heads << grid->horizontalHeaderItem(c)->text();
+                lines << QStringLiteral("compare.heads=") + heads.join(u'|');
+                for (int r = 0; r < grid->rowCount(); ++r) {
+                    QStringList row;
+                    for (int c = 0; c < grid->columnCount(); ++c)
+                        row << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
+                    const QString head = row.takeFirst();
+                    lines << QStringLiteral("compare.%1=").arg(head) + row.join(u'|');
+                }
             }
             if (auto* box = qobject_cast<hw::frmMsgBox*>(top); box && box->isVisible()) {
                 lines << QStringLiteral("message=") + box->lblMessage->text();
