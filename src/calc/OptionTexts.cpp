@@ -105,4 +105,30 @@ ReportContent reportContent(const OptionsResult& result, const ReportCase& repor
     return report;
 }
 
+std::optional<double> firstRepaymentOf(const OptionFigures& figures) {
+    return figures.first;
+}
+
+std::optional<double> totalPaidOf(const OptionFigures& figures) {
+    return figures.totalPaid;
+}
+
+std::array<bool, MortgageTypeCount> lowestOf(const OptionsResult& result, FigureOf figure,
+                                             const Regional& regional) {
+    std::optional<Currency> lowest;
+    std::array<std::optional<Currency>, MortgageTypeCount> shown{};
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        const OptionFigures& type = result.types[k];
+        if (const auto value = figure(type); type.affordable && value) {
+            shown[k] = regional.shown(*value);
+            if (!lowest || *shown[k] < *lowest)
+                lowest = shown[k];
+        }
+    }
+    std::array<bool, MortgageTypeCount> marked{};
+    for (std::size_t k = 0; k < shown.size(); ++k)
+        marked[k] = shown[k] && shown[k] == lowest;
+    return marked;
+}
+
 } // namespace hw

@@ -36,6 +36,15 @@ RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termTex
 // or one that could not be worked out at all.
 QString notAffordableReason(const OptionFigures& figures, const Regional& regional);
 
+// The types whose figure is the lowest of the affordable types that have one,
+// compared as shown (to the currency's decimals), so that equal figures are
+// all lowest.
+using FigureOf = std::optional<double> (*)(const OptionFigures&);
+std::array<bool, MortgageTypeCount> lowestOf(const OptionsResult& result, FigureOf figure,
+                                             const Regional& regional);
+std::optional<double> firstRepaymentOf(const OptionFigures& figures);
+std::optional<double> totalPaidOf(const OptionFigures& figures);
+
 // One detail record of the report "Mortgage Options", in the user's forms.
 struct ReportRecord {
     QString mortgageType;

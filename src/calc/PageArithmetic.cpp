@@ -178,22 +178,21 @@ std::optional<ChargesOutcome> calculateCharges(ChargesFigures& page, ChargesMode
     return ChargesOutcome{*requirement, ratio};
 }
 
-std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,
-                                         Currency income, Currency budget,
-                                         const Regional& regional) {
+std::array<SummaryLine, 5> buildSummaryLines(Currency requirement,
+                                             std::optional<float> loanValueRatio, Currency income,
+                                             Currency budget, const Regional& regional) {
     const auto spare = income.minus(budget);
     const auto caption = [](const char* text) {
         return QCoreApplication::translate("hw::Summary", text);
     };
-    return {
-        caption("Mortgage Requirement:    ") + regional.currency(requirement),
-        caption("        Loan Value Ratio:    ") +
-            regional.percent(static_cast<double>(loanValueRatio.value_or(0.0F))),
-        caption("Total Monthly Income After Tax:   ") + regional.currency(income),
-        caption("            Monthly Expenditure:   ") + regional.currency(budget),
-        caption("                                Spare:   ") +
-            regional.currency(spare.value_or(Currency())),
-    };
+    return {{
+        {caption("Mortgage Requirement:"), regional.currency(requirement)},
+        {caption("Loan to Value Ratio:"),
+         regional.percent(static_cast<double>(loanValueRatio.value_or(0.0F)))},
+        {caption("Total Monthly Income After Tax:"), regional.currency(income)},
+        {caption("Monthly Expenditure:"), regional.currency(budget)},
+        {caption("Spare:"), regional.currency(spare.value_or(Currency()))},
+    }};
 }
 
 } // namespace hw

@@ -88,9 +88,14 @@ std::optional<ChargesOutcome> calculateCharges(ChargesFigures& page, ChargesMode
 std::optional<double> fixedChargeShare(const ChargesFigures& page);
 
 // The five lines of the affordability summary, from the monthly income after
-// tax and the monthly expenditure as their pages show them.
-std::array<QString, 5> buildSummaryLines(Currency requirement, std::optional<float> loanValueRatio,
-                                         Currency income, Currency budget,
-                                         const Regional& regional);
+// tax and the monthly expenditure as their pages show them: each a caption and
+// its figure.
+struct SummaryLine {
+    QString caption;
+    QString figure;
+};
+std::array<SummaryLine, 5> buildSummaryLines(Currency requirement,
+                                             std::optional<float> loanValueRatio, Currency income,
+                                             Currency budget, const Regional& regional);
 
 } // namespace hw

@@ -7,10 +7,8 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <limits>
 
 namespace hw {
@@ -52,13 +50,17 @@ void PageBuilder::fitWidth(QLineEdit* edit, NumericField::Format format) const {
     fitToFigures(edit, widestTexts(format), twips(designed));
 }
 
-QGridLayout* PageBuilder::grid(int stretchColumn) {
+QGridLayout* PageBuilder::grid() {
     auto* layout = new QGridLayout;
     layout->setHorizontalSpacing(twips(150));
     layout->setVerticalSpacing(twips(120));
-    if (stretchColumn >= 0)
-        layout->setColumnStretch(stretchColumn, 1);
+    layout->setColumnMinimumWidth(0, twips(CaptionWidth));
     return layout;
+}
+
+void PageBuilder::packLeft(QGridLayout* grid) {
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0,
+                  grid->columnCount());
 }
 
 QLabel* PageBuilder::label(const QString& text) {
@@ -79,7 +81,8 @@ NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const F
     edit->setAccessibleName(caption->text().trimmed());
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 2 * column);
-    grid->addWidget(edit, row, 2 * column + 1);
+    // Right-aligned in its column, so that totals and carried figures end where the fields do.
+    grid->addWidget(edit, row, 2 * column + 1, Qt::AlignRight);
     adopt_(edit);
     return edit;
 }
@@ -114,25 +117,20 @@ QPushButton* PageBuilder::option(const QString& caption) {
     return push;
 }
 
-PageBuilder::TotalRow PageBuilder::totalRow(QVBoxLayout* page, const QString& caption,
-                                            const char* totalLiteral, const QString& totalName) {
-    TotalRow row{button(QCoreApplication::translate("hw::PageBuilder", "&Calculate")),
-                 total(startAmount(0, totalLiteral), true)};
-    row.total->setAccessibleName(totalName);
-    page->addSpacing(twips(240));
-    auto* line = new QHBoxLayout;
-    line->addWidget(row.calculate);
-    if (caption.isEmpty()) {
-        line->addStretch(1);
-        line->addWidget(row.total);
-    } else {
-        line->addSpacing(twips(240));
-        line->addWidget(label(caption));
-        line->addWidget(row.total);
-        line->addStretch(1);
+PageBuilder::TotalRow PageBuilder::totalRow(QGridLayout* grid, int row, int column,
+                                            const QString& caption, const char* totalLiteral,
+                                            const QString& totalName) {
+    TotalRow line{button(QCoreApplication::translate("hw::PageBuilder", "&Calculate")),
+                  total(startAmount(0, totalLiteral), true)};
+    line.total->setAccessibleName(totalName);
+    if (!caption.isEmpty()) {
+        QLabel* head = label(caption);
+        head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(head, row, column - 1);
     }
-    page->addLayout(line);
-    return row;
+    grid->addWidget(line.total, row, column, Qt::AlignRight);
+    grid->addWidget(line.calculate, row, column + 1, Qt::AlignLeft);
+    return line;
 }
 
 } // namespace hw

@@ -10,7 +10,6 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QVBoxLayout;
 class QWidget;
 
 namespace hw {
@@ -40,8 +39,11 @@ public:
             group[i] = field(grid, row + static_cast<int>(i), column, specs[i]);
     }
     NumericField* field(QGridLayout* grid, int row, int column, const FieldSpec& spec);
-    // A grid of label/field pairs; the stretch column keeps the fields to the left.
-    static QGridLayout* grid(int stretchColumn = -1);
+    // A grid of label/field pairs laid out alike on every page: the first
+    // column's captions right-aligned in one width, the fields beside them.
+    static QGridLayout* grid();
+    // Keeps the grid's columns together at the left instead of spread across the page.
+    static void packLeft(QGridLayout* grid);
     QLabel* label(const QString& text);
     // A figure the page shows: grey, read-only, never in the tab order.
     QLineEdit* display(const QString& startText, bool darkRed);
@@ -58,14 +60,17 @@ public:
 
     QStringList widestTexts(NumericField::Format format) const;
 
-    // The bottom row of a page: its Calculate button at the left, then `total`
-    // after `caption` (no caption: the total stands at the right).
+    // A page's total and its Calculate on one line of the grid, below the
+    // fields: the total in the field column `column` (1, 3 ...) under `caption`'s
+    // place, Calculate in the column after it.
     struct TotalRow {
         QPushButton* calculate;
         QLineEdit* total;
     };
-    TotalRow totalRow(QVBoxLayout* page, const QString& caption, const char* totalLiteral,
-                      const QString& totalName);
+    TotalRow totalRow(QGridLayout* grid, int row, int column, const QString& caption,
+                      const char* totalLiteral, const QString& totalName);
+
+    static constexpr int CaptionWidth = 3600; // twips
 
     static constexpr int AmountWidth = 1950; // twips
     static constexpr int PercentWidth = 1200;

@@ -76,6 +76,7 @@ QPushButton:focus { border: 2px solid @focus; }
 QPushButton:disabled { color: @disabledText; border-color: @disabledBorder; background: @disabledBack; }
 QPushButton:default { border-color: @focus; }
 QPushButton[skin="option"] { text-align: center; padding: 6px 10px; }
+QPushButton[compact="true"] { padding: 1px 4px; font-size: 9pt; }
 QPushButton[skin="option"]:checked {
     background: @accent; color: @onAccent; border: 2px solid @accentEdge;
 }
@@ -96,13 +97,19 @@ QLabel[skin="panel"] {
 }
 QLabel[skin="guidance"] { color: @guidance; padding: 2px 2px 6px 2px; }
 QLabel[skin="message"] { color: @text; }
-QLabel[skin="mark"] { background: @mark; color: @text; }
+QLabel[skin="mark"] { background: @mark; color: @text; padding: 2px 6px; }
+QLabel[skin="place"] { color: @text; font-weight: bold; padding: 0px 2px 4px 2px; }
+QLabel[skin="reason"] { color: @text; padding: 2px 6px; }
 QLineEdit {
     border: 1px solid @fieldBorder; border-radius: 3px; padding: 2px 4px; background: @base;
     color: @text; selection-background-color: @accent; selection-color: @onAccent;
 }
 QLineEdit:focus { border: 2px solid @focus; }
-QLineEdit[display="true"] { background: @display; border-color: @displayBorder; color: @displayText; }
+QLineEdit[display="true"] {
+    background: transparent; border: none; border-bottom: 1px dotted @displayBorder;
+    border-radius: 0px; color: @text;
+}
+QLineEdit[display="true"][best="true"] { background: @panel; }
 QLineEdit[display="true"][tone="total"] { color: @total; font-weight: bold; }
 QLineEdit[display="true"][tone="debt"] { color: @debt; }
 QLineEdit:disabled { background: @display; color: @displayDisabledText; }
@@ -256,6 +263,8 @@ const char* elementName(Element element) {
         return "link";
     case Element::Mark:
         return "mark";
+    case Element::Place:
+        return "place";
     }
     return "label";
 }

@@ -23,6 +23,7 @@ enum class Element {
     Message,  // the message area of the message box
     Link,     // a button that opens a web address
     Mark,     // a notice lying over figures that do not apply
+    Place,    // where the household is in the wizard
 };
 
 // Whether the desktop's palette is a dark one; the skin then takes its dark colours.

@@ -58,17 +58,12 @@ void BudgetPage::build(QWidget* panel, QVBoxLayout* layout) {
     auto* grid = PageBuilder::grid();
     b.column(grid, expenses_, BudgetLeft, 0, 0);
     b.column(grid, std::span<NumericField*>(expenses_).subspan(4), BudgetRight, 0, 1);
+    const auto total =
+        b.totalRow(grid, 4, 3, tr("Monthly Expenditure:"), "$0.00", tr("Monthly expenditure"));
+    calculate_ = total.calculate;
+    monthly_ = total.total;
+    PageBuilder::packLeft(grid);
     layout->addLayout(grid);
-    calculate_ = b.button(tr("&Calculate"));
-    monthly_ = b.total(b.startAmount(0, "$0.00"), true);
-    monthly_->setAccessibleName(tr("Monthly expenditure"));
-    layout->addSpacing(twips(240));
-    auto* row = new QHBoxLayout;
-    row->addWidget(calculate_);
-    row->addStretch(1);
-    row->addWidget(b.label(tr("Monthly Expenditure:")));
-    row->addWidget(monthly_);
-    layout->addLayout(row);
     layout->addStretch(1);
 
     auto* group = new QButtonGroup(this);

@@ -43,7 +43,7 @@ ChargesPage::ChargesPage(PageContext& context)
 
 void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);
-    auto* grid = PageBuilder::grid(5);
+    auto* grid = PageBuilder::grid();
     std::array<NumericField*, 4> costs{};
     b.column(grid, costs, Costs, 0, 0);
     subtotal_ = costs[0];
@@ -74,11 +74,12 @@ void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     grid->addLayout(modes, 4, 1, 2, 3, Qt::AlignLeft);
     adopt(percent_);
     adopt(amount_);
-    layout->addLayout(grid);
     const QString caption = tr("Total:");
-    const auto total = b.totalRow(layout, caption, "$0.00", caption.chopped(1));
+    const auto total = b.totalRow(grid, 6, 1, caption, "$0.00", caption.chopped(1));
     calculate_ = total.calculate;
     totalShown_ = total.total;
+    PageBuilder::packLeft(grid);
+    layout->addLayout(grid);
     layout->addStretch(1);
 
     for (NumericField* fee : {subtotal_, valuation_, legal_})

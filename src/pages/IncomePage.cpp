@@ -4,7 +4,6 @@
 #include "shell/Twips.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,23 +57,25 @@ void IncomePage::build(QWidget* panel, QVBoxLayout* layout) {
         taxRate_[row]->setAccessibleName(tr("%1, tax rate").arg(income));
         afterTax_[row]->setAccessibleName(tr("%1, after tax").arg(income));
     }
-    layout->addLayout(grid);
+    // The monthly figures below the yearly ones they come from, Calculate between them.
     calculate_ = b.button(tr("&Calculate"));
-    auto* totals = PageBuilder::grid();
     monthlyGross_ = b.total(b.startAmount(0, "$0.00"), false);
     monthlyAfterTax_ = b.total(b.startAmount(0, "$0.00"), true);
     monthlyGross_->setAccessibleName(tr("Monthly gross taxable income"));
     monthlyAfterTax_->setAccessibleName(tr("Monthly income after tax"));
-    totals->addWidget(b.label(tr("Monthly Gross Taxable Income:")), 0, 0);
-    totals->addWidget(monthlyGross_, 0, 1);
-    totals->addWidget(b.label(tr("After Tax:")), 0, 2);
-    totals->addWidget(monthlyAfterTax_, 0, 3);
-    layout->addSpacing(twips(240));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(calculate_);
-    bottom->addStretch(1);
-    bottom->addLayout(totals);
-    layout->addLayout(bottom);
+    const auto caption = [&](const QString& text) {
+        QLabel* label = b.label(text);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    };
+    const int below = static_cast<int>(Rows);
+    grid->addWidget(caption(tr("Monthly Gross Taxable Income:")), below, 0);
+    grid->addWidget(monthlyGross_, below, 1, Qt::AlignRight);
+    grid->addWidget(calculate_, below, 2, 1, 2, Qt::AlignCenter);
+    grid->addWidget(caption(tr("After Tax:")), below, 4);
+    grid->addWidget(monthlyAfterTax_, below, 5, Qt::AlignRight);
+    PageBuilder::packLeft(grid);
+    layout->addLayout(grid);
     layout->addStretch(1);
     onAction(calculate_, [this] { calculate(); });
 }

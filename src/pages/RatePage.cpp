@@ -43,18 +43,25 @@ RatePage::RatePage(PageContext& context)
 
 void RatePage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);
+    // The summary's captions in the caption column, its figures in the field column.
+    auto* grid = PageBuilder::grid();
     for (std::size_t i = 0; i < summary_.size(); ++i) {
+        summaryCaptions_[i] = b.label(QString());
+        summaryCaptions_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         summary_[i] = b.label(QString());
         summary_[i]->setObjectName(QStringLiteral("lblMortgage%1").arg(i));
         summary_[i]->setTextFormat(Qt::PlainText);
-        layout->addWidget(summary_[i]);
+        summary_[i]->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+        summary_[i]->setMinimumWidth(twips(PageBuilder::AmountWidth));
+        grid->addWidget(summaryCaptions_[i], static_cast<int>(i), 0);
+        grid->addWidget(summary_[i], static_cast<int>(i), 1);
     }
-    layout->addSpacing(twips(240));
-    auto* grid = PageBuilder::grid(5);
+    grid->setRowMinimumHeight(static_cast<int>(summary_.size()), twips(120));
     std::array<NumericField*, 2> fields{};
-    b.column(grid, fields, Rate, 0, 0);
+    b.column(grid, fields, Rate, static_cast<int>(summary_.size()) + 1, 0);
     rate_ = fields[0];
     term_ = fields[1];
+    PageBuilder::packLeft(grid);
     layout->addLayout(grid);
 
     layout->addSpacing(twips(240));
@@ -76,8 +83,12 @@ bool RatePage::prepare() {
     const auto lines =
         buildSummaryLines(figures.requirement, figures.loanValueRatio, figures.shownIncomeAfterTax,
                           figures.shownExpenditure, regional());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        summary_[i]->setText(lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        summaryCaptions_[i]->setText(lines[i].caption);
+        summary_[i]->setText(lines[i].figure);
+        // A screen reader reads the figure with what it is.
+        summary_[i]->setAccessibleName(lines[i].caption.chopped(1));
+    }
     return true;
 }
 

@@ -28,6 +28,7 @@ public:
     static constexpr int RateTypeTopics = 30;
 
 private:
+    std::array<QLabel*, 5> summaryCaptions_{};
     std::array<QLabel*, 5> summary_{};
     NumericField* rate_ = nullptr;
     NumericField* term_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hw {
 
@@ -21,7 +22,7 @@ NumericField* RequirementPage::field(PurposeField which) const {
 
 void RequirementPage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);
-    auto* grid = PageBuilder::grid(4);
+    auto* grid = PageBuilder::grid();
     // The selling purposes have two parts side by side, each under its head.
     const bool twoParts = !row_.secondFields.empty();
     if (twoParts) {
@@ -34,11 +35,16 @@ void RequirementPage::build(QWidget* panel, QVBoxLayout* layout) {
         parts_[1].resize(row_.secondFields.size());
         b.column(grid, parts_[1], row_.secondFields, 1, 1);
     }
-    layout->addLayout(grid);
+    // The total under the fields of the last part, with its Calculate beside it.
+    const int below =
+        static_cast<int>(std::max(parts_[0].size(), parts_[1].size())) + (twoParts ? 1 : 0);
     const QString caption = tr(row_.totalCaption);
-    const auto total = b.totalRow(layout, caption, "$0.00", caption.trimmed().chopped(1));
+    const auto total =
+        b.totalRow(grid, below, twoParts ? 3 : 1, caption, "$0.00", caption.trimmed().chopped(1));
     calculate_ = total.calculate;
     totalShown_ = total.total;
+    PageBuilder::packLeft(grid);
+    layout->addLayout(grid);
     layout->addStretch(1);
     onAction(calculate_, [this] { calculate(); });
     if (row_.carried == Carried::SaleEquity)

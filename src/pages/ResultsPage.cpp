@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hw {
 
@@ -91,6 +93,12 @@ void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
     layout->addLayout(top);
     layout->addSpacing(twips(120));
     layout->addLayout(buildTable(panel, b));
+    legend_ = b.label(tr("Shaded: the lowest first repayment and the lowest total paid of the "
+                         "types you can afford."));
+    legend_->setObjectName(QStringLiteral("lblLegend"));
+    legend_->setWordWrap(true);
+    layout->addSpacing(twips(60));
+    layout->addWidget(legend_);
     // Tab goes left to right along the top, then down the type buttons.
     QWidget::setTabOrder(whatIf_, chart_);
     QWidget::setTabOrder(chart_, preview_);
@@ -106,17 +114,16 @@ void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
 QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(0);
-    grid->setVerticalSpacing(twips(90));
+    grid->setVerticalSpacing(twips(30));
 
-    // The heads of columns 1 to 6 reach down behind their column as its background.
+    // Each head stands over its column.
     for (std::size_t i = 0; i < Heads.size(); ++i) {
         auto* head = new ColumnHead(tr(Heads[i].caption), panel);
         head->setObjectName(QStringLiteral("SkinPanel1_%1").arg(i));
         // Its runs of blanks lay out two lines; a screen reader reads the words.
         head->setAccessibleName(head->text().simplified());
         Skin::applyTo(head, Skin::Element::Panel);
-        const int rows = i == 0 ? 1 : RowCount + 1;
-        grid->addWidget(head, HeadRow, Heads[i].column, rows, Heads[i].columnSpan);
+        grid->addWidget(head, HeadRow, Heads[i].column, 1, Heads[i].columnSpan);
         heads_[i] = head;
     }
 
@@ -135,7 +142,8 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
         const int row = static_cast<int>(k) + 1;
         auto* type = new WrappingButton(mortgageTypeName(static_cast<int>(k)), panel);
         type->setObjectName(QStringLiteral("cmdMortgage%1").arg(k));
-        type->setMinimumSize(twips(ColumnWidths[0]), twips(k < 4 ? 495 : 615));
+        type->setMinimumWidth(twips(ColumnWidths[0]));
+        type->setProperty("compact", true);
         Skin::applyTo(type, Skin::Element::Button);
         types_[k] = type;
         grid->addWidget(type, row, 0);
@@ -166,7 +174,7 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
             grid->addWidget(cells[c], row, static_cast<int>(c) + 1, Qt::AlignVCenter);
         }
 
-        // Lies over the row's figures; shown in front when the type cannot be afforded.
+        // In the row's place when the type cannot be afforded: the mark, and why.
         auto* mark = new QLabel(tr("This option is not affordable"), panel);
         mark->setObjectName(QStringLiteral("lblAvailable%1").arg(k));
         mark->setAlignment(Qt::AlignCenter);
@@ -174,8 +182,26 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
         Skin::applyTo(mark, Skin::Element::Mark);
         mark->setVisible(false);
         notAffordable_[k] = mark;
-        grid->addWidget(mark, row, 1, 1, 6);
+        grid->addWidget(mark, row, 1, 1, 3);
+        auto* reason = new QLabel(panel);
+        reason->setObjectName(QStringLiteral("lblReason%1").arg(k));
+        reason->setTextFormat(Qt::PlainText);
+        reason->setWordWrap(true);
+        reason->setProperty("skin", QStringLiteral("reason"));
+        reason->setVisible(false);
+        reasons_[k] = reason;
+        grid->addWidget(reason, row, 4, 1, 3);
     }
+    // Every row as high as the tallest, so that the figures stand in even rows.
+    int rowHeight = 0;
+    for (QPushButton* type : types_) {
+        type->ensurePolished();
+        rowHeight = std::max(rowHeight, type->heightForWidth(twips(ColumnWidths[0])));
+    }
+    for (int row = 1; row <= RowCount; ++row)
+        grid->setRowMinimumHeight(row, rowHeight);
+    for (QPushButton* type : types_)
+        type->setMinimumHeight(rowHeight);
     return grid;
 }
 
@@ -197,6 +223,7 @@ bool ResultsPage::prepare() {
     const QString termText = regional().number(context_.entered.termYears);
     for (std::size_t k = 0; k < RowCount; ++k)
         showRow(k, options_->types[k], termText);
+    markLowest(*options_);
     const auto spare = input.shownIncome.minus(input.shownBudget);
     const ReportCase reportCase{purposeCaption(context_.purpose()), context_.figures.requirement,
                                 regional().percent(context_.entered.ratePercent / 100.0), termText,
@@ -232,6 +259,8 @@ void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const 
     // The mark stays in its row's place among the widgets (never raised above
     // the others), so that a screen reader meets it with its row.
     mark->setVisible(!figures.affordable);
+    reasons_[type]->setText(why);
+    reasons_[type]->setVisible(!figures.affordable);
     if (!figures.affordable)
         return;
     const RowTexts row = rowTexts(static_cast<int>(type), figures, termText, regional());
@@ -244,6 +273,25 @@ void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const 
     interest_[type]->setText(row.interest);
     if (row.finalBalance)
         final_[type]->setText(*row.finalBalance);
+}
+
+void ResultsPage::markLowest(const OptionsResult& result) {
+    const auto lowestFirst = lowestOf(result, &firstRepaymentOf, regional());
+    const auto lowestPaid = lowestOf(result, &totalPaidOf, regional());
+    for (std::size_t k = 0; k < RowCount; ++k) {
+        const std::pair<QLineEdit*, bool> cells[] = {{first_[k], lowestFirst[k]},
+                                                     {paid_[k], lowestPaid[k]}};
+        for (const auto& [cell, lowest] : cells) {
+            if (cell->property("best").toBool() == lowest)
+                continue;
+            cell->setProperty("best", lowest);
+            // A screen reader hears what the bold shows.
+            cell->setAccessibleDescription(lowest ? tr("The lowest of the affordable types")
+                                                  : QString());
+            cell->style()->unpolish(cell);
+            cell->style()->polish(cell);
+        }
+    }
 }
 
 double ResultsPage::propertyValue() const {

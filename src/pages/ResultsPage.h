@@ -56,6 +56,8 @@ private:
     // The six figures of a type's row, left to right.
     std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);
+    // Marks the lowest first repayment and the lowest total paid of the affordable types.
+    void markLowest(const OptionsResult& result);
     QWidget* window() const;
 
     std::function<void()> compare_;
@@ -74,6 +76,8 @@ private:
     std::array<QLineEdit*, MortgageTypeCount> interest_{};
     std::array<QLineEdit*, MortgageTypeCount> final_{};
     std::array<QLabel*, MortgageTypeCount> notAffordable_{};
+    std::array<QLabel*, MortgageTypeCount> reasons_{};
+    QLabel* legend_ = nullptr;
 
     std::optional<OptionsResult> options_;
     std::optional<ReportContent> report_;

@@ -4,10 +4,10 @@
 #include "shell/Twips.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hw {
 
@@ -55,16 +55,14 @@ void SumPage::build(QWidget* panel, QVBoxLayout* layout) {
     auto* grid = PageBuilder::grid();
     b.column(grid, fields_, design_.left, 0, 0);
     b.column(grid, std::span(fields_).subspan(design_.left.size()), design_.right, 0, 1);
+    // The total under the right-hand fields, with its Calculate beside it.
+    const int below = static_cast<int>(std::max(design_.left.size(), design_.right.size()));
+    const auto total =
+        b.totalRow(grid, below, 3, QString(), design_.totalLiteral, tr(design_.totalName));
+    calculate_ = total.calculate;
+    totalShown_ = total.total;
+    PageBuilder::packLeft(grid);
     layout->addLayout(grid);
-    calculate_ = b.button(tr("&Calculate"));
-    totalShown_ = b.total(b.startAmount(0, design_.totalLiteral), true);
-    totalShown_->setAccessibleName(tr(design_.totalName));
-    layout->addSpacing(twips(240));
-    auto* row = new QHBoxLayout;
-    row->addWidget(calculate_);
-    row->addStretch(1);
-    row->addWidget(totalShown_);
-    layout->addLayout(row);
     layout->addStretch(1);
     onAction(calculate_, [this] { calculate(); });
 }

@@ -100,8 +100,16 @@ QSize frmMortgage::firstSize() const {
     // The designed size, wider where the pages need it to show every figure in
     // full, and less where the screen is smaller (its frame included).
     const QMargins around = centralWidget()->layout()->contentsMargins();
-    const int pagesWidth = steps_->largestPageMinimum().width() + around.left() + around.right();
-    return withinScreen(this, QSize(std::max(twips(12600), pagesWidth), twips(9000)));
+    const QSize pages = steps_->largestPageMinimum();
+    const int pagesWidth = pages.width() + around.left() + around.right();
+    // Taller than designed where a page needs it: the menu, the place, the
+    // page and the row of Exit, Back and Next.
+    const int spacing = centralWidget()->layout()->spacing();
+    const int pagesHeight = menuBar()->sizeHint().height() + around.top() +
+                            lblPlace->sizeHint().height() + pages.height() +
+                            cmdNext->minimumHeight() + around.bottom() + 3 * spacing;
+    return withinScreen(
+        this, QSize(std::max(twips(12600), pagesWidth), std::max(twips(9000), pagesHeight)));
 }
 
 bool frmMortgage::buildRemainingPages() {
@@ -171,6 +179,12 @@ void frmMortgage::buildFurniture() {
     scroller->setWidget(steps_);
     steps_->setAutoFillBackground(false); // setWidget turned it on
     // The window's own background shows through (the skin makes the scroller transparent).
+    // Where the household is: the page and its place on the purpose's path.
+    lblPlace = new QLabel(central);
+    lblPlace->setObjectName(QStringLiteral("lblPlace"));
+    lblPlace->setTextFormat(Qt::PlainText);
+    Skin::applyTo(lblPlace, Skin::Element::Place);
+    outer->addWidget(lblPlace);
     outer->addWidget(scroller, 1);
     for (int step = 0; step < StepCount; ++step)
         steps_->addWidget(buildStepPanel(step));
@@ -268,6 +282,7 @@ void frmMortgage::Form_Load() {
     Skin::applyTo(cmdExit, Skin::Element::Button);
     Skin::applyTo(cmdNext, Skin::Element::Button);
 
+    showPlace();
     // Pages still to be built are set up once they are.
     if (unbuiltSteps_.empty()) {
         for (const auto& each : pages_)

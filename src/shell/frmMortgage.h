@@ -85,6 +85,8 @@ public:
     QAction* mnuAbout = nullptr;
     QMenu* mnuBtnContextMenu = nullptr;
     QAction* mnuBtnWhatsThis = nullptr;
+    // "Step 5 of 11: Income", above every page.
+    QLabel* lblPlace = nullptr;
 
     // The step shown, and the purpose chosen.
     int currentStep() const { return CurrentStep; }
@@ -165,6 +167,9 @@ private:
     QSize firstSize() const;
     void showStep(int target);
     void placeBackButton(bool atNextPlace);
+    // Names the page shown and its place on the purpose's path, for the eye and
+    // for a screen reader entering the page.
+    void showPlace();
     void connectInformation();
     void showHelp(int topic);
     void runClosingAnimation();

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 
 // The step machine: Next, Back and ShowStep. Each page does its own work
@@ -32,6 +33,14 @@ void frmMortgage::cmdBack_Click() {
         return;
     page(CurrentStep).repair();
     showStep(previousStep(CurrentStep, context_.purpose()));
+}
+
+void frmMortgage::showPlace() {
+    const PlaceOnPath where = placeOnPath(CurrentStep, context_.purpose());
+    const QString name = page(CurrentStep).name();
+    lblPlace->setText(tr("Step %1 of %2: %3").arg(where.place).arg(where.count).arg(name));
+    fraStep[static_cast<std::size_t>(CurrentStep)]->setAccessibleName(
+        tr("%1, step %2 of %3").arg(name).arg(where.place).arg(where.count));
 }
 
 void frmMortgage::placeBackButton(bool atNextPlace) {
@@ -74,6 +83,7 @@ void frmMortgage::showStep(int target) {
     CurrentStep = target;
     // The title names the page shown; a screen reader announces it as it changes.
     refreshTitle();
+    showPlace();
     // A page just entered has not been calculated, whatever the page before it was.
     context_.pageCalculated = false;
     page(target).enter();

@@ -18,4 +18,15 @@ int previousStep(int current, int purpose) {
     return current - 1;
 }
 
+PlaceOnPath placeOnPath(int step, int purpose) {
+    PlaceOnPath where;
+    for (int on = OpeningStep;; on = nextStep(on, purpose)) {
+        ++where.count;
+        if (on == step)
+            where.place = where.count;
+        if (on == ClosingStep)
+            return where;
+    }
+}
+
 } // namespace hw

@@ -30,4 +30,12 @@ int nextStep(int current, int purpose);
 // The step that Back leads to.
 int previousStep(int current, int purpose);
 
+// Where a step stands on the purpose's path: its place counted from 1, and
+// how many steps the path has. A step off the path has place 0.
+struct PlaceOnPath {
+    int place = 0;
+    int count = 0;
+};
+PlaceOnPath placeOnPath(int step, int purpose);
+
 } // namespace hw

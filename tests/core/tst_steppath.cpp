@@ -14,6 +14,13 @@ private slots:
                 QCOMPARE(hw::nextStep(path[i], purpose), path[i + 1]);
                 QCOMPARE(hw::previousStep(path[i + 1], purpose), path[i]);
             }
+            // Each step's place on the path, and another purpose's page is off it.
+            for (std::size_t i = 0; i < path.size(); ++i) {
+                const auto where = hw::placeOnPath(path[i], purpose);
+                QCOMPARE(where.place, int(i) + 1);
+                QCOMPARE(where.count, int(path.size()));
+            }
+            QCOMPARE(hw::placeOnPath(6 + (purpose + 1) % hw::PurposeCount, purpose).place, 0);
         }
     }
 

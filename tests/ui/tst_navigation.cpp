@@ -77,6 +77,9 @@ private slots:
             QVERIFY(window.stepPanel(path[i])->isVisible());
             QVERIFY(window.stepPanel(path[i])->isEnabled());
             QVERIFY(!window.stepPanel(path[i - 1])->isEnabled());
+            // Every page says where the household is on its purpose's path.
+            QVERIFY(window.lblPlace->text().startsWith(
+                QStringLiteral("Step %1 of %2: ").arg(i + 1).arg(path.size())));
         }
         // Back from every step returns along the same path.
         for (std::size_t i = path.size() - 1; i > 0; --i) {

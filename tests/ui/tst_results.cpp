@@ -99,14 +99,16 @@ private slots:
         for (int k : {1, 3, 4}) {
             QLabel* mark = driver::notAffordable(w, std::size_t(k));
             QCOMPARE(mark->text(), QStringLiteral("This option is not affordable"));
+            // The mark stands where the row's first figures would, and why beside it.
+            const auto reason = driver::control<QLabel>(w, QStringLiteral("lblReason%1").arg(k));
             QVERIFY(mark->geometry().contains(
                 driver::cell(w, std::size_t(k), driver::Term)->geometry()));
-            QVERIFY(mark->geometry().contains(
+            QVERIFY(reason->geometry().contains(
                 driver::cell(w, std::size_t(k), driver::Final)->geometry()));
-            // The mark lies in front of the row's figures.
+            QVERIFY(reason->isVisible() && reason->text().startsWith(QStringLiteral("Needs ")));
             QCOMPARE(
                 w.stepPanel(int(hw::ResultsStep))
-                    ->childAt(driver::cell(w, std::size_t(k), driver::Paid)->geometry().center()),
+                    ->childAt(driver::cell(w, std::size_t(k), driver::First)->geometry().center()),
                 mark);
         }
         // The stale figures behind a mark are hidden, so a screen reader finds only the mark.
@@ -215,7 +217,11 @@ private slots:
         QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
         // The gap between the drawn text and the cell's right edge, in pixels.
         const auto rightGap = [](QWidget* cell) {
-            const QImage shot = cell->grab().toImage();
+            // As the window draws it: the figures lie on the page's own paper.
+            QPixmap drawn(cell->size());
+            drawn.fill(cell->window()->palette().color(QPalette::Window));
+            cell->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+            const QImage shot = drawn.toImage();
             const QColor paper = shot.pixelColor(2, shot.height() / 2);
             int rightmost = -1;
             for (int x = 3; x < shot.width() - 3; ++x)
@@ -230,6 +236,35 @@ private slots:
             QVERIFY2(qAbs(rightGap(cell) - term) <= 4, qPrintable(cell->text()));
         frmChart chart(*w.options(), w.figures().requirement, w.regional());
         QCOMPARE(chart.grdSchedule->item(0, 0)->text(), QStringLiteral("١"));
+    }
+
+    // Among the affordable types, the lowest first repayment and the lowest
+    // total paid as shown are marked (equal figures alike), and no other.
+    void lowestFiguresAreMarked() {
+        MessageRecorder messages;
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::show(w);
+        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        for (const driver::Column column : {driver::First, driver::Paid}) {
+            std::optional<hw::Currency> lowest;
+            for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
+                const auto shown = w.regional().toCurrency(driver::cell(w, k, column)->text());
+                if (!driver::notAffordable(w, k)->isVisible() && shown &&
+                    (!lowest || shown.value < *lowest))
+                    lowest = shown.value;
+            }
+            QVERIFY(lowest);
+            int marked = 0;
+            for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
+                QLineEdit* cell = driver::cell(w, k, column);
+                const auto shown = w.regional().toCurrency(cell->text());
+                const bool isLowest =
+                    !driver::notAffordable(w, k)->isVisible() && shown && shown.value == *lowest;
+                QCOMPARE(!cell->accessibleDescription().isEmpty(), isLowest);
+                marked += isLowest ? 1 : 0;
+            }
+            QVERIFY(marked >= 1);
+        }
     }
 
     void typeButtonsAndHeadsKeepTheirCaptions() {

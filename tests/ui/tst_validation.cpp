@@ -296,16 +296,11 @@ private slots:
         driver::next(w);
         QCOMPARE(w.figures().requirement, *hw::Currency::fromUnits(283507));
         QCOMPARE(w.currentStep(), hw::RateStep);
-        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(0))->text(),
-                 QStringLiteral("Mortgage Requirement:    $283,507.00"));
-        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(1))->text(),
-                 QStringLiteral("        Loan Value Ratio:    56.14%"));
-        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(2))->text(),
-                 QStringLiteral("Total Monthly Income After Tax:   $4,250.00"));
-        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(3))->text(),
-                 QStringLiteral("            Monthly Expenditure:   $450.00"));
-        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(4))->text(),
-                 QString(32, QChar(u' ')) + QStringLiteral("Spare:   $3,800.00"));
+        QStringList summary;
+        for (int i = 0; i < 5; ++i)
+            summary << driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(i))->text();
+        QCOMPARE(summary,
+                 QStringList({"$283,507.00", "56.14%", "$4,250.00", "$450.00", "$3,800.00"}));
         QVERIFY(messages.messages.isEmpty());
         QVERIFY(driver::field(w, hw::RateStep, "Interest Rate")->hasFocus());
     }
