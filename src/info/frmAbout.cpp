@@ -57,26 +57,34 @@ void restoreNormalPointer() {
 frmAbout::frmAbout(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About VodiVudi"));
-    setFixedSize(twips(3900), twips(2025));
+    setFixedSize(twips(4920), twips(2640));
 
-    SkinLabel1 = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 3255, 375));
+    SkinLabel1 = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 4200, 375));
     SkinLabel1->setAlignment(Qt::AlignCenter);
-    // The panel holds the two text lines and the link; their places are the panel's own.
-    SkinPanel1 = label(this, "SkinPanel1", QString(), twipsRect(45, 600, 3795, 930));
-    const auto inPanel = [](int left, int top, int width, int height) {
-        return twipsRect(left - 45, top - 600, width, height);
-    };
-    SkinLabel3 = label(SkinPanel1, "SkinLabel3", tr("Title:"), inPanel(120, 720, 975, 255));
-    sklbTitle = label(SkinPanel1, "sklbTitle", QString(), inPanel(1200, 720, 2295, 255));
-    SkinLabel4 = label(SkinPanel1, "SkinLabel4", tr("Copyright:"), inPanel(120, 960, 975, 255));
-    sklbArtist = label(SkinPanel1, "sklbArtist", QString(), inPanel(1200, 960, 2295, 255));
+    // The panel holds the rows and the link; their places are the panel's own, in
+    // two columns: the captions, and the values with the link under them.
+    SkinPanel1 = label(this, "SkinPanel1", QString(), twipsRect(120, 600, 4680, 1380));
+    const auto row = [](int index) { return 150 + 300 * index; };
+    constexpr int CaptionLeft = 180, CaptionWidth = 1200, ValueLeft = 1500, ValueWidth = 3000;
+    SkinLabel3 = label(SkinPanel1, "SkinLabel3", tr("Title:"),
+                       twipsRect(CaptionLeft, row(0), CaptionWidth, 255));
+    sklbTitle =
+        label(SkinPanel1, "sklbTitle", QString(), twipsRect(ValueLeft, row(0), ValueWidth, 255));
+    SkinLabel5 = label(SkinPanel1, "SkinLabel5", tr("Version:"),
+                       twipsRect(CaptionLeft, row(1), CaptionWidth, 255));
+    sklbVersion = label(SkinPanel1, "sklbVersion", versionText(),
+                        twipsRect(ValueLeft, row(1), ValueWidth, 255));
+    SkinLabel4 = label(SkinPanel1, "SkinLabel4", tr("Copyright:"),
+                       twipsRect(CaptionLeft, row(2), CaptionWidth, 255));
+    sklbArtist =
+        label(SkinPanel1, "sklbArtist", QString(), twipsRect(ValueLeft, row(2), ValueWidth, 255));
     sklbInfo = new QPushButton(SkinPanel1);
     sklbInfo->setObjectName(QStringLiteral("sklbInfo"));
-    sklbInfo->setGeometry(inPanel(960, 1200, 2150, 255));
+    sklbInfo->setGeometry(twipsRect(ValueLeft - 60, row(3), ValueWidth, 285));
     sklbInfo->setCursor(Qt::PointingHandCursor);
     cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twipsRect(3120, 1560, 735, 375));
+    cmdClose->setGeometry(twipsRect(3900, 2130, 900, 405));
     cmdClose->setDefault(true);
 
     connect(sklbInfo, &QPushButton::clicked, this, &frmAbout::sklbInfo_Click);
@@ -92,7 +100,8 @@ void frmAbout::Form_Load() {
                              ? tr("Open the user guide in your browser")
                              : tr("Open the maker's web page in your browser"));
     Skin::applyTo(SkinPanel1, Skin::Element::Panel);
-    for (QLabel* caption : {SkinLabel1, SkinLabel3, SkinLabel4, sklbArtist, sklbTitle})
+    for (QLabel* caption :
+         {SkinLabel1, SkinLabel3, SkinLabel4, SkinLabel5, sklbArtist, sklbTitle, sklbVersion})
         Skin::applyTo(caption, Skin::Element::Label);
     Skin::applyTo(sklbInfo, Skin::Element::Link);
     Skin::applyTo(cmdClose, Skin::Element::Button);
@@ -133,6 +142,11 @@ void frmAbout::pDisplayError(std::int32_t lresult) {
     restoreNormalPointer();
     if (lresult <= NoSuchResult)
         ShowMessage(message, MsgOkOnly);
+}
+
+QString frmAbout::versionText() {
+    // The version and the year of the build.
+    return QStringLiteral(HEARTHWISE_VERSION " (" HEARTHWISE_YEAR ")");
 }
 
 QUrl frmAbout::linkTarget() {

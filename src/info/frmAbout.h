@@ -24,6 +24,8 @@ public:
     static QUrl linkTarget();
     // What the link shows: the web address, or "Hearthwise user guide".
     static QString linkCaption();
+    // The version and the year of the build: "1.0 (2026)".
+    static QString versionText();
 
     // Result codes of a request to open an address; above NoSuchResult means it was opened.
     static constexpr std::int32_t NoSuchResult = 32;
@@ -38,6 +40,8 @@ public:
     QLabel* sklbTitle = nullptr;
     QLabel* SkinLabel4 = nullptr;
     QLabel* sklbArtist = nullptr;
+    QLabel* SkinLabel5 = nullptr; // "Version:"
+    QLabel* sklbVersion = nullptr;
     QPushButton* sklbInfo = nullptr;
     QPushButton* cmdClose = nullptr;
 

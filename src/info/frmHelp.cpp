@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -44,7 +45,7 @@ frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
         twipsRect(TextLeft, TextTop, TextWidth, TextHeight).adjusted(0, 0, 0, -lostHeight_));
     lblText = new QLabel(textArea);
     lblText->setObjectName(QStringLiteral("lblText"));
-    lblText->setTextFormat(Qt::PlainText);
+    lblText->setTextFormat(Qt::RichText);
     lblText->setWordWrap(true);
     lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -66,11 +67,11 @@ frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
 void frmHelp::Form_Load() {
     Skin::applyToWindow(this, Skin::Storage::Third);
     Skin::applyTo(cmdExit, Skin::Element::Button);
+    Skin::applyTo(cmdNext, Skin::Element::Button);
     placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     Page = 0;
     SetText();
     Skin::applyTo(lblText, Skin::Element::Message);
-    Skin::applyTo(cmdNext, Skin::Element::Button);
     (cmdNext->isVisible() ? cmdNext : cmdExit)->setFocus();
 }
 
@@ -89,12 +90,47 @@ void frmHelp::SetText() {
         textArea->setGeometry(place);
     }
     const bool second = topic->hasSecondPage() && Page != 0;
-    lblText->setText(second ? topic->secondPage : topic->firstPage);
+    shownPage_ = second ? topic->secondPage : topic->firstPage;
+    lblText->setText(pageHtml(shownPage_));
     textArea->verticalScrollBar()->setValue(0);
+}
+
+QString frmHelp::pageHtml(const QString& page) {
+    // A line in capitals is the page's heading, lines that begin with "-" a
+    // list, every other line a paragraph.
+    QString html;
+    bool inList = false;
+    for (const QString& line : page.split(u'\n')) {
+        const QString text = line.trimmed();
+        const bool item = text.startsWith(u'-');
+        if (inList && !item) {
+            html += QStringLiteral("</ul>");
+            inList = false;
+        }
+        if (text.isEmpty())
+            continue;
+        if (item) {
+            if (!inList)
+                html += QStringLiteral("<ul style=\"margin-top: 0px; margin-bottom: 8px;\">");
+            inList = true;
+            html += QStringLiteral("<li>%1</li>").arg(text.mid(1).trimmed().toHtmlEscaped());
+        } else if (text == text.toUpper() &&
+                   text.contains(QRegularExpression(QStringLiteral("[A-Z]")))) {
+            html += QStringLiteral("<h3 style=\"margin-bottom: 6px;\">%1</h3>")
+                        .arg(text.toHtmlEscaped());
+        } else {
+            html += QStringLiteral("<p style=\"margin-top: 0px; margin-bottom: 8px;\">%1</p>")
+                        .arg(text.toHtmlEscaped());
+        }
+    }
+    if (inList)
+        html += QStringLiteral("</ul>");
+    return html;
 }
 
 void frmHelp::placePageButton(int left, int width, const QString& caption) {
     cmdNext->setText(caption);
+    cmdNext->ensurePolished();
     QRect place = twipsRect(left, ButtonTop, width, ButtonHeight).translated(0, -lostHeight_);
     // A caption that needs more room (a larger font) widens the button to the left.
     const int needed = cmdNext->sizeHint().width();

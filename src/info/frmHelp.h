@@ -30,6 +30,10 @@ public:
     QScrollArea* textArea = nullptr;
 
     std::int16_t page() const { return Page; }
+    // The text of the page shown, as the topic holds it.
+    const QString& shownPage() const { return shownPage_; }
+    // A page laid out for reading: its heading, paragraphs and lists.
+    static QString pageHtml(const QString& page);
 
 private:
     void Form_Load() override;
@@ -40,6 +44,7 @@ private:
     int lostHeight_ = 0;
 
     std::int16_t Page = 0;
+    QString shownPage_;
 };
 
 } // namespace hw

@@ -126,10 +126,12 @@ QMenuBar::item:selected { background: @accent; color: @onAccent; }
 QMenu { background: @dialogPaper; color: @text; border: 1px solid @buttonBorder; }
 QMenu::item:selected { background: @accent; color: @onAccent; }
 QMenu::item:disabled { color: @disabledText; }
-QDialog#frmAbout QLabel, QDialog#frmAbout QPushButton { font-size: 8pt; }
-QDialog#frmAbout QPushButton { padding: 1px 4px; }
+QDialog#frmAbout QLabel, QDialog#frmAbout QPushButton { font-size: 9pt; }
+QDialog#frmAbout QPushButton { padding: 2px 8px; }
+QDialog#frmAbout QPushButton#sklbInfo { text-align: left; padding: 1px 3px; }
 QDialog#frmAbout QLabel#SkinLabel1 { font-family: Verdana, sans-serif; font-size: 14pt; }
-QDialog#frmAbout QLabel#SkinLabel3, QDialog#frmAbout QLabel#SkinLabel4 { font-weight: bold; }
+QDialog#frmAbout QLabel#SkinLabel3, QDialog#frmAbout QLabel#SkinLabel4,
+QDialog#frmAbout QLabel#SkinLabel5 { font-weight: bold; }
 QDialog#frmAbout QLabel#sklbTitle, QDialog#frmAbout QLabel#sklbArtist {
     font-family: Verdana, sans-serif;
 }
@@ -141,8 +143,8 @@ const char* const SecondSheet = R"(
 const char* const ThirdSheet = R"(
 QDialog { background: @dialogPaper; }
 QDialog#frmMsgBox { border: 2px solid @accent; }
-QDialog#frmHelp QPushButton { font-size: 9pt; padding: 2px 1px; }
-QDialog#frmHelp QLabel#lblText { font-size: 9.75pt; }
+QDialog#frmHelp QPushButton { font-size: 9pt; padding: 2px 10px; }
+QDialog#frmHelp QLabel#lblText { font-size: 10pt; }
 )";
 
 // The sheet with each @name replaced by its colour.

@@ -37,7 +37,7 @@ template <class Trigger> Opened openedBy(Trigger trigger) {
     Opened seen;
     QTimer::singleShot(0, [&seen] {
         if (auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget())) {
-            seen = {help->Topic, help->page(), help->cmdNext->isVisible(), help->lblText->text()};
+            seen = {help->Topic, help->page(), help->cmdNext->isVisible(), help->shownPage()};
             help->cmdExit->click();
         }
     });
@@ -107,31 +107,39 @@ private slots:
 
     void pageButtonTurnsAndReturns() {
         frmHelp help;
+        // The page button keeps its right edge and shows its whole caption.
+        const auto placed = [&help] {
+            return qAbs(help.cmdNext->geometry().right() -
+                        twipsRect(7200, 6840, 1095, 495).right()) <= 1 &&
+                   help.cmdNext->width() >= help.cmdNext->sizeHint().width();
+        };
         showTopic(help, 2);
-        const QString first = help.lblText->text();
+        const QString first = help.shownPage();
         QCOMPARE(first, hw::helpTopic(2)->firstPage);
         QVERIFY(help.cmdNext->isVisible());
         QCOMPARE(help.cmdNext->text(), QStringLiteral("Next Page"));
-        QCOMPARE(help.cmdNext->geometry(), twipsRect(7200, 6840, 1095, 495));
+        QVERIFY(placed());
 
         QTest::mouseClick(help.cmdNext, Qt::LeftButton);
         QCOMPARE(int(help.page()), 1);
-        QCOMPARE(help.lblText->text(), hw::helpTopic(2)->secondPage);
+        QCOMPARE(help.shownPage(), hw::helpTopic(2)->secondPage);
         QCOMPARE(help.cmdNext->text(), QStringLiteral("Previous Page"));
-        QCOMPARE(help.cmdNext->geometry(), twipsRect(6900, 6840, 1400, 495));
+        QVERIFY(placed());
 
         QTest::mouseClick(help.cmdNext, Qt::LeftButton);
         QCOMPARE(int(help.page()), 0);
-        QCOMPARE(help.lblText->text(), first);
+        QCOMPARE(help.shownPage(), first);
         QCOMPARE(help.cmdNext->text(), QStringLiteral("Next Page"));
-        QCOMPARE(help.cmdNext->geometry(), twipsRect(7200, 6840, 1095, 495));
+        QVERIFY(placed());
     }
 
     void onePageTopicHasNoPageButton() {
         frmHelp help;
         showTopic(help, 20);
         QVERIFY(!help.cmdNext->isVisible());
-        QVERIFY(help.lblText->text().startsWith(QStringLiteral("TABLE MORTGAGE")));
+        QVERIFY(help.shownPage().startsWith(QStringLiteral("TABLE MORTGAGE")));
+        // Shown with its heading as a heading.
+        QVERIFY(help.lblText->text().startsWith(QStringLiteral("<h3")));
     }
 
     void openers_data() {
@@ -260,13 +268,15 @@ private slots:
             QCOMPARE(about.SkinLabel4->text(), QStringLiteral("Copyright:"));
             QCOMPARE(about.sklbArtist->text(), hw::frmAbout::makerName());
             QCOMPARE(about.sklbInfo->text(), QStringLiteral("Hearthwise user guide"));
-            // The entry animation ends with the heading and the panel in their places.
-            const auto target = [](QWidget* control) {
-                const auto moves = control->findChildren<QPropertyAnimation*>();
-                return moves.isEmpty() ? QRect() : moves.last()->endValue().toRect();
-            };
-            QCOMPARE(target(about.SkinLabel1), twipsRect(360, 120, 3255, 375));
-            QCOMPARE(target(about.SkinPanel1), twipsRect(45, 600, 3795, 930));
+            // The version and the year the program was built.
+            QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+ \\(20\\d\\d\\)$"))
+                        .match(about.sklbVersion->text())
+                        .hasMatch());
+            // Every row and the link lie inside the panel, the link under the values.
+            for (QWidget* inside :
+                 {static_cast<QWidget*>(about.sklbTitle), static_cast<QWidget*>(about.sklbVersion),
+                  static_cast<QWidget*>(about.sklbArtist), static_cast<QWidget*>(about.sklbInfo)})
+                QTRY_VERIFY(about.SkinPanel1->rect().contains(inside->geometry()));
         }
     }
 
