@@ -83,25 +83,28 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
     const int moneyTicks = static_cast<int>(std::lround(axes.maxMoney / axes.moneyStep));
     const int yearTicks = static_cast<int>(std::lround(axes.maxYears / axes.yearStep));
 
-    // The legend: one entry per type, flowing across the width under the plot.
+    // The legend: one entry per type in even columns under the plot, as many
+    // columns as the widest entry allows.
     const double marker = 2.0 * line;
     struct LegendEntry {
         double left;
         int row;
         double width;
     };
+    double entryWidth = 0.0;
+    for (const BalanceSeries& s : series)
+        entryWidth =
+            std::max(entryWidth, marker + gap + metrics.horizontalAdvance(s.name) + 2.0 * gap);
+    const int columns =
+        std::max(1, entryWidth > 0.0 ? static_cast<int>(area.width() / entryWidth) : 1);
     std::vector<LegendEntry> entries;
-    double x = area.left();
-    int legendRows = series.empty() ? 0 : 1;
-    for (const BalanceSeries& s : series) {
-        const double width = marker + gap + metrics.horizontalAdvance(s.name) + 2.0 * gap;
-        if (x + width > area.right() && x > area.left()) {
-            x = area.left();
-            ++legendRows;
-        }
-        entries.push_back({x, legendRows - 1, width});
-        x += width;
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const int column = static_cast<int>(i) % columns;
+        entries.push_back(
+            {area.left() + column * entryWidth, static_cast<int>(i) / columns, entryWidth});
     }
+    const int legendRows =
+        series.empty() ? 0 : (static_cast<int>(series.size()) + columns - 1) / columns;
     const double legendTop = area.bottom() - legendRows * line;
 
     double labelWidth = 0.0;
@@ -155,7 +158,12 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
             else
                 path.lineTo(point);
         }
-        painter.setPen(seriesPen(s.type, look.lineWidth, look.onDark));
+        // A solid line is drawn wider, so that a dashed one lying on it (two
+        // types that coincide) still shows both.
+        QPen pen = seriesPen(s.type, look.lineWidth, look.onDark);
+        if (pen.style() == Qt::SolidLine)
+            pen.setWidthF(look.lineWidth * 2.0);
+        painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,7 +62,16 @@ BalanceSeries series(int type, const QString& name, const std::vector<ScheduleRo
 QPushButton* workOut(QWidget* parent) {
     auto* push = new QPushButton(QCoreApplication::translate("hw::frmWhatIf", "&Work Out"), parent);
     Skin::applyTo(push, Skin::Element::Button);
+    // The same size on every tab, whatever room its row gives.
+    push->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return push;
+}
+
+// An answer table as tall as its rows, not stretched over empty room.
+void fitRows(QTableWidget* table) {
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
 }
 
 } // namespace
@@ -172,7 +182,9 @@ QWidget* frmWhatIf::buildRiseTab() {
                                     "Each type at the entered rate plus the rise:"),
                                  page));
     layout->addLayout(top);
-    layout->addWidget(grdRise, 1);
+    fitRows(grdRise);
+    layout->addWidget(grdRise);
+    layout->addStretch(1);
     return page;
 }
 
@@ -226,8 +238,10 @@ QWidget* frmWhatIf::buildBorrowTab() {
     layout->addWidget(new QLabel(tr("The most each type would let you borrow at the entered rate "
                                     "and term, with your spare income:"),
                                  page));
-    layout->addWidget(grdBorrow, 1);
+    fitRows(grdBorrow);
+    layout->addWidget(grdBorrow);
     layout->addWidget(lblTableTerm);
+    layout->addStretch(1);
     return page;
 }
 
@@ -256,10 +270,13 @@ QWidget* frmWhatIf::buildExtraTab() {
                              tr("Balance as entered"), tr("Balance paying extra")},
                             page);
     grdExtra->setObjectName(QStringLiteral("grdExtra"));
-    grdExtra->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto* views = new QTabWidget(page);
-    views->addTab(chtExtra, tr("Balance"));
-    views->addTab(grdExtra, tr("Schedule"));
+    // The balances drawn, and month by month below them.
+    auto* views = new QSplitter(Qt::Vertical, page);
+    views->setChildrenCollapsible(false);
+    views->addWidget(chtExtra);
+    views->addWidget(grdExtra);
+    views->setStretchFactor(0, 3);
+    views->setStretchFactor(1, 2);
     auto* form = new QFormLayout;
     form->addRow(tr("Mortgage &type:"), cboExtraType);
     form->addRow(tr("E&xtra each month:"), txtExtra);
@@ -315,6 +332,8 @@ void frmWhatIf::cmdExtra_Click() {
         setCell(grdExtra, row, 3, money(paid.before, true));
         setCell(grdExtra, row, 4, money(paid.after, true));
     }
+    // Measured once, after every row is in.
+    grdExtra->resizeColumnsToContents();
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
     chtExtra->setSeries({series(type, tr("As entered"), paid.before, amount),
