@@ -80,23 +80,17 @@ wait_for() {
     done
     fail "$key never matched '$pattern' (it is '$(value "$key")')"
 }
-# expect KEY TEXT: the field or value shows exactly TEXT (waiting briefly for the probe).
-expect() {
-    local key=$1 want=$2
+# expect KEY TEXT: the field or value shows exactly TEXT (waiting briefly for the
+# probe); expect_value KEY TEXT: the whole value is TEXT, "|" and all.
+expect() { expect_read field "$@"; }
+expect_value() { expect_read value "$@"; }
+expect_read() {
+    local read=$1 key=$2 want=$3
     for _ in $(seq 60); do
-        [ "$(field "$key")" = "$want" ] && return 0
+        [ "$($read "$key")" = "$want" ] && return 0
         sleep 0.05
     done
-    fail "$key is '$(field "$key")', expected '$want'"
-}
-# expect_value KEY TEXT: the whole value is exactly TEXT (waiting briefly for the probe).
-expect_value() {
-    local key=$1 want=$2
-    for _ in $(seq 60); do
-        [ "$(value "$key")" = "$want" ] && return 0
-        sleep 0.05
-    done
-    fail "$key is '$(value "$key")', expected '$want'"
+    fail "$key is '$($read "$key")', expected '$want'"
 }
 no_message() {
     for _ in $(seq 60); do
