@@ -71,6 +71,9 @@ int main(int argc, char* argv[]) {
             chart.grab().save(folder + QStringLiteral("/schedule.png"));
             hw::WhatIfSettings asked;
             asked.extra.extraMonthly = 200;
+            asked.offsetSavings = 30000;
+            asked.offsetMonthly = 200;
+            asked.current = hw::CurrentLoan{240000, 8.75, 24, 3500};
             hw::frmWhatIf whatIf(window.optionsInput(), window.regional(),
                                  window.resultsPage().propertyValue(), asked, &window);
             whatIf.show();

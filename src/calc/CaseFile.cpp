@@ -184,6 +184,17 @@ QByteArray caseFileText(const CaseFileContent& content) {
                        {QStringLiteral("lumpMonth"), w.extra.lumpMonth}};
     if (w.resetRate)
         whatIf[QStringLiteral("resetRate")] = *w.resetRate;
+    whatIf[QStringLiteral("frequencyType")] = w.frequencyType == ReducingBalanceType
+                                                  ? QStringLiteral("reducing-balance")
+                                                  : QStringLiteral("table");
+    whatIf[QStringLiteral("offsetSavings")] = w.offsetSavings;
+    whatIf[QStringLiteral("offsetMonthly")] = w.offsetMonthly;
+    if (w.current)
+        whatIf[QStringLiteral("currentLoan")] =
+            QJsonObject{{QStringLiteral("balance"), w.current->balance},
+                        {QStringLiteral("percent"), w.current->ratePercent},
+                        {QStringLiteral("yearsLeft"), w.current->yearsLeft},
+                        {QStringLiteral("costs"), w.current->costs}};
     file[QStringLiteral("whatIf")] = whatIf;
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
@@ -308,6 +319,33 @@ std::variant<CaseFileContent, CaseFileError> readCaseFile(const QByteArray& byte
         w.extra.lumpMonth = static_cast<int>(read.number(whatIf.value(QStringLiteral("lumpMonth")),
                                                          tr("The What If month"), 1.0, 1200.0,
                                                          false, tr("a month from 1 to 1200")));
+    w.frequencyType = whatIf.value(QStringLiteral("frequencyType")).toString() ==
+                              QLatin1String("reducing-balance")
+                          ? ReducingBalanceType
+                          : TableType;
+    const QString anAmount = tr("an amount of 0 or more");
+    if (whatIf.contains(QStringLiteral("offsetSavings")))
+        w.offsetSavings = read.number(whatIf.value(QStringLiteral("offsetSavings")),
+                                      tr("The What If offset savings"), 0.0, 1e15, false, anAmount);
+    if (whatIf.contains(QStringLiteral("offsetMonthly")))
+        w.offsetMonthly =
+            read.number(whatIf.value(QStringLiteral("offsetMonthly")),
+                        tr("The What If savings each month"), 0.0, 1e15, false, anAmount);
+    if (whatIf.contains(QStringLiteral("currentLoan"))) {
+        const QJsonObject loan = whatIf.value(QStringLiteral("currentLoan")).toObject();
+        CurrentLoan current;
+        current.balance = read.number(loan.value(QStringLiteral("balance")),
+                                      tr("The current loan's balance"), 0.0, 1e15, false, anAmount);
+        current.ratePercent =
+            read.number(loan.value(QStringLiteral("percent")), tr("The current loan's rate"), 0.0,
+                        99.99, false, tr("a percentage from 0 to 99.99"));
+        current.yearsLeft = read.number(loan.value(QStringLiteral("yearsLeft")),
+                                        tr("The current loan's years left"), 0.1, 100.0, false,
+                                        tr("a number of years from 0.1 to 100"));
+        current.costs = read.number(loan.value(QStringLiteral("costs")),
+                                    tr("The costs of switching"), 0.0, 1e15, false, anAmount);
+        w.current = current;
+    }
     if (read.error)
         return *read.error;
     return content;

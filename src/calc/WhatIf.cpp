@@ -1,5 +1,6 @@
 #include "WhatIf.h"
 
+#include "LoanQuestions.h"
 #include "OptionTexts.h"
 
 #include <QCoreApplication>
@@ -285,6 +286,56 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                          .arg(mortgageTypeName(settings.extraType))
                          .arg(answer->clearedMonth)
                          .arg(money(answer->interestBefore - answer->interestAfter));
+        const auto lower = lowerRepayment(settings.extraType, input, settings.extra);
+        if (const auto* kept = std::get_if<LowerRepayment>(&lower))
+            lines << tr("Keeping the term instead, the repayment falls from %1 to %2 and %3 of "
+                        "interest is saved.")
+                         .arg(money(kept->repaymentBefore), money(kept->repaymentAfter),
+                              money(kept->interestSaved));
+    }
+    const auto often = howOften(settings.frequencyType, input);
+    if (const auto* rows = std::get_if<std::vector<FrequencyRow>>(&often)) {
+        const FrequencyRow& fortnightly = (*rows)[1];
+        lines << tr("Paying the %1 loan fortnightly: %2 a fortnight, %3 of interest saved against "
+                    "paying monthly.")
+                     .arg(mortgageTypeName(settings.frequencyType), money(fortnightly.repayment),
+                          money(fortnightly.interestSaved));
+        if (rows->size() > 3) {
+            const FrequencyRow& accelerated = (*rows)[3];
+            lines << tr("Paying half the monthly repayment each fortnight (%1) clears it in %2 "
+                        "years and saves %3 of interest.")
+                         .arg(money(accelerated.repayment), regional.number(accelerated.years()),
+                              money(accelerated.interestSaved));
+        }
+    }
+    if (settings.offsetSavings > 0.0) {
+        const auto offset = offsetAccount(input, settings.offsetSavings, settings.offsetMonthly);
+        if (const auto* held = std::get_if<Offset>(&offset))
+            lines << tr("With %1 in an offset account and %2 added each month, the Table loan "
+                        "clears in month %3 and saves %4 of interest; paid in at once, the %1 "
+                        "would clear it in month %5 and save %6.")
+                         .arg(money(settings.offsetSavings), money(settings.offsetMonthly))
+                         .arg(held->clearedMonth)
+                         .arg(money(held->interestSaved))
+                         .arg(held->lumpClearedMonth)
+                         .arg(money(held->lumpInterestSaved));
+    }
+    if (settings.current) {
+        const auto switched = refinancing(input, *settings.current);
+        if (const auto* answer = std::get_if<Refinancing>(&switched)) {
+            QString line =
+                tr("Refinancing a current loan of %1 at %2 with %3 years left: %4 a "
+                   "month instead of %5")
+                    .arg(money(settings.current->balance), rate(settings.current->ratePercent),
+                         regional.number(settings.current->yearsLeft), money(answer->newRepayment),
+                         money(answer->currentRepayment));
+            line += answer->breakEvenMonth
+                        ? tr("; the costs of %1 are repaid by the saving in month %2.")
+                              .arg(money(settings.current->costs))
+                              .arg(*answer->breakEvenMonth)
+                        : tr("; the new loan saves nothing each month.");
+            lines << line;
+        }
     }
     return lines;
 }

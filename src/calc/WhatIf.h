@@ -16,7 +16,21 @@
 namespace hw {
 
 // The figures the What If questions are asked with.
-enum class WhatIfInput { None, Rise, ExtraMonthly, LumpSum, LumpMonth, FixedYears, ResetRate };
+enum class WhatIfInput {
+    None,
+    Rise,
+    ExtraMonthly,
+    LumpSum,
+    LumpMonth,
+    FixedYears,
+    ResetRate,
+    Savings,
+    MonthlySavings,
+    CurrentBalance,
+    CurrentRate,
+    YearsLeft,
+    Costs
+};
 
 // A question the user asked in a way that cannot be answered: the message says
 // why, and names the range of the figure at fault.
@@ -90,6 +104,15 @@ struct RateReset {
 std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, double fixedYears,
                                                  double resetRate);
 
+// A current loan to refinance: its balance, rate in per cent, years left, and
+// the costs of switching to the case's loan.
+struct CurrentLoan {
+    double balance = 0.0;
+    double ratePercent = 0.0;
+    double yearsLeft = 0.0;
+    double costs = 0.0;
+};
+
 // What the user last asked in the What If window (or the defaults), and the
 // answers in sentences for the report's "What If" page.
 struct WhatIfSettings {
@@ -98,6 +121,10 @@ struct WhatIfSettings {
     std::optional<double> resetRate; // percent; the entered rate plus 2 points when empty
     int extraType = TableType;
     ExtraPayments extra;
+    int frequencyType = TableType;
+    double offsetSavings = 0.0; // the offset account is asked about once this is above 0
+    double offsetMonthly = 0.0;
+    std::optional<CurrentLoan> current; // once refinancing was worked out
 };
 double defaultResetRate(const OptionsInput& input);
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,

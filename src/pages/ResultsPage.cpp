@@ -311,7 +311,17 @@ void ResultsPage::preview() {
 void ResultsPage::whatIf() {
     if (!options_)
         return;
-    frmWhatIf asking(optionsInput(), regional(), propertyValue(), whatIfAsked_, window());
+    // The refinancing tab starts from the debts to refinance (or the amount
+    // borrowed), at the entered rate and term, with the fees and bank charges entered.
+    const MortgageCase& entered = context_.entered;
+    const CaseFigures& figures = context_.figures;
+    const Currency costs[] = {entered.valuationFee, entered.legalFee, entered.chargesAmount};
+    const CurrentLoan suggested{
+        (context_.purpose() == Refinance ? figures.totalLiabilities : figures.requirement)
+            .toDouble(),
+        entered.ratePercent, entered.termYears, sum(costs).value_or(Currency()).toDouble()};
+    frmWhatIf asking(optionsInput(), regional(), propertyValue(), whatIfAsked_, window(),
+                     suggested);
     asking.exec();
 }
 

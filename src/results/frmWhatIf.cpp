@@ -2,6 +2,7 @@
 
 #include "BalanceChart.h"
 #include "ReadingTable.h"
+#include "WhatIfParts.h"
 #include "calc/OptionTexts.h"
 #include "info/HelpTopics.h"
 #include "info/frmHelp.h"
@@ -25,59 +26,10 @@
 
 namespace hw {
 
-namespace {
-
-// A table of the seven types: the names take what room is left, every other
-// column is as wide as its widest text, so that no answer is cut.
-QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
-    QTableWidget* table = readingTable(MortgageTypeCount, heads, parent);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    table->horizontalHeader()->setStretchLastSection(false);
-    for (int k = 0; k < MortgageTypeCount; ++k)
-        table->setItem(k, 0, new QTableWidgetItem(mortgageTypeName(k)));
-    return table;
-}
-
-// Figures stand right-aligned, words left-aligned, in every column alike.
-enum class Cell { Words, Figure };
-void setCell(QTableWidget* table, int row, int column, const QString& text,
-             Cell kind = Cell::Figure) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(
-        (kind == Cell::Figure ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft) |
-        Qt::AlignVCenter);
-    table->setItem(row, column, item);
-}
-
-// The balance month by month as a chart line, in years.
-BalanceSeries series(int type, const QString& name, const std::vector<ScheduleRow>& rows,
-                     double amount) {
-    BalanceSeries line{type, name, {QPointF(0.0, amount)}};
-    for (const ScheduleRow& row : rows)
-        line.points.emplace_back(row.month / 12.0, row.balance);
-    return line;
-}
-
-QPushButton* workOut(QWidget* parent) {
-    auto* push = new QPushButton(QCoreApplication::translate("hw::frmWhatIf", "&Work Out"), parent);
-    Skin::applyTo(push, Skin::Element::Button);
-    // The same size on every tab, whatever room its row gives.
-    push->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    return push;
-}
-
-// An answer table as tall as its rows, not stretched over empty room.
-void fitRows(QTableWidget* table) {
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
-}
-
-} // namespace
+using namespace whatif;
 
 frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double propertyValue,
-                     WhatIfSettings& settings, QWidget* owner)
+                     WhatIfSettings& settings, QWidget* owner, const CurrentLoan& suggested)
     : QDialog(owner), input_(input), regional_(regional), propertyValue_(propertyValue),
       settings_(settings) {
     setObjectName(QStringLiteral("frmWhatIf"));
@@ -89,6 +41,9 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     tabs->addTab(buildBorrowTab(), tr("&How much could we borrow"));
     tabs->addTab(buildExtraTab(), tr("Paying &extra"));
     tabs->addTab(buildResetTab(), tr("A &fixed rate that ends"));
+    tabs->addTab(buildOftenTab(), tr("How often you &pay"));
+    tabs->addTab(buildOffsetTab(), tr("An offset &account"));
+    tabs->addTab(buildRefinanceTab(suggested), tr("Refinan&cing"));
 
     cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
@@ -113,8 +68,12 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     cmdRise_Click();
     cmdExtra_Click();
     cmdReset_Click();
+    cmdOften_Click();
+    cmdOffset_Click();
+    if (settings_.current)
+        cmdRefinance_Click();
     // Its designed size, or the screen's room where that is smaller.
-    resize(withinScreen(this, QSize(780, 560)));
+    resize(withinScreen(this, QSize(1040, 700)));
 }
 
 NumericField* frmWhatIf::field(NumericField::Format format, double value, const char* name,
@@ -142,9 +101,8 @@ NumericField* frmWhatIf::field(NumericField::Format format, double value, const 
 }
 
 double frmWhatIf::valueOf(const NumericField* field) const {
-    const bool percent = field->format() == NumericField::Format::Percentage;
-    return regional_.toDouble(field->text(), percent ? Regional::Percent : Regional::Display)
-        .valueOr(0.0);
+    return field->format() == NumericField::Format::Amount ? field->amount().toDouble()
+                                                           : field->figure();
 }
 
 bool frmWhatIf::commitTyping() {
@@ -154,8 +112,10 @@ bool frmWhatIf::commitTyping() {
 
 void frmWhatIf::refuse(const WhatIfRefusal& refusal) {
     ShowMessage(refusal.message, MsgOkOnly);
-    NumericField* const fields[] = {nullptr,      txtRise,       txtExtra,    txtLump,
-                                    txtLumpMonth, txtFixedYears, txtResetRate};
+    NumericField* const fields[] = {
+        nullptr,        txtRise,      txtExtra,   txtLump,           txtLumpMonth,
+        txtFixedYears,  txtResetRate, txtSavings, txtMonthlySavings, txtCurrentBalance,
+        txtCurrentRate, txtYearsLeft, txtCosts};
     if (NumericField* atFault = fields[static_cast<int>(refusal.input)])
         atFault->takeFocus();
 }
@@ -271,6 +231,8 @@ QWidget* frmWhatIf::buildExtraTab() {
                             page);
     grdExtra->setObjectName(QStringLiteral("grdExtra"));
     // The balances drawn, and month by month below them.
+    // On a short screen the chart gives up height before the answers do.
+    chtExtra->setMinimumHeight(120);
     auto* views = new QSplitter(Qt::Vertical, page);
     views->setChildrenCollapsible(false);
     views->addWidget(chtExtra);
@@ -283,13 +245,24 @@ QWidget* frmWhatIf::buildExtraTab() {
     form->addRow(tr("&Lump sum:"), txtLump);
     form->addRow(tr("In m&onth:"), txtLumpMonth);
     form->addRow(QString(), cmdExtra);
-    auto* layout = new QHBoxLayout(page);
+    grdExtraWays = readingTable(
+        2,
+        {tr("What the extra does"), tr("Repayment"), tr("Cleared in month"), tr("Interest saved")},
+        page);
+    grdExtraWays->setObjectName(QStringLiteral("grdExtraWays"));
+    grdExtraWays->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fitRows(grdExtraWays);
+    auto* layout = new QVBoxLayout(page);
+    auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(lblExtra);
     left->addStretch(1);
-    layout->addLayout(left);
-    layout->addWidget(views, 1);
+    top->addLayout(left);
+    top->addWidget(views, 1);
+    layout->addLayout(top, 1);
+    // What the extra does either way, across the page under both.
+    layout->addWidget(grdExtraWays);
     return page;
 }
 
@@ -308,6 +281,7 @@ void frmWhatIf::cmdExtra_Click() {
     settings_.extraType = type;
     settings_.extra = extra;
     const PayingExtra& paid = std::get<PayingExtra>(answer);
+    showExtraWays(type, extra, paid);
     lblExtra->setText(
         tr("Cleared in month %1 (%2 years) instead of month %3.\nTotal paid: %4 instead of "
            "%5.\nInterest saved: %6.")

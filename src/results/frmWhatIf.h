@@ -22,8 +22,10 @@ class BalanceChart;
 class frmWhatIf : public QDialog {
     Q_OBJECT
 public:
+    // `suggested` is the current loan the refinancing tab starts with until one was asked.
     frmWhatIf(const OptionsInput& input, const Regional& regional, double propertyValue,
-              WhatIfSettings& settings, QWidget* owner = nullptr);
+              WhatIfSettings& settings, QWidget* owner = nullptr,
+              const CurrentLoan& suggested = {});
 
     QTabWidget* tabs = nullptr;
     // Rates rise.
@@ -48,18 +50,42 @@ public:
     QPushButton* cmdReset = nullptr;
     QLabel* lblReset = nullptr;
     BalanceChart* chtReset = nullptr;
+    QTableWidget* grdExtraWays = nullptr; // shorten the term, or keep it and pay less
+    // How often you pay.
+    QComboBox* cboOftenType = nullptr;
+    QTableWidget* grdOften = nullptr;
+    // An offset account.
+    NumericField* txtSavings = nullptr;
+    NumericField* txtMonthlySavings = nullptr;
+    QPushButton* cmdOffset = nullptr;
+    QTableWidget* grdOffset = nullptr;
+    // Refinancing.
+    NumericField* txtCurrentBalance = nullptr;
+    NumericField* txtCurrentRate = nullptr;
+    NumericField* txtYearsLeft = nullptr;
+    NumericField* txtCosts = nullptr;
+    QPushButton* cmdRefinance = nullptr;
+    QLabel* lblRefinance = nullptr;
     QPushButton* cmdMore = nullptr; // "Tell Me More" about the window
     QPushButton* cmdClose = nullptr;
 
     void cmdRise_Click();
     void cmdExtra_Click();
     void cmdReset_Click();
+    void cmdOften_Click();
+    void cmdOffset_Click();
+    void cmdRefinance_Click();
 
 private:
     QWidget* buildRiseTab();
     QWidget* buildBorrowTab();
     QWidget* buildExtraTab();
     QWidget* buildResetTab();
+    QWidget* buildOftenTab();
+    QWidget* buildOffsetTab();
+    QWidget* buildRefinanceTab(const CurrentLoan& suggested);
+    // Shortening the term beside keeping it, for the extra payments asked.
+    void showExtraWays(int type, const ExtraPayments& extra, const PayingExtra& shorter);
     NumericField* field(NumericField::Format format, double value, const char* name,
                         const QString& accessibleName, QWidget* page);
     double valueOf(const NumericField* field) const;

@@ -34,6 +34,10 @@ CaseFileContent sample() {
     content.whatIf.resetRate = 9.0;
     content.whatIf.extraType = ReducingBalanceType;
     content.whatIf.extra = {250.5, 10000.0, 12};
+    content.whatIf.frequencyType = ReducingBalanceType;
+    content.whatIf.offsetSavings = 30000.0;
+    content.whatIf.offsetMonthly = 150.25;
+    content.whatIf.current = CurrentLoan{240000.0, 8.75, 24.5, 3500.0};
     return content;
 }
 
@@ -60,6 +64,11 @@ private slots:
         QCOMPARE(content.whatIf.extraType, int(ReducingBalanceType));
         QCOMPARE(content.whatIf.extra.lumpMonth, 12);
         QCOMPARE(content.whatIf.extra.extraMonthly, 250.5);
+        QCOMPARE(content.whatIf.frequencyType, int(ReducingBalanceType));
+        QCOMPARE(content.whatIf.offsetMonthly, 150.25);
+        QVERIFY(content.whatIf.current);
+        QCOMPARE(content.whatIf.current->yearsLeft, 24.5);
+        QCOMPARE(content.whatIf.current->costs, 3500.0);
     }
 
     // The small case of the README, written by hand: what is left out is 0.

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QSet>
@@ -34,12 +35,27 @@ QString answerOf(frmWhatIf* window, int tab) {
         return window->grdRise->item(0, 1)->text() + window->grdRise->item(6, 3)->text();
     case 2:
         return window->lblExtra->text();
+    case 5:
+        return window->grdOffset->item(0, 1)->text() + window->grdOffset->item(0, 2)->text();
+    case 6:
+        return window->lblRefinance->text();
     default:
         return window->lblReset->text();
     }
 }
 QPushButton* workOutOf(frmWhatIf* window, int tab) {
-    return tab == 0 ? window->cmdRise : tab == 2 ? window->cmdExtra : window->cmdReset;
+    switch (tab) {
+    case 0:
+        return window->cmdRise;
+    case 2:
+        return window->cmdExtra;
+    case 5:
+        return window->cmdOffset;
+    case 6:
+        return window->cmdRefinance;
+    default:
+        return window->cmdReset;
+    }
 }
 
 // Opens the What If window on a complete Selling and Buying case and runs `look` in it.
@@ -115,6 +131,23 @@ private slots:
                                                   << "1.5"
                                                   << "1,50"
                                                   << "";
+        QTest::newRow("de_DE savings with a point") << "de_DE" << 5 << "txtSavings"
+                                                    << "20000.5"
+                                                    << "20.000,50" + euro << "";
+        QTest::newRow("offset above the loan")
+            << "en_US" << 5 << "txtSavings"
+            << "10000000"
+            << "$10,000,000.00"
+            << "The savings in the offset account must be between 0 and the amount borrowed.";
+        QTest::newRow("fr_FR years left with a point") << "fr_FR" << 6 << "txtYearsLeft"
+                                                       << "12.5"
+                                                       << "12,50"
+                                                       << "";
+        QTest::newRow("no years left")
+            << "en_US" << 6 << "txtYearsLeft"
+            << "0"
+            << "0.00"
+            << "The years left on the current loan must be between 0.1 and 100.";
         QTest::newRow("fixed as long as the term")
             << "en_US" << 3 << "txtFixedYears"
             << "25"
@@ -154,6 +187,33 @@ private slots:
             QVERIFY(focusKept);
             QCOMPARE(after, before);
         }
+    }
+
+    // Paying extra answers both ways side by side; how often you pay follows
+    // the type chosen.
+    void extraBothWaysAndHowOften() {
+        MessageRecorder messages;
+        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        double kept = 0.0, shortened = 0.0;
+        int oftenRows = 0;
+        inWhatIf(w, [&](frmWhatIf* window) {
+            window->tabs->setCurrentIndex(2);
+            window->txtLump->setText(QStringLiteral("$20,000.00"));
+            window->cmdExtra->click();
+            const auto amount = [&](int row) {
+                return w.regional()
+                    .toCurrency(window->grdExtraWays->item(row, 1)->text())
+                    .value.toDouble();
+            };
+            shortened = amount(0);
+            kept = amount(1);
+            window->tabs->setCurrentIndex(4);
+            window->cboOftenType->setCurrentIndex(1);
+            oftenRows = window->grdOften->rowCount();
+        });
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(kept > 0.0 && kept < shortened);
+        QCOMPARE(oftenRows, 3);
     }
 
     // A field reached through its tab's Alt key and its own is selected whole:

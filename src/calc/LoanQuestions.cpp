@@ -1,0 +1,206 @@
+#include "LoanQuestions.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+
+namespace hw {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("hw::LoanQuestions", text);
+}
+
+// Less than half a cent is nothing left to pay.
+constexpr double Cleared = 0.005;
+
+OptionsReading readCase(const OptionsInput& input) {
+    OptionsReading c = readOptions(input);
+    c.computable = c.computable && c.months >= 1.0F;
+    return c;
+}
+
+WhatIfRefusal enterFirst() {
+    return {tr("Please enter the amount, the rate and the term first.")};
+}
+
+// A loan of `amount` at `rate` a period, paying `payment` a period (the last
+// one only what is owed) for at most `limit` periods.
+struct RunDown {
+    int periods = 0;
+    double total = 0.0;
+    double interest = 0.0;
+    bool cleared = false;
+};
+RunDown runDown(double amount, double rate, double payment, int limit) {
+    RunDown out;
+    double balance = amount;
+    while (balance > Cleared && out.periods < limit) {
+        const double interest = balance * rate;
+        const double paid = std::min(payment, balance + interest);
+        balance -= paid - interest;
+        out.total += paid;
+        out.interest += interest;
+        ++out.periods;
+    }
+    out.cleared = balance <= Cleared;
+    return out;
+}
+
+} // namespace
+
+std::variant<std::vector<FrequencyRow>, WhatIfRefusal> howOften(int type,
+                                                                const OptionsInput& input) {
+    const OptionsReading c = readCase(input);
+    if (type != TableType && type != ReducingBalanceType)
+        return WhatIfRefusal{tr("How often you pay can be worked out for the Table and Reducing "
+                                "Balance types.")};
+    if (!c.computable || c.amount <= 0.0)
+        return enterFirst();
+    const double annual = static_cast<double>(c.monthlyRate) * 12.0;
+    const double years = static_cast<double>(c.months) / 12.0;
+    const double monthly = levelPayment(c.amount, c.monthlyRate, c.months);
+    std::vector<FrequencyRow> rows;
+    const auto add = [&](Frequency frequency, int perYear, double payment) {
+        FrequencyRow row{frequency, perYear};
+        const double rate = annual / perYear;
+        const double periods = std::ceil(years * perYear - 1e-9);
+        if (type == TableType) {
+            const RunDown paid = runDown(c.amount, rate, payment, static_cast<int>(periods) * 2);
+            row.repayment = payment;
+            row.periods = paid.periods;
+            row.totalPaid = paid.total;
+            row.interest = paid.interest;
+        } else {
+            // An equal share of the amount each period, with that period's interest.
+            const double share = c.amount / periods;
+            row.repayment = share + c.amount * rate;
+            row.periods = static_cast<int>(periods);
+            row.interest = rate * share * periods * (periods + 1.0) / 2.0;
+            row.totalPaid = c.amount + row.interest;
+        }
+        rows.push_back(row);
+    };
+    add(Frequency::Monthly, 12, monthly);
+    add(Frequency::Fortnightly, 26, levelPayment(c.amount, annual / 26.0, years * 26.0));
+    add(Frequency::Weekly, 52, levelPayment(c.amount, annual / 52.0, years * 52.0));
+    if (type == TableType) {
+        add(Frequency::AcceleratedFortnightly, 26, monthly / 2.0);
+        add(Frequency::AcceleratedWeekly, 52, monthly / 4.0);
+    }
+    for (FrequencyRow& row : rows)
+        row.interestSaved = rows.front().interest - row.interest;
+    return rows;
+}
+
+std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const OptionsInput& input,
+                                                           const ExtraPayments& extra) {
+    // The same checks as paying extra to shorten the term.
+    const auto shorter = payingExtra(type, input, extra);
+    if (const auto* refusal = std::get_if<WhatIfRefusal>(&shorter))
+        return *refusal;
+    const OptionsReading c = readCase(input);
+    const double r = c.monthlyRate;
+    const int termMonths = static_cast<int>(std::ceil(c.months));
+    LowerRepayment out;
+    double balance = c.amount;
+    std::vector<double> dues;
+    for (int month = 1; balance > Cleared && month <= termMonths; ++month) {
+        // The repayment over the months left, worked out again from this balance.
+        const double left = c.months - (month - 1);
+        const double interest = balance * r;
+        const double due =
+            type == TableType ? levelPayment(balance, r, left) : balance / left + interest;
+        double paid = due + extra.extraMonthly + (month == extra.lumpMonth ? extra.lumpSum : 0.0);
+        if (month == termMonths || paid > balance + interest)
+            paid = balance + interest;
+        dues.push_back(due);
+        balance -= paid - interest;
+        out.totalPaid += paid;
+        out.interest += interest;
+        out.rows.push_back(
+            {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
+    }
+    out.interestSaved = std::get<PayingExtra>(shorter).interestBefore - out.interest;
+    // The repayment as entered, and as first lowered: in the month after the
+    // first extra (the first month's, for a regular extra; the lump sum's).
+    out.repaymentBefore = dues.empty() ? 0.0 : dues.front();
+    const int firstExtra = extra.extraMonthly > 0.0 ? 1 : std::max(extra.lumpMonth, 1);
+    const auto lowered = static_cast<std::size_t>(firstExtra);
+    out.repaymentAfter = lowered < dues.size() ? dues[lowered] : out.repaymentBefore;
+    return out;
+}
+
+std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, double savings,
+                                                  double monthlySavings) {
+    const OptionsReading c = readCase(input);
+    if (!c.computable || c.amount <= 0.0)
+        return enterFirst();
+    if (!(savings >= 0.0) || savings > c.amount)
+        return WhatIfRefusal{tr("The savings in the offset account must be between 0 and the "
+                                "amount borrowed."),
+                             WhatIfInput::Savings};
+    if (!(monthlySavings >= 0.0) || monthlySavings >= c.amount)
+        return WhatIfRefusal{tr("The savings added each month must be at least 0 and less than "
+                                "the amount borrowed."),
+                             WhatIfInput::MonthlySavings};
+    const double r = c.monthlyRate;
+    const double level = levelPayment(c.amount, r, c.months);
+    const int termMonths = static_cast<int>(std::ceil(c.months));
+    Offset out;
+    double balance = c.amount;
+    double held = savings;
+    for (int month = 1; balance > Cleared && month <= termMonths; ++month) {
+        const double interest = std::max(0.0, balance - held) * r;
+        double paid = level;
+        if (month == termMonths || paid > balance + interest)
+            paid = balance + interest;
+        balance -= paid - interest;
+        held += monthlySavings;
+        out.interest += interest;
+        out.rows.push_back(
+            {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
+    }
+    out.clearedMonth = out.rows.empty() ? 0 : out.rows.back().month;
+    const auto lump = payingExtra(TableType, input, {0.0, savings, 1});
+    if (const auto* paid = std::get_if<PayingExtra>(&lump)) {
+        out.interestSaved = paid->interestBefore - out.interest;
+        out.lumpClearedMonth = paid->clearedMonth;
+        out.lumpInterestSaved = paid->interestBefore - paid->interestAfter;
+    }
+    return out;
+}
+
+std::variant<Refinancing, WhatIfRefusal> refinancing(const OptionsInput& input,
+                                                     const CurrentLoan& current) {
+    const OptionsReading c = readCase(input);
+    if (!c.computable || c.amount <= 0.0)
+        return enterFirst();
+    if (!(current.balance > 0.0 && current.balance <= 1e15))
+        return WhatIfRefusal{tr("The balance of the current loan must be more than 0."),
+                             WhatIfInput::CurrentBalance};
+    if (!(current.ratePercent >= 0.0 && current.ratePercent <= 99.99))
+        return WhatIfRefusal{tr("The rate of the current loan must be between 0% and 99.99%."),
+                             WhatIfInput::CurrentRate};
+    if (!(current.yearsLeft >= 0.1 && current.yearsLeft <= 100.0))
+        return WhatIfRefusal{tr("The years left on the current loan must be between 0.1 and "
+                                "100."),
+                             WhatIfInput::YearsLeft};
+    if (!(current.costs >= 0.0 && current.costs <= 1e15))
+        return WhatIfRefusal{tr("The costs of switching must be 0 or more."), WhatIfInput::Costs};
+    Refinancing out;
+    const double monthsLeft = std::round(current.yearsLeft * 12.0);
+    const double rate = static_cast<float>(static_cast<float>(current.ratePercent) / 1200.0F);
+    out.currentRepayment = levelPayment(current.balance, rate, monthsLeft);
+    out.newRepayment = levelPayment(c.amount, c.monthlyRate, c.months);
+    out.monthlySaving = out.currentRepayment - out.newRepayment;
+    if (out.monthlySaving > 0.0)
+        out.breakEvenMonth =
+            std::max(1, static_cast<int>(std::ceil(current.costs / out.monthlySaving - 1e-9)));
+    out.totalCurrent = out.currentRepayment * monthsLeft;
+    out.totalNew = out.newRepayment * static_cast<double>(c.months) + current.costs;
+    return out;
+}
+
+} // namespace hw

@@ -1,0 +1,64 @@
+#pragma once
+
+// The parts the What If window's tabs are built from.
+
+#include "BalanceChart.h"
+#include "ReadingTable.h"
+#include "calc/OptionTexts.h"
+#include "look/Skin.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace hw::whatif {
+
+// A table of the seven types: the names take what room is left, every other
+// column is as wide as its widest text, so that no answer is cut.
+inline QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
+    QTableWidget* table = readingTable(MortgageTypeCount, heads, parent);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(false);
+    for (int k = 0; k < MortgageTypeCount; ++k)
+        table->setItem(k, 0, new QTableWidgetItem(mortgageTypeName(k)));
+    return table;
+}
+
+// Figures stand right-aligned, words left-aligned, in every column alike.
+enum class Cell { Words, Figure };
+inline void setCell(QTableWidget* table, int row, int column, const QString& text,
+                    Cell kind = Cell::Figure) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(
+        (kind == Cell::Figure ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft) |
+        Qt::AlignVCenter);
+    table->setItem(row, column, item);
+}
+
+// The balance month by month as a chart line, in years.
+inline BalanceSeries series(int type, const QString& name, const std::vector<ScheduleRow>& rows,
+                            double amount) {
+    BalanceSeries line{type, name, {QPointF(0.0, amount)}};
+    for (const ScheduleRow& row : rows)
+        line.points.emplace_back(row.month / 12.0, row.balance);
+    return line;
+}
+
+inline QPushButton* workOut(QWidget* parent) {
+    auto* push = new QPushButton(QCoreApplication::translate("hw::frmWhatIf", "&Work Out"), parent);
+    Skin::applyTo(push, Skin::Element::Button);
+    // The same size on every tab, whatever room its row gives.
+    push->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return push;
+}
+
+// An answer table as tall as its rows, not stretched over empty room.
+inline void fitRows(QTableWidget* table) {
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+}
+
+} // namespace hw::whatif

@@ -1,0 +1,227 @@
+#include "WhatIfParts.h"
+#include "calc/LoanQuestions.h"
+#include "frmWhatIf.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+// The What If window's second round: how often you pay, an offset account,
+// refinancing, and what an extra payment does when it keeps the term.
+
+namespace hw {
+
+using namespace whatif;
+
+namespace {
+
+QString frequencyName(Frequency frequency) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("hw::frmWhatIf", text);
+    };
+    switch (frequency) {
+    case Frequency::Monthly:
+        return tr("Monthly");
+    case Frequency::Fortnightly:
+        return tr("Fortnightly");
+    case Frequency::Weekly:
+        return tr("Weekly");
+    case Frequency::AcceleratedFortnightly:
+        return tr("Half the monthly repayment each fortnight");
+    case Frequency::AcceleratedWeekly:
+        return tr("A quarter of the monthly repayment each week");
+    }
+    return {};
+}
+
+QLabel* explanation(const QString& text, QWidget* page) {
+    auto* label = new QLabel(text, page);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+QWidget* frmWhatIf::buildOftenTab() {
+    auto* page = new QWidget(this);
+    cboOftenType = new QComboBox(page);
+    cboOftenType->setObjectName(QStringLiteral("cboOftenType"));
+    cboOftenType->addItem(mortgageTypeName(TableType), TableType);
+    cboOftenType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
+    cboOftenType->setCurrentIndex(settings_.frequencyType == ReducingBalanceType ? 1 : 0);
+    connect(cboOftenType, &QComboBox::currentIndexChanged, this, [this] { cmdOften_Click(); });
+    grdOften = readingTable(0,
+                            {tr("How often"), tr("Repayment"), tr("Paid off in years"),
+                             tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
+                            page);
+    grdOften->setObjectName(QStringLiteral("grdOften"));
+    grdOften->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdOften->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    fitRows(grdOften);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Mortgage t&ype:"), cboOftenType);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(explanation(
+        tr("The loan repaid monthly, fortnightly or weekly. Interest is charged each period at "
+           "the annual rate divided by the periods in a year (26 fortnights, 52 weeks). Paying "
+           "half the monthly repayment every fortnight pays thirteen months a year, and clears "
+           "the loan sooner."),
+        page));
+    layout->addLayout(form);
+    layout->addWidget(grdOften);
+    layout->addStretch(1);
+    return page;
+}
+
+void frmWhatIf::cmdOften_Click() {
+    const int type = cboOftenType->currentData().toInt();
+    const auto answer = howOften(type, input_);
+    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+        refuse(*refused);
+        return;
+    }
+    settings_.frequencyType = type;
+    const auto& rows = std::get<std::vector<FrequencyRow>>(answer);
+    grdOften->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const FrequencyRow& row = rows[i];
+        const int at = static_cast<int>(i);
+        setCell(grdOften, at, 0, frequencyName(row.frequency), Cell::Words);
+        setCell(grdOften, at, 1, regional_.currency(row.repayment));
+        setCell(grdOften, at, 2, regional_.number(row.years()));
+        setCell(grdOften, at, 3, regional_.currency(row.totalPaid));
+        setCell(grdOften, at, 4, regional_.currency(row.interest));
+        setCell(grdOften, at, 5, regional_.currency(row.interestSaved));
+    }
+}
+
+void frmWhatIf::showExtraWays(int type, const ExtraPayments& extra, const PayingExtra& shorter) {
+    const auto lower = lowerRepayment(type, input_, extra);
+    const auto* kept = std::get_if<LowerRepayment>(&lower);
+    const double level = shorter.before.empty() ? 0.0 : shorter.before.front().repayment;
+    setCell(grdExtraWays, 0, 0, tr("Shortens the term"), Cell::Words);
+    setCell(grdExtraWays, 0, 1, regional_.currency(level));
+    setCell(grdExtraWays, 0, 2, regional_.locale().toString(shorter.clearedMonth));
+    setCell(grdExtraWays, 0, 3, regional_.currency(shorter.interestBefore - shorter.interestAfter));
+    setCell(grdExtraWays, 1, 0, tr("Keeps the term, lowers the repayment"), Cell::Words);
+    setCell(grdExtraWays, 1, 1, kept ? regional_.currency(kept->repaymentAfter) : QString());
+    setCell(grdExtraWays, 1, 2,
+            kept ? regional_.locale().toString(static_cast<int>(kept->rows.size())) : QString());
+    setCell(grdExtraWays, 1, 3, kept ? regional_.currency(kept->interestSaved) : QString());
+}
+
+QWidget* frmWhatIf::buildOffsetTab() {
+    auto* page = new QWidget(this);
+    txtSavings = field(NumericField::Format::Amount, settings_.offsetSavings, "txtSavings",
+                       tr("Savings in the offset account"), page);
+    txtMonthlySavings = field(NumericField::Format::Amount, settings_.offsetMonthly,
+                              "txtMonthlySavings", tr("Savings added each month"), page);
+    cmdOffset = workOut(page);
+    connect(cmdOffset, &QPushButton::clicked, this, &frmWhatIf::cmdOffset_Click);
+    grdOffset =
+        readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
+    grdOffset->setObjectName(QStringLiteral("grdOffset"));
+    grdOffset->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdOffset->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    fitRows(grdOffset);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Savings in the account:"), txtSavings);
+    form->addRow(tr("A&dded each month:"), txtMonthlySavings);
+    form->addRow(QString(), cmdOffset);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(explanation(
+        tr("Savings held in an offset account beside a Table loan: interest is charged on the "
+           "balance less the savings. The repayment stays as it is, so the loan clears sooner, "
+           "and the savings stay yours to draw on."),
+        page));
+    layout->addLayout(form);
+    layout->addWidget(grdOffset);
+    layout->addStretch(1);
+    return page;
+}
+
+void frmWhatIf::cmdOffset_Click() {
+    if (!commitTyping())
+        return;
+    const double savings = valueOf(txtSavings);
+    const double monthly = valueOf(txtMonthlySavings);
+    const auto answer = offsetAccount(input_, savings, monthly);
+    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+        refuse(*refused);
+        return;
+    }
+    settings_.offsetSavings = savings;
+    settings_.offsetMonthly = monthly;
+    const Offset& held = std::get<Offset>(answer);
+    setCell(grdOffset, 0, 0, tr("Held in the offset account"), Cell::Words);
+    setCell(grdOffset, 0, 1, regional_.locale().toString(held.clearedMonth));
+    setCell(grdOffset, 0, 2, regional_.currency(held.interestSaved));
+    setCell(grdOffset, 1, 0, tr("Paid in at once as a lump sum"), Cell::Words);
+    setCell(grdOffset, 1, 1, regional_.locale().toString(held.lumpClearedMonth));
+    setCell(grdOffset, 1, 2, regional_.currency(held.lumpInterestSaved));
+}
+
+QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
+    auto* page = new QWidget(this);
+    const CurrentLoan& start = settings_.current ? *settings_.current : suggested;
+    txtCurrentBalance = field(NumericField::Format::Amount, start.balance, "txtCurrentBalance",
+                              tr("Balance of the current loan"), page);
+    txtCurrentRate = field(NumericField::Format::Percentage, start.ratePercent, "txtCurrentRate",
+                           tr("Rate of the current loan"), page);
+    txtYearsLeft = field(NumericField::Format::Number, start.yearsLeft, "txtYearsLeft",
+                         tr("Years left on the current loan"), page);
+    txtCosts = field(NumericField::Format::Amount, start.costs, "txtCosts",
+                     tr("Costs of switching"), page);
+    cmdRefinance = workOut(page);
+    connect(cmdRefinance, &QPushButton::clicked, this, &frmWhatIf::cmdRefinance_Click);
+    lblRefinance = new QLabel(page);
+    lblRefinance->setObjectName(QStringLiteral("lblRefinance"));
+    lblRefinance->setWordWrap(true);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Current &balance:"), txtCurrentBalance);
+    form->addRow(tr("Current ra&te:"), txtCurrentRate);
+    form->addRow(tr("&Years left:"), txtYearsLeft);
+    form->addRow(tr("C&osts of switching:"), txtCosts);
+    form->addRow(QString(), cmdRefinance);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(explanation(
+        tr("Your current loan, repaid as a Table loan over the years it has left, against the "
+           "loan of this case at its rate and term. The costs of switching start as the fees "
+           "and bank charges you entered."),
+        page));
+    layout->addLayout(form);
+    layout->addWidget(lblRefinance);
+    layout->addStretch(1);
+    return page;
+}
+
+void frmWhatIf::cmdRefinance_Click() {
+    if (!commitTyping())
+        return;
+    const CurrentLoan current{valueOf(txtCurrentBalance), valueOf(txtCurrentRate),
+                              valueOf(txtYearsLeft), valueOf(txtCosts)};
+    const auto answer = refinancing(input_, current);
+    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+        refuse(*refused);
+        return;
+    }
+    settings_.current = current;
+    const Refinancing& switched = std::get<Refinancing>(answer);
+    QString text = tr("The current loan costs %1 a month, the new one %2.")
+                       .arg(regional_.currency(switched.currentRepayment),
+                            regional_.currency(switched.newRepayment));
+    text += u'\n';
+    text += switched.breakEvenMonth
+                ? tr("You save %1 a month: the costs of switching are repaid in month %2.")
+                      .arg(regional_.currency(switched.monthlySaving))
+                      .arg(*switched.breakEvenMonth)
+                : tr("The new loan saves nothing each month, so the costs are never repaid.");
+    text += u'\n';
+    text +=
+        tr("To their ends, the current loan costs %1 and the new one %2, the costs included.")
+            .arg(regional_.currency(switched.totalCurrent), regional_.currency(switched.totalNew));
+    lblRefinance->setText(text);
+}
+
+} // namespace hw
