@@ -427,6 +427,24 @@ scenario_what_if() {
     no_message
     wait_for focus '^txtRise$'
     wait_for selection '^11,00$'
+    # An offset account, typed in German: the loan clears years sooner.
+    key alt+a
+    key alt+s
+    wait_for focus '^txtSavings$'
+    typed 30000
+    key alt+w
+    no_message
+    expect whatif.txtSavings $'30.000,00\u00a0€'
+    wait_for whatif.offsetCleared '^2[0-9][0-9]$'
+    # Refinancing a loan with no years left is refused, the figure named.
+    key alt+c
+    key alt+y
+    wait_for focus '^txtYearsLeft$'
+    typed 0
+    key alt+w
+    wait_for message '^The years left on the current loan must be between 0,1 and 100|^The years left on the current loan must be between 0.1 and 100'
+    key Return
+    no_message
     key Escape
     key Escape
     expect txtFirst0 "$first"

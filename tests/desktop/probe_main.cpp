@@ -64,6 +64,8 @@ public:
                     lines << QStringLiteral("whatif.%1=%2").arg(field->objectName(), field->text());
                 lines << QStringLiteral("whatif.lblExtra=") +
                              whatIf->lblExtra->text().replace(u'\n', u' ');
+                if (const QTableWidgetItem* cleared = whatIf->grdOffset->item(0, 1))
+                    lines << QStringLiteral("whatif.offsetCleared=") + cleared->text();
             }
             // The Compare window's table, row by row: its head, then each offer's figure.
             if (auto* compare = qobject_cast<hw::frmCompare*>(top);
