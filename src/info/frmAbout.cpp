@@ -153,6 +153,10 @@ QUrl frmAbout::linkTarget() {
     const QString web = QStringLiteral(HEARTHWISE_MAKER_URL);
     if (!web.isEmpty())
         return QUrl::fromUserInput(web);
+    return handbook();
+}
+
+QUrl frmAbout::handbook() {
     // Installed, the guide is in share/hearthwise beside bin; run from the build, in the build's.
     const QString installed = QCoreApplication::applicationDirPath() +
                               QStringLiteral("/../share/hearthwise/guide/index.html");

@@ -22,6 +22,8 @@ public:
     // Where the link leads: the maker's web page when the build names one
     // (HEARTHWISE_MAKER_URL), otherwise the user guide installed beside the program.
     static QUrl linkTarget();
+    // The handbook installed with the program (or built beside it).
+    static QUrl handbook();
     // What the link shows: the web address, or "Hearthwise user guide".
     static QString linkCaption();
     // The version and the year of the build: "1.0 (2026)".

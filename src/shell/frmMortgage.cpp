@@ -152,6 +152,9 @@ void frmMortgage::buildMenu() {
     buildFileMenu();
     mnuMore = menuBar()->addAction(tr("Tell Me &More"));
     mnuMore->setObjectName(QStringLiteral("mnuMore"));
+    mnuHandbook = menuBar()->addAction(tr("&Handbook"));
+    mnuHandbook->setObjectName(QStringLiteral("mnuHandbook"));
+    mnuHandbook->setShortcut(QKeySequence::HelpContents);
     mnuAbout = menuBar()->addAction(tr("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 

@@ -82,6 +82,7 @@ public:
     QAction* mnuSaveCaseAs = nullptr;
     QAction* mnuCompare = nullptr;
     QAction* mnuMore = nullptr;
+    QAction* mnuHandbook = nullptr; // F1
     QAction* mnuAbout = nullptr;
     QMenu* mnuBtnContextMenu = nullptr;
     QAction* mnuBtnWhatsThis = nullptr;
@@ -128,6 +129,8 @@ public:
     // The information window on the current step, and the About window.
     void mnuMore_Click();
     void mnuAbout_Click();
+    // The handbook in the user's browser; a failure to open it is said.
+    void mnuHandbook_Click();
 
     // Leaving the program.
     void cmdExit_Click();

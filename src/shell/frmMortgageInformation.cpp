@@ -1,6 +1,8 @@
 #include "frmMortgage.h"
+#include "info/LinkOpener.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
+#include "shell/Message.h"
 
 #include <QAction>
 
@@ -11,6 +13,7 @@ namespace hw {
 void frmMortgage::connectInformation() {
     onAction(mnuMore, [this] { mnuMore_Click(); });
     onAction(mnuAbout, [this] { mnuAbout_Click(); });
+    onAction(mnuHandbook, [this] { mnuHandbook_Click(); });
 }
 
 void frmMortgage::showHelp(int topic) {
@@ -22,6 +25,14 @@ void frmMortgage::showHelp(int topic) {
 void frmMortgage::mnuMore_Click() {
     if (const int topic = page(CurrentStep).helpTopic(); topic >= 0)
         showHelp(topic);
+}
+
+void frmMortgage::mnuHandbook_Click() {
+    const int result = LinkOpener::open(frmAbout::handbook(), this, [](int code) {
+        ShowMessage(frmAbout::errorMessage(code), MsgOkOnly);
+    });
+    if (result <= frmAbout::NoSuchResult)
+        ShowMessage(frmAbout::errorMessage(result), MsgOkOnly);
 }
 
 void frmMortgage::mnuAbout_Click() {

@@ -326,6 +326,21 @@ private slots:
             QStringLiteral("share/hearthwise/guide/index.html")));
     }
 
+    // F1 opens the handbook from any page.
+    void handbookOnF1() {
+        MessageRecorder messages;
+        UrlCatcher catcher;
+        hw::LinkOpener::setProgram(QString());
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        driver::openOnStep(w, hw::IncomeStep);
+        QTest::keyClick(&w, Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(catcher.opened, hw::frmAbout::handbook());
+    }
+
     void aboutFromTheMenu() {
         frmMortgage w(QLocale(QStringLiteral("en_US")));
         driver::show(w);
