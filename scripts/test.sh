@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, then builds and runs the whole test suite twice: once as
 # released, once with the address and undefined-behaviour sanitizers; between
-# the two, a short fuzzing run of the arithmetic core.
+# the two, a short fuzzing run of the arithmetic core and the check of the
+# Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -24,6 +25,11 @@ if ! ./build-fuzz/fuzz/hearthwise_fuzz -max_total_time=30 -timeout=5 -rss_limit_
     exit 1
 fi
 tail -n 12 build-fuzz/fuzz.log
+
+# The Debian package of the tested build, checked, then installed, started and
+# purged in a fresh Debian 12 root.
+bash scripts/package.sh build
+bash scripts/check-package.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DHEARTHWISE_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Checks the Debian package in a fresh Debian 12 root (debootstrap, minbase):
+# apt-get installs dist/hearthwise_*.deb with only runtime packages, hearthwise
+# starts under Xvfb and shows its window, its menu entry is found, and
+# apt-get purge leaves no file of it behind. Run as root after scripts/package.sh.
+set -euo pipefail
+if [ "$(id -u)" -ne 0 ]; then exec sudo bash "$0" "$@"; fi
+cd "$(dirname "$0")/.."
+deb=$(ls dist/hearthwise_*.deb | head -n 1)
+export DEBIAN_FRONTEND=noninteractive
+apt-get install -y --no-install-recommends debootstrap xvfb xdotool >/dev/null
+root=$(mktemp -d /tmp/hearthwise-root.XXXXXX)
+xvfb=""
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    for mounted in tmp/.X11-unix dev proc; do
+        umount "$root/$mounted" 2>/dev/null || true
+    done
+    rm -rf "$root"
+}
+trap cleanup EXIT
+fail() { echo "FAIL [package]: $*" >&2; exit 1; }
+inside() { chroot "$root" env LANG=C.UTF-8 "$@"; }
+
+debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >/dev/null
+cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/"
+mount -t proc proc "$root/proc"
+mount --bind /dev "$root/dev"
+cp "$deb" "$root/tmp/hearthwise.deb"
+inside find / -xdev -type f | sort >"$root.before"
+
+inside apt-get update >/dev/null
+inside apt-get install -y /tmp/hearthwise.deb >/dev/null
+# Only what runs it came with it: no compiler, no headers.
+if inside dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^g\+\+|^cmake$|^gcc(-[0-9]+)?$'; then
+    fail "build packages were installed with it"
+fi
+inside sh -c 'grep -l "^Exec=hearthwise" /usr/share/applications/*.desktop' >/dev/null ||
+    fail "no menu entry starts hearthwise"
+
+# Started under Xvfb (on this side of the root, reached through its socket), it shows its window.
+exec 3>"$root.display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$root.display" ] && break; sleep 0.1; done
+display=":$(head -n 1 "$root.display")"
+rm -f "$root.display"
+mkdir -p "$root/tmp/.X11-unix"
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+inside env DISPLAY="$display" hearthwise >"$root.out" 2>&1 &
+program=$!
+shown=""
+for _ in $(seq 200); do
+    if DISPLAY="$display" xdotool search --name '^Hearthwise$' >/dev/null 2>&1; then
+        shown=yes
+        break
+    fi
+    sleep 0.1
+done
+kill "$program" 2>/dev/null || true
+pkill -f '^hearthwise$' 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+[ -n "$shown" ] || fail "the window never appeared: $(cat "$root.out")"
+umount "$root/tmp/.X11-unix"
+
+inside apt-get purge -y hearthwise >/dev/null
+inside apt-get autoremove --purge -y >/dev/null
+inside find / -xdev -type f | sort >"$root.after"
+left=$(comm -13 "$root.before" "$root.after" | grep -i hearthwise || true)
+rm -f "$root.before" "$root.after" "$root.out"
+[ -z "$left" ] || fail "files left after purge: $left"
+echo "PASS [package]: installs, starts, has its menu entry and purges cleanly"
