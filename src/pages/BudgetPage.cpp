@@ -62,9 +62,7 @@ void BudgetPage::build(QWidget* panel, QVBoxLayout* layout) {
         b.totalRow(grid, 4, 3, tr("Monthly Expenditure:"), "$0.00", tr("Monthly expenditure"));
     calculate_ = total.calculate;
     monthly_ = total.total;
-    PageBuilder::packLeft(grid);
-    layout->addLayout(grid);
-    layout->addStretch(1);
+    placeFields(layout, grid, calculate_);
 
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
@@ -72,7 +70,6 @@ void BudgetPage::build(QWidget* panel, QVBoxLayout* layout) {
         onAction(period_[static_cast<std::size_t>(i)], [this, i] { choosePeriod(i == 0); });
     }
     arrowKeysChooseAmong(group->buttons());
-    onAction(calculate_, [this] { calculate(); });
 }
 
 void BudgetPage::setUp() {

@@ -78,9 +78,7 @@ void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     const auto total = b.totalRow(grid, 6, 1, caption, "$0.00", caption.chopped(1));
     calculate_ = total.calculate;
     totalShown_ = total.total;
-    PageBuilder::packLeft(grid);
-    layout->addLayout(grid);
-    layout->addStretch(1);
+    placeFields(layout, grid, calculate_);
 
     for (NumericField* fee : {subtotal_, valuation_, legal_})
         connect(fee, &NumericField::committed, this, [this] { refreshBeforeBank(); });
@@ -92,7 +90,6 @@ void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
         });
     }
     arrowKeysChooseAmong(group->buttons());
-    onAction(calculate_, [this] { calculate(); });
 }
 
 void ChargesPage::setUp() {

@@ -74,10 +74,7 @@ void IncomePage::build(QWidget* panel, QVBoxLayout* layout) {
     grid->addWidget(calculate_, below, 2, 1, 2, Qt::AlignCenter);
     grid->addWidget(caption(tr("After Tax:")), below, 4);
     grid->addWidget(monthlyAfterTax_, below, 5, Qt::AlignRight);
-    PageBuilder::packLeft(grid);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    onAction(calculate_, [this] { calculate(); });
+    placeFields(layout, grid, calculate_);
 }
 
 bool IncomePage::validate() {

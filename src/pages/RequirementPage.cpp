@@ -43,10 +43,7 @@ void RequirementPage::build(QWidget* panel, QVBoxLayout* layout) {
         b.totalRow(grid, below, twoParts ? 3 : 1, caption, "$0.00", caption.trimmed().chopped(1));
     calculate_ = total.calculate;
     totalShown_ = total.total;
-    PageBuilder::packLeft(grid);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    onAction(calculate_, [this] { calculate(); });
+    placeFields(layout, grid, calculate_);
     if (row_.carried == Carried::SaleEquity)
         for (NumericField* selling : parts_[0])
             connect(selling, &NumericField::committed, this, [this] { refreshEquity(); });

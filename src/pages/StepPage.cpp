@@ -4,6 +4,7 @@
 #include "shell/Message.h"
 
 #include <QCoreApplication>
+#include <QVBoxLayout>
 
 namespace hw {
 
@@ -45,6 +46,13 @@ PageBuilder StepPage::builder(QWidget* panel) {
 
 void StepPage::onAction(QAbstractButton* button, std::function<void()> action) {
     context_.onAction(button, std::move(action));
+}
+
+void StepPage::placeFields(QVBoxLayout* layout, QGridLayout* grid, QAbstractButton* calculate) {
+    PageBuilder::packLeft(grid);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    onAction(calculate, [this] { this->calculate(); });
 }
 
 void StepPage::refuse(const char* message, NumericField* field) {

@@ -16,6 +16,7 @@
 #include <variant>
 
 class QAbstractButton;
+class QGridLayout;
 class QVBoxLayout;
 class QWidget;
 
@@ -101,6 +102,9 @@ protected:
     void adopt(NumericField* field);
     // Builds the page's labelled fields, totals and buttons; its fields are adopted.
     PageBuilder builder(QWidget* panel);
+    // Puts the page's grid of fields at the top of the page, its columns
+    // together at the left, and makes `calculate` run the page's Calculate.
+    void placeFields(QVBoxLayout* layout, QGridLayout* grid, QAbstractButton* calculate);
     // Runs `action` when `button` is pressed, after the field being edited is committed.
     void onAction(QAbstractButton* button, std::function<void()> action);
     // Says `message` and gives `field` the focus: the page's refusal.

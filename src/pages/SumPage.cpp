@@ -61,10 +61,7 @@ void SumPage::build(QWidget* panel, QVBoxLayout* layout) {
         b.totalRow(grid, below, 3, QString(), design_.totalLiteral, tr(design_.totalName));
     calculate_ = total.calculate;
     totalShown_ = total.total;
-    PageBuilder::packLeft(grid);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    onAction(calculate_, [this] { calculate(); });
+    placeFields(layout, grid, calculate_);
 }
 
 bool SumPage::prepare() {

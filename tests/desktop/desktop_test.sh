@@ -491,18 +491,24 @@ scenario_screen_reader() {
     cp "$work/tree" desktop-screen-reader-results.txt
 }
 
+# save_case_as NAME: Ctrl+S on a case never saved, the file dialog answered
+# with $work/NAME; the title then names the file.
+save_case_as() {
+    key ctrl+s
+    wait_for active '^QFileDialog$' 10
+    key ctrl+a
+    typed "$work/$1"
+    key Return
+    wait_for title "$1.hearthwise"
+}
+
 # Ctrl+S on the results saves the case through the file dialog; the program
 # ends, starts again, and Ctrl+O opens the case: the results are back.
 scenario_save_and_open() {
     dismiss_hint
     walk_to_results
     expect txtFirst0 '$1,564.53'
-    key ctrl+s
-    wait_for active '^QFileDialog$' 10
-    key ctrl+a
-    typed "$work/our-home"
-    key Return
-    for _ in $(seq 60); do [ -s "$work/our-home.hearthwise" ] && break; sleep 0.1; done
+    save_case_as our-home
     [ -s "$work/our-home.hearthwise" ] || fail "no case file was written"
     grep -q '"format": "hearthwise-case"' "$work/our-home.hearthwise" || fail "the file is no case"
     wait_for title 'our-home.hearthwise'
@@ -531,12 +537,7 @@ scenario_compare() {
     walk_to_results
     expect txtFirst0 '$1,564.53'
     # The first bank's offer, saved.
-    key ctrl+s
-    wait_for active '^QFileDialog$' 10
-    key ctrl+a
-    typed "$work/first-bank"
-    key Return
-    wait_for title 'first-bank.hearthwise'
+    save_case_as first-bank
     # The second bank's rate, on the screen beside it.
     key alt+b
     wait_for step '^16$'
