@@ -12,19 +12,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("hw::LoanQuestions", text);
 }
 
-// Less than half a cent is nothing left to pay.
-constexpr double Cleared = 0.005;
-
-OptionsReading readCase(const OptionsInput& input) {
-    OptionsReading c = readOptions(input);
-    c.computable = c.computable && c.months >= 1.0F;
-    return c;
-}
-
-WhatIfRefusal enterFirst() {
-    return {tr("Please enter the amount, the rate and the term first.")};
-}
-
 // A loan of `amount` at `rate` a period, paying `payment` a period (the last
 // one only what is owed) for at most `limit` periods.
 struct RunDown {
@@ -36,7 +23,7 @@ struct RunDown {
 RunDown runDown(double amount, double rate, double payment, int limit) {
     RunDown out;
     double balance = amount;
-    while (balance > Cleared && out.periods < limit) {
+    while (balance > PaidOffBelow && out.periods < limit) {
         const double interest = balance * rate;
         const double paid = std::min(payment, balance + interest);
         balance -= paid - interest;
@@ -44,7 +31,7 @@ RunDown runDown(double amount, double rate, double payment, int limit) {
         out.interest += interest;
         ++out.periods;
     }
-    out.cleared = balance <= Cleared;
+    out.cleared = balance <= PaidOffBelow;
     return out;
 }
 
@@ -52,12 +39,12 @@ RunDown runDown(double amount, double rate, double payment, int limit) {
 
 std::variant<std::vector<FrequencyRow>, WhatIfRefusal> howOften(int type,
                                                                 const OptionsInput& input) {
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     if (type != TableType && type != ReducingBalanceType)
         return WhatIfRefusal{tr("How often you pay can be worked out for the Table and Reducing "
                                 "Balance types.")};
     if (!c.computable || c.amount <= 0.0)
-        return enterFirst();
+        return enterTheCaseFirst();
     const double annual = static_cast<double>(c.monthlyRate) * 12.0;
     const double years = static_cast<double>(c.months) / 12.0;
     const double monthly = levelPayment(c.amount, c.monthlyRate, c.months);
@@ -100,13 +87,13 @@ std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const Optio
     const auto shorter = payingExtra(type, input, extra);
     if (const auto* refusal = std::get_if<WhatIfRefusal>(&shorter))
         return *refusal;
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     const double r = c.monthlyRate;
     const int termMonths = static_cast<int>(std::ceil(c.months));
     LowerRepayment out;
     double balance = c.amount;
     std::vector<double> dues;
-    for (int month = 1; balance > Cleared && month <= termMonths; ++month) {
+    for (int month = 1; balance > PaidOffBelow && month <= termMonths; ++month) {
         // The repayment over the months left, worked out again from this balance.
         const double left = c.months - (month - 1);
         const double interest = balance * r;
@@ -134,9 +121,9 @@ std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const Optio
 
 std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, double savings,
                                                   double monthlySavings) {
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     if (!c.computable || c.amount <= 0.0)
-        return enterFirst();
+        return enterTheCaseFirst();
     if (!(savings >= 0.0) || savings > c.amount)
         return WhatIfRefusal{tr("The savings in the offset account must be between 0 and the "
                                 "amount borrowed."),
@@ -151,7 +138,7 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
     Offset out;
     double balance = c.amount;
     double held = savings;
-    for (int month = 1; balance > Cleared && month <= termMonths; ++month) {
+    for (int month = 1; balance > PaidOffBelow && month <= termMonths; ++month) {
         const double interest = std::max(0.0, balance - held) * r;
         double paid = level;
         if (month == termMonths || paid > balance + interest)
@@ -174,9 +161,9 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
 
 std::variant<Refinancing, WhatIfRefusal> refinancing(const OptionsInput& input,
                                                      const CurrentLoan& current) {
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     if (!c.computable || c.amount <= 0.0)
-        return enterFirst();
+        return enterTheCaseFirst();
     if (!(current.balance > 0.0 && current.balance <= 1e15))
         return WhatIfRefusal{tr("The balance of the current loan must be more than 0."),
                              WhatIfInput::CurrentBalance};

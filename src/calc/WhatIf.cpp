@@ -16,13 +16,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("hw::WhatIf", text);
 }
 
-// The case as the results page reads it, with at least a month to work over.
-OptionsReading readCase(const OptionsInput& input) {
-    OptionsReading c = readOptions(input);
-    c.computable = c.computable && c.months >= 1.0F;
-    return c;
-}
-
 // From the month after `afterMonth` on, the loan runs at `rate`, its level
 // repayment worked out again over the rest of the term.
 struct RateChange {
@@ -40,7 +33,7 @@ std::vector<ScheduleRow> repay(int type, const OptionsReading& c, const ExtraPay
     const double part = c.amount / c.months;
     double balance = c.amount;
     const int termMonths = static_cast<int>(std::ceil(c.months));
-    for (int month = 1; balance > 0.005 && month <= termMonths; ++month) {
+    for (int month = 1; balance > PaidOffBelow && month <= termMonths; ++month) {
         if (change && month == change->afterMonth + 1) {
             r = change->rate;
             level = levelPayment(balance, r, c.months - change->afterMonth);
@@ -69,6 +62,16 @@ void sums(const std::vector<ScheduleRow>& rows, double& total, double& interest)
 
 } // namespace
 
+OptionsReading whatIfReading(const OptionsInput& input) {
+    OptionsReading c = readOptions(input);
+    c.computable = c.computable && c.months >= 1.0F;
+    return c;
+}
+
+WhatIfRefusal enterTheCaseFirst() {
+    return {tr("Please enter the amount, the rate and the term first.")};
+}
+
 std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints) {
     const double steps = risePoints / RiseStep;
     if (!(risePoints >= 0.0 && risePoints <= LargestRise) ||
@@ -76,7 +79,7 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double
         return WhatIfRefusal{tr("The rise must be between 0 and 10 percentage points, in steps of "
                                 "0.25."),
                              WhatIfInput::Rise};
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     const double after = c.ratePercent + risePoints;
     if (after > 99.99)
         return WhatIfRefusal{tr("The rate after the rise must be less than 100%."),
@@ -111,7 +114,7 @@ bool affordableFor(int type, Currency amount, const OptionsInput& input) {
 
 Borrowing borrowing(const OptionsInput& input, double propertyValue) {
     Borrowing out;
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     if (!c.computable)
         return out;
     const std::int64_t largestCents =
@@ -171,12 +174,12 @@ Borrowing borrowing(const OptionsInput& input, double propertyValue) {
 
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
                                                      const ExtraPayments& extra) {
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     if (type != TableType && type != ReducingBalanceType)
         return WhatIfRefusal{tr("Extra payments can be worked out for the Table and Reducing "
                                 "Balance types.")};
     if (!c.computable || c.amount <= 0.0)
-        return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
+        return enterTheCaseFirst();
     if (!(extra.extraMonthly >= 0.0) || extra.extraMonthly >= c.amount)
         return WhatIfRefusal{tr("The extra amount each month must be less than the amount "
                                 "borrowed."),
@@ -201,9 +204,9 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
 
 std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, double fixedYears,
                                                  double resetRate) {
-    const OptionsReading c = readCase(input);
+    const OptionsReading c = whatIfReading(input);
     if (!c.computable || c.amount <= 0.0)
-        return WhatIfRefusal{tr("Please enter the amount, the rate and the term first.")};
+        return enterTheCaseFirst();
     const double fixedMonths = std::round(fixedYears * 12.0);
     if (!(fixedMonths >= 1.0) || fixedMonths >= std::ceil(c.months))
         return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
@@ -229,7 +232,7 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, doub
 }
 
 double defaultResetRate(const OptionsInput& input) {
-    return std::min(99.99, readCase(input).ratePercent + 2.0);
+    return std::min(99.99, whatIfReading(input).ratePercent + 2.0);
 }
 
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,

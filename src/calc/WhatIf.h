@@ -39,6 +39,14 @@ struct WhatIfRefusal {
     WhatIfInput input = WhatIfInput::None;
 };
 
+// The case as the What If answers read it: the results page's reading, with
+// at least a month to work over.
+OptionsReading whatIfReading(const OptionsInput& input);
+// The answer to a question asked before the case has an amount, a rate and a term.
+WhatIfRefusal enterTheCaseFirst();
+// Less than half a cent owed is a loan paid off.
+constexpr double PaidOffBelow = 0.005;
+
 // 1. Rates rise: each type at the entered rate and at the rate plus `risePoints`.
 struct RiseRow {
     bool affordableNow = false;
