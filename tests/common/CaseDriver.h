@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageRecorder.h"
 #include "entry/NumericField.h"
 #include "pages/PurposeChoicePage.h"
 #include "shell/frmMortgage.h"
@@ -72,6 +73,8 @@ inline QLabel* notAffordable(const hw::frmMortgage& window, std::size_t type) {
 }
 
 inline void show(hw::frmMortgage& window) {
+    if (window.isActiveWindow())
+        return;
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -249,5 +252,14 @@ inline void visitEveryStep(hw::frmMortgage& w, const std::function<void()>& visi
         visit();
     }
 }
+
+// The window every UI test starts from: a main window in `locale`, shown and
+// active, whose messages are answered and remembered (`w.texts()`).
+struct Window : MessageRecorder, hw::frmMortgage {
+    explicit Window(const char* locale = "en_US")
+        : hw::frmMortgage(QLocale(QString::fromLatin1(locale))) {
+        driver::show(*this);
+    }
+};
 
 } // namespace driver

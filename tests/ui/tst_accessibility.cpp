@@ -3,7 +3,6 @@
 // in the Tab chain, pages named, and the results in the order they stand.
 
 #include "CaseDriver.h"
-#include "MessageRecorder.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -29,9 +28,7 @@ private slots:
     // The nine purposes, Fortnightly / Monthly and Percent / Fixed Amount are
     // radio buttons, checked as pressed; the arrow keys go through both columns.
     void choicesAreRadioButtons() {
-        MessageRecorder messages;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
-        driver::show(w);
+        driver::Window w;
         driver::next(w);
         for (QPushButton* button :
              {driver::purposeButton(w, int(0)), driver::purposeButton(w, int(8)),
@@ -60,9 +57,7 @@ private slots:
     // the page's scroller; a click on blank page space leaves the focus alone;
     // the page entered is named and its entry field has the focus.
     void noNamelessStop() {
-        MessageRecorder messages;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
-        driver::show(w);
+        driver::Window w;
         driver::next(w);
         w.cmdNext->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 14; ++i) {
@@ -87,9 +82,7 @@ private slots:
     // The results in the order they stand: What If, Chart, Preview; each
     // not-affordable mark beside its own type.
     void resultsInScreenOrder() {
-        MessageRecorder messages;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
-        driver::show(w);
+        driver::Window w;
         driver::choosePurpose(w, hw::SellingAndBuying);
         driver::walkTo(w, hw::RateStep);
         driver::type(driver::field(w, hw::RateStep, "Interest Rate"),

@@ -105,9 +105,7 @@ private slots:
     }
     void sweep() {
         QFETCH(int, purpose);
-        MessageRecorder messages;
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
+        driver::Window w;
         driver::choosePurpose(w, purpose);
         driver::next(w);
         int entered = 0;
@@ -124,12 +122,12 @@ private slots:
                                               .arg(field->accessibleName(), entry.text);
                     enter(field, entry);
                     ++entered;
-                    checkMessages(messages, where);
+                    checkMessages(w, where);
                     // Work the page out with the value in place, as Next would.
                     for (auto* button : page->findChildren<QPushButton*>())
                         if (button->text().remove(u'&') == QLatin1String("Calculate"))
                             QTest::mouseClick(button, Qt::LeftButton);
-                    checkMessages(messages, where + QStringLiteral("Calculate: "));
+                    checkMessages(w, where + QStringLiteral("Calculate: "));
                     const QStringList broken = brokenTexts(page);
                     QVERIFY2(broken.isEmpty(), qPrintable(where + broken.join(u' ')));
                 }
@@ -137,7 +135,7 @@ private slots:
             }
             driver::fillRequired(w);
             driver::next(w);
-            checkMessages(messages, QStringLiteral("Next on step %1: ").arg(step));
+            checkMessages(w, QStringLiteral("Next on step %1: ").arg(step));
             QVERIFY2(w.currentStep() > step, qPrintable(QString::number(step)));
         }
 
@@ -151,7 +149,7 @@ private slots:
             driver::type(driver::field(w, hw::RateStep, "Interest Rate"), rate);
             driver::type(driver::field(w, hw::RateStep, "Term in Years"), term);
             driver::next(w);
-            checkMessages(messages, QStringLiteral("rate %1 term %2: ").arg(rate, term));
+            checkMessages(w, QStringLiteral("rate %1 term %2: ").arg(rate, term));
             QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
             const QStringList broken = brokenTexts(w.stepPanel(int(hw::ResultsStep)));
             QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
@@ -170,15 +168,13 @@ private slots:
     void largestLoans() {
         QFETCH(QString, amount);
         QFETCH(bool, reachesResults);
-        MessageRecorder messages;
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
+        driver::Window w;
         driver::choosePurpose(w, 8);
         driver::walkTo(w, 14);
         driver::type(driver::field(w, 14, "Amount You Want To Borrow"), amount);
         for (int guard = 0; guard < 4 && w.currentStep() < hw::ResultsStep; ++guard) {
             driver::next(w);
-            checkMessages(messages, QStringLiteral("step %1: ").arg(w.currentStep()));
+            checkMessages(w, QStringLiteral("step %1: ").arg(w.currentStep()));
         }
         QCOMPARE(w.currentStep() == hw::ResultsStep, reachesResults);
         const QStringList broken = brokenTexts(w.stepPanel(int(std::size_t(w.currentStep()))));

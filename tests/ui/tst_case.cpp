@@ -3,7 +3,6 @@
 // figure of the results again.
 
 #include "CaseDriver.h"
-#include "MessageRecorder.h"
 #include "results/frmCompare.h"
 
 #include <QApplication>
@@ -18,7 +17,6 @@ using hw::frmMortgage;
 namespace {
 // Walks a window to the results of a Selling and Buying case at 7.25 %.
 void enterCase(frmMortgage& w) {
-    driver::show(w);
     driver::choosePurpose(w, hw::SellingAndBuying);
     driver::walkTo(w, hw::RateStep);
     driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("7.25"));
@@ -45,9 +43,7 @@ private slots:
         QFETCH(int, purpose);
         QFETCH(QString, from);
         QFETCH(QString, to);
-        MessageRecorder messages;
-        frmMortgage entered{QLocale(from)};
-        driver::show(entered);
+        driver::Window entered(qPrintable(from));
         driver::choosePurpose(entered, purpose);
         driver::walkTo(entered, hw::BudgetStep);
         if (purpose % 2) // a monthly budget, and the bank charges as an amount
@@ -66,13 +62,12 @@ private slots:
         driver::type(driver::field(entered, hw::RateStep, "Term in Years"), QStringLiteral("20"));
         driver::next(entered);
         QCOMPARE(int(entered.currentStep()), int(hw::ResultsStep));
-        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(entered.texts().isEmpty());
         const hw::MortgageCase value = entered.caseValue();
 
-        frmMortgage opened{QLocale(to)};
-        driver::show(opened);
+        driver::Window opened(qPrintable(to));
         QVERIFY(opened.openCase(value));
-        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join(u'\n')));
+        QVERIFY2(opened.texts().isEmpty(), qPrintable(opened.texts().join(u'\n')));
         QVERIFY(opened.caseValue() == value);
         QCOMPARE(opened.figures().requirement, entered.figures().requirement);
         for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
@@ -88,10 +83,9 @@ private slots:
     // Saved to a file, the case opens in a window in another locale with every
     // figure and the results; the title names the file and marks changes.
     void saveAndOpen() {
-        MessageRecorder messages;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("our home.hearthwise"));
-        frmMortgage saved{QLocale(QStringLiteral("en_US"))};
+        driver::Window saved;
         enterCase(saved);
         QVERIFY(saved.writeCaseFile(path));
         QCOMPARE(
@@ -105,10 +99,9 @@ private slots:
         QVERIFY(!saved.isWindowModified());
         driver::next(saved);
 
-        frmMortgage opened{QLocale(QStringLiteral("de_DE"))};
-        driver::show(opened);
+        driver::Window opened("de_DE");
         QVERIFY(opened.openCaseFile(path));
-        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(opened.texts().isEmpty() && saved.texts().isEmpty());
         QCOMPARE(int(opened.currentStep()), int(hw::ResultsStep));
         QVERIFY(opened.caseValue() == saved.caseValue());
         // The same figures, each in its window's own form.
@@ -127,29 +120,26 @@ private slots:
     // Leaving with changes to a case that has a file offers to save them first;
     // Cancel keeps the program open with nothing changed.
     void leavingWithUnsavedChanges() {
-        MessageRecorder messages;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("ours.hearthwise"));
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        driver::Window w;
         w.setClosingFrameDelay(0);
         enterCase(w);
         QVERIFY(w.writeCaseFile(path));
         driver::back(w);
         driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("8"));
         QVERIFY(w.isWindowModified());
-        messages.answers = {hw::AnswerCancel};
+        w.answers = {hw::AnswerCancel};
         w.cmdExit_Click();
-        QCOMPARE(messages.texts(),
-                 QStringList{"Save the changes to ours.hearthwise before leaving?"});
+        QCOMPARE(w.texts(), QStringList{"Save the changes to ours.hearthwise before leaving?"});
         QVERIFY(w.isVisible());
         QVERIFY(w.isWindowModified());
         // Yes saves, then the usual question; No to it stays.
-        messages.clear();
-        messages.answers = {hw::AnswerOk, hw::AnswerNo};
+        w.clear();
+        w.answers = {hw::AnswerOk, hw::AnswerNo};
         w.cmdExit_Click();
-        QCOMPARE(messages.texts(),
-                 QStringList({"Save the changes to ours.hearthwise before leaving?",
-                              "Are you sure you want to exit?"}));
+        QCOMPARE(w.texts(), QStringList({"Save the changes to ours.hearthwise before leaving?",
+                                         "Are you sure you want to exit?"}));
         QVERIFY(!w.isWindowModified());
         frmMortgage reopened{QLocale(QStringLiteral("en_US"))};
         QVERIFY(reopened.openCaseFile(path));
@@ -160,9 +150,8 @@ private slots:
     // row marked, a file that is not a case said so and left out, and the
     // comparison saved as PDF in the user's currency.
     void compare() {
-        MessageRecorder messages;
         QTemporaryDir dir;
-        frmMortgage w{QLocale(QStringLiteral("de_DE"))};
+        driver::Window w("de_DE");
         enterCase(w); // at 7.25 %
         QVERIFY(w.writeCaseFile(dir.filePath(QStringLiteral("bank a.hearthwise"))));
         driver::back(w);
@@ -200,18 +189,16 @@ private slots:
         QCOMPARE(heads, QStringList({"", "This case", "bank a", "bank b"}));
         QCOMPARE(table, QStringList({"8,00\u00A0%", "7,25\u00A0%", "6,50\u00A0%"}));
         QCOMPARE(lowestFirst, QStringLiteral("bank b")); // the lowest rate, the lowest repayment
-        QCOMPARE(messages.texts().size(), 1);
-        QVERIFY(
-            messages.texts()[0].contains(QStringLiteral("damaged.hearthwise could not be opened")));
+        QCOMPARE(w.texts().size(), 1);
+        QVERIFY(w.texts()[0].contains(QStringLiteral("damaged.hearthwise could not be opened")));
         QVERIFY(pdf);
     }
 
     // A file that cannot be opened or written is said so once, naming the file;
     // the case on the screen stays as it was.
     void filesThatFail() {
-        MessageRecorder messages;
         QTemporaryDir dir;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        driver::Window w;
         enterCase(w);
         const hw::MortgageCase before = w.caseValue();
         const QString damaged = dir.filePath(QStringLiteral("damaged.hearthwise"));
@@ -222,7 +209,7 @@ private slots:
         QVERIFY(!w.openCaseFile(damaged));
         QVERIFY(!w.openCaseFile(dir.filePath(QStringLiteral("missing.hearthwise"))));
         QVERIFY(!w.writeCaseFile(QStringLiteral("/nonexistent/folder/case.hearthwise")));
-        const QStringList said = messages.texts();
+        const QStringList said = w.texts();
         QCOMPARE(said.size(), 3);
         QVERIFY2(said[0].startsWith(damaged + QStringLiteral(" could not be opened. It is not a "
                                                              "Hearthwise case, or it is damaged")),

