@@ -238,41 +238,6 @@ scenario_rate_shortcut() {
     expect txtFirst0 '$2,134.96'
 }
 
-scenario_selling_and_buying() {
-    dismiss_hint
-    choose_purpose 3
-    typed 350000
-    key alt+n
-    wait_for step '^3$'
-    key alt+n
-    wait_for step '^4$'
-    typed 200000
-    key alt+n
-    wait_for step '^5$'
-    key alt+n
-    wait_for step '^9$'
-    key alt+n
-    wait_for message '^Please enter Selling Price\.$'
-    key Return
-    no_message
-    # After the refusal the field is being edited, all of it selected: typing replaces it.
-    wait_for focus '^txtSBuying0$'
-    wait_for selection '^0\.00$'
-    typed 400000
-    key alt+n
-    wait_for message '^Please enter Purchase Price\.$'
-    key Return
-    no_message
-    wait_for focus '^txtBuying1$'
-    expect txtSBuying0 '$400,000.00'
-    expect txtBuying0 '$400,000.00'
-    typed 500000
-    # The selling price's equity is in the requirement although Alt+N was the last key.
-    key alt+n
-    wait_for step '^15$'
-    expect txtCosts0 '$100,000.00'
-}
-
 scenario_refusals() {
     dismiss_hint
     choose_purpose 8
@@ -367,30 +332,6 @@ scenario_closing() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
     ! grep -Eqi 'double free|segmentation|abort|AddressSanitizer' "$work/out" ||
         fail "the program crashed on leaving"
-}
-
-# A 1600 x 1000 screen at 200 %: every window opens wholly on it and the walk
-# to the results, the chart and the preview works from the keyboard.
-scenario_high_dpi() {
-    on_screen mainFrame
-    dismiss_hint
-    walk_to_results
-    on_screen mainFrame
-    import -window root "desktop-high-dpi-results.png" 2>/dev/null
-    click cmdNext
-    wait_for step '^18$'
-    key alt+b
-    wait_for step '^17$'
-    key alt+c
-    wait_for window.frmChart '.'
-    on_screen window.frmChart
-    import -window root "desktop-high-dpi-chart.png" 2>/dev/null
-    key Escape
-    key alt+p
-    wait_for window.rptMortgagePreview '.'
-    on_screen window.rptMortgagePreview
-    import -window root "desktop-high-dpi-preview.png" 2>/dev/null
-    key Escape
 }
 
 # The What If window from the keyboard on a real X server, in German: Alt+W
@@ -532,37 +473,6 @@ scenario_save_and_open() {
     wait_for title '^Mortgage Options — our-home.hearthwise'
 }
 
-scenario_compare() {
-    dismiss_hint
-    walk_to_results
-    expect txtFirst0 '$1,564.53'
-    # The first bank's offer, saved.
-    save_case_as first-bank
-    # The second bank's rate, on the screen beside it.
-    key alt+b
-    wait_for step '^16$'
-    wait_for focus '^txtRate0$'
-    typed 7
-    key alt+n
-    wait_for step '^17$'
-    expect txtFirst0 '$1,432.69'
-    key alt+o
-    wait_for active '^frmCompare$' 10
-    expect_value compare.heads '|This case'
-    key alt+a
-    wait_for active '^QFileDialog$' 10
-    typed "$work/first-bank.hearthwise"
-    key Return
-    wait_for compare.heads 'first-bank$' 10
-    expect_value compare.heads '|This case|first-bank'
-    expect_value 'compare.Interest rate' '7.00%|8.00%'
-    expect_value 'compare.Table: first repayment' '$1,432.69|$1,564.53'
-    expect_value 'compare.Table: affordable' 'Yes|Yes'
-    key Escape
-    wait_for active '^frmMortgage$' 10
-}
-
-[ "$scenario" = high-dpi ] && export SCREEN_SIZE=1600x1000 QT_SCALE_FACTOR=2
 [ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
 [ "$scenario" = screen-reader ] && export SCREEN_READER=1
 start_desktop

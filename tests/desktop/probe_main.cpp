@@ -4,7 +4,6 @@
 // reads the figures back from the program itself, never from pixels.
 
 #include "money/Regional.h"
-#include "results/frmCompare.h"
 #include "results/frmWhatIf.h"
 #include "shell/Main.h"
 #include "shell/frmMortgage.h"
@@ -67,22 +66,6 @@ public:
                 if (const QTableWidgetItem* cleared = whatIf->grdOffset->item(0, 1))
                     lines << QStringLiteral("whatif.offsetCleared=") + cleared->text();
             }
-            // The Compare window's table, row by row: its head, then each offer's figure.
-            if (auto* compare = qobject_cast<hw::frmCompare*>(top);
-                compare && compare->isVisible()) {
-                QTableWidget* grid = compare->grdCompare;
-                QStringList heads;
-                for (int c = 0; c < grid->columnCount(); ++c)
-                    heads << grid->horizontalHeaderItem(c)->text();
-                lines << QStringLiteral("compare.heads=") + heads.join(u'|');
-                for (int r = 0; r < grid->rowCount(); ++r) {
-                    QStringList row;
-                    for (int c = 0; c < grid->columnCount(); ++c)
-                        row << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
-                    const QString head = row.takeFirst();
-                    lines << QStringLiteral("compare.%1=").arg(head) + row.join(u'|');
-                }
-            }
             if (auto* box = qobject_cast<hw::frmMsgBox*>(top); box && box->isVisible()) {
                 lines << QStringLiteral("message=") + box->lblMessage->text();
                 lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());
@@ -99,13 +82,6 @@ public:
                                  .arg(button->isChecked() ? 1 : 0);
             lines << QStringLiteral("caption=") +
                          w->findChild<QLabel*>(QStringLiteral("sknpnMortgage"))->text();
-            for (int i = 0; i < hw::MortgageTypeCount; ++i)
-                lines << QStringLiteral("affordable%1=%2")
-                             .arg(i)
-                             .arg(w->findChild<QLabel*>(QStringLiteral("lblAvailable%1").arg(i))
-                                          ->isVisible()
-                                      ? 0
-                                      : 1);
         }
         const QString text = lines.join(u'\n') + u'\n';
         if (text == last_)
@@ -132,13 +108,13 @@ private:
         return QStringLiteral("%1,%2").arg(qRound(at.x())).arg(qRound(at.y()));
     }
     // The fields of a page in the order they are made, which is the order of
-    // the names the scenarios use ("txtAssets0" is the first field of the assets page).
+    // the names the scenarios use ("txtIncome0" is the first field of the income page).
     static void group(QStringList& lines, const char* name, const hw::frmMortgage* w, int step,
-                      int from, int count) {
+                      int count) {
         const auto fields =
             w->stepPanel(step)->findChildren<hw::NumericField*>(Qt::FindDirectChildrenOnly);
         for (int i = 0; i < count; ++i) {
-            hw::NumericField* field = fields.at(from + i);
+            hw::NumericField* field = fields.at(i);
             field->setObjectName(QLatin1String(name) + QString::number(i));
             lines << QStringLiteral("%1%2=%3|%4")
                          .arg(QLatin1String(name))
@@ -153,48 +129,24 @@ private:
                 return push;
         return nullptr;
     }
-    // The total of a purpose page (0 to 8) or of the charges page (9).
-    static QLineEdit* total(const hw::frmMortgage* w, int index) {
-        const int step = index < hw::PurposeCount ? hw::requirementStep(index) : hw::ChargesStep;
-        for (auto* edit : w->stepPanel(step)->findChildren<QLineEdit*>())
-            if (edit->accessibleName() == QLatin1String("Total"))
-                return edit;
-        return nullptr;
-    }
     static void nameButtons(hw::frmMortgage* w) {
         button(w, hw::BudgetStep, QStringLiteral("&Fortnightly"))
             ->setObjectName(QStringLiteral("optBudget0"));
         button(w, hw::BudgetStep, QStringLiteral("M&onthly"))
             ->setObjectName(QStringLiteral("optBudget1"));
-        button(w, hw::ChargesStep, QStringLiteral("&Percent"))
-            ->setObjectName(QStringLiteral("optCharges0"));
-        button(w, hw::ChargesStep, QStringLiteral("&Fixed Amount"))
-            ->setObjectName(QStringLiteral("optCharges1"));
-        for (int i = 0; i <= hw::PurposeCount; ++i)
-            button(w, i < hw::PurposeCount ? hw::requirementStep(i) : hw::ChargesStep,
-                   QStringLiteral("&Calculate"))
-                ->setObjectName(QStringLiteral("cmdTotal%1").arg(i));
     }
     static void fields(QStringList& lines, hw::frmMortgage* w) {
-        group(lines, "txtAssets", w, hw::AssetsStep, 0, 10);
-        group(lines, "txtLiabilities", w, hw::LiabilitiesStep, 0, 6);
-        group(lines, "txtIncome", w, hw::IncomeStep, 0, 9);
-        group(lines, "txtBudget", w, hw::BudgetStep, 0, 7);
-        group(lines, "txtSBuying", w, hw::requirementStep(hw::SellingAndBuying), 0, 4);
-        group(lines, "txtBuying", w, hw::requirementStep(hw::SellingAndBuying), 4, 3);
-        group(lines, "txtOther", w, hw::requirementStep(hw::OtherLoans), 0, 3);
-        group(lines, "txtCosts", w, hw::ChargesStep, 0, 4);
-        group(lines, "txtCharges", w, hw::ChargesStep, 4, 2);
-        group(lines, "txtRate", w, hw::RateStep, 0, 2);
-        for (int i = 0; i <= hw::PurposeCount; ++i)
-            lines << QStringLiteral("txtTotal%1=%2").arg(i).arg(total(w, i)->text());
+        group(lines, "txtLiabilities", w, hw::LiabilitiesStep, 1);
+        group(lines, "txtIncome", w, hw::IncomeStep, 1);
+        group(lines, "txtBudget", w, hw::BudgetStep, 1);
+        group(lines, "txtCosts", w, hw::ChargesStep, 1);
+        group(lines, "txtRate", w, hw::RateStep, 2);
         for (int k = 0; k < hw::MortgageTypeCount; ++k) {
             const auto cell = [&](int column) {
                 return w->findChild<QLineEdit*>(QStringLiteral("row%1cell%2").arg(k).arg(column))
                     ->text();
             };
             lines << QStringLiteral("txtFirst%1=%2").arg(k).arg(cell(1));
-            lines << QStringLiteral("txtPaid%1=%2").arg(k).arg(cell(3));
         }
     }
 
