@@ -10,20 +10,8 @@ Currency dollars(double value) {
     return *Currency::fromDouble(value);
 }
 // An amount as a page shows it.
-Currency shown(const QString& text, const Regional& regional = us) {
-    return regional.toCurrency(text).valueOr(Currency());
-}
-// The charges page as it shows its amounts (subtotal, valuation, legal, before
-// bank charges, bank charges) and its percentage.
-ChargesFigures chargesPage(const QStringList& amounts, double percent,
-                           const Regional& regional = us) {
-    return {shown(amounts[0], regional),
-            shown(amounts[1], regional),
-            shown(amounts[2], regional),
-            shown(amounts[3], regional),
-            percent,
-            shown(amounts[4], regional),
-            Currency()};
+Currency shown(const QString& text) {
+    return us.toCurrency(text).valueOr(Currency());
 }
 } // namespace
 
@@ -135,92 +123,71 @@ private slots:
         QCOMPARE(entryEquity(selling), 240000.0F);
     }
 
-    void chargesSetUpAndCalculate() {
-        ChargesFigures page = chargesPage({"", "$200.00", "$500.00", "$0.00", "0.00"}, 1.0);
-        QVERIFY(setUpCharges(page, dollars(100000), ChargesMode::Percent, us));
-        QCOMPARE(page.subtotal, dollars(100000));
-        QCOMPARE(page.beforeBank, dollars(100700));
-        QCOMPARE(page.amount, dollars(1007));
-        QCOMPARE(page.total, dollars(101707));
-        const auto outcome = calculateCharges(page, ChargesMode::Percent, 500000.0F, us);
-        QCOMPARE(outcome->requirement, dollars(101707));
-        QCOMPARE(page.total, dollars(101707));
-        QCOMPARE(outcome->loanValueRatio, 100700.0F / 500000.0F);
+    // The charges page set up from the requirement, then worked out: every
+    // amount exact to the cent (or yen), a half rounded away from zero.
+    void charges_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("fixed");
+        QTest::addColumn<QStringList>("typed"); // requirement, valuation, legal, fixed amount
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<float>("property");
+        QTest::addColumn<QStringList>("after"); // before bank charges, bank charges, total
+        QTest::addColumn<double>("percentAfter");
+        QTest::addColumn<float>("ratio");
+        const struct {
+            const char *name, *locale;
+            bool fixed;
+            QStringList typed;
+            double percent;
+            float property;
+            QStringList after;
+            double percentAfter;
+            float ratio;
+        } rows[] = {
+            // clang-format off
+            {"one per cent", "en_US", false, {"100000", "200", "500", "0"}, 1.0, 500000.0F, {"100700", "1007", "101707"}, 1.0, 100700.0F / 500000.0F},
+            {"in Germany", "de_DE", false, {"100000", "200", "500", "0"}, 1.0, 500000.0F, {"100700", "1007", "101707"}, 1.0, 100700.0F / 500000.0F},
+            {"a half cent", "en_US", false, {"500699.50", "0", "0", "0"}, 1.0, 0.0F, {"500699.50", "5007", "505706.50"}, 1.0, 0.0F},
+            {"a half yen", "ja_JP", false, {"500650", "0", "0", "0"}, 1.0, 0.0F, {"500650", "5007", "505657"}, 1.0, 0.0F},
+            {"2,500,000.37", "en_US", false, {"2500000.37", "200", "500", "0"}, 1.0, 1.0F, {"2500700.37", "25007", "2525707.37"}, 1.0, 2500700.37F},
+            {"16,897,217.37", "en_US", false, {"16897217.37", "200", "500", "0"}, 1.0, 1.0F, {"16897917.37", "168979.17", "17066896.54"}, 1.0, 16897917.37F},
+            {"99,999,999,999.99", "en_US", false, {"99999999999.99", "200", "500", "0"}, 1.0, 1.0F,
+             {"100000000699.99", "1000000007", "101000000706.99"}, 1.0, 100000000699.99F},
+            {"a fixed amount gives the percentage", "en_US", true, {"99300", "200", "500", "500"}, 1.0, 100000.0F, {"100000", "500", "100500"}, 0.5, 1.0F},
+            {"the fixed amount typed is kept", "en_US", true, {"99300", "200", "500", "777"}, 1.0, 100000.0F, {"100000", "777", "100777"}, 0.78, 1.0F},
+            {"nothing to divide by", "en_US", true, {"0", "0", "0", "500"}, 1.0, 0.0F, {"0", "500", "500"}, 0.0, 0.0F},
+            // clang-format on
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.name) << row.locale << row.fixed << row.typed << row.percent
+                                    << row.property << row.after << row.percentAfter << row.ratio;
     }
-
-    // The charge is formed exactly, so a half cent rounds away from zero.
-    void chargeOfAHalfCent() {
-        ChargesFigures page = chargesPage({"$500,699.50", "$0.00", "$0.00", "$0.00", "$0.00"}, 1.0);
-        QVERIFY(calculateCharges(page, ChargesMode::Percent, 0.0F, us));
-        QCOMPARE(page.amount, dollars(5007));
-        const Regional yen{QLocale(QStringLiteral("ja_JP"))};
-        ChargesFigures yenPage = chargesPage({"￥500,650", "￥0", "￥0", "￥0", "￥0"}, 1.0, yen);
-        QVERIFY(calculateCharges(yenPage, ChargesMode::Percent, 0.0F, yen));
-        QCOMPARE(yen.currency(yenPage.amount), QStringLiteral("￥5,007")); // 5,006.5
-    }
-
-    void fixedAmountGivesThePercentage() {
-        ChargesFigures page =
-            chargesPage({"$99,300.00", "$200.00", "$500.00", "$0.00", "$500.00"}, 1.0);
-        const auto outcome = calculateCharges(page, ChargesMode::FixedAmount, 100000.0F, us);
-        QCOMPARE(page.percent, 0.5);
-        QCOMPARE(page.total, dollars(100500));
-        QCOMPARE(outcome->requirement, dollars(100500));
-    }
-
-    void nothingToDivideByGivesZero() {
-        ChargesFigures page = chargesPage({"$0.00", "$0.00", "$0.00", "$0.00", "$500.00"}, 1.0);
-        const auto outcome = calculateCharges(page, ChargesMode::FixedAmount, 0.0F, us);
-        QCOMPARE(page.percent, 0.0);
-        QCOMPARE(outcome->loanValueRatio, 0.0F);
-    }
-
-    // Large amounts keep every cent, and the refresh, the set-up and Calculate agree.
-    void chargesAreExact_data() {
-        QTest::addColumn<QString>("requirement");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("total");
-        QTest::newRow("2,500,000.37") << "$2,500,000.37"
-                                      << "$2,500,700.37"
-                                      << "$2,525,707.37";
-        QTest::newRow("16,897,217.37") << "$16,897,217.37"
-                                       << "$16,897,917.37"
-                                       << "$17,066,896.54";
-        QTest::newRow("99,999,999,999.99") << "$99,999,999,999.99"
-                                           << "$100,000,000,699.99"
-                                           << "$101,000,000,706.99";
-    }
-    void chargesAreExact() {
-        QFETCH(QString, requirement);
-        QFETCH(QString, before);
-        QFETCH(QString, total);
-        const Currency amount = us.toCurrency(requirement).value;
-        ChargesFigures page = chargesPage({"", "$200.00", "$500.00", "$0.00", "0.00"}, 1.0);
-        QVERIFY(setUpCharges(page, amount, ChargesMode::Percent, us));
-        QCOMPARE(us.currency(page.beforeBank), before);
-        QCOMPARE(us.currency(page.total), total);
-        const auto outcome = calculateCharges(page, ChargesMode::Percent, 1.0F, us);
-        QCOMPARE(us.currency(page.beforeBank), before);
-        QCOMPARE(us.currency(page.total), total);
-        QCOMPARE(us.currency(outcome->requirement), total);
-    }
-
-    // In Fixed Amount mode the set-up keeps the amount the user typed.
-    void setUpKeepsTheFixedAmount() {
-        ChargesFigures page = chargesPage({"", "$200.00", "$500.00", "$0.00", "$777.00"}, 1.0);
-        QVERIFY(setUpCharges(page, dollars(99300), ChargesMode::FixedAmount, us));
-        QCOMPARE(page.amount, dollars(777));
-        QCOMPARE(page.percent, 0.78);
-        QCOMPARE(page.total, dollars(100777));
-        page.amount = dollars(148960);
-        QCOMPARE(*fixedChargeShare(page), 1.4896);
-    }
-
-    void chargesInGermany() {
-        const Regional de{QLocale(QStringLiteral("de_DE"))};
-        ChargesFigures page{{}, dollars(200), dollars(500), {}, 1.0, Currency(), {}};
-        QVERIFY(setUpCharges(page, dollars(100000), ChargesMode::Percent, de));
-        QCOMPARE(de.currency(page.total), de.currency(dollars(101707)));
+    void charges() {
+        QFETCH(QString, locale);
+        QFETCH(bool, fixed);
+        QFETCH(QStringList, typed);
+        QFETCH(double, percent);
+        QFETCH(float, property);
+        QFETCH(QStringList, after);
+        const Regional regional{QLocale(locale)};
+        const auto amount = [&](const QString& digits) {
+            return regional.toCurrency(digits, Regional::Typed).valueOr(Currency());
+        };
+        const ChargesMode mode = fixed ? ChargesMode::FixedAmount : ChargesMode::Percent;
+        ChargesFigures page{{}, amount(typed[1]), amount(typed[2]), {}, percent, amount(typed[3]),
+                            {}};
+        QVERIFY(setUpCharges(page, amount(typed[0]), mode, regional));
+        const ChargesFigures setUp = page;
+        const auto outcome = calculateCharges(page, mode, property, regional);
+        QVERIFY(outcome);
+        QVERIFY(page == setUp); // the set-up and Calculate agree
+        QCOMPARE(page.subtotal, amount(typed[0]));
+        QCOMPARE(page.beforeBank, amount(after[0]));
+        QCOMPARE(page.amount, amount(after[1]));
+        QCOMPARE(page.total, amount(after[2]));
+        QCOMPARE(outcome->requirement, page.total);
+        QTEST(page.percent, "percentAfter");
+        QTEST(outcome->loanValueRatio, "ratio");
     }
 
     void summaryLines() {

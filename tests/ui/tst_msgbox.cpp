@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -98,28 +97,6 @@ private slots:
         });
         QCOMPARE(hw::ShowMessage(QStringLiteral("second"), 4), 0);
         QCOMPARE(seen, QStringList({"first", "second"}));
-    }
-
-    void centredOverItsOwnerWhereverItIs() {
-        QMainWindow owner;
-        owner.setGeometry(300, 200, 640, 480);
-        owner.show();
-        hw::setMessageOwner(&owner);
-        QPoint centre;
-        QPoint ownerCentre;
-        whenShown([&](frmMsgBox* box) {
-            centre = box->frameGeometry().center();
-            ownerCentre = owner.frameGeometry().center();
-            box->cmdButton[0]->click();
-        });
-        hw::ShowMessage(QStringLiteral("Where am I?"), 4);
-        hw::setMessageOwner(nullptr);
-        QVERIFY2((centre - ownerCentre).manhattanLength() <= 4,
-                 qPrintable(QStringLiteral("%1,%2 against %3,%4")
-                                .arg(centre.x())
-                                .arg(centre.y())
-                                .arg(ownerCentre.x())
-                                .arg(ownerCentre.y())));
     }
 
     void keptWhollyOnTheScreen_data() {

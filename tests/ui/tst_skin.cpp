@@ -1,7 +1,6 @@
 #include "look/Skin.h"
 #include "look/SkinElement.h"
 
-#include <QPushButton>
 #include <QTest>
 
 using namespace hw;
@@ -24,21 +23,6 @@ private slots:
         QTRY_COMPARE(heading->geometry(), QRect(20, 40, 200, 30));
     }
 
-    void movetoSetsSeveralValues() {
-        QWidget window;
-        auto* panel = new QWidget(&window);
-        panel->setGeometry(3, 40, 250, 62);
-        Skin::SkinElement element = Skin::elementOf(panel);
-        const int a = element.value(1), b = element.value(2), c = element.value(5),
-                  d = element.value(6);
-        for (int n : {1, 2, 5, 6})
-            element.setValue(n, QStringLiteral("10"));
-        QCOMPARE(panel->geometry(), QRect(10, 10, 10, 10));
-        QVERIFY(element.command(
-            QStringLiteral("moveto %1 %2 - - %3 %4 0 decel").arg(a).arg(b).arg(c).arg(d)));
-        QTRY_COMPARE(panel->geometry(), QRect(3, 40, 250, 62));
-    }
-
     void badCommandsAreRefused_data() {
         QTest::addColumn<QString>("command");
         QTest::newRow("unknown verb") << "jump 1 2 - - - - 100 decel";
@@ -51,18 +35,6 @@ private slots:
         QWidget w;
         QVERIFY(!Skin::elementOf(&w).command(command));
         QVERIFY(!Skin::elementOf(nullptr).command(command));
-    }
-
-    void pressedStateAndSetting() {
-        QPushButton button;
-        Skin::applyTo(&button, Skin::Element::Option);
-        QVERIFY(!Skin::isPressed(&button));
-        Skin::setPressed(&button, true);
-        QVERIFY(Skin::isPressed(&button));
-        QWidget a, b;
-        Skin::setSetting15(&a, 7);
-        Skin::setSetting15(&b, Skin::setting15(&a));
-        QCOMPARE(Skin::setting15(&b), 7);
     }
 };
 
