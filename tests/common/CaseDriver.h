@@ -108,57 +108,34 @@ inline void choosePurpose(hw::frmMortgage& window, int purpose) {
 // Enters realistic figures for whatever the current page requires; `zeros`
 // appended to every amount makes a far larger case of the same shape.
 inline void fillRequired(hw::frmMortgage& w, const QString& zeros = QString()) {
-    const auto amount = [&](const char* digits) { return QString::fromLatin1(digits) + zeros; };
-    const int step = w.currentStep();
-    const auto typeInto = [&](const char* name, const char* digits) {
-        type(field(w, step, QLatin1String(name)), amount(digits));
+    const bool owner = w.purpose() >= 2, large = !zeros.isEmpty();
+    const struct {
+        int step;
+        bool needed;
+        const char *name, *digits;
+    } figures[] = {
+        {hw::AssetsStep, owner, "Current Domestic Residence", "350000"},
+        {hw::IncomeStep, large, "Annual Gross Taxable Income", "60000"},
+        {hw::LiabilitiesStep, owner, "Domestic Mortgage", "120000"},
+        {7, true, "Value of Land", "150000"},
+        {7, true, "Total Cost to Build", "250000"},
+        {7, true, "Your Contribution", "40000"},
+        {8, true, "Total Cost of the Improvements", "50000"},
+        {9, true, "Selling Price", "400000"},
+        {9, true, "Real Estate Fees", "10000"},
+        {9, true, "Purchase Price", "500000"},
+        {10, true, "Selling Price", "400000"},
+        {10, true, "Cost of Land", "120000"},
+        {10, true, "Cost to Build", "380000"},
+        {11, true, "Purchase Price of new Property", "300000"},
+        {12, true, "Cost to Build", "300000"},
+        {13, true, "Cash you wish to withhold", "20000"},
+        {14, true, "Amount You Want To Borrow", "50000"},
     };
-    switch (step) {
-    case hw::AssetsStep:
-        if (w.purpose() >= 2)
-            typeInto("Current Domestic Residence", "350000");
-        break;
-    case hw::IncomeStep:
-        if (!zeros.isEmpty())
-            typeInto("Annual Gross Taxable Income", "60000");
-        break;
-    case hw::LiabilitiesStep:
-        if (w.purpose() >= 2)
-            typeInto("Domestic Mortgage", "120000");
-        break;
-    case 7:
-        typeInto("Value of Land", "150000");
-        typeInto("Total Cost to Build", "250000");
-        typeInto("Your Contribution", "40000");
-        break;
-    case 8:
-        typeInto("Total Cost of the Improvements", "50000");
-        break;
-    case 9:
-        typeInto("Selling Price", "400000");
-        typeInto("Real Estate Fees", "10000");
-        typeInto("Purchase Price", "500000");
-        break;
-    case 10:
-        typeInto("Selling Price", "400000");
-        typeInto("Cost of Land", "120000");
-        typeInto("Cost to Build", "380000");
-        break;
-    case 11:
-        typeInto("Purchase Price of new Property", "300000");
-        break;
-    case 12:
-        typeInto("Cost to Build", "300000");
-        break;
-    case 13:
-        typeInto("Cash you wish to withhold", "20000");
-        break;
-    case 14:
-        typeInto("Amount You Want To Borrow", "50000");
-        break;
-    default:
-        break;
-    }
+    for (const auto& figure : figures)
+        if (figure.step == w.currentStep() && figure.needed)
+            type(field(w, figure.step, QLatin1String(figure.name)),
+                 QLatin1String(figure.digits) + zeros);
 }
 
 // From the current page, fills what is required and presses Next until `step` is shown.

@@ -184,20 +184,6 @@ private slots:
         QCOMPARE(oftenRows, 3);
     }
 
-    // A field reached through its tab's Alt key and its own is selected whole:
-    // typing replaces it.
-    void altKeysSelectTheWholeField() {
-        driver::Window w;
-        QString typed;
-        inWhatIf(w, [&](frmWhatIf* window) {
-            QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
-            QTest::keyClick(window, Qt::Key_Y, Qt::AltModifier);
-            QTest::keyClicks(window->focusWidget(), QStringLiteral("2"));
-            typed = window->txtFixedYears->text();
-        });
-        QCOMPARE(typed, QStringLiteral("2"));
-    }
-
     void answersLeaveTheResultsAsTheyWere() {
         driver::Window w;
         const auto before = [&w] {
