@@ -41,9 +41,6 @@ CaseFileContent sample() {
     return content;
 }
 
-QByteArray replaced(QByteArray text, const char* from, const char* to) {
-    return text.replace(from, to);
-}
 } // namespace
 
 class CaseFileTest : public QObject {
@@ -100,47 +97,34 @@ private slots:
         QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("message");
         const QByteArray good = caseFileText(sample());
-        QTest::newRow("truncated")
-            << good.left(good.size() / 2) << 2 << "It is not a Hearthwise case, or it is damaged";
-        QTest::newRow("another format") << replaced(good, "hearthwise-case", "spreadsheet") << 2
-                                        << "It is not a Hearthwise case.";
-        QTest::newRow("a newer version")
-            << replaced(good, "\"1.0\"", "\"2.0\"") << 2 << "It comes from a newer Hearthwise";
-        QTest::newRow("a rate of 100 %")
-            << replaced(good, "\"percent\": 7.25", "\"percent\": 100") << 4
-            << "The interest rate is \"100\"; it must be a percentage of 0 or more and less "
-               "than 100.";
-        QTest::newRow("a rate that shows as 100 %")
-            << replaced(good, "\"percent\": 7.25", "\"percent\": 99.999") << 4
+        const auto with = [&good](const char* from, const char* to) {
+            return QByteArray(good).replace(from, to);
+        };
+        const QString damaged = QStringLiteral("It is not a Hearthwise case, or it is damaged");
+        const QString amount = QStringLiteral("Assets 1 is \"%1\"; it must be ");
+        // clang-format off
+        QTest::newRow("truncated") << good.left(good.size() / 2) << 2 << damaged;
+        QTest::newRow("another format") << with("hearthwise-case", "spreadsheet") << 2 << "It is not a Hearthwise case.";
+        QTest::newRow("a newer version") << with("\"1.0\"", "\"2.0\"") << 2 << "It comes from a newer Hearthwise";
+        QTest::newRow("a rate of 100 %") << with("\"percent\": 7.25", "\"percent\": 100") << 4
+            << "The interest rate is \"100\"; it must be a percentage of 0 or more and less than 100.";
+        QTest::newRow("a rate that shows as 100 %") << with("\"percent\": 7.25", "\"percent\": 99.999") << 4
             << "The interest rate is \"99.999\"";
-        QTest::newRow("a negative amount")
-            << replaced(good, "\"350000\"", "\"-5\"") << 2
-            << "Assets 1 is \"-5\"; it must be an amount of 0 or more.";
-        QTest::newRow("a 30-digit number")
-            << replaced(good, "\"350000\"", "\"123456789012345678901234567890\"") << 2
-            << "Assets 1 is \"123456789012345678901234567890\"; it must be a plain amount";
-        QTest::newRow("an amount as a number")
-            << replaced(good, "\"350000\"", "350000") << 2
-            << "Assets 1 is \"350000\"; it must be a plain amount";
-        QTest::newRow("a fraction of a yen")
-            << good << 0 << "Assets 10 is \"1234.5678\"; it must be a whole amount";
-        QTest::newRow("a fraction of a cent")
-            << good << 2
-            << "Assets 10 is \"1234.5678\"; it must be an amount with no more "
-               "than 2 decimals.";
-        QTest::newRow("a term under a tenth")
-            << replaced(good, "\"years\": 20", "\"years\": 0.05") << 4
+        QTest::newRow("a negative amount") << with("\"350000\"", "\"-5\"") << 2 << amount.arg("-5") + "an amount of 0 or more.";
+        QTest::newRow("a 30-digit number") << with("\"350000\"", "\"123456789012345678901234567890\"") << 2
+            << amount.arg("123456789012345678901234567890") + "a plain amount";
+        QTest::newRow("an amount as a number") << with("\"350000\"", "350000") << 2 << amount.arg("350000") + "a plain amount";
+        QTest::newRow("a fraction of a yen") << good << 0 << "Assets 10 is \"1234.5678\"; it must be a whole amount";
+        QTest::newRow("a fraction of a cent") << good << 2
+            << "Assets 10 is \"1234.5678\"; it must be an amount with no more than 2 decimals.";
+        QTest::newRow("a term under a tenth") << with("\"years\": 20", "\"years\": 0.05") << 4
             << "The term in years is \"0.05\"; it must be between 0.1 and 100.";
-        QTest::newRow("an unknown purpose")
-            << replaced(good, "\"purpose\": \"selling-and-buying\"", "\"purpose\": \"yacht\"") << 2
-            << "The purpose is \"yacht\"";
-        QTest::newRow("invalid UTF-8")
-            << replaced(good, "\"purpose\": \"selling-and-buying\"", "\"purpose\": \"\xff\xfe\"")
-            << 2 << "It is not a Hearthwise case, or it is damaged: invalid UTF8 string.";
-        QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, ' ') << 2
-                               << "It is too large to be a Hearthwise case.";
-        QTest::newRow("not even JSON")
-            << QByteArray("\x89PNG\r\n") << 2 << "It is not a Hearthwise case, or it is damaged";
+        QTest::newRow("an unknown purpose") << with("\"selling-and-buying\"", "\"yacht\"") << 2 << "The purpose is \"yacht\"";
+        QTest::newRow("invalid UTF-8") << with("\"selling-and-buying\"", "\"\xff\xfe\"") << 2
+            << damaged + ": invalid UTF8 string.";
+        QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, ' ') << 2 << "It is too large to be a Hearthwise case.";
+        QTest::newRow("not even JSON") << QByteArray("\x89PNG\r\n") << 2 << damaged;
+        // clang-format on
     }
     void refusals() {
         QFETCH(QByteArray, text);

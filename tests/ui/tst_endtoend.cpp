@@ -9,7 +9,8 @@ using hw::frmMortgage;
 
 // Each purpose walked from the opening page to the closing page through the real
 // widgets, with the figures a household would type, in regional settings with
-// a decimal comma, Indian grouping, a currency without decimals and Arabic-Indic digits.
+// a decimal comma, Indian grouping, a currency without decimals and Arabic-Indic
+// digits; the case it makes opened again in another locale.
 class EndToEndTest : public QObject {
     Q_OBJECT
 private slots:
@@ -41,6 +42,12 @@ private slots:
         QFETCH(qint64, borrowed);
         driver::Window w(qPrintable(locale));
         driver::choosePurpose(w, purpose);
+        if (purpose % 2) { // a monthly budget, and the bank charges kept as an amount
+            driver::walkTo(w, hw::BudgetStep);
+            QTest::mouseClick(driver::button(w, hw::BudgetStep, "M&onthly"), Qt::LeftButton);
+            driver::walkTo(w, hw::ChargesStep);
+            QTest::mouseClick(driver::button(w, hw::ChargesStep, "&Fixed Amount"), Qt::LeftButton);
+        }
         driver::walkTo(w, hw::ResultsStep);
         QVERIFY2(w.texts().isEmpty(), qPrintable(w.texts().join(u'|')));
 
@@ -68,6 +75,19 @@ private slots:
             QVERIFY(regional.toDouble(driver::cell(w, k, driver::Term)->text()));
         }
         QVERIFY(w.reportContent());
+
+        // The case as a value opens in a window in another locale with the same results.
+        const hw::MortgageCase value = w.caseValue();
+        driver::Window opened(locale == QLatin1String("de_DE") ? "en_IN" : "de_DE");
+        QVERIFY(opened.openCase(value));
+        QVERIFY2(opened.texts().isEmpty(), qPrintable(opened.texts().join(u'|')));
+        QVERIFY(opened.caseValue() == value);
+        QCOMPARE(opened.figures().requirement, amount);
+        for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
+            QCOMPARE(opened.options()->types[k].affordable, w.options()->types[k].affordable);
+            QCOMPARE(opened.options()->types[k].totalPaid, w.options()->types[k].totalPaid);
+            QCOMPARE(opened.options()->types[k].first, w.options()->types[k].first);
+        }
 
         driver::next(w);
         QCOMPARE(int(w.currentStep()), int(hw::ClosingStep));
