@@ -13,7 +13,6 @@
 #include "results/frmPreview.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
-#include "shell/Message.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -200,9 +199,6 @@ void checkFits(QWidget* window, const QString& where) {
 class LookTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        hw::setMessageResponder([](const QString&, int) { return 0; });
-    }
     void cleanup() { QApplication::setPalette(QPalette()); }
 
     void pages_data() {
@@ -210,18 +206,18 @@ private slots:
         QTest::newRow("light desktop") << false;
         QTest::newRow("dark desktop") << true;
     }
-    // Every page, with the figures of a walk through a case; then the results
-    // of a case with twelve-digit amounts, in a locale of long figures.
+    // Every page, with the figures of a walk through a case, its focus clearly
+    // visible; then the results of a case with twelve-digit amounts, in a
+    // locale of long figures.
     void pages() {
         useDesktopOfRow();
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
+        driver::Window w;
         onEveryStep(w, [&](const QString& where) {
             checkFits(&w, where);
             checkReadable(&w, where);
+            checkFocusVisible(&w, where);
         });
-        frmMortgage large(QLocale(QStringLiteral("en_IN")));
-        driver::show(large);
+        driver::Window large("en_IN");
         driver::choosePurpose(large, 3);
         for (int guard = 0; guard < 20 && large.currentStep() < hw::ResultsStep; ++guard) {
             driver::fillRequired(large, QStringLiteral("000000"));
@@ -235,8 +231,7 @@ private slots:
     void otherWindows_data() { pages_data(); }
     void otherWindows() {
         useDesktopOfRow();
-        frmMortgage w(QLocale(QStringLiteral("de_DE")));
-        driver::show(w);
+        driver::Window w("de_DE");
         driver::choosePurpose(w, 3);
         driver::walkTo(w, hw::ResultsStep);
 
@@ -290,6 +285,7 @@ private slots:
         QTest::qWait(1200); // the entry animation
         checkFits(&about, QStringLiteral("About"));
         checkReadable(&about, QStringLiteral("About"));
+        checkFocusVisible(&about, QStringLiteral("About"));
     }
 
     void largestFiguresShowInFull_data() {
@@ -301,8 +297,7 @@ private slots:
     // amount either way, in the locale's own form and digits.
     void largestFiguresShowInFull() {
         QFETCH(QString, locale);
-        frmMortgage w{QLocale(locale)};
-        driver::show(w);
+        driver::Window w(qPrintable(locale));
         const hw::Regional& regional = w.regional();
         const qint64 largest = std::numeric_limits<qint64>::max();
         const QStringList amounts = {regional.currency(hw::Currency::fromScaled(largest)),
@@ -336,23 +331,9 @@ private slots:
         QVERIFY(checked > 100);
     }
 
-    void focusVisible_data() { pages_data(); }
-    // On every page, on a pressed two-state button and on the About window's link.
-    void focusVisible() {
-        useDesktopOfRow();
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
-        onEveryStep(w, [&](const QString& where) { checkFocusVisible(&w, where); });
-        hw::frmAbout about(&w);
-        about.show();
-        QTest::qWait(1200);
-        checkFocusVisible(&about, QStringLiteral("About"));
-    }
-
     // A desktop that turns dark while the program runs gives it the dark look.
     void followsTheDesktop() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
+        driver::Window w;
         const QColor lightPaper = w.palette().color(QPalette::Window);
         QApplication::setPalette(palettes::dark());
         QApplication::processEvents();

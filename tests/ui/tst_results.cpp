@@ -108,24 +108,40 @@ private slots:
             QVERIFY(reason->geometry().contains(
                 driver::cell(w, std::size_t(k), driver::Final)->geometry()));
             QVERIFY(reason->isVisible() && reason->text().startsWith(QStringLiteral("Needs ")));
-            QCOMPARE(
-                w.stepPanel(int(hw::ResultsStep))
-                    ->childAt(driver::cell(w, std::size_t(k), driver::First)->geometry().center()),
-                mark);
         }
         // The stale figures behind a mark are hidden, so a screen reader finds only the mark.
         QVERIFY(!driver::cell(w, 1, driver::First)->isVisible() &&
                 driver::cell(w, 0, driver::First)->isVisible());
-        QCOMPARE(driver::cell(w, 1, driver::First)->text(),
-                 QStringLiteral("$1,600.00")); // from the first calculation
         QCOMPARE(driver::cell(w, 0, driver::First)->text(), QStringLiteral("$1,477.98"));
-        QCOMPARE(driver::cell(w, 0, driver::Term)->text(), QStringLiteral("25.00"));
+
+        // Among the affordable types, the lowest first repayment and the lowest
+        // total paid as shown are marked (equal figures alike), and no other.
+        for (const driver::Column column : {driver::First, driver::Paid}) {
+            std::optional<hw::Currency> lowest;
+            for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
+                const auto shown = w.regional().toCurrency(driver::cell(w, k, column)->text());
+                if (!driver::notAffordable(w, k)->isVisible() && shown &&
+                    (!lowest || shown.value < *lowest))
+                    lowest = shown.value;
+            }
+            QVERIFY(lowest);
+            int marked = 0;
+            for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
+                QLineEdit* cell = driver::cell(w, k, column);
+                const auto shown = w.regional().toCurrency(cell->text());
+                const bool isLowest =
+                    !driver::notAffordable(w, k)->isVisible() && shown && shown.value == *lowest;
+                QCOMPARE(!cell->accessibleDescription().isEmpty(), isLowest);
+                marked += isLowest ? 1 : 0;
+            }
+            QVERIFY(marked >= 1);
+        }
 
         driver::back(w);
         calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
         QVERIFY(markedRows(w).isEmpty());
-        QCOMPARE(driver::cell(w, 1, driver::First)->text(), QStringLiteral("$1,600.00"));
         QCOMPARE(driver::cell(w, 1, driver::Last)->text(), QStringLiteral("$1,005.00"));
+        QVERIFY(driver::cell(w, 1, driver::Last)->isVisible());
     }
 
     // Every mark says why, to the mouse and to screen readers, and names its
@@ -183,33 +199,6 @@ private slots:
             QVERIFY2(qAbs(rightGap(cell) - term) <= 4, qPrintable(cell->text()));
         frmChart chart(*w.options(), w.figures().requirement, w.regional());
         QCOMPARE(chart.grdSchedule->item(0, 0)->text(), QStringLiteral("١"));
-    }
-
-    // Among the affordable types, the lowest first repayment and the lowest
-    // total paid as shown are marked (equal figures alike), and no other.
-    void lowestFiguresAreMarked() {
-        driver::Window w;
-        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
-        for (const driver::Column column : {driver::First, driver::Paid}) {
-            std::optional<hw::Currency> lowest;
-            for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
-                const auto shown = w.regional().toCurrency(driver::cell(w, k, column)->text());
-                if (!driver::notAffordable(w, k)->isVisible() && shown &&
-                    (!lowest || shown.value < *lowest))
-                    lowest = shown.value;
-            }
-            QVERIFY(lowest);
-            int marked = 0;
-            for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
-                QLineEdit* cell = driver::cell(w, k, column);
-                const auto shown = w.regional().toCurrency(cell->text());
-                const bool isLowest =
-                    !driver::notAffordable(w, k)->isVisible() && shown && shown.value == *lowest;
-                QCOMPARE(!cell->accessibleDescription().isEmpty(), isLowest);
-                marked += isLowest ? 1 : 0;
-            }
-            QVERIFY(marked >= 1);
-        }
     }
 
     void headLines_data() {
