@@ -1,17 +1,82 @@
-#include "CaseDriver.h"
-#include "shell/frmMortgage.h"
-#include "steps/Purposes.h"
+// Moving through the program by keyboard and with a screen reader, through
+// Qt's accessibility interfaces: the choices as radio buttons that the arrow
+// keys move through, no nameless stop in the Tab chain, every figure and page
+// named, Back and Next where they belong. The results as read over AT-SPI are
+// the real-desktop layer's.
 
+#include "CaseDriver.h"
+
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 using hw::frmMortgage;
 
+namespace {
+QAccessibleInterface* accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+} // namespace
+
 class NavigationTest : public QObject {
     Q_OBJECT
 private slots:
+    // The nine purposes, Fortnightly / Monthly and Percent / Fixed Amount are
+    // radio buttons, checked as pressed; the arrow keys go through both columns.
+    void choicesAreRadioButtons() {
+        driver::Window w;
+        driver::next(w);
+        for (QPushButton* button :
+             {driver::purposeButton(w, int(0)), driver::purposeButton(w, int(8)),
+              driver::button(w, hw::BudgetStep, QStringLiteral("M&onthly")),
+              driver::button(w, hw::ChargesStep, QStringLiteral("&Percent"))})
+            QCOMPARE(accessible(button)->role(), QAccessible::RadioButton);
+        QVERIFY(accessible(driver::purposeButton(w, int(0)))->state().checked);
+        QCOMPARE(accessible(driver::purposeButton(w, int(3)))->text(QAccessible::Name),
+                 QStringLiteral("Selling and Buying"));
+
+        driver::purposeButton(w, int(4))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(driver::purposeButton(w, int(4)),
+                        Qt::Key_Down); // from the foot of the left column
+        QCOMPARE(int(w.purpose()), 5);
+        QCOMPARE(QApplication::focusWidget(), driver::purposeButton(w, int(5)));
+        QVERIFY(accessible(driver::purposeButton(w, int(5)))->state().checked);
+        QVERIFY(!accessible(driver::purposeButton(w, int(0)))->state().checked);
+        QTest::keyClick(driver::purposeButton(w, int(5)), Qt::Key_Up);
+        QCOMPARE(int(w.purpose()), 4);
+        QTest::keyClick(driver::purposeButton(w, int(4)), Qt::Key_Left);
+        QTest::keyClick(driver::purposeButton(w, int(3)), Qt::Key_Right);
+        QCOMPARE(int(w.purpose()), 4);
+    }
+
+    // Tab goes from control to control of the page and the furniture, never to
+    // the page's scroller; a click on blank page space leaves the focus alone;
+    // the page entered is named and its entry field has the focus.
+    void noNamelessStop() {
+        driver::Window w;
+        driver::next(w);
+        w.cmdNext->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 14; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* at = QApplication::focusWidget();
+            QVERIFY2(!qobject_cast<QScrollArea*>(at) &&
+                         !accessible(at)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(at->metaObject()->className()));
+        }
+        QTest::mouseClick(driver::purposeButton(w, int(hw::OtherLoans)), Qt::LeftButton);
+        driver::walkTo(w, hw::IncomeStep);
+        QCOMPARE(QApplication::focusWidget(),
+                 driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
+        QCOMPARE(w.stepPanel(int(hw::IncomeStep))->accessibleName(),
+                 QStringLiteral("Income, step 5 of 11"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Income \u2014 Hearthwise"));
+        QTest::mouseClick(w.stepPanel(int(hw::IncomeStep)), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QApplication::focusWidget(),
+                 driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
+    }
     // As the program starts, the window appears with its opening page and builds
     // the others just after; a key pressed before then still finds them.
     void pagesBuiltAfterTheFirstPaint() {
