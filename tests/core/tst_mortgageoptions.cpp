@@ -190,20 +190,6 @@ private slots:
         QCOMPARE(*f.years, 1.0 / 12.0);
     }
 
-    // Why a type can never be had, whatever the outlay.
-    void obstacles() {
-        // At no interest the fund shrinks by 1.5 % a year; over 100 years its premium
-        // is too small ever to reach the amount.
-        const auto fund = calculateOptions(input(120000, "0.00%", "100.00", 5000, 3000));
-        QCOMPARE(int(fund.types[InterestOnlyEndowmentType].obstacle),
-                 int(hw::Obstacle::FundNeverReachesAmount));
-        QCOMPARE(int(fund.types[TableType].obstacle), int(hw::Obstacle::None));
-        // A spare income of nothing never clears a revolving balance.
-        const auto none = calculateOptions(input(120000, "0.00%", "25.00", 3000, 3000));
-        QCOMPARE(int(none.types[CashManagementType].obstacle),
-                 int(hw::Obstacle::SpareBelowInterest));
-    }
-
     // Figures the rate page never lets through still end at once, with nothing affordable.
     void figuresBeyondAnyLoan_data() {
         QTest::addColumn<QString>("term");

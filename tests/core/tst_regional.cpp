@@ -104,9 +104,6 @@ private slots:
         QCOMPARE(regional.percent(value / 100.0), percent);
         QCOMPARE(regional.number(value), number);
         QCOMPARE(regional.editing(value), editing);
-        QCOMPARE(regional.toDouble(percent, Regional::Percent).value, value);
-        QCOMPARE(regional.toDouble(number).value, value);
-        QCOMPARE(regional.toDouble(editing, Regional::Typed).value, value);
     }
 
     void readings_data() {

@@ -250,8 +250,7 @@ private slots:
     }
 
     void aboutFromTheMenu() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
-        driver::show(w);
+        driver::Window w;
         QString title;
         QTimer::singleShot(0, [&title] {
             if (auto* about = qobject_cast<hw::frmAbout*>(QApplication::activeModalWidget())) {

@@ -194,6 +194,12 @@ void checkFits(QWidget* window, const QString& where) {
     }
 }
 
+// The window fits the screen and every text on it reads well.
+void checkLook(QWidget* window, const QString& where) {
+    checkFits(window, where);
+    checkReadable(window, where);
+}
+
 } // namespace
 
 class LookTest : public QObject {
@@ -213,8 +219,7 @@ private slots:
         useDesktopOfRow();
         driver::Window w;
         onEveryStep(w, [&](const QString& where) {
-            checkFits(&w, where);
-            checkReadable(&w, where);
+            checkLook(&w, where);
             checkFocusVisible(&w, where);
         });
         driver::Window large("en_IN");
@@ -237,8 +242,7 @@ private slots:
 
         hw::frmChart chart(*w.options(), w.figures().requirement, w.regional(), &w);
         chart.show();
-        checkFits(&chart, QStringLiteral("chart"));
-        checkReadable(&chart, QStringLiteral("chart"));
+        checkLook(&chart, QStringLiteral("chart"));
 
         hw::WhatIfSettings asked;
         hw::frmWhatIf whatIf(w.optionsInput(), w.regional(), w.figures().propertyValue, asked, &w);
@@ -246,8 +250,7 @@ private slots:
         for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
             whatIf.tabs->setCurrentIndex(tab);
             const QString where = QStringLiteral("What If, tab %1").arg(tab);
-            checkFits(&whatIf, where);
-            checkReadable(&whatIf, where);
+            checkLook(&whatIf, where);
         }
 
         QTemporaryDir folder;
@@ -256,15 +259,13 @@ private slots:
         hw::frmCompare compare(w, w.regional());
         compare.addCases({saved, saved});
         compare.show();
-        checkFits(&compare, QStringLiteral("Compare"));
-        checkReadable(&compare, QStringLiteral("Compare"));
+        checkLook(&compare, QStringLiteral("Compare"));
 
         hw::rptMortgage report(*w.reportContent(), w.regional().locale());
         QPrinter printer;
         hw::frmPreview preview(report, printer, &w);
         preview.show();
-        checkFits(&preview, QStringLiteral("preview"));
-        checkReadable(&preview, QStringLiteral("preview"));
+        checkLook(&preview, QStringLiteral("preview"));
 
         for (int topic = 0; topic <= hw::WhatIfTopic; ++topic) {
             if (!hw::helpTopic(topic))
@@ -273,8 +274,7 @@ private slots:
             help.Topic = static_cast<std::int16_t>(topic);
             help.show();
             const QString where = QStringLiteral("information %1").arg(topic);
-            checkFits(&help, where);
-            checkReadable(&help, where);
+            checkLook(&help, where);
             if (help.cmdNext->isVisible()) {
                 help.cmdNext->click();
                 checkFits(&help, where + QStringLiteral(", second page"));
@@ -283,8 +283,7 @@ private slots:
         hw::frmAbout about(&w);
         about.show();
         QTest::qWait(1200); // the entry animation
-        checkFits(&about, QStringLiteral("About"));
-        checkReadable(&about, QStringLiteral("About"));
+        checkLook(&about, QStringLiteral("About"));
         checkFocusVisible(&about, QStringLiteral("About"));
     }
 

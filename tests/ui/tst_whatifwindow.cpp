@@ -38,7 +38,6 @@ QString answerOf(frmWhatIf* window) {
 
 // Opens the What If window on a complete Selling and Buying case and runs `look` in it.
 template <class Look> void inWhatIf(frmMortgage& w, Look look) {
-    driver::show(w);
     driver::choosePurpose(w, hw::SellingAndBuying);
     driver::walkTo(w, hw::ResultsStep);
     bool ran = false;
