@@ -147,40 +147,6 @@ inline void walkTo(hw::frmMortgage& window, int step) {
     QCOMPARE(window.currentStep(), step);
 }
 
-// Walks a case of Other Loans to the rate page whose requirement is `amount`,
-// whose monthly income after tax is `income` and whose monthly expenditure is
-// `spending` (whole amounts): no tax, no fees, no bank charges, a monthly budget.
-inline void enterCase(hw::frmMortgage& w, qint64 amount, double income, double spending) {
-    // Whole amounts in plain digits, which every locale reads.
-    const auto figure = [](double value) { return QString::number(value, 'f', 0); };
-    // From wherever the window is: back to the purpose page, as a user would.
-    while (w.currentStep() > hw::PurposeStep)
-        back(w);
-    if (w.currentStep() == hw::OpeningStep)
-        next(w);
-    QTest::mouseClick(purposeButton(w, hw::OtherLoans), Qt::LeftButton);
-    next(w);
-    next(w);
-    next(w);
-    type(field(w, hw::IncomeStep, "Annual Gross Taxable Income"), figure(income * 12));
-    type(field(w, hw::IncomeStep, "Annual Gross Taxable Income, tax rate"), QStringLiteral("0"));
-    next(w);
-    QTest::mouseClick(button(w, hw::BudgetStep, QStringLiteral("M&onthly")), Qt::LeftButton);
-    const auto expenses = w.stepPanel(hw::BudgetStep)->findChildren<hw::NumericField*>();
-    for (hw::NumericField* expense : expenses)
-        type(expense, QStringLiteral("0"));
-    type(expenses.first(), figure(spending));
-    next(w);
-    type(field(w, hw::requirementStep(hw::OtherLoans), "Amount You Want To Borrow"),
-         figure(double(amount)));
-    next(w);
-    type(field(w, hw::ChargesStep, "Valuation Fees"), QStringLiteral("0"));
-    type(field(w, hw::ChargesStep, "Legal or Conveyancing Costs"), QStringLiteral("0"));
-    type(field(w, hw::ChargesStep, "Bank charges percentage"), QStringLiteral("0"));
-    next(w);
-    QCOMPARE(w.currentStep(), int(hw::RateStep));
-}
-
 // Chooses `purpose` and walks to `step` as a user would, typing only what the
 // pages before it cannot be left without (the home's value for a purpose that
 // builds on it, debts to refinance, the purpose's own figures).

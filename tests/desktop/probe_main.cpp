@@ -130,8 +130,6 @@ private:
         return nullptr;
     }
     static void nameButtons(hw::frmMortgage* w) {
-        button(w, hw::BudgetStep, QStringLiteral("&Fortnightly"))
-            ->setObjectName(QStringLiteral("optBudget0"));
         button(w, hw::BudgetStep, QStringLiteral("M&onthly"))
             ->setObjectName(QStringLiteral("optBudget1"));
     }

@@ -184,10 +184,9 @@ private slots:
             QApplication::sendEvent(button, &click);
             QCOMPARE(offered, QStringLiteral("What's This?"));
             QWidget* shown = QApplication::activePopupWidget();
-            QVERIFY(shown);
+            QVERIFY(shown && !button->whatsThis().isEmpty());
             QCOMPARE(shown->metaObject()->className(), "QWhatsThat");
             shown->close();
-            QVERIFY(!button->whatsThis().isEmpty());
         }
     }
 
@@ -196,14 +195,10 @@ private slots:
     void linkReportsWhatTheOpenerSays_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("an opener that fails")
-            << "false"
-            << QStringList({"There is no application associated with the given file name "
-                            "extension."});
-        QTest::newRow("an opener that is not installed")
-            << "no-such-opener-here"
-            << QStringList({"There is no application associated with the given file name "
-                            "extension."});
+        const QStringList none = {
+            "There is no application associated with the given file name extension."};
+        QTest::newRow("an opener that fails") << "false" << none;
+        QTest::newRow("an opener that is not installed") << "no-such-opener-here" << none;
         QTest::newRow("an opener that opens it") << "true" << QStringList();
     }
     void linkReportsWhatTheOpenerSays() {

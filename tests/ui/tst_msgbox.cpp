@@ -90,21 +90,6 @@ private slots:
         QCOMPARE(hw::ShowMessage(QStringLiteral("Leave?"), style), answer);
     }
 
-    void twoMessagesInARowEachWaitForTheirOwnClick() {
-        QStringList seen;
-        whenShown([&](frmMsgBox* box) {
-            seen << box->lblMessage->text();
-            QTest::mouseClick(box->cmdButton[0], Qt::LeftButton);
-        });
-        QCOMPARE(hw::ShowMessage(QStringLiteral("first"), 6), 0);
-        whenShown([&](frmMsgBox* box) {
-            seen << box->lblMessage->text();
-            QTest::mouseClick(box->cmdButton[0], Qt::LeftButton);
-        });
-        QCOMPARE(hw::ShowMessage(QStringLiteral("second"), 4), 0);
-        QCOMPARE(seen, QStringList({"first", "second"}));
-    }
-
     void keptWhollyOnTheScreen_data() {
         QTest::addColumn<QRect>("over");
         QTest::addColumn<QPoint>("at");

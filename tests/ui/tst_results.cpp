@@ -23,14 +23,20 @@ using hw::frmMortgage;
 
 namespace {
 
-// A case entered through the pages, then the rate page typed into and left
-// with Next, as the user does it.
-void calculate(frmMortgage& w, qint64 amount, const QString& rate, const QString& term,
-               double income, double spending) {
-    driver::enterCase(w, amount, income, spending);
-    driver::type(driver::field(w, hw::RateStep, "Interest Rate"), rate);
-    driver::type(driver::field(w, hw::RateStep, "Term in Years"), term);
-    driver::next(w);
+// A case of Other Loans opened as a saved case is: `amount` borrowed at `rate`
+// per cent over `term` years, with a monthly income of `income` untaxed and a
+// monthly spending of `spending`; no fees and no bank charges.
+void calculate(frmMortgage& w, qint64 amount, double rate, double term, double income,
+               double spending) {
+    hw::MortgageCase value;
+    value.purpose = hw::OtherLoans;
+    value.income[0].gross = *Currency::fromDouble(income * 12);
+    value.budget[0] = *Currency::fromDouble(spending);
+    value.fortnightlyBudget = false;
+    value.purposes[hw::OtherLoans].first[0] = *Currency::fromUnits(amount);
+    value.ratePercent = rate;
+    value.termYears = term;
+    QVERIFY(w.openCase(value));
 }
 
 QList<int> markedRows(const frmMortgage& w) {
@@ -69,7 +75,7 @@ private slots:
     void rowsShowTheCoreTexts() {
         QFETCH(QString, locale);
         driver::Window w(qPrintable(locale));
-        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        calculate(w, 120000, 6, 10, 5000, 3000);
         QVERIFY(w.texts().isEmpty());
         QTEST(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))->text(), "heading");
         const hw::Regional& regional = w.regional();
@@ -95,8 +101,8 @@ private slots:
     // Rows are re-marked on every calculation and keep their old figures behind the mark.
     void recalculationRemarksRows() {
         driver::Window w;
-        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
-        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        calculate(w, 120000, 6, 10, 5000, 3000);
+        calculate(w, 200000, 7.5, 25, 4000, 2500);
         QCOMPARE(markedRows(w), QList<int>({1, 3, 4}));
         for (int k : {1, 3, 4}) {
             QLabel* mark = driver::notAffordable(w, std::size_t(k));
@@ -138,7 +144,7 @@ private slots:
         }
 
         driver::back(w);
-        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        calculate(w, 120000, 6, 10, 5000, 3000);
         QVERIFY(markedRows(w).isEmpty());
         QCOMPARE(driver::cell(w, 1, driver::Last)->text(), QStringLiteral("$1,005.00"));
         QVERIFY(driver::cell(w, 1, driver::Last)->isVisible());
@@ -148,7 +154,7 @@ private slots:
     // real-desktop layer reads), and loses its reason with the mark.
     void marksSayWhy() {
         driver::Window w;
-        calculate(w, 120000, QStringLiteral("0"), QStringLiteral("100"), 3000, 3000);
+        calculate(w, 120000, 0, 100, 3000, 3000);
         QCOMPARE(driver::notAffordable(w, 4)->toolTip(),
                  QStringLiteral("The fund never reaches the amount borrowed at this rate"));
         QCOMPARE(driver::notAffordable(w, 5)->accessibleDescription(),
@@ -156,7 +162,7 @@ private slots:
         QCOMPARE(driver::notAffordable(w, 0)->toolTip(),
                  QStringLiteral("Needs $100.00 a month; $0.00 is spare"));
         driver::back(w);
-        calculate(w, 120000, QStringLiteral("6"), QStringLiteral("10"), 5000, 3000);
+        calculate(w, 120000, 6, 10, 5000, 3000);
         QCOMPARE(driver::notAffordable(w, 4)->toolTip(), QString());
     }
 
@@ -179,34 +185,30 @@ private slots:
     void pdfCarriesTheRecords_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<qint64>("amount");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("term");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<double>("term");
         QTest::addColumn<double>("income");
         QTest::addColumn<double>("spending");
         QTest::addColumn<QStringList>("expected");
         const QString spare = QStringLiteral("Needs %1 a month; %2 is spare");
-        QTest::newRow("en_US") << "en_US" << qint64(200000) << "7.5"
-                               << "25" << 4000.0 << 2500.0
-                               << QStringList{"$200,000.00", "7.50%", "25.00", "$1,477.98",
-                                              spare.arg("$1,916.67", "$1,500.00")};
-        QTest::newRow("de_DE") << "de_DE" << qint64(200000) << "7,5"
-                               << "25" << 4000.0 << 2500.0
-                               << QStringList{"200.000,00 €", "7,50 %", "1.477,98 €",
-                                              spare.arg("1.916,67 €", "1.500,00 €")};
-        QTest::newRow("ja_JP") << "ja_JP" << qint64(200000) << "7.5"
-                               << "25" << 4000.0 << 2500.0
-                               << QStringList{"￥200,000", "￥1,478",
-                                              spare.arg("￥1,917", "￥1,500")};
-        QTest::newRow("twelve digits") << "en_US" << qint64(232300000707) << "6.5"
-                                       << "30" << 2000000000.0 << 250000.0 << QStringList{};
+        // clang-format off
+        QTest::newRow("en_US") << "en_US" << qint64(200000) << 7.5 << 25.0 << 4000.0 << 2500.0
+            << QStringList{"$200,000.00", "7.50%", "25.00", "$1,477.98", spare.arg("$1,916.67", "$1,500.00")};
+        QTest::newRow("de_DE") << "de_DE" << qint64(200000) << 7.5 << 25.0 << 4000.0 << 2500.0
+            << QStringList{"200.000,00 €", "7,50 %", "1.477,98 €", spare.arg("1.916,67 €", "1.500,00 €")};
+        QTest::newRow("ja_JP") << "ja_JP" << qint64(200000) << 7.5 << 25.0 << 4000.0 << 2500.0
+            << QStringList{"￥200,000", "￥1,478", spare.arg("￥1,917", "￥1,500")};
+        QTest::newRow("twelve digits") << "en_US" << qint64(232300000707) << 6.5 << 30.0 << 2000000000.0 << 250000.0
+            << QStringList{};
+        // clang-format on
     }
     void pdfCarriesTheRecords() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QFAIL("pdftotext (poppler-utils) is needed to read the report");
         QFETCH(QString, locale);
         QFETCH(qint64, amount);
-        QFETCH(QString, rate);
-        QFETCH(QString, term);
+        QFETCH(double, rate);
+        QFETCH(double, term);
         QFETCH(double, income);
         QFETCH(double, spending);
         QFETCH(QStringList, expected);
@@ -255,7 +257,7 @@ private slots:
     // loan-to-value for a loan that buys no property.
     void pdfWhatIfPageWraps() {
         driver::Window w;
-        calculate(w, 200000, QStringLiteral("7.5"), QStringLiteral("25"), 4000, 2500);
+        calculate(w, 200000, 7.5, 25, 4000, 2500);
         hw::ReportContent content = *w.reportContent();
         content.whatIf = hw::whatIfSummary(w.optionsInput(), w.regional(), 0.0, {});
         content.whatIf << QString(40, u'x').replace(u'x', QStringLiteral("wrapped ")) +
