@@ -167,14 +167,23 @@ private slots:
     // A term that is not whole months ends with a part month that repays what is left.
     void reducingBalanceOverAPartMonth_data() {
         QTest::addColumn<QString>("term");
-        for (const char* term : {"10.04", "10.05", "0.10"})
-            QTest::newRow(term) << QString::fromLatin1(term);
+        // The part month repays what the whole months leave, with interest for
+        // its part: over 10.05 years (120.6 months) a share of $995.02 a month
+        // leaves $597.01, and 0.6 of a month at 0.5 % adds $1.79.
+        QTest::addColumn<QString>("last");
+        QTest::newRow("10.04 years") << "10.04"
+                                     << "$479.23";
+        QTest::newRow("10.05 years") << "10.05"
+                                     << "$598.81";
+        QTest::newRow("0.1 years") << "0.10"
+                                   << "$20,020.00";
     }
     void reducingBalanceOverAPartMonth() {
         QFETCH(QString, term);
         const auto result = calculateOptions(input(120000, "6.00%", qPrintable(term), 500000, 3000),
                                              hw::Schedules::With);
         const OptionFigures& f = result.types[ReducingBalanceType];
+        QTEST(us.currency(*f.last), "last");
         QCOMPARE(us.currency(f.totalPaid - f.interest), QStringLiteral("$120,000.00"));
         QCOMPARE(int(f.schedule.size()), int(std::floor(double(result.months))) + 1);
         QCOMPARE(f.schedule.back().balance, 0.0);

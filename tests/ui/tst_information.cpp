@@ -116,9 +116,12 @@ private slots:
         QTest::newRow("tell me more on assets") << 2 << "more" << 2;
         QTest::newRow("tell me more on the results") << 17 << "more" << 17;
         QTest::newRow("tell me more on the closing page") << 18 << "more" << -1;
-        QTest::newRow("table") << 17 << "type 0" << 20;
-        QTest::newRow("credit card management") << 17 << "type 6" << 26;
-        QTest::newRow("capped rate") << 16 << "rate 2" << 32;
+        for (int type = 0; type < hw::MortgageTypeCount; ++type)
+            QTest::addRow("type %d", type)
+                << 17 << QStringLiteral("type %1").arg(type) << 20 + type;
+        for (int rate = 0; rate < 3; ++rate)
+            QTest::addRow("rate %d", rate)
+                << 16 << QStringLiteral("rate %1").arg(rate) << 30 + rate;
     }
     void openers() {
         QFETCH(int, step);

@@ -171,6 +171,8 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("one line") << "Mortgage Type" << QStringList({"Mortgage Type"});
         QTest::newRow("leading blank") << " Term    Years" << QStringList({"Term", "Years"});
+        QTest::newRow("three blanks")
+            << "Total   Amount Paid" << QStringList({"Total", "Amount Paid"});
         QTest::newRow("sub-columns") << "Monthly Repayments First                 Last"
                                      << QStringList({"Monthly Repayments", "First\tLast"});
     }
