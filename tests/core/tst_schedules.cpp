@@ -176,13 +176,6 @@ private slots:
         QVERIFY(std::abs(series[0].points.back().y()) < 0.005);
         QCOMPARE(series[1].points.back().y(), 200000.0); // interest only still owes it all
     }
-
-    void onlyWhenAskedFor() {
-        const OptionsInput input =
-            optionsInput(us, 120000, QStringLiteral("6.00%"), QStringLiteral("10.00"), 5000, 3000);
-        for (const OptionFigures& row : calculateOptions(input).types)
-            QVERIFY(row.schedule.empty());
-    }
 };
 
 QTEST_APPLESS_MAIN(SchedulesTest)

@@ -72,8 +72,7 @@ private slots:
         w.answers = {hw::AnswerCancel};
         w.cmdExit_Click();
         QCOMPARE(w.texts(), QStringList{"Save the changes to ours.hearthwise before leaving?"});
-        QVERIFY(w.isVisible());
-        QVERIFY(w.isWindowModified());
+        QVERIFY(w.isVisible() && w.isWindowModified());
         // Yes saves, then the usual question; No to it stays.
         w.clear();
         w.answers = {hw::AnswerOk, hw::AnswerNo};

@@ -54,6 +54,8 @@ private slots:
         const hw::Regional& regional = w.regional();
         const Currency amount = *Currency::fromUnits(borrowed);
         QCOMPARE(w.figures().requirement, amount);
+        // The budget's starting figures, fortnightly as the page starts, or monthly.
+        QCOMPARE(w.figures().shownExpenditure, *Currency::fromUnits(purpose % 2 ? 450 : 975));
         QCOMPARE(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))->text(),
                  QStringLiteral("Amount borrowed:  ") + regional.currency(amount) +
                      QStringLiteral("  at  ") + regional.percent(0.08));

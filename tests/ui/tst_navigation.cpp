@@ -72,6 +72,7 @@ private slots:
                  driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
         QCOMPARE(w.stepPanel(int(hw::IncomeStep))->accessibleName(),
                  QStringLiteral("Income, step 5 of 11"));
+        QCOMPARE(w.lblPlace->text(), QStringLiteral("Step 5 of 11: Income"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Income \u2014 Hearthwise"));
         QTest::mouseClick(w.stepPanel(int(hw::IncomeStep)), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(QApplication::focusWidget(),

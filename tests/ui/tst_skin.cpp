@@ -8,19 +8,23 @@ using namespace hw;
 class SkinTest : public QObject {
     Q_OBJECT
 private slots:
+    // A panel starts away from its place and moves back to it, slowing down;
+    // "-" leaves a value as it is.
     void movetoAnimatesBackToItsPlace() {
         QWidget window;
         window.resize(400, 300);
-        auto* heading = new QWidget(&window);
-        heading->setGeometry(20, 40, 200, 30);
+        auto* panel = new QWidget(&window);
+        panel->setGeometry(3, 40, 250, 62);
         window.show();
-        // The heading starts 30 away from its place and moves back, slowing down.
-        Skin::SkinElement element = Skin::elementOf(heading);
-        const int top = element.value(2);
-        element.setValue(2, QString::number(top - 30));
-        QCOMPARE(heading->y(), 10);
-        QVERIFY(element.command(QStringLiteral("moveto - %1 - - - - 200 decel").arg(top)));
-        QTRY_COMPARE(heading->geometry(), QRect(20, 40, 200, 30));
+        Skin::SkinElement element = Skin::elementOf(panel);
+        const int a = element.value(1), b = element.value(2), c = element.value(5),
+                  d = element.value(6);
+        for (int n : {1, 2, 5, 6})
+            element.setValue(n, QStringLiteral("10"));
+        QCOMPARE(panel->geometry(), QRect(10, 10, 10, 10));
+        QVERIFY(element.command(
+            QStringLiteral("moveto %1 %2 - - %3 %4 200 decel").arg(a).arg(b).arg(c).arg(d)));
+        QTRY_COMPARE(panel->geometry(), QRect(3, 40, 250, 62));
     }
 
     void badCommandsAreRefused_data() {

@@ -236,13 +236,17 @@ private slots:
                  QStringLiteral("$280,700.00"));
         QCOMPARE(driver::field(w, hw::ChargesStep, "Bank charges amount")->text(),
                  QStringLiteral("$2,807.00"));
+        // A fee typed changes the total before bank charges at once.
+        driver::type(driver::field(w, hw::ChargesStep, "Valuation Fees"), QStringLiteral("300"));
+        QCOMPARE(driver::field(w, hw::ChargesStep, "Total Before Bank Charges")->text(),
+                 QStringLiteral("$280,800.00"));
         driver::next(w);
         QCOMPARE(w.currentStep(), hw::RateStep);
         QStringList summary;
         for (int i = 0; i < 5; ++i)
             summary << driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(i))->text();
         QCOMPARE(summary,
-                 QStringList({"$283,507.00", "56.14%", "$4,250.00", "$450.00", "$3,800.00"}));
+                 QStringList({"$283,608.00", "56.16%", "$4,250.00", "$450.00", "$3,800.00"}));
         QVERIFY(w.messages.isEmpty());
         QVERIFY(driver::field(w, hw::RateStep, "Interest Rate")->hasFocus());
     }

@@ -75,6 +75,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
+        const char* const rise =
+            "The rise must be between 0 and 10 percentage points, in steps of 0.25.";
         const struct {
             const char *name, *locale;
             int tab;
@@ -82,10 +84,8 @@ private slots:
         } rows[] = {
             // clang-format off
             {"de_DE extra with a point", "de_DE", 2, "txtExtra", "250.5", "250,50 €", ""},
-            {"not a quarter step", "en_US", 0, "txtRise", "0.3", "0.30",
-             "The rise must be between 0 and 10 percentage points, in steps of 0.25."},
-            {"beyond the range, not cut to 1", "en_US", 0, "txtRise", "11", "11.00",
-             "The rise must be between 0 and 10 percentage points, in steps of 0.25."},
+            {"not a quarter step", "en_US", 0, "txtRise", "0.3", "0.30", rise},
+            {"beyond the range, not cut to 1", "en_US", 0, "txtRise", "11", "11.00", rise},
             {"extra beyond the loan", "en_US", 2, "txtExtra", "1000000000", "$1,000,000,000.00",
              "The extra amount each month must be less than the amount borrowed."},
             {"a month is whole", "en_US", 2, "txtLumpMonth", "1.5", "1", "Please enter a whole number."},
