@@ -38,22 +38,6 @@ private slots:
         QCOMPARE(field->selectedText(), QStringLiteral("0.00"));
     }
 
-    // Under a window manager the main window is active again only after the
-    // message box has gone: a refused field is ready for typing before that.
-    void refusedFieldIsReadyWhileTheWindowIsInactive() {
-        driver::Window w;
-        driver::openOn(w, hw::SellingAndBuying, 9);
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        QVERIFY(!w.page(9).validate());
-        NumericField* price = driver::field(w, 9, "Selling Price");
-        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(price));
-        QVERIFY(price->isEditing());
-        QCOMPARE(price->selectedText(), QStringLiteral("0.00"));
-    }
-
     // No two controls that can be reached on one page share an Alt letter.
     void noMnemonicClashes() {
         for (int purpose = 0; purpose < hw::PurposeCount; ++purpose) {
