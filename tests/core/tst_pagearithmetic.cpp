@@ -102,6 +102,13 @@ private slots:
         QCOMPARE(propertyValueOf(formula, amount), propertyValue);
     }
 
+    // The sale's equity as its page is entered: price less fees and debts, plus contribution.
+    void equityOnEntry() {
+        const std::array<Currency, 4> selling = {dollars(400000), dollars(10000), dollars(150000),
+                                                 dollars(5000)};
+        QCOMPARE(entryEquity(selling), 245000.0F);
+    }
+
     // The charges page set up from the requirement, then worked out: every
     // amount exact to the cent (or yen), a half rounded away from zero.
     void charges_data() {

@@ -90,6 +90,22 @@ private slots:
         QCOMPARE(hw::ShowMessage(QStringLiteral("Leave?"), style), answer);
     }
 
+    // Centred over its owner, and moved as little as needed to lie wholly on
+    // the screen (a window manager may not do it).
+    void keptWhollyOnTheScreen_data() {
+        QTest::addColumn<QRect>("over");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("centred where it fits") << QRect(300, 200, 640, 480) << QPoint(519, 364);
+        QTest::newRow("owner at the right edge") << QRect(1000, 200, 640, 480) << QPoint(1080, 364);
+        QTest::newRow("owner below the bottom") << QRect(300, 600, 640, 480) << QPoint(519, 570);
+        QTest::newRow("owner above the top left") << QRect(-500, -400, 640, 480) << QPoint(0, 0);
+    }
+    void keptWhollyOnTheScreen() {
+        QFETCH(QRect, over);
+        QFETCH(QPoint, at);
+        QCOMPARE(hw::placeWithin(QSize(200, 150), over, QRect(0, 0, 1280, 720)), at);
+    }
+
     void longTextIsShownWhole() {
         const QString text = QString("A long message that needs several lines. ").repeated(6);
         QRect area, button;

@@ -26,20 +26,6 @@ private slots:
             QStringLiteral("moveto %1 %2 - - %3 %4 200 decel").arg(a).arg(b).arg(c).arg(d)));
         QTRY_COMPARE(panel->geometry(), QRect(3, 40, 250, 62));
     }
-
-    void badCommandsAreRefused_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("unknown verb") << "jump 1 2 - - - - 100 decel";
-        QTest::newRow("too few words") << "moveto 1 2";
-        QTest::newRow("not a number") << "moveto x - - - - - 100 decel";
-        QTest::newRow("negative duration") << "moveto 1 - - - - - -5 decel";
-    }
-    void badCommandsAreRefused() {
-        QFETCH(QString, command);
-        QWidget w;
-        QVERIFY(!Skin::elementOf(&w).command(command));
-        QVERIFY(!Skin::elementOf(nullptr).command(command));
-    }
 };
 
 QTEST_MAIN(SkinTest)
