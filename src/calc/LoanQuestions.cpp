@@ -88,34 +88,18 @@ std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const Optio
     if (const auto* refusal = std::get_if<WhatIfRefusal>(&shorter))
         return *refusal;
     const OptionsReading c = whatIfReading(input);
-    const double r = c.monthlyRate;
-    const int termMonths = static_cast<int>(std::ceil(c.months));
     LowerRepayment out;
-    double balance = c.amount;
-    std::vector<double> dues;
-    for (int month = 1; balance > PaidOffBelow && month <= termMonths; ++month) {
-        // The repayment over the months left, worked out again from this balance.
-        const double left = c.months - (month - 1);
-        const double interest = balance * r;
-        const double due =
-            type == TableType ? levelPayment(balance, r, left) : balance / left + interest;
-        double paid = due + extra.extraMonthly + (month == extra.lumpMonth ? extra.lumpSum : 0.0);
-        if (month == termMonths || paid > balance + interest)
-            paid = balance + interest;
-        dues.push_back(due);
-        balance -= paid - interest;
-        out.totalPaid += paid;
-        out.interest += interest;
-        out.rows.push_back(
-            {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
-    }
+    out.rows = repay(type, c, extra, ExtrasWay::KeepTheTerm);
+    sums(out.rows, out.totalPaid, out.interest);
     out.interestSaved = std::get<PayingExtra>(shorter).interestBefore - out.interest;
     // The repayment as entered, and as first lowered: in the month after the
     // first extra (the first month's, for a regular extra; the lump sum's).
-    out.repaymentBefore = dues.empty() ? 0.0 : dues.front();
+    out.repaymentBefore = out.rows.empty() ? 0.0 : keptTermDue(type, c, c.amount, 1);
     const int firstExtra = extra.extraMonthly > 0.0 ? 1 : std::max(extra.lumpMonth, 1);
     const auto lowered = static_cast<std::size_t>(firstExtra);
-    out.repaymentAfter = lowered < dues.size() ? dues[lowered] : out.repaymentBefore;
+    out.repaymentAfter = lowered < out.rows.size()
+                             ? keptTermDue(type, c, out.rows[lowered - 1].balance, firstExtra + 1)
+                             : out.repaymentBefore;
     return out;
 }
 

@@ -16,17 +16,16 @@ QString tr(const char* text) {
     return QCoreApplication::translate("hw::WhatIf", text);
 }
 
-// From the month after `afterMonth` on, the loan runs at `rate`, its level
-// repayment worked out again over the rest of the term.
-struct RateChange {
-    int afterMonth;
-    double rate;
-};
+} // namespace
 
-// Month by month, a level (Table) or equal-principal (Reducing Balance)
-// repayment with extras on top; the month that would overpay pays only what is owed.
+double keptTermDue(int type, const OptionsReading& c, double balance, int month) {
+    const double r = c.monthlyRate;
+    const double left = c.months - (month - 1);
+    return type == TableType ? levelPayment(balance, r, left) : balance / left + balance * r;
+}
+
 std::vector<ScheduleRow> repay(int type, const OptionsReading& c, const ExtraPayments& extra,
-                               std::optional<RateChange> change = std::nullopt) {
+                               ExtrasWay way, std::optional<RateChange> change) {
     std::vector<ScheduleRow> rows;
     double r = c.monthlyRate;
     double level = levelPayment(c.amount, r, c.months);
@@ -39,7 +38,10 @@ std::vector<ScheduleRow> repay(int type, const OptionsReading& c, const ExtraPay
             level = levelPayment(balance, r, c.months - change->afterMonth);
         }
         const double interest = balance * r;
-        double paid = (type == TableType ? level : part + interest) + extra.extraMonthly;
+        const double due = way == ExtrasWay::KeepTheTerm ? keptTermDue(type, c, balance, month)
+                           : type == TableType           ? level
+                                                         : part + interest;
+        double paid = due + extra.extraMonthly;
         if (month == extra.lumpMonth)
             paid += extra.lumpSum;
         // The last month of the term, or one that would overpay, pays what is owed.
@@ -59,8 +61,6 @@ void sums(const std::vector<ScheduleRow>& rows, double& total, double& interest)
         interest += row.interest;
     }
 }
-
-} // namespace
 
 OptionsReading whatIfReading(const OptionsInput& input) {
     OptionsReading c = readOptions(input);
@@ -222,7 +222,7 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, doub
     // Held as the results page holds a rate: a 32-bit float of the monthly rate.
     const double r2 = static_cast<float>(static_cast<float>(resetRate) / 100.0F / 12.0F);
     const int fixed = static_cast<int>(fixedMonths);
-    out.after = repay(TableType, c, {}, RateChange{fixed, r2});
+    out.after = repay(TableType, c, {}, ExtrasWay::ShortenTheTerm, RateChange{fixed, r2});
     if (out.after.size() >= static_cast<std::size_t>(fixed)) {
         out.balanceAtReset = out.after[static_cast<std::size_t>(fixed) - 1].balance;
         out.repaymentAfter = levelPayment(out.balanceAtReset, r2, c.months - fixedMonths);

@@ -99,6 +99,26 @@ struct PayingExtra {
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
                                                      const ExtraPayments& extra);
 
+// How extras act on a loan: they shorten its term (the repayment kept), or the
+// term is kept and the repayment worked out again every month over the months left.
+enum class ExtrasWay { ShortenTheTerm, KeepTheTerm };
+// The repayment due in `month` (1 is the first) on a loan that keeps its term:
+// `balance` repaid over the months left, before any extra.
+double keptTermDue(int type, const OptionsReading& c, double balance, int month);
+// From the month after `afterMonth` on, the loan runs at `rate`, its level
+// repayment worked out again over the rest of the term.
+struct RateChange {
+    int afterMonth;
+    double rate;
+};
+// Month by month, a level (Table) or equal-principal (Reducing Balance)
+// repayment with extras on top; the month that would overpay pays only what is owed.
+std::vector<ScheduleRow> repay(int type, const OptionsReading& c, const ExtraPayments& extra,
+                               ExtrasWay way = ExtrasWay::ShortenTheTerm,
+                               std::optional<RateChange> change = std::nullopt);
+// The total paid and the interest of a loan's months.
+void sums(const std::vector<ScheduleRow>& rows, double& total, double& interest);
+
 // 4. A Table loan at the entered rate for `fixedYears`, then the repayment
 // worked out again over the rest of the term at `resetRate` percent.
 struct RateReset {
