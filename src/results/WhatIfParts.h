@@ -14,12 +14,17 @@
 
 namespace hw::whatif {
 
-// A table of the seven types: the names take what room is left, every other
-// column is as wide as its widest text, so that no answer is cut.
-inline QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
-    QTableWidget* table = readingTable(MortgageTypeCount, heads, parent);
+// The first column takes what room is left, every other column is as wide as
+// its widest text, so that no answer is cut.
+inline void sizeColumns(QTableWidget* table) {
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+// A table of the seven types, their names in the first column.
+inline QTableWidget* answerTable(const QStringList& heads, QWidget* parent) {
+    QTableWidget* table = readingTable(MortgageTypeCount, heads, parent);
+    sizeColumns(table);
     table->horizontalHeader()->setStretchLastSection(false);
     for (int k = 0; k < MortgageTypeCount; ++k)
         table->setItem(k, 0, new QTableWidgetItem(mortgageTypeName(k)));

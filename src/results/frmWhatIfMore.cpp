@@ -35,10 +35,17 @@ QString frequencyName(Frequency frequency) {
     return {};
 }
 
-QLabel* explanation(const QString& text, QWidget* page) {
-    auto* label = new QLabel(text, page);
-    label->setWordWrap(true);
-    return label;
+// A tab of these questions, top to bottom: what it answers, the figures asked
+// for, and the answer.
+QWidget* stackTab(QWidget* page, const QString& explanation, QLayout* form, QWidget* answer) {
+    auto* text = new QLabel(explanation, page);
+    text->setWordWrap(true);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(text);
+    layout->addLayout(form);
+    layout->addWidget(answer);
+    layout->addStretch(1);
+    return page;
 }
 
 } // namespace
@@ -56,22 +63,17 @@ QWidget* frmWhatIf::buildOftenTab() {
                              tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
                             page);
     grdOften->setObjectName(QStringLiteral("grdOften"));
-    grdOften->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdOften->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    sizeColumns(grdOften);
     fitRows(grdOften);
     auto* form = new QFormLayout;
     form->addRow(tr("Mortgage t&ype:"), cboOftenType);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(explanation(
+    return stackTab(
+        page,
         tr("The loan repaid monthly, fortnightly or weekly. Interest is charged each period at "
            "the annual rate divided by the periods in a year (26 fortnights, 52 weeks). Paying "
            "half the monthly repayment every fortnight pays thirteen months a year, and clears "
            "the loan sooner."),
-        page));
-    layout->addLayout(form);
-    layout->addWidget(grdOften);
-    layout->addStretch(1);
-    return page;
+        form, grdOften);
 }
 
 void frmWhatIf::cmdOften_Click() {
@@ -122,23 +124,18 @@ QWidget* frmWhatIf::buildOffsetTab() {
     grdOffset =
         readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
     grdOffset->setObjectName(QStringLiteral("grdOffset"));
-    grdOffset->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdOffset->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    sizeColumns(grdOffset);
     fitRows(grdOffset);
     auto* form = new QFormLayout;
     form->addRow(tr("&Savings in the account:"), txtSavings);
     form->addRow(tr("A&dded each month:"), txtMonthlySavings);
     form->addRow(QString(), cmdOffset);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(explanation(
+    return stackTab(
+        page,
         tr("Savings held in an offset account beside a Table loan: interest is charged on the "
            "balance less the savings. The repayment stays as it is, so the loan clears sooner, "
            "and the savings stay yours to draw on."),
-        page));
-    layout->addLayout(form);
-    layout->addWidget(grdOffset);
-    layout->addStretch(1);
-    return page;
+        form, grdOffset);
 }
 
 void frmWhatIf::cmdOffset_Click() {
@@ -184,16 +181,12 @@ QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
     form->addRow(tr("&Years left:"), txtYearsLeft);
     form->addRow(tr("C&osts of switching:"), txtCosts);
     form->addRow(QString(), cmdRefinance);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(explanation(
+    return stackTab(
+        page,
         tr("Your current loan, repaid as a Table loan over the years it has left, against the "
            "loan of this case at its rate and term. The costs of switching start as the fees "
            "and bank charges you entered."),
-        page));
-    layout->addLayout(form);
-    layout->addWidget(lblRefinance);
-    layout->addStretch(1);
-    return page;
+        form, lblRefinance);
 }
 
 void frmWhatIf::cmdRefinance_Click() {
