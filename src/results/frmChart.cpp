@@ -16,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -172,14 +171,10 @@ bool frmChart::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmChart::exportCsv(const QString& path, CsvStyle style) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+WriteOutcome frmChart::exportCsv(const QString& path, CsvStyle style) const {
     // Figures in the currency's own decimals, whichever style.
     style.decimals = regional_.currencyDecimals();
-    file.write(scheduleCsv(shownSchedule(), style).toUtf8());
-    return file.commit();
+    return writeWholeFile(path, scheduleCsv(shownSchedule(), style).toUtf8());
 }
 
 void frmChart::cmdExport_Click() {

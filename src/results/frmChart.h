@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Schedules.h"
+#include "store/WholeFile.h"
 
 #include <QDialog>
 
@@ -34,8 +35,8 @@ public:
     // Copies the selected rows (all rows when none is selected), with the column
     // heads, as tab-separated text that a spreadsheet takes.
     void copySchedule();
-    // Writes the shown schedule as CSV; false when the file could not be written.
-    bool exportCsv(const QString& path, CsvStyle style = {}) const;
+    // Writes the shown schedule as CSV; a file that could not be written says why.
+    WriteOutcome exportCsv(const QString& path, CsvStyle style = {}) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

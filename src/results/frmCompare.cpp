@@ -246,18 +246,16 @@ QString frmCompare::html() const {
                               .toHtmlEscaped());
 }
 
-bool frmCompare::saveAsPdf(const QString& path) const {
+WriteOutcome frmCompare::saveAsPdf(const QString& path) const {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(reportPaper(regional_.locale())));
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    if (!QFileInfo(QFileInfo(path).absolutePath()).isWritable())
-        return false;
-    QTextDocument document;
-    document.setHtml(html());
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
+    return writePdf(printer, path, [this](QPrinter& pdf) {
+        QTextDocument document;
+        document.setHtml(html());
+        document.print(&pdf);
+        return true;
+    });
 }
 
 } // namespace hw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/MortgageOptions.h"
+#include "store/WholeFile.h"
 
 #include <QDialog>
 #include <QString>
@@ -39,7 +40,7 @@ public:
     const std::vector<Offer>& offers() const { return offers_; }
     // The comparison as HTML, for printing and for saving as PDF.
     QString html() const;
-    bool saveAsPdf(const QString& path) const;
+    WriteOutcome saveAsPdf(const QString& path) const;
 
     QTableWidget* grdCompare = nullptr;
     QPushButton* cmdAdd = nullptr;

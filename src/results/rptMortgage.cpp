@@ -2,6 +2,7 @@
 
 #include "BalanceChart.h"
 #include "frmPreview.h"
+#include "shell/SaveAs.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -403,16 +404,16 @@ void rptMortgage::print(QPrinter* printer) const {
     painter.end();
 }
 
-bool rptMortgage::saveAsPdf(const QString& path) const {
+WriteOutcome rptMortgage::saveAsPdf(const QString& path) const {
     QPrinter printer(QPrinter::HighResolution);
     setUpPage(printer, locale_);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    BandPainter(painter, printer, content_, locale_, chartPage_, whatIfPage_).run();
-    return painter.end();
+    return writePdf(printer, path, [this](QPrinter& pdf) {
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        BandPainter(painter, pdf, content_, locale_, chartPage_, whatIfPage_).run();
+        return painter.end();
+    });
 }
 
 void rptMortgage::warmUp() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/OptionTexts.h"
+#include "store/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -44,8 +45,9 @@ public:
 
     // Draws every page on a printer that has been set up.
     void print(QPrinter* printer) const;
-    // Writes the report as a PDF file; false when the file could not be written.
-    bool saveAsPdf(const QString& path) const;
+    // Writes the report as a PDF file; a file that could not be written says why
+    // and leaves any old one as it was.
+    WriteOutcome saveAsPdf(const QString& path) const;
     // The print preview, from which the report can be printed or saved as PDF,
     // with or without its chart page.
     void preview(QWidget* owner);

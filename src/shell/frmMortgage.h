@@ -162,7 +162,8 @@ private:
     void buildFurniture();
     void buildMenu();
     void buildFileMenu();
-    void saveCaseAs();
+    // Asks where, then saves; false when cancelled or not written.
+    bool saveCaseAs();
     // The title: the page shown, the case's file with its unsaved-changes mark, the program.
     void refreshTitle();
     QWidget* buildStepPanel(int step);

@@ -1,4 +1,5 @@
 #include "Message.h"
+#include "SaveAs.h"
 #include "calc/CaseFile.h"
 #include "frmMortgage.h"
 #include "pages/ResultsPage.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 
 // The File menu: saving the case to a file of the user's, and opening one.
 
@@ -53,30 +53,21 @@ void frmMortgage::buildFileMenu() {
     onAction(mnuSaveCaseAs, [this] { saveCaseAs(); });
 }
 
-void frmMortgage::saveCaseAs() {
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Case As"),
-        casePath_.isEmpty() ? QDir::home().filePath(tr("case") + QLatin1String(CaseSuffix))
-                            : casePath_,
-        caseFilter());
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QLatin1String(CaseSuffix), Qt::CaseInsensitive))
-        path += QLatin1String(CaseSuffix);
-    writeCaseFile(path);
+bool frmMortgage::saveCaseAs() {
+    const QString path = askWhereToSave(
+        this, {tr("Save Case As"),
+               casePath_.isEmpty() ? tr("case") + QLatin1String(CaseSuffix) : casePath_,
+               QLatin1String(CaseSuffix), caseFilter(), QString()});
+    return !path.isEmpty() && writeCaseFile(path);
 }
 
 bool frmMortgage::writeCaseFile(const QString& path) {
     const MortgageCase value = caseValue();
-    // Written whole beside the old file and then put in its place, so that a
-    // failure never leaves a broken file where a good one was.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(caseFileText({value, resultsPage().whatIfAsked()})) >= 0 &&
-                         file.commit();
+    const WriteOutcome written =
+        writeWholeFile(path, caseFileText({value, resultsPage().whatIfAsked()}));
     if (!written) {
         ShowMessage(tr("The case could not be saved as %1: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString()),
+                        .arg(QDir::toNativeSeparators(path), written.why),
                     MsgOkOnly);
         return false;
     }

@@ -1,6 +1,11 @@
 #include "calc/CaseFile.h"
+#include "store/WholeFile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace hw;
 
@@ -134,6 +139,31 @@ private slots:
         QVERIFY(std::holds_alternative<CaseFileError>(read));
         const QString said = std::get<CaseFileError>(read).what;
         QVERIFY2(said.startsWith(message), qPrintable(said));
+    }
+
+    // A file that cannot be written whole (here, larger than the process may
+    // write, as on a full disk) is not written at all: the old file stays byte
+    // for byte and the reason is said. The write is buffered, so only the flush
+    // meets the limit.
+    void fullDiskKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ours.hearthwise"));
+        const QByteArray old = caseFileText(sample());
+        QVERIFY(writeWholeFile(path, old));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limit = before;
+        limit.rlim_cur = 1024;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const WriteOutcome tooLarge = writeWholeFile(path, QByteArray(4096, 'x'));
+        setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(!tooLarge);
+        QVERIFY2(tooLarge.why.contains(QStringLiteral("large")), qPrintable(tooLarge.why));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // nothing left beside it
     }
 };
 

@@ -119,7 +119,8 @@ private slots:
                 if (grid->item(4, c)->font().bold())
                     lowestFirst = grid->horizontalHeaderItem(c)->text();
             }
-            pdf = window->saveAsPdf(dir.filePath(QStringLiteral("comparison.pdf")));
+            pdf = static_cast<bool>(
+                window->saveAsPdf(dir.filePath(QStringLiteral("comparison.pdf"))));
             window->accept();
         });
         w.cmdCompare_Click({dir.filePath(QStringLiteral("bank a.hearthwise")),
