@@ -92,14 +92,19 @@ std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const Optio
     out.rows = repay(type, c, extra, ExtrasWay::KeepTheTerm);
     sums(out.rows, out.totalPaid, out.interest);
     out.interestSaved = std::get<PayingExtra>(shorter).interestBefore - out.interest;
-    // The repayment as entered, and as first lowered: in the month after the
-    // first extra (the first month's, for a regular extra; the lump sum's).
+    // The repayment as entered, as first lowered (in the month after the first
+    // extra: the first month's, for a regular extra; the lump sum's) and in the
+    // last month, where a regular extra keeps lowering it.
     out.repaymentBefore = out.rows.empty() ? 0.0 : keptTermDue(type, c, c.amount, 1);
     const int firstExtra = extra.extraMonthly > 0.0 ? 1 : std::max(extra.lumpMonth, 1);
     const auto lowered = static_cast<std::size_t>(firstExtra);
-    out.repaymentAfter = lowered < out.rows.size()
-                             ? keptTermDue(type, c, out.rows[lowered - 1].balance, firstExtra + 1)
-                             : out.repaymentBefore;
+    if (lowered < out.rows.size()) {
+        out.repaymentAfter = keptTermDue(type, c, out.rows[lowered - 1].balance, firstExtra + 1);
+        // The last month's due on what was owed before it, no more than it clears.
+        const ScheduleRow& last = out.rows.back();
+        const double owed = out.rows.size() > 1 ? out.rows[out.rows.size() - 2].balance : c.amount;
+        out.lastRepayment = std::min(keptTermDue(type, c, owed, last.month), owed + last.interest);
+    }
     return out;
 }
 
@@ -134,7 +139,9 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
             {month, paid, interest, paid - interest, std::max(balance, 0.0), std::nullopt});
     }
     out.clearedMonth = out.rows.empty() ? 0 : out.rows.back().month;
-    const auto lump = payingExtra(TableType, input, {0.0, savings, 1});
+    // Like with like: the starting savings paid in at once and the monthly
+    // additions paid in every month as extra repayments.
+    const auto lump = payingExtra(TableType, input, {monthlySavings, savings, 1});
     if (const auto* paid = std::get_if<PayingExtra>(&lump)) {
         out.interestSaved = paid->interestBefore - out.interest;
         out.lumpClearedMonth = paid->clearedMonth;
@@ -166,11 +173,22 @@ std::variant<Refinancing, WhatIfRefusal> refinancing(const OptionsInput& input,
     out.currentRepayment = levelPayment(current.balance, rate, monthsLeft);
     out.newRepayment = levelPayment(c.amount, c.monthlyRate, c.months);
     out.monthlySaving = out.currentRepayment - out.newRepayment;
-    if (out.monthlySaving > 0.0)
-        out.breakEvenMonth =
-            std::max(1, static_cast<int>(std::ceil(current.costs / out.monthlySaving - 1e-9)));
     out.totalCurrent = out.currentRepayment * monthsLeft;
     out.totalNew = out.newRepayment * static_cast<double>(c.months) + current.costs;
+    // Month by month over the longer loan: what the household pays on the
+    // current loan against the new loan's repayments and the costs paid at the
+    // start. Once a loan has ended, nothing more is paid on it.
+    const auto paidBy = [](double repayment, double months, int month) {
+        return repayment * std::min(static_cast<double>(month), months);
+    };
+    const double newMonths = static_cast<double>(c.months);
+    const int longer = static_cast<int>(std::ceil(std::max(monthsLeft, newMonths)));
+    for (int month = 1; month <= longer; ++month)
+        if (paidBy(out.currentRepayment, monthsLeft, month) + 1e-9 >=
+            current.costs + paidBy(out.newRepayment, newMonths, month)) {
+            out.breakEvenMonth = month;
+            break;
+        }
     return out;
 }
 

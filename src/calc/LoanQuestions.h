@@ -35,8 +35,11 @@ std::variant<std::vector<FrequencyRow>, WhatIfRefusal> howOften(int type,
 // repayment worked out again over the months left after every month with an extra.
 struct LowerRepayment {
     double repaymentBefore = 0.0; // the first repayment as entered
-    double repaymentAfter = 0.0;  // as first lowered, in the month after the first extra
-    double totalPaid = 0.0;       // the extras included
+    // As first lowered, in the month after the first extra, and in the last
+    // month (before the extras); none where the extras clear the loan first.
+    std::optional<double> repaymentAfter;
+    std::optional<double> lastRepayment;
+    double totalPaid = 0.0; // the extras included
     double interest = 0.0;
     double interestSaved = 0.0;
     std::vector<ScheduleRow> rows;
@@ -51,7 +54,8 @@ struct Offset {
     int clearedMonth = 0;
     double interest = 0.0;
     double interestSaved = 0.0;
-    // The same starting savings paid in as a lump sum in the first month instead.
+    // The same savings paid into the loan instead: the starting savings at once
+    // and the monthly additions as extra repayments every month.
     int lumpClearedMonth = 0;
     double lumpInterestSaved = 0.0;
     std::vector<ScheduleRow> rows;
@@ -65,10 +69,13 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
 struct Refinancing {
     double currentRepayment = 0.0;
     double newRepayment = 0.0;
-    double monthlySaving = 0.0;        // negative: the new loan costs more each month
-    std::optional<int> breakEvenMonth; // the month the savings first cover the costs
-    double totalCurrent = 0.0;         // the current loan to its end
-    double totalNew = 0.0;             // the new loan to its end, the costs included
+    double monthlySaving = 0.0; // negative: the new loan costs more each month
+    // The first month by which what the household has paid on the new loan, the
+    // costs of switching included, is no more than it would have paid on the
+    // current loan; none where that never happens before both have ended.
+    std::optional<int> breakEvenMonth;
+    double totalCurrent = 0.0; // the current loan to its end
+    double totalNew = 0.0;     // the new loan to its end, the costs included
 };
 std::variant<Refinancing, WhatIfRefusal> refinancing(const OptionsInput& input,
                                                      const CurrentLoan& current);

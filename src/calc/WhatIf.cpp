@@ -291,10 +291,11 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                          .arg(money(answer->interestBefore - answer->interestAfter));
         const auto lower = lowerRepayment(settings.extraType, input, settings.extra);
         if (const auto* kept = std::get_if<LowerRepayment>(&lower))
-            lines << tr("Keeping the term instead, the repayment falls from %1 to %2 and %3 of "
-                        "interest is saved.")
-                         .arg(money(kept->repaymentBefore), money(kept->repaymentAfter),
-                              money(kept->interestSaved));
+            if (kept->repaymentAfter)
+                lines << tr("Keeping the term instead, the repayment falls from %1 to %2, and to "
+                            "%3 by the last month, and %4 of interest is saved.")
+                             .arg(money(kept->repaymentBefore), money(*kept->repaymentAfter),
+                                  money(*kept->lastRepayment), money(kept->interestSaved));
     }
     const auto often = howOften(settings.frequencyType, input);
     if (const auto* rows = std::get_if<std::vector<FrequencyRow>>(&often)) {
@@ -315,8 +316,9 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
         const auto offset = offsetAccount(input, settings.offsetSavings, settings.offsetMonthly);
         if (const auto* held = std::get_if<Offset>(&offset))
             lines << tr("With %1 in an offset account and %2 added each month, the Table loan "
-                        "clears in month %3 and saves %4 of interest; paid in at once, the %1 "
-                        "would clear it in month %5 and save %6.")
+                        "clears in month %3 and saves %4 of interest; paid into the loan instead "
+                        "(the %1 at once, the %2 each month), they would clear it in month %5 and "
+                        "save %6.")
                          .arg(money(settings.offsetSavings), money(settings.offsetMonthly))
                          .arg(held->clearedMonth)
                          .arg(money(held->interestSaved))
@@ -333,10 +335,12 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                          regional.number(settings.current->yearsLeft), money(answer->newRepayment),
                          money(answer->currentRepayment));
             line += answer->breakEvenMonth
-                        ? tr("; the costs of %1 are repaid by the saving in month %2.")
+                        ? tr("; with the costs of %1, the new loan has cost no more than the "
+                             "current one by month %2.")
                               .arg(money(settings.current->costs))
                               .arg(*answer->breakEvenMonth)
-                        : tr("; the new loan saves nothing each month.");
+                        : tr("; with the costs of %1, the new loan always costs more.")
+                              .arg(money(settings.current->costs));
             lines << line;
         }
     }

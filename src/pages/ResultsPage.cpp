@@ -312,14 +312,14 @@ void ResultsPage::whatIf() {
     if (!options_)
         return;
     // The refinancing tab starts from the debts to refinance (or the amount
-    // borrowed), at the entered rate and term, with the fees and bank charges entered.
+    // borrowed), at the entered rate and term. The costs of switching start at
+    // 0: the fees and bank charges entered are already part of the loan.
     const MortgageCase& entered = context_.entered;
     const CaseFigures& figures = context_.figures;
-    const Currency costs[] = {entered.valuationFee, entered.legalFee, entered.chargesAmount};
     const CurrentLoan suggested{
         (context_.purpose() == Refinance ? figures.totalLiabilities : figures.requirement)
             .toDouble(),
-        entered.ratePercent, entered.termYears, sum(costs).value_or(Currency()).toDouble()};
+        entered.ratePercent, entered.termYears, 0.0};
     frmWhatIf asking(optionsInput(), regional(), propertyValue(), whatIfAsked_, window(),
                      suggested);
     asking.exec();

@@ -107,7 +107,17 @@ void frmWhatIf::showExtraWays(int type, const ExtraPayments& extra, const Paying
     setCell(grdExtraWays, 0, 2, regional_.locale().toString(shorter.clearedMonth));
     setCell(grdExtraWays, 0, 3, regional_.currency(shorter.interestBefore - shorter.interestAfter));
     setCell(grdExtraWays, 1, 0, tr("Keeps the term, lowers the repayment"), Cell::Words);
-    setCell(grdExtraWays, 1, 1, kept ? regional_.currency(kept->repaymentAfter) : QString());
+    // A regular extra keeps lowering the repayment: from the first lowered one to the last.
+    QString lowered;
+    if (kept && !kept->repaymentAfter)
+        lowered = QStringLiteral("\u2014"); // the extras clear the loan before any is lowered
+    else if (kept)
+        lowered = std::abs(*kept->lastRepayment - *kept->repaymentAfter) < PaidOffBelow
+                      ? regional_.currency(*kept->repaymentAfter)
+                      : tr("%1, falling to %2")
+                            .arg(regional_.currency(*kept->repaymentAfter),
+                                 regional_.currency(*kept->lastRepayment));
+    setCell(grdExtraWays, 1, 1, lowered);
     setCell(grdExtraWays, 1, 2,
             kept ? regional_.locale().toString(static_cast<int>(kept->rows.size())) : QString());
     setCell(grdExtraWays, 1, 3, kept ? regional_.currency(kept->interestSaved) : QString());
@@ -134,7 +144,9 @@ QWidget* frmWhatIf::buildOffsetTab() {
         page,
         tr("Savings held in an offset account beside a Table loan: interest is charged on the "
            "balance less the savings. The repayment stays as it is, so the loan clears sooner, "
-           "and the savings stay yours to draw on."),
+           "and the savings stay yours to draw on. Beside it, the same savings paid into the "
+           "loan instead: the starting savings at once, and each month's addition as an extra "
+           "repayment."),
         form, grdOffset);
 }
 
@@ -154,7 +166,8 @@ void frmWhatIf::cmdOffset_Click() {
     setCell(grdOffset, 0, 0, tr("Held in the offset account"), Cell::Words);
     setCell(grdOffset, 0, 1, regional_.locale().toString(held.clearedMonth));
     setCell(grdOffset, 0, 2, regional_.currency(held.interestSaved));
-    setCell(grdOffset, 1, 0, tr("Paid in at once as a lump sum"), Cell::Words);
+    setCell(grdOffset, 1, 0, tr("Paid into the loan instead: at once, and each month"),
+            Cell::Words);
     setCell(grdOffset, 1, 1, regional_.locale().toString(held.lumpClearedMonth));
     setCell(grdOffset, 1, 2, regional_.currency(held.lumpInterestSaved));
 }
@@ -184,8 +197,9 @@ QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
     return stackTab(
         page,
         tr("Your current loan, repaid as a Table loan over the years it has left, against the "
-           "loan of this case at its rate and term. The costs of switching start as the fees "
-           "and bank charges you entered."),
+           "loan of this case at its rate and term. The loan of this case already carries the "
+           "fees and bank charges you entered: the costs of switching are what you would pay "
+           "beside it (a break fee, for instance)."),
         form, lblRefinance);
 }
 
@@ -205,11 +219,17 @@ void frmWhatIf::cmdRefinance_Click() {
                        .arg(regional_.currency(switched.currentRepayment),
                             regional_.currency(switched.newRepayment));
     text += u'\n';
+    text += switched.monthlySaving >= 0.0
+                ? tr("You save %1 a month.").arg(regional_.currency(switched.monthlySaving))
+                : tr("The new loan costs %1 more a month.")
+                      .arg(regional_.currency(-switched.monthlySaving));
+    text += u' ';
     text += switched.breakEvenMonth
-                ? tr("You save %1 a month: the costs of switching are repaid in month %2.")
-                      .arg(regional_.currency(switched.monthlySaving))
-                      .arg(*switched.breakEvenMonth)
-                : tr("The new loan saves nothing each month, so the costs are never repaid.");
+                ? tr("Counting what you pay month by month, the new loan with its costs has cost "
+                     "you no more than the current loan would by month %1.")
+                      .arg(regional_.locale().toString(*switched.breakEvenMonth))
+                : tr("Counting what you pay month by month until both loans end, the new loan "
+                     "with its costs always costs you more: the costs are never repaid.");
     text += u'\n';
     text +=
         tr("To their ends, the current loan costs %1 and the new one %2, the costs included.")

@@ -237,8 +237,13 @@ private slots:
         const double level = payment(200000, monthly6, 300);
         const double left = balanceAfter(200000, monthly6, level, 12) - 20000.0;
         QVERIFY(std::abs(lower.repaymentBefore - level) < 1e-6);
-        QVERIFY(std::abs(lower.repaymentAfter - payment(left, monthly6, 288)) < 1e-6);
+        QVERIFY(std::abs(*lower.repaymentAfter - payment(left, monthly6, 288)) < 1e-6);
         QCOMPARE(int(lower.rows.size()), 300); // the term is kept
+        // A monthly extra lowers it every month: the last is far below the first
+        // lowered; an extra that clears the loan at once lowers none.
+        const auto monthly = answer(lowerRepayment(TableType, household(), {500.0, 0.0, 1}));
+        QVERIFY(*monthly.lastRepayment < *monthly.repaymentAfter / 2.0);
+        QVERIFY(!answer(lowerRepayment(TableType, household(), {0.0, 200000.0, 1})).repaymentAfter);
         // It saves interest, but less than shortening the term does.
         const auto shorter = answer(payingExtra(TableType, household(), {0.0, 20000.0, 12}));
         QVERIFY(lower.interestSaved > 0.0);
@@ -261,27 +266,45 @@ private slots:
         }
         QCOMPARE(offset.clearedMonth, month);
         QVERIFY(std::abs(offset.interest - interest) < 1e-6);
-        const auto lump = answer(payingExtra(TableType, household(), {0.0, 30000.0, 1}));
+        // Like with like: the savings paid in at once, the additions every month.
+        const auto lump = answer(payingExtra(TableType, household(), {200.0, 30000.0, 1}));
         QCOMPARE(offset.lumpClearedMonth, lump.clearedMonth);
         QVERIFY(offset.interestSaved > 0.0 && offset.clearedMonth < 300);
     }
 
-    // The break-even month against the running total of the monthly savings.
+    // The break-even month against what the household pays month by month on
+    // each loan (the new one, 300 months, with the costs at the start) until
+    // both have ended; 0 for never.
+    void refinancingBreaksEven_data() {
+        QTest::addColumn<double>("balance");
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<double>("yearsLeft");
+        QTest::addColumn<int>("after"); // the month is after this one (-1: never)
+        QTest::newRow("cheaper each month") << 210000.0 << 8.0 << 25.0 << 0;
+        QTest::newRow("a saving too small to repay the costs") << 200000.0 << 6.02 << 25.0 << -1;
+        QTest::newRow("dearer each month but shorter") << 200000.0 << 6.0 << 35.0 << 300;
+        QTest::newRow("dearer and as long") << 150000.0 << 4.0 << 25.0 << -1;
+    }
     void refinancingBreaksEven() {
-        const CurrentLoan current{210000.0, 8.0, 25.0, 3500.0};
+        QFETCH(double, balance);
+        QFETCH(double, percent);
+        QFETCH(double, yearsLeft);
+        QFETCH(int, after);
+        const CurrentLoan current{balance, percent, yearsLeft, 3500.0};
         const auto refinance = answer(refinancing(household(), current));
-        const double rate = static_cast<float>(8.0F / 1200.0F);
-        const double saving = payment(210000, rate, 300) - payment(200000, monthly6, 300);
-        QVERIFY(std::abs(refinance.monthlySaving - saving) < 1e-6);
-        double saved = 0;
+        const double oldPayment =
+            payment(balance, static_cast<float>(float(percent) / 1200.0F), yearsLeft * 12);
+        const double newPayment = payment(200000, monthly6, 300);
+        QVERIFY(std::abs(refinance.monthlySaving - (oldPayment - newPayment)) < 1e-6);
         int month = 0;
-        while (saved < current.costs)
-            saved += saving, ++month;
-        QCOMPARE(*refinance.breakEvenMonth, month);
-        QVERIFY(std::abs(refinance.totalCurrent - refinance.currentRepayment * 300) < 1e-6);
-        // A dearer new loan never breaks even.
-        const auto dearer = answer(refinancing(household(), {150000.0, 4.0, 25.0, 1000.0}));
-        QVERIFY(dearer.monthlySaving < 0.0 && !dearer.breakEvenMonth);
+        double onOld = 0, onNew = current.costs;
+        for (int m = 1; m <= std::max(300, int(yearsLeft * 12)) && !month; ++m) {
+            onOld += m <= yearsLeft * 12 ? oldPayment : 0.0;
+            onNew += m <= 300 ? newPayment : 0.0;
+            month = onOld + 1e-9 >= onNew ? m : 0;
+        }
+        QCOMPARE(refinance.breakEvenMonth.value_or(0), month);
+        QVERIFY(after < 0 ? month == 0 : month > after);
     }
 
     // Questions no loan can answer are refused, naming the figure to mend.
