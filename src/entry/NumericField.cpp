@@ -113,7 +113,12 @@ void NumericField::setKind(Kind kind, Tone tone) {
 }
 
 bool NumericField::accepts(QChar c) const {
-    return c.isDigit() || c == u'.' || c == regional_.decimalSeparator();
+    return c.isDigit() || c == u'.' || c == regional_.decimalSeparator() ||
+           (startValue_ && (c == u'-' || regional_.locale().negativeSign().contains(c)));
+}
+
+void NumericField::askAsQuestion(double startValue) {
+    startValue_ = startValue;
 }
 
 void NumericField::keyPressEvent(QKeyEvent* event) {
@@ -175,14 +180,17 @@ void NumericField::takeFocus() {
 void NumericField::toEditingForm() {
     const auto value = regional_.toDouble(
         text(), format_ == Format::Percentage ? Regional::Percent : Regional::Display);
-    // Amounts are edited in the currency's own decimals: none for the yen.
     if (value)
-        setText(regional_.editing(value.value, format_ == Format::Amount
-                                                   ? regional_.currencyDecimals()
-                                               : format_ == Format::Count ? 0
-                                                                          : 2));
+        setText(regional_.editing(value.value, editingDecimals()));
     setCursorPosition(0);
     selectAll();
+}
+
+int NumericField::editingDecimals() const {
+    // Amounts are edited in the currency's own decimals: none for the yen.
+    return format_ == Format::Amount  ? regional_.currencyDecimals()
+           : format_ == Format::Count ? 0
+                                      : 2;
 }
 
 void NumericField::focusOutEvent(QFocusEvent* event) {
@@ -205,7 +213,8 @@ bool NumericField::commit() {
 
 bool NumericField::toDisplayForm() {
     if (text().trimmed().isEmpty())
-        setText(QStringLiteral("0"));
+        setText(startValue_ ? regional_.editing(*startValue_, editingDecimals())
+                            : QStringLiteral("0"));
     const Regional::Reading reading =
         Regional::Typed | (format_ == Format::Percentage ? Regional::Percent : Regional::Display);
     if (format_ == Format::Amount) {

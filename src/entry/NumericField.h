@@ -3,6 +3,7 @@
 #include "money/Regional.h"
 
 #include <QLineEdit>
+#include <optional>
 
 namespace hw {
 
@@ -39,8 +40,13 @@ public:
     void show(Currency amount);
     void show(double figure);
 
-    // The character filter for typed text: digits, ".", the locale's decimal separator.
+    // The character filter for typed text: digits, ".", the locale's decimal
+    // separator, and for a question's field the minus sign.
     bool accepts(QChar c) const;
+    // A field of a question asked of the case (What If): a minus sign typed is
+    // kept, so that a negative figure is refused rather than silently made
+    // positive, and a field left empty takes `startValue` again.
+    void askAsQuestion(double startValue);
 
     // Whether the field shows its editing form, waiting to be committed.
     bool isEditing() const { return editing_; }
@@ -69,6 +75,7 @@ protected:
 
 private:
     void toEditingForm();
+    int editingDecimals() const;
     bool toDisplayForm();
     void refuse(const char* message);
     // Takes the value of what the field now shows.
@@ -83,6 +90,7 @@ private:
     bool editing_ = false;
     bool refusing_ = false;
     bool selectOnRelease_ = false;
+    std::optional<double> startValue_; // for a question's field
 };
 
 // The widest texts a field of `format` shows: the largest amount either way,

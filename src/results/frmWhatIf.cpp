@@ -82,6 +82,7 @@ NumericField* frmWhatIf::field(NumericField::Format format, double value, const 
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(accessibleName);
     edit->setKind(NumericField::Kind::Input);
+    edit->askAsQuestion(value);
     switch (format) {
     case NumericField::Format::Amount:
         edit->setText(regional_.currency(value));
