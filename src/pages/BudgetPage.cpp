@@ -1,5 +1,6 @@
 #include "BudgetPage.h"
 
+#include "calc/CaseFields.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
 #include "shell/Twips.h"
@@ -17,19 +18,15 @@ namespace hw {
 namespace {
 
 const FieldSpec BudgetLeft[] = {
-    {.label = "Household Shopping (Food and Groceries, Meals out...):",
-     .start = 100,
-     .literal = "$100.00"},
-    {.label = "Utilities (Telephone, Electricity, LPG...):", .start = 100, .literal = "$100.00"},
-    {.label = "Transportation (Fuel, Maintenance, Road Taxes...):",
-     .start = 100,
-     .literal = "$100.00"},
-    {.label = "Insurance (Vehicles, Medical, Life... ):", .start = 50, .literal = "$50.00"},
+    {.label = captions::Budget[0], .start = 100, .literal = "$100.00"},
+    {.label = captions::Budget[1], .start = 100, .literal = "$100.00"},
+    {.label = captions::Budget[2], .start = 100, .literal = "$100.00"},
+    {.label = captions::Budget[3], .start = 50, .literal = "$50.00"},
 };
 const FieldSpec BudgetRight[] = {
-    {.label = "Education (Schooling, University, Childcare...):", .start = 50, .literal = "$50.00"},
-    {.label = "Leisure (Entertainment, Gifts, TV...):", .start = 20, .literal = "$20.00"},
-    {.label = "Other (Clothing, Pets, Donations...):", .start = 30, .literal = "$30.00"},
+    {.label = captions::Budget[4], .start = 50, .literal = "$50.00"},
+    {.label = captions::Budget[5], .start = 20, .literal = "$20.00"},
+    {.label = captions::Budget[6], .start = 30, .literal = "$30.00"},
 };
 
 const char* const Guidance =
@@ -42,7 +39,7 @@ const char* const Guidance =
 } // namespace
 
 BudgetPage::BudgetPage(PageContext& context)
-    : StepPage(context, BudgetStep, QT_TR_NOOP("EXPENSES"), Guidance) {}
+    : StepPage(context, BudgetStep, captions::BudgetTitle, Guidance) {}
 
 void BudgetPage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);

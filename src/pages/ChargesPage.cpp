@@ -1,11 +1,13 @@
 #include "ChargesPage.h"
 
+#include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
 #include "shell/Twips.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,8 +24,8 @@ using enum NumericField::Tone;
 
 const FieldSpec Costs[] = {
     {.label = "Subtotal:", .kind = Display},
-    {.label = "Valuation Fees:", .start = 200, .literal = "$200.00"},
-    {.label = "Legal or Conveyancing Costs:", .start = 500, .literal = "$500.00"},
+    {.label = captions::ValuationFee, .start = 200, .literal = "$200.00"},
+    {.label = captions::LegalFee, .start = 500, .literal = "$500.00"},
     {.label = "Total Before Bank Charges:", .kind = Display, .tone = Total},
 };
 
@@ -39,7 +41,7 @@ constexpr double StartingChargesPercent = 1.0;
 } // namespace
 
 ChargesPage::ChargesPage(PageContext& context)
-    : StepPage(context, ChargesStep, QT_TR_NOOP("FEES AND BANK CHARGES"), Guidance) {}
+    : StepPage(context, ChargesStep, captions::ChargesTitle, Guidance) {}
 
 void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);
@@ -52,7 +54,8 @@ void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     beforeBank_ = costs[3];
 
     // Bank charges: the two mode buttons, each with its field below it.
-    auto* bankCaption = b.label(tr("Bank Charges:"));
+    auto* bankCaption =
+        b.label(QCoreApplication::translate("hw::PageBuilder", captions::BankCharges));
     bankCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(bankCaption, 4, 0);
     auto* modes = new QGridLayout;

@@ -1,5 +1,6 @@
 #include "IncomePage.h"
 
+#include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 #include "shell/Twips.h"
 
@@ -17,14 +18,14 @@ using enum NumericField::Format;
 using enum NumericField::Kind;
 
 const FieldSpec IncomeRows[3][3] = {
-    {{.label = "Annual Gross Taxable Income:", .start = 60000, .literal = "$60000.00"},
+    {{.label = captions::Income[0], .start = 60000, .literal = "$60000.00"},
      {.label = "Tax Rate: ", .format = Percentage, .start = 15, .literal = nullptr},
      {.label = "After Tax:", .kind = Display}},
-    {{.label = "Other Annual Gross Income:"},
-     {.label = "Tax Rate:", .format = Percentage, .literal = nullptr},
+    {{.label = captions::Income[1]},
+     {.label = captions::TaxRate, .format = Percentage, .literal = nullptr},
      {.label = "After Tax:", .kind = Display}},
-    {{.label = "Any Other Annual Gross Income:"},
-     {.label = "Tax Rate:", .format = Percentage, .literal = nullptr},
+    {{.label = captions::Income[2]},
+     {.label = captions::TaxRate, .format = Percentage, .literal = nullptr},
      {.label = "After Tax:", .kind = Display}},
 };
 
@@ -41,7 +42,7 @@ const char* const TaxRateTooHigh = "Tax rate must be less than 100%.";
 } // namespace
 
 IncomePage::IncomePage(PageContext& context)
-    : StepPage(context, IncomeStep, QT_TR_NOOP("INCOME"), Guidance) {}
+    : StepPage(context, IncomeStep, captions::IncomeTitle, Guidance) {}
 
 void IncomePage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);

@@ -1,4 +1,5 @@
 #include "RequirementPage.h"
+#include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 
 // The rows of the nine purpose pages: their fields, what they are given from
@@ -13,68 +14,73 @@ using enum NumericField::Kind;
 using enum NumericField::Tone;
 
 const FieldSpec FHBuyerFields[] = {
-    {.label = "Purchase Price:", .start = 100000, .literal = "$100000.00"},
-    {.label = "Your Contribution:"},
-    {.label = "Total Current Debts:", .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[FirstHomeBuyer].first[0],
+     .start = 100000,
+     .literal = "$100000.00"},
+    {.label = captions::Purposes[FirstHomeBuyer].first[1]},
+    {.label = captions::Purposes[FirstHomeBuyer].first[2], .kind = Display, .tone = Debt},
 };
 const FieldSpec FHBuilderFields[] = {
-    {.label = "Value of Land:"},
-    {.label = "Total Cost to Build:"},
-    {.label = "Your Contribution:"},
-    {.label = "Total current Debts:", .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[FirstHomeBuilder].first[0]},
+    {.label = captions::Purposes[FirstHomeBuilder].first[1]},
+    {.label = captions::Purposes[FirstHomeBuilder].first[2]},
+    {.label = captions::Purposes[FirstHomeBuilder].first[3], .kind = Display, .tone = Debt},
 };
 const FieldSpec ImprovementFields[] = {
-    {.label = "Current Value of Your Home:", .kind = Display},
-    {.label = "Total Cost of the Improvements:"},
-    {.label = "Total Current Debts:", .kind = Display, .tone = Debt},
-    {.label = "Your Contribution:"},
+    {.label = captions::Purposes[HomeImprovement].first[0], .kind = Display},
+    {.label = captions::Purposes[HomeImprovement].first[1]},
+    {.label = captions::Purposes[HomeImprovement].first[2], .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[HomeImprovement].first[3]},
 };
 const FieldSpec SellingForBuyingFields[] = {
-    {.label = "Selling Price: "},
-    {.label = "Real Estate Fees:"},
-    {.label = "Total Current Debts:", .kind = Display, .tone = Debt},
-    {.label = "Your Contribution:"},
+    {.label = captions::Purposes[SellingAndBuying].first[0]},
+    {.label = captions::Purposes[SellingAndBuying].first[1]},
+    {.label = captions::Purposes[SellingAndBuying].first[2], .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[SellingAndBuying].first[3]},
 };
 const FieldSpec BuyingFields[] = {
-    {.label = "Your Equity:", .kind = Display, .tone = Total},
-    {.label = "Purchase Price:"},
-    {.label = "Cash you wish to withhold:"},
+    {.label = captions::Purposes[SellingAndBuying].second[0], .kind = Display, .tone = Total},
+    {.label = captions::Purposes[SellingAndBuying].second[1]},
+    {.label = captions::Purposes[SellingAndBuying].second[2]},
 };
 const FieldSpec SellingForBuildingFields[] = {
-    {.label = "Selling Price:"},
-    {.label = "Real Estate Fees:"},
-    {.label = "Total Current Debts:", .kind = Display, .tone = Debt},
-    {.label = "Your Contribution:"},
+    {.label = captions::Purposes[SellingAndBuilding].first[0]},
+    {.label = captions::Purposes[SellingAndBuilding].first[1]},
+    {.label = captions::Purposes[SellingAndBuilding].first[2], .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[SellingAndBuilding].first[3]},
 };
 const FieldSpec BuildingFields[] = {
-    {.label = "Your Equity:", .kind = Display, .tone = Total},
-    {.label = "Cost of Land:"},
-    {.label = "Cost to Build:"},
-    {.label = "Cash you wish to withhold:"},
+    {.label = captions::Purposes[SellingAndBuilding].second[0], .kind = Display, .tone = Total},
+    {.label = captions::Purposes[SellingAndBuilding].second[1]},
+    {.label = captions::Purposes[SellingAndBuilding].second[2]},
+    {.label = captions::Purposes[SellingAndBuilding].second[3]},
 };
 const FieldSpec RealEstateFields[] = {
-    {.label = "Purchase Price of new Property:"},
-    {.label = "Total Current Debts:", .kind = Display, .tone = Debt},
-    {.label = "Your Cash Contribution:"},
-    {.label = "Total Value of other Properties:", .kind = Display},
+    {.label = captions::Purposes[AdditionalRealEstate].first[0]},
+    {.label = captions::Purposes[AdditionalRealEstate].first[1], .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[AdditionalRealEstate].first[2]},
+    {.label = captions::Purposes[AdditionalRealEstate].first[3], .kind = Display},
 };
 const FieldSpec ABuildingFields[] = {
-    {.label = "Cost of Land:"},
-    {.label = "Cost to Build:"},
-    {.label = "Total current Debts:", .kind = Display, .tone = Debt},
-    {.label = "Your Cash Contribution:"},
-    {.label = "Total Value of Properties:", .kind = Display},
+    {.label = captions::Purposes[AdditionalBuilding].first[0]},
+    {.label = captions::Purposes[AdditionalBuilding].first[1]},
+    {.label = captions::Purposes[AdditionalBuilding].first[2], .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[AdditionalBuilding].first[3]},
+    {.label = captions::Purposes[AdditionalBuilding].first[4], .kind = Display},
 };
 const FieldSpec RefinanceFields[] = {
-    {.label = "Cash you wish to withhold:"},
-    {.label = "Total Current Debts:", .literal = "0.00", .kind = Display, .tone = Debt},
-    {.label = "Your Contribution:"},
-    {.label = "Total value of Properties: ", .kind = Display},
+    {.label = captions::Purposes[Refinance].first[0]},
+    {.label = captions::Purposes[Refinance].first[1],
+     .literal = "0.00",
+     .kind = Display,
+     .tone = Debt},
+    {.label = captions::Purposes[Refinance].first[2]},
+    {.label = captions::Purposes[Refinance].first[3], .kind = Display},
 };
 const FieldSpec OtherFields[] = {
-    {.label = "Amount You Want To Borrow:"},
-    {.label = "Total Current Debts:", .kind = Display, .tone = Debt},
-    {.label = "Your Contribution:"},
+    {.label = captions::Purposes[OtherLoans].first[0]},
+    {.label = captions::Purposes[OtherLoans].first[1], .kind = Display, .tone = Debt},
+    {.label = captions::Purposes[OtherLoans].first[2]},
 };
 
 // The fields each page cannot be left without.
@@ -133,19 +139,19 @@ const char* const OtherGuidance =
 
 // Indexed by PurposeId.
 const PurposeRow Rows[PurposeCount] = {
-    {.title = QT_TR_NOOP("FIRST TIME HOME BUYER"),
+    {.title = captions::Purposes[FirstHomeBuyer].title,
      .guidance = FHBuyerGuidance,
      .fields = FHBuyerFields,
      .debts = {0, 2},
      .entryFocus = {0, 0},
      .required = FHBuyerRequired},
-    {.title = QT_TR_NOOP("FIRST TIME HOME BUILDER"),
+    {.title = captions::Purposes[FirstHomeBuilder].title,
      .guidance = FHBuilderGuidance,
      .fields = FHBuilderFields,
      .debts = {0, 3},
      .entryFocus = {0, 0},
      .required = FHBuilderRequired},
-    {.title = QT_TR_NOOP("HOME IMPROVEMENT"),
+    {.title = captions::Purposes[HomeImprovement].title,
      .guidance = ImprovementGuidance,
      .fields = ImprovementFields,
      .debts = {0, 2},
@@ -154,7 +160,7 @@ const PurposeRow Rows[PurposeCount] = {
      // The home's value is shown, not typed: the first field to type into.
      .entryFocus = {0, 1},
      .required = ImprovementRequired},
-    {.title = QT_TR_NOOP("SELLING AND BUYING"),
+    {.title = captions::Purposes[SellingAndBuying].title,
      .guidance = SellingAndBuyingGuidance,
      .fields = SellingForBuyingFields,
      .secondFields = BuyingFields,
@@ -164,7 +170,7 @@ const PurposeRow Rows[PurposeCount] = {
      .carriedInto = {1, 0},
      .entryFocus = {0, 0},
      .required = SellingAndBuyingRequired},
-    {.title = QT_TR_NOOP("SELLING AND BUILDING"),
+    {.title = captions::Purposes[SellingAndBuilding].title,
      .guidance = SellingAndBuildingGuidance,
      .fields = SellingForBuildingFields,
      .secondFields = BuildingFields,
@@ -174,7 +180,7 @@ const PurposeRow Rows[PurposeCount] = {
      .carriedInto = {1, 0},
      .entryFocus = {0, 0},
      .required = SellingAndBuildingRequired},
-    {.title = QT_TR_NOOP("ADDITIONAL REAL ESTATE PURCHASE"),
+    {.title = captions::Purposes[AdditionalRealEstate].title,
      .guidance = RealEstateGuidance,
      .fields = RealEstateFields,
      .debts = {0, 1},
@@ -182,7 +188,7 @@ const PurposeRow Rows[PurposeCount] = {
      .carriedInto = {0, 3},
      .entryFocus = {0, 0},
      .required = RealEstateRequired},
-    {.title = QT_TR_NOOP("ADDITIONAL BUILDING"),
+    {.title = captions::Purposes[AdditionalBuilding].title,
      .guidance = ABuildingGuidance,
      .fields = ABuildingFields,
      .debts = {0, 2},
@@ -190,7 +196,7 @@ const PurposeRow Rows[PurposeCount] = {
      .carriedInto = {0, 4},
      .entryFocus = {0, 0},
      .required = ABuildingRequired},
-    {.title = QT_TR_NOOP("REFINANCE"),
+    {.title = captions::Purposes[Refinance].title,
      .guidance = RefinanceGuidance,
      .fields = RefinanceFields,
      .totalCaption = "Total: ",
@@ -198,7 +204,7 @@ const PurposeRow Rows[PurposeCount] = {
      .carried = Carried::OwnedProperties,
      .carriedInto = {0, 3},
      .entryFocus = {0, 0}},
-    {.title = QT_TR_NOOP("OTHER LOANS"),
+    {.title = captions::Purposes[OtherLoans].title,
      .guidance = OtherGuidance,
      .fields = OtherFields,
      .debts = {0, 1},

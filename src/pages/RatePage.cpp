@@ -1,5 +1,6 @@
 #include "RatePage.h"
 
+#include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 #include "shell/Twips.h"
 
@@ -16,8 +17,8 @@ namespace {
 using enum NumericField::Format;
 
 const FieldSpec Rate[] = {
-    {.label = "Interest Rate:", .format = Percentage, .start = 8, .literal = nullptr},
-    {.label = "Term in Years:", .format = Number, .start = 25, .literal = nullptr},
+    {.label = captions::InterestRate, .format = Percentage, .start = 8, .literal = nullptr},
+    {.label = captions::Term, .format = Number, .start = 25, .literal = nullptr},
 };
 const char* const RateTypes[] = {QT_TRANSLATE_NOOP("hw::RatePage", "Fixed Rate"),
                                  QT_TRANSLATE_NOOP("hw::RatePage", "Adjustable Rate"),
@@ -39,7 +40,7 @@ constexpr float LongestTerm = 100.0F;
 } // namespace
 
 RatePage::RatePage(PageContext& context)
-    : StepPage(context, RateStep, QT_TR_NOOP("INTEREST RATE AND TERM"), Guidance) {}
+    : StepPage(context, RateStep, captions::RateTitle, Guidance) {}
 
 void RatePage::build(QWidget* panel, QVBoxLayout* layout) {
     PageBuilder b = builder(panel);

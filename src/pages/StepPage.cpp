@@ -1,5 +1,6 @@
 #include "StepPage.h"
 
+#include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 #include "shell/Message.h"
 
@@ -17,8 +18,7 @@ QString StepPage::title() const {
 
 QString StepPage::name() const {
     // The title bar in sentence case: "INCOME" is read as "Income".
-    const QString lower = title().toLower();
-    return lower.left(1).toUpper() + lower.mid(1);
+    return title_ ? captions::pageName(title_) : QString();
 }
 
 QString StepPage::guidance() const {

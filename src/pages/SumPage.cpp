@@ -1,5 +1,6 @@
 #include "SumPage.h"
 
+#include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 #include "shell/Twips.h"
 
@@ -14,23 +15,22 @@ namespace hw {
 namespace {
 
 const FieldSpec AssetsLeft[] = {
-    {.label = "Current Domestic Residence:"},  {.label = "Combined Rental Properties:"},
-    {.label = "Combined Value of Vehicles:"},  {.label = "Surrender Value Of Life Policies:"},
-    {.label = "Other Land or Section Value:"},
+    {.label = captions::Assets[0]}, {.label = captions::Assets[1]}, {.label = captions::Assets[2]},
+    {.label = captions::Assets[3]}, {.label = captions::Assets[4]},
 };
 const FieldSpec AssetsRight[] = {
-    {.label = "Managed Funds:"}, {.label = "Superannuation:"}, {.label = "Savings:"},
-    {.label = "Shares:"},        {.label = "Other:"},
+    {.label = captions::Assets[5]}, {.label = captions::Assets[6]}, {.label = captions::Assets[7]},
+    {.label = captions::Assets[8]}, {.label = captions::Assets[9]},
 };
 const FieldSpec LiabilitiesLeft[] = {
-    {.label = "Domestic Mortgage:"},
-    {.label = "Combined Rental Properties:"},
-    {.label = "Personal Loans:"},
+    {.label = captions::Liabilities[0]},
+    {.label = captions::Liabilities[1]},
+    {.label = captions::Liabilities[2]},
 };
 const FieldSpec LiabilitiesRight[] = {
-    {.label = "Hire Purchases  (inc. Car):"},
-    {.label = "Credit Card Balances:"},
-    {.label = "Other:"},
+    {.label = captions::Liabilities[3]},
+    {.label = captions::Liabilities[4]},
+    {.label = captions::Liabilities[5]},
 };
 
 const char* const AssetsGuidance =
@@ -118,7 +118,7 @@ void SumPage::load(const MortgageCase& value) {
 
 AssetsPage::AssetsPage(PageContext& context)
     : SumPage(context, AssetsStep,
-              {QT_TR_NOOP("ASSETS"), AssetsGuidance, AssetsLeft, AssetsRight, "0.00",
+              {captions::AssetsTitle, AssetsGuidance, AssetsLeft, AssetsRight, "0.00",
                QT_TR_NOOP("Total assets")}) {}
 
 bool AssetsPage::validate() {
@@ -131,7 +131,7 @@ bool AssetsPage::validate() {
 
 LiabilitiesPage::LiabilitiesPage(PageContext& context)
     : SumPage(context, LiabilitiesStep,
-              {QT_TR_NOOP("LIABILITIES"), LiabilitiesGuidance, LiabilitiesLeft, LiabilitiesRight,
+              {captions::LiabilitiesTitle, LiabilitiesGuidance, LiabilitiesLeft, LiabilitiesRight,
                "$0.00", QT_TR_NOOP("Total liabilities")}) {}
 
 bool LiabilitiesPage::confirm() {
