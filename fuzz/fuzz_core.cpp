@@ -53,8 +53,11 @@ void readAsCaseFile(const std::uint8_t* data, std::size_t size) {
     const auto read = hw::readCaseFile(bytes, 2);
     if (const auto* content = std::get_if<hw::CaseFileContent>(&read)) {
         const auto again = hw::readCaseFile(hw::caseFileText(*content), 2);
+        // Every file it opens it can write, and what it writes opens again the
+        // same, the What If settings included.
         const auto* same = std::get_if<hw::CaseFileContent>(&again);
-        if (!same || !(same->value == content->value))
+        if (!same || !(same->value == content->value) ||
+            hw::caseFileText(*same) != hw::caseFileText(*content))
             __builtin_trap();
     }
 }

@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
             asked.extra.extraMonthly = 200;
             asked.offsetSavings = 30000;
             asked.offsetMonthly = 200;
-            asked.current = hw::CurrentLoan{240000, 8.75, 24, 3500};
+            asked.current = hw::CurrentLoanAsked::whole({240000, 8.75, 24, 3500});
             hw::frmWhatIf whatIf(window.optionsInput(), window.regional(),
                                  window.resultsPage().propertyValue(), asked, &window);
             whatIf.show();

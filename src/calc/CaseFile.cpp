@@ -1,5 +1,7 @@
 #include "CaseFile.h"
 
+#include "CaseFields.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -54,21 +56,51 @@ QJsonArray amounts(std::span<const Currency> figures) {
     return out;
 }
 
+// How a What If field reads its figure: an amount in the currency's decimals,
+// a number or percentage to two decimals, a whole count.
+enum class NumericFigure { Amount, Number, Count };
+
 // Reads the file's figures into the case, stopping at the first that is wrong.
+// Fields are named by their page and caption, ranges written in `forms`.
 class Reader {
 public:
-    explicit Reader(int currencyDecimals) : decimals_(currencyDecimals) {}
+    Reader(int currencyDecimals, const Regional& forms)
+        : decimals_(currencyDecimals), forms_(forms) {}
 
     std::optional<CaseFileError> error;
+
+    // A section of named figures; one left out (or null) is empty.
+    QJsonObject object(const QJsonObject& parent, const char* key) {
+        const QJsonValue value = parent.value(QLatin1String(key));
+        if (!error && !value.isUndefined() && !value.isNull() && !value.isObject())
+            error = CaseFileError{tr("Its section \"%1\" is damaged: it must hold named figures "
+                                     "in braces, {...}.")
+                                      .arg(QLatin1String(key))};
+        return value.toObject();
+    }
+    // A list; one left out (or null) is empty.
+    QJsonArray list(const QJsonObject& parent, const char* key, qsizetype most) {
+        const QJsonValue value = parent.value(QLatin1String(key));
+        if (!error && !value.isUndefined() && !value.isNull() &&
+            (!value.isArray() || value.toArray().size() > most))
+            error = CaseFileError{tr("Its section \"%1\" is damaged: it must be a list in "
+                                     "brackets, [...], of at most %2 entries.")
+                                      .arg(QLatin1String(key), forms_.locale().toString(most))};
+        return value.toArray();
+    }
 
     Currency amount(const QJsonValue& value, const QString& field) {
         if (error || value.isUndefined() || value.isNull())
             return {};
-        static const QRegularExpression plain(QStringLiteral("^(\\d{1,15})(?:\\.(\\d{1,4}))?$"));
+        static const QRegularExpression plain(QStringLiteral("^(\\d+)(?:\\.(\\d+))?$"));
         static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
-        const QString text = value.isString() ? value.toString().trimmed() : QString();
-        const QRegularExpressionMatch match = plain.match(text);
         const QString shown = shownValue(value);
+        if (!value.isString()) {
+            fail(field, shown, tr("an amount written in quotes, such as \"1234.50\""));
+            return {};
+        }
+        const QString text = value.toString().trimmed();
+        const QRegularExpressionMatch match = plain.match(text);
         if (!match.hasMatch()) {
             fail(field, shown,
                  text.startsWith(u'-') ? tr("an amount of 0 or more")
@@ -79,48 +111,77 @@ public:
         if (fraction.size() > decimals_ && fraction.mid(decimals_).contains(nonZero)) {
             fail(field, shown,
                  decimals_ == 0 ? tr("a whole amount (the currency has no decimals)")
-                                : tr("an amount with no more than %1 decimals").arg(decimals_));
+                                : tr("an amount with no more than %1 decimals")
+                                      .arg(forms_.locale().toString(decimals_)));
             return {};
         }
-        const std::int64_t units = match.captured(1).toLongLong();
-        const std::int64_t parts = fraction.leftJustified(4, u'0').toLongLong();
-        const auto whole = Currency::fromUnits(units);
-        const auto total = whole ? whole->plus(Currency::fromScaled(parts)) : std::nullopt;
+        const QString units = match.captured(1);
+        const auto whole =
+            units.size() <= 15 ? Currency::fromUnits(units.toLongLong()) : std::nullopt;
+        const auto total =
+            whole && fraction.size() <= 4
+                ? whole->plus(Currency::fromScaled(fraction.leftJustified(4, u'0').toLongLong()))
+                : std::nullopt;
         if (!total) {
-            fail(field, shown, tr("an amount within the program's range"));
+            tooLarge(field, shown);
             return {};
         }
         return *total;
     }
 
-    // A number from `least` up to (and with `below`, short of) `most`.
-    double number(const QJsonValue& value, const QString& field, double least, double most,
-                  bool below, const QString& range) {
+    // A number held at the precision its field shows (two decimals), from
+    // `least` up to `most`; `range` says so in the message.
+    std::optional<double> number(const QJsonValue& value, const QString& field, double least,
+                                 double most, const QString& range) {
         if (error || value.isUndefined() || value.isNull())
-            return 0.0;
-        // Held at the precision its field shows, and checked as held.
-        const double number = std::round(value.toDouble(std::nan("")) * 100.0) / 100.0;
-        const bool inRange = value.isDouble() && std::isfinite(number) && number >= least &&
-                             (below ? number < most : number <= most);
-        if (!inRange) {
+            return std::nullopt;
+        if (!isNumber(value, field))
+            return std::nullopt;
+        const double number = std::round(value.toDouble() * 100.0) / 100.0;
+        if (!std::isfinite(number) || number < least || number > most) {
             fail(field, shownValue(value), range);
-            return 0.0;
+            return std::nullopt;
         }
         return number;
     }
+    // A percentage below 100 % (99.99 % at most, as a field shows it).
+    double percent(const QJsonValue& value, const QString& field) {
+        return number(value, field, 0.0, 99.99,
+                      tr("a percentage from %1 to %2")
+                          .arg(forms_.percent(0.0), forms_.percent(0.9999)))
+            .value_or(0.0);
+    }
 
-    template <std::size_t N>
-    void amounts(const QJsonValue& value, const QString& field, std::array<Currency, N>& out) {
-        if (error || value.isUndefined() || value.isNull())
-            return;
-        const QJsonArray list = value.toArray();
-        if (!value.isArray() || list.size() > static_cast<qsizetype>(N)) {
-            fail(field, QString(), tr("a list of at most %1 amounts").arg(N));
-            return;
+    // A What If figure, read as its field reads it and checked as its question
+    // checks it; one left out (or null) keeps `start`, the window's.
+    template <class Value>
+    Value whatIf(const QJsonObject& section, const char* key, WhatIfInput input, NumericFigure kind,
+                 Value start) {
+        const QJsonValue value = section.value(QLatin1String(key));
+        const QString field = tr("What If, %1").arg(whatIfFigureName(input));
+        if (error || value.isUndefined() || value.isNull() || !isNumber(value, field))
+            return start;
+        double figure = value.toDouble();
+        if (kind == NumericFigure::Amount) {
+            // An amount field refuses a fraction its currency cannot show.
+            const double scaled = figure * std::pow(10.0, decimals_);
+            if (std::isfinite(scaled) && std::abs(scaled) < 1e15 &&
+                std::abs(scaled - std::round(scaled)) > 1e-6) {
+                fail(field, shownValue(value),
+                     decimals_ == 0 ? tr("a whole amount (the currency has no decimals)")
+                                    : tr("an amount with no more than %1 decimals")
+                                          .arg(forms_.locale().toString(decimals_)));
+                return start;
+            }
+        } else if (kind == NumericFigure::Number) {
+            figure = std::round(figure * 100.0) / 100.0;
         }
-        for (qsizetype i = 0; i < list.size(); ++i)
-            out[static_cast<std::size_t>(i)] =
-                amount(list[i], QStringLiteral("%1 %2").arg(field).arg(i + 1));
+        if (const auto refusal = figureRefusal(input, figure, forms_)) {
+            error = CaseFileError{
+                tr("%1 (%2 is \"%3\".)").arg(refusal->message, field, shownValue(value))};
+            return start;
+        }
+        return static_cast<Value>(figure);
     }
 
     void fail(const QString& field, const QString& value, const QString& expected) {
@@ -130,10 +191,84 @@ public:
                                   ? tr("%1 must be %2.").arg(field, expected)
                                   : tr("%1 is \"%2\"; it must be %3.").arg(field, value, expected)};
     }
+    void tooLarge(const QString& field, const QString& value) {
+        if (!error)
+            error = CaseFileError{tr("%1 is \"%2\"; it is too large.").arg(field, value)};
+    }
+
+    const Regional& forms() const { return forms_; }
 
 private:
+    // Whether a figure is written as a number: a rate or term kept as text is said so.
+    bool isNumber(const QJsonValue& value, const QString& field) {
+        if (value.isDouble())
+            return true;
+        if (value.isString())
+            fail(field, value.toString(), tr("a number written without quotes"));
+        else
+            fail(field, shownValue(value), tr("a number"));
+        return false;
+    }
+
     int decimals_;
+    const Regional& forms_;
 };
+
+// Reads a list of amounts into `out`, naming each by its page and caption.
+template <std::size_t N>
+void readAmounts(Reader& read, const QJsonObject& parent, const char* key,
+                 std::array<Currency, N>& out, const char* title,
+                 const std::array<const char*, N>& captionsOf) {
+    const QJsonArray list = read.list(parent, key, static_cast<qsizetype>(N));
+    for (qsizetype i = 0; i < std::min<qsizetype>(list.size(), N); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        out[at] =
+            read.amount(list[i], captionsOf[at] ? captions::fieldName(title, captionsOf[at])
+                                                : tr("%1, figure %2")
+                                                      .arg(captions::pageName(title))
+                                                      .arg(read.forms().locale().toString(i + 1)));
+    }
+}
+
+// A What If mortgage type, by its word in the file.
+int whatIfType(Reader& read, const QJsonObject& section, const char* key) {
+    const QString word = section.value(QLatin1String(key)).toString(QStringLiteral("table"));
+    if (word != QLatin1String("table") && word != QLatin1String("reducing-balance"))
+        read.fail(tr("What If, %1").arg(tr("Mortgage type")), word,
+                  tr("\"table\" or \"reducing-balance\""));
+    return word == QLatin1String("reducing-balance") ? ReducingBalanceType : TableType;
+}
+
+// The What If settings: each figure read and checked as its field and question
+// would; one left out keeps the window's start.
+void readWhatIf(Reader& read, const QJsonObject& section, WhatIfSettings& w) {
+    using enum NumericFigure;
+    using enum WhatIfInput;
+    w.risePoints = read.whatIf(section, "risePoints", Rise, Number, w.risePoints);
+    w.fixedYears = read.whatIf(section, "fixedYears", FixedYears, Number, w.fixedYears);
+    if (section.contains(QStringLiteral("resetRate")))
+        w.resetRate = read.whatIf(section, "resetRate", ResetRate, Number, w.resetRate);
+    w.extraType = whatIfType(read, section, "extraType");
+    w.extra.extraMonthly =
+        read.whatIf(section, "extraMonthly", ExtraMonthly, Amount, w.extra.extraMonthly);
+    w.extra.lumpSum = read.whatIf(section, "lumpSum", LumpSum, Amount, w.extra.lumpSum);
+    w.extra.lumpMonth = read.whatIf(section, "lumpMonth", LumpMonth, Count, w.extra.lumpMonth);
+    w.frequencyType = whatIfType(read, section, "frequencyType");
+    w.offsetSavings = read.whatIf(section, "offsetSavings", Savings, Amount, w.offsetSavings);
+    w.offsetMonthly =
+        read.whatIf(section, "offsetMonthly", MonthlySavings, Amount, w.offsetMonthly);
+    const QJsonValue loanValue = section.value(QStringLiteral("currentLoan"));
+    if (loanValue.isUndefined() || loanValue.isNull())
+        return;
+    const QJsonObject loan = read.object(section, "currentLoan");
+    CurrentLoanAsked current;
+    const std::optional<double> none;
+    current.balance = read.whatIf(loan, "balance", CurrentBalance, Amount, none);
+    current.ratePercent = read.whatIf(loan, "percent", CurrentRate, Number, none);
+    current.yearsLeft = read.whatIf(loan, "yearsLeft", YearsLeft, Number, none);
+    current.costs = read.whatIf(loan, "costs", Costs, Amount, none);
+    w.current = current;
+}
 
 } // namespace
 
@@ -189,21 +324,30 @@ QByteArray caseFileText(const CaseFileContent& content) {
                                                   : QStringLiteral("table");
     whatIf[QStringLiteral("offsetSavings")] = w.offsetSavings;
     whatIf[QStringLiteral("offsetMonthly")] = w.offsetMonthly;
-    if (w.current)
-        whatIf[QStringLiteral("currentLoan")] =
-            QJsonObject{{QStringLiteral("balance"), w.current->balance},
-                        {QStringLiteral("percent"), w.current->ratePercent},
-                        {QStringLiteral("yearsLeft"), w.current->yearsLeft},
-                        {QStringLiteral("costs"), w.current->costs}};
+    if (w.current) {
+        // Only the figures asked: the others start as the window suggests them.
+        QJsonObject loan;
+        const auto put = [&loan](const char* key, const std::optional<double>& figure) {
+            if (figure)
+                loan[QLatin1String(key)] = *figure;
+        };
+        put("balance", w.current->balance);
+        put("percent", w.current->ratePercent);
+        put("yearsLeft", w.current->yearsLeft);
+        put("costs", w.current->costs);
+        whatIf[QStringLiteral("currentLoan")] = loan;
+    }
     file[QStringLiteral("whatIf")] = whatIf;
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
-std::variant<CaseFileContent, CaseFileError> readCaseFile(const QByteArray& bytes,
-                                                          int currencyDecimals) {
+std::variant<CaseFileContent, CaseFileError>
+readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& forms) {
     // A case takes a few kilobytes; anything far larger is something else.
     if (bytes.size() > LargestCaseFile)
         return CaseFileError{tr("It is too large to be a Hearthwise case.")};
+    if (bytes.trimmed().isEmpty())
+        return CaseFileError{tr("It is empty.")};
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     if (parsed.error != QJsonParseError::NoError || !document.isObject())
@@ -226,7 +370,7 @@ std::variant<CaseFileContent, CaseFileError> readCaseFile(const QByteArray& byte
 
     CaseFileContent content;
     MortgageCase& c = content.value;
-    Reader read(currencyDecimals);
+    Reader read(currencyDecimals, forms);
     const QString purpose = file.value(QStringLiteral("purpose")).toString();
     const auto* key =
         std::find_if(std::begin(PurposeKeys), std::end(PurposeKeys),
@@ -237,126 +381,74 @@ std::variant<CaseFileContent, CaseFileError> readCaseFile(const QByteArray& byte
         read.fail(tr("The purpose"), purpose, tr("one of the nine purposes"));
     else
         c.purpose = static_cast<int>(key - std::begin(PurposeKeys));
-    read.amounts(file.value(QStringLiteral("assets")), tr("Assets"), c.assets);
-    read.amounts(file.value(QStringLiteral("liabilities")), tr("Liabilities"), c.liabilities);
-    const QJsonArray income = file.value(QStringLiteral("income")).toArray();
-    if (income.size() > 3)
-        read.fail(tr("Income"), QString(), tr("a list of at most 3 rows"));
+    readAmounts(read, file, "assets", c.assets, captions::AssetsTitle, captions::Assets);
+    readAmounts(read, file, "liabilities", c.liabilities, captions::LiabilitiesTitle,
+                captions::Liabilities);
+    const QJsonArray income = read.list(file, "income", 3);
     for (qsizetype row = 0; row < std::min<qsizetype>(income.size(), 3); ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        if (!income[row].isObject() && !income[row].isNull())
+            read.fail(tr("Income, row %1").arg(forms.locale().toString(row + 1)), QString(),
+                      tr("named figures in braces, {...}"));
         const QJsonObject line = income[row].toObject();
-        const QString name = tr("Income row %1").arg(row + 1);
-        c.income[static_cast<std::size_t>(row)] = {
+        const QString name = captions::fieldName(captions::IncomeTitle, captions::Income[at]);
+        c.income[at] = {
             read.amount(line.value(QStringLiteral("gross")), name),
-            read.number(line.value(QStringLiteral("taxPercent")), name + tr(", tax rate"), 0.0,
-                        100.0, true, tr("a percentage of 0 or more and less than 100"))};
+            read.percent(line.value(QStringLiteral("taxPercent")), tr("%1, tax rate").arg(name))};
     }
-    const QJsonObject budget = file.value(QStringLiteral("budget")).toObject();
+    const QJsonObject budget = read.object(file, "budget");
     const QString period =
         budget.value(QStringLiteral("period")).toString(QStringLiteral("fortnightly"));
     if (period != QLatin1String("fortnightly") && period != QLatin1String("monthly"))
         read.fail(tr("The budget period"), period, tr("\"fortnightly\" or \"monthly\""));
     c.fortnightlyBudget = period == QLatin1String("fortnightly");
-    read.amounts(budget.value(QStringLiteral("amounts")), tr("Budget"), c.budget);
-    const QJsonObject purposes = file.value(QStringLiteral("purposeFigures")).toObject();
+    readAmounts(read, budget, "amounts", c.budget, captions::BudgetTitle, captions::Budget);
+    const QJsonObject purposes = read.object(file, "purposeFigures");
     for (int p = 0; p < PurposeCount; ++p) {
-        const QJsonObject figures = purposes.value(QString::fromLatin1(PurposeKeys[p])).toObject();
-        const QString name = QString::fromLatin1(PurposeKeys[p]);
-        PurposeFigures& out = c.purposes[static_cast<std::size_t>(p)];
-        read.amounts(figures.value(QStringLiteral("first")), name, out.first);
-        read.amounts(figures.value(QStringLiteral("second")), name + tr(", second part"),
-                     out.second);
+        const auto at = static_cast<std::size_t>(p);
+        const QJsonObject figures = read.object(purposes, PurposeKeys[p]);
+        const captions::PurposeCaptions& page = captions::Purposes[at];
+        readAmounts(read, figures, "first", c.purposes[at].first, page.title, page.first);
+        readAmounts(read, figures, "second", c.purposes[at].second, page.title, page.second);
     }
-    const QJsonObject fees = file.value(QStringLiteral("fees")).toObject();
-    c.valuationFee = read.amount(fees.value(QStringLiteral("valuation")), tr("The valuation fee"));
-    c.legalFee = read.amount(fees.value(QStringLiteral("legal")), tr("The legal fee"));
-    const QJsonObject charges = file.value(QStringLiteral("bankCharges")).toObject();
+    const QJsonObject fees = read.object(file, "fees");
+    c.valuationFee =
+        read.amount(fees.value(QStringLiteral("valuation")),
+                    captions::fieldName(captions::ChargesTitle, captions::ValuationFee));
+    c.legalFee = read.amount(fees.value(QStringLiteral("legal")),
+                             captions::fieldName(captions::ChargesTitle, captions::LegalFee));
+    const QJsonObject charges = read.object(file, "bankCharges");
     const QString mode = charges.value(QStringLiteral("mode")).toString(QStringLiteral("percent"));
     if (mode != QLatin1String("percent") && mode != QLatin1String("fixed-amount"))
         read.fail(tr("The bank charges' mode"), mode, tr("\"percent\" or \"fixed-amount\""));
     c.chargesMode =
         mode == QLatin1String("percent") ? ChargesMode::Percent : ChargesMode::FixedAmount;
-    c.chargesPercent =
-        read.number(charges.value(QStringLiteral("percent")), tr("The bank charges' percentage"),
-                    0.0, 100.0, true, tr("a percentage of 0 or more and less than 100"));
-    c.chargesAmount =
-        read.amount(charges.value(QStringLiteral("amount")), tr("The bank charges' amount"));
-    const QJsonObject rate = file.value(QStringLiteral("rate")).toObject();
-    c.ratePercent = read.number(rate.value(QStringLiteral("percent")), tr("The interest rate"), 0.0,
-                                100.0, true, tr("a percentage of 0 or more and less than 100"));
+    const QString bankCharges = captions::fieldName(captions::ChargesTitle, captions::BankCharges);
+    c.chargesPercent = read.percent(charges.value(QStringLiteral("percent")), bankCharges);
+    c.chargesAmount = read.amount(charges.value(QStringLiteral("amount")), bankCharges);
+    const QJsonObject rate = read.object(file, "rate");
+    c.ratePercent = read.percent(rate.value(QStringLiteral("percent")),
+                                 captions::fieldName(captions::RateTitle, captions::InterestRate));
     // A term of 0 is one not given yet, as a new case starts.
     const QJsonValue years = rate.value(QStringLiteral("years"));
-    c.termYears =
-        read.number(years, tr("The term in years"), 0.0, 100.0, false, tr("between 0.1 and 100"));
+    const QString term = captions::fieldName(captions::RateTitle, captions::Term);
+    const QString termRange =
+        tr("between %1 and %2").arg(forms.locale().toString(0.1), forms.locale().toString(100));
+    c.termYears = read.number(years, term, 0.0, 100.0, termRange).value_or(0.0);
     if (c.termYears > 0.0 && c.termYears < 0.1)
-        read.fail(tr("The term in years"), shownValue(years), tr("between 0.1 and 100"));
-    const QJsonObject whatIf = file.value(QStringLiteral("whatIf")).toObject();
-    WhatIfSettings& w = content.whatIf;
-    if (whatIf.contains(QStringLiteral("risePoints")))
-        w.risePoints =
-            read.number(whatIf.value(QStringLiteral("risePoints")), tr("The What If rise"), 0.0,
-                        LargestRise, false, tr("between 0 and 10 points"));
-    if (whatIf.contains(QStringLiteral("fixedYears")))
-        w.fixedYears =
-            read.number(whatIf.value(QStringLiteral("fixedYears")), tr("The What If fixed years"),
-                        0.0, 100.0, false, tr("between 0 and 100"));
-    if (whatIf.contains(QStringLiteral("resetRate")))
-        w.resetRate =
-            read.number(whatIf.value(QStringLiteral("resetRate")), tr("The What If new rate"), 0.0,
-                        100.0, true, tr("a percentage of 0 or more and less than 100"));
-    w.extraType =
-        whatIf.value(QStringLiteral("extraType")).toString() == QLatin1String("reducing-balance")
-            ? ReducingBalanceType
-            : TableType;
-    if (whatIf.contains(QStringLiteral("extraMonthly")))
-        w.extra.extraMonthly = read.number(whatIf.value(QStringLiteral("extraMonthly")),
-                                           tr("The What If extra each month"), 0.0, 1e15, false,
-                                           tr("an amount of 0 or more"));
-    if (whatIf.contains(QStringLiteral("lumpSum")))
-        w.extra.lumpSum =
-            read.number(whatIf.value(QStringLiteral("lumpSum")), tr("The What If lump sum"), 0.0,
-                        1e15, false, tr("an amount of 0 or more"));
-    if (whatIf.contains(QStringLiteral("lumpMonth")))
-        w.extra.lumpMonth = static_cast<int>(read.number(whatIf.value(QStringLiteral("lumpMonth")),
-                                                         tr("The What If month"), 1.0, 1200.0,
-                                                         false, tr("a month from 1 to 1200")));
-    w.frequencyType = whatIf.value(QStringLiteral("frequencyType")).toString() ==
-                              QLatin1String("reducing-balance")
-                          ? ReducingBalanceType
-                          : TableType;
-    const QString anAmount = tr("an amount of 0 or more");
-    if (whatIf.contains(QStringLiteral("offsetSavings")))
-        w.offsetSavings = read.number(whatIf.value(QStringLiteral("offsetSavings")),
-                                      tr("The What If offset savings"), 0.0, 1e15, false, anAmount);
-    if (whatIf.contains(QStringLiteral("offsetMonthly")))
-        w.offsetMonthly =
-            read.number(whatIf.value(QStringLiteral("offsetMonthly")),
-                        tr("The What If savings each month"), 0.0, 1e15, false, anAmount);
-    if (whatIf.contains(QStringLiteral("currentLoan"))) {
-        const QJsonObject loan = whatIf.value(QStringLiteral("currentLoan")).toObject();
-        CurrentLoan current;
-        current.balance = read.number(loan.value(QStringLiteral("balance")),
-                                      tr("The current loan's balance"), 0.0, 1e15, false, anAmount);
-        current.ratePercent =
-            read.number(loan.value(QStringLiteral("percent")), tr("The current loan's rate"), 0.0,
-                        99.99, false, tr("a percentage from 0 to 99.99"));
-        current.yearsLeft = read.number(loan.value(QStringLiteral("yearsLeft")),
-                                        tr("The current loan's years left"), 0.1, 100.0, false,
-                                        tr("a number of years from 0.1 to 100"));
-        current.costs = read.number(loan.value(QStringLiteral("costs")),
-                                    tr("The costs of switching"), 0.0, 1e15, false, anAmount);
-        w.current = current;
-    }
+        read.fail(term, shownValue(years), termRange);
+    readWhatIf(read, read.object(file, "whatIf"), content.whatIf);
     if (read.error)
         return *read.error;
     return content;
 }
 
-std::variant<CaseFileContent, CaseFileError> readCaseFileAt(const QString& path,
-                                                            int currencyDecimals) {
+std::variant<CaseFileContent, CaseFileError>
+readCaseFileAt(const QString& path, int currencyDecimals, const Regional& forms) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CaseFileError{file.errorString() + u'.'};
-    return readCaseFile(file.read(LargestCaseFile + 1), currencyDecimals);
+    return readCaseFile(file.read(LargestCaseFile + 1), currencyDecimals, forms);
 }
 
 QString caseFileRefusal(const QString& path, const CaseFileError& error) {

@@ -82,9 +82,10 @@ std::variant<std::vector<FrequencyRow>, WhatIfRefusal> howOften(int type,
 }
 
 std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const OptionsInput& input,
-                                                           const ExtraPayments& extra) {
+                                                           const ExtraPayments& extra,
+                                                           const Regional& forms) {
     // The same checks as paying extra to shorten the term.
-    const auto shorter = payingExtra(type, input, extra);
+    const auto shorter = payingExtra(type, input, extra, forms);
     if (const auto* refusal = std::get_if<WhatIfRefusal>(&shorter))
         return *refusal;
     const OptionsReading c = whatIfReading(input);
@@ -109,15 +110,19 @@ std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const Optio
 }
 
 std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, double savings,
-                                                  double monthlySavings) {
+                                                  double monthlySavings, const Regional& forms) {
     const OptionsReading c = whatIfReading(input);
     if (!c.computable || c.amount <= 0.0)
         return enterTheCaseFirst();
-    if (!(savings >= 0.0) || savings > c.amount)
+    for (const auto& [figure, value] : {std::pair(WhatIfInput::Savings, savings),
+                                        std::pair(WhatIfInput::MonthlySavings, monthlySavings)})
+        if (auto refusal = figureRefusal(figure, value, forms))
+            return *refusal;
+    if (savings > c.amount)
         return WhatIfRefusal{tr("The savings in the offset account must be between 0 and the "
                                 "amount borrowed."),
                              WhatIfInput::Savings};
-    if (!(monthlySavings >= 0.0) || monthlySavings >= c.amount)
+    if (monthlySavings >= c.amount)
         return WhatIfRefusal{tr("The savings added each month must be at least 0 and less than "
                                 "the amount borrowed."),
                              WhatIfInput::MonthlySavings};
@@ -141,7 +146,7 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
     out.clearedMonth = out.rows.empty() ? 0 : out.rows.back().month;
     // Like with like: the starting savings paid in at once and the monthly
     // additions paid in every month as extra repayments.
-    const auto lump = payingExtra(TableType, input, {monthlySavings, savings, 1});
+    const auto lump = payingExtra(TableType, input, {monthlySavings, savings, 1}, forms);
     if (const auto* paid = std::get_if<PayingExtra>(&lump)) {
         out.interestSaved = paid->interestBefore - out.interest;
         out.lumpClearedMonth = paid->clearedMonth;
@@ -150,23 +155,17 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
     return out;
 }
 
-std::variant<Refinancing, WhatIfRefusal> refinancing(const OptionsInput& input,
-                                                     const CurrentLoan& current) {
+std::variant<Refinancing, WhatIfRefusal>
+refinancing(const OptionsInput& input, const CurrentLoan& current, const Regional& forms) {
     const OptionsReading c = whatIfReading(input);
     if (!c.computable || c.amount <= 0.0)
         return enterTheCaseFirst();
-    if (!(current.balance > 0.0 && current.balance <= 1e15))
-        return WhatIfRefusal{tr("The balance of the current loan must be more than 0."),
-                             WhatIfInput::CurrentBalance};
-    if (!(current.ratePercent >= 0.0 && current.ratePercent <= 99.99))
-        return WhatIfRefusal{tr("The rate of the current loan must be between 0% and 99.99%."),
-                             WhatIfInput::CurrentRate};
-    if (!(current.yearsLeft >= 0.1 && current.yearsLeft <= 100.0))
-        return WhatIfRefusal{tr("The years left on the current loan must be between 0.1 and "
-                                "100."),
-                             WhatIfInput::YearsLeft};
-    if (!(current.costs >= 0.0 && current.costs <= 1e15))
-        return WhatIfRefusal{tr("The costs of switching must be 0 or more."), WhatIfInput::Costs};
+    for (const auto& [figure, value] : {std::pair(WhatIfInput::CurrentBalance, current.balance),
+                                        std::pair(WhatIfInput::CurrentRate, current.ratePercent),
+                                        std::pair(WhatIfInput::YearsLeft, current.yearsLeft),
+                                        std::pair(WhatIfInput::Costs, current.costs)})
+        if (auto refusal = figureRefusal(figure, value, forms))
+            return *refusal;
     Refinancing out;
     const double monthsLeft = std::round(current.yearsLeft * 12.0);
     const double rate = static_cast<float>(static_cast<float>(current.ratePercent) / 1200.0F);

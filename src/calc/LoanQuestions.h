@@ -45,7 +45,8 @@ struct LowerRepayment {
     std::vector<ScheduleRow> rows;
 };
 std::variant<LowerRepayment, WhatIfRefusal> lowerRepayment(int type, const OptionsInput& input,
-                                                           const ExtraPayments& extra);
+                                                           const ExtraPayments& extra,
+                                                           const Regional& forms = plainForms());
 
 // 7. An offset account beside a Table loan: interest is charged on the balance
 // less the savings held (a starting balance and a monthly addition, added at
@@ -61,7 +62,8 @@ struct Offset {
     std::vector<ScheduleRow> rows;
 };
 std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, double savings,
-                                                  double monthlySavings);
+                                                  double monthlySavings,
+                                                  const Regional& forms = plainForms());
 
 // 8. Refinancing: a current loan (balance, rate in per cent, years left) paid
 // as a Table loan, against the case's Table loan at its rate and term, with
@@ -78,6 +80,7 @@ struct Refinancing {
     double totalNew = 0.0;     // the new loan to its end, the costs included
 };
 std::variant<Refinancing, WhatIfRefusal> refinancing(const OptionsInput& input,
-                                                     const CurrentLoan& current);
+                                                     const CurrentLoan& current,
+                                                     const Regional& forms = plainForms());
 
 } // namespace hw

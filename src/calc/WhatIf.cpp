@@ -68,22 +68,116 @@ OptionsReading whatIfReading(const OptionsInput& input) {
     return c;
 }
 
+QString whatIfFigureName(WhatIfInput input) {
+    static const char* const names[] = {
+        "",
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Rise in the rate, percentage points"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Extra each month"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Lump sum"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Month of the lump sum"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Years at the entered rate"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "The new rate"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Savings in the offset account"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Savings added each month"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Balance of the current loan"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Rate of the current loan"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Years left on the current loan"),
+        QT_TRANSLATE_NOOP("hw::WhatIf", "Costs of switching")};
+    return tr(names[static_cast<int>(input)]);
+}
+
+const Regional& plainForms() {
+    static const Regional forms(QLocale(QLocale::English, QLocale::UnitedStates));
+    return forms;
+}
+
+std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, const Regional& forms) {
+    const QLocale& locale = forms.locale();
+    const auto percent = [&forms](double percent) { return forms.percent(percent / 100.0); };
+    // An amount of 0 or more that its field can hold.
+    const auto amount = [&](const char* name) -> std::optional<WhatIfRefusal> {
+        if (!(value >= 0.0))
+            return WhatIfRefusal{tr("%1 must be 0 or more.").arg(tr(name)), input};
+        if (value > LargestWhatIfAmount)
+            return WhatIfRefusal{tr("%1 is too large.").arg(tr(name)), input};
+        return std::nullopt;
+    };
+    const auto between = [&](double least, double most, const QString& message,
+                             bool whole = false) -> std::optional<WhatIfRefusal> {
+        if (value >= least && value <= most && (!whole || value == std::floor(value)))
+            return std::nullopt;
+        return WhatIfRefusal{message, input};
+    };
+    switch (input) {
+    case WhatIfInput::Rise: {
+        const double steps = value / RiseStep;
+        if (value >= 0.0 && value <= LargestRise && std::fabs(steps - std::round(steps)) <= 1e-9)
+            return std::nullopt;
+        return WhatIfRefusal{
+            tr("The rise must be between %1 and %2 percentage points, in steps of %3.")
+                .arg(locale.toString(0), locale.toString(LargestRise), locale.toString(RiseStep)),
+            input};
+    }
+    case WhatIfInput::ExtraMonthly:
+        return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The extra amount each month"));
+    case WhatIfInput::LumpSum:
+        return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The lump sum"));
+    case WhatIfInput::LumpMonth:
+        return between(1, LastLumpMonth,
+                       tr("The month of the lump sum must be a whole month from %1 to %2.")
+                           .arg(locale.toString(1), locale.toString(LastLumpMonth)),
+                       true);
+    case WhatIfInput::FixedYears: {
+        // Held to the month; no term is longer than 100 years.
+        const double months = std::round(value * 12.0);
+        if (months >= 1.0 && months < 1200.0)
+            return std::nullopt;
+        return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
+                                "term."),
+                             input};
+    }
+    case WhatIfInput::ResetRate:
+        return between(0.0, 99.99,
+                       tr("The rate after the fixed period must be between %1 and %2.")
+                           .arg(percent(0), percent(99.99)));
+    case WhatIfInput::Savings:
+        return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The savings in the offset account"));
+    case WhatIfInput::MonthlySavings:
+        return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The savings added each month"));
+    case WhatIfInput::CurrentBalance:
+        if (!(value > 0.0))
+            return WhatIfRefusal{tr("The balance of the current loan must be more than 0."), input};
+        return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The balance of the current loan"));
+    case WhatIfInput::CurrentRate:
+        return between(0.0, 99.99,
+                       tr("The rate of the current loan must be between %1 and %2.")
+                           .arg(percent(0), percent(99.99)));
+    case WhatIfInput::YearsLeft:
+        return between(0.1, 100.0,
+                       tr("The years left on the current loan must be between %1 and %2.")
+                           .arg(locale.toString(0.1), locale.toString(100)));
+    case WhatIfInput::Costs:
+        return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The costs of switching"));
+    case WhatIfInput::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 WhatIfRefusal enterTheCaseFirst() {
     return {tr("Please enter the amount, the rate and the term first.")};
 }
 
-std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints) {
-    const double steps = risePoints / RiseStep;
-    if (!(risePoints >= 0.0 && risePoints <= LargestRise) ||
-        std::fabs(steps - std::round(steps)) > 1e-9)
-        return WhatIfRefusal{tr("The rise must be between 0 and 10 percentage points, in steps of "
-                                "0.25."),
-                             WhatIfInput::Rise};
+std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints,
+                                               const Regional& forms) {
+    if (auto refusal = figureRefusal(WhatIfInput::Rise, risePoints, forms))
+        return *refusal;
     const OptionsReading c = whatIfReading(input);
     const double after = c.ratePercent + risePoints;
     if (after > 99.99)
-        return WhatIfRefusal{tr("The rate after the rise must be less than 100%."),
-                             WhatIfInput::Rise};
+        return WhatIfRefusal{
+            tr("The rate after the rise must be less than %1.").arg(forms.percent(1.0)),
+            WhatIfInput::Rise};
     OptionsInput risen = input;
     // Held as the rate page holds a rate: two decimals, in 32 bits.
     risen.ratePercent = static_cast<float>(std::round(after * 100.0) / 100.0);
@@ -173,26 +267,32 @@ Borrowing borrowing(const OptionsInput& input, double propertyValue) {
 }
 
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
-                                                     const ExtraPayments& extra) {
+                                                     const ExtraPayments& extra,
+                                                     const Regional& forms) {
     const OptionsReading c = whatIfReading(input);
     if (type != TableType && type != ReducingBalanceType)
         return WhatIfRefusal{tr("Extra payments can be worked out for the Table and Reducing "
                                 "Balance types.")};
     if (!c.computable || c.amount <= 0.0)
         return enterTheCaseFirst();
-    if (!(extra.extraMonthly >= 0.0) || extra.extraMonthly >= c.amount)
+    for (const auto& [figure, value] : {std::pair(WhatIfInput::ExtraMonthly, extra.extraMonthly),
+                                        std::pair(WhatIfInput::LumpSum, extra.lumpSum)})
+        if (auto refusal = figureRefusal(figure, value, forms))
+            return *refusal;
+    if (extra.extraMonthly >= c.amount)
         return WhatIfRefusal{tr("The extra amount each month must be less than the amount "
                                 "borrowed."),
                              WhatIfInput::ExtraMonthly};
-    if (!(extra.lumpSum >= 0.0) || extra.lumpSum > c.amount)
+    if (extra.lumpSum > c.amount)
         return WhatIfRefusal{tr("The lump sum must be no more than the amount borrowed."),
                              WhatIfInput::LumpSum};
     const int termMonths = static_cast<int>(std::ceil(c.months));
     if (extra.lumpSum > 0.0 && (extra.lumpMonth < 1 || extra.lumpMonth > termMonths))
-        return WhatIfRefusal{tr("The month of the lump sum must be between 1 and %1, the months "
-                                "of the term.")
-                                 .arg(termMonths),
-                             WhatIfInput::LumpMonth};
+        return WhatIfRefusal{
+            tr("The month of the lump sum must be between %1 and %2, the months "
+               "of the term.")
+                .arg(forms.locale().toString(1), forms.locale().toString(termMonths)),
+            WhatIfInput::LumpMonth};
     PayingExtra out;
     out.before = repay(type, c, {});
     out.after = repay(type, c, extra);
@@ -203,7 +303,7 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
 }
 
 std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, double fixedYears,
-                                                 double resetRate) {
+                                                 double resetRate, const Regional& forms) {
     const OptionsReading c = whatIfReading(input);
     if (!c.computable || c.amount <= 0.0)
         return enterTheCaseFirst();
@@ -212,10 +312,8 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, doub
         return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
                                 "term."),
                              WhatIfInput::FixedYears};
-    if (!(resetRate >= 0.0 && resetRate <= 99.99))
-        return WhatIfRefusal{tr("The rate after the fixed period must be between 0% and "
-                                "99.99%."),
-                             WhatIfInput::ResetRate};
+    if (auto refusal = figureRefusal(WhatIfInput::ResetRate, resetRate, forms))
+        return *refusal;
     RateReset out;
     out.before = repay(TableType, c, {});
     out.repaymentBefore = levelPayment(c.amount, c.monthlyRate, c.months);
@@ -236,11 +334,11 @@ double defaultResetRate(const OptionsInput& input) {
 }
 
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
-                          const WhatIfSettings& settings) {
+                          const WhatIfSettings& settings, const CurrentLoan& suggested) {
     QStringList lines;
     const auto money = [&](double value) { return regional.currency(value); };
     const auto rate = [&](double percent) { return regional.percent(percent / 100.0); };
-    const auto rise = rateRise(input, settings.risePoints);
+    const auto rise = rateRise(input, settings.risePoints, regional);
     if (const auto* answer = std::get_if<RateRise>(&rise)) {
         lines << tr("If the rate rose by %1 points to %2:")
                      .arg(regional.number(settings.risePoints), rate(answer->rateAfter));
@@ -271,7 +369,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                                    "loan."));
     lines << QString();
     const double resetRate = settings.resetRate.value_or(defaultResetRate(input));
-    const auto reset = rateReset(input, settings.fixedYears, resetRate);
+    const auto reset = rateReset(input, settings.fixedYears, resetRate, regional);
     if (const auto* answer = std::get_if<RateReset>(&reset)) {
         lines << tr("A Table loan fixed for %1 years, then at %2: the repayment goes from %3 to "
                     "%4, which is %5.")
@@ -326,21 +424,21 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                          .arg(money(held->lumpInterestSaved));
     }
     if (settings.current) {
-        const auto switched = refinancing(input, *settings.current);
+        const CurrentLoan current = settings.current->over(suggested);
+        const auto switched = refinancing(input, current, regional);
         if (const auto* answer = std::get_if<Refinancing>(&switched)) {
-            QString line =
-                tr("Refinancing a current loan of %1 at %2 with %3 years left: %4 a "
-                   "month instead of %5")
-                    .arg(money(settings.current->balance), rate(settings.current->ratePercent),
-                         regional.number(settings.current->yearsLeft), money(answer->newRepayment),
-                         money(answer->currentRepayment));
+            QString line = tr("Refinancing a current loan of %1 at %2 with %3 years left: %4 a "
+                              "month instead of %5")
+                               .arg(money(current.balance), rate(current.ratePercent),
+                                    regional.number(current.yearsLeft), money(answer->newRepayment),
+                                    money(answer->currentRepayment));
             line += answer->breakEvenMonth
                         ? tr("; with the costs of %1, the new loan has cost no more than the "
                              "current one by month %2.")
-                              .arg(money(settings.current->costs))
+                              .arg(money(current.costs))
                               .arg(*answer->breakEvenMonth)
                         : tr("; with the costs of %1, the new loan always costs more.")
-                              .arg(money(settings.current->costs));
+                              .arg(money(current.costs));
             lines << line;
         }
     }

@@ -39,6 +39,20 @@ struct WhatIfRefusal {
     WhatIfInput input = WhatIfInput::None;
 };
 
+// What the window calls a figure, and a case file's message names it by.
+QString whatIfFigureName(WhatIfInput input);
+// The regional forms of the questions' messages where none are given: United States English.
+const Regional& plainForms();
+// The largest amount a question's figure may be: what its field holds.
+constexpr double LargestWhatIfAmount = 9.0e14;
+// Whether `value` lies in the range its figure takes whatever the case (a rise
+// of 0 to 10 points in quarter points, a month from 1 to 1200, an amount of 0
+// or more ...): the refusal its question gives where it does not, its figures
+// in `forms`. The questions and the case file check with this.
+std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value,
+                                           const Regional& forms = plainForms());
+constexpr int LastLumpMonth = 1200;
+
 // The case as the What If answers read it: the results page's reading, with
 // at least a month to work over.
 OptionsReading whatIfReading(const OptionsInput& input);
@@ -61,7 +75,8 @@ struct RateRise {
 };
 constexpr double LargestRise = 10.0;
 constexpr double RiseStep = 0.25;
-std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints);
+std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints,
+                                               const Regional& forms = plainForms());
 
 // 2. How much could we borrow: per type, the largest amount the results page
 // would call affordable (a cent more it would not); with the loan-to-value it
@@ -97,7 +112,8 @@ struct PayingExtra {
     int clearedMonth = 0; // the month the loan is cleared with the extra payments
 };
 std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInput& input,
-                                                     const ExtraPayments& extra);
+                                                     const ExtraPayments& extra,
+                                                     const Regional& forms = plainForms());
 
 // How extras act on a loan: they shorten its term (the repayment kept), or the
 // term is kept and the repayment worked out again every month over the months left.
@@ -130,7 +146,8 @@ struct RateReset {
     std::vector<ScheduleRow> after;  // with the reset
 };
 std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, double fixedYears,
-                                                 double resetRate);
+                                                 double resetRate,
+                                                 const Regional& forms = plainForms());
 
 // A current loan to refinance: its balance, rate in per cent, years left, and
 // the costs of switching to the case's loan.
@@ -139,6 +156,22 @@ struct CurrentLoan {
     double ratePercent = 0.0;
     double yearsLeft = 0.0;
     double costs = 0.0;
+};
+
+// The current loan as last asked, in the window or in a case file: a figure
+// not given starts as the window suggests it.
+struct CurrentLoanAsked {
+    std::optional<double> balance;
+    std::optional<double> ratePercent;
+    std::optional<double> yearsLeft;
+    std::optional<double> costs;
+    static CurrentLoanAsked whole(const CurrentLoan& loan) {
+        return {loan.balance, loan.ratePercent, loan.yearsLeft, loan.costs};
+    }
+    CurrentLoan over(const CurrentLoan& suggested) const {
+        return {balance.value_or(suggested.balance), ratePercent.value_or(suggested.ratePercent),
+                yearsLeft.value_or(suggested.yearsLeft), costs.value_or(suggested.costs)};
+    }
 };
 
 // What the user last asked in the What If window (or the defaults), and the
@@ -152,10 +185,11 @@ struct WhatIfSettings {
     int frequencyType = TableType;
     double offsetSavings = 0.0; // the offset account is asked about once this is above 0
     double offsetMonthly = 0.0;
-    std::optional<CurrentLoan> current; // once refinancing was worked out
+    std::optional<CurrentLoanAsked> current; // once refinancing was worked out
 };
 double defaultResetRate(const OptionsInput& input);
+// `suggested` is the current loan the window starts with, for a figure not asked.
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
-                          const WhatIfSettings& settings);
+                          const WhatIfSettings& settings, const CurrentLoan& suggested = {});
 
 } // namespace hw

@@ -303,25 +303,28 @@ void ResultsPage::preview() {
         return;
     rptMortgage report(*report_, regional().locale());
     report.setWhatIfSource([this] {
-        return whatIfSummary(optionsInput(), regional(), propertyValue(), whatIfAsked_);
+        return whatIfSummary(optionsInput(), regional(), propertyValue(), whatIfAsked_,
+                             suggestedLoan());
     });
     report.preview(window());
+}
+
+CurrentLoan ResultsPage::suggestedLoan() const {
+    // The debts to refinance (or the amount borrowed), at the entered rate and
+    // term. The costs of switching start at 0: the fees and bank charges
+    // entered are already part of the loan.
+    const MortgageCase& entered = context_.entered;
+    const CaseFigures& figures = context_.figures;
+    return {(context_.purpose() == Refinance ? figures.totalLiabilities : figures.requirement)
+                .toDouble(),
+            entered.ratePercent, entered.termYears, 0.0};
 }
 
 void ResultsPage::whatIf() {
     if (!options_)
         return;
-    // The refinancing tab starts from the debts to refinance (or the amount
-    // borrowed), at the entered rate and term. The costs of switching start at
-    // 0: the fees and bank charges entered are already part of the loan.
-    const MortgageCase& entered = context_.entered;
-    const CaseFigures& figures = context_.figures;
-    const CurrentLoan suggested{
-        (context_.purpose() == Refinance ? figures.totalLiabilities : figures.requirement)
-            .toDouble(),
-        entered.ratePercent, entered.termYears, 0.0};
     frmWhatIf asking(optionsInput(), regional(), propertyValue(), whatIfAsked_, window(),
-                     suggested);
+                     suggestedLoan());
     asking.exec();
 }
 

@@ -39,6 +39,8 @@ public:
     const std::optional<ReportContent>& reportContent() const { return report_; }
     // The value of the property the loan buys, for its loan-to-value; 0 where it buys none.
     double propertyValue() const;
+    // The current loan the refinancing question starts with.
+    CurrentLoan suggestedLoan() const;
 
     // What the What If window was last asked; a case file keeps it.
     const WhatIfSettings& whatIfAsked() const { return whatIfAsked_; }

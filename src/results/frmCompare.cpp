@@ -116,7 +116,7 @@ void frmCompare::addCases(const QStringList& paths) {
                 MsgOkOnly);
             break;
         }
-        const auto read = readCaseFileAt(path, regional_.currencyDecimals());
+        const auto read = readCaseFileAt(path, regional_.currencyDecimals(), regional_);
         if (const auto* error = std::get_if<CaseFileError>(&read)) {
             ShowMessage(caseFileRefusal(path, *error), MsgOkOnly);
             continue;

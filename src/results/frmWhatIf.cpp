@@ -124,7 +124,7 @@ void frmWhatIf::refuse(const WhatIfRefusal& refusal) {
 QWidget* frmWhatIf::buildRiseTab() {
     auto* page = new QWidget(this);
     txtRise = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
-                    tr("Rise in the rate, percentage points"), page);
+                    whatIfFigureName(WhatIfInput::Rise), page);
     cmdRise = workOut(page);
     connect(cmdRise, &QPushButton::clicked, this, &frmWhatIf::cmdRise_Click);
     grdRise = answerTable({tr("Mortgage type"), tr("First month at the higher rate"), tr("Today"),
@@ -152,7 +152,7 @@ QWidget* frmWhatIf::buildRiseTab() {
 void frmWhatIf::cmdRise_Click() {
     if (!commitTyping())
         return;
-    const auto answer = rateRise(input_, valueOf(txtRise));
+    const auto answer = rateRise(input_, valueOf(txtRise), regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
@@ -214,11 +214,11 @@ QWidget* frmWhatIf::buildExtraTab() {
     cboExtraType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
     cboExtraType->setCurrentIndex(settings_.extraType == ReducingBalanceType ? 1 : 0);
     txtExtra = field(NumericField::Format::Amount, settings_.extra.extraMonthly, "txtExtra",
-                     tr("Extra each month"), page);
+                     whatIfFigureName(WhatIfInput::ExtraMonthly), page);
     txtLump = field(NumericField::Format::Amount, settings_.extra.lumpSum, "txtLump",
-                    tr("Lump sum"), page);
+                    whatIfFigureName(WhatIfInput::LumpSum), page);
     txtLumpMonth = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
-                         tr("Month of the lump sum"), page);
+                         whatIfFigureName(WhatIfInput::LumpMonth), page);
     cmdExtra = workOut(page);
     connect(cmdExtra, &QPushButton::clicked, this, &frmWhatIf::cmdExtra_Click);
     lblExtra = new QLabel(page);
@@ -274,7 +274,7 @@ void frmWhatIf::cmdExtra_Click() {
     const double month = valueOf(txtLumpMonth);
     const ExtraPayments extra{valueOf(txtExtra), valueOf(txtLump),
                               month <= 1e6 ? static_cast<int>(month) : 1000000};
-    const auto answer = payingExtra(type, input_, extra);
+    const auto answer = payingExtra(type, input_, extra, regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
@@ -319,10 +319,10 @@ void frmWhatIf::cmdExtra_Click() {
 QWidget* frmWhatIf::buildResetTab() {
     auto* page = new QWidget(this);
     txtFixedYears = field(NumericField::Format::Number, settings_.fixedYears, "txtFixedYears",
-                          tr("Years at the entered rate"), page);
+                          whatIfFigureName(WhatIfInput::FixedYears), page);
     txtResetRate = field(NumericField::Format::Percentage,
                          settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
-                         tr("The new rate"), page);
+                         whatIfFigureName(WhatIfInput::ResetRate), page);
     cmdReset = workOut(page);
     connect(cmdReset, &QPushButton::clicked, this, &frmWhatIf::cmdReset_Click);
     lblReset = new QLabel(page);
@@ -353,7 +353,7 @@ void frmWhatIf::cmdReset_Click() {
     if (!commitTyping())
         return;
     const double fixedYears = valueOf(txtFixedYears);
-    const auto answer = rateReset(input_, fixedYears, valueOf(txtResetRate));
+    const auto answer = rateReset(input_, fixedYears, valueOf(txtResetRate), regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;

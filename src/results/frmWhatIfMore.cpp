@@ -99,7 +99,7 @@ void frmWhatIf::cmdOften_Click() {
 }
 
 void frmWhatIf::showExtraWays(int type, const ExtraPayments& extra, const PayingExtra& shorter) {
-    const auto lower = lowerRepayment(type, input_, extra);
+    const auto lower = lowerRepayment(type, input_, extra, regional_);
     const auto* kept = std::get_if<LowerRepayment>(&lower);
     const double level = shorter.before.empty() ? 0.0 : shorter.before.front().repayment;
     setCell(grdExtraWays, 0, 0, tr("Shortens the term"), Cell::Words);
@@ -126,9 +126,10 @@ void frmWhatIf::showExtraWays(int type, const ExtraPayments& extra, const Paying
 QWidget* frmWhatIf::buildOffsetTab() {
     auto* page = new QWidget(this);
     txtSavings = field(NumericField::Format::Amount, settings_.offsetSavings, "txtSavings",
-                       tr("Savings in the offset account"), page);
-    txtMonthlySavings = field(NumericField::Format::Amount, settings_.offsetMonthly,
-                              "txtMonthlySavings", tr("Savings added each month"), page);
+                       whatIfFigureName(WhatIfInput::Savings), page);
+    txtMonthlySavings =
+        field(NumericField::Format::Amount, settings_.offsetMonthly, "txtMonthlySavings",
+              whatIfFigureName(WhatIfInput::MonthlySavings), page);
     cmdOffset = workOut(page);
     connect(cmdOffset, &QPushButton::clicked, this, &frmWhatIf::cmdOffset_Click);
     grdOffset =
@@ -155,7 +156,7 @@ void frmWhatIf::cmdOffset_Click() {
         return;
     const double savings = valueOf(txtSavings);
     const double monthly = valueOf(txtMonthlySavings);
-    const auto answer = offsetAccount(input_, savings, monthly);
+    const auto answer = offsetAccount(input_, savings, monthly, regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
@@ -174,15 +175,15 @@ void frmWhatIf::cmdOffset_Click() {
 
 QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
     auto* page = new QWidget(this);
-    const CurrentLoan& start = settings_.current ? *settings_.current : suggested;
+    const CurrentLoan start = settings_.current ? settings_.current->over(suggested) : suggested;
     txtCurrentBalance = field(NumericField::Format::Amount, start.balance, "txtCurrentBalance",
-                              tr("Balance of the current loan"), page);
+                              whatIfFigureName(WhatIfInput::CurrentBalance), page);
     txtCurrentRate = field(NumericField::Format::Percentage, start.ratePercent, "txtCurrentRate",
-                           tr("Rate of the current loan"), page);
+                           whatIfFigureName(WhatIfInput::CurrentRate), page);
     txtYearsLeft = field(NumericField::Format::Number, start.yearsLeft, "txtYearsLeft",
-                         tr("Years left on the current loan"), page);
+                         whatIfFigureName(WhatIfInput::YearsLeft), page);
     txtCosts = field(NumericField::Format::Amount, start.costs, "txtCosts",
-                     tr("Costs of switching"), page);
+                     whatIfFigureName(WhatIfInput::Costs), page);
     cmdRefinance = workOut(page);
     connect(cmdRefinance, &QPushButton::clicked, this, &frmWhatIf::cmdRefinance_Click);
     lblRefinance = new QLabel(page);
@@ -208,12 +209,12 @@ void frmWhatIf::cmdRefinance_Click() {
         return;
     const CurrentLoan current{valueOf(txtCurrentBalance), valueOf(txtCurrentRate),
                               valueOf(txtYearsLeft), valueOf(txtCosts)};
-    const auto answer = refinancing(input_, current);
+    const auto answer = refinancing(input_, current, regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
     }
-    settings_.current = current;
+    settings_.current = CurrentLoanAsked::whole(current);
     const Refinancing& switched = std::get<Refinancing>(answer);
     QString text = tr("The current loan costs %1 a month, the new one %2.")
                        .arg(regional_.currency(switched.currentRepayment),

@@ -78,7 +78,7 @@ bool frmMortgage::writeCaseFile(const QString& path) {
 }
 
 bool frmMortgage::openCaseFile(const QString& path) {
-    const auto read = readCaseFileAt(path, regional_.currencyDecimals());
+    const auto read = readCaseFileAt(path, regional_.currencyDecimals(), regional_);
     if (const auto* error = std::get_if<CaseFileError>(&read)) {
         ShowMessage(caseFileRefusal(path, *error), MsgOkOnly);
         return false;
