@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace hw {
 
@@ -76,26 +77,36 @@ void NumericField::readShownValue() {
 }
 
 void NumericField::show(Currency amount) {
-    setText(regional_.currency(amount));
+    replaceValue(regional_.currency(amount));
+}
+
+void NumericField::replaceValue(const QString& shown) {
+    // A value shown from outside replaces the field's whole state: an edit in
+    // progress ends, and the value a refusal falls back to is the new one.
+    const bool wasEditing = std::exchange(editing_, false);
+    setText(shown);
     readShownValue();
+    if (wasEditing && hasFocus())
+        beginEditing();
 }
 
 void NumericField::show(double figure) {
+    QString shown;
     switch (format_) {
     case Format::Amount:
-        setText(regional_.currency(figure));
+        shown = regional_.currency(figure);
         break;
     case Format::Percentage:
-        setText(regional_.percent(figure / 100.0));
+        shown = regional_.percent(figure / 100.0);
         break;
     case Format::Number:
-        setText(regional_.number(figure));
+        shown = regional_.number(figure);
         break;
     case Format::Count:
-        setText(regional_.locale().toString(static_cast<qlonglong>(figure)));
+        shown = regional_.locale().toString(static_cast<qlonglong>(figure));
         break;
     }
-    readShownValue();
+    replaceValue(shown);
 }
 
 void NumericField::setKind(Kind kind, Tone tone) {

@@ -36,7 +36,9 @@ public:
     Currency amount() const { return amount_; }
     double figure() const { return figure_; }
     // Shows a value in the field's own form (an amount rounded to the currency's
-    // decimals, a percentage in per cent, a number to two decimals).
+    // decimals, a percentage in per cent, a number to two decimals). It
+    // replaces what the field held: an edit in progress ends, and a field that
+    // has the focus is ready for typing over the new value.
     void show(Currency amount);
     void show(double figure);
 
@@ -75,6 +77,7 @@ protected:
 
 private:
     void toEditingForm();
+    void replaceValue(const QString& shown);
     int editingDecimals() const;
     bool toDisplayForm();
     void refuse(const char* message);

@@ -78,6 +78,8 @@ NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const F
     edit->setKind(spec.kind, spec.tone);
     fitWidth(edit, spec.format);
     edit->setText(startText(spec));
+    if (spec.kind == NumericField::Kind::Display)
+        edit->setProperty(StartTextProperty, edit->text());
     edit->setAccessibleName(caption->text().trimmed());
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 2 * column);
@@ -94,6 +96,7 @@ QLineEdit* PageBuilder::display(const QString& startText, bool darkRed) {
     edit->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     edit->setProperty("display", true);
     edit->setProperty("tone", darkRed ? QStringLiteral("total") : QStringLiteral("normal"));
+    edit->setProperty(StartTextProperty, startText);
     return edit;
 }
 
@@ -101,6 +104,12 @@ QLineEdit* PageBuilder::total(const QString& startText, bool darkRed) {
     QLineEdit* edit = display(startText, darkRed);
     fitWidth(edit, NumericField::Format::Amount);
     return edit;
+}
+
+void PageBuilder::showStartingFigures(QWidget* panel) {
+    for (QLineEdit* shown : panel->findChildren<QLineEdit*>())
+        if (const QVariant start = shown->property(StartTextProperty); start.isValid())
+            shown->setText(start.toString());
 }
 
 QPushButton* PageBuilder::button(const QString& caption) {

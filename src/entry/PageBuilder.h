@@ -70,6 +70,12 @@ public:
     TotalRow totalRow(QGridLayout* grid, int row, int column, const QString& caption,
                       const char* totalLiteral, const QString& totalName);
 
+    // The text a figure the page shows (a total, a carried figure) starts with,
+    // kept as a property of its line edit so that a new case can start it again.
+    static constexpr const char* StartTextProperty = "startText";
+    // Every figure shown under `panel` back to its starting text.
+    static void showStartingFigures(QWidget* panel);
+
     static constexpr int CaptionWidth = 3600; // twips
 
     static constexpr int AmountWidth = 1950; // twips

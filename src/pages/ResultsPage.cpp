@@ -232,6 +232,11 @@ bool ResultsPage::prepare() {
     return true;
 }
 
+void ResultsPage::load(const MortgageCase&) {
+    options_.reset();
+    report_.reset();
+}
+
 void ResultsPage::enter() {
     caption_->setText(tr("Amount borrowed:  ") + regional().currency(context_.figures.requirement) +
                       tr("  at  ") + regional().percent(context_.entered.ratePercent / 100.0));

@@ -30,6 +30,8 @@ public:
     bool prepare() override;
     // The caption names the amount and the rate.
     void enter() override;
+    // A case opened has no results until they are worked out from it.
+    void load(const MortgageCase& value) override;
 
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;

@@ -111,6 +111,8 @@ void SumPage::store(MortgageCase& value) const {
 }
 
 void SumPage::load(const MortgageCase& value) {
+    // Nothing kept aside from the case before.
+    keptOwned_ = {};
     const std::span<const Currency> amounts = amountsOf(value);
     for (std::size_t i = 0; i < fields_.size(); ++i)
         fields_[i]->show(amounts[i]);

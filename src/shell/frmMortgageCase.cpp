@@ -1,3 +1,5 @@
+#include "CurrentPageStack.h"
+#include "entry/PageBuilder.h"
 #include "frmMortgage.h"
 #include "pages/ResultsPage.h"
 
@@ -23,9 +25,14 @@ const std::optional<ReportContent>& frmMortgage::reportContent() const {
 
 bool frmMortgage::openCase(const MortgageCase& value) {
     buildRemainingPages();
+    // The whole case comes from `value`: every page, what the pages worked
+    // out and the results; nothing of the case before.
+    context_.figures = CaseFigures();
+    context_.entered.purpose = value.purpose;
+    // A page the new case never reaches shows none of the case before's totals.
+    PageBuilder::showStartingFigures(steps_);
     for (const auto& each : pages_)
         each->load(value);
-    context_.entered.purpose = value.purpose;
     // What the fields now show is the case: the same figures, in this locale's form.
     storeCase();
 
@@ -39,6 +46,9 @@ bool frmMortgage::openCase(const MortgageCase& value) {
         whole = CurrentStep != before;
     }
     openingCase_ = false;
+    // What the walk worked out into the fields (a bank charge from its
+    // percentage ...) is part of the case as opened.
+    storeCase();
     // The page the walk ends on is laid out as any page shown.
     showStep(CurrentStep);
     return whole;

@@ -86,7 +86,9 @@ void frmMortgage::showStep(int target) {
     showPlace();
     // A page just entered has not been calculated, whatever the page before it was.
     context_.pageCalculated = false;
-    page(target).enter();
+    // A page only passed through while a case opens takes no focus.
+    if (!openingCase_)
+        page(target).enter();
 }
 
 } // namespace hw

@@ -3,7 +3,9 @@
 // (Every purpose's case opened in another locale is the end-to-end walk's.)
 
 #include "CaseDriver.h"
+#include "calc/CaseFile.h"
 #include "results/frmCompare.h"
+#include "store/WholeFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,6 +24,51 @@ void enterCase(frmMortgage& w) {
     driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("7.25"));
     driver::next(w);
 }
+// A complete case of `purpose`, a home and debts beside it, its own rate and term.
+hw::MortgageCase caseFor(int purpose) {
+    const auto money = [](std::int64_t units) { return *hw::Currency::fromUnits(units); };
+    hw::MortgageCase c;
+    c.purpose = purpose;
+    c.assets[0] = money(400000 + 10000 * purpose);
+    c.liabilities[0] = money(250000 + 5000 * purpose);
+    c.income[0] = {money(150000), 30.0};
+    c.fortnightlyBudget = purpose % 2 == 0;
+    c.budget = {money(300), money(100), money(100), money(50), money(50), money(20), money(30)};
+    const std::int64_t first[hw::PurposeCount][5] = {
+        {500000, 40000}, {150000, 250000, 40000}, {0, 50000, 0, 10000},       {600000, 10000},
+        {600000, 10000}, {300000, 0, 20000},      {100000, 300000, 0, 20000}, {20000},
+        {50000}};
+    for (std::size_t i = 0; i < 5; ++i)
+        c.purposes[std::size_t(purpose)].first[i] = money(first[purpose][i]);
+    if (purpose == hw::SellingAndBuying)
+        c.purposes[std::size_t(purpose)].second = {hw::Currency(), money(500000), money(20000)};
+    if (purpose == hw::SellingAndBuilding)
+        c.purposes[std::size_t(purpose)].second = {hw::Currency(), money(120000), money(380000)};
+    c.valuationFee = money(200);
+    c.legalFee = money(500);
+    c.chargesPercent = 1.0;
+    c.ratePercent = 5.25 + 0.25 * purpose;
+    c.termYears = 20 + purpose;
+    return c;
+}
+
+// Everything the window shows that comes from the case: every field and
+// figure of every page, whether it is marked changed, and the case value.
+QStringList everyFigure(const frmMortgage& w) {
+    QStringList shown;
+    for (const QLineEdit* edit : w.findChildren<QLineEdit*>())
+        shown << edit->parentWidget()->objectName() + edit->objectName() + u' ' +
+                     edit->accessibleName() + u'=' + edit->text();
+    for (const QLabel* mark : w.findChildren<QLabel*>())
+        if (mark->objectName().startsWith(QStringLiteral("lblAvailable")))
+            shown << mark->objectName() + (mark->isVisibleTo(&w) ? u'!' : u'.');
+    // In the order of the pages, whichever were shown last.
+    shown.sort();
+    shown << QString::number(w.currentStep()) << (w.isWindowModified() ? "*" : "")
+          << QString::fromUtf8(hw::caseFileText({w.caseValue(), {}}));
+    return shown;
+}
+
 } // namespace
 
 class CaseTest : public QObject {
@@ -55,6 +102,56 @@ private slots:
         QVERIFY(driver::cell(opened, 0, driver::Paid)->text().endsWith(QStringLiteral("€")));
         QCOMPARE(opened.casePath(), path);
         QVERIFY(!opened.isWindowModified());
+    }
+
+    // Opening a case replaces the whole case: every purpose opened after every
+    // other shows what it shows on a fresh start, unchanged (its bank charges
+    // worked out on opening are no change), and a field left being edited by
+    // the case before is ready for typing over the new figure.
+    void openingReplacesTheWholeCase() {
+        QTemporaryDir dir;
+        const auto path = [&dir](int purpose) {
+            return dir.filePath(QStringLiteral("case%1.hearthwise").arg(purpose));
+        };
+        QList<QStringList> fresh;
+        for (int p = 0; p < hw::PurposeCount; ++p) {
+            QVERIFY(hw::writeWholeFile(path(p), hw::caseFileText({caseFor(p), {}})));
+            driver::Window w;
+            QVERIFY(w.openCaseFile(path(p)));
+            QCOMPARE(int(w.currentStep()), int(hw::ResultsStep));
+            fresh << everyFigure(w);
+            driver::back(w);
+            driver::next(w);
+            QVERIFY(!w.isWindowModified());
+        }
+        driver::Window w;
+        for (int before = 0; before < hw::PurposeCount; ++before)
+            for (int after = 0; after < hw::PurposeCount; ++after) {
+                QVERIFY(w.openCaseFile(path(before)) && w.openCaseFile(path(after)));
+                QVERIFY2(everyFigure(w) == fresh[after],
+                         qPrintable(QStringLiteral("%1 then %2").arg(before).arg(after)));
+            }
+        QVERIFY(w.texts().isEmpty());
+        // Opened while another window has the keyboard, as after the file dialog.
+        {
+            QWidget other;
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            QVERIFY(w.openCaseFile(path(1)) && w.openCaseFile(path(hw::OtherLoans)));
+        }
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        driver::back(w);
+        hw::NumericField* rate = driver::field(w, hw::RateStep, "Interest Rate");
+        QCOMPARE(rate->text(), QStringLiteral("7.25"));
+        QCOMPARE(rate->selectedText(), rate->text());
+        // A case the pages stop short of its results keeps none of the last results.
+        hw::MortgageCase noDebts = caseFor(hw::Refinance);
+        noDebts.liabilities = {};
+        QVERIFY(hw::writeWholeFile(path(0), hw::caseFileText({noDebts, {}})));
+        w.answers = {hw::AnswerOk};
+        QVERIFY(w.openCaseFile(path(0)) && !w.options());
     }
 
     // Leaving with changes to a case that has a file offers to save them first;
