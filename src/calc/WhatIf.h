@@ -101,6 +101,7 @@ struct ExtraPayments {
     double extraMonthly = 0.0;
     double lumpSum = 0.0;
     int lumpMonth = 1;
+    friend bool operator==(const ExtraPayments&, const ExtraPayments&) = default;
 };
 struct PayingExtra {
     std::vector<ScheduleRow> before;
@@ -172,6 +173,7 @@ struct CurrentLoanAsked {
         return {balance.value_or(suggested.balance), ratePercent.value_or(suggested.ratePercent),
                 yearsLeft.value_or(suggested.yearsLeft), costs.value_or(suggested.costs)};
     }
+    friend bool operator==(const CurrentLoanAsked&, const CurrentLoanAsked&) = default;
 };
 
 // What the user last asked in the What If window (or the defaults), and the
@@ -186,6 +188,7 @@ struct WhatIfSettings {
     double offsetSavings = 0.0; // the offset account is asked about once this is above 0
     double offsetMonthly = 0.0;
     std::optional<CurrentLoanAsked> current; // once refinancing was worked out
+    friend bool operator==(const WhatIfSettings&, const WhatIfSettings&) = default;
 };
 double defaultResetRate(const OptionsInput& input);
 // `suggested` is the current loan the window starts with, for a figure not asked.

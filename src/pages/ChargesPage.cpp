@@ -95,6 +95,12 @@ void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     arrowKeysChooseAmong(group->buttons());
 }
 
+void ChargesPage::forgetWorkedOut(MortgageCase& value) const {
+    // In percent mode the amount is worked out from the percentage.
+    if (value.chargesMode == ChargesMode::Percent)
+        value.chargesAmount = Currency();
+}
+
 void ChargesPage::setUp() {
     setMode(ChargesMode::Percent);
 }

@@ -28,6 +28,7 @@ public:
     NumericField* entryFocus() override { return valuation_; }
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+    void forgetWorkedOut(MortgageCase& value) const override;
 
 private:
     ChargesMode mode() const;

@@ -135,6 +135,17 @@ void RequirementPage::store(MortgageCase& value) const {
         figures.second[i] = parts_[1][i]->amount();
 }
 
+void RequirementPage::forgetWorkedOut(MortgageCase& value) const {
+    PurposeFigures& figures = value.purposes[static_cast<std::size_t>(purpose_)];
+    const auto forget = [&figures](PurposeField shown) {
+        (shown.part == 0 ? figures.first[static_cast<std::size_t>(shown.index)]
+                         : figures.second[static_cast<std::size_t>(shown.index)]) = Currency();
+    };
+    forget(row_.debts);
+    if (row_.carried != Carried::Nothing)
+        forget(row_.carriedInto);
+}
+
 void RequirementPage::load(const MortgageCase& value) {
     const PurposeFigures& figures = value.purposes[static_cast<std::size_t>(purpose_)];
     for (std::size_t i = 0; i < parts_[0].size(); ++i)

@@ -56,6 +56,7 @@ public:
     // The amount to borrow must be over 0.
     bool confirm() override;
     NumericField* entryFocus() override { return field(row_.entryFocus); }
+    void forgetWorkedOut(MortgageCase& value) const override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
 

@@ -92,9 +92,14 @@ public:
     virtual void repair() {}
     // The field the focus goes to on entry; none on pages without fields.
     virtual NumericField* entryFocus() { return nullptr; }
-    // The page's inputs into the case value, and back from it.
+    // The page's inputs into the case value, and back from it (the whole page:
+    // nothing of the case before is kept).
     virtual void store(MortgageCase& value) const { Q_UNUSED(value) }
     virtual void load(const MortgageCase& value) { Q_UNUSED(value) }
+    // Sets the figures the page works out rather than is given (carried debts,
+    // bank charges from their percentage) to 0 in `value`: what is left is
+    // what the household typed or chose.
+    virtual void forgetWorkedOut(MortgageCase& value) const { Q_UNUSED(value) }
 
 protected:
     const Regional& regional() const { return context_.regional; }

@@ -65,6 +65,8 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
 
+    // The answers to what was asked before; working them out asks nothing new.
+    const WhatIfSettings asked = settings_;
     cmdRise_Click();
     cmdExtra_Click();
     cmdReset_Click();
@@ -72,6 +74,7 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     cmdOffset_Click();
     if (settings_.current)
         cmdRefinance_Click();
+    settings_ = asked;
     // Its designed size, or the screen's room where that is smaller.
     resize(withinScreen(this, QSize(1040, 700)));
 }

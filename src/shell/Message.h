@@ -7,9 +7,16 @@ class QWidget;
 
 namespace hw {
 
-// Message styles: one "OK" button, "Yes" and "No", or "Yes", "No" and
-// "Cancel". Style 0 counts as OK.
-enum MessageStyle : int { MsgDefault = 0, MsgYesNoCancel = 3, MsgOkOnly = 4, MsgYesNo = 6 };
+// Message styles: one "OK" button, "Yes" and "No", "Yes", "No" and "Cancel",
+// or "Save", "Don't Save" and "Cancel". Style 0 counts as OK.
+enum MessageStyle : int {
+    MsgDefault = 0,
+    MsgYesNoCancel = 3,
+    MsgOkOnly = 4,
+    MsgYesNo = 6,
+    MsgSaveDontSaveCancel = 7
+};
+// "OK", "Yes" and "Save" answer 0, "No" and "Don't Save" 1, "Cancel" 2.
 enum MessageAnswer : int { AnswerOk = 0, AnswerNo = 1, AnswerCancel = 2 };
 
 // Shows `text` in the program's own message box and waits for a button;

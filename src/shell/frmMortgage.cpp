@@ -291,6 +291,10 @@ void frmMortgage::Form_Load() {
         for (const auto& each : pages_)
             each->setUp();
         storeCase();
+        if (!startCase_)
+            startCase_ = caseValue();
+        markSaved();
+        refreshTitle();
     }
 }
 

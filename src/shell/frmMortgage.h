@@ -35,6 +35,7 @@
 #include "calc/MortgageCase.h"
 #include "calc/MortgageOptions.h"
 #include "calc/OptionTexts.h"
+#include "calc/WhatIf.h"
 #include "money/Regional.h"
 #include "pages/StepPage.h"
 #include "steps/StepPath.h"
@@ -81,6 +82,8 @@ public:
     QAction* mnuSaveCase = nullptr;
     QAction* mnuSaveCaseAs = nullptr;
     QAction* mnuCompare = nullptr;
+    QAction* mnuNewCase = nullptr;
+    QAction* mnuQuit = nullptr;
     QAction* mnuMore = nullptr;
     QAction* mnuHandbook = nullptr; // F1
     QAction* mnuAbout = nullptr;
@@ -122,6 +125,11 @@ public:
     bool openCaseFile(const QString& path);
     // The file the case was last saved to or opened from; empty for a new case.
     const QString& casePath() const { return casePath_; }
+    // Whether the household typed or chose anything (the What If window
+    // included) since the case was started, opened or saved.
+    bool hasUnsavedChanges() const;
+    // Starts a new case, after offering to save the one on the screen.
+    void newCase();
     // Fills every page with `value` and walks the purpose's path with Next to
     // the results, as the user would; false where a page stopped the walk.
     bool openCase(const MortgageCase& value);
@@ -166,6 +174,15 @@ private:
     bool saveCaseAs();
     // The title: the page shown, the case's file with its unsaved-changes mark, the program.
     void refreshTitle();
+    // The case without the figures the pages work out.
+    MortgageCase typedCase() const;
+    // What is on the screen now counts as saved.
+    void markSaved();
+    // Saves the case to its file, or asks where; false when not saved.
+    bool saveCase();
+    // Offers to save unsaved changes with `question`: true to go on (saved or
+    // not wanted), false when the user cancelled or the save failed.
+    bool offerToSave(const QString& question);
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;
@@ -190,7 +207,11 @@ private:
     // The steps whose panels are still empty.
     std::vector<int> unbuiltSteps_;
     QString casePath_;
-    std::optional<MortgageCase> savedCase_;
+    // The case as the program starts it, and as last started, opened or saved:
+    // what the household typed and chose, and what it asked in What If.
+    std::optional<MortgageCase> startCase_;
+    MortgageCase savedTyped_;
+    WhatIfSettings savedWhatIf_;
     bool openingCase_ = false; // walking a case's path to its results
     enum class Leaving { No, Asking, Collapsing, Closed };
     Leaving leaving_ = Leaving::No;

@@ -1,6 +1,8 @@
+#include "CurrentPageStack.h"
 #include "Message.h"
 #include "SaveAs.h"
 #include "calc/CaseFile.h"
+#include "entry/PageBuilder.h"
 #include "frmMortgage.h"
 #include "pages/ResultsPage.h"
 #include "results/frmCompare.h"
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 // The File menu: saving the case to a file of the user's, and opening one.
 
@@ -27,6 +30,8 @@ const char* const CaseSuffix = ".hearthwise";
 void frmMortgage::buildFileMenu() {
     QMenu* file = new QMenu(tr("Fi&le"), this);
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuNewCase = file->addAction(tr("&New Case"));
+    mnuNewCase->setShortcut(QKeySequence::New);
     mnuOpenCase = file->addAction(tr("&Open Case..."));
     mnuOpenCase->setShortcut(QKeySequence::Open);
     mnuSaveCase = file->addAction(tr("&Save Case"));
@@ -35,8 +40,13 @@ void frmMortgage::buildFileMenu() {
     mnuSaveCaseAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     file->addSeparator();
     mnuCompare = file->addAction(tr("&Compare Cases..."));
+    file->addSeparator();
+    mnuQuit = file->addAction(tr("&Quit"));
+    mnuQuit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     menuBar()->addMenu(file);
     onAction(mnuCompare, [this] { cmdCompare_Click(); });
+    onAction(mnuNewCase, [this] { newCase(); });
+    onAction(mnuQuit, [this] { cmdExit_Click(); });
     onAction(mnuOpenCase, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, tr("Open Case"),
@@ -44,13 +54,51 @@ void frmMortgage::buildFileMenu() {
         if (!path.isEmpty())
             openCaseFile(path);
     });
-    onAction(mnuSaveCase, [this] {
-        if (casePath_.isEmpty())
-            saveCaseAs();
-        else
-            writeCaseFile(casePath_);
-    });
+    onAction(mnuSaveCase, [this] { saveCase(); });
     onAction(mnuSaveCaseAs, [this] { saveCaseAs(); });
+}
+
+bool frmMortgage::saveCase() {
+    return casePath_.isEmpty() ? saveCaseAs() : writeCaseFile(casePath_);
+}
+
+bool frmMortgage::offerToSave(const QString& question) {
+    if (!hasUnsavedChanges())
+        return true;
+    const int answer = ShowMessage(question, MsgSaveDontSaveCancel);
+    return answer == AnswerNo || (answer == AnswerOk && saveCase());
+}
+
+void frmMortgage::newCase() {
+    if (!offerToSave(casePath_.isEmpty() ? tr("Save this case before starting a new one?")
+                                         : tr("Save the changes to %1 before starting a new case?")
+                                               .arg(QFileInfo(casePath_).fileName())))
+        return;
+    // Every page as the program starts it, on the opening page.
+    PageBuilder::showStartingFigures(steps_);
+    for (const auto& each : pages_)
+        each->load(*startCase_);
+    resultsPage().setWhatIfAsked({});
+    casePath_.clear();
+    Form_Load();
+    showStep(OpeningStep);
+    cmdNext->setFocus(Qt::OtherFocusReason);
+}
+
+MortgageCase frmMortgage::typedCase() const {
+    MortgageCase typed = caseValue();
+    for (const auto& each : pages_)
+        each->forgetWorkedOut(typed);
+    return typed;
+}
+
+void frmMortgage::markSaved() {
+    savedTyped_ = typedCase();
+    savedWhatIf_ = resultsPage().whatIfAsked();
+}
+
+bool frmMortgage::hasUnsavedChanges() const {
+    return typedCase() != savedTyped_ || resultsPage().whatIfAsked() != savedWhatIf_;
 }
 
 bool frmMortgage::saveCaseAs() {
@@ -72,7 +120,7 @@ bool frmMortgage::writeCaseFile(const QString& path) {
         return false;
     }
     casePath_ = path;
-    savedCase_ = value;
+    markSaved();
     refreshTitle();
     return true;
 }
@@ -86,10 +134,9 @@ bool frmMortgage::openCaseFile(const QString& path) {
     const CaseFileContent& content = std::get<CaseFileContent>(read);
     resultsPage().setWhatIfAsked(content.whatIf);
     casePath_ = path;
-    savedCase_ = content.value;
     openCase(content.value);
     // The fields show the figures in this locale's form: what was saved is what is shown.
-    savedCase_ = caseValue();
+    markSaved();
     refreshTitle();
     return true;
 }
@@ -102,7 +149,8 @@ void frmMortgage::refreshTitle() {
         parts << QFileInfo(casePath_).fileName() + QStringLiteral("[*]");
     parts << tr("Hearthwise");
     setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
-    setWindowModified(!casePath_.isEmpty() && savedCase_ && caseValue() != *savedCase_);
+    // The mark stands beside the file's name; a new case has none.
+    setWindowModified(!casePath_.isEmpty() && hasUnsavedChanges());
 }
 
 } // namespace hw

@@ -27,17 +27,15 @@ void frmMortgage::cmdExit_Click() {
     // than during the closing animation.
     buildRemainingPages();
     leaving_ = Leaving::Asking;
-    // A case with a file of its own offers to keep what changed since it was saved.
-    if (isWindowModified() && !casePath_.isEmpty()) {
-        const int answer = ShowMessage(
-            tr("Save the changes to %1 before leaving?").arg(QFileInfo(casePath_).fileName()),
-            MsgYesNoCancel);
-        if (answer == AnswerCancel || (answer == AnswerOk && !writeCaseFile(casePath_))) {
-            leaving_ = Leaving::No;
-            return;
-        }
-    }
-    if (ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) == AnswerNo) {
+    // What the household typed is offered to be saved, a new case too; that
+    // answer is the one question. Otherwise the program asks whether to leave.
+    const bool unsaved = hasUnsavedChanges();
+    const bool goOn =
+        unsaved ? offerToSave(casePath_.isEmpty() ? tr("Save this case before leaving?")
+                                                  : tr("Save the changes to %1 before leaving?")
+                                                        .arg(QFileInfo(casePath_).fileName()))
+                : ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) != AnswerNo;
+    if (!goOn) {
         leaving_ = Leaving::No;
         return;
     }

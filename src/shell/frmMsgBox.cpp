@@ -65,10 +65,14 @@ void frmMsgBox::arrange(int style) {
         cmdButton[static_cast<std::size_t>(i)]->setVisible(i < buttons);
     if (style == MsgOkOnly) {
         cmdButton[0]->setText(tr("OK"));
+    } else if (style == MsgSaveDontSaveCancel) {
+        cmdButton[0]->setText(tr("&Save"));
+        cmdButton[1]->setText(tr("Do&n't Save"));
+        cmdButton[2]->setText(tr("&Cancel"));
     } else {
         cmdButton[0]->setText(tr("&Yes"));
         cmdButton[1]->setText(tr("&No"));
-        cmdButton[2]->setText(tr("Cancel"));
+        cmdButton[2]->setText(tr("&Cancel"));
     }
 
     // The message area keeps its designed width unless a long text would need
@@ -87,13 +91,15 @@ void frmMsgBox::arrange(int style) {
 
     const int clientWidth = messageWidth + 2 * margin;
     const int buttonTop = std::max(twips(ButtonTop), margin + messageHeight + twips(105));
-    const QSize buttonSize(std::max(twips(ButtonWidth), cmdButton[0]->sizeHint().width()),
-                           std::max(twips(ButtonHeight), cmdButton[0]->sizeHint().height()));
+    // Alike, and as large as the largest caption needs: none is clipped.
+    QSize buttonSize(twips(ButtonWidth), twips(ButtonHeight));
+    for (int i = 0; i < buttons; ++i)
+        buttonSize = buttonSize.expandedTo(cmdButton[static_cast<std::size_t>(i)]->sizeHint());
     for (QPushButton* button : cmdButton)
         button->resize(buttonSize);
     if (style == MsgOkOnly) {
         cmdButton[0]->move((clientWidth - buttonSize.width()) / 2, buttonTop);
-    } else if (style == MsgYesNoCancel) {
+    } else if (buttons == 3) {
         // Three alike, spread over the width.
         const int gap =
             std::max(margin / 2, (clientWidth - 2 * margin - 3 * buttonSize.width()) / 2);
@@ -157,9 +163,9 @@ void frmMsgBox::cmdButton_Click(int index) {
 }
 
 void frmMsgBox::reject() {
-    cmdButton_Click(style_ == MsgYesNoCancel ? AnswerCancel
-                    : style_ == MsgYesNo     ? AnswerNo
-                                             : AnswerOk);
+    cmdButton_Click(style_ == MsgYesNoCancel || style_ == MsgSaveDontSaveCancel ? AnswerCancel
+                    : style_ == MsgYesNo                                        ? AnswerNo
+                                                                                : AnswerOk);
 }
 
 } // namespace hw

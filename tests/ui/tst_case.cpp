@@ -4,6 +4,7 @@
 
 #include "CaseDriver.h"
 #include "calc/CaseFile.h"
+#include "pages/ResultsPage.h"
 #include "results/frmCompare.h"
 #include "store/WholeFile.h"
 
@@ -170,16 +171,52 @@ private slots:
         w.cmdExit_Click();
         QCOMPARE(w.texts(), QStringList{"Save the changes to ours.hearthwise before leaving?"});
         QVERIFY(w.isVisible() && w.isWindowModified());
-        // Yes saves, then the usual question; No to it stays.
+        // Save saves and leaves: the one question.
         w.clear();
-        w.answers = {hw::AnswerOk, hw::AnswerNo};
+        w.answers = {hw::AnswerOk};
         w.cmdExit_Click();
         QCOMPARE(w.texts(), QStringList({"Save the changes to ours.hearthwise before leaving?",
-                                         "Are you sure you want to exit?"}));
-        QVERIFY(!w.isWindowModified());
+                                         "Thank you for using Hearthwise."}));
+        QVERIFY(!w.isVisible() && !w.isWindowModified());
         frmMortgage reopened{QLocale(QStringLiteral("en_US"))};
         QVERIFY(reopened.openCaseFile(path));
         QCOMPARE(reopened.caseValue().ratePercent, 8.0);
+    }
+
+    // A new case the household typed into is offered to be saved before it is
+    // left, by Exit or New Case; walking the pages and opening What If is no
+    // change, asking it a question is. Without changes, Exit asks its question.
+    void newCaseOffersToSave() {
+        driver::Window w;
+        w.setClosingFrameDelay(0);
+        driver::choosePurpose(w, hw::FirstHomeBuyer);
+        driver::walkTo(w, hw::ResultsStep);
+        QTimer::singleShot(0, [] {
+            if (auto* asking = QApplication::activeModalWidget())
+                asking->close();
+        });
+        QTest::mouseClick(driver::control(w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
+        QVERIFY(!w.hasUnsavedChanges());
+        w.resultsPage().setWhatIfAsked({.risePoints = 3.0}); // as its Work Out records it
+        QVERIFY(w.hasUnsavedChanges());
+        w.resultsPage().setWhatIfAsked({});
+        driver::show(w);
+        w.answers = {hw::AnswerNo};
+        w.cmdExit_Click();
+        QCOMPARE(w.texts(), QStringList{"Are you sure you want to exit?"});
+        driver::back(w);
+        driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("6"));
+        QVERIFY(w.hasUnsavedChanges());
+        w.clear();
+        w.answers = {hw::AnswerCancel, hw::AnswerNo};
+        w.cmdExit_Click();
+        w.newCase();
+        QCOMPARE(w.texts(), QStringList({"Save this case before leaving?",
+                                         "Save this case before starting a new one?"}));
+        QCOMPARE(w.messages[0].second, int(hw::MsgSaveDontSaveCancel));
+        QCOMPARE(int(w.currentStep()), int(hw::OpeningStep));
+        QCOMPARE(w.caseValue().ratePercent, 8.0);
+        QVERIFY(!w.hasUnsavedChanges() && w.isVisible());
     }
 
     // The case beside saved cases: one column each, the lowest figure of each
