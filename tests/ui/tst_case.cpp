@@ -197,7 +197,9 @@ private slots:
         });
         QTest::mouseClick(driver::control(w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
         QVERIFY(!w.hasUnsavedChanges());
-        w.resultsPage().setWhatIfAsked({.risePoints = 3.0}); // as its Work Out records it
+        hw::WhatIfSettings asked;
+        asked.risePoints = 3.0; // as its Work Out records it
+        w.resultsPage().setWhatIfAsked(asked);
         QVERIFY(w.hasUnsavedChanges());
         w.resultsPage().setWhatIfAsked({});
         driver::show(w);
