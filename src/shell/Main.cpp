@@ -2,6 +2,7 @@
 
 #include "Message.h"
 #include "Pictures.h"
+#include "ScreenRoom.h"
 #include "frmMortgage.h"
 
 #include <QApplication>
@@ -10,12 +11,19 @@
 
 namespace hw {
 
+frmMortgage* showMainWindow() {
+    auto* window = new frmMortgage(QLocale());
+    // Placed once, at its final size: nothing moves once it is shown.
+    centreOnScreen(window);
+    window->show();
+    return window;
+}
+
 void Main() {
     QApplication::setWindowIcon(programIcon());
-    auto* window = new frmMortgage(QLocale(), nullptr, frmMortgage::Pages::AfterFirstPaint);
+    frmMortgage* window = showMainWindow();
     window->setAttribute(Qt::WA_DeleteOnClose);
     setMessageOwner(window);
-    window->show();
     // The hint is centred over the main window, so wait (briefly) until the
     // window manager has placed it.
     QElapsedTimer clock;

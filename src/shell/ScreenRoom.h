@@ -2,20 +2,40 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace hw {
+
+// What a window manager's frame may take around a window: the sides, and the
+// title bar with the bottom edge.
+inline QSize frameAllowance() {
+    return {16, 48};
+}
 
 // What the screen a window opens on leaves for the window itself inside a
 // window manager's frame; empty where there is no screen.
 inline QSize screenRoom(const QWidget* window) {
     const QScreen* screen = window->screen();
-    return screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize();
+    return screen ? screen->availableGeometry().size() - frameAllowance() : QSize();
 }
 
 // `designed`, or less where the screen's room is smaller.
 inline QSize withinScreen(const QWidget* window, QSize designed) {
     const QSize room = screenRoom(window);
     return room.isValid() ? designed.boundedTo(room) : designed;
+}
+
+// Places a window not yet shown, at its final size, in the middle of its
+// screen's free area, its frame wholly on the screen.
+inline void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize frame = window->size() + frameAllowance();
+    // For a window, move() places the frame's top-left corner.
+    window->move(room.left() + std::max(0, (room.width() - frame.width()) / 2),
+                 room.top() + std::max(0, (room.height() - frame.height()) / 2));
 }
 
 } // namespace hw

@@ -45,7 +45,7 @@ constexpr int NavigationButtonHeight = 495;
 
 } // namespace
 
-frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
+frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     : QMainWindow(parent), regional_(locale), context_(regional_) {
     setObjectName(QStringLiteral("frmMortgage"));
     makePages();
@@ -53,18 +53,16 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
     // The skin first, so that every control is styled once, as it is made.
     Skin::applyToWindow(this, Skin::Storage::First);
     buildMenu();
-    for (int step = 0; step < StepCount; ++step)
-        if (pages == Pages::AllAtOnce || step != OpeningStep)
-            unbuiltSteps_.push_back(step);
     buildFurniture();
     // The way on is the first thing the keyboard reaches.
     cmdNext->setFocus(Qt::OtherFocusReason);
-    if (pages == Pages::AllAtOnce)
-        buildRemainingPages();
-    else
-        Form_Load();
-    openedSize_ = firstSize();
-    resize(openedSize_);
+    connectInformation();
+    Form_Load();
+    // Enter presses the focused button, as it does in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    // Every page is built: the window takes its final size before it is shown.
+    resize(firstSize());
 }
 
 frmMortgage::~frmMortgage() = default;
@@ -112,40 +110,13 @@ QSize frmMortgage::firstSize() const {
         this, QSize(std::max(twips(12600), pagesWidth), std::max(twips(9000), pagesHeight)));
 }
 
-bool frmMortgage::buildRemainingPages() {
-    if (unbuiltSteps_.empty())
-        return false;
-    const std::vector<int> steps = std::exchange(unbuiltSteps_, {});
-    for (int step : steps)
-        fillStepPanel(step);
-    connectInformation();
-    Form_Load();
-    // Enter presses the focused button, as it does in a dialog.
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setAutoDefault(true);
-    // A window shown before its wider pages were built widens for them, as
-    // long as the user has not sized it, and stays on its screen.
-    if (isVisible() && size() == openedSize_) {
-        resize(firstSize());
-        if (const QScreen* screen = this->screen()) {
-            const QRect room = screen->availableGeometry();
-            QRect frame = frameGeometry();
-            frame.moveRight(std::min(frame.right(), room.right()));
-            frame.moveLeft(std::max(frame.left(), room.left()));
-            move(frame.topLeft());
-        }
-    }
-    return true;
-}
-
 void frmMortgage::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!unbuiltSteps_.empty())
-        QTimer::singleShot(0, this, [this] {
-            // Then, while the user reads the first page, what the report needs.
-            if (buildRemainingPages())
-                QTimer::singleShot(0, this, [] { rptMortgage::warmUp(); });
-        });
+    if (!warmedUp_) {
+        warmedUp_ = true;
+        // While the user reads the first page, what the report needs.
+        QTimer::singleShot(0, this, [] { rptMortgage::warmUp(); });
+    }
 }
 
 void frmMortgage::buildMenu() {
@@ -244,8 +215,7 @@ QWidget* frmMortgage::buildStepPanel(int step) {
     Skin::applyToWindow(panel, Skin::Storage::Second);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
-        fillStepPanel(step);
+    fillStepPanel(step);
     return panel;
 }
 
@@ -286,22 +256,18 @@ void frmMortgage::Form_Load() {
     Skin::applyTo(cmdNext, Skin::Element::Button);
 
     showPlace();
-    // Pages still to be built are set up once they are.
-    if (unbuiltSteps_.empty()) {
-        for (const auto& each : pages_)
-            each->setUp();
-        storeCase();
-        if (!startCase_)
-            startCase_ = caseValue();
-        markSaved();
-        refreshTitle();
-    }
+    for (const auto& each : pages_)
+        each->setUp();
+    storeCase();
+    if (!startCase_)
+        startCase_ = caseValue();
+    markSaved();
+    refreshTitle();
 }
 
 void frmMortgage::storeCase() {
-    for (int step = 0; step < StepCount; ++step)
-        if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
-            page(step).store(context_.entered);
+    for (const auto& each : pages_)
+        each->store(context_.entered);
 }
 
 void frmMortgage::onAction(QAbstractButton* button, std::function<void()> action) {
@@ -319,7 +285,6 @@ bool frmMortgage::commitEditing() {
 }
 
 void frmMortgage::runAction(const std::function<void()>& action) {
-    buildRemainingPages();
     if (!commitEditing())
         return;
     storeCase();

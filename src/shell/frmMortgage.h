@@ -64,15 +64,8 @@ class ResultsPage;
 class frmMortgage : public QMainWindow {
     Q_OBJECT
 public:
-    // When the pages are built: all with the window, or (as the program starts)
-    // the opening page with the window and the rest as soon as it is first
-    // painted, so that it appears at once. Any action builds them first.
-    enum class Pages { AllAtOnce, AfterFirstPaint };
-    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr,
-                         Pages pages = Pages::AllAtOnce);
+    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr);
     ~frmMortgage() override;
-    // Builds the pages still to be built; true when there were any.
-    bool buildRemainingPages();
 
     // Furniture.
     QPushButton* cmdExit = nullptr;
@@ -203,9 +196,7 @@ private:
     int CurrentStep = OpeningStep;
     CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
-    QSize openedSize_; // the size the window was given as it was made
-    // The steps whose panels are still empty.
-    std::vector<int> unbuiltSteps_;
+    bool warmedUp_ = false; // the report's font and printing loaded
     QString casePath_;
     // The case as the program starts it, and as last started, opened or saved:
     // what the household typed and chose, and what it asked in What If.

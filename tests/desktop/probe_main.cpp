@@ -36,6 +36,7 @@ public:
             return;
         lines << QStringLiteral("step=%1").arg(w->currentStep());
         lines << QStringLiteral("title=") + w->windowTitle();
+        lines << QStringLiteral("modified=%1").arg(w->isWindowModified() ? 1 : 0);
         QWidget* focus = QApplication::focusWidget();
         lines << QStringLiteral("focus=") + (focus ? focus->objectName() : QString());
         if (auto* edit = qobject_cast<QLineEdit*>(focus)) {

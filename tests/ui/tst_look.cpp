@@ -13,6 +13,7 @@
 #include "results/frmPreview.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
+#include "shell/Main.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -230,6 +231,26 @@ private slots:
         }
         QCOMPARE(int(large.currentStep()), int(hw::ResultsStep));
         checkReadable(&large, QStringLiteral("large results"));
+    }
+
+    // The program opens its window once, at its final size, in the middle of
+    // the screen with its Exit, Back and Next row on it.
+    void mainWindowPlacedOnce() {
+        std::unique_ptr<frmMortgage> w(hw::showMainWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QSize before = w->size();
+        QTest::qWait(50);
+        const QRect screen = w->screen()->availableGeometry();
+        const QRect frame = w->frameGeometry();
+        QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                        .arg(frame.x())
+                                                        .arg(frame.y())
+                                                        .arg(frame.width())
+                                                        .arg(frame.height())));
+        QVERIFY(std::abs(frame.left() - screen.left() - (screen.right() - frame.right())) <= 16);
+        QVERIFY(std::abs(frame.top() - screen.top() - (screen.bottom() - frame.bottom())) <= 48);
+        QVERIFY(screen.contains(w->cmdNext->mapToGlobal(w->cmdNext->rect().bottomRight())));
+        QCOMPARE(w->size(), before);
     }
 
     // The chart, the preview, every page of the information window and About.
