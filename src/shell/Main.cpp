@@ -12,7 +12,7 @@
 namespace hw {
 
 frmMortgage* showMainWindow() {
-    auto* window = new frmMortgage(QLocale());
+    auto* window = new frmMortgage(QLocale(), nullptr, frmMortgage::Pages::AfterFirstPaint);
     // Placed once, at its final size: nothing moves once it is shown.
     centreOnScreen(window);
     window->show();

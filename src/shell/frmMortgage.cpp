@@ -45,7 +45,7 @@ constexpr int NavigationButtonHeight = 495;
 
 } // namespace
 
-frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
+frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
     : QMainWindow(parent), regional_(locale), context_(regional_) {
     setObjectName(QStringLiteral("frmMortgage"));
     makePages();
@@ -53,16 +53,20 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent)
     // The skin first, so that every control is styled once, as it is made.
     Skin::applyToWindow(this, Skin::Storage::First);
     buildMenu();
+    // The results page is the widest and the tallest: built with the opening
+    // page, it gives the window its final size before it is shown.
+    for (int step = 0; step < StepCount; ++step)
+        if (pages == Pages::AllAtOnce || (step != OpeningStep && step != ResultsStep))
+            unbuiltSteps_.push_back(step);
     buildFurniture();
     // The way on is the first thing the keyboard reaches.
     cmdNext->setFocus(Qt::OtherFocusReason);
-    connectInformation();
-    Form_Load();
-    // Enter presses the focused button, as it does in a dialog.
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setAutoDefault(true);
-    // Every page is built: the window takes its final size before it is shown.
-    resize(firstSize());
+    if (pages == Pages::AllAtOnce)
+        buildRemainingPages();
+    else
+        Form_Load();
+    openedSize_ = firstSize();
+    resize(openedSize_);
 }
 
 frmMortgage::~frmMortgage() = default;
@@ -110,13 +114,42 @@ QSize frmMortgage::firstSize() const {
         this, QSize(std::max(twips(12600), pagesWidth), std::max(twips(9000), pagesHeight)));
 }
 
+bool frmMortgage::buildRemainingPages() {
+    if (unbuiltSteps_.empty())
+        return false;
+    const std::vector<int> steps = std::exchange(unbuiltSteps_, {});
+    for (int step : steps)
+        fillStepPanel(step);
+    connectInformation();
+    Form_Load();
+    // Enter presses the focused button, as it does in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    // Should a page built late need more room than the results page, a window
+    // the user has not sized grows for it, wholly on its screen.
+    if (isVisible() && size() == openedSize_ && firstSize() != openedSize_) {
+        resize(firstSize());
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveBottomRight(QPoint(std::min(frame.right(), room.right()),
+                                         std::min(frame.bottom(), room.bottom())));
+            frame.moveTopLeft(
+                QPoint(std::max(frame.left(), room.left()), std::max(frame.top(), room.top())));
+            move(frame.topLeft());
+        }
+    }
+    return true;
+}
+
 void frmMortgage::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!warmedUp_) {
-        warmedUp_ = true;
-        // While the user reads the first page, what the report needs.
-        QTimer::singleShot(0, this, [] { rptMortgage::warmUp(); });
-    }
+    if (!unbuiltSteps_.empty())
+        QTimer::singleShot(0, this, [this] {
+            // Then, while the user reads the first page, what the report needs.
+            if (buildRemainingPages())
+                QTimer::singleShot(0, this, [] { rptMortgage::warmUp(); });
+        });
 }
 
 void frmMortgage::buildMenu() {
@@ -215,7 +248,8 @@ QWidget* frmMortgage::buildStepPanel(int step) {
     Skin::applyToWindow(panel, Skin::Storage::Second);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    fillStepPanel(step);
+    if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
+        fillStepPanel(step);
     return panel;
 }
 
@@ -256,18 +290,22 @@ void frmMortgage::Form_Load() {
     Skin::applyTo(cmdNext, Skin::Element::Button);
 
     showPlace();
-    for (const auto& each : pages_)
-        each->setUp();
-    storeCase();
-    if (!startCase_)
-        startCase_ = caseValue();
-    markSaved();
-    refreshTitle();
+    // Pages still to be built are set up once they are.
+    if (unbuiltSteps_.empty()) {
+        for (const auto& each : pages_)
+            each->setUp();
+        storeCase();
+        if (!startCase_)
+            startCase_ = caseValue();
+        markSaved();
+        refreshTitle();
+    }
 }
 
 void frmMortgage::storeCase() {
-    for (const auto& each : pages_)
-        each->store(context_.entered);
+    for (int step = 0; step < StepCount; ++step)
+        if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
+            page(step).store(context_.entered);
 }
 
 void frmMortgage::onAction(QAbstractButton* button, std::function<void()> action) {
@@ -285,6 +323,7 @@ bool frmMortgage::commitEditing() {
 }
 
 void frmMortgage::runAction(const std::function<void()>& action) {
+    buildRemainingPages();
     if (!commitEditing())
         return;
     storeCase();

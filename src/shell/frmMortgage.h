@@ -64,8 +64,16 @@ class ResultsPage;
 class frmMortgage : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr);
+    // When the pages are built: all with the window, or (as the program starts)
+    // the opening and results pages with the window (so that it has its final
+    // size) and the rest as soon as it is first painted, so that it appears at
+    // once. Any action builds them first.
+    enum class Pages { AllAtOnce, AfterFirstPaint };
+    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr,
+                         Pages pages = Pages::AllAtOnce);
     ~frmMortgage() override;
+    // Builds the pages still to be built; true when there were any.
+    bool buildRemainingPages();
 
     // Furniture.
     QPushButton* cmdExit = nullptr;
@@ -196,7 +204,9 @@ private:
     int CurrentStep = OpeningStep;
     CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
-    bool warmedUp_ = false; // the report's font and printing loaded
+    QSize openedSize_; // the size the window was given as it was made
+    // The steps whose panels are still empty.
+    std::vector<int> unbuiltSteps_;
     QString casePath_;
     // The case as the program starts it, and as last started, opened or saved:
     // what the household typed and chose, and what it asked in What If.

@@ -24,6 +24,7 @@ const std::optional<ReportContent>& frmMortgage::reportContent() const {
 }
 
 bool frmMortgage::openCase(const MortgageCase& value) {
+    buildRemainingPages();
     // The whole case comes from `value`: every page, what the pages worked
     // out and the results; nothing of the case before.
     context_.figures = CaseFigures();

@@ -23,6 +23,9 @@ constexpr int NarrowestWidth = 2000;
 void frmMortgage::cmdExit_Click() {
     if (leaving_ != Leaving::No)
         return;
+    // Closed from the title bar at once, the window builds its pages now rather
+    // than during the closing animation.
+    buildRemainingPages();
     leaving_ = Leaving::Asking;
     // What the household typed is offered to be saved, a new case too; that
     // answer is the one question. Otherwise the program asks whether to leave.

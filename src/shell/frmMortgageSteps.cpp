@@ -49,6 +49,7 @@ void frmMortgage::placeBackButton(bool atNextPlace) {
 }
 
 void frmMortgage::showStep(int target) {
+    buildRemainingPages();
     QWidget* entering = fraStep[static_cast<std::size_t>(target)];
     entering->setEnabled(true);
     steps_->setCurrentWidget(entering);

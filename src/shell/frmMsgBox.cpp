@@ -75,26 +75,29 @@ void frmMsgBox::arrange(int style) {
         cmdButton[2]->setText(tr("&Cancel"));
     }
 
-    // The message area keeps its designed width unless a long text would need
-    // many lines; it grows downwards to show the whole text, never cutting it.
+    // The buttons alike, and as large as the largest caption needs: none is clipped.
     // Measured in the skin's font, so the window is styled first.
     ensurePolished();
     lblMessage->ensurePolished();
+    QSize buttonSize(twips(ButtonWidth), twips(ButtonHeight));
+    for (int i = 0; i < buttons; ++i)
+        buttonSize = buttonSize.expandedTo(cmdButton[static_cast<std::size_t>(i)]->sizeHint());
+    const int margin = twips(Margin);
+    // The message area keeps its designed width (or the width of three buttons
+    // side by side) unless a long text would need many lines; it grows
+    // downwards to show the whole text, never cutting it.
     int messageWidth = twips(MessageWidth);
+    if (buttons == 3)
+        messageWidth = std::max(messageWidth, 3 * buttonSize.width() + margin);
     int messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
     if (messageHeight > 4 * fontMetrics().lineSpacing()) {
         messageWidth = messageWidth * 8 / 5;
         messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
     }
-    const int margin = twips(Margin);
     lblMessage->setGeometry(margin, margin, messageWidth, messageHeight);
 
     const int clientWidth = messageWidth + 2 * margin;
     const int buttonTop = std::max(twips(ButtonTop), margin + messageHeight + twips(105));
-    // Alike, and as large as the largest caption needs: none is clipped.
-    QSize buttonSize(twips(ButtonWidth), twips(ButtonHeight));
-    for (int i = 0; i < buttons; ++i)
-        buttonSize = buttonSize.expandedTo(cmdButton[static_cast<std::size_t>(i)]->sizeHint());
     for (QPushButton* button : cmdButton)
         button->resize(buttonSize);
     if (style == MsgOkOnly) {

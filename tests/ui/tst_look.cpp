@@ -167,9 +167,12 @@ bool scrolled(const QWidget* widget) {
     return false;
 }
 
-// The window, as shown and at its least, fits the screen, and every control on
-// it lies inside it.
+// The window, as shown and at its least, fits the screen and lies wholly on
+// it, and every control on it lies inside it.
 void checkFits(QWidget* window, const QString& where) {
+    const QRect screen = window->screen()->availableGeometry();
+    QVERIFY2(screen.contains(window->frameGeometry()),
+             qPrintable(QStringLiteral("%1 lies off the screen").arg(where)));
     const QSize room = screenRoom();
     const auto fits = [&](QSize size) {
         return size.width() <= room.width() && size.height() <= room.height();
@@ -239,7 +242,8 @@ private slots:
         std::unique_ptr<frmMortgage> w(hw::showMainWindow());
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QSize before = w->size();
-        QTest::qWait(50);
+        // The pages built after the first paint change nothing.
+        QTRY_VERIFY(w->stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>());
         const QRect screen = w->screen()->availableGeometry();
         const QRect frame = w->frameGeometry();
         QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")

@@ -78,6 +78,24 @@ private slots:
         QCOMPARE(QApplication::focusWidget(),
                  driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
     }
+    // As the program starts, the window appears with its opening page and builds
+    // the others just after; a key pressed before then still finds them.
+    void pagesBuiltAfterTheFirstPaint() {
+        frmMortgage early(QLocale(QStringLiteral("en_US")), nullptr,
+                          frmMortgage::Pages::AfterFirstPaint);
+        QVERIFY(!early.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>());
+        QTest::mouseClick(early.cmdNext, Qt::LeftButton);
+        QCOMPARE(int(early.currentStep()), int(hw::PurposeStep));
+        QVERIFY(driver::purposeButton(early, int(0))->isEnabled());
+
+        frmMortgage shown(QLocale(QStringLiteral("en_US")), nullptr,
+                          frmMortgage::Pages::AfterFirstPaint);
+        driver::show(shown);
+        QTRY_VERIFY(shown.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>() != nullptr);
+        // As wide as a window built whole, for the results' largest figures.
+        frmMortgage whole(QLocale(QStringLiteral("en_US")));
+        QCOMPARE(shown.width(), whole.width());
+    }
     void buttonPlacesAtTheEnds() {
         driver::Window window;
         const int nextLeft = window.cmdNext->geometry().left();
