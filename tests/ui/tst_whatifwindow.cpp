@@ -145,10 +145,16 @@ private slots:
         driver::Window w;
         double kept = 0.0, shortened = 0.0;
         int oftenRows = 0;
+        QString emptiedMonth, costs;
         inWhatIf(w, [&](frmWhatIf* window) {
             window->tabs->setCurrentIndex(2);
             window->txtLump->setText(QStringLiteral("$20,000.00"));
+            // The month emptied takes its start again, not month 0.
+            driver::type(window->txtLumpMonth, QString());
             window->cmdExtra->click();
+            emptiedMonth = window->txtLumpMonth->text();
+            // The costs of switching start at 0: the loan already carries the fees.
+            costs = window->txtCosts->text();
             const auto amount = [&](int row) {
                 return w.regional()
                     .toCurrency(window->grdExtraWays->item(row, 1)->text())
@@ -163,6 +169,8 @@ private slots:
         QVERIFY(w.texts().isEmpty());
         QVERIFY(kept > 0.0 && kept < shortened);
         QCOMPARE(oftenRows, 3);
+        QCOMPARE(emptiedMonth, QStringLiteral("1"));
+        QCOMPARE(costs, QStringLiteral("$0.00"));
     }
 
     void answersLeaveTheResultsAsTheyWere() {
