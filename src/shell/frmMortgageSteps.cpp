@@ -63,6 +63,10 @@ void frmMortgage::showStep(int target) {
     if (target == OpeningStep) {
         cmdBack->setVisible(false);
         cmdBack->setEnabled(false);
+        // A new case may start from the closing page, where Next was hidden.
+        placeBackButton(false);
+        cmdNext->setVisible(true);
+        cmdNext->setEnabled(true);
     } else {
         Skin::applyTo(cmdBack, Skin::Element::Button);
         cmdBack->setVisible(true);

@@ -212,7 +212,10 @@ private slots:
         w.clear();
         w.answers = {hw::AnswerCancel, hw::AnswerNo};
         w.cmdExit_Click();
+        driver::next(w); // the results
+        driver::next(w); // the closing page, without Next
         w.newCase();
+        QVERIFY(w.cmdNext->isVisible());
         QCOMPARE(w.texts(), QStringList({"Save this case before leaving?",
                                          "Save this case before starting a new one?"}));
         QCOMPARE(w.messages[0].second, int(hw::MsgSaveDontSaveCancel));
