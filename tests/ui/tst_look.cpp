@@ -237,8 +237,11 @@ private slots:
     }
 
     // The program opens its window once, at its final size, in the middle of
-    // the screen with its Exit, Back and Next row on it.
+    // the screen with its Exit, Back and Next row on it, whatever else is open.
     void mainWindowPlacedOnce() {
+        QWidget other;
+        other.setGeometry(0, 0, 400, 300);
+        other.show();
         std::unique_ptr<frmMortgage> w(hw::showMainWindow());
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QSize before = w->size();
