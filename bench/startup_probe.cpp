@@ -7,12 +7,12 @@
 // ("open MS"), and Compare with three saved cases to its table painted
 // ("compare MS"). Run by hearthwise_startup, which times the start from outside.
 
+#include "base/Message.h"
 #include "results/BalanceChart.h"
 #include "results/frmChart.h"
 #include "results/frmCompare.h"
 #include "results/frmPreview.h"
 #include "shell/Main.h"
-#include "shell/Message.h"
 #include "shell/frmMortgage.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 
 #include "CaseDriver.h"
 #include "Palettes.h"
+#include "base/Message.h"
 #include "calc/CaseFile.h"
 #include "info/HelpTopics.h"
 #include "info/frmAbout.h"
@@ -16,7 +17,6 @@
 #include "results/frmCompare.h"
 #include "results/frmWhatIf.h"
 #include "results/rptMortgage.h"
-#include "shell/Message.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "NumericField.h"
 
 #include "EntryMessages.h"
-#include "shell/Message.h"
+#include "base/Message.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

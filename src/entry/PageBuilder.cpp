@@ -1,9 +1,9 @@
 #include "PageBuilder.h"
 
+#include "base/Twips.h"
 #include "look/FigureWidth.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
-#include "shell/Twips.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

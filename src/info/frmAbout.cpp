@@ -1,10 +1,10 @@
 #include "frmAbout.h"
 
 #include "LinkOpener.h"
+#include "base/Message.h"
+#include "base/Twips.h"
 #include "look/Skin.h"
 #include "look/SkinElement.h"
-#include "shell/Message.h"
-#include "shell/Twips.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -106,8 +106,6 @@ void frmAbout::Form_Load() {
     Skin::applyTo(sklbInfo, Skin::Element::Link);
     Skin::applyTo(cmdClose, Skin::Element::Button);
     playEntry();
-    if (parentWidget())
-        Skin::setSetting15(this, Skin::setting15(parentWidget()->window()));
     cmdClose->setFocus();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/LoadOnShowDialog.h"
+#include "base/LoadOnShowDialog.h"
 
 #include <QUrl>
 #include <cstdint>

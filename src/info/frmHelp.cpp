@@ -1,9 +1,9 @@
 #include "frmHelp.h"
 
 #include "HelpTopics.h"
+#include "base/ScreenRoom.h"
+#include "base/Twips.h"
 #include "look/Skin.h"
-#include "shell/ScreenRoom.h"
-#include "shell/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -87,12 +87,4 @@ SkinElement elementOf(QWidget* control) {
     return SkinElement(control);
 }
 
-int setting15(const QWidget* window) {
-    return window->property("skinSetting15").toInt();
-}
-
-void setSetting15(QWidget* window, int value) {
-    window->setProperty("skinSetting15", value);
-}
-
 } // namespace hw::Skin

@@ -31,9 +31,4 @@ private:
 // The skin element of a control, or an invalid one for no control.
 SkinElement elementOf(QWidget* control);
 
-// Numeric setting 15 of a window's skin, copied between windows so that they
-// share it.
-int setting15(const QWidget* window);
-void setSetting15(QWidget* window, int value);
-
 } // namespace hw::Skin

@@ -44,7 +44,6 @@ public:
         const std::uint64_t step = powerOfTen(Decimals - decimals);
         return (magnitude + step / 2) / step;
     }
-    constexpr std::uint64_t centsMagnitude() const { return magnitudeIn(2); }
 
     std::optional<Currency> plus(Currency other) const;
     std::optional<Currency> minus(Currency other) const;

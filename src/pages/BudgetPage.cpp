@@ -1,9 +1,9 @@
 #include "BudgetPage.h"
 
+#include "base/Twips.h"
 #include "calc/CaseFields.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
-#include "shell/Twips.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

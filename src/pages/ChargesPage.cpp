@@ -1,10 +1,10 @@
 #include "ChargesPage.h"
 
+#include "base/Twips.h"
 #include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
-#include "shell/Twips.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

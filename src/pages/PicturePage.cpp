@@ -1,6 +1,6 @@
 #include "PicturePage.h"
 
-#include "shell/Pictures.h"
+#include "base/Pictures.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

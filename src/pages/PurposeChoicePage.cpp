@@ -1,8 +1,8 @@
 #include "PurposeChoicePage.h"
 
+#include "base/Twips.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
-#include "shell/Twips.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "RatePage.h"
 
+#include "base/Twips.h"
 #include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
-#include "shell/Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,7 @@
 #include "RequirementPage.h"
 
-#include "shell/Twips.h"
+#include "base/Twips.h"
+#include "steps/StepPath.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,14 +1,11 @@
 #include "ResultsPage.h"
 
 #include "PurposeChoicePage.h"
+#include "base/Twips.h"
 #include "look/FigureWidth.h"
 #include "look/Skin.h"
 #include "look/WrappingButton.h"
 #include "results/ColumnHead.h"
-#include "results/frmChart.h"
-#include "results/frmWhatIf.h"
-#include "results/rptMortgage.h"
-#include "shell/Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,20 +41,15 @@ constexpr int HeadRow = 0;
 
 } // namespace
 
-ResultsPage::ResultsPage(PageContext& context, std::function<void()> compare)
+ResultsPage::ResultsPage(PageContext& context, Openers openers)
     : StepPage(context, ResultsStep, nullptr,
                "These figures represent the mortgage options available. Press the button of a "
                "mortgage type to learn more about it.\n"
                "If you want to print these results, you can do so by pressing the Preview "
                "button."),
-      compare_(std::move(compare)) {}
-
-QWidget* ResultsPage::window() const {
-    return panel_->window();
-}
+      open_(std::move(openers)) {}
 
 void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
-    panel_ = panel;
     PageBuilder b = builder(panel);
     auto* top = new QHBoxLayout;
     caption_ = new QLabel(panel);
@@ -75,16 +67,25 @@ void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
     whatIf_ = topButton(tr("&What If"), "cmdWhatIf");
     whatIf_->setToolTip(tr("What if rates rise, how much could we borrow, paying extra, a "
                            "fixed rate that ends"));
-    onAction(whatIf_, [this] { whatIf(); });
+    onAction(whatIf_, [this] {
+        if (options_)
+            open_.whatIf();
+    });
     chart_ = topButton(tr("&Chart"), "cmdChart");
     chart_->setToolTip(tr("The balance of each type over the years, and its "
                           "month-by-month schedule"));
-    onAction(chart_, [this] { chart(); });
+    onAction(chart_, [this] {
+        if (options_)
+            open_.chart();
+    });
     preview_ = topButton(tr("&Preview"), "cmdPreview");
-    onAction(preview_, [this] { preview(); });
+    onAction(preview_, [this] {
+        if (report_)
+            open_.preview();
+    });
     compareButton_ = topButton(tr("C&ompare"), "cmdCompare");
     compareButton_->setToolTip(tr("This case beside saved cases"));
-    onAction(compareButton_, [this] { compare_(); });
+    onAction(compareButton_, [this] { open_.compare(); });
     top->addWidget(caption_, 1);
     top->addWidget(whatIf_);
     top->addWidget(chart_);
@@ -303,17 +304,6 @@ double ResultsPage::propertyValue() const {
     return buysProperty(context_.purpose()) ? context_.figures.propertyValue : 0.0;
 }
 
-void ResultsPage::preview() {
-    if (!report_)
-        return;
-    rptMortgage report(*report_, regional().locale());
-    report.setWhatIfSource([this] {
-        return whatIfSummary(optionsInput(), regional(), propertyValue(), whatIfAsked_,
-                             suggestedLoan());
-    });
-    report.preview(window());
-}
-
 CurrentLoan ResultsPage::suggestedLoan() const {
     // The debts to refinance (or the amount borrowed), at the entered rate and
     // term. The costs of switching start at 0: the fees and bank charges
@@ -323,21 +313,6 @@ CurrentLoan ResultsPage::suggestedLoan() const {
     return {(context_.purpose() == Refinance ? figures.totalLiabilities : figures.requirement)
                 .toDouble(),
             entered.ratePercent, entered.termYears, 0.0};
-}
-
-void ResultsPage::whatIf() {
-    if (!options_)
-        return;
-    frmWhatIf asking(optionsInput(), regional(), propertyValue(), whatIfAsked_, window(),
-                     suggestedLoan());
-    asking.exec();
-}
-
-void ResultsPage::chart() {
-    if (!options_)
-        return;
-    frmChart balances(*options_, context_.figures.requirement, regional(), window());
-    balances.exec();
 }
 
 } // namespace hw

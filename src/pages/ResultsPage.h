@@ -22,8 +22,11 @@ namespace hw {
 class ResultsPage : public StepPage {
     Q_OBJECT
 public:
-    // `compare` opens the Compare window (the main window owns the saved cases).
-    ResultsPage(PageContext& context, std::function<void()> compare);
+    // What the page's buttons open; the main window owns the windows they open.
+    struct Openers {
+        std::function<void()> whatIf, chart, preview, compare;
+    };
+    ResultsPage(PageContext& context, Openers openers);
     QString name() const override { return tr("Mortgage Options"); }
     void build(QWidget* panel, QVBoxLayout* layout) override;
     // Works out the seven types from the case.
@@ -46,11 +49,8 @@ public:
 
     // What the What If window was last asked; a case file keeps it.
     const WhatIfSettings& whatIfAsked() const { return whatIfAsked_; }
+    WhatIfSettings& whatIfAsked() { return whatIfAsked_; }
     void setWhatIfAsked(const WhatIfSettings& asked) { whatIfAsked_ = asked; }
-
-    void preview();
-    void chart();
-    void whatIf();
 
     // The first topic of the mortgage types' information.
     static constexpr int MortgageTypeTopics = 20;
@@ -62,10 +62,7 @@ private:
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);
     // Marks the lowest first repayment and the lowest total paid of the affordable types.
     void markLowest(const OptionsResult& result);
-    QWidget* window() const;
-
-    std::function<void()> compare_;
-    QWidget* panel_ = nullptr;
+    Openers open_;
     QLabel* caption_ = nullptr;
     QPushButton* whatIf_ = nullptr;
     QPushButton* chart_ = nullptr;

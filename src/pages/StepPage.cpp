@@ -1,8 +1,8 @@
 #include "StepPage.h"
 
+#include "base/Message.h"
 #include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
-#include "shell/Message.h"
 
 #include <QCoreApplication>
 #include <QVBoxLayout>

@@ -6,7 +6,7 @@
 #include "entry/PageBuilder.h"
 #include "money/Currency.h"
 #include "money/Regional.h"
-#include "steps/Purposes.h"
+#include "steps/StepPath.h"
 
 #include <QObject>
 #include <QString>

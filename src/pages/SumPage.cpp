@@ -1,8 +1,8 @@
 #include "SumPage.h"
 
+#include "base/Twips.h"
 #include "calc/CaseFields.h"
 #include "entry/EntryMessages.h"
-#include "shell/Twips.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

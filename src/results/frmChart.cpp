@@ -2,10 +2,10 @@
 
 #include "BalanceChart.h"
 #include "ReadingTable.h"
+#include "base/SaveAs.h"
+#include "base/ScreenRoom.h"
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
-#include "shell/SaveAs.h"
-#include "shell/ScreenRoom.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,13 +1,13 @@
 #include "frmCompare.h"
 
 #include "ReadingTable.h"
+#include "base/Message.h"
+#include "base/SaveAs.h"
+#include "base/ScreenRoom.h"
 #include "calc/CaseFile.h"
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
 #include "rptMortgage.h"
-#include "shell/Message.h"
-#include "shell/SaveAs.h"
-#include "shell/ScreenRoom.h"
 #include "shell/frmMortgage.h"
 
 #include <QFileDialog>

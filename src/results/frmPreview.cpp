@@ -1,7 +1,7 @@
 #include "frmPreview.h"
 
+#include "base/SaveAs.h"
 #include "rptMortgage.h"
-#include "shell/SaveAs.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -3,13 +3,13 @@
 #include "BalanceChart.h"
 #include "ReadingTable.h"
 #include "WhatIfParts.h"
+#include "base/Message.h"
+#include "base/ScreenRoom.h"
 #include "calc/OptionTexts.h"
 #include "info/HelpTopics.h"
 #include "info/frmHelp.h"
 #include "look/FigureWidth.h"
 #include "look/Skin.h"
-#include "shell/Message.h"
-#include "shell/ScreenRoom.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

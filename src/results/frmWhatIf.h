@@ -15,7 +15,7 @@ namespace hw {
 
 class BalanceChart;
 
-// "What If": four questions about the case already entered, one tab each.
+// "What If": seven questions about the case already entered, one tab each.
 // Nothing the results page or the report shows changes; a question that
 // cannot be answered gets one message and leaves the last answer as it was.
 // Its figures are typed as on the main pages: the same fields, the same rules.

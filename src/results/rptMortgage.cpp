@@ -1,8 +1,8 @@
 #include "rptMortgage.h"
 
 #include "BalanceChart.h"
+#include "base/SaveAs.h"
 #include "frmPreview.h"
-#include "shell/SaveAs.h"
 
 #include <QCoreApplication>
 #include <QDate>

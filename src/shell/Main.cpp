@@ -1,8 +1,8 @@
 #include "Main.h"
 
-#include "Message.h"
-#include "Pictures.h"
-#include "ScreenRoom.h"
+#include "base/Message.h"
+#include "base/Pictures.h"
+#include "base/ScreenRoom.h"
 #include "frmMortgage.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "frmMortgage.h"
 
 #include "CurrentPageStack.h"
-#include "Message.h"
-#include "Pictures.h"
-#include "ScreenRoom.h"
-#include "Twips.h"
+#include "base/Message.h"
+#include "base/Pictures.h"
+#include "base/ScreenRoom.h"
+#include "base/Twips.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
 #include "pages/BudgetPage.h"
@@ -90,12 +90,12 @@ void frmMortgage::makePages() {
             std::make_unique<RequirementPage>(c, purpose);
     pages_[ChargesStep] = std::make_unique<ChargesPage>(c);
     pages_[RateStep] = std::make_unique<RatePage>(c);
-    pages_[ResultsStep] = std::make_unique<ResultsPage>(c, [this] { cmdCompare_Click(); });
+    auto results = std::make_unique<ResultsPage>(
+        c, ResultsPage::Openers{[this] { openWhatIf(); }, [this] { openChart(); },
+                                [this] { openPreview(); }, [this] { cmdCompare_Click(); }});
+    results_ = results.get();
+    pages_[ResultsStep] = std::move(results);
     pages_[ClosingStep] = makeClosingPage(c);
-}
-
-ResultsPage& frmMortgage::resultsPage() const {
-    return static_cast<ResultsPage&>(page(ResultsStep));
 }
 
 QSize frmMortgage::firstSize() const {

@@ -10,6 +10,7 @@
 //                                      the page shown, never switches on the step
 //   shell/frmMortgageCase.cpp          the case value: read from the pages, opened into them
 //   shell/frmMortgageCaseFile.cpp      the File menu: saving and opening the case
+//   shell/frmMortgageResults.cpp       the windows the results page opens
 //   shell/frmMortgageInformation.cpp   "Tell Me More", About
 //   shell/frmMortgageExit.cpp          Exit, closing the window, the closing animation
 //
@@ -27,10 +28,12 @@
 //   pages/RatePage           the affordability summary, rate and term
 //   pages/ResultsPage        the seven types side by side; What If, Chart, Preview, Compare
 //
-// Every figure comes from the core (money/, steps/, calc/), which needs Qt Core only:
-// calc/PageArithmetic for the pages, calc/MortgageOptions for the seven mortgage
-// types (one function per type), calc/Schedules and calc/OptionTexts for what the
-// results page, the chart and the report show, calc/MortgageCase for the case value.
+// Every figure comes from the core (money/, steps/, calc/, store/), which needs Qt
+// Core only: calc/PageArithmetic for the pages, calc/MortgageOptions for the seven
+// mortgage types (one function per type), calc/Schedules and calc/OptionTexts for
+// what the results page, the chart and the report show, calc/MortgageCase for the
+// case value, calc/CaseFile and store/WholeFile for the case on disk. What every
+// window uses (the message box, saving, the screen's room) is in base/.
 
 #include "calc/MortgageCase.h"
 #include "calc/MortgageOptions.h"
@@ -99,7 +102,7 @@ public:
     // A step's page, and the panel it is shown on.
     StepPage& page(int step) const { return *pages_[static_cast<std::size_t>(step)]; }
     QWidget* stepPanel(int step) const { return fraStep[static_cast<std::size_t>(step)]; }
-    ResultsPage& resultsPage() const;
+    ResultsPage& resultsPage() const { return *results_; }
     // What the pages have worked out so far.
     const CaseFigures& figures() const { return context_.figures; }
 
@@ -115,6 +118,10 @@ public:
     const std::optional<ReportContent>& reportContent() const;
     // The case beside saved cases; `paths` are added at once (the menu asks for them).
     void cmdCompare_Click(const QStringList& paths = {});
+    // The windows that look further at the results worked out.
+    void openWhatIf();
+    void openChart();
+    void openPreview();
     // What the household entered, apart from the fields.
     MortgageCase caseValue() const;
     // Saves the case to `path` (the File menu asks where); false, and said,
@@ -200,6 +207,7 @@ private:
     Regional regional_;
     PageContext context_;
     std::array<std::unique_ptr<StepPage>, StepCount> pages_;
+    ResultsPage* results_ = nullptr; // the results step's page, as its own class
     std::array<QWidget*, StepCount> fraStep{};
     int CurrentStep = OpeningStep;
     CurrentPageStack* steps_ = nullptr;

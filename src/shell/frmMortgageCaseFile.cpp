@@ -1,11 +1,10 @@
 #include "CurrentPageStack.h"
-#include "Message.h"
-#include "SaveAs.h"
+#include "base/Message.h"
+#include "base/SaveAs.h"
 #include "calc/CaseFile.h"
 #include "entry/PageBuilder.h"
 #include "frmMortgage.h"
 #include "pages/ResultsPage.h"
-#include "results/frmCompare.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -151,16 +150,6 @@ void frmMortgage::refreshTitle() {
     setWindowTitle(parts.join(QStringLiteral(" \u2014 ")));
     // The mark stands beside the file's name; a new case has none.
     setWindowModified(!casePath_.isEmpty() && hasUnsavedChanges());
-}
-
-} // namespace hw
-
-namespace hw {
-
-void frmMortgage::cmdCompare_Click(const QStringList& paths) {
-    frmCompare compare(*this, regional_);
-    compare.addCases(paths);
-    compare.exec();
 }
 
 } // namespace hw

@@ -1,5 +1,5 @@
-#include "Message.h"
-#include "Twips.h"
+#include "base/Message.h"
+#include "base/Twips.h"
 #include "frmMortgage.h"
 #include "steps/ClosingFrames.h"
 

@@ -1,8 +1,8 @@
+#include "base/Message.h"
 #include "frmMortgage.h"
 #include "info/LinkOpener.h"
 #include "info/frmAbout.h"
 #include "info/frmHelp.h"
-#include "shell/Message.h"
 
 #include <QAction>
 

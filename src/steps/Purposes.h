@@ -1,7 +1,5 @@
 #pragma once
 
-#include "StepPath.h"
-
 namespace hw {
 
 // The nine purposes of a mortgage, in the order of their buttons on the purpose page.
@@ -16,7 +14,7 @@ enum PurposeId : int {
     Refinance,
     OtherLoans,
 };
-static_assert(OtherLoans + 1 == PurposeCount);
+constexpr int PurposeCount = OtherLoans + 1;
 
 // The first-home purposes: the household owns no home or rental property yet.
 constexpr bool isFirstHome(int purpose) {
@@ -39,9 +37,4 @@ constexpr bool needsDebts(int purpose) {
 constexpr bool buysProperty(int purpose) {
     return purpose != OtherLoans;
 }
-// The page on which the purpose's own figures are entered.
-constexpr int requirementStep(int purpose) {
-    return FirstRequirementStep + purpose;
-}
-
 } // namespace hw

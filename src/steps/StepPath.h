@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Purposes.h"
+
 namespace hw {
 
 // The nineteen steps of the wizard. The requirement page of purpose p is step
@@ -19,7 +21,12 @@ enum Step : int {
     ClosingStep = 18,
 };
 constexpr int StepCount = 19;
-constexpr int PurposeCount = 9;
+static_assert(LastRequirementStep - FirstRequirementStep + 1 == PurposeCount);
+
+// The page on which the purpose's own figures are entered.
+constexpr int requirementStep(int purpose) {
+    return FirstRequirementStep + purpose;
+}
 
 constexpr bool isRequirementStep(int step) {
     return step >= FirstRequirementStep && step <= LastRequirementStep;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Message.h"
+#include "base/Message.h"
 
 #include <QList>
 #include <QPair>

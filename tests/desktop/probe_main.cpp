@@ -3,11 +3,11 @@
 // HEARTHWISE_PROBE, so that a test driving it with real X key and mouse events
 // reads the figures back from the program itself, never from pixels.
 
+#include "base/frmMsgBox.h"
 #include "money/Regional.h"
 #include "results/frmWhatIf.h"
 #include "shell/Main.h"
 #include "shell/frmMortgage.h"
-#include "shell/frmMsgBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

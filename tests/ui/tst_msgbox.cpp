@@ -1,9 +1,9 @@
 // The program's message box, and leaving the program through it.
 
 #include "MessageRecorder.h"
-#include "shell/Message.h"
+#include "base/Message.h"
+#include "base/frmMsgBox.h"
 #include "shell/frmMortgage.h"
-#include "shell/frmMsgBox.h"
 
 #include <QApplication>
 #include <QLabel>
