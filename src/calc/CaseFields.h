@@ -1,9 +1,10 @@
 #pragma once
 
 // The pages' titles and the captions of the case's fields, in the order of the
-// case value: the pages label their fields with these, and a case file names
-// a figure it refuses by its page and caption ("Income, Other Annual Gross
-// Income"). Titles translate in the context "hw::StepPage", captions in
+// case value, and each purpose's name and file key: the pages label their
+// fields and buttons with these, and a case file knows a purpose by its key and
+// names a figure it refuses by its page and caption ("Income, Other Annual
+// Gross Income"). Titles translate in the context "hw::StepPage", captions in
 // "hw::PageBuilder".
 
 #include "steps/Purposes.h"
@@ -59,9 +60,13 @@ inline constexpr const char* BankCharges = HW_CAPTION("Bank Charges:");
 inline constexpr const char* InterestRate = HW_CAPTION("Interest Rate:");
 inline constexpr const char* Term = HW_CAPTION("Term in Years:");
 
-// A purpose's page: its title and its fields, the first part's and, for the
-// two selling purposes, the buying or building part's (none past the last).
+// A purpose: its name on the purpose page's button (context
+// "hw::PurposeChoicePage"), the word a case file knows it by, its page's title
+// and its fields, the first part's and, for the two selling purposes, the
+// buying or building part's (none past the last).
 struct PurposeCaptions {
+    const char* name;
+    const char* fileKey;
     const char* title;
     std::array<const char*, 5> first;
     std::array<const char*, 4> second;
@@ -73,35 +78,53 @@ inline constexpr const char* CashContribution = HW_CAPTION("Your Cash Contributi
 inline constexpr const char* Withhold = HW_CAPTION("Cash you wish to withhold:");
 inline constexpr const char* Equity = HW_CAPTION("Your Equity:");
 inline constexpr std::array<PurposeCaptions, PurposeCount> Purposes = {{
-    {QT_TRANSLATE_NOOP("hw::StepPage", "FIRST TIME HOME BUYER"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "First Home Buyer"),
+     "first-home-buyer",
+     QT_TRANSLATE_NOOP("hw::StepPage", "FIRST TIME HOME BUYER"),
      {HW_CAPTION("Purchase Price:"), Contribution, CurrentDebts},
      {}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "FIRST TIME HOME BUILDER"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "First Home Builder"),
+     "first-home-builder",
+     QT_TRANSLATE_NOOP("hw::StepPage", "FIRST TIME HOME BUILDER"),
      {HW_CAPTION("Value of Land:"), HW_CAPTION("Total Cost to Build:"), Contribution,
       CurrentDebtsLower},
      {}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "HOME IMPROVEMENT"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Home Improvement"),
+     "home-improvement",
+     QT_TRANSLATE_NOOP("hw::StepPage", "HOME IMPROVEMENT"),
      {HW_CAPTION("Current Value of Your Home:"), HW_CAPTION("Total Cost of the Improvements:"),
       CurrentDebts, Contribution},
      {}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "SELLING AND BUYING"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Selling and Buying"),
+     "selling-and-buying",
+     QT_TRANSLATE_NOOP("hw::StepPage", "SELLING AND BUYING"),
      {HW_CAPTION("Selling Price: "), HW_CAPTION("Real Estate Fees:"), CurrentDebts, Contribution},
      {Equity, HW_CAPTION("Purchase Price:"), Withhold}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "SELLING AND BUILDING"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Selling and Building"),
+     "selling-and-building",
+     QT_TRANSLATE_NOOP("hw::StepPage", "SELLING AND BUILDING"),
      {HW_CAPTION("Selling Price:"), HW_CAPTION("Real Estate Fees:"), CurrentDebts, Contribution},
      {Equity, HW_CAPTION("Cost of Land:"), HW_CAPTION("Cost to Build:"), Withhold}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "ADDITIONAL REAL ESTATE PURCHASE"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Additional Real Estate Purchase"),
+     "additional-real-estate",
+     QT_TRANSLATE_NOOP("hw::StepPage", "ADDITIONAL REAL ESTATE PURCHASE"),
      {HW_CAPTION("Purchase Price of new Property:"), CurrentDebts, CashContribution,
       HW_CAPTION("Total Value of other Properties:")},
      {}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "ADDITIONAL BUILDING"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Additional Building"),
+     "additional-building",
+     QT_TRANSLATE_NOOP("hw::StepPage", "ADDITIONAL BUILDING"),
      {HW_CAPTION("Cost of Land:"), HW_CAPTION("Cost to Build:"), CurrentDebtsLower,
       CashContribution, HW_CAPTION("Total Value of Properties:")},
      {}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "REFINANCE"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Refinance"),
+     "refinance",
+     QT_TRANSLATE_NOOP("hw::StepPage", "REFINANCE"),
      {Withhold, CurrentDebts, Contribution, HW_CAPTION("Total value of Properties: ")},
      {}},
-    {QT_TRANSLATE_NOOP("hw::StepPage", "OTHER LOANS"),
+    {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Other Loans"),
+     "other-loans",
+     QT_TRANSLATE_NOOP("hw::StepPage", "OTHER LOANS"),
      {HW_CAPTION("Amount You Want To Borrow:"), CurrentDebts, Contribution},
      {}},
 }};

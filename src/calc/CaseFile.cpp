@@ -21,11 +21,10 @@ QString tr(const char* text) {
 }
 
 const char* const FormatName = "hearthwise-case";
-// The purposes by the words the file uses for them, in the order of their buttons.
-const char* const PurposeKeys[PurposeCount] = {
-    "first-home-buyer",     "first-home-builder",     "home-improvement",    "selling-and-buying",
-    "selling-and-building", "additional-real-estate", "additional-building", "refinance",
-    "other-loans"};
+// The word the file uses for a purpose.
+const char* purposeKey(int purpose) {
+    return captions::Purposes[static_cast<std::size_t>(purpose)].fileKey;
+}
 
 // An amount as a plain decimal string with four decimals at most: "1234.5".
 QString amountText(Currency amount) {
@@ -277,7 +276,7 @@ QByteArray caseFileText(const CaseFileContent& content) {
     QJsonObject file;
     file[QStringLiteral("format")] = QString::fromLatin1(FormatName);
     file[QStringLiteral("version")] = QStringLiteral("%1.0").arg(CaseFileMajorVersion);
-    file[QStringLiteral("purpose")] = QString::fromLatin1(PurposeKeys[c.purpose]);
+    file[QStringLiteral("purpose")] = QString::fromLatin1(purposeKey(c.purpose));
     file[QStringLiteral("assets")] = amounts(c.assets);
     file[QStringLiteral("liabilities")] = amounts(c.liabilities);
     QJsonArray income;
@@ -292,7 +291,7 @@ QByteArray caseFileText(const CaseFileContent& content) {
     QJsonObject purposes;
     for (int p = 0; p < PurposeCount; ++p) {
         const PurposeFigures& figures = c.purposes[static_cast<std::size_t>(p)];
-        purposes[QString::fromLatin1(PurposeKeys[p])] =
+        purposes[QString::fromLatin1(purposeKey(p))] =
             QJsonObject{{QStringLiteral("first"), amounts(figures.first)},
                         {QStringLiteral("second"), amounts(figures.second)}};
     }
@@ -372,15 +371,16 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     MortgageCase& c = content.value;
     Reader read(currencyDecimals, forms);
     const QString purpose = file.value(QStringLiteral("purpose")).toString();
-    const auto* key =
-        std::find_if(std::begin(PurposeKeys), std::end(PurposeKeys),
-                     [&purpose](const char* k) { return purpose == QLatin1String(k); });
+    const auto* key = std::find_if(captions::Purposes.begin(), captions::Purposes.end(),
+                                   [&purpose](const captions::PurposeCaptions& p) {
+                                       return purpose == QLatin1String(p.fileKey);
+                                   });
     if (!file.contains(QStringLiteral("purpose")))
         c.purpose = FirstHomeBuyer;
-    else if (key == std::end(PurposeKeys))
+    else if (key == captions::Purposes.end())
         read.fail(tr("The purpose"), purpose, tr("one of the nine purposes"));
     else
-        c.purpose = static_cast<int>(key - std::begin(PurposeKeys));
+        c.purpose = static_cast<int>(key - captions::Purposes.begin());
     readAmounts(read, file, "assets", c.assets, captions::AssetsTitle, captions::Assets);
     readAmounts(read, file, "liabilities", c.liabilities, captions::LiabilitiesTitle,
                 captions::Liabilities);
@@ -406,7 +406,7 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     const QJsonObject purposes = read.object(file, "purposeFigures");
     for (int p = 0; p < PurposeCount; ++p) {
         const auto at = static_cast<std::size_t>(p);
-        const QJsonObject figures = read.object(purposes, PurposeKeys[p]);
+        const QJsonObject figures = read.object(purposes, purposeKey(p));
         const captions::PurposeCaptions& page = captions::Purposes[at];
         readAmounts(read, figures, "first", c.purposes[at].first, page.title, page.first);
         readAmounts(read, figures, "second", c.purposes[at].second, page.title, page.second);

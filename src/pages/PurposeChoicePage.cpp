@@ -1,6 +1,7 @@
 #include "PurposeChoicePage.h"
 
 #include "base/Twips.h"
+#include "calc/CaseFields.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
 
@@ -14,18 +15,6 @@ namespace hw {
 
 namespace {
 
-const char* const PurposeCaptions[PurposeCount] = {
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "First Home Buyer"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "First Home Builder"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Home Improvement"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Selling and Buying"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Selling and Building"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Additional Real Estate Purchase"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Additional Building"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Refinance"),
-    QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Other Loans"),
-};
-
 const char* const Guidance =
     "First we need to determine the purpose for your mortgage. Please select the option "
     "below that best represents your mortgage requirement.";
@@ -33,7 +22,8 @@ const char* const Guidance =
 } // namespace
 
 QString purposeCaption(int purpose) {
-    return QCoreApplication::translate("hw::PurposeChoicePage", PurposeCaptions[purpose]);
+    return QCoreApplication::translate("hw::PurposeChoicePage",
+                                       captions::Purposes[static_cast<std::size_t>(purpose)].name);
 }
 
 PurposeChoicePage::PurposeChoicePage(PageContext& context)
