@@ -9,11 +9,11 @@
 
 #include "base/Message.h"
 #include "results/BalanceChart.h"
-#include "results/frmChart.h"
-#include "results/frmCompare.h"
-#include "results/frmPreview.h"
+#include "results/ChartWindow.h"
+#include "results/CompareWindow.h"
+#include "results/PreviewWindow.h"
 #include "shell/Main.h"
-#include "shell/frmMortgage.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -93,7 +93,7 @@ void timeAction(const char* name, std::function<void()> act, std::function<bool(
     act();
 }
 
-void runActions(hw::frmMortgage* w) {
+void runActions(hw::MainWindow* w) {
     // A case at the rate page, as a walk through the pages leaves it: 250,000
     // to borrow, 7,000 a month after tax, 2,500 spent.
     hw::MortgageCase value;
@@ -117,11 +117,11 @@ void runActions(hw::frmMortgage* w) {
         timeAction(
             "compare", [=] { w->cmdCompare_Click(saved); },
             [](QObject* o) {
-                auto* window = shown<hw::frmCompare>();
+                auto* window = shown<hw::CompareWindow>();
                 return window && o == window->grdCompare->viewport();
             },
             [] {
-                if (auto* window = shown<hw::frmCompare>())
+                if (auto* window = shown<hw::CompareWindow>())
                     window->accept();
             },
             quit);
@@ -137,7 +137,7 @@ void runActions(hw::frmMortgage* w) {
             "chart", [=] { w->findChild<QPushButton*>(QStringLiteral("cmdChart"))->click(); },
             [](QObject* o) { return qobject_cast<hw::BalanceChart*>(o) != nullptr; },
             [] {
-                if (auto* dialog = shown<hw::frmChart>())
+                if (auto* dialog = shown<hw::ChartWindow>())
                     dialog->accept();
             },
             open);
@@ -146,12 +146,12 @@ void runActions(hw::frmMortgage* w) {
         timeAction(
             "preview", [=] { w->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click(); },
             [](QObject* o) {
-                auto* dialog = shown<hw::frmPreview>();
+                auto* dialog = shown<hw::PreviewWindow>();
                 auto* view = dialog ? dialog->pages->findChild<QGraphicsView*>() : nullptr;
                 return view && o == view->viewport();
             },
             [] {
-                if (auto* dialog = shown<hw::frmPreview>())
+                if (auto* dialog = shown<hw::PreviewWindow>())
                     dialog->accept();
             },
             chart);
@@ -169,13 +169,13 @@ int main(int argc, char* argv[]) {
     const bool actions = QApplication::arguments().contains(QStringLiteral("actions"));
     // The start-up hint is answered at once; the window is what is timed.
     hw::setMessageResponder([](const QString&, int) { return 0; });
-    PaintWatch first([](QObject* o) { return qobject_cast<hw::frmMortgage*>(o) != nullptr; },
+    PaintWatch first([](QObject* o) { return qobject_cast<hw::MainWindow*>(o) != nullptr; },
                      [actions] {
                          report("painted", peakResident());
                          // The actions start half a second later, as a user's first
                          // click would: the window is then settled.
                          if (actions)
-                             QTimer::singleShot(500, [] { runActions(shown<hw::frmMortgage>()); });
+                             QTimer::singleShot(500, [] { runActions(shown<hw::MainWindow>()); });
                          else
                              QApplication::exit(0);
                      });

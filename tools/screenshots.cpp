@@ -9,14 +9,14 @@
 #include "Palettes.h"
 #include "base/Message.h"
 #include "calc/CaseFile.h"
+#include "info/AboutWindow.h"
 #include "info/HelpTopics.h"
-#include "info/frmAbout.h"
-#include "info/frmHelp.h"
+#include "info/InformationWindow.h"
 #include "pages/ResultsPage.h"
-#include "results/frmChart.h"
-#include "results/frmCompare.h"
-#include "results/frmWhatIf.h"
-#include "results/rptMortgage.h"
+#include "results/ChartWindow.h"
+#include "results/CompareWindow.h"
+#include "results/MortgageReport.h"
+#include "results/WhatIfWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder);
     hw::setMessageResponder([](const QString&, int) { return 0; });
 
-    hw::frmMortgage window(locale);
+    hw::MainWindow window(locale);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -56,12 +56,12 @@ int main(int argc, char* argv[]) {
         if (window.currentStep() > hw::PurposeStep)
             save();
         if (window.currentStep() == hw::ResultsStep && window.reportContent()) {
-            hw::rptMortgage report(*window.reportContent(), window.regional().locale());
+            hw::MortgageReport report(*window.reportContent(), window.regional().locale());
             report.saveAsPdf(folder + QStringLiteral("/report.pdf"));
             report.setChartPage(true);
             report.saveAsPdf(folder + QStringLiteral("/report-with-chart.pdf"));
-            hw::frmChart chart(*window.options(), window.figures().requirement, window.regional(),
-                               &window);
+            hw::ChartWindow chart(*window.options(), window.figures().requirement,
+                                  window.regional(), &window);
             chart.show();
             QApplication::processEvents();
             chart.grab().save(folder + QStringLiteral("/chart.png"));
@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
             asked.offsetSavings = 30000;
             asked.offsetMonthly = 200;
             asked.current = hw::CurrentLoanAsked::whole({240000, 8.75, 24, 3500});
-            hw::frmWhatIf whatIf(window.optionsInput(), window.regional(),
-                                 window.resultsPage().propertyValue(), asked, &window);
+            hw::WhatIfWindow whatIf(window.optionsInput(), window.regional(),
+                                    window.resultsPage().propertyValue(), asked, &window);
             whatIf.show();
             for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
                 whatIf.tabs->setCurrentIndex(tab);
@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
                     file.write(hw::caseFileText(offer));
                 offers << file.fileName();
             }
-            hw::frmCompare compare(window, window.regional());
+            hw::CompareWindow compare(window, window.regional());
             compare.addCases(offers);
             compare.show();
             QApplication::processEvents();
@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     for (int topic = 0; topic <= hw::WhatIfTopic; ++topic) {
         if (!hw::helpTopic(topic))
             continue;
-        hw::frmHelp help(&window);
+        hw::InformationWindow help(&window);
         help.Topic = static_cast<std::int16_t>(topic);
         help.show();
         for (int page = 1; page <= (hw::helpTopic(topic)->hasSecondPage() ? 2 : 1); ++page) {
@@ -122,7 +122,7 @@ int main(int argc, char* argv[]) {
             help.cmdNext->click();
         }
     }
-    hw::frmAbout about(&window);
+    hw::AboutWindow about(&window);
     about.show();
     QTest::qWait(1200); // the entry animation
     about.grab().save(folder + QStringLiteral("/about.png"));

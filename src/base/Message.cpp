@@ -1,6 +1,6 @@
 #include "Message.h"
 
-#include "frmMsgBox.h"
+#include "MessageBox.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -41,7 +41,7 @@ int ShowMessage(const QString& text, int style) {
         style = MsgOkOnly;
     if (responder())
         return responder()(text, style);
-    frmMsgBox box(owner());
+    MessageBox box(owner());
     return box.ask(text, style);
 }
 

@@ -126,13 +126,13 @@ QMenuBar::item:selected { background: @accent; color: @onAccent; }
 QMenu { background: @dialogPaper; color: @text; border: 1px solid @buttonBorder; }
 QMenu::item:selected { background: @accent; color: @onAccent; }
 QMenu::item:disabled { color: @disabledText; }
-QDialog#frmAbout QLabel, QDialog#frmAbout QPushButton { font-size: 9pt; }
-QDialog#frmAbout QPushButton { padding: 2px 8px; }
-QDialog#frmAbout QPushButton#sklbInfo { text-align: left; padding: 1px 3px; }
-QDialog#frmAbout QLabel#SkinLabel1 { font-family: Verdana, sans-serif; font-size: 14pt; }
-QDialog#frmAbout QLabel#SkinLabel3, QDialog#frmAbout QLabel#SkinLabel4,
-QDialog#frmAbout QLabel#SkinLabel5 { font-weight: bold; }
-QDialog#frmAbout QLabel#sklbTitle, QDialog#frmAbout QLabel#sklbArtist {
+QDialog#AboutWindow QLabel, QDialog#AboutWindow QPushButton { font-size: 9pt; }
+QDialog#AboutWindow QPushButton { padding: 2px 8px; }
+QDialog#AboutWindow QPushButton#sklbInfo { text-align: left; padding: 1px 3px; }
+QDialog#AboutWindow QLabel#SkinLabel1 { font-family: Verdana, sans-serif; font-size: 14pt; }
+QDialog#AboutWindow QLabel#SkinLabel3, QDialog#AboutWindow QLabel#SkinLabel4,
+QDialog#AboutWindow QLabel#SkinLabel5 { font-weight: bold; }
+QDialog#AboutWindow QLabel#sklbTitle, QDialog#AboutWindow QLabel#sklbArtist {
     font-family: Verdana, sans-serif;
 }
 )";
@@ -142,9 +142,9 @@ const char* const SecondSheet = R"(
 
 const char* const ThirdSheet = R"(
 QDialog { background: @dialogPaper; }
-QDialog#frmMsgBox { border: 2px solid @accent; }
-QDialog#frmHelp QPushButton { font-size: 9pt; padding: 2px 10px; }
-QDialog#frmHelp QLabel#lblText { font-size: 10pt; }
+QDialog#MessageBox { border: 2px solid @accent; }
+QDialog#InformationWindow QPushButton { font-size: 9pt; padding: 2px 10px; }
+QDialog#InformationWindow QLabel#lblText { font-size: 10pt; }
 )";
 
 // The sheet with each @name replaced by its colour.

@@ -52,7 +52,8 @@ inline BalanceSeries series(int type, const QString& name, const std::vector<Sch
 }
 
 inline QPushButton* workOut(QWidget* parent) {
-    auto* push = new QPushButton(QCoreApplication::translate("hw::frmWhatIf", "&Work Out"), parent);
+    auto* push =
+        new QPushButton(QCoreApplication::translate("hw::WhatIfWindow", "&Work Out"), parent);
     Skin::applyTo(push, Skin::Element::Button);
     // The same size on every tab, whatever room its row gives.
     push->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

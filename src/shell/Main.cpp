@@ -1,9 +1,9 @@
 #include "Main.h"
 
+#include "MainWindow.h"
 #include "base/Message.h"
 #include "base/Pictures.h"
 #include "base/ScreenRoom.h"
-#include "frmMortgage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,8 +11,8 @@
 
 namespace hw {
 
-frmMortgage* showMainWindow() {
-    auto* window = new frmMortgage(QLocale(), nullptr, frmMortgage::Pages::AfterFirstPaint);
+MainWindow* showMainWindow() {
+    auto* window = new MainWindow(QLocale(), nullptr, MainWindow::Pages::AfterFirstPaint);
     // Placed once, at its final size: nothing moves once it is shown.
     centreOnScreen(window);
     window->show();
@@ -21,7 +21,7 @@ frmMortgage* showMainWindow() {
 
 void Main() {
     QApplication::setWindowIcon(programIcon());
-    frmMortgage* window = showMainWindow();
+    MainWindow* window = showMainWindow();
     window->setAttribute(Qt::WA_DeleteOnClose);
     setMessageOwner(window);
     // The hint is centred over the main window, so wait (briefly) until the

@@ -3,7 +3,7 @@
 #include "MessageRecorder.h"
 #include "entry/NumericField.h"
 #include "pages/PurposeChoicePage.h"
-#include "shell/frmMortgage.h"
+#include "shell/MainWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ namespace driver {
 // A figure of a page as a user finds it: by its label ("Purchase Price"), or
 // by what a screen reader calls it ("Total assets"). Exactly one must match.
 template <class Edit = hw::NumericField>
-Edit* named(const hw::frmMortgage& window, int step, const QString& name) {
+Edit* named(const hw::MainWindow& window, int step, const QString& name) {
     Edit* found = nullptr;
     int matches = 0;
     for (Edit* edit : window.stepPanel(step)->findChildren<Edit*>()) {
@@ -34,45 +34,45 @@ Edit* named(const hw::frmMortgage& window, int step, const QString& name) {
         qFatal("%d fields called \"%s\" on step %d", matches, qPrintable(name), step);
     return found;
 }
-inline hw::NumericField* field(const hw::frmMortgage& window, int step, const QString& name) {
+inline hw::NumericField* field(const hw::MainWindow& window, int step, const QString& name) {
     return named<hw::NumericField>(window, step, name);
 }
 // A page's total or other figure it shows.
-inline QLineEdit* shown(const hw::frmMortgage& window, int step, const QString& name) {
+inline QLineEdit* shown(const hw::MainWindow& window, int step, const QString& name) {
     return named<QLineEdit>(window, step, name);
 }
 // A control by the name it is made with ("cmdPreview", "lblAvailable3", "row2cell1").
 template <class Control = QPushButton>
-Control* control(const hw::frmMortgage& window, const QString& objectName) {
+Control* control(const hw::MainWindow& window, const QString& objectName) {
     auto* found = window.findChild<Control*>(objectName);
     if (!found)
         qFatal("no control %s", qPrintable(objectName));
     return found;
 }
 // A button of a page by its caption, mnemonic and all ("&Calculate").
-inline QPushButton* button(const hw::frmMortgage& window, int step, const QString& caption) {
+inline QPushButton* button(const hw::MainWindow& window, int step, const QString& caption) {
     for (QPushButton* push : window.stepPanel(step)->findChildren<QPushButton*>())
         if (push->text() == caption)
             return push;
     qFatal("no button %s on step %d", qPrintable(caption), step);
 }
-inline QPushButton* calculate(const hw::frmMortgage& window, int step) {
+inline QPushButton* calculate(const hw::MainWindow& window, int step) {
     return button(window, step, QStringLiteral("&Calculate"));
 }
-inline QPushButton* purposeButton(const hw::frmMortgage& window, int purpose) {
+inline QPushButton* purposeButton(const hw::MainWindow& window, int purpose) {
     return control(window, QStringLiteral("optPurpose%1").arg(purpose));
 }
 // The results page: a type's figure (0 term, 1 first, 2 last, 3 paid, 4 interest,
 // 5 final balance), its "not affordable" mark and its information button.
 enum Column { Term, First, Last, Paid, Interest, Final };
-inline QLineEdit* cell(const hw::frmMortgage& window, std::size_t type, Column column) {
+inline QLineEdit* cell(const hw::MainWindow& window, std::size_t type, Column column) {
     return control<QLineEdit>(window, QStringLiteral("row%1cell%2").arg(type).arg(int(column)));
 }
-inline QLabel* notAffordable(const hw::frmMortgage& window, std::size_t type) {
+inline QLabel* notAffordable(const hw::MainWindow& window, std::size_t type) {
     return control<QLabel>(window, QStringLiteral("lblAvailable%1").arg(type));
 }
 
-inline void show(hw::frmMortgage& window) {
+inline void show(hw::MainWindow& window) {
     if (window.isActiveWindow())
         return;
     window.show();
@@ -92,22 +92,22 @@ inline void type(hw::NumericField* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_Tab);
 }
 
-inline void next(hw::frmMortgage& window) {
+inline void next(hw::MainWindow& window) {
     QTest::mouseClick(window.cmdNext, Qt::LeftButton);
 }
-inline void back(hw::frmMortgage& window) {
+inline void back(hw::MainWindow& window) {
     QTest::mouseClick(window.cmdBack, Qt::LeftButton);
 }
 
 // Walks from the opening page to the purpose page and chooses `purpose`.
-inline void choosePurpose(hw::frmMortgage& window, int purpose) {
+inline void choosePurpose(hw::MainWindow& window, int purpose) {
     next(window);
     QTest::mouseClick(purposeButton(window, purpose), Qt::LeftButton);
 }
 
 // Enters realistic figures for whatever the current page requires; `zeros`
 // appended to every amount makes a far larger case of the same shape.
-inline void fillRequired(hw::frmMortgage& w, const QString& zeros = QString()) {
+inline void fillRequired(hw::MainWindow& w, const QString& zeros = QString()) {
     const bool owner = w.purpose() >= 2, large = !zeros.isEmpty();
     const struct {
         int step;
@@ -139,7 +139,7 @@ inline void fillRequired(hw::frmMortgage& w, const QString& zeros = QString()) {
 }
 
 // From the current page, fills what is required and presses Next until `step` is shown.
-inline void walkTo(hw::frmMortgage& window, int step) {
+inline void walkTo(hw::MainWindow& window, int step) {
     for (int guard = 0; window.currentStep() != step && guard < 20; ++guard) {
         fillRequired(window);
         next(window);
@@ -150,7 +150,7 @@ inline void walkTo(hw::frmMortgage& window, int step) {
 // Chooses `purpose` and walks to `step` as a user would, typing only what the
 // pages before it cannot be left without (the home's value for a purpose that
 // builds on it, debts to refinance, the purpose's own figures).
-inline void openOn(hw::frmMortgage& window, int purpose, int step) {
+inline void openOn(hw::MainWindow& window, int purpose, int step) {
     show(window);
     if (step == hw::OpeningStep)
         return;
@@ -170,13 +170,13 @@ inline void openOn(hw::frmMortgage& window, int purpose, int step) {
 
 // Opens a window on `step`, for the purpose whose page it is (the first purpose
 // on the common pages).
-inline void openOnStep(hw::frmMortgage& window, int step) {
+inline void openOnStep(hw::MainWindow& window, int step) {
     openOn(window, hw::isRequirementStep(step) ? step - hw::FirstRequirementStep : 0, step);
 }
 
 // Shows every step in turn, as Next and Back reach them: the first purpose's
 // whole path, then each other purpose's own page.
-inline void visitEveryStep(hw::frmMortgage& w, const std::function<void()>& visit) {
+inline void visitEveryStep(hw::MainWindow& w, const std::function<void()>& visit) {
     show(w);
     visit();
     choosePurpose(w, 0);
@@ -198,9 +198,9 @@ inline void visitEveryStep(hw::frmMortgage& w, const std::function<void()>& visi
 
 // The window every UI test starts from: a main window in `locale`, shown and
 // active, whose messages are answered and remembered (`w.texts()`).
-struct Window : MessageRecorder, hw::frmMortgage {
+struct Window : MessageRecorder, hw::MainWindow {
     explicit Window(const char* locale = "en_US")
-        : hw::frmMortgage(QLocale(QString::fromLatin1(locale))) {
+        : hw::MainWindow(QLocale(QString::fromLatin1(locale))) {
         driver::show(*this);
     }
 };

@@ -361,8 +361,8 @@ scenario_what_if() {
     walk_to_results
     expect txtFirst0 "$first"
     key alt+w
-    wait_for window.frmWhatIf '.'
-    on_screen window.frmWhatIf
+    wait_for window.WhatIfWindow '.'
+    on_screen window.WhatIfWindow
     key alt+e
     key alt+x
     wait_for focus '^txtExtra$'

@@ -3,11 +3,11 @@
 // HEARTHWISE_PROBE, so that a test driving it with real X key and mouse events
 // reads the figures back from the program itself, never from pixels.
 
-#include "base/frmMsgBox.h"
+#include "base/MessageBox.h"
 #include "money/Regional.h"
-#include "results/frmWhatIf.h"
+#include "results/WhatIfWindow.h"
 #include "shell/Main.h"
-#include "shell/frmMortgage.h"
+#include "shell/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,7 +59,8 @@ public:
                 lines << QStringLiteral("window.%1=%2")
                              .arg(top->objectName(), rect(top->frameGeometry()));
             // The What If window's figures and answers.
-            if (auto* whatIf = qobject_cast<hw::frmWhatIf*>(top); whatIf && whatIf->isVisible()) {
+            if (auto* whatIf = qobject_cast<hw::WhatIfWindow*>(top);
+                whatIf && whatIf->isVisible()) {
                 for (auto* field : whatIf->findChildren<hw::NumericField*>())
                     lines << QStringLiteral("whatif.%1=%2").arg(field->objectName(), field->text());
                 lines << QStringLiteral("whatif.lblExtra=") +
@@ -67,7 +68,7 @@ public:
                 if (const QTableWidgetItem* cleared = whatIf->grdOffset->item(0, 1))
                     lines << QStringLiteral("whatif.offsetCleared=") + cleared->text();
             }
-            if (auto* box = qobject_cast<hw::frmMsgBox*>(top); box && box->isVisible()) {
+            if (auto* box = qobject_cast<hw::MessageBox*>(top); box && box->isVisible()) {
                 lines << QStringLiteral("message=") + box->lblMessage->text();
                 lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());
             }
@@ -96,9 +97,9 @@ public:
     }
 
 private:
-    static hw::frmMortgage* mainWindow() {
+    static hw::MainWindow* mainWindow() {
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* w = qobject_cast<hw::frmMortgage*>(top))
+            if (auto* w = qobject_cast<hw::MainWindow*>(top))
                 return w;
         return nullptr;
     }
@@ -110,7 +111,7 @@ private:
     }
     // The fields of a page in the order they are made, which is the order of
     // the names the scenarios use ("txtIncome0" is the first field of the income page).
-    static void group(QStringList& lines, const char* name, const hw::frmMortgage* w, int step,
+    static void group(QStringList& lines, const char* name, const hw::MainWindow* w, int step,
                       int count) {
         const auto fields =
             w->stepPanel(step)->findChildren<hw::NumericField*>(Qt::FindDirectChildrenOnly);
@@ -124,17 +125,17 @@ private:
         }
     }
     // A page's buttons by caption, named for the scenarios.
-    static QPushButton* button(const hw::frmMortgage* w, int step, const QString& caption) {
+    static QPushButton* button(const hw::MainWindow* w, int step, const QString& caption) {
         for (auto* push : w->stepPanel(step)->findChildren<QPushButton*>())
             if (push->text() == caption)
                 return push;
         return nullptr;
     }
-    static void nameButtons(hw::frmMortgage* w) {
+    static void nameButtons(hw::MainWindow* w) {
         button(w, hw::BudgetStep, QStringLiteral("M&onthly"))
             ->setObjectName(QStringLiteral("optBudget1"));
     }
-    static void fields(QStringList& lines, hw::frmMortgage* w) {
+    static void fields(QStringList& lines, hw::MainWindow* w) {
         group(lines, "txtLiabilities", w, hw::LiabilitiesStep, 1);
         group(lines, "txtIncome", w, hw::IncomeStep, 1);
         group(lines, "txtBudget", w, hw::BudgetStep, 1);

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using hw::frmMortgage;
+using hw::MainWindow;
 using hw::NumericField;
 
 namespace {

@@ -5,7 +5,7 @@
 #include "CaseDriver.h"
 #include "calc/CaseFile.h"
 #include "pages/ResultsPage.h"
-#include "results/frmCompare.h"
+#include "results/CompareWindow.h"
 #include "store/WholeFile.h"
 
 #include <QApplication>
@@ -15,11 +15,11 @@
 #include <QTest>
 #include <QTimer>
 
-using hw::frmMortgage;
+using hw::MainWindow;
 
 namespace {
 // Walks a window to the results of a Selling and Buying case at 7.25 %.
-void enterCase(frmMortgage& w) {
+void enterCase(MainWindow& w) {
     driver::choosePurpose(w, hw::SellingAndBuying);
     driver::walkTo(w, hw::RateStep);
     driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("7.25"));
@@ -55,7 +55,7 @@ hw::MortgageCase caseFor(int purpose) {
 
 // Everything the window shows that comes from the case: every field and
 // figure of every page, whether it is marked changed, and the case value.
-QStringList everyFigure(const frmMortgage& w) {
+QStringList everyFigure(const MainWindow& w) {
     QStringList shown;
     for (const QLineEdit* edit : w.findChildren<QLineEdit*>())
         shown << edit->parentWidget()->objectName() + edit->objectName() + u' ' +
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(w.texts(), QStringList({"Save the changes to ours.hearthwise before leaving?",
                                          "Thank you for using Hearthwise."}));
         QVERIFY(!w.isVisible() && !w.isWindowModified());
-        frmMortgage reopened{QLocale(QStringLiteral("en_US"))};
+        MainWindow reopened{QLocale(QStringLiteral("en_US"))};
         QVERIFY(reopened.openCaseFile(path));
         QCOMPARE(reopened.caseValue().ratePercent, 8.0);
     }
@@ -247,7 +247,7 @@ private slots:
         QString lowestFirst;
         bool pdf = false;
         QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<hw::frmCompare*>(QApplication::activeModalWidget());
+            auto* window = qobject_cast<hw::CompareWindow*>(QApplication::activeModalWidget());
             if (!window)
                 return;
             QTableWidget* grid = window->grdCompare;

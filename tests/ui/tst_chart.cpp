@@ -1,9 +1,9 @@
 #include "CaseDriver.h"
 #include "OptionsCase.h"
 #include "results/BalanceChart.h"
-#include "results/frmChart.h"
-#include "results/frmPreview.h"
-#include "results/rptMortgage.h"
+#include "results/ChartWindow.h"
+#include "results/MortgageReport.h"
+#include "results/PreviewWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,9 +20,9 @@
 #include <QTest>
 #include <QTimer>
 
+using hw::ChartWindow;
 using hw::Currency;
-using hw::frmChart;
-using hw::frmMortgage;
+using hw::MainWindow;
 
 namespace {
 
@@ -95,7 +95,7 @@ private slots:
             affordable += driver::notAffordable(w, k)->isVisible() ? 0 : 1;
         int seriesCount = 0;
         QTimer::singleShot(0, [&] {
-            if (auto* chart = qobject_cast<frmChart*>(QApplication::activeModalWidget())) {
+            if (auto* chart = qobject_cast<ChartWindow*>(QApplication::activeModalWidget())) {
                 seriesCount = int(chart->chart->series().size());
                 chart->cmdClose->click();
             }
@@ -106,7 +106,7 @@ private slots:
     }
 
     void tabOrderOfTheResultsPage() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        MainWindow w(QLocale(QStringLiteral("en_US")));
         const auto nextTabStop = [](QWidget* from) {
             QWidget* next = from->nextInFocusChain();
             while (!(next->focusPolicy() & Qt::TabFocus))
@@ -123,7 +123,7 @@ private slots:
     void scheduleTable() {
         const hw::Regional german{QLocale(QStringLiteral("de_DE"))};
         const auto result = options(german, 200000, "7,50 %", "25,00", 4000, 2500);
-        frmChart chart(result, *Currency::fromUnits(200000), german);
+        ChartWindow chart(result, *Currency::fromUnits(200000), german);
         chart.show();
         QCOMPARE(chart.cboType->count(), 4); // the three unaffordable types are left out
         QCOMPARE(chart.grdSchedule->rowCount(), 300);
@@ -138,7 +138,7 @@ private slots:
     void copyAndExport() {
         const hw::Regional us{QLocale(QStringLiteral("en_US"))};
         const auto result = options(us, 120000, "6.00%", "10.00", 5000, 3000);
-        frmChart chart(result, *Currency::fromUnits(120000), us);
+        ChartWindow chart(result, *Currency::fromUnits(120000), us);
         chart.show();
         chart.cboType->setCurrentIndex(3); // Table Endowment, with its fund
         QCOMPARE(chart.grdSchedule->columnCount(), 6);
@@ -185,7 +185,7 @@ private slots:
             QFAIL("LibreOffice Calc (libreoffice-calc-nogui) is needed to read the copy back");
         const hw::Regional regional{QLocale(locale)};
         const auto result = options(regional, 120000, "6.00%", "10.00", 5000, 3000);
-        frmChart chart(result, *Currency::fromUnits(120000), regional);
+        ChartWindow chart(result, *Currency::fromUnits(120000), regional);
         chart.show();
         chart.cboType->setCurrentIndex(0); // Table
         chart.grdSchedule->selectRow(0);
@@ -223,7 +223,7 @@ private slots:
     void reportOnTheRegionsPaper() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        QVERIFY(hw::rptMortgage(workedReport()).saveAsPdf(path));
+        QVERIFY(hw::MortgageReport(workedReport()).saveAsPdf(path));
         QCOMPARE(pdfPages(path), 1);
         QVERIFY2(pdfInfo(path, "Page size").contains("(letter)"), pdfInfo(path, "Page size"));
     }
@@ -245,11 +245,11 @@ private slots:
     // The preview's own controls: every one reachable by Tab, the chart page a
     // check box, the keys of Print and Save as PDF, and a size that fits the screen.
     void previewOffersItsActionsByKeyboard() {
-        hw::rptMortgage report(workedReport());
+        hw::MortgageReport report(workedReport());
         QStringList reached;
         bool offered = false;
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<hw::frmPreview*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<hw::PreviewWindow*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             offered = !dialog->chkChartPage->isChecked();

@@ -5,7 +5,7 @@
 #include <cmath>
 
 using hw::Currency;
-using hw::frmMortgage;
+using hw::MainWindow;
 
 // Each purpose walked from the opening page to the closing page through the real
 // widgets, with the figures a household would type, in regional settings with

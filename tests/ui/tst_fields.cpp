@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using hw::frmMortgage;
+using hw::MainWindow;
 using hw::NumericField;
 
 // Opens a window in `locale` on the page that holds the field under test,

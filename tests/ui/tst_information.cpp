@@ -1,9 +1,9 @@
 #include "CaseDriver.h"
 #include "MessageRecorder.h"
+#include "info/AboutWindow.h"
 #include "info/HelpTopics.h"
+#include "info/InformationWindow.h"
 #include "info/LinkOpener.h"
-#include "info/frmAbout.h"
-#include "info/frmHelp.h"
 #include "results/ColumnHead.h"
 
 #include <QAction>
@@ -18,8 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
-using hw::frmHelp;
-using hw::frmMortgage;
+using hw::InformationWindow;
+using hw::MainWindow;
 
 namespace {
 
@@ -34,7 +34,7 @@ struct Opened {
 template <class Trigger> Opened openedBy(Trigger trigger) {
     Opened seen;
     QTimer::singleShot(0, [&seen] {
-        if (auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget())) {
+        if (auto* help = qobject_cast<InformationWindow*>(QApplication::activeModalWidget())) {
             seen = {help->Topic, help->page(), help->cmdNext->isVisible(), help->shownPage()};
             help->cmdExit->click();
         }
@@ -45,7 +45,7 @@ template <class Trigger> Opened openedBy(Trigger trigger) {
 }
 
 // A help window shown without waiting, on `topic`.
-void showTopic(frmHelp& help, int topic) {
+void showTopic(InformationWindow& help, int topic) {
     help.Topic = static_cast<std::int16_t>(topic);
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
@@ -69,7 +69,7 @@ private slots:
     // Every sentence the user reads, on every page and in every topic, is free
     // of stray runs of blanks between words and of the misspellings it once had.
     void textsReadCleanly() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        MainWindow w(QLocale(QStringLiteral("en_US")));
         QStringList texts;
         for (QLabel* label : w.findChildren<QLabel*>())
             if (!qobject_cast<hw::ColumnHead*>(label)) // its gaps lay out two lines
@@ -94,7 +94,7 @@ private slots:
     // The page button turns to the second page and back with its whole caption;
     // a topic of one page has none, and shows its heading as a heading.
     void pageButtonTurnsAndReturns() {
-        frmHelp help;
+        InformationWindow help;
         showTopic(help, 2);
         QCOMPARE(help.cmdNext->text(), QStringLiteral("Next Page"));
         QTest::mouseClick(help.cmdNext, Qt::LeftButton);
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(help.cmdNext->width() >= help.cmdNext->sizeHint().width());
         QTest::mouseClick(help.cmdNext, Qt::LeftButton);
         QCOMPARE(help.shownPage(), hw::helpTopic(2)->firstPage);
-        frmHelp onePage;
+        InformationWindow onePage;
         showTopic(onePage, 20);
         QVERIFY(!onePage.cmdNext->isVisible());
         QVERIFY(onePage.lblText->text().startsWith(QStringLiteral("<h3")));
@@ -154,10 +154,10 @@ private slots:
 
     // Closing on the second page and opening again starts on the first.
     void reopeningStartsOnTheFirstPage() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        MainWindow w(QLocale(QStringLiteral("en_US")));
         driver::openOnStep(w, hw::AssetsStep);
         QTimer::singleShot(0, [] {
-            auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget());
+            auto* help = qobject_cast<InformationWindow*>(QApplication::activeModalWidget());
             if (help) {
                 help->cmdNext->click();
                 help->cmdExit->click();
@@ -171,7 +171,7 @@ private slots:
 
     // A right click on Back or Next offers "What's This?", which explains that button.
     void whatsThisOnTheNavigationButtons() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        MainWindow w(QLocale(QStringLiteral("en_US")));
         driver::openOnStep(w, hw::AssetsStep);
         for (QPushButton* button : {w.cmdBack, w.cmdNext}) {
             QString offered;
@@ -209,9 +209,9 @@ private slots:
         QFETCH(QStringList, messages);
         MessageRecorder recorder;
         hw::LinkOpener::setProgram(opener);
-        hw::frmAbout about;
+        hw::AboutWindow about;
         about.show();
-        QVERIFY(QFileInfo::exists(hw::frmAbout::linkTarget().toLocalFile()));
+        QVERIFY(QFileInfo::exists(hw::AboutWindow::linkTarget().toLocalFile()));
         QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QTest::qWait(300); // the opener's answer comes when it exits
@@ -231,7 +231,7 @@ private slots:
         hw::LinkOpener::setProgram(QString()); // the desktop's own way
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         driver::Window w;
-        hw::frmAbout about;
+        hw::AboutWindow about;
         if (byF1) {
             driver::openOnStep(w, hw::IncomeStep);
             QTest::keyClick(&w, Qt::Key_F1);
@@ -242,7 +242,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
         QVERIFY(w.texts().isEmpty());
-        QCOMPARE(catcher.opened, hw::frmAbout::handbook());
+        QCOMPARE(catcher.opened, hw::AboutWindow::handbook());
         QVERIFY(catcher.opened.toLocalFile().endsWith(
             QStringLiteral("share/hearthwise/guide/index.html")));
     }
@@ -251,7 +251,7 @@ private slots:
         driver::Window w;
         QString title;
         QTimer::singleShot(0, [&title] {
-            if (auto* about = qobject_cast<hw::frmAbout*>(QApplication::activeModalWidget())) {
+            if (auto* about = qobject_cast<hw::AboutWindow*>(QApplication::activeModalWidget())) {
                 title = about->windowTitle();
                 about->cmdClose->click();
             }

@@ -5,14 +5,14 @@
 
 #include "CaseDriver.h"
 #include "Palettes.h"
+#include "info/AboutWindow.h"
 #include "info/HelpTopics.h"
-#include "info/frmAbout.h"
-#include "info/frmHelp.h"
-#include "results/frmChart.h"
-#include "results/frmCompare.h"
-#include "results/frmPreview.h"
-#include "results/frmWhatIf.h"
-#include "results/rptMortgage.h"
+#include "info/InformationWindow.h"
+#include "results/ChartWindow.h"
+#include "results/CompareWindow.h"
+#include "results/MortgageReport.h"
+#include "results/PreviewWindow.h"
+#include "results/WhatIfWindow.h"
 #include "shell/Main.h"
 
 #include <QAbstractButton>
@@ -31,7 +31,7 @@
 #include <limits>
 #include <map>
 
-using hw::frmMortgage;
+using hw::MainWindow;
 
 namespace {
 
@@ -151,7 +151,7 @@ void useDesktopOfRow() {
 }
 
 // Shows every step of the main window in turn and checks it.
-void onEveryStep(frmMortgage& w, const std::function<void(const QString&)>& check) {
+void onEveryStep(MainWindow& w, const std::function<void(const QString&)>& check) {
     driver::visitEveryStep(w, [&] { check(QStringLiteral("step %1").arg(w.currentStep())); });
 }
 
@@ -242,7 +242,7 @@ private slots:
         QWidget other;
         other.setGeometry(0, 0, 400, 300);
         other.show();
-        std::unique_ptr<frmMortgage> w(hw::showMainWindow());
+        std::unique_ptr<MainWindow> w(hw::showMainWindow());
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QSize before = w->size();
         // The pages built after the first paint change nothing.
@@ -268,12 +268,13 @@ private slots:
         driver::choosePurpose(w, 3);
         driver::walkTo(w, hw::ResultsStep);
 
-        hw::frmChart chart(*w.options(), w.figures().requirement, w.regional(), &w);
+        hw::ChartWindow chart(*w.options(), w.figures().requirement, w.regional(), &w);
         chart.show();
         checkLook(&chart, QStringLiteral("chart"));
 
         hw::WhatIfSettings asked;
-        hw::frmWhatIf whatIf(w.optionsInput(), w.regional(), w.figures().propertyValue, asked, &w);
+        hw::WhatIfWindow whatIf(w.optionsInput(), w.regional(), w.figures().propertyValue, asked,
+                                &w);
         whatIf.show();
         for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
             whatIf.tabs->setCurrentIndex(tab);
@@ -284,21 +285,21 @@ private slots:
         QTemporaryDir folder;
         const QString saved = folder.filePath(QStringLiteral("saved.hearthwise"));
         QVERIFY(w.writeCaseFile(saved));
-        hw::frmCompare compare(w, w.regional());
+        hw::CompareWindow compare(w, w.regional());
         compare.addCases({saved, saved});
         compare.show();
         checkLook(&compare, QStringLiteral("Compare"));
 
-        hw::rptMortgage report(*w.reportContent(), w.regional().locale());
+        hw::MortgageReport report(*w.reportContent(), w.regional().locale());
         QPrinter printer;
-        hw::frmPreview preview(report, printer, &w);
+        hw::PreviewWindow preview(report, printer, &w);
         preview.show();
         checkLook(&preview, QStringLiteral("preview"));
 
         for (int topic = 0; topic <= hw::WhatIfTopic; ++topic) {
             if (!hw::helpTopic(topic))
                 continue;
-            hw::frmHelp help(&w);
+            hw::InformationWindow help(&w);
             help.Topic = static_cast<std::int16_t>(topic);
             help.show();
             const QString where = QStringLiteral("information %1").arg(topic);
@@ -308,7 +309,7 @@ private slots:
                 checkFits(&help, where + QStringLiteral(", second page"));
             }
         }
-        hw::frmAbout about(&w);
+        hw::AboutWindow about(&w);
         about.show();
         QTest::qWait(1200); // the entry animation
         checkLook(&about, QStringLiteral("About"));

@@ -2,8 +2,8 @@
 
 #include "MessageRecorder.h"
 #include "base/Message.h"
-#include "base/frmMsgBox.h"
-#include "shell/frmMortgage.h"
+#include "base/MessageBox.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,15 +12,15 @@
 #include <QTest>
 #include <QTimer>
 
-using hw::frmMortgage;
-using hw::frmMsgBox;
+using hw::MainWindow;
+using hw::MessageBox;
 
 namespace {
 // Acts on the message box once it is up, from inside its modal wait.
-void whenShown(const std::function<void(frmMsgBox*)>& action) {
+void whenShown(const std::function<void(MessageBox*)>& action) {
     QTimer::singleShot(0, [action] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<frmMsgBox*>(w); box && box->isVisible()) {
+            if (auto* box = qobject_cast<MessageBox*>(w); box && box->isVisible()) {
                 action(box);
                 return;
             }
@@ -52,7 +52,7 @@ private slots:
         QFETCH(QString, firstCaption);
         QFETCH(int, answer);
         bool checked = false;
-        whenShown([&](frmMsgBox* box) {
+        whenShown([&](MessageBox* box) {
             QCOMPARE(box->lblMessage->text(), QStringLiteral("Hello"));
             QCOMPARE(box->cmdButton[0]->text(), firstCaption);
             QCOMPARE(box->cmdButton[1]->isVisible(), secondVisible);
@@ -87,9 +87,9 @@ private slots:
     void closingFromTheTitleBarAnswersNoOrOk() {
         QFETCH(int, style);
         QFETCH(int, answer);
-        whenShown([](frmMsgBox* box) { box->close(); });
+        whenShown([](MessageBox* box) { box->close(); });
         QCOMPARE(hw::ShowMessage(QStringLiteral("Leave?"), style), answer);
-        whenShown([](frmMsgBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        whenShown([](MessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
         QCOMPARE(hw::ShowMessage(QStringLiteral("Leave?"), style), answer);
     }
 
@@ -113,7 +113,7 @@ private slots:
         const QString text = QString("A long message that needs several lines. ").repeated(6);
         QRect area, button;
         int needed = 0;
-        whenShown([&](frmMsgBox* box) {
+        whenShown([&](MessageBox* box) {
             area = box->lblMessage->geometry();
             needed = box->lblMessage->heightForWidth(area.width());
             button = box->cmdButton[0]->geometry();
@@ -128,7 +128,7 @@ private slots:
     void noKeepsEverything() {
         MessageRecorder messages;
         messages.answers = {hw::AnswerNo, hw::AnswerNo};
-        frmMortgage window(QLocale(QStringLiteral("en_US")));
+        MainWindow window(QLocale(QStringLiteral("en_US")));
         window.show();
         QTest::mouseClick(window.cmdNext, Qt::LeftButton);
         QTest::mouseClick(window.cmdExit, Qt::LeftButton);
@@ -145,12 +145,12 @@ private slots:
     void yesSaysFarewellShrinksAndCloses() {
         MessageRecorder messages;
         messages.answers = {hw::AnswerOk, hw::AnswerOk};
-        auto* window = new frmMortgage(QLocale(QStringLiteral("en_US")));
+        auto* window = new MainWindow(QLocale(QStringLiteral("en_US")));
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setClosingFrameDelay(0);
         window->show();
         const int height = window->height() * 15;
-        QPointer<frmMortgage> alive(window);
+        QPointer<MainWindow> alive(window);
         window->cmdExit->click();
         QCOMPARE(messages.texts(), QStringList({"Are you sure you want to exit?",
                                                 "Thank you for using Hearthwise."}));

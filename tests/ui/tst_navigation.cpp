@@ -13,7 +13,7 @@
 #include <QScrollArea>
 #include <QTest>
 
-using hw::frmMortgage;
+using hw::MainWindow;
 
 namespace {
 QAccessibleInterface* accessible(QObject* object) {
@@ -81,19 +81,19 @@ private slots:
     // As the program starts, the window appears with its opening page and builds
     // the others just after; a key pressed before then still finds them.
     void pagesBuiltAfterTheFirstPaint() {
-        frmMortgage early(QLocale(QStringLiteral("en_US")), nullptr,
-                          frmMortgage::Pages::AfterFirstPaint);
+        MainWindow early(QLocale(QStringLiteral("en_US")), nullptr,
+                         MainWindow::Pages::AfterFirstPaint);
         QVERIFY(!early.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>());
         QTest::mouseClick(early.cmdNext, Qt::LeftButton);
         QCOMPARE(int(early.currentStep()), int(hw::PurposeStep));
         QVERIFY(driver::purposeButton(early, int(0))->isEnabled());
 
-        frmMortgage shown(QLocale(QStringLiteral("en_US")), nullptr,
-                          frmMortgage::Pages::AfterFirstPaint);
+        MainWindow shown(QLocale(QStringLiteral("en_US")), nullptr,
+                         MainWindow::Pages::AfterFirstPaint);
         driver::show(shown);
         QTRY_VERIFY(shown.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>() != nullptr);
         // As wide as a window built whole, for the results' largest figures.
-        frmMortgage whole(QLocale(QStringLiteral("en_US")));
+        MainWindow whole(QLocale(QStringLiteral("en_US")));
         QCOMPARE(shown.width(), whole.width());
     }
     void buttonPlacesAtTheEnds() {
@@ -117,7 +117,7 @@ private slots:
 
     // A screen reader can tell every figure of every page from the others.
     void everyFigureHasItsOwnName() {
-        frmMortgage w(QLocale(QStringLiteral("en_US")));
+        MainWindow w(QLocale(QStringLiteral("en_US")));
         for (int step = 0; step < hw::StepCount; ++step) {
             QStringList names;
             for (QLineEdit* figure : w.stepPanel(step)->findChildren<QLineEdit*>()) {

@@ -1,10 +1,10 @@
 #include "CaseDriver.h"
 #include "OptionsCase.h"
 #include "calc/WhatIf.h"
+#include "results/ChartWindow.h"
 #include "results/ColumnHead.h"
-#include "results/frmChart.h"
-#include "results/frmPreview.h"
-#include "results/rptMortgage.h"
+#include "results/MortgageReport.h"
+#include "results/PreviewWindow.h"
 
 #include <QAction>
 #include <QDate>
@@ -17,16 +17,16 @@
 #include <QTest>
 #include <QTimer>
 
+using hw::ChartWindow;
 using hw::Currency;
-using hw::frmChart;
-using hw::frmMortgage;
+using hw::MainWindow;
 
 namespace {
 
 // A case of Other Loans opened as a saved case is: `amount` borrowed at `rate`
 // per cent over `term` years, with a monthly income of `income` untaxed and a
 // monthly spending of `spending`; no fees and no bank charges.
-void calculate(frmMortgage& w, qint64 amount, double rate, double term, double income,
+void calculate(MainWindow& w, qint64 amount, double rate, double term, double income,
                double spending) {
     hw::MortgageCase value;
     value.purpose = hw::OtherLoans;
@@ -39,7 +39,7 @@ void calculate(frmMortgage& w, qint64 amount, double rate, double term, double i
     QVERIFY(w.openCase(value));
 }
 
-QList<int> markedRows(const frmMortgage& w) {
+QList<int> markedRows(const MainWindow& w) {
     QList<int> marked;
     for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k)
         if (driver::notAffordable(w, k)->isVisible())
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(w.texts().isEmpty());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        hw::rptMortgage report(*w.reportContent(), w.regional().locale());
+        hw::MortgageReport report(*w.reportContent(), w.regional().locale());
         report.setChartPage(true);
         QVERIFY(report.saveAsPdf(path));
         // pdftotext writes the no-break space of "200.000,00 €" as a plain one,
@@ -264,7 +264,7 @@ private slots:
         content.whatIf = hw::whatIfSummary(w.optionsInput(), w.regional(), 0.0, {});
         content.whatIf << QString(40, u'x').replace(u'x', QStringLiteral("wrapped ")) +
                               QStringLiteral("last-word");
-        hw::rptMortgage report(content, w.regional().locale());
+        hw::MortgageReport report(content, w.regional().locale());
         report.setWhatIfPage(true);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("whatif.pdf"));
@@ -277,7 +277,8 @@ private slots:
 
     void pdfFailureIsReported() {
         const hw::ReportContent nothing;
-        QVERIFY(!hw::rptMortgage(nothing).saveAsPdf(QStringLiteral("/nonexistent/folder/r.pdf")));
+        QVERIFY(
+            !hw::MortgageReport(nothing).saveAsPdf(QStringLiteral("/nonexistent/folder/r.pdf")));
     }
 };
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QTest>
 
-using hw::frmMortgage;
+using hw::MainWindow;
 using hw::NumericField;
 
 using driver::openOn;

@@ -4,9 +4,9 @@
 // kept, nothing on the results page changed, and the report's page.
 
 #include "CaseDriver.h"
-#include "results/frmPreview.h"
-#include "results/frmWhatIf.h"
-#include "results/rptMortgage.h"
+#include "results/MortgageReport.h"
+#include "results/PreviewWindow.h"
+#include "results/WhatIfWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,14 +18,14 @@
 #include <QTest>
 #include <QTimer>
 
-using hw::frmMortgage;
-using hw::frmWhatIf;
+using hw::MainWindow;
 using hw::NumericField;
+using hw::WhatIfWindow;
 
 namespace {
 
 // Everything the tab shown says: its answer, whichever form it takes.
-QString answerOf(frmWhatIf* window) {
+QString answerOf(WhatIfWindow* window) {
     QString said;
     for (QLabel* label : window->tabs->currentWidget()->findChildren<QLabel*>())
         said += label->text();
@@ -37,12 +37,12 @@ QString answerOf(frmWhatIf* window) {
 }
 
 // Opens the What If window on a complete Selling and Buying case and runs `look` in it.
-template <class Look> void inWhatIf(frmMortgage& w, Look look) {
+template <class Look> void inWhatIf(MainWindow& w, Look look) {
     driver::choosePurpose(w, hw::SellingAndBuying);
     driver::walkTo(w, hw::ResultsStep);
     bool ran = false;
     QTimer::singleShot(0, [&] {
-        if (auto* window = qobject_cast<frmWhatIf*>(QApplication::activeModalWidget())) {
+        if (auto* window = qobject_cast<WhatIfWindow*>(QApplication::activeModalWidget())) {
             // The main window's own activation may still be on its way: wait it out.
             for (int i = 0; i < 50 && !window->isActiveWindow(); ++i) {
                 window->activateWindow();
@@ -114,7 +114,7 @@ private slots:
         driver::Window w(qPrintable(locale));
         QString before, after, text;
         bool focusKept = false;
-        inWhatIf(w, [&](frmWhatIf* window) {
+        inWhatIf(w, [&](WhatIfWindow* window) {
             window->tabs->setCurrentIndex(tab);
             QTest::keyClick(window, Qt::Key_W, Qt::AltModifier);
             QTest::qWait(200); // the button's animated click
@@ -146,7 +146,7 @@ private slots:
         double kept = 0.0, shortened = 0.0;
         int oftenRows = 0;
         QString emptiedMonth, costs;
-        inWhatIf(w, [&](frmWhatIf* window) {
+        inWhatIf(w, [&](WhatIfWindow* window) {
             window->tabs->setCurrentIndex(2);
             window->txtLump->setText(QStringLiteral("$20,000.00"));
             // The month emptied takes its start again, not month 0.
@@ -182,7 +182,7 @@ private slots:
         QString first;
         QSet<QChar> keys;
         int tabs = 0;
-        inWhatIf(w, [&](frmWhatIf* window) {
+        inWhatIf(w, [&](WhatIfWindow* window) {
             first = before();
             for (QPushButton* push : {window->cmdRise, window->cmdExtra, window->cmdReset})
                 push->click();
@@ -201,7 +201,7 @@ private slots:
         int pagesWithout = 0, pagesWith = 0;
         QString title;
         QTimer::singleShot(0, [&] {
-            auto* preview = qobject_cast<hw::frmPreview*>(QApplication::activeModalWidget());
+            auto* preview = qobject_cast<hw::PreviewWindow*>(QApplication::activeModalWidget());
             if (!preview)
                 return;
             title = preview->windowTitle();

@@ -1,4 +1,4 @@
-#include "frmMsgBox.h"
+#include "MessageBox.h"
 
 #include "Message.h"
 #include "Twips.h"
@@ -23,8 +23,8 @@ constexpr int ButtonHeight = 495;
 constexpr int SecondButtonLeft = 2040;
 } // namespace
 
-frmMsgBox::frmMsgBox(QWidget* owner) : QDialog(owner) {
-    setObjectName(QStringLiteral("frmMsgBox"));
+MessageBox::MessageBox(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("MessageBox"));
     setWindowTitle(tr("Hearthwise"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::CustomizeWindowHint);
@@ -47,7 +47,7 @@ frmMsgBox::frmMsgBox(QWidget* owner) : QDialog(owner) {
     cmdButton[0]->setDefault(true);
 }
 
-int frmMsgBox::ask(const QString& text, int style) {
+int MessageBox::ask(const QString& text, int style) {
     if (style == MsgDefault)
         style = MsgOkOnly;
     style_ = style;
@@ -59,7 +59,7 @@ int frmMsgBox::ask(const QString& text, int style) {
     return answer;
 }
 
-void frmMsgBox::arrange(int style) {
+void MessageBox::arrange(int style) {
     const int buttons = style == MsgOkOnly ? 1 : style == MsgYesNo ? 2 : 3;
     for (int i = 0; i < 3; ++i)
         cmdButton[static_cast<std::size_t>(i)]->setVisible(i < buttons);
@@ -120,7 +120,7 @@ void frmMsgBox::arrange(int style) {
     setFixedSize(clientWidth, buttonTop + buttonSize.height() + margin);
 }
 
-void frmMsgBox::showEvent(QShowEvent* event) {
+void MessageBox::showEvent(QShowEvent* event) {
     placeOverOwner();
     QDialog::showEvent(event);
 }
@@ -133,7 +133,7 @@ QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen) {
     return at;
 }
 
-void frmMsgBox::placeOverOwner() {
+void MessageBox::placeOverOwner() {
     const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
@@ -150,7 +150,7 @@ void frmMsgBox::placeOverOwner() {
     move(placeWithin(frame, over, available) + QPoint(decoration.left(), decoration.top()));
 }
 
-void frmMsgBox::changeEvent(QEvent* event) {
+void MessageBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         QApplication::beep();
         for (QPushButton* button : cmdButton)
@@ -159,13 +159,13 @@ void frmMsgBox::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void frmMsgBox::cmdButton_Click(int index) {
+void MessageBox::cmdButton_Click(int index) {
     Clicked = true;
     ButtonIndex = index;
     done(index == 0 ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void frmMsgBox::reject() {
+void MessageBox::reject() {
     cmdButton_Click(style_ == MsgYesNoCancel || style_ == MsgSaveDontSaveCancel ? AnswerCancel
                     : style_ == MsgYesNo                                        ? AnswerNo
                                                                                 : AnswerOk);

@@ -12,7 +12,7 @@ class QTableWidget;
 
 namespace hw {
 
-class frmMortgage;
+class MainWindow;
 
 // One offer in the comparison: the case's name and figures and its seven types.
 struct Offer {
@@ -27,12 +27,12 @@ struct Offer {
 // type the first repayment, the total paid, the interest and whether it is
 // affordable; the lowest figure of each row among the affordable offers is
 // marked. It prints and saves as PDF like the report.
-class frmCompare : public QDialog {
+class CompareWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int MostSavedCases = 3;
 
-    frmCompare(frmMortgage& owner, const Regional& regional);
+    CompareWindow(MainWindow& owner, const Regional& regional);
 
     // Adds the saved cases of `paths` (after those already added, up to three);
     // a file that cannot be read is said so once and left out.
@@ -51,7 +51,7 @@ public:
 private:
     void showOffers();
 
-    frmMortgage& owner_;
+    MainWindow& owner_;
     const Regional& regional_;
     std::vector<Offer> offers_;
 };

@@ -13,10 +13,10 @@ namespace hw {
 QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen);
 
 // The program's own message window: a text and "OK", "Yes"/"No" or "Yes"/"No"/"Cancel".
-class frmMsgBox : public QDialog {
+class MessageBox : public QDialog {
     Q_OBJECT
 public:
-    explicit frmMsgBox(QWidget* owner);
+    explicit MessageBox(QWidget* owner);
 
     // Fills the window for `style`, shows it modally over its owner and
     // answers the index of the clicked button.

@@ -1,4 +1,4 @@
-#include "frmChart.h"
+#include "ChartWindow.h"
 
 #include "BalanceChart.h"
 #include "ReadingTable.h"
@@ -28,15 +28,15 @@ const char* const ScheduleHeadTexts[] = {"Month",     "Repayment", "Interest",
 QStringList scheduleHeads(int columns) {
     QStringList heads;
     for (int c = 0; c < columns; ++c)
-        heads << QCoreApplication::translate("hw::frmChart", ScheduleHeadTexts[c]);
+        heads << QCoreApplication::translate("hw::ChartWindow", ScheduleHeadTexts[c]);
     return heads;
 }
 } // namespace
 
-frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional& regional,
-                   QWidget* owner)
+ChartWindow::ChartWindow(const OptionsResult& result, Currency amount, const Regional& regional,
+                         QWidget* owner)
     : QDialog(owner), result_(result), amount_(amount), regional_(regional) {
-    setObjectName(QStringLiteral("frmChart"));
+    setObjectName(QStringLiteral("ChartWindow"));
     setWindowTitle(tr("Mortgage Options Chart"));
     Skin::applyToWindow(this, Skin::Storage::Third);
 
@@ -65,7 +65,7 @@ frmChart::frmChart(const OptionsResult& result, Currency amount, const Regional&
     resize(withinScreen(this, QSize(760, 560)));
 }
 
-QWidget* frmChart::buildScheduleTab() {
+QWidget* ChartWindow::buildScheduleTab() {
     auto* page = new QWidget(tabs);
     cboType = new QComboBox(page);
     cboType->setObjectName(QStringLiteral("cboType"));
@@ -86,9 +86,9 @@ QWidget* frmChart::buildScheduleTab() {
     cmdExport = new QPushButton(tr("&Export CSV..."), page);
     for (QPushButton* button : {cmdCopy, cmdExport})
         Skin::applyTo(button, Skin::Element::Button);
-    connect(cmdCopy, &QPushButton::clicked, this, &frmChart::copySchedule);
-    connect(cmdExport, &QPushButton::clicked, this, &frmChart::cmdExport_Click);
-    connect(cboType, &QComboBox::currentIndexChanged, this, &frmChart::showSchedule);
+    connect(cmdCopy, &QPushButton::clicked, this, &ChartWindow::copySchedule);
+    connect(cmdExport, &QPushButton::clicked, this, &ChartWindow::cmdExport_Click);
+    connect(cboType, &QComboBox::currentIndexChanged, this, &ChartWindow::showSchedule);
 
     auto* top = new QHBoxLayout;
     top->addWidget(caption);
@@ -102,7 +102,7 @@ QWidget* frmChart::buildScheduleTab() {
     return page;
 }
 
-std::vector<ShownScheduleRow> frmChart::shownSchedule() const {
+std::vector<ShownScheduleRow> ChartWindow::shownSchedule() const {
     if (cboType->currentIndex() < 0)
         return {};
     const int type = cboType->currentData().toInt();
@@ -110,7 +110,7 @@ std::vector<ShownScheduleRow> frmChart::shownSchedule() const {
                              regional_.currencyDecimals());
 }
 
-void frmChart::showSchedule() {
+void ChartWindow::showSchedule() {
     const std::vector<ShownScheduleRow> rows = shownSchedule();
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
     grdSchedule->clear();
@@ -143,7 +143,7 @@ void frmChart::showSchedule() {
     cmdExport->setEnabled(!rows.empty());
 }
 
-void frmChart::copySchedule() {
+void ChartWindow::copySchedule() {
     QList<int> rows;
     for (const QModelIndex& index : grdSchedule->selectionModel()->selectedRows())
         rows << index.row();
@@ -162,7 +162,7 @@ void frmChart::copySchedule() {
     QApplication::clipboard()->setText(scheduleCsv(chosen, style));
 }
 
-bool frmChart::eventFilter(QObject* watched, QEvent* event) {
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grdSchedule && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         copySchedule();
@@ -171,13 +171,13 @@ bool frmChart::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-WriteOutcome frmChart::exportCsv(const QString& path, CsvStyle style) const {
+WriteOutcome ChartWindow::exportCsv(const QString& path, CsvStyle style) const {
     // Figures in the currency's own decimals, whichever style.
     style.decimals = regional_.currencyDecimals();
     return writeWholeFile(path, scheduleCsv(shownSchedule(), style).toUtf8());
 }
 
-void frmChart::cmdExport_Click() {
+void ChartWindow::cmdExport_Click() {
     // Where the region writes decimals with a comma, its spreadsheets read ";"
     // between fields: that form is offered first, the plain one after it.
     const CsvStyle regional = regionalCsv(regional_);

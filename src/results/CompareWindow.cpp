@@ -1,5 +1,6 @@
-#include "frmCompare.h"
+#include "CompareWindow.h"
 
+#include "MortgageReport.h"
 #include "ReadingTable.h"
 #include "base/Message.h"
 #include "base/SaveAs.h"
@@ -7,8 +8,7 @@
 #include "calc/CaseFile.h"
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
-#include "rptMortgage.h"
-#include "shell/frmMortgage.h"
+#include "shell/MainWindow.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,9 +45,9 @@ std::optional<double> figureOf(const OptionFigures& figures, int row) {
 
 } // namespace
 
-frmCompare::frmCompare(frmMortgage& owner, const Regional& regional)
+CompareWindow::CompareWindow(MainWindow& owner, const Regional& regional)
     : QDialog(&owner), owner_(owner), regional_(regional) {
-    setObjectName(QStringLiteral("frmCompare"));
+    setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(tr("Compare Cases"));
     Skin::applyToWindow(this, Skin::Storage::Third);
     offers_.push_back({tr("This case"), owner.optionsInput(),
@@ -103,12 +103,12 @@ frmCompare::frmCompare(frmMortgage& owner, const Regional& regional)
     resize(withinScreen(this, QSize(900, 640)));
 }
 
-void frmCompare::addCases(const QStringList& paths) {
+void CompareWindow::addCases(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     // One window, never shown, works each saved case out through the pages'
     // own checks and calculations, as opening it would.
-    frmMortgage reckoner(regional_.locale());
+    MainWindow reckoner(regional_.locale());
     for (const QString& path : paths) {
         if (static_cast<int>(offers_.size()) > MostSavedCases) {
             ShowMessage(
@@ -133,7 +133,7 @@ void frmCompare::addCases(const QStringList& paths) {
     showOffers();
 }
 
-void frmCompare::showOffers() {
+void CompareWindow::showOffers() {
     const int columns = static_cast<int>(offers_.size()) + 1;
     grdCompare->clear();
     grdCompare->setColumnCount(columns);
@@ -220,7 +220,7 @@ void frmCompare::showOffers() {
     cmdAdd->setEnabled(static_cast<int>(offers_.size()) <= MostSavedCases);
 }
 
-QString frmCompare::html() const {
+QString CompareWindow::html() const {
     QString out = QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" "
                                  "cellpadding=\"4\"><tr><th></th>")
                       .arg(tr("Compare Cases").toHtmlEscaped());
@@ -246,7 +246,7 @@ QString frmCompare::html() const {
                               .toHtmlEscaped());
 }
 
-WriteOutcome frmCompare::saveAsPdf(const QString& path) const {
+WriteOutcome CompareWindow::saveAsPdf(const QString& path) const {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(reportPaper(regional_.locale())));
     printer.setPageOrientation(QPageLayout::Landscape);

@@ -1,8 +1,8 @@
-#include "rptMortgage.h"
+#include "MortgageReport.h"
 
 #include "BalanceChart.h"
+#include "PreviewWindow.h"
 #include "base/SaveAs.h"
-#include "frmPreview.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -24,7 +24,7 @@ constexpr double FigurePoints = 9.0;
 constexpr double SmallestPoints = 6.0;
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("hw::rptMortgage", text);
+    return QCoreApplication::translate("hw::MortgageReport", text);
 }
 
 QFont arial(double points, bool bold) {
@@ -184,7 +184,7 @@ private:
 
     void reportHeader() {
         painter_.setFont(arial(20.25, true));
-        text(0, 0, width(), 555, rptMortgage::caption(), Qt::AlignHCenter);
+        text(0, 0, width(), 555, MortgageReport::caption(), Qt::AlignHCenter);
         top_ += 780;
     }
 
@@ -374,7 +374,7 @@ private:
 
 void setUpPage(QPrinter& printer, const QLocale& locale) {
     printer.setPageSize(QPageSize(reportPaper(locale)));
-    printer.setDocName(rptMortgage::caption());
+    printer.setDocName(MortgageReport::caption());
     printer.setCreator(QStringLiteral("Hearthwise"));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
@@ -387,16 +387,16 @@ QPageSize::PageSizeId reportPaper(const QLocale& locale) {
                                                                       : QPageSize::A4;
 }
 
-rptMortgage::rptMortgage(ReportContent content, QLocale locale)
+MortgageReport::MortgageReport(ReportContent content, QLocale locale)
     : content_(std::move(content)), locale_(std::move(locale)) {}
 
-void rptMortgage::setWhatIfPage(bool on) {
+void MortgageReport::setWhatIfPage(bool on) {
     whatIfPage_ = on;
     if (on && content_.whatIf.isEmpty() && whatIfSource_)
         content_.whatIf = whatIfSource_();
 }
 
-void rptMortgage::print(QPrinter* printer) const {
+void MortgageReport::print(QPrinter* printer) const {
     QPainter painter;
     if (!painter.begin(printer))
         return;
@@ -404,7 +404,7 @@ void rptMortgage::print(QPrinter* printer) const {
     painter.end();
 }
 
-WriteOutcome rptMortgage::saveAsPdf(const QString& path) const {
+WriteOutcome MortgageReport::saveAsPdf(const QString& path) const {
     QPrinter printer(QPrinter::HighResolution);
     setUpPage(printer, locale_);
     return writePdf(printer, path, [this](QPrinter& pdf) {
@@ -416,16 +416,16 @@ WriteOutcome rptMortgage::saveAsPdf(const QString& path) const {
     });
 }
 
-void rptMortgage::warmUp() {
+void MortgageReport::warmUp() {
     QFontMetrics(arial(10, false)).horizontalAdvance(caption());
     QFontMetrics(arial(10, true)).horizontalAdvance(caption());
     QPrinter printer(QPrinter::HighResolution);
 }
 
-void rptMortgage::preview(QWidget* owner) {
+void MortgageReport::preview(QWidget* owner) {
     QPrinter printer(QPrinter::HighResolution);
     setUpPage(printer, locale_);
-    frmPreview(*this, printer, owner).exec();
+    PreviewWindow(*this, printer, owner).exec();
 }
 
 } // namespace hw

@@ -12,10 +12,10 @@ namespace hw {
 
 // The About window: the program's name, its maker and a link to the maker's
 // web page.
-class frmAbout : public LoadOnShowDialog {
+class AboutWindow : public LoadOnShowDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* owner = nullptr);
+    explicit AboutWindow(QWidget* owner = nullptr);
 
     static QString productName() { return QStringLiteral("Hearthwise"); }
     static QString makerName() { return QStringLiteral("VodiVudi"); }

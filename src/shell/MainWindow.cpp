@@ -1,4 +1,4 @@
-#include "frmMortgage.h"
+#include "MainWindow.h"
 
 #include "CurrentPageStack.h"
 #include "base/Message.h"
@@ -16,7 +16,7 @@
 #include "pages/RequirementPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/SumPage.h"
-#include "results/rptMortgage.h"
+#include "results/MortgageReport.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -45,9 +45,9 @@ constexpr int NavigationButtonHeight = 495;
 
 } // namespace
 
-frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
+MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
     : QMainWindow(parent), regional_(locale), context_(regional_) {
-    setObjectName(QStringLiteral("frmMortgage"));
+    setObjectName(QStringLiteral("MainWindow"));
     makePages();
     setWindowTitle(tr("Hearthwise"));
     // The skin first, so that every control is styled once, as it is made.
@@ -69,9 +69,9 @@ frmMortgage::frmMortgage(const QLocale& locale, QWidget* parent, Pages pages)
     resize(openedSize_);
 }
 
-frmMortgage::~frmMortgage() = default;
+MainWindow::~MainWindow() = default;
 
-void frmMortgage::makePages() {
+void MainWindow::makePages() {
     context_.onAction = [this](QAbstractButton* button, std::function<void()> action) {
         onAction(button, std::move(action));
     };
@@ -98,7 +98,7 @@ void frmMortgage::makePages() {
     pages_[ClosingStep] = makeClosingPage(c);
 }
 
-QSize frmMortgage::firstSize() const {
+QSize MainWindow::firstSize() const {
     // The designed size, wider where the pages need it to show every figure in
     // full, and less where the screen is smaller (its frame included).
     const QMargins around = centralWidget()->layout()->contentsMargins();
@@ -114,7 +114,7 @@ QSize frmMortgage::firstSize() const {
         this, QSize(std::max(twips(12600), pagesWidth), std::max(twips(9000), pagesHeight)));
 }
 
-bool frmMortgage::buildRemainingPages() {
+bool MainWindow::buildRemainingPages() {
     if (unbuiltSteps_.empty())
         return false;
     const std::vector<int> steps = std::exchange(unbuiltSteps_, {});
@@ -142,17 +142,17 @@ bool frmMortgage::buildRemainingPages() {
     return true;
 }
 
-void frmMortgage::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
     if (!unbuiltSteps_.empty())
         QTimer::singleShot(0, this, [this] {
             // Then, while the user reads the first page, what the report needs.
             if (buildRemainingPages())
-                QTimer::singleShot(0, this, [] { rptMortgage::warmUp(); });
+                QTimer::singleShot(0, this, [] { MortgageReport::warmUp(); });
         });
 }
 
-void frmMortgage::buildMenu() {
+void MainWindow::buildMenu() {
     buildFileMenu();
     mnuMore = menuBar()->addAction(tr("Tell Me &More"));
     mnuMore->setObjectName(QStringLiteral("mnuMore"));
@@ -169,7 +169,7 @@ void frmMortgage::buildMenu() {
     mnuBtnWhatsThis->setObjectName(QStringLiteral("mnuBtnWhatsThis"));
 }
 
-void frmMortgage::buildFurniture() {
+void MainWindow::buildFurniture() {
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(twips(240), twips(120), twips(240), twips(240));
@@ -239,7 +239,7 @@ void frmMortgage::buildFurniture() {
     });
 }
 
-QWidget* frmMortgage::buildStepPanel(int step) {
+QWidget* MainWindow::buildStepPanel(int step) {
     auto* panel = new QWidget(steps_);
     panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
     panel->setAccessibleName(page(step).name());
@@ -253,7 +253,7 @@ QWidget* frmMortgage::buildStepPanel(int step) {
     return panel;
 }
 
-void frmMortgage::fillStepPanel(int step) {
+void MainWindow::fillStepPanel(int step) {
     QWidget* panel = fraStep[static_cast<std::size_t>(step)];
     auto* layout = static_cast<QVBoxLayout*>(panel->layout());
     StepPage& shown = page(step);
@@ -275,7 +275,7 @@ void frmMortgage::fillStepPanel(int step) {
     shown.build(panel, layout);
 }
 
-void frmMortgage::Form_Load() {
+void MainWindow::Form_Load() {
     CurrentStep = OpeningStep;
     context_.entered.purpose = FirstHomeBuyer;
     context_.figures = CaseFigures();
@@ -302,27 +302,27 @@ void frmMortgage::Form_Load() {
     }
 }
 
-void frmMortgage::storeCase() {
+void MainWindow::storeCase() {
     for (int step = 0; step < StepCount; ++step)
         if (std::find(unbuiltSteps_.begin(), unbuiltSteps_.end(), step) == unbuiltSteps_.end())
             page(step).store(context_.entered);
 }
 
-void frmMortgage::onAction(QAbstractButton* button, std::function<void()> action) {
+void MainWindow::onAction(QAbstractButton* button, std::function<void()> action) {
     connect(button, &QAbstractButton::clicked, this, [this, action] { runAction(action); });
 }
 
-void frmMortgage::onAction(QAction* entry, std::function<void()> action) {
+void MainWindow::onAction(QAction* entry, std::function<void()> action) {
     connect(entry, &QAction::triggered, this, [this, action] { runAction(action); });
 }
 
-bool frmMortgage::commitEditing() {
+bool MainWindow::commitEditing() {
     // focusWidget() is the window's own focus, also while a message box has the keyboard.
     auto* field = qobject_cast<NumericField*>(focusWidget());
     return !field || field->commit();
 }
 
-void frmMortgage::runAction(const std::function<void()>& action) {
+void MainWindow::runAction(const std::function<void()>& action) {
     buildRemainingPages();
     if (!commitEditing())
         return;

@@ -1,4 +1,4 @@
-#include "frmHelp.h"
+#include "InformationWindow.h"
 
 #include "HelpTopics.h"
 #include "base/ScreenRoom.h"
@@ -29,8 +29,8 @@ const char* const NextPage = "Next Page";
 const char* const PreviousPage = "Previous Page";
 } // namespace
 
-frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
-    setObjectName(QStringLiteral("frmHelp"));
+InformationWindow::InformationWindow(QWidget* owner) : LoadOnShowDialog(owner) {
+    setObjectName(QStringLiteral("InformationWindow"));
     const QSize room = screenRoom(this);
     const QSize designed(twips(ClientWidth), twips(ClientHeight));
     lostHeight_ = room.isValid() ? std::max(0, designed.height() - room.height()) : 0;
@@ -60,11 +60,11 @@ frmHelp::frmHelp(QWidget* owner) : LoadOnShowDialog(owner) {
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdNext, &QPushButton::clicked, this, &frmHelp::cmdNext_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &InformationWindow::cmdNext_Click);
     setTabOrder(cmdNext, cmdExit);
 }
 
-void frmHelp::Form_Load() {
+void InformationWindow::Form_Load() {
     Skin::applyToWindow(this, Skin::Storage::Third);
     Skin::applyTo(cmdExit, Skin::Element::Button);
     Skin::applyTo(cmdNext, Skin::Element::Button);
@@ -75,7 +75,7 @@ void frmHelp::Form_Load() {
     (cmdNext->isVisible() ? cmdNext : cmdExit)->setFocus();
 }
 
-void frmHelp::SetText() {
+void InformationWindow::SetText() {
     const HelpTopic* topic = helpTopic(Topic);
     if (!topic)
         return;
@@ -95,7 +95,7 @@ void frmHelp::SetText() {
     textArea->verticalScrollBar()->setValue(0);
 }
 
-QString frmHelp::pageHtml(const QString& page) {
+QString InformationWindow::pageHtml(const QString& page) {
     // A line in capitals is the page's heading, lines that begin with "-" a
     // list, every other line a paragraph.
     QString html;
@@ -128,7 +128,7 @@ QString frmHelp::pageHtml(const QString& page) {
     return html;
 }
 
-void frmHelp::placePageButton(int left, int width, const QString& caption) {
+void InformationWindow::placePageButton(int left, int width, const QString& caption) {
     cmdNext->setText(caption);
     cmdNext->ensurePolished();
     QRect place = twipsRect(left, ButtonTop, width, ButtonHeight).translated(0, -lostHeight_);
@@ -139,7 +139,7 @@ void frmHelp::placePageButton(int left, int width, const QString& caption) {
     cmdNext->setGeometry(place);
 }
 
-void frmHelp::cmdNext_Click() {
+void InformationWindow::cmdNext_Click() {
     if (cmdNext->text() == tr(NextPage)) {
         ++Page;
         SetText();

@@ -1,4 +1,4 @@
-#include "frmWhatIf.h"
+#include "WhatIfWindow.h"
 
 #include "BalanceChart.h"
 #include "ReadingTable.h"
@@ -7,7 +7,7 @@
 #include "base/ScreenRoom.h"
 #include "calc/OptionTexts.h"
 #include "info/HelpTopics.h"
-#include "info/frmHelp.h"
+#include "info/InformationWindow.h"
 #include "look/FigureWidth.h"
 #include "look/Skin.h"
 
@@ -28,11 +28,12 @@ namespace hw {
 
 using namespace whatif;
 
-frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double propertyValue,
-                     WhatIfSettings& settings, QWidget* owner, const CurrentLoan& suggested)
+WhatIfWindow::WhatIfWindow(const OptionsInput& input, const Regional& regional,
+                           double propertyValue, WhatIfSettings& settings, QWidget* owner,
+                           const CurrentLoan& suggested)
     : QDialog(owner), input_(input), regional_(regional), propertyValue_(propertyValue),
       settings_(settings) {
-    setObjectName(QStringLiteral("frmWhatIf"));
+    setObjectName(QStringLiteral("WhatIfWindow"));
     setWindowTitle(tr("What If"));
     Skin::applyToWindow(this, Skin::Storage::Third);
 
@@ -55,7 +56,7 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     cmdMore->setObjectName(QStringLiteral("cmdMore"));
     Skin::applyTo(cmdMore, Skin::Element::Button);
     connect(cmdMore, &QPushButton::clicked, this, [this] {
-        frmHelp help(this);
+        InformationWindow help(this);
         help.Topic = WhatIfTopic;
         help.exec();
     });
@@ -79,8 +80,8 @@ frmWhatIf::frmWhatIf(const OptionsInput& input, const Regional& regional, double
     resize(withinScreen(this, QSize(1040, 700)));
 }
 
-NumericField* frmWhatIf::field(NumericField::Format format, double value, const char* name,
-                               const QString& accessibleName, QWidget* page) {
+NumericField* WhatIfWindow::field(NumericField::Format format, double value, const char* name,
+                                  const QString& accessibleName, QWidget* page) {
     auto* edit = new NumericField(format, regional_, page);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(accessibleName);
@@ -104,17 +105,17 @@ NumericField* frmWhatIf::field(NumericField::Format format, double value, const 
     return edit;
 }
 
-double frmWhatIf::valueOf(const NumericField* field) const {
+double WhatIfWindow::valueOf(const NumericField* field) const {
     return field->format() == NumericField::Format::Amount ? field->amount().toDouble()
                                                            : field->figure();
 }
 
-bool frmWhatIf::commitTyping() {
+bool WhatIfWindow::commitTyping() {
     auto* typing = qobject_cast<NumericField*>(focusWidget());
     return !typing || typing->commit();
 }
 
-void frmWhatIf::refuse(const WhatIfRefusal& refusal) {
+void WhatIfWindow::refuse(const WhatIfRefusal& refusal) {
     ShowMessage(refusal.message, MsgOkOnly);
     NumericField* const fields[] = {
         nullptr,        txtRise,      txtExtra,   txtLump,           txtLumpMonth,
@@ -124,12 +125,12 @@ void frmWhatIf::refuse(const WhatIfRefusal& refusal) {
         atFault->takeFocus();
 }
 
-QWidget* frmWhatIf::buildRiseTab() {
+QWidget* WhatIfWindow::buildRiseTab() {
     auto* page = new QWidget(this);
     txtRise = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
                     whatIfFigureName(WhatIfInput::Rise), page);
     cmdRise = workOut(page);
-    connect(cmdRise, &QPushButton::clicked, this, &frmWhatIf::cmdRise_Click);
+    connect(cmdRise, &QPushButton::clicked, this, &WhatIfWindow::cmdRise_Click);
     grdRise = answerTable({tr("Mortgage type"), tr("First month at the higher rate"), tr("Today"),
                            tr("After the rise")},
                           page);
@@ -152,7 +153,7 @@ QWidget* frmWhatIf::buildRiseTab() {
     return page;
 }
 
-void frmWhatIf::cmdRise_Click() {
+void WhatIfWindow::cmdRise_Click() {
     if (!commitTyping())
         return;
     const auto answer = rateRise(input_, valueOf(txtRise), regional_);
@@ -176,7 +177,7 @@ void frmWhatIf::cmdRise_Click() {
     }
 }
 
-QWidget* frmWhatIf::buildBorrowTab() {
+QWidget* WhatIfWindow::buildBorrowTab() {
     auto* page = new QWidget(this);
     grdBorrow = answerTable(
         {tr("Mortgage type"), tr("Largest amount"), tr("Of the property's value")}, page);
@@ -209,7 +210,7 @@ QWidget* frmWhatIf::buildBorrowTab() {
     return page;
 }
 
-QWidget* frmWhatIf::buildExtraTab() {
+QWidget* WhatIfWindow::buildExtraTab() {
     auto* page = new QWidget(this);
     cboExtraType = new QComboBox(page);
     cboExtraType->setObjectName(QStringLiteral("cboExtraType"));
@@ -223,7 +224,7 @@ QWidget* frmWhatIf::buildExtraTab() {
     txtLumpMonth = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
                          whatIfFigureName(WhatIfInput::LumpMonth), page);
     cmdExtra = workOut(page);
-    connect(cmdExtra, &QPushButton::clicked, this, &frmWhatIf::cmdExtra_Click);
+    connect(cmdExtra, &QPushButton::clicked, this, &WhatIfWindow::cmdExtra_Click);
     lblExtra = new QLabel(page);
     lblExtra->setObjectName(QStringLiteral("lblExtra"));
     lblExtra->setWordWrap(true);
@@ -270,7 +271,7 @@ QWidget* frmWhatIf::buildExtraTab() {
     return page;
 }
 
-void frmWhatIf::cmdExtra_Click() {
+void WhatIfWindow::cmdExtra_Click() {
     if (!commitTyping())
         return;
     const int type = cboExtraType->currentData().toInt();
@@ -319,7 +320,7 @@ void frmWhatIf::cmdExtra_Click() {
                         [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
 }
 
-QWidget* frmWhatIf::buildResetTab() {
+QWidget* WhatIfWindow::buildResetTab() {
     auto* page = new QWidget(this);
     txtFixedYears = field(NumericField::Format::Number, settings_.fixedYears, "txtFixedYears",
                           whatIfFigureName(WhatIfInput::FixedYears), page);
@@ -327,7 +328,7 @@ QWidget* frmWhatIf::buildResetTab() {
                          settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
                          whatIfFigureName(WhatIfInput::ResetRate), page);
     cmdReset = workOut(page);
-    connect(cmdReset, &QPushButton::clicked, this, &frmWhatIf::cmdReset_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &WhatIfWindow::cmdReset_Click);
     lblReset = new QLabel(page);
     lblReset->setObjectName(QStringLiteral("lblReset"));
     lblReset->setWordWrap(true);
@@ -352,7 +353,7 @@ QWidget* frmWhatIf::buildResetTab() {
     return page;
 }
 
-void frmWhatIf::cmdReset_Click() {
+void WhatIfWindow::cmdReset_Click() {
     if (!commitTyping())
         return;
     const double fixedYears = valueOf(txtFixedYears);

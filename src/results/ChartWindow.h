@@ -16,11 +16,11 @@ class BalanceChart;
 
 // The chart of the outstanding balance of every affordable type, and the
 // month-by-month schedule of the type the user picks.
-class frmChart : public QDialog {
+class ChartWindow : public QDialog {
     Q_OBJECT
 public:
-    frmChart(const OptionsResult& result, Currency amount, const Regional& regional,
-             QWidget* owner = nullptr);
+    ChartWindow(const OptionsResult& result, Currency amount, const Regional& regional,
+                QWidget* owner = nullptr);
 
     QTabWidget* tabs = nullptr;
     BalanceChart* chart = nullptr;

@@ -1,9 +1,9 @@
 #include "CurrentPageStack.h"
+#include "MainWindow.h"
 #include "base/Message.h"
 #include "base/SaveAs.h"
 #include "calc/CaseFile.h"
 #include "entry/PageBuilder.h"
-#include "frmMortgage.h"
 #include "pages/ResultsPage.h"
 
 #include <QAction>
@@ -21,12 +21,12 @@ namespace hw {
 
 namespace {
 QString caseFilter() {
-    return QCoreApplication::translate("hw::frmMortgage", "Hearthwise cases (*.hearthwise)");
+    return QCoreApplication::translate("hw::MainWindow", "Hearthwise cases (*.hearthwise)");
 }
 const char* const CaseSuffix = ".hearthwise";
 } // namespace
 
-void frmMortgage::buildFileMenu() {
+void MainWindow::buildFileMenu() {
     QMenu* file = new QMenu(tr("Fi&le"), this);
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuNewCase = file->addAction(tr("&New Case"));
@@ -57,18 +57,18 @@ void frmMortgage::buildFileMenu() {
     onAction(mnuSaveCaseAs, [this] { saveCaseAs(); });
 }
 
-bool frmMortgage::saveCase() {
+bool MainWindow::saveCase() {
     return casePath_.isEmpty() ? saveCaseAs() : writeCaseFile(casePath_);
 }
 
-bool frmMortgage::offerToSave(const QString& question) {
+bool MainWindow::offerToSave(const QString& question) {
     if (!hasUnsavedChanges())
         return true;
     const int answer = ShowMessage(question, MsgSaveDontSaveCancel);
     return answer == AnswerNo || (answer == AnswerOk && saveCase());
 }
 
-void frmMortgage::newCase() {
+void MainWindow::newCase() {
     if (!offerToSave(casePath_.isEmpty() ? tr("Save this case before starting a new one?")
                                          : tr("Save the changes to %1 before starting a new case?")
                                                .arg(QFileInfo(casePath_).fileName())))
@@ -84,23 +84,23 @@ void frmMortgage::newCase() {
     cmdNext->setFocus(Qt::OtherFocusReason);
 }
 
-MortgageCase frmMortgage::typedCase() const {
+MortgageCase MainWindow::typedCase() const {
     MortgageCase typed = caseValue();
     for (const auto& each : pages_)
         each->forgetWorkedOut(typed);
     return typed;
 }
 
-void frmMortgage::markSaved() {
+void MainWindow::markSaved() {
     savedTyped_ = typedCase();
     savedWhatIf_ = resultsPage().whatIfAsked();
 }
 
-bool frmMortgage::hasUnsavedChanges() const {
+bool MainWindow::hasUnsavedChanges() const {
     return typedCase() != savedTyped_ || resultsPage().whatIfAsked() != savedWhatIf_;
 }
 
-bool frmMortgage::saveCaseAs() {
+bool MainWindow::saveCaseAs() {
     const QString path = askWhereToSave(
         this, {tr("Save Case As"),
                casePath_.isEmpty() ? tr("case") + QLatin1String(CaseSuffix) : casePath_,
@@ -108,7 +108,7 @@ bool frmMortgage::saveCaseAs() {
     return !path.isEmpty() && writeCaseFile(path);
 }
 
-bool frmMortgage::writeCaseFile(const QString& path) {
+bool MainWindow::writeCaseFile(const QString& path) {
     const MortgageCase value = caseValue();
     const WriteOutcome written =
         writeWholeFile(path, caseFileText({value, resultsPage().whatIfAsked()}));
@@ -124,7 +124,7 @@ bool frmMortgage::writeCaseFile(const QString& path) {
     return true;
 }
 
-bool frmMortgage::openCaseFile(const QString& path) {
+bool MainWindow::openCaseFile(const QString& path) {
     const auto read = readCaseFileAt(path, regional_.currencyDecimals(), regional_);
     if (const auto* error = std::get_if<CaseFileError>(&read)) {
         ShowMessage(caseFileRefusal(path, *error), MsgOkOnly);
@@ -140,7 +140,7 @@ bool frmMortgage::openCaseFile(const QString& path) {
     return true;
 }
 
-void frmMortgage::refreshTitle() {
+void MainWindow::refreshTitle() {
     QStringList parts;
     if (CurrentStep != OpeningStep)
         parts << page(CurrentStep).name();

@@ -1,6 +1,6 @@
 #include "WhatIfParts.h"
+#include "WhatIfWindow.h"
 #include "calc/LoanQuestions.h"
-#include "frmWhatIf.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,7 +18,7 @@ namespace {
 
 QString frequencyName(Frequency frequency) {
     const auto tr = [](const char* text) {
-        return QCoreApplication::translate("hw::frmWhatIf", text);
+        return QCoreApplication::translate("hw::WhatIfWindow", text);
     };
     switch (frequency) {
     case Frequency::Monthly:
@@ -50,7 +50,7 @@ QWidget* stackTab(QWidget* page, const QString& explanation, QLayout* form, QWid
 
 } // namespace
 
-QWidget* frmWhatIf::buildOftenTab() {
+QWidget* WhatIfWindow::buildOftenTab() {
     auto* page = new QWidget(this);
     cboOftenType = new QComboBox(page);
     cboOftenType->setObjectName(QStringLiteral("cboOftenType"));
@@ -76,7 +76,7 @@ QWidget* frmWhatIf::buildOftenTab() {
         form, grdOften);
 }
 
-void frmWhatIf::cmdOften_Click() {
+void WhatIfWindow::cmdOften_Click() {
     const int type = cboOftenType->currentData().toInt();
     const auto answer = howOften(type, input_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
@@ -98,7 +98,7 @@ void frmWhatIf::cmdOften_Click() {
     }
 }
 
-void frmWhatIf::showExtraWays(int type, const ExtraPayments& extra, const PayingExtra& shorter) {
+void WhatIfWindow::showExtraWays(int type, const ExtraPayments& extra, const PayingExtra& shorter) {
     const auto lower = lowerRepayment(type, input_, extra, regional_);
     const auto* kept = std::get_if<LowerRepayment>(&lower);
     const double level = shorter.before.empty() ? 0.0 : shorter.before.front().repayment;
@@ -123,7 +123,7 @@ void frmWhatIf::showExtraWays(int type, const ExtraPayments& extra, const Paying
     setCell(grdExtraWays, 1, 3, kept ? regional_.currency(kept->interestSaved) : QString());
 }
 
-QWidget* frmWhatIf::buildOffsetTab() {
+QWidget* WhatIfWindow::buildOffsetTab() {
     auto* page = new QWidget(this);
     txtSavings = field(NumericField::Format::Amount, settings_.offsetSavings, "txtSavings",
                        whatIfFigureName(WhatIfInput::Savings), page);
@@ -131,7 +131,7 @@ QWidget* frmWhatIf::buildOffsetTab() {
         field(NumericField::Format::Amount, settings_.offsetMonthly, "txtMonthlySavings",
               whatIfFigureName(WhatIfInput::MonthlySavings), page);
     cmdOffset = workOut(page);
-    connect(cmdOffset, &QPushButton::clicked, this, &frmWhatIf::cmdOffset_Click);
+    connect(cmdOffset, &QPushButton::clicked, this, &WhatIfWindow::cmdOffset_Click);
     grdOffset =
         readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
     grdOffset->setObjectName(QStringLiteral("grdOffset"));
@@ -151,7 +151,7 @@ QWidget* frmWhatIf::buildOffsetTab() {
         form, grdOffset);
 }
 
-void frmWhatIf::cmdOffset_Click() {
+void WhatIfWindow::cmdOffset_Click() {
     if (!commitTyping())
         return;
     const double savings = valueOf(txtSavings);
@@ -173,7 +173,7 @@ void frmWhatIf::cmdOffset_Click() {
     setCell(grdOffset, 1, 2, regional_.currency(held.lumpInterestSaved));
 }
 
-QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
+QWidget* WhatIfWindow::buildRefinanceTab(const CurrentLoan& suggested) {
     auto* page = new QWidget(this);
     const CurrentLoan start = settings_.current ? settings_.current->over(suggested) : suggested;
     txtCurrentBalance = field(NumericField::Format::Amount, start.balance, "txtCurrentBalance",
@@ -185,7 +185,7 @@ QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
     txtCosts = field(NumericField::Format::Amount, start.costs, "txtCosts",
                      whatIfFigureName(WhatIfInput::Costs), page);
     cmdRefinance = workOut(page);
-    connect(cmdRefinance, &QPushButton::clicked, this, &frmWhatIf::cmdRefinance_Click);
+    connect(cmdRefinance, &QPushButton::clicked, this, &WhatIfWindow::cmdRefinance_Click);
     lblRefinance = new QLabel(page);
     lblRefinance->setObjectName(QStringLiteral("lblRefinance"));
     lblRefinance->setWordWrap(true);
@@ -204,7 +204,7 @@ QWidget* frmWhatIf::buildRefinanceTab(const CurrentLoan& suggested) {
         form, lblRefinance);
 }
 
-void frmWhatIf::cmdRefinance_Click() {
+void WhatIfWindow::cmdRefinance_Click() {
     if (!commitTyping())
         return;
     const CurrentLoan current{valueOf(txtCurrentBalance), valueOf(txtCurrentRate),

@@ -9,15 +9,15 @@ class QPushButton;
 
 namespace hw {
 
-class rptMortgage;
+class MortgageReport;
 
 // The print preview of the report "Mortgage Options", with the program's own
 // buttons, each reachable by Tab and by its key: Print (Ctrl+P), Save as PDF
 // (Ctrl+S), the optional chart page, and zoom (Ctrl++, Ctrl+-, fit to width).
-class frmPreview : public QDialog {
+class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner = nullptr);
+    PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget* owner = nullptr);
 
     QPrintPreviewWidget* pages = nullptr;
     QPushButton* cmdPrint = nullptr;
@@ -33,7 +33,7 @@ private:
     void cmdPrint_Click();
     void cmdSavePdf_Click();
 
-    rptMortgage& report_;
+    MortgageReport& report_;
     QPrinter& printer_;
 };
 

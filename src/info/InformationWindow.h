@@ -13,10 +13,10 @@ namespace hw {
 // The information window: one or two pages of explanation on a step of the
 // wizard, a mortgage type or an interest-rate type. Callers write Topic, then
 // show the window modally.
-class frmHelp : public LoadOnShowDialog {
+class InformationWindow : public LoadOnShowDialog {
     Q_OBJECT
 public:
-    explicit frmHelp(QWidget* owner = nullptr);
+    explicit InformationWindow(QWidget* owner = nullptr);
 
     std::int16_t Topic = 0;
 

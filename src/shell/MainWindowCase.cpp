@@ -1,29 +1,29 @@
 #include "CurrentPageStack.h"
+#include "MainWindow.h"
 #include "entry/PageBuilder.h"
-#include "frmMortgage.h"
 #include "pages/ResultsPage.h"
 
 // The case as a value: what the pages hold, and opened into them.
 
 namespace hw {
 
-MortgageCase frmMortgage::caseValue() const {
+MortgageCase MainWindow::caseValue() const {
     return context_.entered;
 }
 
-OptionsInput frmMortgage::optionsInput() const {
+OptionsInput MainWindow::optionsInput() const {
     return resultsPage().optionsInput();
 }
 
-const std::optional<OptionsResult>& frmMortgage::options() const {
+const std::optional<OptionsResult>& MainWindow::options() const {
     return resultsPage().options();
 }
 
-const std::optional<ReportContent>& frmMortgage::reportContent() const {
+const std::optional<ReportContent>& MainWindow::reportContent() const {
     return resultsPage().reportContent();
 }
 
-bool frmMortgage::openCase(const MortgageCase& value) {
+bool MainWindow::openCase(const MortgageCase& value) {
     buildRemainingPages();
     // The whole case comes from `value`: every page, what the pages worked
     // out and the results; nothing of the case before.

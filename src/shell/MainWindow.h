@@ -2,17 +2,17 @@
 
 // The main window and where each part of it lives:
 //
-//   shell/frmMortgage.cpp              the window: its menu, Exit/Back/Next, the step
+//   shell/MainWindow.cpp              the window: its menu, Exit/Back/Next, the step
 //                                      panels' frame (guidance and title bar) around
 //                                      each page; onAction, which commits the field
 //                                      being edited before any action
-//   shell/frmMortgageSteps.cpp         the step machine: Next, Back, ShowStep. It asks
+//   shell/MainWindowSteps.cpp         the step machine: Next, Back, ShowStep. It asks
 //                                      the page shown, never switches on the step
-//   shell/frmMortgageCase.cpp          the case value: read from the pages, opened into them
-//   shell/frmMortgageCaseFile.cpp      the File menu: saving and opening the case
-//   shell/frmMortgageResults.cpp       the windows the results page opens
-//   shell/frmMortgageInformation.cpp   "Tell Me More", About
-//   shell/frmMortgageExit.cpp          Exit, closing the window, the closing animation
+//   shell/MainWindowCase.cpp          the case value: read from the pages, opened into them
+//   shell/MainWindowCaseFile.cpp      the File menu: saving and opening the case
+//   shell/MainWindowResults.cpp       the windows the results page opens
+//   shell/MainWindowInformation.cpp   "Tell Me More", About
+//   shell/MainWindowExit.cpp          Exit, closing the window, the closing animation
 //
 // Each step is a page class in pages/ that owns its controls (StepPage.h is the
 // interface the step machine asks: set up, prepare on entry, validate, calculate,
@@ -64,7 +64,7 @@ class ResultsPage;
 
 // The main window: the furniture around the nineteen step pages, and the step
 // machine that leads the user through them.
-class frmMortgage : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // When the pages are built: all with the window, or (as the program starts)
@@ -72,9 +72,9 @@ public:
     // size) and the rest as soon as it is first painted, so that it appears at
     // once. Any action builds them first.
     enum class Pages { AllAtOnce, AfterFirstPaint };
-    explicit frmMortgage(const QLocale& locale = QLocale(), QWidget* parent = nullptr,
-                         Pages pages = Pages::AllAtOnce);
-    ~frmMortgage() override;
+    explicit MainWindow(const QLocale& locale = QLocale(), QWidget* parent = nullptr,
+                        Pages pages = Pages::AllAtOnce);
+    ~MainWindow() override;
     // Builds the pages still to be built; true when there were any.
     bool buildRemainingPages();
 

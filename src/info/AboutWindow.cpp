@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "AboutWindow.h"
 
 #include "LinkOpener.h"
 #include "base/Message.h"
@@ -54,8 +54,8 @@ void restoreNormalPointer() {
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner) : LoadOnShowDialog(owner) {
-    setObjectName(QStringLiteral("frmAbout"));
+AboutWindow::AboutWindow(QWidget* owner) : LoadOnShowDialog(owner) {
+    setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(tr("About VodiVudi"));
     setFixedSize(twips(4920), twips(2640));
 
@@ -87,11 +87,11 @@ frmAbout::frmAbout(QWidget* owner) : LoadOnShowDialog(owner) {
     cmdClose->setGeometry(twipsRect(3900, 2130, 900, 405));
     cmdClose->setDefault(true);
 
-    connect(sklbInfo, &QPushButton::clicked, this, &frmAbout::sklbInfo_Click);
+    connect(sklbInfo, &QPushButton::clicked, this, &AboutWindow::sklbInfo_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmAbout::Form_Load() {
+void AboutWindow::Form_Load() {
     Skin::applyToWindow(this, Skin::Storage::First);
     sklbTitle->setText(productName());
     sklbArtist->setText(makerName());
@@ -109,7 +109,7 @@ void frmAbout::Form_Load() {
     cmdClose->setFocus();
 }
 
-void frmAbout::playEntry() {
+void AboutWindow::playEntry() {
     // The heading drops into place from 30 pixels above it.
     Skin::SkinElement heading = Skin::elementOf(SkinLabel1);
     const int v = heading.value(2);
@@ -126,7 +126,7 @@ void frmAbout::playEntry() {
     panel.command(QStringLiteral("moveto %1 %2 - - %3 %4 1000 decel").arg(a).arg(b).arg(c).arg(d));
 }
 
-QString frmAbout::errorMessage(std::int32_t lresult) {
+QString AboutWindow::errorMessage(std::int32_t lresult) {
     if (lresult > NoSuchResult)
         return {};
     for (const ErrorRow& row : ErrorTable)
@@ -135,26 +135,26 @@ QString frmAbout::errorMessage(std::int32_t lresult) {
     return tr("Unknown Error!");
 }
 
-void frmAbout::pDisplayError(std::int32_t lresult) {
+void AboutWindow::pDisplayError(std::int32_t lresult) {
     const QString message = errorMessage(lresult);
     restoreNormalPointer();
     if (lresult <= NoSuchResult)
         ShowMessage(message, MsgOkOnly);
 }
 
-QString frmAbout::versionText() {
+QString AboutWindow::versionText() {
     // The version and the year of the build.
     return QStringLiteral(HEARTHWISE_VERSION " (" HEARTHWISE_YEAR ")");
 }
 
-QUrl frmAbout::linkTarget() {
+QUrl AboutWindow::linkTarget() {
     const QString web = QStringLiteral(HEARTHWISE_MAKER_URL);
     if (!web.isEmpty())
         return QUrl::fromUserInput(web);
     return handbook();
 }
 
-QUrl frmAbout::handbook() {
+QUrl AboutWindow::handbook() {
     // Installed, the guide is in share/hearthwise beside bin; run from the build, in the build's.
     const QString installed = QCoreApplication::applicationDirPath() +
                               QStringLiteral("/../share/hearthwise/guide/index.html");
@@ -165,14 +165,14 @@ QUrl frmAbout::handbook() {
     return QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath());
 }
 
-QString frmAbout::linkCaption() {
+QString AboutWindow::linkCaption() {
     const QUrl target = linkTarget();
     return target.isLocalFile() ? tr("Hearthwise user guide") : target.toDisplayString();
 }
 
-void frmAbout::sklbInfo_Click() {
+void AboutWindow::sklbInfo_Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QPointer<frmAbout> self(this);
+    const QPointer<AboutWindow> self(this);
     pDisplayError(LinkOpener::open(linkTarget(), this, [self](int code) {
         if (self)
             self->pDisplayError(code);

@@ -1,6 +1,6 @@
+#include "MainWindow.h"
 #include "base/Message.h"
 #include "base/Twips.h"
-#include "frmMortgage.h"
 #include "steps/ClosingFrames.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ constexpr int LowestHeight = 300;
 constexpr int NarrowestWidth = 2000;
 } // namespace
 
-void frmMortgage::cmdExit_Click() {
+void MainWindow::cmdExit_Click() {
     if (leaving_ != Leaving::No)
         return;
     // Closed from the title bar at once, the window builds its pages now rather
@@ -46,7 +46,7 @@ void frmMortgage::cmdExit_Click() {
     close();
 }
 
-void frmMortgage::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     switch (leaving_) {
     case Leaving::Closed:
         event->accept();
@@ -69,7 +69,7 @@ void frmMortgage::closeEvent(QCloseEvent* event) {
     }
 }
 
-void frmMortgage::pauseBetweenFrames() {
+void MainWindow::pauseBetweenFrames() {
     QApplication::processEvents();
     if (closingFrameDelay_ <= 0)
         return;
@@ -79,7 +79,7 @@ void frmMortgage::pauseBetweenFrames() {
         QApplication::processEvents(QEventLoop::AllEvents, closingFrameDelay_);
 }
 
-void frmMortgage::runClosingAnimation() {
+void MainWindow::runClosingAnimation() {
     // The window shrinks about its middle: first its height, then its width.
     // Positions are kept in twips so that the half steps do not drift.
     setMinimumSize(0, 0);

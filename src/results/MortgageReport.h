@@ -21,13 +21,13 @@ QPageSize::PageSizeId reportPaper(const QLocale& locale);
 // The printed report "Mortgage Options": a report header with the title, a page
 // header with the amount, term and rate and the column heads, and one detail
 // record per mortgage type. Laid out in twips and drawn on any paged device.
-class rptMortgage {
+class MortgageReport {
 public:
     // `locale` is the user's: it chooses the paper.
-    explicit rptMortgage(ReportContent content, QLocale locale = QLocale());
+    explicit MortgageReport(ReportContent content, QLocale locale = QLocale());
 
     static QString caption() {
-        return QCoreApplication::translate("hw::rptMortgage", "Mortgage Options");
+        return QCoreApplication::translate("hw::MortgageReport", "Mortgage Options");
     }
 
     // Loads the report's font and the printing system ahead of time, so that the

@@ -19,13 +19,13 @@ class BalanceChart;
 // Nothing the results page or the report shows changes; a question that
 // cannot be answered gets one message and leaves the last answer as it was.
 // Its figures are typed as on the main pages: the same fields, the same rules.
-class frmWhatIf : public QDialog {
+class WhatIfWindow : public QDialog {
     Q_OBJECT
 public:
     // `suggested` is the current loan the refinancing tab starts with until one was asked.
-    frmWhatIf(const OptionsInput& input, const Regional& regional, double propertyValue,
-              WhatIfSettings& settings, QWidget* owner = nullptr,
-              const CurrentLoan& suggested = {});
+    WhatIfWindow(const OptionsInput& input, const Regional& regional, double propertyValue,
+                 WhatIfSettings& settings, QWidget* owner = nullptr,
+                 const CurrentLoan& suggested = {});
 
     QTabWidget* tabs = nullptr;
     // Rates rise.

@@ -1,5 +1,5 @@
 #include "CurrentPageStack.h"
-#include "frmMortgage.h"
+#include "MainWindow.h"
 #include "look/Skin.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 
 namespace hw {
 
-void frmMortgage::cmdNext_Click() {
+void MainWindow::cmdNext_Click() {
     if (CurrentStep >= ClosingStep)
         return;
     StepPage& leaving = page(CurrentStep);
@@ -28,14 +28,14 @@ void frmMortgage::cmdNext_Click() {
     showStep(target);
 }
 
-void frmMortgage::cmdBack_Click() {
+void MainWindow::cmdBack_Click() {
     if (CurrentStep <= OpeningStep)
         return;
     page(CurrentStep).repair();
     showStep(previousStep(CurrentStep, context_.purpose()));
 }
 
-void frmMortgage::showPlace() {
+void MainWindow::showPlace() {
     const PlaceOnPath where = placeOnPath(CurrentStep, context_.purpose());
     const QString name = page(CurrentStep).name();
     lblPlace->setText(tr("Step %1 of %2: %3").arg(where.place).arg(where.count).arg(name));
@@ -43,12 +43,12 @@ void frmMortgage::showPlace() {
         tr("%1, step %2 of %3").arg(name).arg(where.place).arg(where.count));
 }
 
-void frmMortgage::placeBackButton(bool atNextPlace) {
+void MainWindow::placeBackButton(bool atNextPlace) {
     buttonRow_->removeWidget(cmdBack);
     buttonRow_->addWidget(cmdBack, 0, atNextPlace ? 3 : 2);
 }
 
-void frmMortgage::showStep(int target) {
+void MainWindow::showStep(int target) {
     buildRemainingPages();
     QWidget* entering = fraStep[static_cast<std::size_t>(target)];
     entering->setEnabled(true);

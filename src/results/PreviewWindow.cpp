@@ -1,7 +1,7 @@
-#include "frmPreview.h"
+#include "PreviewWindow.h"
 
+#include "MortgageReport.h"
 #include "base/SaveAs.h"
-#include "rptMortgage.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -26,10 +26,10 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 }
 } // namespace
 
-frmPreview::frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner)
+PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget* owner)
     : QDialog(owner), report_(report), printer_(printer) {
-    setObjectName(QStringLiteral("rptMortgagePreview"));
-    setWindowTitle(rptMortgage::caption());
+    setObjectName(QStringLiteral("MortgageReportPreview"));
+    setWindowTitle(MortgageReport::caption());
 
     cmdPrint = button(tr("&Print..."), "cmdPrint", this);
     cmdSavePdf = button(tr("&Save as PDF..."), "cmdSavePdf", this);
@@ -63,8 +63,8 @@ frmPreview::frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner)
     layout->addLayout(buttons);
     layout->addWidget(pages, 1);
 
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPreview::cmdPrint_Click);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &frmPreview::cmdSavePdf_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &PreviewWindow::cmdPrint_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::cmdSavePdf_Click);
     connect(chkChartPage, &QCheckBox::toggled, this, [this](bool on) {
         report_.setChartPage(on);
         pages->updatePreview();
@@ -92,15 +92,15 @@ frmPreview::frmPreview(rptMortgage& report, QPrinter& printer, QWidget* owner)
     cmdPrint->setFocus();
 }
 
-void frmPreview::cmdPrint_Click() {
+void PreviewWindow::cmdPrint_Click() {
     QPrintDialog choose(&printer_, this);
     if (choose.exec() == QDialog::Accepted)
         pages->print();
 }
 
-void frmPreview::cmdSavePdf_Click() {
+void PreviewWindow::cmdSavePdf_Click() {
     saveAs(this,
-           {tr("Save as PDF"), rptMortgage::caption() + QStringLiteral(".pdf"),
+           {tr("Save as PDF"), MortgageReport::caption() + QStringLiteral(".pdf"),
             QStringLiteral(".pdf"), tr("PDF files (*.pdf)"), tr("report")},
            [this](const QString& path, int) { return report_.saveAsPdf(path); });
 }
