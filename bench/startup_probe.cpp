@@ -115,7 +115,7 @@ void runActions(hw::MainWindow* w) {
         // This case beside three saved ones.
         const QStringList saved{path, path, path};
         timeAction(
-            "compare", [=] { w->cmdCompare_Click(saved); },
+            "compare", [=] { w->openCompare(saved); },
             [](QObject* o) {
                 auto* window = shown<hw::CompareWindow>();
                 return window && o == window->grdCompare->viewport();

@@ -12,11 +12,11 @@ public:
     using QDialog::QDialog;
 
 protected:
-    virtual void Form_Load() = 0;
+    virtual void loadOnShow() = 0;
     void showEvent(QShowEvent* event) override {
         if (!loaded_) {
             loaded_ = true;
-            Form_Load();
+            loadOnShow();
         }
         QDialog::showEvent(event);
     }

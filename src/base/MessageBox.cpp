@@ -41,7 +41,7 @@ MessageBox::MessageBox(QWidget* owner) : QDialog(owner) {
     for (int i = 0; i < 3; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdButton%1").arg(i));
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { answer(i); });
         cmdButton[static_cast<std::size_t>(i)] = button;
     }
     cmdButton[0]->setDefault(true);
@@ -159,16 +159,16 @@ void MessageBox::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void MessageBox::cmdButton_Click(int index) {
+void MessageBox::answer(int index) {
     Clicked = true;
     ButtonIndex = index;
     done(index == 0 ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void MessageBox::reject() {
-    cmdButton_Click(style_ == MsgYesNoCancel || style_ == MsgSaveDontSaveCancel ? AnswerCancel
-                    : style_ == MsgYesNo                                        ? AnswerNo
-                                                                                : AnswerOk);
+    answer(style_ == MsgYesNoCancel || style_ == MsgSaveDontSaveCancel ? AnswerCancel
+           : style_ == MsgYesNo                                        ? AnswerNo
+                                                                       : AnswerOk);
 }
 
 } // namespace hw

@@ -35,7 +35,7 @@ protected:
     void reject() override;
 
 private:
-    void cmdButton_Click(int index);
+    void answer(int index);
     void arrange(int style);
     void placeOverOwner();
 

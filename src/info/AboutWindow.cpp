@@ -87,11 +87,11 @@ AboutWindow::AboutWindow(QWidget* owner) : LoadOnShowDialog(owner) {
     cmdClose->setGeometry(twipsRect(3900, 2130, 900, 405));
     cmdClose->setDefault(true);
 
-    connect(sklbInfo, &QPushButton::clicked, this, &AboutWindow::sklbInfo_Click);
+    connect(sklbInfo, &QPushButton::clicked, this, &AboutWindow::openLink);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AboutWindow::Form_Load() {
+void AboutWindow::loadOnShow() {
     Skin::applyToWindow(this, Skin::Storage::First);
     sklbTitle->setText(productName());
     sklbArtist->setText(makerName());
@@ -170,7 +170,7 @@ QString AboutWindow::linkCaption() {
     return target.isLocalFile() ? tr("Hearthwise user guide") : target.toDisplayString();
 }
 
-void AboutWindow::sklbInfo_Click() {
+void AboutWindow::openLink() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QPointer<AboutWindow> self(this);
     pDisplayError(LinkOpener::open(linkTarget(), this, [self](int code) {

@@ -47,10 +47,10 @@ public:
     QPushButton* sklbInfo = nullptr;
     QPushButton* cmdClose = nullptr;
 
-    void sklbInfo_Click();
+    void openLink();
 
 private:
-    void Form_Load() override;
+    void loadOnShow() override;
     void playEntry();
 };
 

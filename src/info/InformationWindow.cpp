@@ -60,11 +60,11 @@ InformationWindow::InformationWindow(QWidget* owner) : LoadOnShowDialog(owner) {
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdNext, &QPushButton::clicked, this, &InformationWindow::cmdNext_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &InformationWindow::goNext);
     setTabOrder(cmdNext, cmdExit);
 }
 
-void InformationWindow::Form_Load() {
+void InformationWindow::loadOnShow() {
     Skin::applyToWindow(this, Skin::Storage::Third);
     Skin::applyTo(cmdExit, Skin::Element::Button);
     Skin::applyTo(cmdNext, Skin::Element::Button);
@@ -139,7 +139,7 @@ void InformationWindow::placePageButton(int left, int width, const QString& capt
     cmdNext->setGeometry(place);
 }
 
-void InformationWindow::cmdNext_Click() {
+void InformationWindow::goNext() {
     if (cmdNext->text() == tr(NextPage)) {
         ++Page;
         SetText();

@@ -36,8 +36,8 @@ public:
     static QString pageHtml(const QString& page);
 
 private:
-    void Form_Load() override;
-    void cmdNext_Click();
+    void loadOnShow() override;
+    void goNext();
     void placePageButton(int left, int width, const QString& caption);
     // Pixels the window is shorter than designed, on a screen too small for it:
     // the text scrolls in less room and the buttons move up.

@@ -87,7 +87,7 @@ QWidget* ChartWindow::buildScheduleTab() {
     for (QPushButton* button : {cmdCopy, cmdExport})
         Skin::applyTo(button, Skin::Element::Button);
     connect(cmdCopy, &QPushButton::clicked, this, &ChartWindow::copySchedule);
-    connect(cmdExport, &QPushButton::clicked, this, &ChartWindow::cmdExport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &ChartWindow::exportSchedule);
     connect(cboType, &QComboBox::currentIndexChanged, this, &ChartWindow::showSchedule);
 
     auto* top = new QHBoxLayout;
@@ -177,7 +177,7 @@ WriteOutcome ChartWindow::exportCsv(const QString& path, CsvStyle style) const {
     return writeWholeFile(path, scheduleCsv(shownSchedule(), style).toUtf8());
 }
 
-void ChartWindow::cmdExport_Click() {
+void ChartWindow::exportSchedule() {
     // Where the region writes decimals with a comma, its spreadsheets read ";"
     // between fields: that form is offered first, the plain one after it.
     const CsvStyle regional = regionalCsv(regional_);

@@ -44,7 +44,7 @@ protected:
 private:
     QWidget* buildScheduleTab();
     void showSchedule();
-    void cmdExport_Click();
+    void exportSchedule();
 
     OptionsResult result_;
     Currency amount_;

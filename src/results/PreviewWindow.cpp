@@ -63,8 +63,8 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     layout->addLayout(buttons);
     layout->addWidget(pages, 1);
 
-    connect(cmdPrint, &QPushButton::clicked, this, &PreviewWindow::cmdPrint_Click);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::cmdSavePdf_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &PreviewWindow::print);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::savePdf);
     connect(chkChartPage, &QCheckBox::toggled, this, [this](bool on) {
         report_.setChartPage(on);
         pages->updatePreview();
@@ -92,13 +92,13 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     cmdPrint->setFocus();
 }
 
-void PreviewWindow::cmdPrint_Click() {
+void PreviewWindow::print() {
     QPrintDialog choose(&printer_, this);
     if (choose.exec() == QDialog::Accepted)
         pages->print();
 }
 
-void PreviewWindow::cmdSavePdf_Click() {
+void PreviewWindow::savePdf() {
     saveAs(this,
            {tr("Save as PDF"), MortgageReport::caption() + QStringLiteral(".pdf"),
             QStringLiteral(".pdf"), tr("PDF files (*.pdf)"), tr("report")},

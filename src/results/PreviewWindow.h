@@ -30,8 +30,8 @@ public:
     QPushButton* cmdClose = nullptr;
 
 private:
-    void cmdPrint_Click();
-    void cmdSavePdf_Click();
+    void print();
+    void savePdf();
 
     MortgageReport& report_;
     QPrinter& printer_;

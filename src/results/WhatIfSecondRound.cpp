@@ -57,7 +57,7 @@ QWidget* WhatIfWindow::buildOftenTab() {
     cboOftenType->addItem(mortgageTypeName(TableType), TableType);
     cboOftenType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
     cboOftenType->setCurrentIndex(settings_.frequencyType == ReducingBalanceType ? 1 : 0);
-    connect(cboOftenType, &QComboBox::currentIndexChanged, this, [this] { cmdOften_Click(); });
+    connect(cboOftenType, &QComboBox::currentIndexChanged, this, [this] { workOutHowOften(); });
     grdOften = readingTable(0,
                             {tr("How often"), tr("Repayment"), tr("Paid off in years"),
                              tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
@@ -76,7 +76,7 @@ QWidget* WhatIfWindow::buildOftenTab() {
         form, grdOften);
 }
 
-void WhatIfWindow::cmdOften_Click() {
+void WhatIfWindow::workOutHowOften() {
     const int type = cboOftenType->currentData().toInt();
     const auto answer = howOften(type, input_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
@@ -131,7 +131,7 @@ QWidget* WhatIfWindow::buildOffsetTab() {
         field(NumericField::Format::Amount, settings_.offsetMonthly, "txtMonthlySavings",
               whatIfFigureName(WhatIfInput::MonthlySavings), page);
     cmdOffset = workOut(page);
-    connect(cmdOffset, &QPushButton::clicked, this, &WhatIfWindow::cmdOffset_Click);
+    connect(cmdOffset, &QPushButton::clicked, this, &WhatIfWindow::workOutOffset);
     grdOffset =
         readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
     grdOffset->setObjectName(QStringLiteral("grdOffset"));
@@ -151,7 +151,7 @@ QWidget* WhatIfWindow::buildOffsetTab() {
         form, grdOffset);
 }
 
-void WhatIfWindow::cmdOffset_Click() {
+void WhatIfWindow::workOutOffset() {
     if (!commitTyping())
         return;
     const double savings = valueOf(txtSavings);
@@ -185,7 +185,7 @@ QWidget* WhatIfWindow::buildRefinanceTab(const CurrentLoan& suggested) {
     txtCosts = field(NumericField::Format::Amount, start.costs, "txtCosts",
                      whatIfFigureName(WhatIfInput::Costs), page);
     cmdRefinance = workOut(page);
-    connect(cmdRefinance, &QPushButton::clicked, this, &WhatIfWindow::cmdRefinance_Click);
+    connect(cmdRefinance, &QPushButton::clicked, this, &WhatIfWindow::workOutRefinancing);
     lblRefinance = new QLabel(page);
     lblRefinance->setObjectName(QStringLiteral("lblRefinance"));
     lblRefinance->setWordWrap(true);
@@ -204,7 +204,7 @@ QWidget* WhatIfWindow::buildRefinanceTab(const CurrentLoan& suggested) {
         form, lblRefinance);
 }
 
-void WhatIfWindow::cmdRefinance_Click() {
+void WhatIfWindow::workOutRefinancing() {
     if (!commitTyping())
         return;
     const CurrentLoan current{valueOf(txtCurrentBalance), valueOf(txtCurrentRate),

@@ -68,13 +68,13 @@ WhatIfWindow::WhatIfWindow(const OptionsInput& input, const Regional& regional,
 
     // The answers to what was asked before; working them out asks nothing new.
     const WhatIfSettings asked = settings_;
-    cmdRise_Click();
-    cmdExtra_Click();
-    cmdReset_Click();
-    cmdOften_Click();
-    cmdOffset_Click();
+    workOutRise();
+    workOutExtra();
+    workOutReset();
+    workOutHowOften();
+    workOutOffset();
     if (settings_.current)
-        cmdRefinance_Click();
+        workOutRefinancing();
     settings_ = asked;
     // Its designed size, or the screen's room where that is smaller.
     resize(withinScreen(this, QSize(1040, 700)));
@@ -130,7 +130,7 @@ QWidget* WhatIfWindow::buildRiseTab() {
     txtRise = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
                     whatIfFigureName(WhatIfInput::Rise), page);
     cmdRise = workOut(page);
-    connect(cmdRise, &QPushButton::clicked, this, &WhatIfWindow::cmdRise_Click);
+    connect(cmdRise, &QPushButton::clicked, this, &WhatIfWindow::workOutRise);
     grdRise = answerTable({tr("Mortgage type"), tr("First month at the higher rate"), tr("Today"),
                            tr("After the rise")},
                           page);
@@ -153,7 +153,7 @@ QWidget* WhatIfWindow::buildRiseTab() {
     return page;
 }
 
-void WhatIfWindow::cmdRise_Click() {
+void WhatIfWindow::workOutRise() {
     if (!commitTyping())
         return;
     const auto answer = rateRise(input_, valueOf(txtRise), regional_);
@@ -224,7 +224,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
     txtLumpMonth = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
                          whatIfFigureName(WhatIfInput::LumpMonth), page);
     cmdExtra = workOut(page);
-    connect(cmdExtra, &QPushButton::clicked, this, &WhatIfWindow::cmdExtra_Click);
+    connect(cmdExtra, &QPushButton::clicked, this, &WhatIfWindow::workOutExtra);
     lblExtra = new QLabel(page);
     lblExtra->setObjectName(QStringLiteral("lblExtra"));
     lblExtra->setWordWrap(true);
@@ -271,7 +271,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
     return page;
 }
 
-void WhatIfWindow::cmdExtra_Click() {
+void WhatIfWindow::workOutExtra() {
     if (!commitTyping())
         return;
     const int type = cboExtraType->currentData().toInt();
@@ -328,7 +328,7 @@ QWidget* WhatIfWindow::buildResetTab() {
                          settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
                          whatIfFigureName(WhatIfInput::ResetRate), page);
     cmdReset = workOut(page);
-    connect(cmdReset, &QPushButton::clicked, this, &WhatIfWindow::cmdReset_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &WhatIfWindow::workOutReset);
     lblReset = new QLabel(page);
     lblReset->setObjectName(QStringLiteral("lblReset"));
     lblReset->setWordWrap(true);
@@ -353,7 +353,7 @@ QWidget* WhatIfWindow::buildResetTab() {
     return page;
 }
 
-void WhatIfWindow::cmdReset_Click() {
+void WhatIfWindow::workOutReset() {
     if (!commitTyping())
         return;
     const double fixedYears = valueOf(txtFixedYears);

@@ -69,12 +69,12 @@ public:
     QPushButton* cmdMore = nullptr; // "Tell Me More" about the window
     QPushButton* cmdClose = nullptr;
 
-    void cmdRise_Click();
-    void cmdExtra_Click();
-    void cmdReset_Click();
-    void cmdOften_Click();
-    void cmdOffset_Click();
-    void cmdRefinance_Click();
+    void workOutRise();
+    void workOutExtra();
+    void workOutReset();
+    void workOutHowOften();
+    void workOutOffset();
+    void workOutRefinancing();
 
 private:
     QWidget* buildRiseTab();

@@ -64,7 +64,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
     if (pages == Pages::AllAtOnce)
         buildRemainingPages();
     else
-        Form_Load();
+        startFresh();
     openedSize_ = firstSize();
     resize(openedSize_);
 }
@@ -92,7 +92,7 @@ void MainWindow::makePages() {
     pages_[RateStep] = std::make_unique<RatePage>(c);
     auto results = std::make_unique<ResultsPage>(
         c, ResultsPage::Openers{[this] { openWhatIf(); }, [this] { openChart(); },
-                                [this] { openPreview(); }, [this] { cmdCompare_Click(); }});
+                                [this] { openPreview(); }, [this] { openCompare(); }});
     results_ = results.get();
     pages_[ResultsStep] = std::move(results);
     pages_[ClosingStep] = makeClosingPage(c);
@@ -121,7 +121,7 @@ bool MainWindow::buildRemainingPages() {
     for (int step : steps)
         fillStepPanel(step);
     connectInformation();
-    Form_Load();
+    startFresh();
     // Enter presses the focused button, as it does in a dialog.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
@@ -216,9 +216,9 @@ void MainWindow::buildFurniture() {
     outer->addLayout(buttonRow_);
     setCentralWidget(central);
 
-    onAction(cmdExit, [this] { cmdExit_Click(); });
-    onAction(cmdBack, [this] { cmdBack_Click(); });
-    onAction(cmdNext, [this] { cmdNext_Click(); });
+    onAction(cmdExit, [this] { leave(); });
+    onAction(cmdBack, [this] { goBack(); });
+    onAction(cmdNext, [this] { goNext(); });
 
     // Right click on Back or Next offers "What's This?" for that button.
     cmdBack->setWhatsThis(tr("Back returns to the previous page. Your entries are kept."));
@@ -275,7 +275,7 @@ void MainWindow::fillStepPanel(int step) {
     shown.build(panel, layout);
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::startFresh() {
     CurrentStep = OpeningStep;
     context_.entered.purpose = FirstHomeBuyer;
     context_.figures = CaseFigures();

@@ -107,8 +107,8 @@ public:
     const CaseFigures& figures() const { return context_.figures; }
 
     // Step machine.
-    void cmdNext_Click();
-    void cmdBack_Click();
+    void goNext();
+    void goBack();
 
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;
@@ -117,7 +117,7 @@ public:
     // What the report shows, once the types have been worked out.
     const std::optional<ReportContent>& reportContent() const;
     // The case beside saved cases; `paths` are added at once (the menu asks for them).
-    void cmdCompare_Click(const QStringList& paths = {});
+    void openCompare(const QStringList& paths = {});
     // The windows that look further at the results worked out.
     void openWhatIf();
     void openChart();
@@ -143,13 +143,13 @@ public:
     bool openCase(const MortgageCase& value);
 
     // The information window on the current step, and the About window.
-    void mnuMore_Click();
-    void mnuAbout_Click();
+    void showMoreInformation();
+    void showAbout();
     // The handbook in the user's browser; a failure to open it is said.
-    void mnuHandbook_Click();
+    void openHandbook();
 
     // Leaving the program.
-    void cmdExit_Click();
+    void leave();
     // Pause between two frames of the closing animation (tests use 0).
     void setClosingFrameDelay(int milliseconds) { closingFrameDelay_ = milliseconds; }
     // The heights and widths of the last closing animation, in twips.
@@ -174,7 +174,7 @@ private:
     // Every built page writes its inputs into the case value.
     void storeCase();
     void makePages();
-    void Form_Load();
+    void startFresh();
     void buildFurniture();
     void buildMenu();
     void buildFileMenu();

@@ -42,7 +42,7 @@ bool MainWindow::openCase(const MortgageCase& value) {
     bool whole = true;
     while (whole && CurrentStep != ResultsStep) {
         const int before = CurrentStep;
-        cmdNext_Click();
+        goNext();
         whole = CurrentStep != before;
     }
     openingCase_ = false;

@@ -43,9 +43,9 @@ void MainWindow::buildFileMenu() {
     mnuQuit = file->addAction(tr("&Quit"));
     mnuQuit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     menuBar()->addMenu(file);
-    onAction(mnuCompare, [this] { cmdCompare_Click(); });
+    onAction(mnuCompare, [this] { openCompare(); });
     onAction(mnuNewCase, [this] { newCase(); });
-    onAction(mnuQuit, [this] { cmdExit_Click(); });
+    onAction(mnuQuit, [this] { leave(); });
     onAction(mnuOpenCase, [this] {
         const QString path = QFileDialog::getOpenFileName(
             this, tr("Open Case"),
@@ -79,7 +79,7 @@ void MainWindow::newCase() {
         each->load(*startCase_);
     resultsPage().setWhatIfAsked({});
     casePath_.clear();
-    Form_Load();
+    startFresh();
     showStep(OpeningStep);
     cmdNext->setFocus(Qt::OtherFocusReason);
 }

@@ -20,7 +20,7 @@ constexpr int LowestHeight = 300;
 constexpr int NarrowestWidth = 2000;
 } // namespace
 
-void MainWindow::cmdExit_Click() {
+void MainWindow::leave() {
     if (leaving_ != Leaving::No)
         return;
     // Closed from the title bar at once, the window builds its pages now rather
@@ -54,7 +54,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     case Leaving::No:
         // Closing from the title bar takes the same way out as Exit.
         event->ignore();
-        cmdExit_Click();
+        leave();
         return;
     case Leaving::Asking:
         // The question or the farewell is already up.

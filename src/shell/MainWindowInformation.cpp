@@ -11,9 +11,9 @@
 namespace hw {
 
 void MainWindow::connectInformation() {
-    onAction(mnuMore, [this] { mnuMore_Click(); });
-    onAction(mnuAbout, [this] { mnuAbout_Click(); });
-    onAction(mnuHandbook, [this] { mnuHandbook_Click(); });
+    onAction(mnuMore, [this] { showMoreInformation(); });
+    onAction(mnuAbout, [this] { showAbout(); });
+    onAction(mnuHandbook, [this] { openHandbook(); });
 }
 
 void MainWindow::showHelp(int topic) {
@@ -22,12 +22,12 @@ void MainWindow::showHelp(int topic) {
     help.exec();
 }
 
-void MainWindow::mnuMore_Click() {
+void MainWindow::showMoreInformation() {
     if (const int topic = page(CurrentStep).helpTopic(); topic >= 0)
         showHelp(topic);
 }
 
-void MainWindow::mnuHandbook_Click() {
+void MainWindow::openHandbook() {
     const int result = LinkOpener::open(AboutWindow::handbook(), this, [](int code) {
         ShowMessage(AboutWindow::errorMessage(code), MsgOkOnly);
     });
@@ -35,7 +35,7 @@ void MainWindow::mnuHandbook_Click() {
         ShowMessage(AboutWindow::errorMessage(result), MsgOkOnly);
 }
 
-void MainWindow::mnuAbout_Click() {
+void MainWindow::showAbout() {
     AboutWindow about(this);
     about.exec();
 }

@@ -32,7 +32,7 @@ void MainWindow::openPreview() {
     report.preview(this);
 }
 
-void MainWindow::cmdCompare_Click(const QStringList& paths) {
+void MainWindow::openCompare(const QStringList& paths) {
     CompareWindow compare(*this, regional_);
     compare.addCases(paths);
     compare.exec();

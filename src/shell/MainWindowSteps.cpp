@@ -12,7 +12,7 @@
 
 namespace hw {
 
-void MainWindow::cmdNext_Click() {
+void MainWindow::goNext() {
     if (CurrentStep >= ClosingStep)
         return;
     StepPage& leaving = page(CurrentStep);
@@ -28,7 +28,7 @@ void MainWindow::cmdNext_Click() {
     showStep(target);
 }
 
-void MainWindow::cmdBack_Click() {
+void MainWindow::goBack() {
     if (CurrentStep <= OpeningStep)
         return;
     page(CurrentStep).repair();

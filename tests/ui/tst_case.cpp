@@ -168,13 +168,13 @@ private slots:
         driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("8"));
         QVERIFY(w.isWindowModified());
         w.answers = {hw::AnswerCancel};
-        w.cmdExit_Click();
+        w.leave();
         QCOMPARE(w.texts(), QStringList{"Save the changes to ours.hearthwise before leaving?"});
         QVERIFY(w.isVisible() && w.isWindowModified());
         // Save saves and leaves: the one question.
         w.clear();
         w.answers = {hw::AnswerOk};
-        w.cmdExit_Click();
+        w.leave();
         QCOMPARE(w.texts(), QStringList({"Save the changes to ours.hearthwise before leaving?",
                                          "Thank you for using Hearthwise."}));
         QVERIFY(!w.isVisible() && !w.isWindowModified());
@@ -204,14 +204,14 @@ private slots:
         w.resultsPage().setWhatIfAsked({});
         driver::show(w);
         w.answers = {hw::AnswerNo};
-        w.cmdExit_Click();
+        w.leave();
         QCOMPARE(w.texts(), QStringList{"Are you sure you want to exit?"});
         driver::back(w);
         driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("6"));
         QVERIFY(w.hasUnsavedChanges());
         w.clear();
         w.answers = {hw::AnswerCancel, hw::AnswerNo};
-        w.cmdExit_Click();
+        w.leave();
         driver::next(w); // the results
         driver::next(w); // the closing page, without Next
         w.newCase();
@@ -262,9 +262,9 @@ private slots:
                 window->saveAsPdf(dir.filePath(QStringLiteral("comparison.pdf"))));
             window->accept();
         });
-        w.cmdCompare_Click({dir.filePath(QStringLiteral("bank a.hearthwise")),
-                            dir.filePath(QStringLiteral("damaged.hearthwise")),
-                            dir.filePath(QStringLiteral("bank b.hearthwise"))});
+        w.openCompare({dir.filePath(QStringLiteral("bank a.hearthwise")),
+                       dir.filePath(QStringLiteral("damaged.hearthwise")),
+                       dir.filePath(QStringLiteral("bank b.hearthwise"))});
         QCOMPARE(heads, QStringList({"", "This case", "bank a", "bank b"}));
         QCOMPARE(table, QStringList({"8,00\u00A0%", "7,25\u00A0%", "6,50\u00A0%"}));
         QCOMPARE(lowestFirst, QStringLiteral("bank b")); // the lowest rate, the lowest repayment
