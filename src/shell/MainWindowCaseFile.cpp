@@ -47,6 +47,12 @@ void MainWindow::buildFileMenu() {
     onAction(mnuNewCase, [this] { newCase(); });
     onAction(mnuQuit, [this] { leave(); });
     onAction(mnuOpenCase, [this] {
+        // The case opened replaces this one: what was typed is offered to be saved first.
+        if (!offerToSave(casePath_.isEmpty()
+                             ? tr("Save this case before opening another?")
+                             : tr("Save the changes to %1 before opening another case?")
+                                   .arg(QFileInfo(casePath_).fileName())))
+            return;
         const QString path = QFileDialog::getOpenFileName(
             this, tr("Open Case"),
             casePath_.isEmpty() ? QDir::homePath() : QFileInfo(casePath_).path(), caseFilter());

@@ -210,13 +210,15 @@ private slots:
         driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("6"));
         QVERIFY(w.hasUnsavedChanges());
         w.clear();
-        w.answers = {hw::AnswerCancel, hw::AnswerNo};
+        w.answers = {hw::AnswerCancel, hw::AnswerCancel, hw::AnswerNo};
         w.leave();
-        driver::next(w); // the results
-        driver::next(w); // the closing page, without Next
+        w.mnuOpenCase->trigger(); // Cancel: no file dialog, the case stays
+        driver::next(w);          // the results
+        driver::next(w);          // the closing page, without Next
         w.newCase();
         QVERIFY(w.cmdNext->isVisible());
         QCOMPARE(w.texts(), QStringList({"Save this case before leaving?",
+                                         "Save this case before opening another?",
                                          "Save this case before starting a new one?"}));
         QCOMPARE(w.messages[0].second, int(hw::MsgSaveDontSaveCancel));
         QCOMPARE(int(w.currentStep()), int(hw::OpeningStep));
