@@ -212,6 +212,10 @@ private slots:
         w.clear();
         w.answers = {hw::AnswerCancel, hw::AnswerCancel, hw::AnswerNo};
         w.leave();
+        QTimer::singleShot(0, [] { // a file dialog opened regardless is closed
+            if (auto* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
         w.mnuOpenCase->trigger(); // Cancel: no file dialog, the case stays
         driver::next(w);          // the results
         driver::next(w);          // the closing page, without Next
