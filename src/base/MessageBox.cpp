@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include "Message.h"
+#include "ScreenRoom.h"
 #include "Twips.h"
 #include "look/Skin.h"
 
@@ -123,14 +124,6 @@ void MessageBox::arrange(int style) {
 void MessageBox::showEvent(QShowEvent* event) {
     placeOverOwner();
     QDialog::showEvent(event);
-}
-
-QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen) {
-    // Centred over the owner, then moved as little as needed to lie wholly on the screen.
-    QPoint at = over.center() - QPoint(frame.width() / 2, frame.height() / 2);
-    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - frame.width())));
-    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - frame.height())));
-    return at;
 }
 
 void MessageBox::placeOverOwner() {

@@ -8,10 +8,6 @@ class QPushButton;
 
 namespace hw {
 
-// Where a window of `frame` size goes: centred over `over`, moved as little
-// as needed to lie wholly within `screen`.
-QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen);
-
 // The program's own message window: a text and "OK", "Yes"/"No" or "Yes"/"No"/"Cancel".
 class MessageBox : public QDialog {
     Q_OBJECT

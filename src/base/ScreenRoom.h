@@ -25,6 +25,15 @@ inline QSize withinScreen(const QWidget* window, QSize designed) {
     return room.isValid() ? designed.boundedTo(room) : designed;
 }
 
+// Where a window of `frame` size goes: centred over `over`, moved as little
+// as needed to lie wholly within `screen`.
+inline QPoint placeWithin(const QSize& frame, const QRect& over, const QRect& screen) {
+    QPoint at = over.center() - QPoint(frame.width() / 2, frame.height() / 2);
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - frame.width())));
+    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - frame.height())));
+    return at;
+}
+
 // Places a window not yet shown, at its final size, in the middle of its
 // screen's free area, its frame wholly on the screen.
 inline void centreOnScreen(QWidget* window) {
@@ -32,10 +41,8 @@ inline void centreOnScreen(QWidget* window) {
     if (!screen)
         return;
     const QRect room = screen->availableGeometry();
-    const QSize frame = window->size() + frameAllowance();
     // For a window, move() places the frame's top-left corner.
-    window->move(room.left() + std::max(0, (room.width() - frame.width()) / 2),
-                 room.top() + std::max(0, (room.height() - frame.height()) / 2));
+    window->move(placeWithin(window->size() + frameAllowance(), room, room));
 }
 
 } // namespace hw

@@ -130,13 +130,9 @@ bool MainWindow::buildRemainingPages() {
     if (isVisible() && size() == openedSize_ && firstSize() != openedSize_) {
         resize(firstSize());
         if (const QScreen* screen = this->screen()) {
-            const QRect room = screen->availableGeometry();
-            QRect frame = frameGeometry();
-            frame.moveBottomRight(QPoint(std::min(frame.right(), room.right()),
-                                         std::min(frame.bottom(), room.bottom())));
-            frame.moveTopLeft(
-                QPoint(std::max(frame.left(), room.left()), std::max(frame.top(), room.top())));
-            move(frame.topLeft());
+            // Where it stands, moved as little as needed to stay on the screen.
+            const QRect frame = frameGeometry();
+            move(placeWithin(frame.size(), frame, screen->availableGeometry()));
         }
     }
     return true;

@@ -3,6 +3,7 @@
 #include "MessageRecorder.h"
 #include "base/Message.h"
 #include "base/MessageBox.h"
+#include "base/ScreenRoom.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
