@@ -108,10 +108,7 @@ public:
         }
         const QString fraction = match.captured(2);
         if (fraction.size() > decimals_ && fraction.mid(decimals_).contains(nonZero)) {
-            fail(field, shown,
-                 decimals_ == 0 ? tr("a whole amount (the currency has no decimals)")
-                                : tr("an amount with no more than %1 decimals")
-                                      .arg(forms_.locale().toString(decimals_)));
+            fail(field, shown, inTheCurrencysDecimals());
             return {};
         }
         const QString units = match.captured(1);
@@ -136,7 +133,7 @@ public:
             return std::nullopt;
         if (!isNumber(value, field))
             return std::nullopt;
-        const double number = std::round(value.toDouble() * 100.0) / 100.0;
+        const double number = asShown(value.toDouble());
         if (!std::isfinite(number) || number < least || number > most) {
             fail(field, shownValue(value), range);
             return std::nullopt;
@@ -145,9 +142,9 @@ public:
     }
     // A percentage below 100 % (99.99 % at most, as a field shows it).
     double percent(const QJsonValue& value, const QString& field) {
-        return number(value, field, 0.0, 99.99,
+        return number(value, field, 0.0, HighestPercent,
                       tr("a percentage from %1 to %2")
-                          .arg(forms_.percent(0.0), forms_.percent(0.9999)))
+                          .arg(forms_.percent(0.0), forms_.percent(HighestPercent / 100.0)))
             .value_or(0.0);
     }
 
@@ -166,14 +163,11 @@ public:
             const double scaled = figure * std::pow(10.0, decimals_);
             if (std::isfinite(scaled) && std::abs(scaled) < 1e15 &&
                 std::abs(scaled - std::round(scaled)) > 1e-6) {
-                fail(field, shownValue(value),
-                     decimals_ == 0 ? tr("a whole amount (the currency has no decimals)")
-                                    : tr("an amount with no more than %1 decimals")
-                                          .arg(forms_.locale().toString(decimals_)));
+                fail(field, shownValue(value), inTheCurrencysDecimals());
                 return start;
             }
         } else if (kind == NumericFigure::Number) {
-            figure = std::round(figure * 100.0) / 100.0;
+            figure = asShown(figure);
         }
         if (const auto refusal = figureRefusal(input, figure, forms_)) {
             error = CaseFileError{
@@ -198,6 +192,14 @@ public:
     const Regional& forms() const { return forms_; }
 
 private:
+    // A number or percentage as its field holds it: to two decimals.
+    static double asShown(double figure) { return std::round(figure * 100.0) / 100.0; }
+    // What an amount with more decimals than the currency shows must be instead.
+    QString inTheCurrencysDecimals() const {
+        return decimals_ == 0 ? tr("a whole amount (the currency has no decimals)")
+                              : tr("an amount with no more than %1 decimals")
+                                    .arg(forms_.locale().toString(decimals_));
+    }
     // Whether a figure is written as a number: a rate or term kept as text is said so.
     bool isNumber(const QJsonValue& value, const QString& field) {
         if (value.isDouble())
@@ -245,8 +247,7 @@ void readWhatIf(Reader& read, const QJsonObject& section, WhatIfSettings& w) {
     using enum WhatIfInput;
     w.risePoints = read.whatIf(section, "risePoints", Rise, Number, w.risePoints);
     w.fixedYears = read.whatIf(section, "fixedYears", FixedYears, Number, w.fixedYears);
-    if (section.contains(QStringLiteral("resetRate")))
-        w.resetRate = read.whatIf(section, "resetRate", ResetRate, Number, w.resetRate);
+    w.resetRate = read.whatIf(section, "resetRate", ResetRate, Number, w.resetRate);
     w.extraType = whatIfType(read, section, "extraType");
     w.extra.extraMonthly =
         read.whatIf(section, "extraMonthly", ExtraMonthly, Amount, w.extra.extraMonthly);

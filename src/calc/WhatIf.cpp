@@ -137,9 +137,9 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
                              input};
     }
     case WhatIfInput::ResetRate:
-        return between(0.0, 99.99,
+        return between(0.0, HighestPercent,
                        tr("The rate after the fixed period must be between %1 and %2.")
-                           .arg(percent(0), percent(99.99)));
+                           .arg(percent(0), percent(HighestPercent)));
     case WhatIfInput::Savings:
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The savings in the offset account"));
     case WhatIfInput::MonthlySavings:
@@ -149,9 +149,9 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
             return WhatIfRefusal{tr("The balance of the current loan must be more than 0."), input};
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The balance of the current loan"));
     case WhatIfInput::CurrentRate:
-        return between(0.0, 99.99,
+        return between(0.0, HighestPercent,
                        tr("The rate of the current loan must be between %1 and %2.")
-                           .arg(percent(0), percent(99.99)));
+                           .arg(percent(0), percent(HighestPercent)));
     case WhatIfInput::YearsLeft:
         return between(0.1, 100.0,
                        tr("The years left on the current loan must be between %1 and %2.")
@@ -174,7 +174,7 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double
         return *refusal;
     const OptionsReading c = whatIfReading(input);
     const double after = c.ratePercent + risePoints;
-    if (after > 99.99)
+    if (after > HighestPercent)
         return WhatIfRefusal{
             tr("The rate after the rise must be less than %1.").arg(forms.percent(1.0)),
             WhatIfInput::Rise};
@@ -330,7 +330,7 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, doub
 }
 
 double defaultResetRate(const OptionsInput& input) {
-    return std::min(99.99, whatIfReading(input).ratePercent + 2.0);
+    return std::min(HighestPercent, whatIfReading(input).ratePercent + 2.0);
 }
 
 QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,

@@ -52,6 +52,8 @@ constexpr double LargestWhatIfAmount = 9.0e14;
 std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value,
                                            const Regional& forms = plainForms());
 constexpr int LastLumpMonth = 1200;
+// The highest rate or percentage a field takes: 99.99 %.
+constexpr double HighestPercent = 99.99;
 
 // The case as the What If answers read it: the results page's reading, with
 // at least a month to work over.

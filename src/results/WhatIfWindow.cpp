@@ -87,20 +87,7 @@ NumericField* WhatIfWindow::field(NumericField::Format format, double value, con
     edit->setAccessibleName(accessibleName);
     edit->setKind(NumericField::Kind::Input);
     edit->askAsQuestion(value);
-    switch (format) {
-    case NumericField::Format::Amount:
-        edit->setText(regional_.currency(value));
-        break;
-    case NumericField::Format::Percentage:
-        edit->setText(regional_.percent(value / 100.0));
-        break;
-    case NumericField::Format::Number:
-        edit->setText(regional_.number(value));
-        break;
-    case NumericField::Format::Count:
-        edit->setText(regional_.locale().toString(static_cast<qlonglong>(value)));
-        break;
-    }
+    edit->show(value);
     fitToFigures(edit, widestTexts(format, regional_));
     return edit;
 }

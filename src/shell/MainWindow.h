@@ -188,9 +188,12 @@ private:
     void markSaved();
     // Saves the case to its file, or asks where; false when not saved.
     bool saveCase();
-    // Offers to save unsaved changes with `question`: true to go on (saved or
-    // not wanted), false when the user cancelled or the save failed.
-    bool offerToSave(const QString& question);
+    // Offers to save unsaved changes, asking `newCase` of a case without a file
+    // and `savedCase` (%1 its file's name) of one with: true to go on (saved
+    // or not wanted), false when the user cancelled or the save failed.
+    bool offerToSave(const QString& newCase, const QString& savedCase);
+    // Every page and what the pages work out from `value`, nothing of the case before.
+    void loadCase(const MortgageCase& value);
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;

@@ -23,7 +23,7 @@ const std::optional<ReportContent>& MainWindow::reportContent() const {
     return resultsPage().reportContent();
 }
 
-bool MainWindow::openCase(const MortgageCase& value) {
+void MainWindow::loadCase(const MortgageCase& value) {
     buildRemainingPages();
     // The whole case comes from `value`: every page, what the pages worked
     // out and the results; nothing of the case before.
@@ -35,6 +35,10 @@ bool MainWindow::openCase(const MortgageCase& value) {
         each->load(value);
     // What the fields now show is the case: the same figures, in this locale's form.
     storeCase();
+}
+
+bool MainWindow::openCase(const MortgageCase& value) {
+    loadCase(value);
 
     // Every page's own checks and calculations run as the user's Next runs them.
     openingCase_ = true;

@@ -1,9 +1,7 @@
-#include "CurrentPageStack.h"
 #include "MainWindow.h"
 #include "base/Message.h"
 #include "base/SaveAs.h"
 #include "calc/CaseFile.h"
-#include "entry/PageBuilder.h"
 #include "pages/ResultsPage.h"
 
 #include <QAction>
@@ -48,10 +46,8 @@ void MainWindow::buildFileMenu() {
     onAction(mnuQuit, [this] { leave(); });
     onAction(mnuOpenCase, [this] {
         // The case opened replaces this one: what was typed is offered to be saved first.
-        if (!offerToSave(casePath_.isEmpty()
-                             ? tr("Save this case before opening another?")
-                             : tr("Save the changes to %1 before opening another case?")
-                                   .arg(QFileInfo(casePath_).fileName())))
+        if (!offerToSave(tr("Save this case before opening another?"),
+                         tr("Save the changes to %1 before opening another case?")))
             return;
         const QString path = QFileDialog::getOpenFileName(
             this, tr("Open Case"),
@@ -67,22 +63,21 @@ bool MainWindow::saveCase() {
     return casePath_.isEmpty() ? saveCaseAs() : writeCaseFile(casePath_);
 }
 
-bool MainWindow::offerToSave(const QString& question) {
+bool MainWindow::offerToSave(const QString& newCase, const QString& savedCase) {
     if (!hasUnsavedChanges())
         return true;
-    const int answer = ShowMessage(question, MsgSaveDontSaveCancel);
+    const int answer =
+        ShowMessage(casePath_.isEmpty() ? newCase : savedCase.arg(QFileInfo(casePath_).fileName()),
+                    MsgSaveDontSaveCancel);
     return answer == AnswerNo || (answer == AnswerOk && saveCase());
 }
 
 void MainWindow::newCase() {
-    if (!offerToSave(casePath_.isEmpty() ? tr("Save this case before starting a new one?")
-                                         : tr("Save the changes to %1 before starting a new case?")
-                                               .arg(QFileInfo(casePath_).fileName())))
+    if (!offerToSave(tr("Save this case before starting a new one?"),
+                     tr("Save the changes to %1 before starting a new case?")))
         return;
     // Every page as the program starts it, on the opening page.
-    PageBuilder::showStartingFigures(steps_);
-    for (const auto& each : pages_)
-        each->load(*startCase_);
+    loadCase(*startCase_);
     resultsPage().setWhatIfAsked({});
     casePath_.clear();
     startFresh();

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QLayout>
 
 // Leaving the program: the question, the farewell and the closing animation.
@@ -30,11 +29,10 @@ void MainWindow::leave() {
     // What the household typed is offered to be saved, a new case too; that
     // answer is the one question. Otherwise the program asks whether to leave.
     const bool unsaved = hasUnsavedChanges();
-    const bool goOn =
-        unsaved ? offerToSave(casePath_.isEmpty() ? tr("Save this case before leaving?")
-                                                  : tr("Save the changes to %1 before leaving?")
-                                                        .arg(QFileInfo(casePath_).fileName()))
-                : ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) != AnswerNo;
+    const bool goOn = unsaved
+                          ? offerToSave(tr("Save this case before leaving?"),
+                                        tr("Save the changes to %1 before leaving?"))
+                          : ShowMessage(tr("Are you sure you want to exit?"), MsgYesNo) != AnswerNo;
     if (!goOn) {
         leaving_ = Leaving::No;
         return;
