@@ -93,7 +93,9 @@ int main(int argc, char* argv[]) {
                     file.write(hw::caseFileText(offer));
                 offers << file.fileName();
             }
-            hw::CompareWindow compare(window, window.regional());
+            hw::CompareWindow compare(
+                &window, window.regional(),
+                {QStringLiteral("This case"), window.optionsInput(), *window.options()}, folder);
             compare.addCases(offers);
             compare.show();
             QApplication::processEvents();

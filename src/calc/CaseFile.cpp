@@ -433,10 +433,11 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     // A term of 0 is one not given yet, as a new case starts.
     const QJsonValue years = rate.value(QStringLiteral("years"));
     const QString term = captions::fieldName(captions::RateTitle, captions::Term);
-    const QString termRange =
-        tr("between %1 and %2").arg(forms.locale().toString(0.1), forms.locale().toString(100));
-    c.termYears = read.number(years, term, 0.0, 100.0, termRange).value_or(0.0);
-    if (c.termYears > 0.0 && c.termYears < 0.1)
+    const QString termRange = tr("between %1 and %2")
+                                  .arg(forms.locale().toString(ShortestTermYears),
+                                       forms.locale().toString(LongestTermYears));
+    c.termYears = read.number(years, term, 0.0, LongestTermYears, termRange).value_or(0.0);
+    if (c.termYears > 0.0 && !withinTermLimits(c.termYears))
         read.fail(term, shownValue(years), termRange);
     readWhatIf(read, read.object(file, "whatIf"), content.whatIf);
     if (read.error)

@@ -88,59 +88,6 @@ double toDouble(const std::variant<Currency, double>& value) {
     return std::get<double>(value);
 }
 
-const PurposeFormula& purposeFormula(int purpose) {
-    // Requirement: what is paid, plus current debts, less what the borrower brings.
-    // Property value: what secures the loan.
-    // A field of the page's first part (the selling part) or of its second one
-    // (the buying or building part), added or taken away.
-    const auto add = [](int part, int index) { return Term{part, index, +1}; };
-    const auto less = [](int part, int index) { return Term{part, index, -1}; };
-    static const PurposeFormula formulas[PurposeCount] = {
-        // First Home Buyer: price - contribution + debts; secured by the price.
-        {{add(0, 0), less(0, 1), add(0, 2)}, {add(0, 0)}},
-        // First Home Builder: land + building - contribution + debts; land and building.
-        {{add(0, 0), add(0, 1), less(0, 2), add(0, 3)}, {add(0, 0), add(0, 1)}},
-        // Home Improvement: improvements + debts - contribution; the home and the improvements.
-        {{add(0, 1), add(0, 2), less(0, 3)}, {add(0, 0), add(0, 1)}},
-        // Selling and Buying: price + cash kept - equity; the new property.
-        {{add(1, 1), add(1, 2), less(1, 0)}, {add(1, 1)}},
-        // Selling and Building: land + building + cash kept - equity; land and building.
-        {{add(1, 1), add(1, 2), add(1, 3), less(1, 0)}, {add(1, 1), add(1, 2)}},
-        // Additional Real Estate: price + debts - contribution; the new and the other properties.
-        {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 0), add(0, 3)}},
-        // Additional Building: land + building + debts - contribution; those and the properties.
-        {{add(0, 0), add(0, 1), add(0, 2), less(0, 3)}, {add(0, 0), add(0, 1), add(0, 4)}},
-        // Refinance: cash kept + debts - contribution; the properties owned.
-        {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 3)}},
-        // Other Loans: the amount + debts - contribution; secured by the amount.
-        {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 0)}},
-    };
-    return formulas[purpose];
-}
-
-std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldAmount& amount) {
-    std::optional<Currency> total = Currency();
-    for (const Term& term : formula.requirement) {
-        const Currency value = amount(term.part, term.index);
-        total = term.sign > 0 ? total->plus(value) : total->minus(value);
-        if (!total)
-            return std::nullopt;
-    }
-    return total;
-}
-
-float propertyValueOf(const PurposeFormula& formula, const FieldAmount& amount) {
-    float total = 0.0F;
-    for (const Term& term : formula.propertyValue)
-        total += amount(term.part, term.index).toFloat();
-    return total;
-}
-
-float entryEquity(std::span<const Currency, 4> selling) {
-    return selling[0].toFloat() - selling[1].toFloat() - selling[2].toFloat() +
-           selling[3].toFloat();
-}
-
 namespace {
 // The two ways of giving the bank charges: the percentage gives the amount, or
 // the fixed amount the user typed gives the percentage.

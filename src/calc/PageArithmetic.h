@@ -5,11 +5,9 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 #include <span>
 #include <variant>
-#include <vector>
 
 namespace hw {
 
@@ -32,29 +30,6 @@ std::optional<IncomeResult> calculateIncome(std::span<const IncomeRow, 3> rows,
 std::optional<std::variant<Currency, double>> monthlyExpenditure(std::span<const Currency> amounts,
                                                                  bool fortnightly);
 double toDouble(const std::variant<Currency, double>& value);
-
-// The requirement and property value of a purpose page. A term names a field
-// of the page's first group (part 0) or of its second one (part 1: the buying
-// or building part), with the sign it enters the sum with.
-struct Term {
-    int part;
-    int index;
-    int sign;
-};
-struct PurposeFormula {
-    std::vector<Term> requirement;
-    std::vector<Term> propertyValue;
-};
-const PurposeFormula& purposeFormula(int purpose);
-
-// A field of the page, by part and index: the amount it shows.
-using FieldAmount = std::function<Currency(int part, int index)>;
-// Exact, left to right; empty when it leaves the currency range.
-std::optional<Currency> requirementOf(const PurposeFormula& formula, const FieldAmount& amount);
-// Summed as 32-bit floats.
-float propertyValueOf(const PurposeFormula& formula, const FieldAmount& amount);
-// Equity on entering a selling page: price - fees - debts + contribution, in 32-bit floats.
-float entryEquity(std::span<const Currency, 4> selling);
 
 // The fees and bank charges page, as its fields show it.
 struct ChargesFigures {

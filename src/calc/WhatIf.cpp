@@ -130,7 +130,7 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
     case WhatIfInput::FixedYears: {
         // Held to the month; no term is longer than 100 years.
         const double months = std::round(value * 12.0);
-        if (months >= 1.0 && months < 1200.0)
+        if (months >= 1.0 && months < static_cast<double>(LastLumpMonth))
             return std::nullopt;
         return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
                                 "term."),
@@ -153,9 +153,10 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
                        tr("The rate of the current loan must be between %1 and %2.")
                            .arg(percent(0), percent(HighestPercent)));
     case WhatIfInput::YearsLeft:
-        return between(0.1, 100.0,
-                       tr("The years left on the current loan must be between %1 and %2.")
-                           .arg(locale.toString(0.1), locale.toString(100)));
+        return between(
+            ShortestTermYears, LongestTermYears,
+            tr("The years left on the current loan must be between %1 and %2.")
+                .arg(locale.toString(ShortestTermYears), locale.toString(LongestTermYears)));
     case WhatIfInput::Costs:
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The costs of switching"));
     case WhatIfInput::None:

@@ -4,6 +4,7 @@
 // rise; how much could we borrow; paying extra; a fixed rate that ends. Every
 // answer comes from the same arithmetic as the results page.
 
+#include "Limits.h"
 #include "MortgageOptions.h"
 
 #include <QString>
@@ -43,17 +44,12 @@ struct WhatIfRefusal {
 QString whatIfFigureName(WhatIfInput input);
 // The regional forms of the questions' messages where none are given: United States English.
 const Regional& plainForms();
-// The largest amount a question's figure may be: what its field holds.
-constexpr double LargestWhatIfAmount = 9.0e14;
 // Whether `value` lies in the range its figure takes whatever the case (a rise
 // of 0 to 10 points in quarter points, a month from 1 to 1200, an amount of 0
 // or more ...): the refusal its question gives where it does not, its figures
 // in `forms`. The questions and the case file check with this.
 std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value,
                                            const Regional& forms = plainForms());
-constexpr int LastLumpMonth = 1200;
-// The highest rate or percentage a field takes: 99.99 %.
-constexpr double HighestPercent = 99.99;
 
 // The case as the What If answers read it: the results page's reading, with
 // at least a month to work over.

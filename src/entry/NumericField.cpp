@@ -1,7 +1,7 @@
 #include "NumericField.h"
 
-#include "EntryMessages.h"
 #include "base/Message.h"
+#include "calc/CaseResults.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -15,7 +15,7 @@ namespace hw {
 
 namespace {
 const char* const NotANumberMessage = "Please enter a number.";
-const char* const TooLargeMessage = entry::TooLarge;
+const char* const TooLargeMessage = refusals::TooLarge;
 const char* const NegativeMessage = "Please enter a number of 0 or more.";
 const char* const WholeNumberMessage = "Please enter a whole number.";
 const char* const WholeAmountMessage =

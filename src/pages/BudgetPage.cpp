@@ -101,6 +101,11 @@ bool BudgetPage::calculate() {
     return true;
 }
 
+void BudgetPage::showWorkedOut(const CaseResults& results) {
+    if (results.passed(step()))
+        monthly_->setText(regional().currency(context_.figures.shownExpenditure));
+}
+
 void BudgetPage::store(MortgageCase& value) const {
     for (std::size_t i = 0; i < expenses_.size(); ++i)
         value.budget[i] = expenses_[i]->amount();

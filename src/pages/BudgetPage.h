@@ -17,6 +17,7 @@ public:
     void build(QWidget* panel, QVBoxLayout* layout) override;
     void setUp() override;
     bool calculate() override;
+    void showWorkedOut(const CaseResults& results) override;
     NumericField* entryFocus() override { return expenses_[0]; }
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;

@@ -2,7 +2,7 @@
 
 #include "base/Twips.h"
 #include "calc/CaseFields.h"
-#include "entry/EntryMessages.h"
+#include "calc/Limits.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
 
@@ -121,25 +121,24 @@ void ChargesPage::chooseMode(ChargesMode chosen) {
     if (chosen == ChargesMode::Percent) {
         setMode(ChargesMode::Percent);
         percent_->takeFocus();
-    } else if (mode() == ChargesMode::FixedAmount || check::percentage(percent_)) {
+    } else if (mode() == ChargesMode::FixedAmount || withinHighestPercent(percent_->figure())) {
         // Already in Fixed Amount mode, the percentage is only what the amount gives.
         setMode(ChargesMode::FixedAmount);
         amount_->takeFocus();
     } else {
         Skin::setPressed(modeButtons_[0], true);
-        refuse(entry::BankChargesTooHigh, percent_);
+        refuse(refusals::BankChargesTooHigh, percent_);
     }
     store(context_.entered);
 }
 
-ChargesFigures ChargesPage::shownFigures() const {
-    return {subtotal_->amount(),
-            valuation_->amount(),
-            legal_->amount(),
-            beforeBank_->amount(),
-            percent_->figure(),
-            amount_->amount(),
-            total_};
+ChargesFigures ChargesPage::figures() const {
+    // What the page worked out last, with the fees and bank charges as the household gives them.
+    ChargesFigures page = chargesOnEntry(current());
+    page.subtotal = shown_.subtotal;
+    page.beforeBank = shown_.beforeBank;
+    page.total = shown_.total;
+    return page;
 }
 
 void ChargesPage::showFigures(const ChargesFigures& page) {
@@ -154,19 +153,23 @@ void ChargesPage::showFigures(const ChargesFigures& page) {
             field->show(amount);
     if (percent_->text() != regional().percent(page.percent / 100.0))
         percent_->show(page.percent);
-    total_ = page.total;
-    totalShown_->setText(regional().currency(total_));
+    shown_ = page;
+    totalShown_->setText(regional().currency(page.total));
+}
+
+void ChargesPage::showWorkedOut(const CaseResults& results) {
+    showFigures(results.charges);
 }
 
 void ChargesPage::refreshBeforeBank() {
     if (context_.pageCalculated)
         return;
-    if (const auto total = totalBeforeBank(shownFigures()))
+    if (const auto total = totalBeforeBank(figures()))
         beforeBank_->show(*total);
 }
 
 bool ChargesPage::prepare() {
-    ChargesFigures page = shownFigures();
+    ChargesFigures page = figures();
     if (!setUpCharges(page, context_.figures.requirement, mode(), regional()))
         return tooLarge();
     showFigures(page);
@@ -174,25 +177,17 @@ bool ChargesPage::prepare() {
 }
 
 bool ChargesPage::validate() {
-    if (mode() == ChargesMode::Percent) {
-        if (!check::percentage(percent_)) {
-            refuse(entry::BankChargesTooHigh, percent_);
-            return false;
-        }
-        return true;
-    }
-    const auto share = fixedChargeShare(shownFigures());
-    if (!share || *share * 100.0 > static_cast<double>(entry::HighestPercentage)) {
-        refuse(entry::BankChargesTooHigh, amount_);
-        return false;
-    }
-    return true;
+    return !refused(checkCharges(current(), figures()));
+}
+
+NumericField* ChargesPage::fieldAt(PageField field) {
+    return field.index == 0 ? percent_ : amount_;
 }
 
 bool ChargesPage::calculate() {
     if (!validate())
         return false;
-    ChargesFigures page = shownFigures();
+    ChargesFigures page = figures();
     const auto outcome =
         hw::calculateCharges(page, mode(), context_.figures.propertyValue, regional());
     if (!outcome)
@@ -205,7 +200,7 @@ bool ChargesPage::calculate() {
 }
 
 void ChargesPage::repair() {
-    if (!check::percentage(percent_))
+    if (!withinHighestPercent(percent_->figure()))
         percent_->show(StartingChargesPercent);
 }
 
@@ -218,6 +213,7 @@ void ChargesPage::store(MortgageCase& value) const {
 }
 
 void ChargesPage::load(const MortgageCase& value) {
+    shown_ = ChargesFigures();
     valuation_->show(value.valuationFee);
     legal_->show(value.legalFee);
     setMode(value.chargesMode);

@@ -26,15 +26,17 @@ public:
     bool calculate() override;
     void repair() override;
     NumericField* entryFocus() override { return valuation_; }
+    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+    void showWorkedOut(const CaseResults& results) override;
     void forgetWorkedOut(MortgageCase& value) const override;
 
 private:
     ChargesMode mode() const;
     void setMode(ChargesMode mode);
     void chooseMode(ChargesMode mode);
-    ChargesFigures shownFigures() const;
+    ChargesFigures figures() const;
     void showFigures(const ChargesFigures& page);
     // "Total Before Bank Charges:" as the fees change, until the page is calculated.
     void refreshBeforeBank();
@@ -48,7 +50,8 @@ private:
     NumericField* amount_ = nullptr;
     QPushButton* calculate_ = nullptr;
     QLineEdit* totalShown_ = nullptr;
-    Currency total_;
+    // The figures the page shows, as it last worked them out.
+    ChargesFigures shown_;
 };
 
 } // namespace hw

@@ -2,7 +2,7 @@
 
 #include "base/Twips.h"
 #include "calc/CaseFields.h"
-#include "entry/EntryMessages.h"
+#include "calc/Limits.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -36,8 +36,6 @@ const char* const Guidance =
     "months.\n"
     "Then add any other income you receive, such as dividends, the pay from a second job or "
     "the rent from a property.";
-
-const char* const TaxRateTooHigh = "Tax rate must be less than 100%.";
 
 } // namespace
 
@@ -79,42 +77,48 @@ void IncomePage::build(QWidget* panel, QVBoxLayout* layout) {
 }
 
 bool IncomePage::validate() {
-    if (!check::notZero(gross_[0])) {
-        refuse("Please enter your income value.", gross_[0]);
-        return false;
-    }
-    for (NumericField* rate : taxRate_)
-        if (!check::percentage(rate)) {
-            refuse(TaxRateTooHigh, rate);
-            return false;
-        }
-    return true;
+    return !refused(checkIncome(current()));
+}
+
+NumericField* IncomePage::fieldAt(PageField field) {
+    const auto row = static_cast<std::size_t>(field.index);
+    return field.part == 0 ? gross_[row] : taxRate_[row];
 }
 
 bool IncomePage::calculate() {
     if (!validate())
         return false;
+    const MortgageCase& value = current();
     std::array<IncomeRow, Rows> rows{};
     for (std::size_t row = 0; row < Rows; ++row)
-        rows[row] = {gross_[row]->amount(), static_cast<float>(taxRate_[row]->figure())};
+        rows[row] = {value.income[row].gross, static_cast<float>(value.income[row].taxPercent)};
     const auto result = calculateIncome(rows, regional());
     if (!result)
         return tooLarge();
-    for (std::size_t row = 0; row < Rows; ++row)
-        afterTax_[row]->show(result->afterTax[row]);
     CaseFigures& figures = context_.figures;
     figures.monthlyIncomeAfterTax = result->monthlyAfterTax;
     figures.shownIncomeAfterTax = result->shownMonthlyAfterTax;
-    monthlyGross_->setText(regional().currency(result->shownMonthlyGross));
-    monthlyAfterTax_->setText(regional().currency(result->shownMonthlyAfterTax));
+    showIncome(*result);
     // The after-tax fields just changed, so the page stays "not calculated" and
     // Next repeats this Calculate, with the same result.
     return true;
 }
 
+void IncomePage::showIncome(const IncomeResult& result) {
+    for (std::size_t row = 0; row < Rows; ++row)
+        afterTax_[row]->show(result.afterTax[row]);
+    monthlyGross_->setText(regional().currency(result.shownMonthlyGross));
+    monthlyAfterTax_->setText(regional().currency(result.shownMonthlyAfterTax));
+}
+
+void IncomePage::showWorkedOut(const CaseResults& results) {
+    if (results.passed(step()))
+        showIncome(*results.income);
+}
+
 void IncomePage::repair() {
     for (NumericField* rate : taxRate_)
-        if (!check::percentage(rate))
+        if (!withinHighestPercent(rate->figure()))
             rate->show(0.0);
 }
 

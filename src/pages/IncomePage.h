@@ -17,13 +17,16 @@ public:
     explicit IncomePage(PageContext& context);
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool validate() override;
+    void showWorkedOut(const CaseResults& results) override;
     bool calculate() override;
     void repair() override;
     NumericField* entryFocus() override { return gross_[0]; }
+    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
 
 private:
+    void showIncome(const IncomeResult& result);
     static constexpr std::size_t Rows = 3;
     std::array<NumericField*, Rows> gross_{};
     std::array<NumericField*, Rows> taxRate_{};

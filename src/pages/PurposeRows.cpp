@@ -1,6 +1,5 @@
 #include "RequirementPage.h"
 #include "calc/CaseFields.h"
-#include "entry/EntryMessages.h"
 
 // The rows of the nine purpose pages: their fields, what they are given from
 // the pages before them, and what they require.
@@ -83,17 +82,6 @@ const FieldSpec OtherFields[] = {
     {.label = captions::Purposes[OtherLoans].first[2]},
 };
 
-// The fields each page cannot be left without.
-const RequiredField FHBuyerRequired[] = {{{0, 0}, entry::RequiredValue}};
-const RequiredField FHBuilderRequired[] = {{{0, 1}, entry::RequiredValue}};
-const RequiredField ImprovementRequired[] = {{{0, 1}, entry::RequiredValue}};
-const RequiredField SellingAndBuyingRequired[] = {{{0, 0}, "Please enter Selling Price."},
-                                                  {{1, 1}, "Please enter Purchase Price."}};
-const RequiredField SellingAndBuildingRequired[] = {{{0, 0}, "Please enter Selling Price."},
-                                                    {{1, 2}, "Please enter Cost to build."}};
-const RequiredField RealEstateRequired[] = {{{0, 0}, "Please enter Purchase Price."}};
-const RequiredField ABuildingRequired[] = {{{0, 1}, "Please enter Cost to build."}};
-
 const char* const FHBuyerGuidance =
     // 6, first home buyer
     "As a first time home buyer you need to provide a few more details. Your current debts "
@@ -142,72 +130,44 @@ const PurposeRow Rows[PurposeCount] = {
     {.title = captions::Purposes[FirstHomeBuyer].title,
      .guidance = FHBuyerGuidance,
      .fields = FHBuyerFields,
-     .debts = {0, 2},
-     .entryFocus = {0, 0},
-     .required = FHBuyerRequired},
+     .entryFocus = {0, 0}},
     {.title = captions::Purposes[FirstHomeBuilder].title,
      .guidance = FHBuilderGuidance,
      .fields = FHBuilderFields,
-     .debts = {0, 3},
-     .entryFocus = {0, 0},
-     .required = FHBuilderRequired},
+     .entryFocus = {0, 0}},
     {.title = captions::Purposes[HomeImprovement].title,
      .guidance = ImprovementGuidance,
      .fields = ImprovementFields,
-     .debts = {0, 2},
-     .carried = Carried::HomeValue,
-     .carriedInto = {0, 0},
      // The home's value is shown, not typed: the first field to type into.
-     .entryFocus = {0, 1},
-     .required = ImprovementRequired},
+     .entryFocus = {0, 1}},
     {.title = captions::Purposes[SellingAndBuying].title,
      .guidance = SellingAndBuyingGuidance,
      .fields = SellingForBuyingFields,
      .secondFields = BuyingFields,
      .partHeads = {"Selling", "Buying"},
-     .debts = {0, 2},
-     .carried = Carried::SaleEquity,
-     .carriedInto = {1, 0},
-     .entryFocus = {0, 0},
-     .required = SellingAndBuyingRequired},
+     .entryFocus = {0, 0}},
     {.title = captions::Purposes[SellingAndBuilding].title,
      .guidance = SellingAndBuildingGuidance,
      .fields = SellingForBuildingFields,
      .secondFields = BuildingFields,
      .partHeads = {"Selling", "Building"},
-     .debts = {0, 2},
-     .carried = Carried::SaleEquity,
-     .carriedInto = {1, 0},
-     .entryFocus = {0, 0},
-     .required = SellingAndBuildingRequired},
+     .entryFocus = {0, 0}},
     {.title = captions::Purposes[AdditionalRealEstate].title,
      .guidance = RealEstateGuidance,
      .fields = RealEstateFields,
-     .debts = {0, 1},
-     .carried = Carried::OwnedProperties,
-     .carriedInto = {0, 3},
-     .entryFocus = {0, 0},
-     .required = RealEstateRequired},
+     .entryFocus = {0, 0}},
     {.title = captions::Purposes[AdditionalBuilding].title,
      .guidance = ABuildingGuidance,
      .fields = ABuildingFields,
-     .debts = {0, 2},
-     .carried = Carried::OwnedProperties,
-     .carriedInto = {0, 4},
-     .entryFocus = {0, 0},
-     .required = ABuildingRequired},
+     .entryFocus = {0, 0}},
     {.title = captions::Purposes[Refinance].title,
      .guidance = RefinanceGuidance,
      .fields = RefinanceFields,
      .totalCaption = "Total: ",
-     .debts = {0, 1},
-     .carried = Carried::OwnedProperties,
-     .carriedInto = {0, 3},
      .entryFocus = {0, 0}},
     {.title = captions::Purposes[OtherLoans].title,
      .guidance = OtherGuidance,
      .fields = OtherFields,
-     .debts = {0, 1},
      .entryFocus = {0, 0}},
 };
 

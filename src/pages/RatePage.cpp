@@ -2,7 +2,7 @@
 
 #include "base/Twips.h"
 #include "calc/CaseFields.h"
-#include "entry/EntryMessages.h"
+#include "calc/Limits.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,9 +33,6 @@ const char* const Guidance =
 
 // The rate a new case starts with, in per cent.
 constexpr double StartingRate = 8.0;
-// A term must hold at least one month and stay within a lifetime.
-constexpr float ShortestTerm = 0.1F;
-constexpr float LongestTerm = 100.0F;
 
 } // namespace
 
@@ -94,20 +91,15 @@ bool RatePage::prepare() {
 }
 
 bool RatePage::validate() {
-    if (!check::percentage(rate_)) {
-        refuse("Interest rate must be less than 100%.", rate_);
-        return false;
-    }
-    const auto years = static_cast<float>(term_->figure());
-    if (!(years >= ShortestTerm && years <= LongestTerm)) {
-        refuse("Term in years must be between 0.1 and 100.", term_);
-        return false;
-    }
-    return true;
+    return !refused(checkRate(current()));
+}
+
+NumericField* RatePage::fieldAt(PageField field) {
+    return field.index == 0 ? rate_ : term_;
 }
 
 void RatePage::repair() {
-    if (!check::percentage(rate_))
+    if (!withinHighestPercent(rate_->figure()))
         rate_->show(StartingRate);
 }
 

@@ -19,8 +19,10 @@ public:
     // The summary of what the pages before worked out.
     bool prepare() override;
     bool validate() override;
+    void showWorkedOut(const CaseResults&) override { prepare(); }
     void repair() override;
     NumericField* entryFocus() override { return rate_; }
+    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
 

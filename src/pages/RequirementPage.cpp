@@ -17,7 +17,7 @@ RequirementPage::RequirementPage(PageContext& context, int purpose)
                purposeRow(purpose).guidance),
       purpose_(purpose), row_(purposeRow(purpose)) {}
 
-NumericField* RequirementPage::field(PurposeField which) const {
+NumericField* RequirementPage::fieldAt(PageField which) {
     return parts_[which.part][static_cast<std::size_t>(which.index)];
 }
 
@@ -45,87 +45,65 @@ void RequirementPage::build(QWidget* panel, QVBoxLayout* layout) {
     calculate_ = total.calculate;
     totalShown_ = total.total;
     placeFields(layout, grid, calculate_);
-    if (row_.carried == Carried::SaleEquity)
+    if (purposeRules(purpose_).carried == Carried::SaleEquity)
         for (NumericField* selling : parts_[0])
             connect(selling, &NumericField::committed, this, [this] { refreshEquity(); });
 }
 
 bool RequirementPage::prepare() {
-    const CaseFigures& figures = context_.figures;
-    const MortgageCase& entered = context_.entered;
-    field(row_.debts)->show(figures.totalLiabilities);
-    NumericField* into = field(row_.carriedInto);
-    switch (row_.carried) {
-    case Carried::Nothing:
-        break;
-    case Carried::HomeValue:
-        into->show(entered.assets[0]);
-        break;
-    case Carried::SaleEquity: {
-        // Price - fees - debts + contribution of the selling part, as it stands on entry.
-        std::array<Currency, 4> selling;
-        for (std::size_t i = 0; i < selling.size(); ++i)
-            selling[i] = parts_[0][i]->amount();
-        into->show(static_cast<double>(entryEquity(selling)));
-        break;
-    }
-    case Carried::OwnedProperties: {
-        const Currency owned[] = {entered.assets[0], entered.assets[1]};
-        into->show(sum(owned).value_or(Currency()));
-        break;
-    }
+    const PurposeRules& rules = purposeRules(purpose_);
+    fieldAt(rules.debts)->show(context_.figures.totalLiabilities);
+    if (rules.carried != Carried::Nothing) {
+        const auto carried = carriedValue(current());
+        if (!carried)
+            return tooLarge();
+        fieldAt(rules.carriedInto)->show(*carried);
     }
     store(context_.entered);
     return true;
 }
 
+void RequirementPage::showWorkedOut(const CaseResults& results) {
+    // The debts and what is carried, as the core filled them in.
+    const PurposeRules& rules = purposeRules(purpose_);
+    const PurposeFigures& worked = results.worked.purposes[static_cast<std::size_t>(purpose_)];
+    fieldAt(rules.debts)->show(figureAt(worked, rules.debts));
+    if (rules.carried != Carried::Nothing)
+        fieldAt(rules.carriedInto)->show(figureAt(worked, rules.carriedInto));
+    if (results.passed(step())) {
+        total_ = results.purposeTotal;
+        totalShown_->setText(regional().currency(total_));
+    }
+}
+
 void RequirementPage::refreshEquity() {
     if (context_.pageCalculated)
         return;
-    // Selling price less fees less current debts plus the contribution.
-    const std::vector<NumericField*>& selling = parts_[0];
-    auto value = selling[0]->amount().minus(selling[1]->amount());
-    if (value)
-        value = value->minus(selling[2]->amount());
-    if (value)
-        value = value->plus(selling[3]->amount());
-    if (value)
-        field(row_.carriedInto)->show(*value);
+    if (const auto equity = saleEquity(current().purposes[static_cast<std::size_t>(purpose_)]))
+        fieldAt(purposeRules(purpose_).carriedInto)->show(*equity);
 }
 
 bool RequirementPage::validate() {
-    for (const RequiredField& required : row_.required)
-        if (NumericField* which = field(required.field); !check::notZero(which)) {
-            refuse(required.message, which);
-            return false;
-        }
-    return true;
+    return !refused(checkRequirement(current()));
 }
 
 bool RequirementPage::calculate() {
     if (!validate())
         return false;
-    const PurposeFormula& formula = purposeFormula(purpose_);
-    const FieldAmount amount = [this](int part, int index) {
-        return field({part, index})->amount();
-    };
-    const auto requirement = requirementOf(formula, amount);
+    const PurposeFigures& figures = current().purposes[static_cast<std::size_t>(purpose_)];
+    const auto requirement = requirementOf(purpose_, figures);
     if (!requirement)
         return tooLarge();
     total_ = *requirement;
     context_.figures.requirement = total_;
-    context_.figures.propertyValue = propertyValueOf(formula, amount);
+    context_.figures.propertyValue = propertyValueOf(purpose_, figures);
     totalShown_->setText(regional().currency(total_));
     context_.pageCalculated = true;
     return true;
 }
 
 bool RequirementPage::confirm() {
-    if (regional().shown(total_) <= Currency()) {
-        refuse("The amount you want to borrow must be over $0!");
-        return false;
-    }
-    return true;
+    return !refused(checkRequirementTotal(purpose_, total_, regional()));
 }
 
 void RequirementPage::store(MortgageCase& value) const {
@@ -138,13 +116,10 @@ void RequirementPage::store(MortgageCase& value) const {
 
 void RequirementPage::forgetWorkedOut(MortgageCase& value) const {
     PurposeFigures& figures = value.purposes[static_cast<std::size_t>(purpose_)];
-    const auto forget = [&figures](PurposeField shown) {
-        (shown.part == 0 ? figures.first[static_cast<std::size_t>(shown.index)]
-                         : figures.second[static_cast<std::size_t>(shown.index)]) = Currency();
-    };
-    forget(row_.debts);
-    if (row_.carried != Carried::Nothing)
-        forget(row_.carriedInto);
+    const PurposeRules& rules = purposeRules(purpose_);
+    figureAt(figures, rules.debts) = Currency();
+    if (rules.carried != Carried::Nothing)
+        figureAt(figures, rules.carriedInto) = Currency();
 }
 
 void RequirementPage::load(const MortgageCase& value) {

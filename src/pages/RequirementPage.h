@@ -10,23 +10,9 @@ class QPushButton;
 
 namespace hw {
 
-// A field of a purpose page: its part (0, or 1 for the buying or building
-// part of the selling purposes) and its index in that part.
-struct PurposeField {
-    int part = 0;
-    int index = 0;
-};
-// A field that must not be 0 when the page is left or calculated, and what is said then.
-struct RequiredField {
-    PurposeField field;
-    const char* message;
-};
-// What a purpose page is given on entry from the pages before it, besides the debts.
-enum class Carried { Nothing, HomeValue, SaleEquity, OwnedProperties };
-
-// Everything that differs from one purpose's page to another: one row per
-// purpose, so that adding or changing a purpose touches its row only. (The
-// purpose's requirement formula is the core's purposeFormula.)
+// How a purpose's page looks: one row per purpose. (What the page computes,
+// carries and requires is the core's purposeRules; its captions the core's
+// captions::Purposes.)
 struct PurposeRow {
     const char* title = nullptr;
     const char* guidance = nullptr;
@@ -34,11 +20,7 @@ struct PurposeRow {
     std::span<const FieldSpec> secondFields = {}; // the buying or building part, if any
     const char* partHeads[2] = {nullptr, nullptr};
     const char* totalCaption = "Total:";
-    PurposeField debts = {}; // receives the total of the liabilities page
-    Carried carried = Carried::Nothing;
-    PurposeField carriedInto = {}; // where what is carried goes
-    PurposeField entryFocus = {};  // the field the focus goes to on entry
-    std::span<const RequiredField> required = {};
+    PageField entryFocus = {}; // the field the focus goes to on entry
 };
 const PurposeRow& purposeRow(int purpose);
 
@@ -55,13 +37,14 @@ public:
     bool calculate() override;
     // The amount to borrow must be over 0.
     bool confirm() override;
-    NumericField* entryFocus() override { return field(row_.entryFocus); }
+    NumericField* entryFocus() override { return fieldAt(row_.entryFocus); }
+    NumericField* fieldAt(PageField which) override;
     void forgetWorkedOut(MortgageCase& value) const override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+    void showWorkedOut(const CaseResults& results) override;
 
 private:
-    NumericField* field(PurposeField which) const;
     // Leaving a field of a selling part refreshes the equity of the sale.
     void refreshEquity();
     int purpose_;

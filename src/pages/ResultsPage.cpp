@@ -207,20 +207,22 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
 }
 
 OptionsInput ResultsPage::optionsInput() const {
-    // The rate page's figures as it shows them, read as the calculations read them.
-    const CaseFigures& figures = context_.figures;
-    return {figures.requirement,
-            static_cast<float>(context_.entered.ratePercent),
-            static_cast<float>(context_.entered.termYears),
-            figures.monthlyIncomeAfterTax,
-            toDouble(figures.monthlyExpenditure),
-            figures.shownIncomeAfterTax,
-            figures.shownExpenditure};
+    return optionsInputOf(context_.entered, context_.figures);
 }
 
 bool ResultsPage::prepare() {
+    showOptions(calculateOptions(optionsInput(), Schedules::With));
+    return true;
+}
+
+void ResultsPage::showWorkedOut(const CaseResults& results) {
+    if (results.options)
+        showOptions(*results.options);
+}
+
+void ResultsPage::showOptions(const OptionsResult& options) {
     const OptionsInput input = optionsInput();
-    options_ = calculateOptions(input, Schedules::With);
+    options_ = options;
     const QString termText = regional().number(context_.entered.termYears);
     for (std::size_t k = 0; k < RowCount; ++k)
         showRow(k, options_->types[k], termText);
@@ -230,7 +232,6 @@ bool ResultsPage::prepare() {
                                 regional().percent(context_.entered.ratePercent / 100.0), termText,
                                 regional().currency(spare.value_or(Currency()))};
     report_ = hw::reportContent(*options_, reportCase, regional());
-    return true;
 }
 
 void ResultsPage::load(const MortgageCase&) {

@@ -35,6 +35,7 @@ public:
     void enter() override;
     // A case opened has no results until they are worked out from it.
     void load(const MortgageCase& value) override;
+    void showWorkedOut(const CaseResults& results) override;
 
     // The case as the seven types are worked out from it.
     OptionsInput optionsInput() const;
@@ -57,6 +58,8 @@ public:
 
 private:
     QGridLayout* buildTable(QWidget* panel, PageBuilder& b);
+    // Shows the seven types worked out from the case, and the report they make.
+    void showOptions(const OptionsResult& options);
     // The six figures of a type's row, left to right.
     std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);

@@ -2,7 +2,6 @@
 
 #include "base/Message.h"
 #include "calc/CaseFields.h"
-#include "entry/EntryMessages.h"
 
 #include <QCoreApplication>
 #include <QVBoxLayout>
@@ -61,21 +60,21 @@ void StepPage::refuse(const char* message, NumericField* field) {
         field->takeFocus();
 }
 
+bool StepPage::refused(const Refusal& refusal) {
+    if (!refusal)
+        return false;
+    refuse(refusal->message, refusal->field ? fieldAt(*refusal->field) : nullptr);
+    return true;
+}
+
+const MortgageCase& StepPage::current() const {
+    store(context_.entered);
+    return context_.entered;
+}
+
 bool StepPage::tooLarge() {
-    refuse(entry::TooLarge);
+    refuse(refusals::TooLarge);
     return false;
 }
-
-namespace check {
-
-bool notZero(const NumericField* field) {
-    return !field->amount().isZero();
-}
-
-bool percentage(const NumericField* field) {
-    return static_cast<float>(field->figure()) <= entry::HighestPercentage;
-}
-
-} // namespace check
 
 } // namespace hw

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "calc/MortgageCase.h"
-#include "calc/PageArithmetic.h"
+#include "calc/CaseResults.h"
 #include "entry/NumericField.h"
 #include "entry/PageBuilder.h"
 #include "money/Currency.h"
@@ -21,21 +20,6 @@ class QVBoxLayout;
 class QWidget;
 
 namespace hw {
-
-// What the pages work out and hand on to the pages after them.
-struct CaseFigures {
-    Currency totalAssets;
-    Currency totalLiabilities;
-    double monthlyIncomeAfterTax = 0.0; // unrounded
-    Currency shownIncomeAfterTax;       // as the income page shows it
-    // Exact when the budget is monthly, a double when it was converted from fortnights.
-    std::variant<Currency, double> monthlyExpenditure = Currency();
-    Currency shownExpenditure; // as the budget page shows it
-    // The purpose page's requirement, then with the fees and bank charges.
-    Currency requirement;
-    float propertyValue = 0.0F;
-    std::optional<float> loanValueRatio;
-};
 
 // What every page shares: the regional forms, the case as entered, the
 // figures worked out so far, and the window's ways of acting.
@@ -100,6 +84,11 @@ public:
     // bank charges from their percentage) to 0 in `value`: what is left is
     // what the household typed or chose.
     virtual void forgetWorkedOut(MortgageCase& value) const { Q_UNUSED(value) }
+    // Shows what the core worked an opened case out to: the figures the page
+    // is given on entry, and its totals where the case passed the page.
+    virtual void showWorkedOut(const CaseResults& results) { Q_UNUSED(results) }
+    // Says the refusal's message and gives its field the focus; true when there was one.
+    bool refused(const Refusal& refusal);
 
 protected:
     const Regional& regional() const { return context_.regional; }
@@ -114,6 +103,13 @@ protected:
     void onAction(QAbstractButton* button, std::function<void()> action);
     // Says `message` and gives `field` the focus: the page's refusal.
     void refuse(const char* message, NumericField* field = nullptr);
+    // The page's field that a refusal names; none on pages without fields.
+    virtual NumericField* fieldAt(PageField field) {
+        Q_UNUSED(field)
+        return nullptr;
+    }
+    // The case as the page's fields now hold it.
+    const MortgageCase& current() const;
     // Says that a sum left the currency range; always false.
     bool tooLarge();
 
@@ -124,13 +120,5 @@ private:
     const char* title_;
     const char* guidance_;
 };
-
-// The checks the pages share. Each answers true when the field passes.
-namespace check {
-// An amount that must not be 0.
-bool notZero(const NumericField* field);
-// A percentage below 100 (99.99 % at most).
-bool percentage(const NumericField* field);
-} // namespace check
 
 } // namespace hw

@@ -2,7 +2,6 @@
 
 #include "base/Twips.h"
 #include "calc/CaseFields.h"
-#include "entry/EntryMessages.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -84,6 +83,12 @@ bool SumPage::prepare() {
     return true;
 }
 
+void SumPage::showWorkedOut(const CaseResults& results) {
+    prepare();
+    if (results.passed(step()))
+        totalShown_->setText(regional().currency(total()));
+}
+
 bool SumPage::calculate() {
     if (!validate())
         return false;
@@ -97,6 +102,10 @@ bool SumPage::calculate() {
     totalShown_->setText(regional().currency(*exact));
     context_.pageCalculated = true;
     return true;
+}
+
+NumericField* SumPage::fieldAt(PageField field) {
+    return fields_[static_cast<std::size_t>(field.index)];
 }
 
 NumericField* SumPage::entryFocus() {
@@ -124,11 +133,7 @@ AssetsPage::AssetsPage(PageContext& context)
                QT_TR_NOOP("Total assets")}) {}
 
 bool AssetsPage::validate() {
-    if (needsHomeValue(context_.purpose()) && !check::notZero(fields_[0])) {
-        refuse(entry::RequiredValue, fields_[0]);
-        return false;
-    }
-    return true;
+    return !refused(checkAssets(current()));
 }
 
 LiabilitiesPage::LiabilitiesPage(PageContext& context)
@@ -137,11 +142,7 @@ LiabilitiesPage::LiabilitiesPage(PageContext& context)
                "$0.00", QT_TR_NOOP("Total liabilities")}) {}
 
 bool LiabilitiesPage::confirm() {
-    if (needsDebts(context_.purpose()) && context_.figures.totalLiabilities <= Currency()) {
-        refuse("If you are refinancing your debt must be over $0!");
-        return false;
-    }
-    return true;
+    return !refused(checkLiabilitiesTotal(current(), context_.figures.totalLiabilities));
 }
 
 } // namespace hw

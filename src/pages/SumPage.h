@@ -29,8 +29,10 @@ public:
     bool prepare() override;
     bool calculate() override;
     NumericField* entryFocus() override;
+    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+    void showWorkedOut(const CaseResults& results) override;
 
 protected:
     // Where the page's amounts and total live in the case.

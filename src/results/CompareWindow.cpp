@@ -6,9 +6,9 @@
 #include "base/SaveAs.h"
 #include "base/ScreenRoom.h"
 #include "calc/CaseFile.h"
+#include "calc/CaseResults.h"
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
-#include "shell/MainWindow.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,13 +45,13 @@ std::optional<double> figureOf(const OptionFigures& figures, int row) {
 
 } // namespace
 
-CompareWindow::CompareWindow(MainWindow& owner, const Regional& regional)
-    : QDialog(&owner), owner_(owner), regional_(regional) {
+CompareWindow::CompareWindow(QWidget* parent, const Regional& regional, const Offer& thisCase,
+                             const QString& folder)
+    : QDialog(parent), regional_(regional), folder_(folder) {
     setObjectName(QStringLiteral("CompareWindow"));
     setWindowTitle(tr("Compare Cases"));
     Skin::applyToWindow(this, Skin::Storage::Third);
-    offers_.push_back({tr("This case"), owner.optionsInput(),
-                       owner.options().value_or(OptionsResult()), owner.options().has_value()});
+    offers_.push_back(thisCase);
 
     grdCompare = readingTable(0, {}, this);
     grdCompare->setObjectName(QStringLiteral("grdCompare"));
@@ -68,8 +68,7 @@ CompareWindow::CompareWindow(MainWindow& owner, const Regional& regional)
         Skin::applyTo(push, Skin::Element::Button);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdAdd, &QPushButton::clicked, this, [this] {
-        addCases(QFileDialog::getOpenFileNames(this, tr("Add Saved Cases"),
-                                               QFileInfo(owner_.casePath()).path(),
+        addCases(QFileDialog::getOpenFileNames(this, tr("Add Saved Cases"), folder_,
                                                tr("Hearthwise cases (*.hearthwise)")));
     });
     connect(cmdPdf, &QPushButton::clicked, this, [this] {
@@ -106,9 +105,6 @@ CompareWindow::CompareWindow(MainWindow& owner, const Regional& regional)
 void CompareWindow::addCases(const QStringList& paths) {
     if (paths.isEmpty())
         return;
-    // One window, never shown, works each saved case out through the pages'
-    // own checks and calculations, as opening it would.
-    MainWindow reckoner(regional_.locale());
     for (const QString& path : paths) {
         if (static_cast<int>(offers_.size()) > MostSavedCases) {
             ShowMessage(
@@ -121,14 +117,10 @@ void CompareWindow::addCases(const QStringList& paths) {
             ShowMessage(caseFileRefusal(path, *error), MsgOkOnly);
             continue;
         }
-        bool whole = false;
-        {
-            const QuietMessages quiet; // a page's "please enter" is the table's "not whole"
-            whole = reckoner.openCase(std::get<CaseFileContent>(read).value);
-        }
-        const OptionsInput input = reckoner.optionsInput();
-        offers_.push_back({QFileInfo(path).completeBaseName(), input,
-                           whole ? *reckoner.options() : OptionsResult(), whole});
+        // A case the pages would stop short of its results is "not whole" in the table.
+        const CaseResults worked = workOutCase(std::get<CaseFileContent>(read).value, regional_);
+        offers_.push_back({QFileInfo(path).completeBaseName(), worked.optionsInput,
+                           worked.options.value_or(OptionsResult()), worked.options.has_value()});
     }
     showOffers();
 }

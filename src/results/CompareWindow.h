@@ -12,8 +12,6 @@ class QTableWidget;
 
 namespace hw {
 
-class MainWindow;
-
 // One offer in the comparison: the case's name and figures and its seven types.
 struct Offer {
     QString name; // the case's file name, or "This case"
@@ -32,7 +30,9 @@ class CompareWindow : public QDialog {
 public:
     static constexpr int MostSavedCases = 3;
 
-    CompareWindow(MainWindow& owner, const Regional& regional);
+    // `thisCase` is the case on the screen; saved cases are looked for in `folder` first.
+    CompareWindow(QWidget* parent, const Regional& regional, const Offer& thisCase,
+                  const QString& folder);
 
     // Adds the saved cases of `paths` (after those already added, up to three);
     // a file that cannot be read is said so once and left out.
@@ -51,8 +51,8 @@ public:
 private:
     void showOffers();
 
-    MainWindow& owner_;
     const Regional& regional_;
+    QString folder_;
     std::vector<Offer> offers_;
 };
 

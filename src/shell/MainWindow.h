@@ -224,7 +224,6 @@ private:
     std::optional<MortgageCase> startCase_;
     MortgageCase savedTyped_;
     WhatIfSettings savedWhatIf_;
-    bool openingCase_ = false; // walking a case's path to its results
     enum class Leaving { No, Asking, Collapsing, Closed };
     Leaving leaving_ = Leaving::No;
     bool closeRequested_ = false;

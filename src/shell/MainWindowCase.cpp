@@ -39,23 +39,21 @@ void MainWindow::loadCase(const MortgageCase& value) {
 
 bool MainWindow::openCase(const MortgageCase& value) {
     loadCase(value);
-
-    // Every page's own checks and calculations run as the user's Next runs them.
-    openingCase_ = true;
-    showStep(OpeningStep);
-    bool whole = true;
-    while (whole && CurrentStep != ResultsStep) {
-        const int before = CurrentStep;
-        goNext();
-        whole = CurrentStep != before;
+    // The core works the case out; each page on its way shows what it comes to,
+    // and the case opens on its results or on the page that stops it.
+    const CaseResults results = workOutCase(context_.entered, regional_, Schedules::With);
+    context_.figures = results.figures;
+    for (int step = OpeningStep;; step = nextStep(step, results.worked.purpose)) {
+        page(step).showWorkedOut(results);
+        if (step == results.reached)
+            break;
     }
-    openingCase_ = false;
-    // What the walk worked out into the fields (a bank charge from its
-    // percentage ...) is part of the case as opened.
+    // What the core filled in (the debts, a bank charge from its percentage
+    // ...) is part of the case as opened.
     storeCase();
-    // The page the walk ends on is laid out as any page shown.
-    showStep(CurrentStep);
-    return whole;
+    showStep(results.reached);
+    page(results.reached).refused(results.refusal);
+    return !results.refusal;
 }
 
 } // namespace hw

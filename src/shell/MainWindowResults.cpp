@@ -5,6 +5,8 @@
 #include "results/MortgageReport.h"
 #include "results/WhatIfWindow.h"
 
+#include <QFileInfo>
+
 // The windows the results page opens: What If, Chart, the report's preview and Compare.
 
 namespace hw {
@@ -33,7 +35,11 @@ void MainWindow::openPreview() {
 }
 
 void MainWindow::openCompare(const QStringList& paths) {
-    CompareWindow compare(*this, regional_);
+    const auto& options = resultsPage().options();
+    const Offer thisCase{tr("This case"), optionsInput(), options.value_or(OptionsResult()),
+                         options.has_value()};
+    CompareWindow compare(this, regional_, thisCase,
+                          casePath_.isEmpty() ? QString() : QFileInfo(casePath_).path());
     compare.addCases(paths);
     compare.exec();
 }

@@ -53,10 +53,8 @@ void MainWindow::showStep(int target) {
     QWidget* entering = fraStep[static_cast<std::size_t>(target)];
     entering->setEnabled(true);
     steps_->setCurrentWidget(entering);
-    // The scroll area gives the page its room now, before anything reads its
-    // layout; a page only passed through while a case opens is never shown.
-    if (!openingCase_)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // The scroll area gives the page its room now, before anything reads its layout.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (target != CurrentStep)
         fraStep[static_cast<std::size_t>(CurrentStep)]->setEnabled(false);
 
@@ -90,9 +88,7 @@ void MainWindow::showStep(int target) {
     showPlace();
     // A page just entered has not been calculated, whatever the page before it was.
     context_.pageCalculated = false;
-    // A page only passed through while a case opens takes no focus.
-    if (!openingCase_)
-        page(target).enter();
+    page(target).enter();
 }
 
 } // namespace hw

@@ -9,10 +9,6 @@ const Regional us{QLocale(QStringLiteral("en_US"))};
 Currency dollars(double value) {
     return *Currency::fromDouble(value);
 }
-// An amount as a page shows it.
-Currency shown(const QString& text) {
-    return us.toCurrency(text).valueOr(Currency());
-}
 } // namespace
 
 class PageArithmeticTest : public QObject {
@@ -57,56 +53,6 @@ private slots:
         QCOMPARE(us.currency(fortnightly), QStringLiteral("$216.67"));
         const Currency none[] = {Currency()};
         QCOMPARE(toDouble(*monthlyExpenditure(none, true)), 0.0);
-    }
-
-    void requirementByPurpose_data() {
-        QTest::addColumn<int>("purpose");
-        QTest::addColumn<QStringList>("first");
-        QTest::addColumn<QStringList>("second");
-        QTest::addColumn<QString>("requirement");
-        QTest::addColumn<float>("propertyValue");
-        const QStringList none;
-        // clang-format off
-        QTest::newRow("first home buyer") << 0 << QStringList{"$300,000.00", "$60,000.00", "$5,000.00"} << none
-                                          << "$245,000.00" << 300000.0F;
-        QTest::newRow("first home builder") << 1 << QStringList{"$100,000.00", "$250,000.00", "$40,000.00", "$5,000.00"}
-                                            << none << "$315,000.00" << 350000.0F;
-        QTest::newRow("home improvement") << 2 << QStringList{"$400,000.00", "$50,000.00", "$100,000.00", "$10,000.00"}
-                                          << none << "$140,000.00" << 450000.0F;
-        QTest::newRow("selling and buying") << 3 << QStringList{"$400,000.00", "$10,000.00", "$150,000.00", "$0.00"}
-                                            << QStringList{"$240,000.00", "$500,000.00", "$20,000.00"} << "$280,000.00" << 500000.0F;
-        QTest::newRow("selling and building") << 4 << QStringList{"$400,000.00", "$10,000.00", "$150,000.00", "$0.00"}
-            << QStringList{"$240,000.00", "$100,000.00", "$300,000.00", "$5,000.00"} << "$165,000.00" << 400000.0F;
-        QTest::newRow("additional purchase") << 5 << QStringList{"$300,000.00", "$100,000.00", "$50,000.00", "$600,000.00"}
-                                             << none << "$350,000.00" << 900000.0F;
-        QTest::newRow("additional building") << 6
-            << QStringList{"$100,000.00", "$200,000.00", "$50,000.00", "$30,000.00", "$600,000.00"} << none
-            << "$320,000.00" << 900000.0F;
-        QTest::newRow("refinance") << 7 << QStringList{"$20,000.00", "$120,000.00", "$0.00", "$400,000.00"} << none
-                                   << "$140,000.00" << 400000.0F;
-        QTest::newRow("contribution above costs") << 8 << QStringList{"$50,000.00", "$0.00", "$60,000.00"} << none
-                                                  << "($10,000.00)" << 50000.0F;
-        // clang-format on
-    }
-    void requirementByPurpose() {
-        QFETCH(int, purpose);
-        QFETCH(QStringList, first);
-        QFETCH(QStringList, second);
-        QFETCH(QString, requirement);
-        QFETCH(float, propertyValue);
-        const FieldAmount amount = [&](int part, int index) {
-            return shown((part == 0 ? first : second).value(index));
-        };
-        const PurposeFormula& formula = purposeFormula(purpose);
-        QCOMPARE(us.currency(*requirementOf(formula, amount)), requirement);
-        QCOMPARE(propertyValueOf(formula, amount), propertyValue);
-    }
-
-    // The sale's equity as its page is entered: price less fees and debts, plus contribution.
-    void equityOnEntry() {
-        const std::array<Currency, 4> selling = {dollars(400000), dollars(10000), dollars(150000),
-                                                 dollars(5000)};
-        QCOMPARE(entryEquity(selling), 245000.0F);
     }
 
     // The charges page set up from the requirement, then worked out: every

@@ -84,7 +84,8 @@ private slots:
         QVERIFY(opened.openCase(value));
         QVERIFY2(opened.texts().isEmpty(), qPrintable(opened.texts().join(u'|')));
         QVERIFY(opened.caseValue() == value);
-        QCOMPARE(opened.figures().requirement, amount);
+        // The core works out every figure the pages hand on as the walk did.
+        QVERIFY(opened.figures() == w.figures());
         for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
             QCOMPARE(opened.options()->types[k].affordable, w.options()->types[k].affordable);
             QCOMPARE(opened.options()->types[k].totalPaid, w.options()->types[k].totalPaid);

@@ -285,7 +285,9 @@ private slots:
         QTemporaryDir folder;
         const QString saved = folder.filePath(QStringLiteral("saved.hearthwise"));
         QVERIFY(w.writeCaseFile(saved));
-        hw::CompareWindow compare(w, w.regional());
+        hw::CompareWindow compare(&w, w.regional(),
+                                  {QStringLiteral("This case"), w.optionsInput(), *w.options()},
+                                  folder.path());
         compare.addCases({saved, saved});
         compare.show();
         checkLook(&compare, QStringLiteral("Compare"));

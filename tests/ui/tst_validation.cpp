@@ -12,10 +12,10 @@ using driver::openOn;
 class ValidationTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every check of a page, as Next meets it: the purpose's page opened, the
-    // figures typed ("Caption=text", in order), Next pressed; one message, the
-    // page kept and the focus on the field to mend (where one is named), or no
-    // message and the next page.
+    // A page's checks as Next meets them (the checks themselves are the core's
+    // table): the figures typed ("Caption=text", in order), Next pressed; one
+    // message, the page kept and the focus on the field to mend (where one is
+    // named), or no message and the next page.
     void pagesRefuse_data() {
         QTest::addColumn<int>("purpose");
         QTest::addColumn<int>("step");
@@ -34,31 +34,13 @@ private slots:
         } rows[] = {
             // clang-format off
             {"home improvement needs the home", 2, hw::AssetsStep, {"Current Domestic Residence=0"}, required, "Current Domestic Residence"},
-            {"first home buyer price", 0, 6, {"Purchase Price=0"}, required, "Purchase Price"},
-            {"builder's costs", 1, 7, {}, required, "Total Cost to Build"},
-            {"improvements", 2, 8, {}, required, "Total Cost of the Improvements"},
-            {"selling price first", 3, 9, {}, "Please enter Selling Price.", "Selling Price"},
             {"then the purchase price", 3, 9, {"Selling Price=400000"}, "Please enter Purchase Price.", "Purchase Price"},
-            {"selling to build", 4, 10, {}, "Please enter Selling Price.", "Selling Price"},
-            {"additional purchase", 5, 11, {}, "Please enter Purchase Price.", "Purchase Price of new Property"},
-            {"additional build", 6, 12, {}, "Please enter Cost to build.", "Cost to Build"},
             {"borrowing nothing", 0, 6, {"Your Contribution=200000"}, "The amount you want to borrow must be over $0!", ""},
             {"refinancing no debts", 7, hw::LiabilitiesStep, {}, "If you are refinancing your debt must be over $0!", ""},
-            {"other loans need no debts", 8, hw::LiabilitiesStep, {}, "", ""},
-            {"income before tax rates", 0, income, {"Annual Gross Taxable Income=0", "Annual Gross Taxable Income, tax rate=150"},
-             "Please enter your income value.", "Annual Gross Taxable Income"},
             {"the first failing rate", 0, income, {"Other Annual Gross Income, tax rate=120", "Any Other Annual Gross Income, tax rate=130"},
              tax, "Other Annual Gross Income, tax rate"},
-            {"a tax rate of 100", 0, income, {"Annual Gross Taxable Income, tax rate=100"}, tax, "Annual Gross Taxable Income, tax rate"},
-            {"a tax rate of 99.99", 0, income, {"Annual Gross Taxable Income, tax rate=99.99"}, "", ""},
-            {"rate before term", 0, rate, {"Interest Rate=100", "Term in Years=0"}, "Interest rate must be less than 100%.", "Interest Rate"},
-            {"term zero", 0, rate, {"Term in Years=0"}, term, "Term in Years"},
             {"term emptied", 0, rate, {"Term in Years="}, term, "Term in Years"},
-            {"term under half a month", 0, rate, {"Term in Years=0.04"}, term, "Term in Years"},
-            {"term just under a tenth", 0, rate, {"Term in Years=0.09"}, term, "Term in Years"},
             {"term a tenth", 0, rate, {"Term in Years=0.1"}, "", ""},
-            {"term a hundred", 0, rate, {"Term in Years=100"}, "", ""},
-            {"term over a hundred", 0, rate, {"Term in Years=100.01"}, term, "Term in Years"},
             // clang-format on
         };
         for (const auto& row : rows)

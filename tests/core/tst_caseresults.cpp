@@ -1,0 +1,226 @@
+#include "calc/CaseResults.h"
+#include "steps/StepPath.h"
+
+#include <QTest>
+#include <functional>
+
+using namespace hw;
+
+namespace {
+const Regional us{QLocale(QStringLiteral("en_US"))};
+Currency dollars(double value) {
+    return *Currency::fromDouble(value);
+}
+// An amount as a page shows it.
+Currency shown(const QString& text) {
+    return us.toCurrency(text).valueOr(Currency());
+}
+
+// A case for `purpose`: a home and rental properties owned, a mortgage owed,
+// the income and budget a new case starts with and each purpose's required
+// figures typed.
+MortgageCase typical(int purpose) {
+    MortgageCase c;
+    c.purpose = purpose;
+    c.assets[0] = dollars(400000);
+    c.assets[1] = dollars(200000);
+    c.liabilities[0] = dollars(120000);
+    c.income[0] = {dollars(60000), 15.0};
+    c.budget = {dollars(100), dollars(100), dollars(100), dollars(50),
+                dollars(50),  dollars(20),  dollars(30)};
+    PurposeFigures& own = c.purposes[static_cast<std::size_t>(purpose)];
+    own.first = {dollars(300000), dollars(250000), dollars(0), dollars(0), dollars(0)};
+    own.second = {dollars(0), dollars(500000), dollars(300000), dollars(0)};
+    c.valuationFee = dollars(200);
+    c.legalFee = dollars(500);
+    c.chargesPercent = 1.0;
+    c.ratePercent = 8.0;
+    c.termYears = 25.0;
+    return c;
+}
+
+using Change = std::function<void(MortgageCase&)>;
+struct RefusalRow {
+    const char* name;
+    int purpose;
+    Change change;
+    int step;
+    std::optional<PageField> field;
+    QString message;
+};
+} // namespace
+
+class CaseResultsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Every check of the pages, as the core meets it on the way to the results:
+    // the page it stops on, the field to mend and the page's message; or none.
+    void refusals_data() {
+        QTest::addColumn<int>("row");
+        const QString required = QStringLiteral("Please enter required value.");
+        const QString tax = QStringLiteral("Tax rate must be less than 100%.");
+        const QString term = QStringLiteral("Term in years must be between 0.1 and 100.");
+        const QString bank = QStringLiteral("Bank Charges must be less than 100%.");
+        const auto first = [](int index, double amount) {
+            return [=](MortgageCase& c) {
+                c.purposes[static_cast<std::size_t>(c.purpose)].first[index] = dollars(amount);
+            };
+        };
+        const auto second = [](int index, double amount) {
+            return [=](MortgageCase& c) {
+                c.purposes[static_cast<std::size_t>(c.purpose)].second[index] = dollars(amount);
+            };
+        };
+        rows_ = {
+            // clang-format off
+            {"a typical case", 0, [](MortgageCase&) {}, ResultsStep, std::nullopt, {}},
+            {"home improvement needs the home", 2, [](MortgageCase& c) { c.assets[0] = {}; }, AssetsStep, PageField{0, 0}, required},
+            {"a first home leaves the home out", 0, [](MortgageCase& c) { c.assets[0] = {}; }, ResultsStep, std::nullopt, {}},
+            {"first home buyer price", 0, first(0, 0), 6, PageField{0, 0}, required},
+            {"builder's costs", 1, first(1, 0), 7, PageField{0, 1}, required},
+            {"improvements", 2, first(1, 0), 8, PageField{0, 1}, required},
+            {"selling price first", 3, [](MortgageCase& c) { c.purposes[3] = {}; }, 9, PageField{0, 0}, "Please enter Selling Price."},
+            {"then the purchase price", 3, second(1, 0), 9, PageField{1, 1}, "Please enter Purchase Price."},
+            {"selling to build", 4, first(0, 0), 10, PageField{0, 0}, "Please enter Selling Price."},
+            {"then the cost to build", 4, second(2, 0), 10, PageField{1, 2}, "Please enter Cost to build."},
+            {"additional purchase", 5, first(0, 0), 11, PageField{0, 0}, "Please enter Purchase Price."},
+            {"additional build", 6, first(1, 0), 12, PageField{0, 1}, "Please enter Cost to build."},
+            {"borrowing nothing", 0, first(1, 300000), 6, std::nullopt, "The amount you want to borrow must be over $0!"},
+            {"refinancing no debts", 7, [](MortgageCase& c) { c.liabilities = {}; }, LiabilitiesStep, std::nullopt, "If you are refinancing your debt must be over $0!"},
+            {"other loans need no debts", 8, [](MortgageCase& c) { c.liabilities = {}; }, ResultsStep, std::nullopt, {}},
+            {"income before tax rates", 0, [](MortgageCase& c) { c.income[0] = {{}, 150.0}; }, IncomeStep, PageField{0, 0}, "Please enter your income value."},
+            {"the first failing rate", 0, [](MortgageCase& c) { c.income[1].taxPercent = 120; c.income[2].taxPercent = 130; }, IncomeStep, PageField{1, 1}, tax},
+            {"a tax rate of 100", 0, [](MortgageCase& c) { c.income[0].taxPercent = 100; }, IncomeStep, PageField{1, 0}, tax},
+            {"a tax rate of 99.99", 0, [](MortgageCase& c) { c.income[0].taxPercent = 99.99; }, ResultsStep, std::nullopt, {}},
+            {"bank charges of 100 %", 0, [](MortgageCase& c) { c.chargesPercent = 100; }, ChargesStep, PageField{0, 0}, bank},
+            {"a fixed amount of all", 0, [](MortgageCase& c) { c.chargesMode = ChargesMode::FixedAmount; c.chargesAmount = dollars(50700); }, ChargesStep, PageField{0, 1}, bank},
+            {"a fixed amount of 99.98 %", 0, [](MortgageCase& c) { c.chargesMode = ChargesMode::FixedAmount; c.chargesAmount = dollars(50690); }, ResultsStep, std::nullopt, {}},
+            {"rate before term", 0, [](MortgageCase& c) { c.ratePercent = 100; c.termYears = 0; }, RateStep, PageField{0, 0}, "Interest rate must be less than 100%."},
+            {"term zero", 0, [](MortgageCase& c) { c.termYears = 0; }, RateStep, PageField{0, 1}, term},
+            {"term just under a tenth", 0, [](MortgageCase& c) { c.termYears = 0.09; }, RateStep, PageField{0, 1}, term},
+            {"term a tenth", 0, [](MortgageCase& c) { c.termYears = 0.1; }, ResultsStep, std::nullopt, {}},
+            {"term a hundred", 0, [](MortgageCase& c) { c.termYears = 100; }, ResultsStep, std::nullopt, {}},
+            {"term over a hundred", 0, [](MortgageCase& c) { c.termYears = 100.01; }, RateStep, PageField{0, 1}, term},
+            {"assets beyond the range", 2, [](MortgageCase& c) { c.assets.fill(Currency::fromScaled(INT64_MAX / 4)); }, AssetsStep, std::nullopt, "This amount is too large."},
+            // clang-format on
+        };
+        for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
+            QTest::newRow(rows_[static_cast<std::size_t>(i)].name) << i;
+    }
+    void refusals() {
+        QFETCH(int, row);
+        const RefusalRow& r = rows_[static_cast<std::size_t>(row)];
+        MortgageCase c = typical(r.purpose);
+        r.change(c);
+        const CaseResults results = workOutCase(c, us);
+        QCOMPARE(results.reached, r.step);
+        QCOMPARE(results.options.has_value(), r.message.isEmpty());
+        if (r.message.isEmpty()) {
+            QVERIFY(!results.refusal);
+            return;
+        }
+        QVERIFY(results.refusal);
+        QCOMPARE(results.refusal->step, r.step);
+        QCOMPARE(QString::fromLatin1(results.refusal->message), r.message);
+        QCOMPARE(results.refusal->field, r.field);
+        QVERIFY(!results.passed(r.step));
+    }
+
+    // A refusal names its page and field as a household knows them.
+    void refusalNamesTheField() {
+        MortgageCase c = typical(SellingAndBuying);
+        c.purposes[SellingAndBuying].second[1] = {};
+        QCOMPARE(
+            workOutCase(c, us).refusal->describe(),
+            QStringLiteral("Selling and buying, Purchase Price: Please enter Purchase Price."));
+        c = typical(FirstHomeBuyer);
+        c.income[2].taxPercent = 100;
+        QCOMPARE(workOutCase(c, us).refusal->describe(),
+                 QStringLiteral("Income, Any Other Annual Gross Income, tax rate: Tax rate must be "
+                                "less than 100%."));
+    }
+
+    // What a purpose page is given on entry: the liabilities' total, and the
+    // home's value, the sale's equity (exact to the cent) or the properties owned.
+    void carriedFigures_data() {
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<QString>("debts");
+        QTest::addColumn<QString>("carried");
+        QTest::addColumn<QString>("requirement");
+        // clang-format off
+        QTest::newRow("first home buyer owes no home") << 0 << "$0.00" << "" << "$50,000.00";
+        QTest::newRow("home improvement") << 2 << "$120,000.00" << "$400,000.00" << "$370,000.00";
+        QTest::newRow("selling and buying") << 3 << "$120,000.00" << "$0.10" << "$799,999.90";
+        QTest::newRow("selling and building") << 4 << "$120,000.00" << "$0.10" << "$799,999.90";
+        QTest::newRow("additional purchase") << 5 << "$120,000.00" << "$600,000.00" << "$420,000.00";
+        QTest::newRow("additional building") << 6 << "$120,000.00" << "$600,000.00" << "$670,000.00";
+        QTest::newRow("refinance") << 7 << "$120,000.00" << "$600,000.00" << "$420,000.00";
+        // clang-format on
+    }
+    void carriedFigures() {
+        QFETCH(int, purpose);
+        MortgageCase c = typical(purpose);
+        if (purpose == SellingAndBuying || purpose == SellingAndBuilding)
+            // Selling at $370,000.10 less $250,000 fees and the $120,000 owed:
+            // 32-bit floats would lose the cent.
+            c.purposes[static_cast<std::size_t>(purpose)].first = {
+                dollars(370000.10), dollars(250000), {}, {}, {}};
+        const CaseResults results = workOutCase(c, us);
+        QVERIFY(!results.refusal);
+        const PurposeRules& rules = purposeRules(purpose);
+        const PurposeFigures& worked = results.worked.purposes[static_cast<std::size_t>(purpose)];
+        QTEST(us.currency(figureAt(worked, rules.debts)), "debts");
+        QTEST(rules.carried == Carried::Nothing ? QString()
+                                                : us.currency(figureAt(worked, rules.carriedInto)),
+              "carried");
+        QTEST(us.currency(results.purposeTotal), "requirement");
+    }
+
+    void requirementByPurpose_data() {
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QStringList>("second");
+        QTest::addColumn<QString>("requirement");
+        QTest::addColumn<float>("propertyValue");
+        const QStringList none;
+        // clang-format off
+        QTest::newRow("first home buyer") << 0 << QStringList{"$300,000.00", "$60,000.00", "$5,000.00"} << none
+                                          << "$245,000.00" << 300000.0F;
+        QTest::newRow("first home builder") << 1 << QStringList{"$100,000.00", "$250,000.00", "$40,000.00", "$5,000.00"}
+                                            << none << "$315,000.00" << 350000.0F;
+        QTest::newRow("home improvement") << 2 << QStringList{"$400,000.00", "$50,000.00", "$100,000.00", "$10,000.00"}
+                                          << none << "$140,000.00" << 450000.0F;
+        QTest::newRow("selling and buying") << 3 << QStringList{"$400,000.00", "$10,000.00", "$150,000.00", "$0.00"}
+                                            << QStringList{"$240,000.00", "$500,000.00", "$20,000.00"} << "$280,000.00" << 500000.0F;
+        QTest::newRow("selling and building") << 4 << QStringList{"$400,000.00", "$10,000.00", "$150,000.00", "$0.00"}
+            << QStringList{"$240,000.00", "$100,000.00", "$300,000.00", "$5,000.00"} << "$165,000.00" << 400000.0F;
+        QTest::newRow("additional purchase") << 5 << QStringList{"$300,000.00", "$100,000.00", "$50,000.00", "$600,000.00"}
+                                             << none << "$350,000.00" << 900000.0F;
+        QTest::newRow("additional building") << 6
+            << QStringList{"$100,000.00", "$200,000.00", "$50,000.00", "$30,000.00", "$600,000.00"} << none
+            << "$320,000.00" << 900000.0F;
+        QTest::newRow("refinance") << 7 << QStringList{"$20,000.00", "$120,000.00", "$0.00", "$400,000.00"} << none
+                                   << "$140,000.00" << 400000.0F;
+        QTest::newRow("contribution above costs") << 8 << QStringList{"$50,000.00", "$0.00", "$60,000.00"} << none
+                                                  << "($10,000.00)" << 50000.0F;
+        // clang-format on
+    }
+    void requirementByPurpose() {
+        QFETCH(int, purpose);
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        PurposeFigures figures;
+        for (int i = 0; i < first.size(); ++i)
+            figures.first[static_cast<std::size_t>(i)] = shown(first[i]);
+        for (int i = 0; i < second.size(); ++i)
+            figures.second[static_cast<std::size_t>(i)] = shown(second[i]);
+        QTEST(us.currency(*requirementOf(purpose, figures)), "requirement");
+        QTEST(propertyValueOf(purpose, figures), "propertyValue");
+    }
+
+private:
+    std::vector<RefusalRow> rows_;
+};
+
+QTEST_MAIN(CaseResultsTest)
+#include "tst_caseresults.moc"
