@@ -1,9 +1,36 @@
-#include "money/Regional.h"
 #include "shell/Main.h"
 
+#include "command/ResultsCommand.h"
+#include "money/Regional.h"
+
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// `hearthwise --results FILE`: answered with Qt Core alone, no display needed.
+int runCommand(int argc, char* argv[], const QStringList& arguments) {
+    const QCoreApplication app(argc, argv);
+    const QLocale locale = hw::workingLocale(QLocale::system());
+    QLocale::setDefault(locale);
+    const hw::CommandOutput output = hw::runCommand(arguments, locale);
+    std::fwrite(output.out.constData(), 1, static_cast<std::size_t>(output.out.size()), stdout);
+    std::fwrite(output.err.constData(), 1, static_cast<std::size_t>(output.err.size()), stderr);
+    // A full disk or a closed pipe is a failure, not a silent success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return output.exitCode == 0 ? 1 : output.exitCode;
+    return output.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (hw::isCommand(arguments))
+        return runCommand(argc, argv, arguments);
+
     QApplication app(argc, argv);
     QLocale::setDefault(hw::workingLocale(QLocale::system()));
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));

@@ -1,0 +1,161 @@
+#include "ResultsCommand.h"
+
+#include "calc/CaseFile.h"
+#include "calc/CaseResults.h"
+#include "calc/OptionTexts.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace hw {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("hw::ResultsCommand", text);
+}
+
+QByteArray usage() {
+    return tr("Usage: hearthwise [--results FILE [--format csv|json]]\n"
+              "  --results FILE   print the results of a saved case and exit\n"
+              "  --format FORMAT  csv (the default) or json\n")
+        .toUtf8();
+}
+
+CommandOutput refused(const QString& message, bool withUsage = false) {
+    return {2, {}, message.toUtf8() + '\n' + (withUsage ? usage() : QByteArray())};
+}
+
+// One type's row as plain texts: "." decimals, no grouping or symbol; an
+// empty text where the type has no such figure.
+struct PlainRow {
+    QString type;
+    QString term;
+    QString first;
+    QString last;
+    QString paid;
+    QString interest;
+    QString finalBalance;
+    bool affordable = false;
+    QString reason;
+};
+
+std::array<PlainRow, MortgageTypeCount> plainRows(const CaseResults& results,
+                                                  const Regional& regional) {
+    const int decimals = regional.currencyDecimals();
+    const auto money = [&](std::optional<double> value) {
+        return value ? QString::number(regional.shown(*value).toDouble(), 'f', decimals)
+                     : QString();
+    };
+    std::array<PlainRow, MortgageTypeCount> rows;
+    for (int k = 0; k < MortgageTypeCount; ++k) {
+        const OptionFigures& figures = results.options->types[static_cast<std::size_t>(k)];
+        PlainRow& row = rows[static_cast<std::size_t>(k)];
+        row.type = mortgageTypeName(k);
+        row.affordable = figures.affordable;
+        row.reason = notAffordableReason(figures, regional);
+        if (!figures.affordable)
+            continue;
+        // The first three types keep the entered term; the others say how long they run.
+        row.term = QString::number(figures.years.value_or(results.worked.termYears), 'f', 2);
+        row.first = money(figures.first);
+        row.last = money(k == TableType ? figures.first : figures.last);
+        row.paid = money(figures.totalPaid);
+        row.interest = money(figures.interest);
+        row.finalBalance = money(figures.finalBalance.value_or(0.0));
+    }
+    return rows;
+}
+
+QString csvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n'))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QByteArray csv(const std::array<PlainRow, MortgageTypeCount>& rows) {
+    QStringList lines{QStringLiteral("type,term_years,first_repayment,last_repayment,total_paid,"
+                                     "interest,final_balance,affordable,reason")};
+    for (const PlainRow& row : rows) {
+        const QStringList fields{
+            row.type,         row.term,
+            row.first,        row.last,
+            row.paid,         row.interest,
+            row.finalBalance, row.affordable ? QStringLiteral("yes") : QStringLiteral("no"),
+            row.reason};
+        QStringList quoted;
+        for (const QString& field : fields)
+            quoted << csvField(field);
+        lines << quoted.join(u',');
+    }
+    return lines.join(u'\n').toUtf8() + '\n';
+}
+
+// A JSON string, quoted and escaped.
+QString jsonString(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+// The figures are written as the plain texts, so that they keep the currency's decimals.
+QByteArray json(const std::array<PlainRow, MortgageTypeCount>& rows) {
+    const auto number = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("null") : text;
+    };
+    QStringList types;
+    for (const PlainRow& row : rows)
+        types << QStringLiteral("    {\"type\": %1, \"termYears\": %2, \"firstRepayment\": %3, "
+                                "\"lastRepayment\": %4, \"totalPaid\": %5, \"interest\": %6, "
+                                "\"finalBalance\": %7, \"affordable\": %8, \"reason\": %9}")
+                     .arg(jsonString(row.type), number(row.term), number(row.first),
+                          number(row.last), number(row.paid), number(row.interest),
+                          number(row.finalBalance),
+                          row.affordable ? QStringLiteral("true") : QStringLiteral("false"),
+                          jsonString(row.reason));
+    return QStringLiteral("{\n  \"types\": [\n%1\n  ]\n}\n")
+        .arg(types.join(QStringLiteral(",\n")))
+        .toUtf8();
+}
+
+} // namespace
+
+bool isCommand(const QStringList& arguments) {
+    // Any other argument is the windows' own (Qt's -style, -platform ...).
+    return arguments.contains(QLatin1String("--results")) ||
+           arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+}
+
+CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
+    const QStringList given = arguments.mid(1);
+    QString path;
+    QString format = QStringLiteral("csv");
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        const QString& option = given[i];
+        if ((option == QLatin1String("--results") || option == QLatin1String("--format")) &&
+            i + 1 < given.size())
+            (option == QLatin1String("--results") ? path : format) = given[++i];
+        else if (option == QLatin1String("--help") || option == QLatin1String("-h"))
+            return {0, usage(), {}};
+        else
+            return refused(tr("Unknown option: %1").arg(option), true);
+    }
+    if (path.isEmpty())
+        return refused(tr("Give the case file with --results FILE."), true);
+    if (format != QLatin1String("csv") && format != QLatin1String("json"))
+        return refused(tr("Unknown format: %1 (csv or json)").arg(format), true);
+
+    const Regional regional(locale);
+    const auto read = readCaseFileAt(path, regional.currencyDecimals(), regional);
+    if (const auto* error = std::get_if<CaseFileError>(&read))
+        return refused(caseFileRefusal(path, *error));
+    const CaseResults results = workOutCase(std::get<CaseFileContent>(read).value, regional);
+    if (results.refusal)
+        return refused(tr("%1 stops short of its results: %2")
+                           .arg(QFileInfo(path).fileName(), results.refusal->describe()));
+    const auto rows = plainRows(results, regional);
+    return {0, format == QLatin1String("json") ? json(rows) : csv(rows), {}};
+}
+
+} // namespace hw

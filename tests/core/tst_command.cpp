@@ -1,0 +1,150 @@
+#include "calc/CaseFile.h"
+#include "command/ResultsCommand.h"
+#include "store/WholeFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace hw;
+
+namespace {
+Currency units(std::int64_t value) {
+    return *Currency::fromUnits(value);
+}
+
+// $200,000 over 25 years at 6 %, with $4,250 a month after tax.
+MortgageCase otherLoan() {
+    MortgageCase c;
+    c.purpose = OtherLoans;
+    c.income[0] = {units(60000), 15.0};
+    c.budget = {units(100), units(100), units(100), units(50), units(50), units(20), units(30)};
+    c.purposes[OtherLoans].first = {units(200000)};
+    c.chargesMode = ChargesMode::FixedAmount;
+    c.ratePercent = 6.0;
+    c.termYears = 25.0;
+    return c;
+}
+} // namespace
+
+class CommandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(folder_.isValid()); }
+
+    // The results as plain numbers: "." decimals, no grouping or symbol, the
+    // currency's decimals, whatever the locale.
+    void csvInEveryForm_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("tableRow");
+        QTest::newRow("en_US") << "en_US"
+                               << "Table,25.00,1288.60,1288.60,386580.84,186580.84,0.00,yes,";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "Table,25.00,1288.60,1288.60,386580.84,186580.84,0.00,yes,";
+        QTest::newRow("en_IN") << "en_IN"
+                               << "Table,25.00,1288.60,1288.60,386580.84,186580.84,0.00,yes,";
+        QTest::newRow("ja_JP") << "ja_JP"
+                               << "Table,25.00,1289,1289,386581,186581,0,yes,";
+        QTest::newRow("ar_EG") << "ar_EG"
+                               << "Table,25.00,1288.60,1288.60,386580.84,186580.84,0.00,yes,";
+    }
+    void csvInEveryForm() {
+        QFETCH(QString, locale);
+        const CommandOutput output = run({"--results", write(otherLoan())}, locale);
+        QCOMPARE(output.exitCode, 0);
+        QVERIFY(output.err.isEmpty());
+        const QStringList lines = QString::fromUtf8(output.out).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + MortgageTypeCount);
+        QCOMPARE(lines[0], QStringLiteral("type,term_years,first_repayment,last_repayment,"
+                                          "total_paid,interest,final_balance,affordable,reason"));
+        QTEST(lines[1], "tableRow");
+    }
+
+    // JSON: the same figures, numbers as numbers; a type that cannot be
+    // afforded says why and has no figures.
+    void json() {
+        const auto tableOf = [this](const MortgageCase& c) {
+            const CommandOutput output = run({"--results", write(c), "--format", "json"}, "en_US");
+            QJsonParseError error{};
+            const QJsonArray types =
+                QJsonDocument::fromJson(output.out, &error).object().value("types").toArray();
+            return error.error == QJsonParseError::NoError && output.exitCode == 0 &&
+                           types.size() == MortgageTypeCount
+                       ? types[0].toObject()
+                       : QJsonObject();
+        };
+        const QJsonObject affordable = tableOf(otherLoan());
+        QCOMPARE(affordable.value("type").toString(), QStringLiteral("Table"));
+        QCOMPARE(affordable.value("firstRepayment").toDouble(), 1288.60);
+        QCOMPARE(affordable.value("affordable").toBool(), true);
+        MortgageCase c = otherLoan();
+        c.budget[0] = units(1200); // leaves $891.67 a month spare
+        const QJsonObject refused = tableOf(c);
+        QCOMPARE(refused.value("affordable").toBool(true), false);
+        QVERIFY(refused.value("totalPaid").isNull());
+        QCOMPARE(refused.value("reason").toString(),
+                 QStringLiteral("Needs $1,288.60 a month; $891.67 is spare"));
+    }
+
+    // What cannot be answered goes to standard error with exit 2: a file the
+    // program refuses (with the window's message), a case its pages stop, a
+    // command it does not know.
+    void refusals() {
+        const QString missing = folder_.filePath("missing.hearthwise");
+        const auto read = readCaseFileAt(missing, 2);
+        const CommandOutput absent = run({"--results", missing}, "en_US");
+        QCOMPARE(absent.exitCode, 2);
+        QVERIFY(absent.out.isEmpty());
+        QCOMPARE(QString::fromUtf8(absent.err).trimmed(),
+                 caseFileRefusal(missing, std::get<CaseFileError>(read)));
+
+        MortgageCase c = otherLoan();
+        c.termYears = 0;
+        const CommandOutput stopped = run({"--results", write(c)}, "en_US");
+        QCOMPARE(stopped.exitCode, 2);
+        QVERIFY(stopped.err.contains("Interest rate and term, Term in Years: Term in years must be "
+                                     "between 0.1 and 100."));
+
+        for (const QStringList& wrong : {QStringList{"--results"},
+                                         {"--results", "x", "--format", "xml"},
+                                         {"--results", "x", "-v"}}) {
+            const CommandOutput output = run(wrong, "en_US");
+            QCOMPARE(output.exitCode, 2);
+            QVERIFY(output.err.contains("Usage: hearthwise"));
+        }
+    }
+
+    // The program itself answers with no display and no platform chosen.
+    void withoutAWindowSystem() {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        environment.insert("LC_ALL", "en_US.UTF-8");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(HEARTHWISE_PROGRAM), {"--results", write(otherLoan())});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY2(program.readAllStandardOutput().contains("\nTable,25.00,1288.60,"),
+                 program.readAllStandardError().constData());
+    }
+
+private:
+    CommandOutput run(const QStringList& arguments, const QString& locale) {
+        return runCommand(QStringList{"hearthwise"} + arguments, QLocale(locale));
+    }
+    QString write(const MortgageCase& value) {
+        const QString path = folder_.filePath(QStringLiteral("case%1.hearthwise").arg(++written_));
+        if (!writeWholeFile(path, caseFileText({value, {}})))
+            qFatal("could not write the case");
+        return path;
+    }
+    QTemporaryDir folder_;
+    int written_ = 0;
+};
+
+QTEST_GUILESS_MAIN(CommandTest)
+#include "tst_command.moc"
