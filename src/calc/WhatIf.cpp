@@ -86,6 +86,16 @@ QString whatIfFigureName(WhatIfInput input) {
     return tr(names[static_cast<int>(input)]);
 }
 
+CurrentLoan suggestedCurrentLoan(const MortgageCase& value, const CaseFigures& figures) {
+    const Currency balance =
+        value.purpose == Refinance ? figures.totalLiabilities : figures.requirement;
+    return {balance.toDouble(), value.ratePercent, value.termYears, 0.0};
+}
+
+double securedPropertyValue(const MortgageCase& value, const CaseFigures& figures) {
+    return buysProperty(value.purpose) ? figures.propertyValue : 0.0;
+}
+
 const Regional& plainForms() {
     static const Regional forms(QLocale(QLocale::English, QLocale::UnitedStates));
     return forms;

@@ -4,6 +4,7 @@
 // rise; how much could we borrow; paying extra; a fixed rate that ends. Every
 // answer comes from the same arithmetic as the results page.
 
+#include "CaseResults.h"
 #include "Limits.h"
 #include "MortgageOptions.h"
 
@@ -156,6 +157,14 @@ struct CurrentLoan {
     double yearsLeft = 0.0;
     double costs = 0.0;
 };
+
+// The current loan the refinancing question starts with: the debts to
+// refinance (or, for any other purpose, the amount borrowed), at the entered
+// rate and term. The costs of switching start at 0: the fees and bank charges
+// entered are already part of the loan.
+CurrentLoan suggestedCurrentLoan(const MortgageCase& value, const CaseFigures& figures);
+// The value of the property the loan buys, for its loan-to-value; 0 where it buys none.
+double securedPropertyValue(const MortgageCase& value, const CaseFigures& figures);
 
 // The current loan as last asked, in the window or in a case file: a figure
 // not given starts as the window suggests it.

@@ -302,18 +302,11 @@ void ResultsPage::markLowest(const OptionsResult& result) {
 }
 
 double ResultsPage::propertyValue() const {
-    return buysProperty(context_.purpose()) ? context_.figures.propertyValue : 0.0;
+    return securedPropertyValue(context_.entered, context_.figures);
 }
 
 CurrentLoan ResultsPage::suggestedLoan() const {
-    // The debts to refinance (or the amount borrowed), at the entered rate and
-    // term. The costs of switching start at 0: the fees and bank charges
-    // entered are already part of the loan.
-    const MortgageCase& entered = context_.entered;
-    const CaseFigures& figures = context_.figures;
-    return {(context_.purpose() == Refinance ? figures.totalLiabilities : figures.requirement)
-                .toDouble(),
-            entered.ratePercent, entered.termYears, 0.0};
+    return suggestedCurrentLoan(context_.entered, context_.figures);
 }
 
 } // namespace hw

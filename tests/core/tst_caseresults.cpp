@@ -1,4 +1,5 @@
 #include "calc/CaseResults.h"
+#include "calc/WhatIf.h"
 #include "steps/StepPath.h"
 
 #include <QTest>
@@ -147,24 +148,26 @@ private slots:
         QTest::addColumn<QString>("debts");
         QTest::addColumn<QString>("carried");
         QTest::addColumn<QString>("requirement");
+        QTest::addColumn<QString>("assets");
+        const QString owned = QStringLiteral("$600,000.00");
         // clang-format off
-        QTest::newRow("first home buyer owes no home") << 0 << "$0.00" << "" << "$50,000.00";
-        QTest::newRow("home improvement") << 2 << "$120,000.00" << "$400,000.00" << "$370,000.00";
-        QTest::newRow("selling and buying") << 3 << "$120,000.00" << "$0.10" << "$799,999.90";
-        QTest::newRow("selling and building") << 4 << "$120,000.00" << "$0.10" << "$799,999.90";
-        QTest::newRow("additional purchase") << 5 << "$120,000.00" << "$600,000.00" << "$420,000.00";
-        QTest::newRow("additional building") << 6 << "$120,000.00" << "$600,000.00" << "$670,000.00";
-        QTest::newRow("refinance") << 7 << "$120,000.00" << "$600,000.00" << "$420,000.00";
+        QTest::newRow("first home buyer owns and owes no home") << 0 << "$0.00" << "" << "$50,000.00" << "$0.00";
+        QTest::newRow("home improvement") << 2 << "$120,000.00" << "$400,000.00" << "$370,000.00" << owned;
+        QTest::newRow("selling and buying") << 3 << "$120,000.00" << "$5,000.10" << "$794,999.90" << owned;
+        QTest::newRow("selling and building") << 4 << "$120,000.00" << "$5,000.10" << "$794,999.90" << owned;
+        QTest::newRow("additional purchase") << 5 << "$120,000.00" << owned << "$420,000.00" << owned;
+        QTest::newRow("additional building") << 6 << "$120,000.00" << owned << "$670,000.00" << owned;
+        QTest::newRow("refinance") << 7 << "$120,000.00" << owned << "$420,000.00" << owned;
         // clang-format on
     }
     void carriedFigures() {
         QFETCH(int, purpose);
         MortgageCase c = typical(purpose);
         if (purpose == SellingAndBuying || purpose == SellingAndBuilding)
-            // Selling at $370,000.10 less $250,000 fees and the $120,000 owed:
-            // 32-bit floats would lose the cent.
+            // Selling at $370,000.10 less $250,000 fees and the $120,000 owed,
+            // with $5,000 brought: 32-bit floats would lose the cent.
             c.purposes[static_cast<std::size_t>(purpose)].first = {
-                dollars(370000.10), dollars(250000), {}, {}, {}};
+                dollars(370000.10), dollars(250000), {}, dollars(5000), {}};
         const CaseResults results = workOutCase(c, us);
         QVERIFY(!results.refusal);
         const PurposeRules& rules = purposeRules(purpose);
@@ -174,6 +177,29 @@ private slots:
                                                 : us.currency(figureAt(worked, rules.carriedInto)),
               "carried");
         QTEST(us.currency(results.purposeTotal), "requirement");
+        QTEST(us.currency(results.figures.totalAssets), "assets");
+    }
+
+    // What the What If window starts from: the current loan to refinance is
+    // the debts moved (or the amount borrowed), with no costs of switching;
+    // the property value is what secures the loan, none for other loans.
+    void whatIfStartsFrom_data() {
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<double>("balance");
+        QTest::addColumn<double>("propertyValue");
+        QTest::newRow("first home buyer") << 0 << 51207.0 << 300000.0;
+        QTest::newRow("refinance") << 7 << 120000.0 << 600000.0;
+        QTest::newRow("other loans") << 8 << 424907.0 << 0.0;
+    }
+    void whatIfStartsFrom() {
+        QFETCH(int, purpose);
+        const CaseResults results = workOutCase(typical(purpose), us);
+        const CurrentLoan loan = suggestedCurrentLoan(results.worked, results.figures);
+        QTEST(loan.balance, "balance");
+        QCOMPARE(loan.ratePercent, 8.0);
+        QCOMPARE(loan.yearsLeft, 25.0);
+        QCOMPARE(loan.costs, 0.0);
+        QTEST(securedPropertyValue(results.worked, results.figures), "propertyValue");
     }
 
     void requirementByPurpose_data() {
