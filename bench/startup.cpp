@@ -1,5 +1,7 @@
 // How quickly Hearthwise answers, each measured over fresh runs of the program
-// and reported as min/median/max: the start to the main window painted, then
+// and reported as min/median/max: the start to the main window painted, beside
+// an empty Qt Widgets main window started in turn with it (and the ratio of the
+// medians, which should stay at 1.25 at most), then
 // Next from the rate page to the results painted, Preview to its first page
 // and Chart to the chart; and the peak resident memory. On the X server of
 // DISPLAY when there is one (scripts/bench.sh starts Xvfb with a window
@@ -39,21 +41,38 @@ int main(int argc, char* argv[]) {
     if (!onX)
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
-    std::vector<double> start;
-    std::vector<double> memory;
-    std::map<std::string, std::vector<double>> actions;
-    for (int run = 0; run < runs; ++run) {
-        QProcess process;
+    const QString empty = QDir(QCoreApplication::applicationDirPath())
+                              .filePath(QStringLiteral("hearthwise_empty_window"));
+    // The time from starting `program` to its first line on standard output, in ms.
+    const auto timeToFirstLine = [&environment](QProcess& process, const QString& program,
+                                                const QStringList& arguments) {
         process.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
-        process.start(probe, {QStringLiteral("actions")});
+        process.start(program, arguments);
         if (!process.waitForReadyRead(30000)) {
-            std::fprintf(stderr, "the probe did not report: %s\n",
+            std::fprintf(stderr, "%s did not report: %s\n", qPrintable(program),
                          qPrintable(process.errorString()));
-            return 1;
+            return -1.0;
         }
-        start.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    };
+
+    std::vector<double> start;
+    std::vector<double> emptyStart;
+    std::vector<double> memory;
+    std::map<std::string, std::vector<double>> actions;
+    for (int run = 0; run < runs; ++run) {
+        QProcess yardstick;
+        const double emptyPainted = timeToFirstLine(yardstick, empty, {});
+        if (emptyPainted < 0 || !yardstick.waitForFinished(30000))
+            return 1;
+        emptyStart.push_back(emptyPainted);
+        QProcess process;
+        const double painted = timeToFirstLine(process, probe, {QStringLiteral("actions")});
+        if (painted < 0)
+            return 1;
+        start.push_back(painted);
         if (!process.waitForFinished(60000) || process.exitCode() != 0) {
             std::fprintf(stderr, "the probe did not finish\n");
             return 1;
@@ -70,6 +89,11 @@ int main(int argc, char* argv[]) {
     }
     std::printf("%d runs, %s\n", runs, onX ? "on the X server of DISPLAY" : "offscreen");
     summarise("start to main window painted", start, "ms");
+    summarise("an empty main window, the same", emptyStart, "ms");
+    std::sort(start.begin(), start.end());
+    std::sort(emptyStart.begin(), emptyStart.end());
+    std::printf("%-34s %.2f (at most 1.25)\n", "start against the empty window",
+                start[start.size() / 2] / emptyStart[emptyStart.size() / 2]);
     summarise("Next, rate page to results", actions["results"], "ms");
     summarise("Preview to its first page", actions["preview"], "ms");
     summarise("Chart to the chart painted", actions["chart"], "ms");

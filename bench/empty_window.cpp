@@ -1,0 +1,35 @@
+// The yardstick of the start-up benchmark: an empty Qt Widgets main window,
+// started the same way, reporting "painted" at its first paint and leaving.
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class EmptyWindow : public QMainWindow {
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QMainWindow::paintEvent(event);
+        if (reported_)
+            return;
+        reported_ = true;
+        std::printf("painted\n");
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    }
+
+private:
+    bool reported_ = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    EmptyWindow window;
+    window.resize(800, 600);
+    window.show();
+    return QApplication::exec();
+}
