@@ -14,13 +14,15 @@ class BudgetPage : public StepPage {
     Q_OBJECT
 public:
     explicit BudgetPage(PageContext& context);
-    void build(QWidget* panel, QVBoxLayout* layout) override;
     void setUp() override;
-    bool calculate() override;
     void showWorkedOut(const CaseResults& results) override;
-    NumericField* entryFocus() override { return expenses_[0]; }
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+
+protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    bool calculate() override;
+    NumericField* entryFocus() override { return expenses_[0]; }
 
 private:
     void choosePeriod(bool fortnightly);

@@ -16,8 +16,15 @@ class ChargesPage : public StepPage {
     Q_OBJECT
 public:
     explicit ChargesPage(PageContext& context);
-    void build(QWidget* panel, QVBoxLayout* layout) override;
     void setUp() override;
+    NumericField* fieldAt(PageField field) override;
+    void store(MortgageCase& value) const override;
+    void load(const MortgageCase& value) override;
+    void showWorkedOut(const CaseResults& results) override;
+    void forgetWorkedOut(MortgageCase& value) const override;
+
+protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
     // Takes the purpose page's requirement, keeping the bank charges as given.
     bool prepare() override;
     // The charges are checked where the user gives them: the percentage, or the
@@ -26,11 +33,6 @@ public:
     bool calculate() override;
     void repair() override;
     NumericField* entryFocus() override { return valuation_; }
-    NumericField* fieldAt(PageField field) override;
-    void store(MortgageCase& value) const override;
-    void load(const MortgageCase& value) override;
-    void showWorkedOut(const CaseResults& results) override;
-    void forgetWorkedOut(MortgageCase& value) const override;
 
 private:
     ChargesMode mode() const;

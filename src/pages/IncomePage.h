@@ -15,15 +15,17 @@ class IncomePage : public StepPage {
     Q_OBJECT
 public:
     explicit IncomePage(PageContext& context);
-    void build(QWidget* panel, QVBoxLayout* layout) override;
-    bool validate() override;
     void showWorkedOut(const CaseResults& results) override;
-    bool calculate() override;
-    void repair() override;
-    NumericField* entryFocus() override { return gross_[0]; }
     NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+
+protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    bool validate() override;
+    bool calculate() override;
+    void repair() override;
+    NumericField* entryFocus() override { return gross_[0]; }
 
 private:
     void showIncome(const IncomeResult& result);

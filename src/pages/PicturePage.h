@@ -15,6 +15,12 @@ public:
     QString name() const override { return tr(name_); }
     // The closing page has nothing more to tell.
     int helpTopic() const override { return step() == ClosingStep ? -1 : step(); }
+    // The opening page is the first, the closing page the last.
+    Furniture furniture() const override {
+        return {.first = step() == OpeningStep, .last = step() == ClosingStep};
+    }
+
+protected:
     void build(QWidget* panel, QVBoxLayout* layout) override;
 
 private:

@@ -17,14 +17,16 @@ class PurposeChoicePage : public StepPage {
 public:
     explicit PurposeChoicePage(PageContext& context);
     QString name() const override { return tr("Purpose of the mortgage"); }
-    void build(QWidget* panel, QVBoxLayout* layout) override;
     // The first purpose's button waits until the opening page is left.
     void setUp() override;
-    bool prepare() override;
     void enter() override;
     void store(MortgageCase& value) const override;
 
     QPushButton* button(int purpose) const { return buttons_[static_cast<std::size_t>(purpose)]; }
+
+protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    bool prepare() override;
 
 private:
     void choose(int purpose);

@@ -15,19 +15,21 @@ class RatePage : public StepPage {
     Q_OBJECT
 public:
     explicit RatePage(PageContext& context);
-    void build(QWidget* panel, QVBoxLayout* layout) override;
-    // The summary of what the pages before worked out.
-    bool prepare() override;
-    bool validate() override;
     void showWorkedOut(const CaseResults&) override { prepare(); }
-    void repair() override;
-    NumericField* entryFocus() override { return rate_; }
     NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
 
     // The first topic of the rate types' information.
     static constexpr int RateTypeTopics = 30;
+
+protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    // The summary of what the pages before worked out.
+    bool prepare() override;
+    bool validate() override;
+    void repair() override;
+    NumericField* entryFocus() override { return rate_; }
 
 private:
     std::array<QLabel*, 5> summaryCaptions_{};

@@ -31,6 +31,13 @@ class RequirementPage : public StepPage {
     Q_OBJECT
 public:
     RequirementPage(PageContext& context, int purpose);
+    NumericField* fieldAt(PageField which) override;
+    void forgetWorkedOut(MortgageCase& value) const override;
+    void store(MortgageCase& value) const override;
+    void load(const MortgageCase& value) override;
+    void showWorkedOut(const CaseResults& results) override;
+
+protected:
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool prepare() override;
     bool validate() override;
@@ -38,11 +45,6 @@ public:
     // The amount to borrow must be over 0.
     bool confirm() override;
     NumericField* entryFocus() override { return fieldAt(row_.entryFocus); }
-    NumericField* fieldAt(PageField which) override;
-    void forgetWorkedOut(MortgageCase& value) const override;
-    void store(MortgageCase& value) const override;
-    void load(const MortgageCase& value) override;
-    void showWorkedOut(const CaseResults& results) override;
 
 private:
     // Leaving a field of a selling part refreshes the equity of the sale.

@@ -28,9 +28,6 @@ public:
     };
     ResultsPage(PageContext& context, Openers openers);
     QString name() const override { return tr("Mortgage Options"); }
-    void build(QWidget* panel, QVBoxLayout* layout) override;
-    // Works out the seven types from the case.
-    bool prepare() override;
     // The caption names the amount and the rate.
     void enter() override;
     // A case opened has no results until they are worked out from it.
@@ -55,6 +52,11 @@ public:
 
     // The first topic of the mortgage types' information.
     static constexpr int MortgageTypeTopics = 20;
+
+protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    // Works out the seven types from the case.
+    bool prepare() override;
 
 private:
     QGridLayout* buildTable(QWidget* panel, PageBuilder& b);

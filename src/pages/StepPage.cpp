@@ -2,8 +2,10 @@
 
 #include "base/Message.h"
 #include "calc/CaseFields.h"
+#include "look/Skin.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace hw {
@@ -22,6 +24,32 @@ QString StepPage::name() const {
 
 QString StepPage::guidance() const {
     return tr(guidance_);
+}
+
+void StepPage::buildInto(QWidget* panel) {
+    auto* layout = static_cast<QVBoxLayout*>(panel->layout());
+    auto* guidance = new QLabel(this->guidance(), panel);
+    guidance->setObjectName(QStringLiteral("sknLabel%1").arg(step_));
+    guidance->setWordWrap(true);
+    guidance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    guidance->setTextFormat(Qt::PlainText);
+    Skin::applyTo(guidance, Skin::Element::Guidance);
+    layout->addWidget(guidance);
+    if (const QString bar = title(); !bar.isEmpty()) {
+        auto* titleBar = new QLabel(bar, panel);
+        titleBar->setObjectName(QStringLiteral("SkinPanel%1").arg(step_ - AssetsStep));
+        Skin::applyTo(titleBar, Skin::Element::Title);
+        layout->addWidget(titleBar);
+    }
+    build(panel, layout);
+}
+
+bool StepPage::leave(Way way) {
+    if (way == Way::Back) {
+        repair();
+        return true;
+    }
+    return validate() && (context_.pageCalculated || calculate()) && confirm();
 }
 
 void StepPage::enter() {

@@ -40,11 +40,29 @@ struct PageContext {
     int purpose() const { return entered.purpose; }
 };
 
-// One step of the wizard: it owns its controls, and the step machine asks it
-// to set up, check, calculate and hand on. Everything about one page is in its class.
+// One step of the wizard. A page builds itself (guidance, title bar,
+// controls) into the panel the window gives it, owns its controls, and says
+// what the window shows around it. The step machine uses four hooks:
+//   arrive()  Next is about to show the page: it takes what the pages before
+//             worked out (false, after its one message, keeps the page before);
+//   enter()   the page has just been shown: its first field takes the focus;
+//   leave()   Next or Back leaves it: Next checks, works out and confirms the
+//             page (false after its one message keeps it), Back repairs it;
+//   store()/load()  the case value out of its fields and into them, with
+//             showWorkedOut() for what the core worked an opened case out to.
+// Everything about one page is in its class.
 class StepPage : public QObject {
     Q_OBJECT
 public:
+    // What the window shows around the page: the first page has no Back and
+    // leaves the window's title to the program; the last has no Next, and
+    // Back stands in Next's place.
+    struct Furniture {
+        bool first = false;
+        bool last = false;
+    };
+    enum class Way { Next, Back };
+
     // `title` is the bar across the page (none for the picture, purpose and
     // results pages); `guidance` the text at its top.
     StepPage(PageContext& context, int step, const char* title, const char* guidance);
@@ -57,25 +75,15 @@ public:
     // The topic "Tell Me More" opens on this page; none (-1) where there is nothing more.
     virtual int helpTopic() const { return step_; }
 
-    // Makes the page's controls under its guidance and title bar.
-    virtual void build(QWidget* panel, QVBoxLayout* layout) = 0;
+    virtual Furniture furniture() const { return {}; }
+
+    // Builds the page into `panel`: its guidance, its title bar, its controls.
+    void buildInto(QWidget* panel);
     // The starting state of the controls, once built.
     virtual void setUp() {}
-    // Next is about to show the page: it takes what the pages before it
-    // worked out. False, after its one message, keeps the page before.
-    virtual bool prepare() { return true; }
-    // The page has just been shown: its first field takes the focus.
+    bool arrive() { return prepare(); }
     virtual void enter();
-    // The checks before the page is calculated or left; false after one message.
-    virtual bool validate() { return true; }
-    // The page's Calculate; false after one message where it cannot work it out.
-    virtual bool calculate() { return true; }
-    // The checks of what the page worked out, before Next leaves it.
-    virtual bool confirm() { return true; }
-    // Back leaves the page: a percentage out of range goes back to its starting value.
-    virtual void repair() {}
-    // The field the focus goes to on entry; none on pages without fields.
-    virtual NumericField* entryFocus() { return nullptr; }
+    bool leave(Way way);
     // The page's inputs into the case value, and back from it (the whole page:
     // nothing of the case before is kept).
     virtual void store(MortgageCase& value) const { Q_UNUSED(value) }
@@ -91,6 +99,21 @@ public:
     bool refused(const Refusal& refusal);
 
 protected:
+    // Makes the page's controls under its guidance and title bar.
+    virtual void build(QWidget* panel, QVBoxLayout* layout) = 0;
+    // On arriving: takes what the pages before worked out.
+    virtual bool prepare() { return true; }
+    // On leaving by Next, in turn: the checks before the page is worked out,
+    // the page's Calculate (run only when its totals are stale; also its
+    // Calculate button's), the checks of what it worked out. Each is false
+    // after its one message.
+    virtual bool validate() { return true; }
+    virtual bool calculate() { return true; }
+    virtual bool confirm() { return true; }
+    // On leaving by Back: a percentage out of range goes back to its starting value.
+    virtual void repair() {}
+    // The field the focus goes to on entry; none on pages without fields.
+    virtual NumericField* entryFocus() { return nullptr; }
     const Regional& regional() const { return context_.regional; }
     // A field of this page: a change makes its totals stale, a commit writes the case.
     void adopt(NumericField* field);

@@ -25,16 +25,16 @@ public:
         const char* totalName; // what a screen reader calls the total
     };
     SumPage(PageContext& context, int step, const Design& design);
-    void build(QWidget* panel, QVBoxLayout* layout) override;
-    bool prepare() override;
-    bool calculate() override;
-    NumericField* entryFocus() override;
     NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
     void showWorkedOut(const CaseResults& results) override;
 
 protected:
+    void build(QWidget* panel, QVBoxLayout* layout) override;
+    bool prepare() override;
+    bool calculate() override;
+    NumericField* entryFocus() override;
     // Where the page's amounts and total live in the case.
     virtual std::span<Currency> amountsIn(MortgageCase& value) const = 0;
     virtual std::span<const Currency> amountsOf(const MortgageCase& value) const = 0;
@@ -53,6 +53,8 @@ class AssetsPage : public SumPage {
     Q_OBJECT
 public:
     explicit AssetsPage(PageContext& context);
+
+protected:
     // Only the purposes that build on a home the household owns need its value.
     bool validate() override;
 
@@ -68,6 +70,8 @@ class LiabilitiesPage : public SumPage {
     Q_OBJECT
 public:
     explicit LiabilitiesPage(PageContext& context);
+
+protected:
     // A refinance moves existing debts to the new loan: there must be some.
     bool confirm() override;
 

@@ -250,25 +250,7 @@ QWidget* MainWindow::buildStepPanel(int step) {
 }
 
 void MainWindow::fillStepPanel(int step) {
-    QWidget* panel = fraStep[static_cast<std::size_t>(step)];
-    auto* layout = static_cast<QVBoxLayout*>(panel->layout());
-    StepPage& shown = page(step);
-
-    auto* guidance = new QLabel(shown.guidance(), panel);
-    guidance->setObjectName(QStringLiteral("sknLabel%1").arg(step));
-    guidance->setWordWrap(true);
-    guidance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    guidance->setTextFormat(Qt::PlainText);
-    Skin::applyTo(guidance, Skin::Element::Guidance);
-    layout->addWidget(guidance);
-
-    if (const QString title = shown.title(); !title.isEmpty()) {
-        auto* bar = new QLabel(title, panel);
-        bar->setObjectName(QStringLiteral("SkinPanel%1").arg(step - AssetsStep));
-        Skin::applyTo(bar, Skin::Element::Title);
-        layout->addWidget(bar);
-    }
-    shown.build(panel, layout);
+    page(step).buildInto(fraStep[static_cast<std::size_t>(step)]);
 }
 
 void MainWindow::startFresh() {

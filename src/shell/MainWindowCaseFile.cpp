@@ -143,7 +143,7 @@ bool MainWindow::openCaseFile(const QString& path) {
 
 void MainWindow::refreshTitle() {
     QStringList parts;
-    if (CurrentStep != OpeningStep)
+    if (!page(CurrentStep).furniture().first)
         parts << page(CurrentStep).name();
     if (!casePath_.isEmpty())
         parts << QFileInfo(casePath_).fileName() + QStringLiteral("[*]");

@@ -13,25 +13,20 @@
 namespace hw {
 
 void MainWindow::goNext() {
-    if (CurrentStep >= ClosingStep)
-        return;
     StepPage& leaving = page(CurrentStep);
-    if (!leaving.validate())
-        return;
-    if (!context_.pageCalculated && !leaving.calculate())
-        return;
-    if (!leaving.confirm())
+    if (leaving.furniture().last || !leaving.leave(StepPage::Way::Next))
         return;
     const int target = nextStep(CurrentStep, context_.purpose());
-    if (!page(target).prepare())
+    if (!page(target).arrive())
         return;
     showStep(target);
 }
 
 void MainWindow::goBack() {
-    if (CurrentStep <= OpeningStep)
+    StepPage& leaving = page(CurrentStep);
+    if (leaving.furniture().first)
         return;
-    page(CurrentStep).repair();
+    leaving.leave(StepPage::Way::Back);
     showStep(previousStep(CurrentStep, context_.purpose()));
 }
 
@@ -58,29 +53,16 @@ void MainWindow::showStep(int target) {
     if (target != CurrentStep)
         fraStep[static_cast<std::size_t>(CurrentStep)]->setEnabled(false);
 
-    if (target == OpeningStep) {
-        cmdBack->setVisible(false);
-        cmdBack->setEnabled(false);
-        // A new case may start from the closing page, where Next was hidden.
-        placeBackButton(false);
-        cmdNext->setVisible(true);
-        cmdNext->setEnabled(true);
-    } else {
-        Skin::applyTo(cmdBack, Skin::Element::Button);
-        cmdBack->setVisible(true);
-        cmdBack->setEnabled(true);
-    }
-    if (target == ClosingStep) {
-        cmdNext->setVisible(false);
-        placeBackButton(true);
-        Skin::applyTo(cmdBack, Skin::Element::Button);
-    } else if (target == ResultsStep) {
-        placeBackButton(false);
-        Skin::applyTo(cmdBack, Skin::Element::Button);
-        Skin::applyTo(cmdNext, Skin::Element::Button);
-        cmdNext->setVisible(true);
-        cmdNext->setEnabled(true);
-    }
+    // The furniture the page asks for: no Back on the first page; on the
+    // last, no Next and Back in its place.
+    const StepPage::Furniture around = page(target).furniture();
+    cmdBack->setVisible(!around.first);
+    cmdBack->setEnabled(!around.first);
+    cmdNext->setVisible(!around.last);
+    cmdNext->setEnabled(!around.last);
+    placeBackButton(around.last);
+    Skin::applyTo(cmdBack, Skin::Element::Button);
+    Skin::applyTo(cmdNext, Skin::Element::Button);
 
     CurrentStep = target;
     // The title names the page shown; a screen reader announces it as it changes.
