@@ -105,7 +105,7 @@ void runActions(hw::MainWindow* w) {
     value.ratePercent = 8.0;
     value.termYears = 25.0;
     w->openCase(value);
-    w->cmdBack->click();
+    w->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
     QWidget* results = w->stepPanel(hw::ResultsStep);
     const auto quit = [] { QApplication::exit(0); };
     auto* folder = new QTemporaryDir;
@@ -118,7 +118,8 @@ void runActions(hw::MainWindow* w) {
             "compare", [=] { w->openCompare(saved); },
             [](QObject* o) {
                 auto* window = shown<hw::CompareWindow>();
-                return window && o == window->grdCompare->viewport();
+                return window && o == window->findChild<QTableWidget*>(QStringLiteral("grdCompare"))
+                                          ->viewport();
             },
             [] {
                 if (auto* window = shown<hw::CompareWindow>())
@@ -147,7 +148,10 @@ void runActions(hw::MainWindow* w) {
             "preview", [=] { w->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click(); },
             [](QObject* o) {
                 auto* dialog = shown<hw::PreviewWindow>();
-                auto* view = dialog ? dialog->pages->findChild<QGraphicsView*>() : nullptr;
+                auto* view = dialog
+                                 ? dialog->findChild<QPrintPreviewWidget*>(QStringLiteral("pages"))
+                                       ->findChild<QGraphicsView*>()
+                                 : nullptr;
                 return view && o == view->viewport();
             },
             [] {
@@ -157,8 +161,8 @@ void runActions(hw::MainWindow* w) {
             chart);
     };
     timeAction(
-        "results", [=] { w->cmdNext->click(); }, [=](QObject* o) { return o == results; }, [] {},
-        preview);
+        "results", [=] { w->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click(); },
+        [=](QObject* o) { return o == results; }, [] {}, preview);
 }
 
 } // namespace

@@ -65,8 +65,9 @@ int main(int argc, char* argv[]) {
             chart.show();
             QApplication::processEvents();
             chart.grab().save(folder + QStringLiteral("/chart.png"));
-            chart.tabs->setCurrentIndex(1);
-            chart.cboType->setCurrentIndex(chart.cboType->count() - 1);
+            driver::child<QTabWidget>(&chart, "whatIfTabs")->setCurrentIndex(1);
+            driver::child<QComboBox>(&chart, "cboType")
+                ->setCurrentIndex(driver::child<QComboBox>(&chart, "cboType")->count() - 1);
             QApplication::processEvents();
             chart.grab().save(folder + QStringLiteral("/schedule.png"));
             hw::WhatIfSettings asked;
@@ -77,8 +78,9 @@ int main(int argc, char* argv[]) {
             hw::WhatIfWindow whatIf(window.optionsInput(), window.regional(),
                                     window.resultsPage().propertyValue(), asked, &window);
             whatIf.show();
-            for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
-                whatIf.tabs->setCurrentIndex(tab);
+            for (int tab = 0; tab < driver::child<QTabWidget>(&whatIf, "whatIfTabs")->count();
+                 ++tab) {
+                driver::child<QTabWidget>(&whatIf, "whatIfTabs")->setCurrentIndex(tab);
                 QApplication::processEvents();
                 whatIf.grab().save(QStringLiteral("%1/whatif%2.png").arg(folder).arg(tab));
             }
@@ -113,7 +115,7 @@ int main(int argc, char* argv[]) {
         if (!hw::helpTopic(topic))
             continue;
         hw::InformationWindow help(&window);
-        help.Topic = static_cast<std::int16_t>(topic);
+        help.setTopic(topic);
         help.show();
         for (int page = 1; page <= (hw::helpTopic(topic)->hasSecondPage() ? 2 : 1); ++page) {
             QApplication::processEvents();
@@ -121,7 +123,7 @@ int main(int argc, char* argv[]) {
                                  .arg(folder)
                                  .arg(topic, 2, 10, QChar(u'0'))
                                  .arg(page));
-            help.cmdNext->click();
+            driver::child<QPushButton>(&help, "cmdNext")->click();
         }
     }
     hw::AboutWindow about(&window);

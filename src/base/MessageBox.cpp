@@ -32,57 +32,57 @@ MessageBox::MessageBox(QWidget* owner) : QDialog(owner) {
     setModal(true);
     Skin::applyToWindow(this, Skin::Storage::Third);
 
-    lblMessage = new QLabel(this);
-    lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    lblMessage->setWordWrap(true);
-    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Skin::applyTo(lblMessage, Skin::Element::Message);
+    messageLabel_ = new QLabel(this);
+    messageLabel_->setObjectName(QStringLiteral("lblMessage"));
+    messageLabel_->setWordWrap(true);
+    messageLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    messageLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Skin::applyTo(messageLabel_, Skin::Element::Message);
 
     for (int i = 0; i < 3; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdButton%1").arg(i));
         connect(button, &QPushButton::clicked, this, [this, i] { answer(i); });
-        cmdButton[static_cast<std::size_t>(i)] = button;
+        buttons_[static_cast<std::size_t>(i)] = button;
     }
-    cmdButton[0]->setDefault(true);
+    buttons_[0]->setDefault(true);
 }
 
 int MessageBox::ask(const QString& text, int style) {
     if (style == MsgDefault)
         style = MsgOkOnly;
     style_ = style;
-    lblMessage->setText(text);
+    messageLabel_->setText(text);
     arrange(style);
     exec();
-    const int answer = ButtonIndex;
-    Clicked = false;
+    const int answer = buttonIndex_;
+    clicked_ = false;
     return answer;
 }
 
 void MessageBox::arrange(int style) {
     const int buttons = style == MsgOkOnly ? 1 : style == MsgYesNo ? 2 : 3;
     for (int i = 0; i < 3; ++i)
-        cmdButton[static_cast<std::size_t>(i)]->setVisible(i < buttons);
+        buttons_[static_cast<std::size_t>(i)]->setVisible(i < buttons);
     if (style == MsgOkOnly) {
-        cmdButton[0]->setText(tr("OK"));
+        buttons_[0]->setText(tr("OK"));
     } else if (style == MsgSaveDontSaveCancel) {
-        cmdButton[0]->setText(tr("&Save"));
-        cmdButton[1]->setText(tr("Do&n't Save"));
-        cmdButton[2]->setText(tr("&Cancel"));
+        buttons_[0]->setText(tr("&Save"));
+        buttons_[1]->setText(tr("Do&n't Save"));
+        buttons_[2]->setText(tr("&Cancel"));
     } else {
-        cmdButton[0]->setText(tr("&Yes"));
-        cmdButton[1]->setText(tr("&No"));
-        cmdButton[2]->setText(tr("&Cancel"));
+        buttons_[0]->setText(tr("&Yes"));
+        buttons_[1]->setText(tr("&No"));
+        buttons_[2]->setText(tr("&Cancel"));
     }
 
     // The buttons alike, and as large as the largest caption needs: none is clipped.
     // Measured in the skin's font, so the window is styled first.
     ensurePolished();
-    lblMessage->ensurePolished();
+    messageLabel_->ensurePolished();
     QSize buttonSize(twips(ButtonWidth), twips(ButtonHeight));
     for (int i = 0; i < buttons; ++i)
-        buttonSize = buttonSize.expandedTo(cmdButton[static_cast<std::size_t>(i)]->sizeHint());
+        buttonSize = buttonSize.expandedTo(buttons_[static_cast<std::size_t>(i)]->sizeHint());
     const int margin = twips(Margin);
     // The message area keeps its designed width (or the width of three buttons
     // side by side) unless a long text would need many lines; it grows
@@ -90,32 +90,32 @@ void MessageBox::arrange(int style) {
     int messageWidth = twips(MessageWidth);
     if (buttons == 3)
         messageWidth = std::max(messageWidth, 3 * buttonSize.width() + margin);
-    int messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
+    int messageHeight = std::max(twips(MessageHeight), messageLabel_->heightForWidth(messageWidth));
     if (messageHeight > 4 * fontMetrics().lineSpacing()) {
         messageWidth = messageWidth * 8 / 5;
-        messageHeight = std::max(twips(MessageHeight), lblMessage->heightForWidth(messageWidth));
+        messageHeight = std::max(twips(MessageHeight), messageLabel_->heightForWidth(messageWidth));
     }
-    lblMessage->setGeometry(margin, margin, messageWidth, messageHeight);
+    messageLabel_->setGeometry(margin, margin, messageWidth, messageHeight);
 
     const int clientWidth = messageWidth + 2 * margin;
     const int buttonTop = std::max(twips(ButtonTop), margin + messageHeight + twips(105));
-    for (QPushButton* button : cmdButton)
+    for (QPushButton* button : buttons_)
         button->resize(buttonSize);
     if (style == MsgOkOnly) {
-        cmdButton[0]->move((clientWidth - buttonSize.width()) / 2, buttonTop);
+        buttons_[0]->move((clientWidth - buttonSize.width()) / 2, buttonTop);
     } else if (buttons == 3) {
         // Three alike, spread over the width.
         const int gap =
             std::max(margin / 2, (clientWidth - 2 * margin - 3 * buttonSize.width()) / 2);
         for (int i = 0; i < 3; ++i)
-            cmdButton[static_cast<std::size_t>(i)]->move(margin + i * (buttonSize.width() + gap),
-                                                         buttonTop);
+            buttons_[static_cast<std::size_t>(i)]->move(margin + i * (buttonSize.width() + gap),
+                                                        buttonTop);
         setFixedSize(std::max(clientWidth, 2 * margin + 3 * buttonSize.width() + 2 * gap),
                      buttonTop + buttonSize.height() + margin);
         return;
     } else {
-        cmdButton[0]->move(margin, buttonTop);
-        cmdButton[1]->move(
+        buttons_[0]->move(margin, buttonTop);
+        buttons_[1]->move(
             twips(SecondButtonLeft) + (clientWidth - twips(MessageWidth + 2 * Margin)), buttonTop);
     }
     setFixedSize(clientWidth, buttonTop + buttonSize.height() + margin);
@@ -146,15 +146,15 @@ void MessageBox::placeOverOwner() {
 void MessageBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         QApplication::beep();
-        for (QPushButton* button : cmdButton)
+        for (QPushButton* button : buttons_)
             Skin::applyTo(button, Skin::Element::Button);
     }
     QDialog::changeEvent(event);
 }
 
 void MessageBox::answer(int index) {
-    Clicked = true;
-    ButtonIndex = index;
+    clicked_ = true;
+    buttonIndex_ = index;
     done(index == 0 ? QDialog::Accepted : QDialog::Rejected);
 }
 

@@ -18,11 +18,6 @@ public:
     // answers the index of the clicked button.
     int ask(const QString& text, int style);
 
-    QLabel* lblMessage = nullptr;
-    std::array<QPushButton*, 3> cmdButton{};
-    bool Clicked = false;
-    int ButtonIndex = 0;
-
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -31,6 +26,10 @@ protected:
     void reject() override;
 
 private:
+    QLabel* messageLabel_ = nullptr;
+    std::array<QPushButton*, 3> buttons_{};
+    bool clicked_ = false;
+    int buttonIndex_ = 0;
     void answer(int index);
     void arrange(int style);
     void placeOverOwner();

@@ -32,6 +32,7 @@ struct OptionsInput {
     double monthlyExpenditure = 0.0; // E, unrounded
     Currency shownIncome;            // the monthly income after tax, as shown
     Currency shownBudget;            // the monthly expenditure, as shown
+    friend bool operator==(const OptionsInput&, const OptionsInput&) = default;
 };
 
 // One month of a type's repayment schedule. Money figures are unrounded.

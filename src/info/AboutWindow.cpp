@@ -59,65 +59,65 @@ AboutWindow::AboutWindow(QWidget* owner) : LoadOnShowDialog(owner) {
     setWindowTitle(tr("About VodiVudi"));
     setFixedSize(twips(4920), twips(2640));
 
-    SkinLabel1 = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 4200, 375));
-    SkinLabel1->setAlignment(Qt::AlignCenter);
+    productLabel_ = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 4200, 375));
+    productLabel_->setAlignment(Qt::AlignCenter);
     // The panel holds the rows and the link; their places are the panel's own, in
     // two columns: the captions, and the values with the link under them.
-    SkinPanel1 = label(this, "SkinPanel1", QString(), twipsRect(120, 600, 4680, 1380));
+    detailsPanel_ = label(this, "SkinPanel1", QString(), twipsRect(120, 600, 4680, 1380));
     const auto row = [](int index) { return 150 + 300 * index; };
     constexpr int CaptionLeft = 180, CaptionWidth = 1200, ValueLeft = 1500, ValueWidth = 3000;
-    SkinLabel3 = label(SkinPanel1, "SkinLabel3", tr("Title:"),
-                       twipsRect(CaptionLeft, row(0), CaptionWidth, 255));
-    sklbTitle =
-        label(SkinPanel1, "sklbTitle", QString(), twipsRect(ValueLeft, row(0), ValueWidth, 255));
-    SkinLabel5 = label(SkinPanel1, "SkinLabel5", tr("Version:"),
-                       twipsRect(CaptionLeft, row(1), CaptionWidth, 255));
-    sklbVersion = label(SkinPanel1, "sklbVersion", versionText(),
-                        twipsRect(ValueLeft, row(1), ValueWidth, 255));
-    SkinLabel4 = label(SkinPanel1, "SkinLabel4", tr("Copyright:"),
-                       twipsRect(CaptionLeft, row(2), CaptionWidth, 255));
-    sklbArtist =
-        label(SkinPanel1, "sklbArtist", QString(), twipsRect(ValueLeft, row(2), ValueWidth, 255));
-    sklbInfo = new QPushButton(SkinPanel1);
-    sklbInfo->setObjectName(QStringLiteral("sklbInfo"));
-    sklbInfo->setGeometry(twipsRect(ValueLeft - 60, row(3), ValueWidth, 285));
-    sklbInfo->setCursor(Qt::PointingHandCursor);
-    cmdClose = new QPushButton(tr("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twipsRect(3900, 2130, 900, 405));
-    cmdClose->setDefault(true);
+    titleCaption_ = label(detailsPanel_, "SkinLabel3", tr("Title:"),
+                          twipsRect(CaptionLeft, row(0), CaptionWidth, 255));
+    titleLabel_ =
+        label(detailsPanel_, "sklbTitle", QString(), twipsRect(ValueLeft, row(0), ValueWidth, 255));
+    versionCaption_ = label(detailsPanel_, "SkinLabel5", tr("Version:"),
+                            twipsRect(CaptionLeft, row(1), CaptionWidth, 255));
+    versionLabel_ = label(detailsPanel_, "sklbVersion", versionText(),
+                          twipsRect(ValueLeft, row(1), ValueWidth, 255));
+    copyrightCaption_ = label(detailsPanel_, "SkinLabel4", tr("Copyright:"),
+                              twipsRect(CaptionLeft, row(2), CaptionWidth, 255));
+    makerLabel_ = label(detailsPanel_, "sklbArtist", QString(),
+                        twipsRect(ValueLeft, row(2), ValueWidth, 255));
+    linkButton_ = new QPushButton(detailsPanel_);
+    linkButton_->setObjectName(QStringLiteral("sklbInfo"));
+    linkButton_->setGeometry(twipsRect(ValueLeft - 60, row(3), ValueWidth, 285));
+    linkButton_->setCursor(Qt::PointingHandCursor);
+    closeButton_ = new QPushButton(tr("&Close"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    closeButton_->setGeometry(twipsRect(3900, 2130, 900, 405));
+    closeButton_->setDefault(true);
 
-    connect(sklbInfo, &QPushButton::clicked, this, &AboutWindow::openLink);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(linkButton_, &QPushButton::clicked, this, &AboutWindow::openLink);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutWindow::loadOnShow() {
     Skin::applyToWindow(this, Skin::Storage::First);
-    sklbTitle->setText(productName());
-    sklbArtist->setText(makerName());
-    sklbInfo->setText(linkCaption());
-    sklbInfo->setToolTip(linkTarget().isLocalFile()
-                             ? tr("Open the user guide in your browser")
-                             : tr("Open the maker's web page in your browser"));
-    Skin::applyTo(SkinPanel1, Skin::Element::Panel);
-    for (QLabel* caption :
-         {SkinLabel1, SkinLabel3, SkinLabel4, SkinLabel5, sklbArtist, sklbTitle, sklbVersion})
+    titleLabel_->setText(productName());
+    makerLabel_->setText(makerName());
+    linkButton_->setText(linkCaption());
+    linkButton_->setToolTip(linkTarget().isLocalFile()
+                                ? tr("Open the user guide in your browser")
+                                : tr("Open the maker's web page in your browser"));
+    Skin::applyTo(detailsPanel_, Skin::Element::Panel);
+    for (QLabel* caption : {productLabel_, titleCaption_, copyrightCaption_, versionCaption_,
+                            makerLabel_, titleLabel_, versionLabel_})
         Skin::applyTo(caption, Skin::Element::Label);
-    Skin::applyTo(sklbInfo, Skin::Element::Link);
-    Skin::applyTo(cmdClose, Skin::Element::Button);
+    Skin::applyTo(linkButton_, Skin::Element::Link);
+    Skin::applyTo(closeButton_, Skin::Element::Button);
     playEntry();
-    cmdClose->setFocus();
+    closeButton_->setFocus();
 }
 
 void AboutWindow::playEntry() {
     // The heading drops into place from 30 pixels above it.
-    Skin::SkinElement heading = Skin::elementOf(SkinLabel1);
+    Skin::SkinElement heading = Skin::elementOf(productLabel_);
     const int v = heading.value(2);
     heading.setValue(2, QString::number(v - 30));
     heading.command(QStringLiteral("moveto - %1 - - - - 1000 decel").arg(v));
 
     // The panel grows from a small square to its place.
-    Skin::SkinElement panel = Skin::elementOf(SkinPanel1);
+    Skin::SkinElement panel = Skin::elementOf(detailsPanel_);
     if (!panel.isValid())
         return;
     const int a = panel.value(1), b = panel.value(2), c = panel.value(5), d = panel.value(6);
@@ -135,7 +135,7 @@ QString AboutWindow::errorMessage(std::int32_t lresult) {
     return tr("Unknown Error!");
 }
 
-void AboutWindow::pDisplayError(std::int32_t lresult) {
+void AboutWindow::reportFailedLink(std::int32_t lresult) {
     const QString message = errorMessage(lresult);
     restoreNormalPointer();
     if (lresult <= NoSuchResult)
@@ -173,9 +173,9 @@ QString AboutWindow::linkCaption() {
 void AboutWindow::openLink() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QPointer<AboutWindow> self(this);
-    pDisplayError(LinkOpener::open(linkTarget(), this, [self](int code) {
+    reportFailedLink(LinkOpener::open(linkTarget(), this, [self](int code) {
         if (self)
-            self->pDisplayError(code);
+            self->reportFailedLink(code);
     }));
     restoreNormalPointer();
 }

@@ -34,22 +34,21 @@ public:
     // The message for a result code; empty for an address that was opened.
     static QString errorMessage(std::int32_t lresult);
     // Restores the normal pointer and reports a failed request in the message box.
-    void pDisplayError(std::int32_t lresult);
-
-    QLabel* SkinLabel1 = nullptr;
-    QLabel* SkinPanel1 = nullptr;
-    QLabel* SkinLabel3 = nullptr;
-    QLabel* sklbTitle = nullptr;
-    QLabel* SkinLabel4 = nullptr;
-    QLabel* sklbArtist = nullptr;
-    QLabel* SkinLabel5 = nullptr; // "Version:"
-    QLabel* sklbVersion = nullptr;
-    QPushButton* sklbInfo = nullptr;
-    QPushButton* cmdClose = nullptr;
+    void reportFailedLink(std::int32_t lresult);
 
     void openLink();
 
 private:
+    QLabel* productLabel_ = nullptr;
+    QLabel* detailsPanel_ = nullptr;
+    QLabel* titleCaption_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* copyrightCaption_ = nullptr;
+    QLabel* makerLabel_ = nullptr;
+    QLabel* versionCaption_ = nullptr; // "Version:"
+    QLabel* versionLabel_ = nullptr;
+    QPushButton* linkButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     void loadOnShow() override;
     void playEntry();
 };

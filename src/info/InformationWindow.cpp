@@ -36,63 +36,64 @@ InformationWindow::InformationWindow(QWidget* owner) : LoadOnShowDialog(owner) {
     lostHeight_ = room.isValid() ? std::max(0, designed.height() - room.height()) : 0;
     setFixedSize(designed.width(), designed.height() - lostHeight_);
 
-    textArea = new QScrollArea(this);
-    textArea->setObjectName(QStringLiteral("lblTextArea"));
-    textArea->setWidgetResizable(true);
-    textArea->setFrameShape(QFrame::NoFrame);
-    textArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textArea->setGeometry(
+    textArea_ = new QScrollArea(this);
+    textArea_->setObjectName(QStringLiteral("lblTextArea"));
+    textArea_->setWidgetResizable(true);
+    textArea_->setFrameShape(QFrame::NoFrame);
+    textArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textArea_->setGeometry(
         twipsRect(TextLeft, TextTop, TextWidth, TextHeight).adjusted(0, 0, 0, -lostHeight_));
-    lblText = new QLabel(textArea);
-    lblText->setObjectName(QStringLiteral("lblText"));
-    lblText->setTextFormat(Qt::RichText);
-    lblText->setWordWrap(true);
-    lblText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    textArea->setWidget(lblText);
-    textArea->viewport()->setAutoFillBackground(false);
-    lblText->setAutoFillBackground(false);
+    textLabel_ = new QLabel(textArea_);
+    textLabel_->setObjectName(QStringLiteral("lblText"));
+    textLabel_->setTextFormat(Qt::RichText);
+    textLabel_->setWordWrap(true);
+    textLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    textLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textArea_->setWidget(textLabel_);
+    textArea_->viewport()->setAutoFillBackground(false);
+    textLabel_->setAutoFillBackground(false);
 
-    cmdExit = new QPushButton(tr("Close"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setGeometry(twipsRect(360, ButtonTop, 1095, ButtonHeight).translated(0, -lostHeight_));
-    cmdNext = new QPushButton(this);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    exitButton_ = new QPushButton(tr("Close"), this);
+    exitButton_->setObjectName(QStringLiteral("cmdExit"));
+    exitButton_->setGeometry(
+        twipsRect(360, ButtonTop, 1095, ButtonHeight).translated(0, -lostHeight_));
+    pageButton_ = new QPushButton(this);
+    pageButton_->setObjectName(QStringLiteral("cmdNext"));
     placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
-    connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdNext, &QPushButton::clicked, this, &InformationWindow::goNext);
-    setTabOrder(cmdNext, cmdExit);
+    connect(exitButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(pageButton_, &QPushButton::clicked, this, &InformationWindow::goNext);
+    setTabOrder(pageButton_, exitButton_);
 }
 
 void InformationWindow::loadOnShow() {
     Skin::applyToWindow(this, Skin::Storage::Third);
-    Skin::applyTo(cmdExit, Skin::Element::Button);
-    Skin::applyTo(cmdNext, Skin::Element::Button);
+    Skin::applyTo(exitButton_, Skin::Element::Button);
+    Skin::applyTo(pageButton_, Skin::Element::Button);
     placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
-    Page = 0;
-    SetText();
-    Skin::applyTo(lblText, Skin::Element::Message);
-    (cmdNext->isVisible() ? cmdNext : cmdExit)->setFocus();
+    page_ = 0;
+    showCurrentPage();
+    Skin::applyTo(textLabel_, Skin::Element::Message);
+    (pageButton_->isVisible() ? pageButton_ : exitButton_)->setFocus();
 }
 
-void InformationWindow::SetText() {
-    const HelpTopic* topic = helpTopic(Topic);
+void InformationWindow::showCurrentPage() {
+    const HelpTopic* topic = helpTopic(topic_);
     if (!topic)
         return;
     if (!topic->hasSecondPage())
-        cmdNext->hide();
+        pageButton_->hide();
     if (topic->placement) {
-        QRect place = textArea->geometry();
+        QRect place = textArea_->geometry();
         place.moveTop(twips(topic->placement->top));
         if (topic->placement->height > 0)
             place.setHeight(
                 std::max(twips(ButtonHeight), twips(topic->placement->height) - lostHeight_));
-        textArea->setGeometry(place);
+        textArea_->setGeometry(place);
     }
-    const bool second = topic->hasSecondPage() && Page != 0;
+    const bool second = topic->hasSecondPage() && page_ != 0;
     shownPage_ = second ? topic->secondPage : topic->firstPage;
-    lblText->setText(pageHtml(shownPage_));
-    textArea->verticalScrollBar()->setValue(0);
+    textLabel_->setText(pageHtml(shownPage_));
+    textArea_->verticalScrollBar()->setValue(0);
 }
 
 QString InformationWindow::pageHtml(const QString& page) {
@@ -129,28 +130,28 @@ QString InformationWindow::pageHtml(const QString& page) {
 }
 
 void InformationWindow::placePageButton(int left, int width, const QString& caption) {
-    cmdNext->setText(caption);
-    cmdNext->ensurePolished();
+    pageButton_->setText(caption);
+    pageButton_->ensurePolished();
     QRect place = twipsRect(left, ButtonTop, width, ButtonHeight).translated(0, -lostHeight_);
     // A caption that needs more room (a larger font) widens the button to the left.
-    const int needed = cmdNext->sizeHint().width();
+    const int needed = pageButton_->sizeHint().width();
     if (needed > place.width())
         place.setLeft(place.right() + 1 - needed);
-    cmdNext->setGeometry(place);
+    pageButton_->setGeometry(place);
 }
 
 void InformationWindow::goNext() {
-    if (cmdNext->text() == tr(NextPage)) {
-        ++Page;
-        SetText();
+    if (pageButton_->text() == tr(NextPage)) {
+        ++page_;
+        showCurrentPage();
         // Wider, with its right edge where the "Next Page" button had it.
         placePageButton(PreviousPageLeft, PreviousPageWidth, tr(PreviousPage));
     } else {
-        --Page;
-        SetText();
+        --page_;
+        showCurrentPage();
         placePageButton(NextPageLeft, NextPageWidth, tr(NextPage));
     }
-    Skin::applyTo(cmdNext, Skin::Element::Button);
+    Skin::applyTo(pageButton_, Skin::Element::Button);
 }
 
 } // namespace hw

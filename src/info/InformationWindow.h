@@ -11,25 +11,19 @@ class QScrollArea;
 namespace hw {
 
 // The information window: one or two pages of explanation on a step of the
-// wizard, a mortgage type or an interest-rate type. Callers write Topic, then
-// show the window modally.
+// wizard, a mortgage type or an interest-rate type. Callers set the topic,
+// then show the window modally.
 class InformationWindow : public LoadOnShowDialog {
     Q_OBJECT
 public:
     explicit InformationWindow(QWidget* owner = nullptr);
 
-    std::int16_t Topic = 0;
+    int topic() const { return topic_; }
+    void setTopic(int topic) { topic_ = static_cast<std::int16_t>(topic); }
+    // Shows the current page of the topic and places the text label for it.
+    void showCurrentPage();
 
-    // Shows the current page of Topic and places the text label for it.
-    void SetText();
-
-    QLabel* lblText = nullptr;
-    QPushButton* cmdNext = nullptr; // the page button
-    QPushButton* cmdExit = nullptr;
-    // The label sits in a scroll area so that a page longer than it can hold scrolls.
-    QScrollArea* textArea = nullptr;
-
-    std::int16_t page() const { return Page; }
+    std::int16_t page() const { return page_; }
     // The text of the page shown, as the topic holds it.
     const QString& shownPage() const { return shownPage_; }
     // A page laid out for reading: its heading, paragraphs and lists.
@@ -39,11 +33,17 @@ private:
     void loadOnShow() override;
     void goNext();
     void placePageButton(int left, int width, const QString& caption);
+
+    std::int16_t topic_ = 0;
+    std::int16_t page_ = 0;
+    QLabel* textLabel_ = nullptr;
+    QPushButton* pageButton_ = nullptr; // "Next" to the second page, "Back" to the first
+    QPushButton* exitButton_ = nullptr;
+    // The label sits in a scroll area so that a page longer than it can hold scrolls.
+    QScrollArea* textArea_ = nullptr;
     // Pixels the window is shorter than designed, on a screen too small for it:
     // the text scrolls in less room and the buttons move up.
     int lostHeight_ = 0;
-
-    std::int16_t Page = 0;
     QString shownPage_;
 };
 

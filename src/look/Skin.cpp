@@ -128,11 +128,11 @@ QMenu::item:selected { background: @accent; color: @onAccent; }
 QMenu::item:disabled { color: @disabledText; }
 QDialog#AboutWindow QLabel, QDialog#AboutWindow QPushButton { font-size: 9pt; }
 QDialog#AboutWindow QPushButton { padding: 2px 8px; }
-QDialog#AboutWindow QPushButton#sklbInfo { text-align: left; padding: 1px 3px; }
+QDialog#AboutWindow QPushButton#linkButton_ { text-align: left; padding: 1px 3px; }
 QDialog#AboutWindow QLabel#SkinLabel1 { font-family: Verdana, sans-serif; font-size: 14pt; }
 QDialog#AboutWindow QLabel#SkinLabel3, QDialog#AboutWindow QLabel#SkinLabel4,
 QDialog#AboutWindow QLabel#SkinLabel5 { font-weight: bold; }
-QDialog#AboutWindow QLabel#sklbTitle, QDialog#AboutWindow QLabel#sklbArtist {
+QDialog#AboutWindow QLabel#titleLabel_, QDialog#AboutWindow QLabel#makerLabel_ {
     font-family: Verdana, sans-serif;
 }
 )";
@@ -144,7 +144,7 @@ const char* const ThirdSheet = R"(
 QDialog { background: @dialogPaper; }
 QDialog#MessageBox { border: 2px solid @accent; }
 QDialog#InformationWindow QPushButton { font-size: 9pt; padding: 2px 10px; }
-QDialog#InformationWindow QLabel#lblText { font-size: 10pt; }
+QDialog#InformationWindow QLabel#textLabel_ { font-size: 10pt; }
 )";
 
 // The sheet with each @name replaced by its colour.

@@ -50,16 +50,16 @@ ChartWindow::ChartWindow(const OptionsResult& result, Currency amount, const Reg
     tabs->addTab(chart, tr("&Balance over time"));
     tabs->addTab(buildScheduleTab(), tr("&Schedule"));
 
-    cmdClose = new QPushButton(tr("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    Skin::applyTo(cmdClose, Skin::Element::Button);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    closeButton_ = new QPushButton(tr("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    Skin::applyTo(closeButton_, Skin::Element::Button);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
     // Its designed size, or the screen's room where that is smaller.
     resize(withinScreen(this, QSize(760, 560)));
@@ -67,45 +67,47 @@ ChartWindow::ChartWindow(const OptionsResult& result, Currency amount, const Reg
 
 QWidget* ChartWindow::buildScheduleTab() {
     auto* page = new QWidget(tabs);
-    cboType = new QComboBox(page);
-    cboType->setObjectName(QStringLiteral("cboType"));
+    typeBox_ = new QComboBox(page);
+    typeBox_->setObjectName(QStringLiteral("cboType"));
     for (int type = 0; type < MortgageTypeCount; ++type)
         if (!result_.types[static_cast<std::size_t>(type)].schedule.empty())
-            cboType->addItem(mortgageTypeName(type), type);
+            typeBox_->addItem(mortgageTypeName(type), type);
     auto* caption = new QLabel(tr("Mortgage &type:"), page);
-    caption->setBuddy(cboType);
+    caption->setBuddy(typeBox_);
 
-    grdSchedule = readingTable(0, {}, page);
-    grdSchedule->setObjectName(QStringLiteral("grdSchedule"));
-    grdSchedule->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    scheduleTable_ = readingTable(0, {}, page);
+    scheduleTable_->setObjectName(QStringLiteral("grdSchedule"));
+    scheduleTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    scheduleTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // The table's own Copy takes one cell; the schedule copies whole rows.
-    grdSchedule->installEventFilter(this);
+    scheduleTable_->installEventFilter(this);
 
-    cmdCopy = new QPushButton(tr("C&opy"), page);
-    cmdExport = new QPushButton(tr("&Export CSV..."), page);
-    for (QPushButton* button : {cmdCopy, cmdExport})
+    copyButton_ = new QPushButton(tr("C&opy"), page);
+    copyButton_->setObjectName(QStringLiteral("copyButton"));
+    exportButton_ = new QPushButton(tr("&Export CSV..."), page);
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
+    for (QPushButton* button : {copyButton_, exportButton_})
         Skin::applyTo(button, Skin::Element::Button);
-    connect(cmdCopy, &QPushButton::clicked, this, &ChartWindow::copySchedule);
-    connect(cmdExport, &QPushButton::clicked, this, &ChartWindow::exportSchedule);
-    connect(cboType, &QComboBox::currentIndexChanged, this, &ChartWindow::showSchedule);
+    connect(copyButton_, &QPushButton::clicked, this, &ChartWindow::copySchedule);
+    connect(exportButton_, &QPushButton::clicked, this, &ChartWindow::exportSchedule);
+    connect(typeBox_, &QComboBox::currentIndexChanged, this, &ChartWindow::showSchedule);
 
     auto* top = new QHBoxLayout;
     top->addWidget(caption);
-    top->addWidget(cboType, 1);
-    top->addWidget(cmdCopy);
-    top->addWidget(cmdExport);
+    top->addWidget(typeBox_, 1);
+    top->addWidget(copyButton_);
+    top->addWidget(exportButton_);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
-    layout->addWidget(grdSchedule, 1);
+    layout->addWidget(scheduleTable_, 1);
     showSchedule();
     return page;
 }
 
 std::vector<ShownScheduleRow> ChartWindow::shownSchedule() const {
-    if (cboType->currentIndex() < 0)
+    if (typeBox_->currentIndex() < 0)
         return {};
-    const int type = cboType->currentData().toInt();
+    const int type = typeBox_->currentData().toInt();
     return hw::shownSchedule(type, result_.types[static_cast<std::size_t>(type)], amount_,
                              regional_.currencyDecimals());
 }
@@ -113,10 +115,10 @@ std::vector<ShownScheduleRow> ChartWindow::shownSchedule() const {
 void ChartWindow::showSchedule() {
     const std::vector<ShownScheduleRow> rows = shownSchedule();
     const bool withFund = !rows.empty() && rows.front().fund.has_value();
-    grdSchedule->clear();
-    grdSchedule->setColumnCount(withFund ? 6 : 5);
-    grdSchedule->setHorizontalHeaderLabels(scheduleHeads(withFund ? 6 : 5));
-    grdSchedule->setRowCount(static_cast<int>(rows.size()));
+    scheduleTable_->clear();
+    scheduleTable_->setColumnCount(withFund ? 6 : 5);
+    scheduleTable_->setHorizontalHeaderLabels(scheduleHeads(withFund ? 6 : 5));
+    scheduleTable_->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const ShownScheduleRow& row = rows[static_cast<std::size_t>(i)];
         QStringList cells = {regional_.locale().toString(row.month),
@@ -127,28 +129,29 @@ void ChartWindow::showSchedule() {
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grdSchedule->setItem(i, c, item);
+            scheduleTable_->setItem(i, c, item);
         }
     }
     // The columns share the width, none narrower than its widest figure; the
     // table scrolls sideways where the window is too narrow for them.
-    const QFontMetrics metrics(grdSchedule->font());
-    int widest = metrics.horizontalAdvance(scheduleHeads(grdSchedule->columnCount()).join(u' '));
-    widest /= grdSchedule->columnCount();
+    const QFontMetrics metrics(scheduleTable_->font());
+    int widest = metrics.horizontalAdvance(scheduleHeads(scheduleTable_->columnCount()).join(u' '));
+    widest /= scheduleTable_->columnCount();
     for (const ShownScheduleRow& row : rows)
         for (const Currency figure : {row.repayment, row.interest, row.principal, row.balance})
             widest = std::max(widest, metrics.horizontalAdvance(regional_.currency(figure)));
-    grdSchedule->horizontalHeader()->setMinimumSectionSize(widest + 3 * metrics.averageCharWidth());
-    cmdCopy->setEnabled(!rows.empty());
-    cmdExport->setEnabled(!rows.empty());
+    scheduleTable_->horizontalHeader()->setMinimumSectionSize(widest +
+                                                              3 * metrics.averageCharWidth());
+    copyButton_->setEnabled(!rows.empty());
+    exportButton_->setEnabled(!rows.empty());
 }
 
 void ChartWindow::copySchedule() {
     QList<int> rows;
-    for (const QModelIndex& index : grdSchedule->selectionModel()->selectedRows())
+    for (const QModelIndex& index : scheduleTable_->selectionModel()->selectedRows())
         rows << index.row();
     if (rows.isEmpty())
-        for (int i = 0; i < grdSchedule->rowCount(); ++i)
+        for (int i = 0; i < scheduleTable_->rowCount(); ++i)
             rows << i;
     std::sort(rows.begin(), rows.end());
     const std::vector<ShownScheduleRow> all = shownSchedule();
@@ -163,7 +166,7 @@ void ChartWindow::copySchedule() {
 }
 
 bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grdSchedule && event->type() == QEvent::KeyPress &&
+    if (watched == scheduleTable_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         copySchedule();
         return true;
@@ -189,7 +192,7 @@ void ChartWindow::exportSchedule() {
                   QStringLiteral(";;") + plain
             : plain;
     saveAs(this,
-           {tr("Export CSV"), cboType->currentText() + QStringLiteral(".csv"),
+           {tr("Export CSV"), typeBox_->currentText() + QStringLiteral(".csv"),
             QStringLiteral(".csv"), filters, tr("schedule")},
            [this, twoForms, regional](const QString& path, int filter) {
                return exportCsv(path, twoForms && filter == 0 ? regional : CsvStyle{});

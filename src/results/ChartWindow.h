@@ -24,13 +24,8 @@ public:
 
     QTabWidget* tabs = nullptr;
     BalanceChart* chart = nullptr;
-    QComboBox* cboType = nullptr; // the affordable types, in type order
-    QTableWidget* grdSchedule = nullptr;
-    QPushButton* cmdCopy = nullptr;
-    QPushButton* cmdExport = nullptr;
-    QPushButton* cmdClose = nullptr;
 
-    // The schedule shown, in cents that add up: of the type picked in cboType.
+    // The schedule shown, in cents that add up: of the type picked in typeBox_.
     std::vector<ShownScheduleRow> shownSchedule() const;
     // Copies the selected rows (all rows when none is selected), with the column
     // heads, as tab-separated text that a spreadsheet takes.
@@ -42,6 +37,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QComboBox* typeBox_ = nullptr; // the affordable types, in type order
+    QTableWidget* scheduleTable_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QWidget* buildScheduleTab();
     void showSchedule();
     void exportSchedule();

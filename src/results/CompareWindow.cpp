@@ -53,31 +53,33 @@ CompareWindow::CompareWindow(QWidget* parent, const Regional& regional, const Of
     Skin::applyToWindow(this, Skin::Storage::Third);
     offers_.push_back(thisCase);
 
-    grdCompare = readingTable(0, {}, this);
-    grdCompare->setObjectName(QStringLiteral("grdCompare"));
-    grdCompare->setAccessibleName(tr("The offers side by side"));
+    offersTable_ = readingTable(0, {}, this);
+    offersTable_->setObjectName(QStringLiteral("grdCompare"));
+    offersTable_->setAccessibleName(tr("The offers side by side"));
     auto* legend = new QLabel(tr("In bold: the lowest figure of its row among the offers that "
                                  "are affordable."),
                               this);
     legend->setWordWrap(true);
-    cmdAdd = new QPushButton(tr("&Add Saved Cases..."), this);
-    cmdPdf = new QPushButton(tr("Save as P&DF..."), this);
-    cmdPrint = new QPushButton(tr("&Print..."), this);
-    cmdClose = new QPushButton(tr("Close"), this);
-    for (QPushButton* push : {cmdAdd, cmdPdf, cmdPrint, cmdClose})
+    addButton_ = new QPushButton(tr("&Add Saved Cases..."), this);
+    addButton_->setObjectName(QStringLiteral("addButton"));
+    pdfButton_ = new QPushButton(tr("Save as P&DF..."), this);
+    pdfButton_->setObjectName(QStringLiteral("pdfButton"));
+    printButton_ = new QPushButton(tr("&Print..."), this);
+    closeButton_ = new QPushButton(tr("Close"), this);
+    for (QPushButton* push : {addButton_, pdfButton_, printButton_, closeButton_})
         Skin::applyTo(push, Skin::Element::Button);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdAdd, &QPushButton::clicked, this, [this] {
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(addButton_, &QPushButton::clicked, this, [this] {
         addCases(QFileDialog::getOpenFileNames(this, tr("Add Saved Cases"), folder_,
                                                tr("Hearthwise cases (*.hearthwise)")));
     });
-    connect(cmdPdf, &QPushButton::clicked, this, [this] {
+    connect(pdfButton_, &QPushButton::clicked, this, [this] {
         saveAs(this,
                {tr("Save as PDF"), tr("comparison.pdf"), QStringLiteral(".pdf"),
                 tr("PDF files (*.pdf)"), tr("comparison")},
                [this](const QString& path, int) { return saveAsPdf(path); });
     });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+    connect(printButton_, &QPushButton::clicked, this, [this] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(reportPaper(regional_.locale())));
         QPrintDialog dialog(&printer, this);
@@ -89,13 +91,13 @@ CompareWindow::CompareWindow(QWidget* parent, const Regional& regional, const Of
     });
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdPdf);
-    buttons->addWidget(cmdPrint);
+    buttons->addWidget(addButton_);
+    buttons->addWidget(pdfButton_);
+    buttons->addWidget(printButton_);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grdCompare, 1);
+    layout->addWidget(offersTable_, 1);
     layout->addWidget(legend);
     layout->addLayout(buttons);
     showOffers();
@@ -127,18 +129,18 @@ void CompareWindow::addCases(const QStringList& paths) {
 
 void CompareWindow::showOffers() {
     const int columns = static_cast<int>(offers_.size()) + 1;
-    grdCompare->clear();
-    grdCompare->setColumnCount(columns);
-    grdCompare->setRowCount(CaseRows + RowsPerType * MortgageTypeCount);
+    offersTable_->clear();
+    offersTable_->setColumnCount(columns);
+    offersTable_->setRowCount(CaseRows + RowsPerType * MortgageTypeCount);
     QStringList heads{QString()};
     for (const Offer& offer : offers_)
         heads << offer.name;
-    grdCompare->setHorizontalHeaderLabels(heads);
+    offersTable_->setHorizontalHeaderLabels(heads);
     const auto set = [this](int row, int column, const QString& text, bool figure = true) {
         auto* item = new QTableWidgetItem(text);
         item->setTextAlignment((figure ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft) |
                                Qt::AlignVCenter);
-        grdCompare->setItem(row, column, item);
+        offersTable_->setItem(row, column, item);
         return item;
     };
     const QString caseHeads[CaseRows] = {tr("Amount borrowed"), tr("Interest rate"),
@@ -198,7 +200,7 @@ void CompareWindow::showOffers() {
                     regional_.currency(*figure) != regional_.currency(*lowest))
                     continue;
                 QTableWidgetItem* item =
-                    grdCompare->item(CaseRows + RowsPerType * k + row, static_cast<int>(o) + 1);
+                    offersTable_->item(CaseRows + RowsPerType * k + row, static_cast<int>(o) + 1);
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
@@ -207,9 +209,9 @@ void CompareWindow::showOffers() {
         }
     }
     // The captions as wide as they need, the offers sharing the rest.
-    grdCompare->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grdCompare->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    cmdAdd->setEnabled(static_cast<int>(offers_.size()) <= MostSavedCases);
+    offersTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    offersTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    addButton_->setEnabled(static_cast<int>(offers_.size()) <= MostSavedCases);
 }
 
 QString CompareWindow::html() const {
@@ -219,10 +221,10 @@ QString CompareWindow::html() const {
     for (const Offer& offer : offers_)
         out += QStringLiteral("<th>%1</th>").arg(offer.name.toHtmlEscaped());
     out += QStringLiteral("</tr>");
-    for (int row = 0; row < grdCompare->rowCount(); ++row) {
+    for (int row = 0; row < offersTable_->rowCount(); ++row) {
         out += QStringLiteral("<tr>");
-        for (int column = 0; column < grdCompare->columnCount(); ++column) {
-            const QTableWidgetItem* item = grdCompare->item(row, column);
+        for (int column = 0; column < offersTable_->columnCount(); ++column) {
+            const QTableWidgetItem* item = offersTable_->item(row, column);
             const QString text = item ? item->text().toHtmlEscaped() : QString();
             const bool bold = item && item->font().bold();
             out += QStringLiteral("<td align=\"%1\">%2%3%4</td>")

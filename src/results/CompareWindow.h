@@ -42,13 +42,12 @@ public:
     QString html() const;
     WriteOutcome saveAsPdf(const QString& path) const;
 
-    QTableWidget* grdCompare = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdPdf = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdClose = nullptr;
-
 private:
+    QTableWidget* offersTable_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* pdfButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     void showOffers();
 
     const Regional& regional_;

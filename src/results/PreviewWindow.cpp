@@ -31,71 +31,72 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     setObjectName(QStringLiteral("MortgageReportPreview"));
     setWindowTitle(MortgageReport::caption());
 
-    cmdPrint = button(tr("&Print..."), "cmdPrint", this);
-    cmdSavePdf = button(tr("&Save as PDF..."), "cmdSavePdf", this);
-    chkChartPage = new QCheckBox(tr("C&hart Page"), this);
-    chkChartPage->setObjectName(QStringLiteral("chkChartPage"));
-    chkChartPage->setChecked(report.chartPage());
-    chkChartPage->setToolTip(tr("Add a page with the chart of the balances over time"));
-    chkWhatIfPage = new QCheckBox(tr("Wh&at If Page"), this);
-    chkWhatIfPage->setObjectName(QStringLiteral("chkWhatIfPage"));
-    chkWhatIfPage->setChecked(report.whatIfPage());
-    chkWhatIfPage->setToolTip(tr("Add a page with the What If answers"));
-    cmdZoomIn = button(tr("Zoom &In"), "cmdZoomIn", this);
-    cmdZoomOut = button(tr("Zoom &Out"), "cmdZoomOut", this);
-    cmdFitWidth = button(tr("&Fit Width"), "cmdFitWidth", this);
-    cmdClose = button(tr("Close"), "cmdClose", this);
-    cmdPrint->setToolTip(tr("Print the report (Ctrl+P)"));
-    cmdSavePdf->setToolTip(tr("Save the report as a PDF file (Ctrl+S)"));
+    printButton_ = button(tr("&Print..."), "cmdPrint", this);
+    savePdfButton_ = button(tr("&Save as PDF..."), "cmdSavePdf", this);
+    chartPageBox_ = new QCheckBox(tr("C&hart Page"), this);
+    chartPageBox_->setObjectName(QStringLiteral("chkChartPage"));
+    chartPageBox_->setChecked(report.chartPage());
+    chartPageBox_->setToolTip(tr("Add a page with the chart of the balances over time"));
+    whatIfPageBox_ = new QCheckBox(tr("Wh&at If Page"), this);
+    whatIfPageBox_->setObjectName(QStringLiteral("chkWhatIfPage"));
+    whatIfPageBox_->setChecked(report.whatIfPage());
+    whatIfPageBox_->setToolTip(tr("Add a page with the What If answers"));
+    zoomInButton_ = button(tr("Zoom &In"), "cmdZoomIn", this);
+    zoomOutButton_ = button(tr("Zoom &Out"), "cmdZoomOut", this);
+    fitWidthButton_ = button(tr("&Fit Width"), "cmdFitWidth", this);
+    closeButton_ = button(tr("Close"), "cmdClose", this);
+    printButton_->setToolTip(tr("Print the report (Ctrl+P)"));
+    savePdfButton_->setToolTip(tr("Save the report as a PDF file (Ctrl+S)"));
 
-    pages = new QPrintPreviewWidget(&printer, this);
-    pages->setObjectName(QStringLiteral("pages"));
-    connect(pages, &QPrintPreviewWidget::paintRequested, this,
+    pages_ = new QPrintPreviewWidget(&printer, this);
+    pages_->setObjectName(QStringLiteral("pages"));
+    connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* target) { report_.print(target); });
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdPrint, cmdSavePdf, chkChartPage, chkWhatIfPage, cmdZoomIn, cmdZoomOut, cmdFitWidth})
+             printButton_, savePdfButton_, chartPageBox_, whatIfPageBox_, zoomInButton_,
+             zoomOutButton_, fitWidthButton_})
         buttons->addWidget(control);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(pages, 1);
+    layout->addWidget(pages_, 1);
 
-    connect(cmdPrint, &QPushButton::clicked, this, &PreviewWindow::print);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &PreviewWindow::savePdf);
-    connect(chkChartPage, &QCheckBox::toggled, this, [this](bool on) {
+    connect(printButton_, &QPushButton::clicked, this, &PreviewWindow::print);
+    connect(savePdfButton_, &QPushButton::clicked, this, &PreviewWindow::savePdf);
+    connect(chartPageBox_, &QCheckBox::toggled, this, [this](bool on) {
         report_.setChartPage(on);
-        pages->updatePreview();
+        pages_->updatePreview();
     });
-    connect(chkWhatIfPage, &QCheckBox::toggled, this, [this](bool on) {
+    connect(whatIfPageBox_, &QCheckBox::toggled, this, [this](bool on) {
         report_.setWhatIfPage(on);
-        pages->updatePreview();
+        pages_->updatePreview();
     });
-    connect(cmdZoomIn, &QPushButton::clicked, pages, [this] { pages->zoomIn(); });
-    connect(cmdZoomOut, &QPushButton::clicked, pages, [this] { pages->zoomOut(); });
-    connect(cmdFitWidth, &QPushButton::clicked, pages, &QPrintPreviewWidget::fitToWidth);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(zoomInButton_, &QPushButton::clicked, pages_, [this] { pages_->zoomIn(); });
+    connect(zoomOutButton_, &QPushButton::clicked, pages_, [this] { pages_->zoomOut(); });
+    connect(fitWidthButton_, &QPushButton::clicked, pages_, &QPrintPreviewWidget::fitToWidth);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
     const auto key = [this](QKeySequence sequence, QPushButton* target) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, target, &QPushButton::click);
     };
-    key(QKeySequence::Print, cmdPrint);
-    key(QKeySequence::Save, cmdSavePdf);
-    key(QKeySequence::ZoomIn, cmdZoomIn);
-    key(QKeySequence::ZoomOut, cmdZoomOut);
+    key(QKeySequence::Print, printButton_);
+    key(QKeySequence::Save, savePdfButton_);
+    key(QKeySequence::ZoomIn, zoomInButton_);
+    key(QKeySequence::ZoomOut, zoomOutButton_);
 
     // As large as is comfortable, never larger than the screen it opens on.
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 700);
     resize(QSize(900, 700).boundedTo(room));
-    cmdPrint->setFocus();
+    printButton_->setFocus();
 }
 
 void PreviewWindow::print() {
     QPrintDialog choose(&printer_, this);
     if (choose.exec() == QDialog::Accepted)
-        pages->print();
+        pages_->print();
 }
 
 void PreviewWindow::savePdf() {

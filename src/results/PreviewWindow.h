@@ -19,17 +19,16 @@ class PreviewWindow : public QDialog {
 public:
     PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget* owner = nullptr);
 
-    QPrintPreviewWidget* pages = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdSavePdf = nullptr;
-    QCheckBox* chkChartPage = nullptr;
-    QCheckBox* chkWhatIfPage = nullptr;
-    QPushButton* cmdZoomIn = nullptr;
-    QPushButton* cmdZoomOut = nullptr;
-    QPushButton* cmdFitWidth = nullptr;
-    QPushButton* cmdClose = nullptr;
-
 private:
+    QPrintPreviewWidget* pages_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* savePdfButton_ = nullptr;
+    QCheckBox* chartPageBox_ = nullptr;
+    QCheckBox* whatIfPageBox_ = nullptr;
+    QPushButton* zoomInButton_ = nullptr;
+    QPushButton* zoomOutButton_ = nullptr;
+    QPushButton* fitWidthButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     void print();
     void savePdf();
 

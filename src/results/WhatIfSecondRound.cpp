@@ -52,32 +52,32 @@ QWidget* stackTab(QWidget* page, const QString& explanation, QLayout* form, QWid
 
 QWidget* WhatIfWindow::buildOftenTab() {
     auto* page = new QWidget(this);
-    cboOftenType = new QComboBox(page);
-    cboOftenType->setObjectName(QStringLiteral("cboOftenType"));
-    cboOftenType->addItem(mortgageTypeName(TableType), TableType);
-    cboOftenType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
-    cboOftenType->setCurrentIndex(settings_.frequencyType == ReducingBalanceType ? 1 : 0);
-    connect(cboOftenType, &QComboBox::currentIndexChanged, this, [this] { workOutHowOften(); });
-    grdOften = readingTable(0,
-                            {tr("How often"), tr("Repayment"), tr("Paid off in years"),
-                             tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
-                            page);
-    grdOften->setObjectName(QStringLiteral("grdOften"));
-    sizeColumns(grdOften);
-    fitRows(grdOften);
+    oftenTypeBox_ = new QComboBox(page);
+    oftenTypeBox_->setObjectName(QStringLiteral("cboOftenType"));
+    oftenTypeBox_->addItem(mortgageTypeName(TableType), TableType);
+    oftenTypeBox_->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
+    oftenTypeBox_->setCurrentIndex(settings_.frequencyType == ReducingBalanceType ? 1 : 0);
+    connect(oftenTypeBox_, &QComboBox::currentIndexChanged, this, [this] { workOutHowOften(); });
+    oftenTable_ = readingTable(0,
+                               {tr("How often"), tr("Repayment"), tr("Paid off in years"),
+                                tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
+                               page);
+    oftenTable_->setObjectName(QStringLiteral("grdOften"));
+    sizeColumns(oftenTable_);
+    fitRows(oftenTable_);
     auto* form = new QFormLayout;
-    form->addRow(tr("Mortgage t&ype:"), cboOftenType);
+    form->addRow(tr("Mortgage t&ype:"), oftenTypeBox_);
     return stackTab(
         page,
         tr("The loan repaid monthly, fortnightly or weekly. Interest is charged each period at "
            "the annual rate divided by the periods in a year (26 fortnights, 52 weeks). Paying "
            "half the monthly repayment every fortnight pays thirteen months a year, and clears "
            "the loan sooner."),
-        form, grdOften);
+        form, oftenTable_);
 }
 
 void WhatIfWindow::workOutHowOften() {
-    const int type = cboOftenType->currentData().toInt();
+    const int type = oftenTypeBox_->currentData().toInt();
     const auto answer = howOften(type, input_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
@@ -85,16 +85,16 @@ void WhatIfWindow::workOutHowOften() {
     }
     settings_.frequencyType = type;
     const auto& rows = std::get<std::vector<FrequencyRow>>(answer);
-    grdOften->setRowCount(static_cast<int>(rows.size()));
+    oftenTable_->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const FrequencyRow& row = rows[i];
         const int at = static_cast<int>(i);
-        setCell(grdOften, at, 0, frequencyName(row.frequency), Cell::Words);
-        setCell(grdOften, at, 1, regional_.currency(row.repayment));
-        setCell(grdOften, at, 2, regional_.number(row.years()));
-        setCell(grdOften, at, 3, regional_.currency(row.totalPaid));
-        setCell(grdOften, at, 4, regional_.currency(row.interest));
-        setCell(grdOften, at, 5, regional_.currency(row.interestSaved));
+        setCell(oftenTable_, at, 0, frequencyName(row.frequency), Cell::Words);
+        setCell(oftenTable_, at, 1, regional_.currency(row.repayment));
+        setCell(oftenTable_, at, 2, regional_.number(row.years()));
+        setCell(oftenTable_, at, 3, regional_.currency(row.totalPaid));
+        setCell(oftenTable_, at, 4, regional_.currency(row.interest));
+        setCell(oftenTable_, at, 5, regional_.currency(row.interestSaved));
     }
 }
 
@@ -102,11 +102,12 @@ void WhatIfWindow::showExtraWays(int type, const ExtraPayments& extra, const Pay
     const auto lower = lowerRepayment(type, input_, extra, regional_);
     const auto* kept = std::get_if<LowerRepayment>(&lower);
     const double level = shorter.before.empty() ? 0.0 : shorter.before.front().repayment;
-    setCell(grdExtraWays, 0, 0, tr("Shortens the term"), Cell::Words);
-    setCell(grdExtraWays, 0, 1, regional_.currency(level));
-    setCell(grdExtraWays, 0, 2, regional_.locale().toString(shorter.clearedMonth));
-    setCell(grdExtraWays, 0, 3, regional_.currency(shorter.interestBefore - shorter.interestAfter));
-    setCell(grdExtraWays, 1, 0, tr("Keeps the term, lowers the repayment"), Cell::Words);
+    setCell(extraWaysTable_, 0, 0, tr("Shortens the term"), Cell::Words);
+    setCell(extraWaysTable_, 0, 1, regional_.currency(level));
+    setCell(extraWaysTable_, 0, 2, regional_.locale().toString(shorter.clearedMonth));
+    setCell(extraWaysTable_, 0, 3,
+            regional_.currency(shorter.interestBefore - shorter.interestAfter));
+    setCell(extraWaysTable_, 1, 0, tr("Keeps the term, lowers the repayment"), Cell::Words);
     // A regular extra keeps lowering the repayment: from the first lowered one to the last.
     QString lowered;
     if (kept && !kept->repaymentAfter)
@@ -117,30 +118,31 @@ void WhatIfWindow::showExtraWays(int type, const ExtraPayments& extra, const Pay
                       : tr("%1, falling to %2")
                             .arg(regional_.currency(*kept->repaymentAfter),
                                  regional_.currency(*kept->lastRepayment));
-    setCell(grdExtraWays, 1, 1, lowered);
-    setCell(grdExtraWays, 1, 2,
+    setCell(extraWaysTable_, 1, 1, lowered);
+    setCell(extraWaysTable_, 1, 2,
             kept ? regional_.locale().toString(static_cast<int>(kept->rows.size())) : QString());
-    setCell(grdExtraWays, 1, 3, kept ? regional_.currency(kept->interestSaved) : QString());
+    setCell(extraWaysTable_, 1, 3, kept ? regional_.currency(kept->interestSaved) : QString());
 }
 
 QWidget* WhatIfWindow::buildOffsetTab() {
     auto* page = new QWidget(this);
-    txtSavings = field(NumericField::Format::Amount, settings_.offsetSavings, "txtSavings",
-                       whatIfFigureName(WhatIfInput::Savings), page);
-    txtMonthlySavings =
+    savingsField_ = field(NumericField::Format::Amount, settings_.offsetSavings, "txtSavings",
+                          whatIfFigureName(WhatIfInput::Savings), page);
+    monthlySavingsField_ =
         field(NumericField::Format::Amount, settings_.offsetMonthly, "txtMonthlySavings",
               whatIfFigureName(WhatIfInput::MonthlySavings), page);
-    cmdOffset = workOut(page);
-    connect(cmdOffset, &QPushButton::clicked, this, &WhatIfWindow::workOutOffset);
-    grdOffset =
+    offsetButton_ = workOut(page);
+    offsetButton_->setObjectName(QStringLiteral("offsetButton"));
+    connect(offsetButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutOffset);
+    offsetTable_ =
         readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
-    grdOffset->setObjectName(QStringLiteral("grdOffset"));
-    sizeColumns(grdOffset);
-    fitRows(grdOffset);
+    offsetTable_->setObjectName(QStringLiteral("grdOffset"));
+    sizeColumns(offsetTable_);
+    fitRows(offsetTable_);
     auto* form = new QFormLayout;
-    form->addRow(tr("&Savings in the account:"), txtSavings);
-    form->addRow(tr("A&dded each month:"), txtMonthlySavings);
-    form->addRow(QString(), cmdOffset);
+    form->addRow(tr("&Savings in the account:"), savingsField_);
+    form->addRow(tr("A&dded each month:"), monthlySavingsField_);
+    form->addRow(QString(), offsetButton_);
     return stackTab(
         page,
         tr("Savings held in an offset account beside a Table loan: interest is charged on the "
@@ -148,14 +150,14 @@ QWidget* WhatIfWindow::buildOffsetTab() {
            "and the savings stay yours to draw on. Beside it, the same savings paid into the "
            "loan instead: the starting savings at once, and each month's addition as an extra "
            "repayment."),
-        form, grdOffset);
+        form, offsetTable_);
 }
 
 void WhatIfWindow::workOutOffset() {
     if (!commitTyping())
         return;
-    const double savings = valueOf(txtSavings);
-    const double monthly = valueOf(txtMonthlySavings);
+    const double savings = valueOf(savingsField_);
+    const double monthly = valueOf(monthlySavingsField_);
     const auto answer = offsetAccount(input_, savings, monthly, regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
@@ -164,51 +166,52 @@ void WhatIfWindow::workOutOffset() {
     settings_.offsetSavings = savings;
     settings_.offsetMonthly = monthly;
     const Offset& held = std::get<Offset>(answer);
-    setCell(grdOffset, 0, 0, tr("Held in the offset account"), Cell::Words);
-    setCell(grdOffset, 0, 1, regional_.locale().toString(held.clearedMonth));
-    setCell(grdOffset, 0, 2, regional_.currency(held.interestSaved));
-    setCell(grdOffset, 1, 0, tr("Paid into the loan instead: at once, and each month"),
+    setCell(offsetTable_, 0, 0, tr("Held in the offset account"), Cell::Words);
+    setCell(offsetTable_, 0, 1, regional_.locale().toString(held.clearedMonth));
+    setCell(offsetTable_, 0, 2, regional_.currency(held.interestSaved));
+    setCell(offsetTable_, 1, 0, tr("Paid into the loan instead: at once, and each month"),
             Cell::Words);
-    setCell(grdOffset, 1, 1, regional_.locale().toString(held.lumpClearedMonth));
-    setCell(grdOffset, 1, 2, regional_.currency(held.lumpInterestSaved));
+    setCell(offsetTable_, 1, 1, regional_.locale().toString(held.lumpClearedMonth));
+    setCell(offsetTable_, 1, 2, regional_.currency(held.lumpInterestSaved));
 }
 
 QWidget* WhatIfWindow::buildRefinanceTab(const CurrentLoan& suggested) {
     auto* page = new QWidget(this);
     const CurrentLoan start = settings_.current ? settings_.current->over(suggested) : suggested;
-    txtCurrentBalance = field(NumericField::Format::Amount, start.balance, "txtCurrentBalance",
-                              whatIfFigureName(WhatIfInput::CurrentBalance), page);
-    txtCurrentRate = field(NumericField::Format::Percentage, start.ratePercent, "txtCurrentRate",
-                           whatIfFigureName(WhatIfInput::CurrentRate), page);
-    txtYearsLeft = field(NumericField::Format::Number, start.yearsLeft, "txtYearsLeft",
-                         whatIfFigureName(WhatIfInput::YearsLeft), page);
-    txtCosts = field(NumericField::Format::Amount, start.costs, "txtCosts",
-                     whatIfFigureName(WhatIfInput::Costs), page);
-    cmdRefinance = workOut(page);
-    connect(cmdRefinance, &QPushButton::clicked, this, &WhatIfWindow::workOutRefinancing);
-    lblRefinance = new QLabel(page);
-    lblRefinance->setObjectName(QStringLiteral("lblRefinance"));
-    lblRefinance->setWordWrap(true);
+    currentBalanceField_ = field(NumericField::Format::Amount, start.balance, "txtCurrentBalance",
+                                 whatIfFigureName(WhatIfInput::CurrentBalance), page);
+    currentRateField_ = field(NumericField::Format::Percentage, start.ratePercent, "txtCurrentRate",
+                              whatIfFigureName(WhatIfInput::CurrentRate), page);
+    yearsLeftField_ = field(NumericField::Format::Number, start.yearsLeft, "txtYearsLeft",
+                            whatIfFigureName(WhatIfInput::YearsLeft), page);
+    costsField_ = field(NumericField::Format::Amount, start.costs, "txtCosts",
+                        whatIfFigureName(WhatIfInput::Costs), page);
+    refinanceButton_ = workOut(page);
+    refinanceButton_->setObjectName(QStringLiteral("refinanceButton"));
+    connect(refinanceButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutRefinancing);
+    refinanceLabel_ = new QLabel(page);
+    refinanceLabel_->setObjectName(QStringLiteral("lblRefinance"));
+    refinanceLabel_->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(tr("Current &balance:"), txtCurrentBalance);
-    form->addRow(tr("Current ra&te:"), txtCurrentRate);
-    form->addRow(tr("&Years left:"), txtYearsLeft);
-    form->addRow(tr("C&osts of switching:"), txtCosts);
-    form->addRow(QString(), cmdRefinance);
+    form->addRow(tr("Current &balance:"), currentBalanceField_);
+    form->addRow(tr("Current ra&te:"), currentRateField_);
+    form->addRow(tr("&Years left:"), yearsLeftField_);
+    form->addRow(tr("C&osts of switching:"), costsField_);
+    form->addRow(QString(), refinanceButton_);
     return stackTab(
         page,
         tr("Your current loan, repaid as a Table loan over the years it has left, against the "
            "loan of this case at its rate and term. The loan of this case already carries the "
            "fees and bank charges you entered: the costs of switching are what you would pay "
            "beside it (a break fee, for instance)."),
-        form, lblRefinance);
+        form, refinanceLabel_);
 }
 
 void WhatIfWindow::workOutRefinancing() {
     if (!commitTyping())
         return;
-    const CurrentLoan current{valueOf(txtCurrentBalance), valueOf(txtCurrentRate),
-                              valueOf(txtYearsLeft), valueOf(txtCosts)};
+    const CurrentLoan current{valueOf(currentBalanceField_), valueOf(currentRateField_),
+                              valueOf(yearsLeftField_), valueOf(costsField_)};
     const auto answer = refinancing(input_, current, regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
@@ -235,7 +238,7 @@ void WhatIfWindow::workOutRefinancing() {
     text +=
         tr("To their ends, the current loan costs %1 and the new one %2, the costs included.")
             .arg(regional_.currency(switched.totalCurrent), regional_.currency(switched.totalNew));
-    lblRefinance->setText(text);
+    refinanceLabel_->setText(text);
 }
 
 } // namespace hw

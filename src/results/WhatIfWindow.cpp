@@ -37,33 +37,34 @@ WhatIfWindow::WhatIfWindow(const OptionsInput& input, const Regional& regional,
     setWindowTitle(tr("What If"));
     Skin::applyToWindow(this, Skin::Storage::Third);
 
-    tabs = new QTabWidget(this);
-    tabs->addTab(buildRiseTab(), tr("&Rates rise"));
-    tabs->addTab(buildBorrowTab(), tr("&How much could we borrow"));
-    tabs->addTab(buildExtraTab(), tr("Paying &extra"));
-    tabs->addTab(buildResetTab(), tr("A &fixed rate that ends"));
-    tabs->addTab(buildOftenTab(), tr("How often you &pay"));
-    tabs->addTab(buildOffsetTab(), tr("An offset &account"));
-    tabs->addTab(buildRefinanceTab(suggested), tr("Refinan&cing"));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("whatIfTabs"));
+    tabs_->addTab(buildRiseTab(), tr("&Rates rise"));
+    tabs_->addTab(buildBorrowTab(), tr("&How much could we borrow"));
+    tabs_->addTab(buildExtraTab(), tr("Paying &extra"));
+    tabs_->addTab(buildResetTab(), tr("A &fixed rate that ends"));
+    tabs_->addTab(buildOftenTab(), tr("How often you &pay"));
+    tabs_->addTab(buildOffsetTab(), tr("An offset &account"));
+    tabs_->addTab(buildRefinanceTab(suggested), tr("Refinan&cing"));
 
-    cmdClose = new QPushButton(tr("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    Skin::applyTo(cmdClose, Skin::Element::Button);
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    closeButton_ = new QPushButton(tr("Close"), this);
+    closeButton_->setObjectName(QStringLiteral("cmdClose"));
+    Skin::applyTo(closeButton_, Skin::Element::Button);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs, 1);
-    cmdMore = new QPushButton(tr("Tell Me &More"), this);
-    cmdMore->setObjectName(QStringLiteral("cmdMore"));
-    Skin::applyTo(cmdMore, Skin::Element::Button);
-    connect(cmdMore, &QPushButton::clicked, this, [this] {
+    layout->addWidget(tabs_, 1);
+    moreButton_ = new QPushButton(tr("Tell Me &More"), this);
+    moreButton_->setObjectName(QStringLiteral("cmdMore"));
+    Skin::applyTo(moreButton_, Skin::Element::Button);
+    connect(moreButton_, &QPushButton::clicked, this, [this] {
         InformationWindow help(this);
-        help.Topic = WhatIfTopic;
+        help.setTopic(WhatIfTopic);
         help.exec();
     });
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdMore);
+    buttons->addWidget(moreButton_);
     buttons->addStretch(1);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
 
     // The answers to what was asked before; working them out asks nothing new.
@@ -104,38 +105,48 @@ bool WhatIfWindow::commitTyping() {
 
 void WhatIfWindow::refuse(const WhatIfRefusal& refusal) {
     ShowMessage(refusal.message, MsgOkOnly);
-    NumericField* const fields[] = {
-        nullptr,        txtRise,      txtExtra,   txtLump,           txtLumpMonth,
-        txtFixedYears,  txtResetRate, txtSavings, txtMonthlySavings, txtCurrentBalance,
-        txtCurrentRate, txtYearsLeft, txtCosts};
+    NumericField* const fields[] = {nullptr,
+                                    riseField_,
+                                    extraField_,
+                                    lumpField_,
+                                    lumpMonthField_,
+                                    fixedYearsField_,
+                                    resetRateField_,
+                                    savingsField_,
+                                    monthlySavingsField_,
+                                    currentBalanceField_,
+                                    currentRateField_,
+                                    yearsLeftField_,
+                                    costsField_};
     if (NumericField* atFault = fields[static_cast<int>(refusal.input)])
         atFault->takeFocus();
 }
 
 QWidget* WhatIfWindow::buildRiseTab() {
     auto* page = new QWidget(this);
-    txtRise = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
-                    whatIfFigureName(WhatIfInput::Rise), page);
-    cmdRise = workOut(page);
-    connect(cmdRise, &QPushButton::clicked, this, &WhatIfWindow::workOutRise);
-    grdRise = answerTable({tr("Mortgage type"), tr("First month at the higher rate"), tr("Today"),
-                           tr("After the rise")},
-                          page);
-    grdRise->setObjectName(QStringLiteral("grdRise"));
+    riseField_ = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
+                       whatIfFigureName(WhatIfInput::Rise), page);
+    riseButton_ = workOut(page);
+    riseButton_->setObjectName(QStringLiteral("riseButton"));
+    connect(riseButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutRise);
+    riseTable_ = answerTable({tr("Mortgage type"), tr("First month at the higher rate"),
+                              tr("Today"), tr("After the rise")},
+                             page);
+    riseTable_->setObjectName(QStringLiteral("grdRise"));
     auto* caption = new QLabel(tr("Ri&se in the rate (percentage points):"), page);
-    caption->setBuddy(txtRise);
+    caption->setBuddy(riseField_);
     auto* top = new QHBoxLayout;
     top->addWidget(caption);
-    top->addWidget(txtRise);
-    top->addWidget(cmdRise);
+    top->addWidget(riseField_);
+    top->addWidget(riseButton_);
     top->addStretch(1);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(tr("Lenders test whether you could still pay if the rate rose. "
                                     "Each type at the entered rate plus the rise:"),
                                  page));
     layout->addLayout(top);
-    fitRows(grdRise);
-    layout->addWidget(grdRise);
+    fitRows(riseTable_);
+    layout->addWidget(riseTable_);
     layout->addStretch(1);
     return page;
 }
@@ -143,20 +154,20 @@ QWidget* WhatIfWindow::buildRiseTab() {
 void WhatIfWindow::workOutRise() {
     if (!commitTyping())
         return;
-    const auto answer = rateRise(input_, valueOf(txtRise), regional_);
+    const auto answer = rateRise(input_, valueOf(riseField_), regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
     }
-    settings_.risePoints = valueOf(txtRise);
+    settings_.risePoints = valueOf(riseField_);
     const RateRise& rise = std::get<RateRise>(answer);
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const RiseRow& row = rise.types[static_cast<std::size_t>(k)];
-        setCell(grdRise, k, 1,
+        setCell(riseTable_, k, 1,
                 row.firstOutlayAfter ? regional_.currency(*row.firstOutlayAfter) : tr("none"));
-        setCell(grdRise, k, 2, row.affordableNow ? tr("Affordable") : tr("Not affordable"),
+        setCell(riseTable_, k, 2, row.affordableNow ? tr("Affordable") : tr("Not affordable"),
                 Cell::Words);
-        setCell(grdRise, k, 3,
+        setCell(riseTable_, k, 3,
                 row.affordableAfter ? tr("Affordable")
                 : row.affordableNow ? tr("No longer affordable")
                                     : tr("Not affordable"),
@@ -166,20 +177,20 @@ void WhatIfWindow::workOutRise() {
 
 QWidget* WhatIfWindow::buildBorrowTab() {
     auto* page = new QWidget(this);
-    grdBorrow = answerTable(
+    borrowTable_ = answerTable(
         {tr("Mortgage type"), tr("Largest amount"), tr("Of the property's value")}, page);
-    grdBorrow->setObjectName(QStringLiteral("grdBorrow"));
+    borrowTable_->setObjectName(QStringLiteral("grdBorrow"));
     const Borrowing most = borrowing(input_, propertyValue_);
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
-        setCell(grdBorrow, k, 1, row.largest ? regional_.currency(*row.largest) : tr("nothing"));
-        setCell(grdBorrow, k, 2,
+        setCell(borrowTable_, k, 1, row.largest ? regional_.currency(*row.largest) : tr("nothing"));
+        setCell(borrowTable_, k, 2,
                 row.loanToValue ? regional_.percent(*row.loanToValue / 100.0) : QString());
     }
-    lblTableTerm = new QLabel(page);
-    lblTableTerm->setObjectName(QStringLiteral("lblTableTerm"));
-    lblTableTerm->setWordWrap(true);
-    lblTableTerm->setText(
+    tableTermLabel_ = new QLabel(page);
+    tableTermLabel_->setObjectName(QStringLiteral("lblTableTerm"));
+    tableTermLabel_->setWordWrap(true);
+    tableTermLabel_->setText(
         most.tableYears
             ? tr("A Table loan of the amount entered would take %1 years at a repayment equal "
                  "to your spare income.")
@@ -190,80 +201,81 @@ QWidget* WhatIfWindow::buildBorrowTab() {
     layout->addWidget(new QLabel(tr("The most each type would let you borrow at the entered rate "
                                     "and term, with your spare income:"),
                                  page));
-    fitRows(grdBorrow);
-    layout->addWidget(grdBorrow);
-    layout->addWidget(lblTableTerm);
+    fitRows(borrowTable_);
+    layout->addWidget(borrowTable_);
+    layout->addWidget(tableTermLabel_);
     layout->addStretch(1);
     return page;
 }
 
 QWidget* WhatIfWindow::buildExtraTab() {
     auto* page = new QWidget(this);
-    cboExtraType = new QComboBox(page);
-    cboExtraType->setObjectName(QStringLiteral("cboExtraType"));
-    cboExtraType->addItem(mortgageTypeName(TableType), TableType);
-    cboExtraType->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
-    cboExtraType->setCurrentIndex(settings_.extraType == ReducingBalanceType ? 1 : 0);
-    txtExtra = field(NumericField::Format::Amount, settings_.extra.extraMonthly, "txtExtra",
-                     whatIfFigureName(WhatIfInput::ExtraMonthly), page);
-    txtLump = field(NumericField::Format::Amount, settings_.extra.lumpSum, "txtLump",
-                    whatIfFigureName(WhatIfInput::LumpSum), page);
-    txtLumpMonth = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
-                         whatIfFigureName(WhatIfInput::LumpMonth), page);
-    cmdExtra = workOut(page);
-    connect(cmdExtra, &QPushButton::clicked, this, &WhatIfWindow::workOutExtra);
-    lblExtra = new QLabel(page);
-    lblExtra->setObjectName(QStringLiteral("lblExtra"));
-    lblExtra->setWordWrap(true);
-    chtExtra = new BalanceChart(page);
-    chtExtra->setLocale(regional_.locale());
-    grdExtra = readingTable(0,
-                            {tr("Month"), tr("Repayment as entered"), tr("Paying extra"),
-                             tr("Balance as entered"), tr("Balance paying extra")},
-                            page);
-    grdExtra->setObjectName(QStringLiteral("grdExtra"));
+    extraTypeBox_ = new QComboBox(page);
+    extraTypeBox_->setObjectName(QStringLiteral("cboExtraType"));
+    extraTypeBox_->addItem(mortgageTypeName(TableType), TableType);
+    extraTypeBox_->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
+    extraTypeBox_->setCurrentIndex(settings_.extraType == ReducingBalanceType ? 1 : 0);
+    extraField_ = field(NumericField::Format::Amount, settings_.extra.extraMonthly, "txtExtra",
+                        whatIfFigureName(WhatIfInput::ExtraMonthly), page);
+    lumpField_ = field(NumericField::Format::Amount, settings_.extra.lumpSum, "txtLump",
+                       whatIfFigureName(WhatIfInput::LumpSum), page);
+    lumpMonthField_ = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
+                            whatIfFigureName(WhatIfInput::LumpMonth), page);
+    extraButton_ = workOut(page);
+    extraButton_->setObjectName(QStringLiteral("extraButton"));
+    connect(extraButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutExtra);
+    extraLabel_ = new QLabel(page);
+    extraLabel_->setObjectName(QStringLiteral("lblExtra"));
+    extraLabel_->setWordWrap(true);
+    extraChart_ = new BalanceChart(page);
+    extraChart_->setLocale(regional_.locale());
+    extraTable_ = readingTable(0,
+                               {tr("Month"), tr("Repayment as entered"), tr("Paying extra"),
+                                tr("Balance as entered"), tr("Balance paying extra")},
+                               page);
+    extraTable_->setObjectName(QStringLiteral("grdExtra"));
     // The balances drawn, and month by month below them.
     // On a short screen the chart gives up height before the answers do.
-    chtExtra->setMinimumHeight(120);
+    extraChart_->setMinimumHeight(120);
     auto* views = new QSplitter(Qt::Vertical, page);
     views->setChildrenCollapsible(false);
-    views->addWidget(chtExtra);
-    views->addWidget(grdExtra);
+    views->addWidget(extraChart_);
+    views->addWidget(extraTable_);
     views->setStretchFactor(0, 3);
     views->setStretchFactor(1, 2);
     auto* form = new QFormLayout;
-    form->addRow(tr("Mortgage &type:"), cboExtraType);
-    form->addRow(tr("E&xtra each month:"), txtExtra);
-    form->addRow(tr("&Lump sum:"), txtLump);
-    form->addRow(tr("In m&onth:"), txtLumpMonth);
-    form->addRow(QString(), cmdExtra);
-    grdExtraWays = readingTable(
+    form->addRow(tr("Mortgage &type:"), extraTypeBox_);
+    form->addRow(tr("E&xtra each month:"), extraField_);
+    form->addRow(tr("&Lump sum:"), lumpField_);
+    form->addRow(tr("In m&onth:"), lumpMonthField_);
+    form->addRow(QString(), extraButton_);
+    extraWaysTable_ = readingTable(
         2,
         {tr("What the extra does"), tr("Repayment"), tr("Cleared in month"), tr("Interest saved")},
         page);
-    grdExtraWays->setObjectName(QStringLiteral("grdExtraWays"));
-    grdExtraWays->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    fitRows(grdExtraWays);
+    extraWaysTable_->setObjectName(QStringLiteral("grdExtraWays"));
+    extraWaysTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fitRows(extraWaysTable_);
     auto* layout = new QVBoxLayout(page);
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addLayout(form);
-    left->addWidget(lblExtra);
+    left->addWidget(extraLabel_);
     left->addStretch(1);
     top->addLayout(left);
     top->addWidget(views, 1);
     layout->addLayout(top, 1);
     // What the extra does either way, across the page under both.
-    layout->addWidget(grdExtraWays);
+    layout->addWidget(extraWaysTable_);
     return page;
 }
 
 void WhatIfWindow::workOutExtra() {
     if (!commitTyping())
         return;
-    const int type = cboExtraType->currentData().toInt();
-    const double month = valueOf(txtLumpMonth);
-    const ExtraPayments extra{valueOf(txtExtra), valueOf(txtLump),
+    const int type = extraTypeBox_->currentData().toInt();
+    const double month = valueOf(lumpMonthField_);
+    const ExtraPayments extra{valueOf(extraField_), valueOf(lumpField_),
                               month <= 1e6 ? static_cast<int>(month) : 1000000};
     const auto answer = payingExtra(type, input_, extra, regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
@@ -274,7 +286,7 @@ void WhatIfWindow::workOutExtra() {
     settings_.extra = extra;
     const PayingExtra& paid = std::get<PayingExtra>(answer);
     showExtraWays(type, extra, paid);
-    lblExtra->setText(
+    extraLabel_->setText(
         tr("Cleared in month %1 (%2 years) instead of month %3.\nTotal paid: %4 instead of "
            "%5.\nInterest saved: %6.")
             .arg(paid.clearedMonth)
@@ -284,7 +296,7 @@ void WhatIfWindow::workOutExtra() {
                  regional_.currency(paid.interestBefore - paid.interestAfter)));
     // The schedule, the new months beside the old.
     const std::size_t months = std::max(paid.before.size(), paid.after.size());
-    grdExtra->setRowCount(static_cast<int>(months));
+    extraTable_->setRowCount(static_cast<int>(months));
     for (std::size_t i = 0; i < months; ++i) {
         const auto money = [&](const std::vector<ScheduleRow>& rows, bool balance) {
             if (i >= rows.size())
@@ -292,72 +304,74 @@ void WhatIfWindow::workOutExtra() {
             return regional_.currency(balance ? rows[i].balance : rows[i].repayment);
         };
         const int row = static_cast<int>(i);
-        setCell(grdExtra, row, 0, regional_.locale().toString(static_cast<qlonglong>(i + 1)));
-        setCell(grdExtra, row, 1, money(paid.before, false));
-        setCell(grdExtra, row, 2, money(paid.after, false));
-        setCell(grdExtra, row, 3, money(paid.before, true));
-        setCell(grdExtra, row, 4, money(paid.after, true));
+        setCell(extraTable_, row, 0, regional_.locale().toString(static_cast<qlonglong>(i + 1)));
+        setCell(extraTable_, row, 1, money(paid.before, false));
+        setCell(extraTable_, row, 2, money(paid.after, false));
+        setCell(extraTable_, row, 3, money(paid.before, true));
+        setCell(extraTable_, row, 4, money(paid.after, true));
     }
     // Measured once, after every row is in.
-    grdExtra->resizeColumnsToContents();
+    extraTable_->resizeColumnsToContents();
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
-    chtExtra->setSeries({series(type, tr("As entered"), paid.before, amount),
-                         series(TableEndowmentType, tr("Paying extra"), paid.after, amount)},
-                        [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
+    extraChart_->setSeries(
+        {series(type, tr("As entered"), paid.before, amount),
+         series(TableEndowmentType, tr("Paying extra"), paid.after, amount)},
+        [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
 }
 
 QWidget* WhatIfWindow::buildResetTab() {
     auto* page = new QWidget(this);
-    txtFixedYears = field(NumericField::Format::Number, settings_.fixedYears, "txtFixedYears",
-                          whatIfFigureName(WhatIfInput::FixedYears), page);
-    txtResetRate = field(NumericField::Format::Percentage,
-                         settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
-                         whatIfFigureName(WhatIfInput::ResetRate), page);
-    cmdReset = workOut(page);
-    connect(cmdReset, &QPushButton::clicked, this, &WhatIfWindow::workOutReset);
-    lblReset = new QLabel(page);
-    lblReset->setObjectName(QStringLiteral("lblReset"));
-    lblReset->setWordWrap(true);
-    chtReset = new BalanceChart(page);
-    chtReset->setLocale(regional_.locale());
+    fixedYearsField_ = field(NumericField::Format::Number, settings_.fixedYears, "txtFixedYears",
+                             whatIfFigureName(WhatIfInput::FixedYears), page);
+    resetRateField_ = field(NumericField::Format::Percentage,
+                            settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
+                            whatIfFigureName(WhatIfInput::ResetRate), page);
+    resetButton_ = workOut(page);
+    resetButton_->setObjectName(QStringLiteral("resetButton"));
+    connect(resetButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutReset);
+    resetLabel_ = new QLabel(page);
+    resetLabel_->setObjectName(QStringLiteral("lblReset"));
+    resetLabel_->setWordWrap(true);
+    resetChart_ = new BalanceChart(page);
+    resetChart_->setLocale(regional_.locale());
     auto* form = new QFormLayout;
-    form->addRow(tr("&Years at the entered rate:"), txtFixedYears);
-    form->addRow(tr("Then the &new rate:"), txtResetRate);
-    form->addRow(QString(), cmdReset);
+    form->addRow(tr("&Years at the entered rate:"), fixedYearsField_);
+    form->addRow(tr("Then the &new rate:"), resetRateField_);
+    form->addRow(QString(), resetButton_);
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("A Table loan at the entered rate for the first years, then "
                                   "the repayment worked out again for the rest of the term:"),
                                page));
     left->addLayout(form);
-    left->addWidget(lblReset);
+    left->addWidget(resetLabel_);
     left->addStretch(1);
     for (QLabel* label : page->findChildren<QLabel*>())
         label->setWordWrap(true);
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(left);
-    layout->addWidget(chtReset, 1);
+    layout->addWidget(resetChart_, 1);
     return page;
 }
 
 void WhatIfWindow::workOutReset() {
     if (!commitTyping())
         return;
-    const double fixedYears = valueOf(txtFixedYears);
-    const auto answer = rateReset(input_, fixedYears, valueOf(txtResetRate), regional_);
+    const double fixedYears = valueOf(fixedYearsField_);
+    const auto answer = rateReset(input_, fixedYears, valueOf(resetRateField_), regional_);
     if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
         refuse(*refused);
         return;
     }
     settings_.fixedYears = fixedYears;
-    settings_.resetRate = valueOf(txtResetRate);
+    settings_.resetRate = valueOf(resetRateField_);
     const RateReset& reset = std::get<RateReset>(answer);
-    lblReset->setText(tr("The repayment goes from %1 to %2 a month, on the %3 still owed.\nWith "
-                         "your spare income that is %4.")
-                          .arg(regional_.currency(reset.repaymentBefore),
-                               regional_.currency(reset.repaymentAfter),
-                               regional_.currency(reset.balanceAtReset),
-                               reset.affordableAfter ? tr("affordable") : tr("not affordable")));
+    resetLabel_->setText(tr("The repayment goes from %1 to %2 a month, on the %3 still owed.\nWith "
+                            "your spare income that is %4.")
+                             .arg(regional_.currency(reset.repaymentBefore),
+                                  regional_.currency(reset.repaymentAfter),
+                                  regional_.currency(reset.balanceAtReset),
+                                  reset.affordableAfter ? tr("affordable") : tr("not affordable")));
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
     // A line up to the balance marks the month the repayment jumps.
@@ -366,7 +380,7 @@ void WhatIfWindow::workOutReset() {
         CashManagementType,
         tr("The repayment jumps to %1").arg(regional_.currency(reset.repaymentAfter)),
         {QPointF(resetYears, 0.0), QPointF(resetYears, reset.balanceAtReset)}};
-    chtReset->setSeries(
+    resetChart_->setSeries(
         {series(TableType, tr("The entered rate throughout"), reset.before, amount),
          series(TableEndowmentType, tr("After the fixed rate ends"), reset.after, amount), jump},
         [locale](double value) { return locale.toCurrencyString(value, {}, 0); });

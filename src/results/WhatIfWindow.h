@@ -27,48 +27,6 @@ public:
                  WhatIfSettings& settings, QWidget* owner = nullptr,
                  const CurrentLoan& suggested = {});
 
-    QTabWidget* tabs = nullptr;
-    // Rates rise.
-    NumericField* txtRise = nullptr;
-    QPushButton* cmdRise = nullptr;
-    QTableWidget* grdRise = nullptr;
-    // How much could we borrow.
-    QTableWidget* grdBorrow = nullptr;
-    QLabel* lblTableTerm = nullptr;
-    // Paying extra.
-    QComboBox* cboExtraType = nullptr;
-    NumericField* txtExtra = nullptr;
-    NumericField* txtLump = nullptr;
-    NumericField* txtLumpMonth = nullptr;
-    QPushButton* cmdExtra = nullptr;
-    QLabel* lblExtra = nullptr;
-    BalanceChart* chtExtra = nullptr;
-    QTableWidget* grdExtra = nullptr; // month by month, as entered and paying extra
-    // A fixed rate that ends.
-    NumericField* txtFixedYears = nullptr;
-    NumericField* txtResetRate = nullptr;
-    QPushButton* cmdReset = nullptr;
-    QLabel* lblReset = nullptr;
-    BalanceChart* chtReset = nullptr;
-    QTableWidget* grdExtraWays = nullptr; // shorten the term, or keep it and pay less
-    // How often you pay.
-    QComboBox* cboOftenType = nullptr;
-    QTableWidget* grdOften = nullptr;
-    // An offset account.
-    NumericField* txtSavings = nullptr;
-    NumericField* txtMonthlySavings = nullptr;
-    QPushButton* cmdOffset = nullptr;
-    QTableWidget* grdOffset = nullptr;
-    // Refinancing.
-    NumericField* txtCurrentBalance = nullptr;
-    NumericField* txtCurrentRate = nullptr;
-    NumericField* txtYearsLeft = nullptr;
-    NumericField* txtCosts = nullptr;
-    QPushButton* cmdRefinance = nullptr;
-    QLabel* lblRefinance = nullptr;
-    QPushButton* cmdMore = nullptr; // "Tell Me More" about the window
-    QPushButton* cmdClose = nullptr;
-
     void workOutRise();
     void workOutExtra();
     void workOutReset();
@@ -77,6 +35,47 @@ public:
     void workOutRefinancing();
 
 private:
+    QTabWidget* tabs_ = nullptr;
+    // Rates rise.
+    NumericField* riseField_ = nullptr;
+    QPushButton* riseButton_ = nullptr;
+    QTableWidget* riseTable_ = nullptr;
+    // How much could we borrow.
+    QTableWidget* borrowTable_ = nullptr;
+    QLabel* tableTermLabel_ = nullptr;
+    // Paying extra.
+    QComboBox* extraTypeBox_ = nullptr;
+    NumericField* extraField_ = nullptr;
+    NumericField* lumpField_ = nullptr;
+    NumericField* lumpMonthField_ = nullptr;
+    QPushButton* extraButton_ = nullptr;
+    QLabel* extraLabel_ = nullptr;
+    BalanceChart* extraChart_ = nullptr;
+    QTableWidget* extraTable_ = nullptr; // month by month, as entered and paying extra
+    // A fixed rate that ends.
+    NumericField* fixedYearsField_ = nullptr;
+    NumericField* resetRateField_ = nullptr;
+    QPushButton* resetButton_ = nullptr;
+    QLabel* resetLabel_ = nullptr;
+    BalanceChart* resetChart_ = nullptr;
+    QTableWidget* extraWaysTable_ = nullptr; // shorten the term, or keep it and pay less
+    // How often you pay.
+    QComboBox* oftenTypeBox_ = nullptr;
+    QTableWidget* oftenTable_ = nullptr;
+    // An offset account.
+    NumericField* savingsField_ = nullptr;
+    NumericField* monthlySavingsField_ = nullptr;
+    QPushButton* offsetButton_ = nullptr;
+    QTableWidget* offsetTable_ = nullptr;
+    // Refinancing.
+    NumericField* currentBalanceField_ = nullptr;
+    NumericField* currentRateField_ = nullptr;
+    NumericField* yearsLeftField_ = nullptr;
+    NumericField* costsField_ = nullptr;
+    QPushButton* refinanceButton_ = nullptr;
+    QLabel* refinanceLabel_ = nullptr;
+    QPushButton* moreButton_ = nullptr; // "Tell Me More" about the window
+    QPushButton* closeButton_ = nullptr;
     QWidget* buildRiseTab();
     QWidget* buildBorrowTab();
     QWidget* buildExtraTab();

@@ -60,7 +60,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
             unbuiltSteps_.push_back(step);
     buildFurniture();
     // The way on is the first thing the keyboard reaches.
-    cmdNext->setFocus(Qt::OtherFocusReason);
+    nextButton_->setFocus(Qt::OtherFocusReason);
     if (pages == Pages::AllAtOnce)
         buildRemainingPages();
     else
@@ -108,8 +108,8 @@ QSize MainWindow::firstSize() const {
     // page and the row of Exit, Back and Next.
     const int spacing = centralWidget()->layout()->spacing();
     const int pagesHeight = menuBar()->sizeHint().height() + around.top() +
-                            lblPlace->sizeHint().height() + pages.height() +
-                            cmdNext->minimumHeight() + around.bottom() + 3 * spacing;
+                            placeLabel_->sizeHint().height() + pages.height() +
+                            nextButton_->minimumHeight() + around.bottom() + 3 * spacing;
     return withinScreen(
         this, QSize(std::max(twips(12600), pagesWidth), std::max(twips(9000), pagesHeight)));
 }
@@ -150,19 +150,19 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::buildMenu() {
     buildFileMenu();
-    mnuMore = menuBar()->addAction(tr("Tell Me &More"));
-    mnuMore->setObjectName(QStringLiteral("mnuMore"));
-    mnuHandbook = menuBar()->addAction(tr("&Handbook"));
-    mnuHandbook->setObjectName(QStringLiteral("mnuHandbook"));
-    mnuHandbook->setShortcut(QKeySequence::HelpContents);
-    mnuAbout = menuBar()->addAction(tr("&About"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    moreAction_ = menuBar()->addAction(tr("Tell Me &More"));
+    moreAction_->setObjectName(QStringLiteral("mnuMore"));
+    handbookAction_ = menuBar()->addAction(tr("&Handbook"));
+    handbookAction_->setObjectName(QStringLiteral("mnuHandbook"));
+    handbookAction_->setShortcut(QKeySequence::HelpContents);
+    aboutAction_ = menuBar()->addAction(tr("&About"));
+    aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
 
     // The hidden "Menu": offered on a right click of Back or Next.
-    mnuBtnContextMenu = new QMenu(tr("Menu"), this);
-    mnuBtnContextMenu->setObjectName(QStringLiteral("mnuBtnContextMenu"));
-    mnuBtnWhatsThis = mnuBtnContextMenu->addAction(tr("What's This?"));
-    mnuBtnWhatsThis->setObjectName(QStringLiteral("mnuBtnWhatsThis"));
+    whatsThisMenu_ = new QMenu(tr("Menu"), this);
+    whatsThisMenu_->setObjectName(QStringLiteral("mnuBtnContextMenu"));
+    whatsThisAction_ = whatsThisMenu_->addAction(tr("What's This?"));
+    whatsThisAction_->setObjectName(QStringLiteral("mnuBtnWhatsThis"));
 }
 
 void MainWindow::buildFurniture() {
@@ -183,11 +183,11 @@ void MainWindow::buildFurniture() {
     steps_->setAutoFillBackground(false); // setWidget turned it on
     // The window's own background shows through (the skin makes the scroller transparent).
     // Where the household is: the page and its place on the purpose's path.
-    lblPlace = new QLabel(central);
-    lblPlace->setObjectName(QStringLiteral("lblPlace"));
-    lblPlace->setTextFormat(Qt::PlainText);
-    Skin::applyTo(lblPlace, Skin::Element::Place);
-    outer->addWidget(lblPlace);
+    placeLabel_ = new QLabel(central);
+    placeLabel_->setObjectName(QStringLiteral("lblPlace"));
+    placeLabel_->setTextFormat(Qt::PlainText);
+    Skin::applyTo(placeLabel_, Skin::Element::Place);
+    outer->addWidget(placeLabel_);
     outer->addWidget(scroller, 1);
     for (int step = 0; step < StepCount; ++step)
         steps_->addWidget(buildStepPanel(step));
@@ -202,33 +202,33 @@ void MainWindow::buildFurniture() {
         Skin::applyTo(button, Skin::Element::Button);
         return button;
     };
-    cmdExit = makeButton(tr("E&xit"), "cmdExit");
-    cmdBack = makeButton(tr("&Back"), "cmdBack");
-    cmdNext = makeButton(tr("&Next"), "cmdNext");
-    cmdNext->setDefault(false);
-    buttonRow_->addWidget(cmdExit, 0, 0);
-    buttonRow_->addWidget(cmdBack, 0, 2);
-    buttonRow_->addWidget(cmdNext, 0, 3);
+    exitButton_ = makeButton(tr("E&xit"), "cmdExit");
+    backButton_ = makeButton(tr("&Back"), "cmdBack");
+    nextButton_ = makeButton(tr("&Next"), "cmdNext");
+    nextButton_->setDefault(false);
+    buttonRow_->addWidget(exitButton_, 0, 0);
+    buttonRow_->addWidget(backButton_, 0, 2);
+    buttonRow_->addWidget(nextButton_, 0, 3);
     outer->addLayout(buttonRow_);
     setCentralWidget(central);
 
-    onAction(cmdExit, [this] { leave(); });
-    onAction(cmdBack, [this] { goBack(); });
-    onAction(cmdNext, [this] { goNext(); });
+    onAction(exitButton_, [this] { leave(); });
+    onAction(backButton_, [this] { goBack(); });
+    onAction(nextButton_, [this] { goNext(); });
 
     // Right click on Back or Next offers "What's This?" for that button.
-    cmdBack->setWhatsThis(tr("Back returns to the previous page. Your entries are kept."));
-    cmdNext->setWhatsThis(
+    backButton_->setWhatsThis(tr("Back returns to the previous page. Your entries are kept."));
+    nextButton_->setWhatsThis(
         tr("Next checks this page, works out its totals if needed and moves to the next page."));
-    for (QPushButton* button : {cmdBack, cmdNext}) {
+    for (QPushButton* button : {backButton_, nextButton_}) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(button, &QWidget::customContextMenuRequested, this, [this, button](QPoint at) {
-            mnuBtnWhatsThis->setData(QVariant::fromValue(static_cast<QObject*>(button)));
-            mnuBtnContextMenu->exec(button->mapToGlobal(at));
+            whatsThisAction_->setData(QVariant::fromValue(static_cast<QObject*>(button)));
+            whatsThisMenu_->exec(button->mapToGlobal(at));
         });
     }
-    connect(mnuBtnWhatsThis, &QAction::triggered, this, [this] {
-        auto* button = qobject_cast<QWidget*>(mnuBtnWhatsThis->data().value<QObject*>());
+    connect(whatsThisAction_, &QAction::triggered, this, [this] {
+        auto* button = qobject_cast<QWidget*>(whatsThisAction_->data().value<QObject*>());
         if (button)
             QWhatsThis::showText(button->mapToGlobal(button->rect().center()), button->whatsThis(),
                                  button);
@@ -240,7 +240,7 @@ QWidget* MainWindow::buildStepPanel(int step) {
     panel->setObjectName(QStringLiteral("fraStep%1").arg(step));
     panel->setAccessibleName(page(step).name());
     // The pages' builders find their panel here.
-    fraStep[static_cast<std::size_t>(step)] = panel;
+    stepPanels_[static_cast<std::size_t>(step)] = panel;
     Skin::applyToWindow(panel, Skin::Storage::Second);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -250,22 +250,22 @@ QWidget* MainWindow::buildStepPanel(int step) {
 }
 
 void MainWindow::fillStepPanel(int step) {
-    page(step).buildInto(fraStep[static_cast<std::size_t>(step)]);
+    page(step).buildInto(stepPanels_[static_cast<std::size_t>(step)]);
 }
 
 void MainWindow::startFresh() {
-    CurrentStep = OpeningStep;
+    currentStep_ = OpeningStep;
     context_.entered.purpose = FirstHomeBuyer;
     context_.figures = CaseFigures();
 
-    cmdBack->setEnabled(false);
+    backButton_->setEnabled(false);
     steps_->setCurrentIndex(OpeningStep);
     for (int i = 1; i < StepCount; ++i)
-        fraStep[static_cast<std::size_t>(i)]->setEnabled(false);
+        stepPanels_[static_cast<std::size_t>(i)]->setEnabled(false);
 
     Skin::applyToWindow(this, Skin::Storage::First);
-    Skin::applyTo(cmdExit, Skin::Element::Button);
-    Skin::applyTo(cmdNext, Skin::Element::Button);
+    Skin::applyTo(exitButton_, Skin::Element::Button);
+    Skin::applyTo(nextButton_, Skin::Element::Button);
 
     showPlace();
     // Pages still to be built are set up once they are.

@@ -78,30 +78,12 @@ public:
     // Builds the pages still to be built; true when there were any.
     bool buildRemainingPages();
 
-    // Furniture.
-    QPushButton* cmdExit = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdNext = nullptr;
-    QAction* mnuOpenCase = nullptr;
-    QAction* mnuSaveCase = nullptr;
-    QAction* mnuSaveCaseAs = nullptr;
-    QAction* mnuCompare = nullptr;
-    QAction* mnuNewCase = nullptr;
-    QAction* mnuQuit = nullptr;
-    QAction* mnuMore = nullptr;
-    QAction* mnuHandbook = nullptr; // F1
-    QAction* mnuAbout = nullptr;
-    QMenu* mnuBtnContextMenu = nullptr;
-    QAction* mnuBtnWhatsThis = nullptr;
-    // "Step 5 of 11: Income", above every page.
-    QLabel* lblPlace = nullptr;
-
     // The step shown, and the purpose chosen.
-    int currentStep() const { return CurrentStep; }
+    int currentStep() const { return currentStep_; }
     int purpose() const { return context_.purpose(); }
     // A step's page, and the panel it is shown on.
     StepPage& page(int step) const { return *pages_[static_cast<std::size_t>(step)]; }
-    QWidget* stepPanel(int step) const { return fraStep[static_cast<std::size_t>(step)]; }
+    QWidget* stepPanel(int step) const { return stepPanels_[static_cast<std::size_t>(step)]; }
     ResultsPage& resultsPage() const { return *results_; }
     // What the pages have worked out so far.
     const CaseFigures& figures() const { return context_.figures; }
@@ -162,6 +144,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Furniture.
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QAction* openCaseAction_ = nullptr;
+    QAction* saveCaseAction_ = nullptr;
+    QAction* saveCaseAsAction_ = nullptr;
+    QAction* compareAction_ = nullptr;
+    QAction* newCaseAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QAction* moreAction_ = nullptr;
+    QAction* handbookAction_ = nullptr; // F1
+    QAction* aboutAction_ = nullptr;
+    QMenu* whatsThisMenu_ = nullptr;
+    QAction* whatsThisAction_ = nullptr;
+    // "Step 5 of 11: Income", above every page.
+    QLabel* placeLabel_ = nullptr;
     // Every button and menu entry of the main window acts through these: the
     // field being edited is committed first, so the action reads committed
     // values only, and nothing happens when the field refuses its text. However
@@ -211,8 +210,8 @@ private:
     PageContext context_;
     std::array<std::unique_ptr<StepPage>, StepCount> pages_;
     ResultsPage* results_ = nullptr; // the results step's page, as its own class
-    std::array<QWidget*, StepCount> fraStep{};
-    int CurrentStep = OpeningStep;
+    std::array<QWidget*, StepCount> stepPanels_{};
+    int currentStep_ = OpeningStep;
     CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
     QSize openedSize_; // the size the window was given as it was made

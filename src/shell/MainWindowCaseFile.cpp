@@ -27,24 +27,30 @@ const char* const CaseSuffix = ".hearthwise";
 void MainWindow::buildFileMenu() {
     QMenu* file = new QMenu(tr("Fi&le"), this);
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuNewCase = file->addAction(tr("&New Case"));
-    mnuNewCase->setShortcut(QKeySequence::New);
-    mnuOpenCase = file->addAction(tr("&Open Case..."));
-    mnuOpenCase->setShortcut(QKeySequence::Open);
-    mnuSaveCase = file->addAction(tr("&Save Case"));
-    mnuSaveCase->setShortcut(QKeySequence::Save);
-    mnuSaveCaseAs = file->addAction(tr("Save Case &As..."));
-    mnuSaveCaseAs->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    newCaseAction_ = file->addAction(tr("&New Case"));
+    newCaseAction_->setObjectName(QStringLiteral("newCaseAction"));
+    newCaseAction_->setShortcut(QKeySequence::New);
+    openCaseAction_ = file->addAction(tr("&Open Case..."));
+    openCaseAction_->setObjectName(QStringLiteral("openCaseAction"));
+    openCaseAction_->setShortcut(QKeySequence::Open);
+    saveCaseAction_ = file->addAction(tr("&Save Case"));
+    saveCaseAction_->setObjectName(QStringLiteral("saveCaseAction"));
+    saveCaseAction_->setShortcut(QKeySequence::Save);
+    saveCaseAsAction_ = file->addAction(tr("Save Case &As..."));
+    saveCaseAsAction_->setObjectName(QStringLiteral("saveCaseAsAction"));
+    saveCaseAsAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     file->addSeparator();
-    mnuCompare = file->addAction(tr("&Compare Cases..."));
+    compareAction_ = file->addAction(tr("&Compare Cases..."));
+    compareAction_->setObjectName(QStringLiteral("compareAction"));
     file->addSeparator();
-    mnuQuit = file->addAction(tr("&Quit"));
-    mnuQuit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    quitAction_ = file->addAction(tr("&Quit"));
+    quitAction_->setObjectName(QStringLiteral("quitAction"));
+    quitAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     menuBar()->addMenu(file);
-    onAction(mnuCompare, [this] { openCompare(); });
-    onAction(mnuNewCase, [this] { newCase(); });
-    onAction(mnuQuit, [this] { leave(); });
-    onAction(mnuOpenCase, [this] {
+    onAction(compareAction_, [this] { openCompare(); });
+    onAction(newCaseAction_, [this] { newCase(); });
+    onAction(quitAction_, [this] { leave(); });
+    onAction(openCaseAction_, [this] {
         // The case opened replaces this one: what was typed is offered to be saved first.
         if (!offerToSave(tr("Save this case before opening another?"),
                          tr("Save the changes to %1 before opening another case?")))
@@ -55,8 +61,8 @@ void MainWindow::buildFileMenu() {
         if (!path.isEmpty())
             openCaseFile(path);
     });
-    onAction(mnuSaveCase, [this] { saveCase(); });
-    onAction(mnuSaveCaseAs, [this] { saveCaseAs(); });
+    onAction(saveCaseAction_, [this] { saveCase(); });
+    onAction(saveCaseAsAction_, [this] { saveCaseAs(); });
 }
 
 bool MainWindow::saveCase() {
@@ -82,7 +88,7 @@ void MainWindow::newCase() {
     casePath_.clear();
     startFresh();
     showStep(OpeningStep);
-    cmdNext->setFocus(Qt::OtherFocusReason);
+    nextButton_->setFocus(Qt::OtherFocusReason);
 }
 
 MortgageCase MainWindow::typedCase() const {
@@ -143,8 +149,8 @@ bool MainWindow::openCaseFile(const QString& path) {
 
 void MainWindow::refreshTitle() {
     QStringList parts;
-    if (!page(CurrentStep).furniture().first)
-        parts << page(CurrentStep).name();
+    if (!page(currentStep_).furniture().first)
+        parts << page(currentStep_).name();
     if (!casePath_.isEmpty())
         parts << QFileInfo(casePath_).fileName() + QStringLiteral("[*]");
     parts << tr("Hearthwise");

@@ -11,19 +11,19 @@
 namespace hw {
 
 void MainWindow::connectInformation() {
-    onAction(mnuMore, [this] { showMoreInformation(); });
-    onAction(mnuAbout, [this] { showAbout(); });
-    onAction(mnuHandbook, [this] { openHandbook(); });
+    onAction(moreAction_, [this] { showMoreInformation(); });
+    onAction(aboutAction_, [this] { showAbout(); });
+    onAction(handbookAction_, [this] { openHandbook(); });
 }
 
 void MainWindow::showHelp(int topic) {
     InformationWindow help(this);
-    help.Topic = static_cast<std::int16_t>(topic);
+    help.setTopic(topic);
     help.exec();
 }
 
 void MainWindow::showMoreInformation() {
-    if (const int topic = page(CurrentStep).helpTopic(); topic >= 0)
+    if (const int topic = page(currentStep_).helpTopic(); topic >= 0)
         showHelp(topic);
 }
 

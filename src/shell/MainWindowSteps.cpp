@@ -13,58 +13,58 @@
 namespace hw {
 
 void MainWindow::goNext() {
-    StepPage& leaving = page(CurrentStep);
+    StepPage& leaving = page(currentStep_);
     if (leaving.furniture().last || !leaving.leave(StepPage::Way::Next))
         return;
-    const int target = nextStep(CurrentStep, context_.purpose());
+    const int target = nextStep(currentStep_, context_.purpose());
     if (!page(target).arrive())
         return;
     showStep(target);
 }
 
 void MainWindow::goBack() {
-    StepPage& leaving = page(CurrentStep);
+    StepPage& leaving = page(currentStep_);
     if (leaving.furniture().first)
         return;
     leaving.leave(StepPage::Way::Back);
-    showStep(previousStep(CurrentStep, context_.purpose()));
+    showStep(previousStep(currentStep_, context_.purpose()));
 }
 
 void MainWindow::showPlace() {
-    const PlaceOnPath where = placeOnPath(CurrentStep, context_.purpose());
-    const QString name = page(CurrentStep).name();
-    lblPlace->setText(tr("Step %1 of %2: %3").arg(where.place).arg(where.count).arg(name));
-    fraStep[static_cast<std::size_t>(CurrentStep)]->setAccessibleName(
+    const PlaceOnPath where = placeOnPath(currentStep_, context_.purpose());
+    const QString name = page(currentStep_).name();
+    placeLabel_->setText(tr("Step %1 of %2: %3").arg(where.place).arg(where.count).arg(name));
+    stepPanels_[static_cast<std::size_t>(currentStep_)]->setAccessibleName(
         tr("%1, step %2 of %3").arg(name).arg(where.place).arg(where.count));
 }
 
 void MainWindow::placeBackButton(bool atNextPlace) {
-    buttonRow_->removeWidget(cmdBack);
-    buttonRow_->addWidget(cmdBack, 0, atNextPlace ? 3 : 2);
+    buttonRow_->removeWidget(backButton_);
+    buttonRow_->addWidget(backButton_, 0, atNextPlace ? 3 : 2);
 }
 
 void MainWindow::showStep(int target) {
     buildRemainingPages();
-    QWidget* entering = fraStep[static_cast<std::size_t>(target)];
+    QWidget* entering = stepPanels_[static_cast<std::size_t>(target)];
     entering->setEnabled(true);
     steps_->setCurrentWidget(entering);
     // The scroll area gives the page its room now, before anything reads its layout.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    if (target != CurrentStep)
-        fraStep[static_cast<std::size_t>(CurrentStep)]->setEnabled(false);
+    if (target != currentStep_)
+        stepPanels_[static_cast<std::size_t>(currentStep_)]->setEnabled(false);
 
     // The furniture the page asks for: no Back on the first page; on the
     // last, no Next and Back in its place.
     const StepPage::Furniture around = page(target).furniture();
-    cmdBack->setVisible(!around.first);
-    cmdBack->setEnabled(!around.first);
-    cmdNext->setVisible(!around.last);
-    cmdNext->setEnabled(!around.last);
+    backButton_->setVisible(!around.first);
+    backButton_->setEnabled(!around.first);
+    nextButton_->setVisible(!around.last);
+    nextButton_->setEnabled(!around.last);
     placeBackButton(around.last);
-    Skin::applyTo(cmdBack, Skin::Element::Button);
-    Skin::applyTo(cmdNext, Skin::Element::Button);
+    Skin::applyTo(backButton_, Skin::Element::Button);
+    Skin::applyTo(nextButton_, Skin::Element::Button);
 
-    CurrentStep = target;
+    currentStep_ = target;
     // The title names the page shown; a screen reader announces it as it changes.
     refreshTitle();
     showPlace();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Children.h"
 #include "MessageRecorder.h"
 #include "entry/NumericField.h"
 #include "pages/PurposeChoicePage.h"
@@ -44,10 +45,7 @@ inline QLineEdit* shown(const hw::MainWindow& window, int step, const QString& n
 // A control by the name it is made with ("cmdPreview", "lblAvailable3", "row2cell1").
 template <class Control = QPushButton>
 Control* control(const hw::MainWindow& window, const QString& objectName) {
-    auto* found = window.findChild<Control*>(objectName);
-    if (!found)
-        qFatal("no control %s", qPrintable(objectName));
-    return found;
+    return child<Control>(&window, objectName);
 }
 // A button of a page by its caption, mnemonic and all ("&Calculate").
 inline QPushButton* button(const hw::MainWindow& window, int step, const QString& caption) {
@@ -93,10 +91,10 @@ inline void type(hw::NumericField* field, const QString& text) {
 }
 
 inline void next(hw::MainWindow& window) {
-    QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+    QTest::mouseClick(driver::child<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
 }
 inline void back(hw::MainWindow& window) {
-    QTest::mouseClick(window.cmdBack, Qt::LeftButton);
+    QTest::mouseClick(driver::child<QPushButton>(&window, "cmdBack"), Qt::LeftButton);
 }
 
 // Walks from the opening page to the purpose page and chooses `purpose`.

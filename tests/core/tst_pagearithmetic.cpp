@@ -124,12 +124,6 @@ private slots:
 
     // A loan that buys no property has no loan-to-value; spending above the
     // income leaves a negative spare income, shown as such.
-    void summaryOfAShortBudget() {
-        const auto lines =
-            buildSummaryLines(dollars(1), std::nullopt, dollars(1500), dollars(1716.67), us);
-        QCOMPARE(lines[1].figure, QStringLiteral("0.00%"));
-        QCOMPARE(lines[4].figure, QStringLiteral("($216.67)"));
-    }
 };
 
 QTEST_APPLESS_MAIN(PageArithmeticTest)

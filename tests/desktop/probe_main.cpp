@@ -3,6 +3,7 @@
 // HEARTHWISE_PROBE, so that a test driving it with real X key and mouse events
 // reads the figures back from the program itself, never from pixels.
 
+#include "Children.h"
 #include "base/MessageBox.h"
 #include "money/Regional.h"
 #include "results/WhatIfWindow.h"
@@ -64,12 +65,14 @@ public:
                 for (auto* field : whatIf->findChildren<hw::NumericField*>())
                     lines << QStringLiteral("whatif.%1=%2").arg(field->objectName(), field->text());
                 lines << QStringLiteral("whatif.lblExtra=") +
-                             whatIf->lblExtra->text().replace(u'\n', u' ');
-                if (const QTableWidgetItem* cleared = whatIf->grdOffset->item(0, 1))
+                             driver::child<QLabel>(whatIf, "lblExtra")->text().replace(u'\n', u' ');
+                if (const QTableWidgetItem* cleared =
+                        driver::child<QTableWidget>(whatIf, "grdOffset")->item(0, 1))
                     lines << QStringLiteral("whatif.offsetCleared=") + cleared->text();
             }
             if (auto* box = qobject_cast<hw::MessageBox*>(top); box && box->isVisible()) {
-                lines << QStringLiteral("message=") + box->lblMessage->text();
+                lines << QStringLiteral("message=") +
+                             driver::child<QLabel>(box, "lblMessage")->text();
                 lines << QStringLiteral("messageFrame=") + rect(box->frameGeometry());
             }
         }

@@ -216,11 +216,12 @@ private slots:
             if (auto* dialog = QApplication::activeModalWidget())
                 dialog->close();
         });
-        w.mnuOpenCase->trigger(); // Cancel: no file dialog, the case stays
-        driver::next(w);          // the results
-        driver::next(w);          // the closing page, without Next
+        driver::child<QAction>(&w, "openCaseAction")
+            ->trigger(); // Cancel: no file dialog, the case stays
+        driver::next(w); // the results
+        driver::next(w); // the closing page, without Next
         w.newCase();
-        QVERIFY(w.cmdNext->isVisible());
+        QVERIFY(driver::child<QPushButton>(&w, "cmdNext")->isVisible());
         QCOMPARE(w.texts(), QStringList({"Save this case before leaving?",
                                          "Save this case before opening another?",
                                          "Save this case before starting a new one?"}));
@@ -256,7 +257,7 @@ private slots:
             auto* window = qobject_cast<hw::CompareWindow*>(QApplication::activeModalWidget());
             if (!window)
                 return;
-            QTableWidget* grid = window->grdCompare;
+            QTableWidget* grid = driver::child<QTableWidget>(window, "grdCompare");
             for (int c = 0; c < grid->columnCount(); ++c)
                 heads << grid->horizontalHeaderItem(c)->text();
             for (int c = 1; c < grid->columnCount(); ++c) {

@@ -97,7 +97,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             if (auto* chart = qobject_cast<ChartWindow*>(QApplication::activeModalWidget())) {
                 seriesCount = int(chart->chart->series().size());
-                chart->cmdClose->click();
+                driver::child<QPushButton>(chart, "cmdClose")->click();
             }
         });
         QTest::mouseClick(driver::control(w, QStringLiteral("cmdChart")), Qt::LeftButton);
@@ -124,13 +124,15 @@ private slots:
         const hw::Regional german{QLocale(QStringLiteral("de_DE"))};
         const auto result = options(german, 200000, "7,50 %", "25,00", 4000, 2500);
         ChartWindow chart(result, *Currency::fromUnits(200000), german);
+        auto* schedule = driver::child<QTableWidget>(&chart, "grdSchedule");
+        auto* types = driver::child<QComboBox>(&chart, "cboType");
         chart.show();
-        QCOMPARE(chart.cboType->count(), 4); // the three unaffordable types are left out
-        QCOMPARE(chart.grdSchedule->rowCount(), 300);
-        QCOMPARE(chart.grdSchedule->item(0, 1)->text(), QStringLiteral("1.477,98\u00A0€"));
+        QCOMPARE(types->count(), 4); // the three unaffordable types are left out
+        QCOMPARE(schedule->rowCount(), 300);
+        QCOMPARE(schedule->item(0, 1)->text(), QStringLiteral("1.477,98\u00A0€"));
 
-        chart.cboType->setCurrentIndex(2); // Revolving Credit with Cash Management
-        QCOMPARE(std::size_t(chart.grdSchedule->rowCount()), chart.shownSchedule().size());
+        types->setCurrentIndex(2); // Revolving Credit with Cash Management
+        QCOMPARE(std::size_t(schedule->rowCount()), chart.shownSchedule().size());
         QCOMPARE(chart.shownSchedule().size(),
                  result.types[hw::CashManagementType].schedule.size());
     }
@@ -139,20 +141,22 @@ private slots:
         const hw::Regional us{QLocale(QStringLiteral("en_US"))};
         const auto result = options(us, 120000, "6.00%", "10.00", 5000, 3000);
         ChartWindow chart(result, *Currency::fromUnits(120000), us);
+        auto* schedule = driver::child<QTableWidget>(&chart, "grdSchedule");
+        auto* types = driver::child<QComboBox>(&chart, "cboType");
         chart.show();
-        chart.cboType->setCurrentIndex(3); // Table Endowment, with its fund
-        QCOMPARE(chart.grdSchedule->columnCount(), 6);
+        types->setCurrentIndex(3); // Table Endowment, with its fund
+        QCOMPARE(schedule->columnCount(), 6);
 
-        chart.grdSchedule->selectRow(1);
-        QTest::keyClick(chart.grdSchedule, Qt::Key_C, Qt::ControlModifier);
+        schedule->selectRow(1);
+        QTest::keyClick(schedule, Qt::Key_C, Qt::ControlModifier);
         // Plain numbers, so that a spreadsheet reads them as numbers.
         const QStringList copied = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
         QCOMPARE(copied[0], QStringLiteral("Month\tRepayment\tInterest\tPrincipal\tBalance\tFund"));
         QVERIFY(copied[1].startsWith(QStringLiteral("2\t1600.00\t")));
         QCOMPARE(copied.size(), 3); // one row and the end of its line
 
-        chart.grdSchedule->clearSelection();
-        QTest::mouseClick(chart.cmdCopy, Qt::LeftButton);
+        schedule->clearSelection();
+        QTest::mouseClick(driver::child<QPushButton>(&chart, "copyButton"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text().count(u'\n'), 97); // the heads and 96 months
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("schedule.csv"));
@@ -186,10 +190,11 @@ private slots:
         const hw::Regional regional{QLocale(locale)};
         const auto result = options(regional, 120000, "6.00%", "10.00", 5000, 3000);
         ChartWindow chart(result, *Currency::fromUnits(120000), regional);
+        auto* schedule = driver::child<QTableWidget>(&chart, "grdSchedule");
         chart.show();
-        chart.cboType->setCurrentIndex(0); // Table
-        chart.grdSchedule->selectRow(0);
-        QTest::keyClick(chart.grdSchedule, Qt::Key_C, Qt::ControlModifier);
+        driver::child<QComboBox>(&chart, "cboType")->setCurrentIndex(0); // Table
+        schedule->selectRow(0);
+        QTest::keyClick(schedule, Qt::Key_C, Qt::ControlModifier);
         QTemporaryDir dir;
         QFile pasted(dir.filePath(QStringLiteral("pasted.csv")));
         QVERIFY(pasted.open(QIODevice::WriteOnly));
@@ -252,14 +257,14 @@ private slots:
             auto* dialog = qobject_cast<hw::PreviewWindow*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            offered = !dialog->chkChartPage->isChecked();
+            offered = !driver::child<QCheckBox>(dialog, "chkChartPage")->isChecked();
             QWidget* at = dialog->focusWidget();
             for (int i = 0; i < 8 && at; ++i) {
                 reached << at->objectName();
                 QTest::keyClick(at, Qt::Key_Tab);
                 at = dialog->focusWidget();
             }
-            QTest::keyClick(dialog->chkChartPage, Qt::Key_Space);
+            QTest::keyClick(driver::child<QCheckBox>(dialog, "chkChartPage"), Qt::Key_Space);
             dialog->reject();
         });
         report.preview(nullptr);

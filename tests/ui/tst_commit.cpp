@@ -25,7 +25,8 @@ private slots:
         QVERIFY(field->hasFocus());
         QTest::keyClicks(field, QStringLiteral("1.2.3"));
         if (byEnter)
-            w.cmdNext->animateClick(); // as Enter on a focused Next would: focus stays
+            driver::child<QPushButton>(&w, "cmdNext")
+                ->animateClick(); // as Enter on a focused Next would: focus stays
         else
             driver::calculate(w, hw::LiabilitiesStep)->click();
         QTest::qWait(byEnter ? 250 : 0);

@@ -66,16 +66,6 @@ private slots:
         if (!driver::notAffordable(w, 0)->isVisible())
             QCOMPARE(driver::cell(w, 0, driver::First)->text(), regional.currency(table));
 
-        // Every figure shown reads back as an amount in the user's own form.
-        for (std::size_t k = 0; k < std::size_t(hw::MortgageTypeCount); ++k) {
-            if (driver::notAffordable(w, k)->isVisible())
-                continue;
-            for (QLineEdit* cell :
-                 {driver::cell(w, k, driver::Paid), driver::cell(w, k, driver::Interest),
-                  driver::cell(w, k, driver::Final)})
-                QVERIFY2(regional.toCurrency(cell->text()), qPrintable(cell->text()));
-            QVERIFY(regional.toDouble(driver::cell(w, k, driver::Term)->text()));
-        }
         QVERIFY(w.reportContent());
 
         // The case as a value opens in a window in another locale with the same results.
@@ -86,15 +76,10 @@ private slots:
         QVERIFY(opened.caseValue() == value);
         // The core works out every figure the pages hand on as the walk did.
         QVERIFY(opened.figures() == w.figures());
-        for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k) {
-            QCOMPARE(opened.options()->types[k].affordable, w.options()->types[k].affordable);
-            QCOMPARE(opened.options()->types[k].totalPaid, w.options()->types[k].totalPaid);
-            QCOMPARE(opened.options()->types[k].first, w.options()->types[k].first);
-        }
 
         driver::next(w);
         QCOMPARE(int(w.currentStep()), int(hw::ClosingStep));
-        QVERIFY(!w.cmdNext->isVisible());
+        QVERIFY(!driver::child<QPushButton>(&w, "cmdNext")->isVisible());
         QVERIFY(w.texts().isEmpty());
     }
 };

@@ -35,8 +35,9 @@ template <class Trigger> Opened openedBy(Trigger trigger) {
     Opened seen;
     QTimer::singleShot(0, [&seen] {
         if (auto* help = qobject_cast<InformationWindow*>(QApplication::activeModalWidget())) {
-            seen = {help->Topic, help->page(), help->cmdNext->isVisible(), help->shownPage()};
-            help->cmdExit->click();
+            seen = {help->topic(), help->page(),
+                    driver::child<QPushButton>(help, "cmdNext")->isVisible(), help->shownPage()};
+            driver::child<QPushButton>(help, "cmdExit")->click();
         }
     });
     trigger();
@@ -46,7 +47,7 @@ template <class Trigger> Opened openedBy(Trigger trigger) {
 
 // A help window shown without waiting, on `topic`.
 void showTopic(InformationWindow& help, int topic) {
-    help.Topic = static_cast<std::int16_t>(topic);
+    help.setTopic(topic);
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
 }
@@ -96,17 +97,20 @@ private slots:
     void pageButtonTurnsAndReturns() {
         InformationWindow help;
         showTopic(help, 2);
-        QCOMPARE(help.cmdNext->text(), QStringLiteral("Next Page"));
-        QTest::mouseClick(help.cmdNext, Qt::LeftButton);
+        QCOMPARE(driver::child<QPushButton>(&help, "cmdNext")->text(), QStringLiteral("Next Page"));
+        QTest::mouseClick(driver::child<QPushButton>(&help, "cmdNext"), Qt::LeftButton);
         QCOMPARE(help.shownPage(), hw::helpTopic(2)->secondPage);
-        QCOMPARE(help.cmdNext->text(), QStringLiteral("Previous Page"));
-        QVERIFY(help.cmdNext->width() >= help.cmdNext->sizeHint().width());
-        QTest::mouseClick(help.cmdNext, Qt::LeftButton);
+        QCOMPARE(driver::child<QPushButton>(&help, "cmdNext")->text(),
+                 QStringLiteral("Previous Page"));
+        QVERIFY(driver::child<QPushButton>(&help, "cmdNext")->width() >=
+                driver::child<QPushButton>(&help, "cmdNext")->sizeHint().width());
+        QTest::mouseClick(driver::child<QPushButton>(&help, "cmdNext"), Qt::LeftButton);
         QCOMPARE(help.shownPage(), hw::helpTopic(2)->firstPage);
         InformationWindow onePage;
         showTopic(onePage, 20);
-        QVERIFY(!onePage.cmdNext->isVisible());
-        QVERIFY(onePage.lblText->text().startsWith(QStringLiteral("<h3")));
+        QVERIFY(!driver::child<QPushButton>(&onePage, "cmdNext")->isVisible());
+        QVERIFY(
+            driver::child<QLabel>(&onePage, "lblText")->text().startsWith(QStringLiteral("<h3")));
     }
 
     void openers_data() {
@@ -132,7 +136,7 @@ private slots:
         const int index = opener.section(u' ', 1).toInt();
         const Opened seen = openedBy([&] {
             if (opener == QLatin1String("more"))
-                w.mnuMore->trigger();
+                driver::child<QAction>(&w, "mnuMore")->trigger();
             else if (opener.startsWith(QLatin1String("type")))
                 QTest::mouseClick(
                     driver::control(w, QStringLiteral("cmdMortgage%1").arg(std::size_t(index))),
@@ -159,12 +163,12 @@ private slots:
         QTimer::singleShot(0, [] {
             auto* help = qobject_cast<InformationWindow*>(QApplication::activeModalWidget());
             if (help) {
-                help->cmdNext->click();
-                help->cmdExit->click();
+                driver::child<QPushButton>(help, "cmdNext")->click();
+                driver::child<QPushButton>(help, "cmdExit")->click();
             }
         });
-        w.mnuMore->trigger();
-        const Opened again = openedBy([&] { w.mnuMore->trigger(); });
+        driver::child<QAction>(&w, "mnuMore")->trigger();
+        const Opened again = openedBy([&] { driver::child<QAction>(&w, "mnuMore")->trigger(); });
         QCOMPARE(again.page, 0);
         QCOMPARE(again.text, hw::helpTopic(2)->firstPage);
     }
@@ -173,7 +177,8 @@ private slots:
     void whatsThisOnTheNavigationButtons() {
         MainWindow w(QLocale(QStringLiteral("en_US")));
         driver::openOnStep(w, hw::AssetsStep);
-        for (QPushButton* button : {w.cmdBack, w.cmdNext}) {
+        for (QPushButton* button : {driver::child<QPushButton>(&w, "cmdBack"),
+                                    driver::child<QPushButton>(&w, "cmdNext")}) {
             QString offered;
             QTimer::singleShot(0, [&offered] {
                 if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
@@ -212,7 +217,7 @@ private slots:
         hw::AboutWindow about;
         about.show();
         QVERIFY(QFileInfo::exists(hw::AboutWindow::linkTarget().toLocalFile()));
-        QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&about, "sklbInfo"), Qt::LeftButton);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QTest::qWait(300); // the opener's answer comes when it exits
         QCOMPARE(recorder.texts(), messages);
@@ -237,7 +242,7 @@ private slots:
             QTest::keyClick(&w, Qt::Key_F1);
         } else {
             about.show();
-            QTest::mouseClick(about.sklbInfo, Qt::LeftButton);
+            QTest::mouseClick(driver::child<QPushButton>(&about, "sklbInfo"), Qt::LeftButton);
         }
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
@@ -253,10 +258,10 @@ private slots:
         QTimer::singleShot(0, [&title] {
             if (auto* about = qobject_cast<hw::AboutWindow*>(QApplication::activeModalWidget())) {
                 title = about->windowTitle();
-                about->cmdClose->click();
+                driver::child<QPushButton>(about, "cmdClose")->click();
             }
         });
-        w.mnuAbout->trigger();
+        driver::child<QAction>(&w, "mnuAbout")->trigger();
         QCOMPARE(title, QStringLiteral("About VodiVudi"));
     }
 };

@@ -256,7 +256,10 @@ private slots:
                                                         .arg(frame.height())));
         QVERIFY(std::abs(frame.left() - screen.left() - (screen.right() - frame.right())) <= 16);
         QVERIFY(std::abs(frame.top() - screen.top() - (screen.bottom() - frame.bottom())) <= 48);
-        QVERIFY(screen.contains(w->cmdNext->mapToGlobal(w->cmdNext->rect().bottomRight())));
+        QVERIFY(screen.contains(
+            driver::child<QPushButton>(w.get(), "cmdNext")
+                ->mapToGlobal(
+                    driver::child<QPushButton>(w.get(), "cmdNext")->rect().bottomRight())));
         QCOMPARE(w->size(), before);
     }
 
@@ -276,8 +279,8 @@ private slots:
         hw::WhatIfWindow whatIf(w.optionsInput(), w.regional(), w.figures().propertyValue, asked,
                                 &w);
         whatIf.show();
-        for (int tab = 0; tab < whatIf.tabs->count(); ++tab) {
-            whatIf.tabs->setCurrentIndex(tab);
+        for (int tab = 0; tab < driver::child<QTabWidget>(&whatIf, "whatIfTabs")->count(); ++tab) {
+            driver::child<QTabWidget>(&whatIf, "whatIfTabs")->setCurrentIndex(tab);
             const QString where = QStringLiteral("What If, tab %1").arg(tab);
             checkLook(&whatIf, where);
         }
@@ -285,8 +288,7 @@ private slots:
         QTemporaryDir folder;
         const QString saved = folder.filePath(QStringLiteral("saved.hearthwise"));
         QVERIFY(w.writeCaseFile(saved));
-        hw::CompareWindow compare(&w, w.regional(),
-                                  {QStringLiteral("This case"), w.optionsInput(), *w.options()},
+        hw::CompareWindow compare(&w, w.regional(), {"This case", w.optionsInput(), *w.options()},
                                   folder.path());
         compare.addCases({saved, saved});
         compare.show();
@@ -302,12 +304,12 @@ private slots:
             if (!hw::helpTopic(topic))
                 continue;
             hw::InformationWindow help(&w);
-            help.Topic = static_cast<std::int16_t>(topic);
+            help.setTopic(topic);
             help.show();
             const QString where = QStringLiteral("information %1").arg(topic);
             checkLook(&help, where);
-            if (help.cmdNext->isVisible()) {
-                help.cmdNext->click();
+            if (driver::child<QPushButton>(&help, "cmdNext")->isVisible()) {
+                driver::child<QPushButton>(&help, "cmdNext")->click();
                 checkFits(&help, where + QStringLiteral(", second page"));
             }
         }

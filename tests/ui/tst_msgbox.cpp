@@ -1,5 +1,6 @@
 // The program's message box, and leaving the program through it.
 
+#include "Children.h"
 #include "MessageRecorder.h"
 #include "base/Message.h"
 #include "base/MessageBox.h"
@@ -18,6 +19,14 @@ using hw::MessageBox;
 
 namespace {
 // Acts on the message box once it is up, from inside its modal wait.
+// The box's three buttons, left to right.
+std::array<QPushButton*, 3> buttonsOf(const MessageBox* box) {
+    std::array<QPushButton*, 3> buttons{};
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i] = driver::child<QPushButton>(box, QStringLiteral("cmdButton%1").arg(i));
+    return buttons;
+}
+
 void whenShown(const std::function<void(MessageBox*)>& action) {
     QTimer::singleShot(0, [action] {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -54,25 +63,25 @@ private slots:
         QFETCH(int, answer);
         bool checked = false;
         whenShown([&](MessageBox* box) {
-            QCOMPARE(box->lblMessage->text(), QStringLiteral("Hello"));
-            QCOMPARE(box->cmdButton[0]->text(), firstCaption);
-            QCOMPARE(box->cmdButton[1]->isVisible(), secondVisible);
-            QCOMPARE(box->cmdButton[2]->isVisible(), style == 3 || style == 7);
+            const auto buttons = buttonsOf(box);
+            QCOMPARE(driver::child<QLabel>(box, "lblMessage")->text(), QStringLiteral("Hello"));
+            QCOMPARE(buttons[0]->text(), firstCaption);
+            QCOMPARE(buttons[1]->isVisible(), secondVisible);
+            QCOMPARE(buttons[2]->isVisible(), style == 3 || style == 7);
             if (!secondVisible) {
-                const int middle = box->cmdButton[0]->geometry().center().x();
+                const int middle = buttons[0]->geometry().center().x();
                 QVERIFY(qAbs(middle - box->width() / 2) <= 1);
             }
             // The buttons stand side by side within the window, none over another.
-            for (std::size_t i = 0; i + 1 < box->cmdButton.size(); ++i)
-                if (box->cmdButton[i + 1]->isVisible())
-                    QVERIFY(box->cmdButton[i]->geometry().right() <
-                            box->cmdButton[i + 1]->geometry().left());
+            for (std::size_t i = 0; i + 1 < buttons.size(); ++i)
+                if (buttons[i + 1]->isVisible())
+                    QVERIFY(buttons[i]->geometry().right() < buttons[i + 1]->geometry().left());
             // Each wholly in the window, its caption whole.
-            for (QPushButton* button : box->cmdButton)
+            for (QPushButton* button : buttons)
                 QVERIFY(!button->isVisible() || (box->rect().contains(button->geometry()) &&
                                                  button->width() >= button->sizeHint().width()));
             checked = true;
-            QTest::mouseClick(box->cmdButton[static_cast<std::size_t>(click)], Qt::LeftButton);
+            QTest::mouseClick(buttons[static_cast<std::size_t>(click)], Qt::LeftButton);
         });
         QCOMPARE(hw::ShowMessage(QStringLiteral("Hello"), style), answer);
         QVERIFY(checked);
@@ -115,10 +124,10 @@ private slots:
         QRect area, button;
         int needed = 0;
         whenShown([&](MessageBox* box) {
-            area = box->lblMessage->geometry();
-            needed = box->lblMessage->heightForWidth(area.width());
-            button = box->cmdButton[0]->geometry();
-            box->cmdButton[0]->click();
+            area = driver::child<QLabel>(box, "lblMessage")->geometry();
+            needed = driver::child<QLabel>(box, "lblMessage")->heightForWidth(area.width());
+            button = buttonsOf(box)[0]->geometry();
+            buttonsOf(box)[0]->click();
         });
         hw::ShowMessage(text, 4);
         QVERIFY(area.height() >= needed);
@@ -131,8 +140,8 @@ private slots:
         messages.answers = {hw::AnswerNo, hw::AnswerNo};
         MainWindow window(QLocale(QStringLiteral("en_US")));
         window.show();
-        QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-        QTest::mouseClick(window.cmdExit, Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&window, "cmdExit"), Qt::LeftButton);
         QVERIFY(!window.close());
         QCOMPARE(messages.texts(),
                  QStringList({"Are you sure you want to exit?", "Are you sure you want to exit?"}));
@@ -152,7 +161,7 @@ private slots:
         window->show();
         const int height = window->height() * 15;
         QPointer<MainWindow> alive(window);
-        window->cmdExit->click();
+        driver::child<QPushButton>(window, "cmdExit")->click();
         QCOMPARE(messages.texts(), QStringList({"Are you sure you want to exit?",
                                                 "Thank you for using Hearthwise."}));
         QCOMPARE(window->lastClosingFrames().front(), height);

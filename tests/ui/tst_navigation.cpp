@@ -58,7 +58,7 @@ private slots:
     void noNamelessStop() {
         driver::Window w;
         driver::next(w);
-        w.cmdNext->setFocus(Qt::TabFocusReason);
+        driver::child<QPushButton>(&w, "cmdNext")->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 14; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* at = QApplication::focusWidget();
@@ -72,7 +72,8 @@ private slots:
                  driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
         QCOMPARE(w.stepPanel(int(hw::IncomeStep))->accessibleName(),
                  QStringLiteral("Income, step 5 of 11"));
-        QCOMPARE(w.lblPlace->text(), QStringLiteral("Step 5 of 11: Income"));
+        QCOMPARE(driver::child<QLabel>(&w, "lblPlace")->text(),
+                 QStringLiteral("Step 5 of 11: Income"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Income \u2014 Hearthwise"));
         QTest::mouseClick(w.stepPanel(int(hw::IncomeStep)), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(QApplication::focusWidget(),
@@ -84,7 +85,7 @@ private slots:
         MainWindow early(QLocale(QStringLiteral("en_US")), nullptr,
                          MainWindow::Pages::AfterFirstPaint);
         QVERIFY(!early.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>());
-        QTest::mouseClick(early.cmdNext, Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&early, "cmdNext"), Qt::LeftButton);
         QCOMPARE(int(early.currentStep()), int(hw::PurposeStep));
         QVERIFY(driver::purposeButton(early, int(0))->isEnabled());
 
@@ -98,21 +99,24 @@ private slots:
     }
     void buttonPlacesAtTheEnds() {
         driver::Window window;
-        const int nextLeft = window.cmdNext->geometry().left();
-        const int backLeft = window.cmdBack->geometry().left();
+        const int nextLeft = driver::child<QPushButton>(&window, "cmdNext")->geometry().left();
+        const int backLeft = driver::child<QPushButton>(&window, "cmdBack")->geometry().left();
         for (int i = 0; i < 9; ++i)
-            QTest::mouseClick(window.cmdNext, Qt::LeftButton);
-        QTest::mouseClick(window.cmdNext, Qt::LeftButton);
+            QTest::mouseClick(driver::child<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
         QCOMPARE(window.currentStep(), 18);
-        QVERIFY(!window.cmdNext->isVisible() && window.cmdBack->isEnabled());
-        QTRY_COMPARE(window.cmdBack->geometry().left(), nextLeft);
-        QTest::mouseClick(window.cmdBack, Qt::LeftButton);
-        QVERIFY(window.cmdNext->isVisible() && window.cmdNext->isEnabled());
-        QTRY_COMPARE(window.cmdBack->geometry().left(), backLeft);
+        QVERIFY(!driver::child<QPushButton>(&window, "cmdNext")->isVisible() &&
+                driver::child<QPushButton>(&window, "cmdBack")->isEnabled());
+        QTRY_COMPARE(driver::child<QPushButton>(&window, "cmdBack")->geometry().left(), nextLeft);
+        QTest::mouseClick(driver::child<QPushButton>(&window, "cmdBack"), Qt::LeftButton);
+        QVERIFY(driver::child<QPushButton>(&window, "cmdNext")->isVisible() &&
+                driver::child<QPushButton>(&window, "cmdNext")->isEnabled());
+        QTRY_COMPARE(driver::child<QPushButton>(&window, "cmdBack")->geometry().left(), backLeft);
         for (int i = 0; i < 9; ++i)
-            QTest::mouseClick(window.cmdBack, Qt::LeftButton);
+            QTest::mouseClick(driver::child<QPushButton>(&window, "cmdBack"), Qt::LeftButton);
         QCOMPARE(window.currentStep(), 0);
-        QVERIFY(!window.cmdBack->isVisible() && !window.cmdBack->isEnabled());
+        QVERIFY(!driver::child<QPushButton>(&window, "cmdBack")->isVisible() &&
+                !driver::child<QPushButton>(&window, "cmdBack")->isEnabled());
     }
 
     // A screen reader can tell every figure of every page from the others.

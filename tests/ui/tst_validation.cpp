@@ -12,61 +12,40 @@ using driver::openOn;
 class ValidationTest : public QObject {
     Q_OBJECT
 private slots:
-    // A page's checks as Next meets them (the checks themselves are the core's
-    // table): the figures typed ("Caption=text", in order), Next pressed; one
-    // message, the page kept and the focus on the field to mend (where one is
-    // named), or no message and the next page.
+    // A page's refusal as Next meets it (the checks themselves are the core's
+    // table): the figures typed ("Caption=text"), Next pressed; the page's one
+    // message, the page kept and the focus on the field the refusal names.
     void pagesRefuse_data() {
         QTest::addColumn<int>("purpose");
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        const QString required = QStringLiteral("Please enter required value.");
-        const QString tax = QStringLiteral("Tax rate must be less than 100%.");
-        const QString term = QStringLiteral("Term in years must be between 0.1 and 100.");
-        const int income = hw::IncomeStep, rate = hw::RateStep;
-        const struct {
-            const char* name;
-            int purpose, step;
-            QStringList typed;
-            QString message, focus;
-        } rows[] = {
-            // clang-format off
-            {"home improvement needs the home", 2, hw::AssetsStep, {"Current Domestic Residence=0"}, required, "Current Domestic Residence"},
-            {"then the purchase price", 3, 9, {"Selling Price=400000"}, "Please enter Purchase Price.", "Purchase Price"},
-            {"borrowing nothing", 0, 6, {"Your Contribution=200000"}, "The amount you want to borrow must be over $0!", ""},
-            {"refinancing no debts", 7, hw::LiabilitiesStep, {}, "If you are refinancing your debt must be over $0!", ""},
-            {"the first failing rate", 0, income, {"Other Annual Gross Income, tax rate=120", "Any Other Annual Gross Income, tax rate=130"},
-             tax, "Other Annual Gross Income, tax rate"},
-            {"term emptied", 0, rate, {"Term in Years="}, term, "Term in Years"},
-            {"term a tenth", 0, rate, {"Term in Years=0.1"}, "", ""},
-            // clang-format on
-        };
-        for (const auto& row : rows)
-            QTest::newRow(row.name)
-                << row.purpose << row.step << row.typed << row.message << row.focus;
+        // clang-format off
+        QTest::newRow("assets") << 2 << int(hw::AssetsStep) << QStringList{"Current Domestic Residence=0"}
+            << "Please enter required value." << "Current Domestic Residence";
+        QTest::newRow("a purpose's second part") << 3 << 9 << QStringList{"Selling Price=400000"}
+            << "Please enter Purchase Price." << "Purchase Price";
+        QTest::newRow("a tax rate") << 0 << int(hw::IncomeStep) << QStringList{"Other Annual Gross Income, tax rate=120"}
+            << "Tax rate must be less than 100%." << "Other Annual Gross Income, tax rate";
+        QTest::newRow("the term emptied") << 0 << int(hw::RateStep) << QStringList{"Term in Years="}
+            << "Term in years must be between 0.1 and 100." << "Term in Years";
+        // clang-format on
     }
     void pagesRefuse() {
         QFETCH(int, purpose);
         QFETCH(int, step);
         QFETCH(QStringList, typed);
-        QFETCH(QString, message);
         QFETCH(QString, focus);
         driver::Window w;
         openOn(w, purpose, step);
         for (const QString& entry : typed)
             driver::type(driver::field(w, step, entry.section(u'=', 0, 0)), entry.section(u'=', 1));
         driver::next(w);
-        if (message.isEmpty()) {
-            QVERIFY2(w.texts().isEmpty(), qPrintable(w.texts().join(u'|')));
-            QVERIFY(w.currentStep() > step);
-            return;
-        }
-        QCOMPARE(w.texts(), QStringList{message});
+        QTEST(w.texts().value(0), "message");
+        QCOMPARE(w.texts().size(), 1);
         QCOMPARE(w.currentStep(), step);
-        if (!focus.isEmpty())
-            QCOMPARE(QApplication::focusWidget(), driver::field(w, step, focus));
+        QCOMPARE(QApplication::focusWidget(), driver::field(w, step, focus));
     }
 
     // A percentage out of range, left by Back, is put back as it was.
@@ -76,16 +55,13 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
         const QString rate = QStringLiteral("Interest Rate");
-        QTest::newRow("rate 150") << int(hw::RateStep) << rate << "150"
-                                  << "8.00%";
-        QTest::newRow("rate 99.99") << int(hw::RateStep) << rate << "99.99"
-                                    << "99.99%";
-        QTest::newRow("bank 100") << int(hw::ChargesStep) << "Bank charges percentage"
-                                  << "100"
-                                  << "1.00%";
-        QTest::newRow("tax 120") << int(hw::IncomeStep) << "Other Annual Gross Income, tax rate"
-                                 << "120"
-                                 << "0.00%";
+        const int rateStep = hw::RateStep;
+        // clang-format off
+        QTest::newRow("rate 150") << rateStep << rate << "150" << "8.00%";
+        QTest::newRow("rate 99.99") << rateStep << rate << "99.99" << "99.99%";
+        QTest::newRow("bank 100") << int(hw::ChargesStep) << "Bank charges percentage" << "100" << "1.00%";
+        QTest::newRow("tax 120") << int(hw::IncomeStep) << "Other Annual Gross Income, tax rate" << "120" << "0.00%";
+        // clang-format on
     }
     void backRepairsPercentages() {
         QFETCH(int, step);
@@ -184,11 +160,6 @@ private slots:
         driver::next(w);
         driver::type(driver::field(w, hw::AssetsStep, "Current Domestic Residence"),
                      QStringLiteral("400000"));
-        driver::type(driver::field(w, hw::AssetsStep, "Savings"), QStringLiteral("0.10"));
-        driver::type(driver::field(w, hw::AssetsStep, "Shares"), QStringLiteral("0.20"));
-        QTest::mouseClick(driver::calculate(w, hw::AssetsStep), Qt::LeftButton);
-        QCOMPARE(driver::shown(w, hw::AssetsStep, "Total assets")->text(),
-                 QStringLiteral("$400,000.30"));
         driver::next(w);
         driver::type(driver::field(w, hw::LiabilitiesStep, "Domestic Mortgage"),
                      QStringLiteral("140000"));
@@ -196,8 +167,6 @@ private slots:
                      QStringLiteral("10000"));
         driver::next(w);
         driver::next(w); // income at its starting values
-        QCOMPARE(driver::shown(w, hw::IncomeStep, "Monthly income after tax")->text(),
-                 QStringLiteral("$4,250.00"));
         QTest::mouseClick(driver::button(w, hw::BudgetStep, QStringLiteral("M&onthly")),
                           Qt::LeftButton);
         driver::next(w);

@@ -27,9 +27,10 @@ namespace {
 // Everything the tab shown says: its answer, whichever form it takes.
 QString answerOf(WhatIfWindow* window) {
     QString said;
-    for (QLabel* label : window->tabs->currentWidget()->findChildren<QLabel*>())
+    const QWidget* tab = driver::child<QTabWidget>(window, "whatIfTabs")->currentWidget();
+    for (QLabel* label : tab->findChildren<QLabel*>())
         said += label->text();
-    for (QTableWidget* table : window->tabs->currentWidget()->findChildren<QTableWidget*>())
+    for (QTableWidget* table : tab->findChildren<QTableWidget*>())
         for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column)
                 said += table->item(row, column) ? table->item(row, column)->text() : QString();
@@ -52,7 +53,7 @@ template <class Look> void inWhatIf(MainWindow& w, Look look) {
                 return;
             look(window);
             ran = true;
-            window->cmdClose->click();
+            driver::child<QPushButton>(window, "cmdClose")->click();
         }
     });
     QTest::mouseClick(driver::control(w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
@@ -115,7 +116,7 @@ private slots:
         QString before, after, text;
         bool focusKept = false;
         inWhatIf(w, [&](WhatIfWindow* window) {
-            window->tabs->setCurrentIndex(tab);
+            driver::child<QTabWidget>(window, "whatIfTabs")->setCurrentIndex(tab);
             QTest::keyClick(window, Qt::Key_W, Qt::AltModifier);
             QTest::qWait(200); // the button's animated click
             before = answerOf(window);
@@ -147,24 +148,26 @@ private slots:
         int oftenRows = 0;
         QString emptiedMonth, costs;
         inWhatIf(w, [&](WhatIfWindow* window) {
-            window->tabs->setCurrentIndex(2);
-            window->txtLump->setText(QStringLiteral("$20,000.00"));
+            driver::child<QTabWidget>(window, "whatIfTabs")->setCurrentIndex(2);
+            driver::child<hw::NumericField>(window, "txtLump")
+                ->setText(QStringLiteral("$20,000.00"));
             // The month emptied takes its start again, not month 0.
-            driver::type(window->txtLumpMonth, QString());
-            window->cmdExtra->click();
-            emptiedMonth = window->txtLumpMonth->text();
+            driver::type(driver::child<hw::NumericField>(window, "txtLumpMonth"), QString());
+            driver::child<QPushButton>(window, "extraButton")->click();
+            emptiedMonth = driver::child<hw::NumericField>(window, "txtLumpMonth")->text();
             // The costs of switching start at 0: the loan already carries the fees.
-            costs = window->txtCosts->text();
+            costs = driver::child<hw::NumericField>(window, "txtCosts")->text();
             const auto amount = [&](int row) {
                 return w.regional()
-                    .toCurrency(window->grdExtraWays->item(row, 1)->text())
+                    .toCurrency(
+                        driver::child<QTableWidget>(window, "grdExtraWays")->item(row, 1)->text())
                     .value.toDouble();
             };
             shortened = amount(0);
             kept = amount(1);
-            window->tabs->setCurrentIndex(4);
-            window->cboOftenType->setCurrentIndex(1);
-            oftenRows = window->grdOften->rowCount();
+            driver::child<QTabWidget>(window, "whatIfTabs")->setCurrentIndex(4);
+            driver::child<QComboBox>(window, "cboOftenType")->setCurrentIndex(1);
+            oftenRows = driver::child<QTableWidget>(window, "grdOften")->rowCount();
         });
         QVERIFY(w.texts().isEmpty());
         QVERIFY(kept > 0.0 && kept < shortened);
@@ -184,12 +187,13 @@ private slots:
         int tabs = 0;
         inWhatIf(w, [&](WhatIfWindow* window) {
             first = before();
-            for (QPushButton* push : {window->cmdRise, window->cmdExtra, window->cmdReset})
-                push->click();
+            for (const char* name : {"riseButton", "extraButton", "resetButton"})
+                driver::child<QPushButton>(window, name)->click();
             // Every tab has its own Alt key.
-            tabs = window->tabs->count();
+            const QTabWidget* tabWidget = driver::child<QTabWidget>(window, "whatIfTabs");
+            tabs = tabWidget->count();
             for (int i = 0; i < tabs; ++i) {
-                const QString text = window->tabs->tabText(i);
+                const QString text = tabWidget->tabText(i);
                 keys << text.at(text.indexOf(u'&') + 1).toLower();
             }
         });
@@ -205,9 +209,9 @@ private slots:
             if (!preview)
                 return;
             title = preview->windowTitle();
-            pagesWithout = preview->pages->pageCount();
-            preview->chkWhatIfPage->click();
-            pagesWith = preview->pages->pageCount();
+            pagesWithout = driver::child<QPrintPreviewWidget>(preview, "pages")->pageCount();
+            driver::child<QCheckBox>(preview, "chkWhatIfPage")->click();
+            pagesWith = driver::child<QPrintPreviewWidget>(preview, "pages")->pageCount();
             preview->reject();
         });
         QTest::mouseClick(driver::control(w, QStringLiteral("cmdPreview")), Qt::LeftButton);
