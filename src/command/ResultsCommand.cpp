@@ -28,32 +28,20 @@ CommandOutput refused(const QString& message, bool withUsage = false) {
     return {2, {}, message.toUtf8() + '\n' + (withUsage ? usage() : QByteArray())};
 }
 
-// One type's row as plain texts: "." decimals, no grouping or symbol; an
-// empty text where the type has no such figure.
-struct PlainRow {
-    QString type;
-    QString term;
-    QString first;
-    QString last;
-    QString paid;
-    QString interest;
-    QString finalBalance;
-    bool affordable = false;
-    QString reason;
-};
-
-std::array<PlainRow, MortgageTypeCount> plainRows(const CaseResults& results,
-                                                  const Regional& regional) {
+// Each type's row as plain texts ("." decimals, no grouping or symbol), in
+// the report's record: an empty text where the type has no such figure.
+std::array<ReportRecord, MortgageTypeCount> plainRows(const CaseResults& results,
+                                                      const Regional& regional) {
     const int decimals = regional.currencyDecimals();
     const auto money = [&](std::optional<double> value) {
         return value ? QString::number(regional.shown(*value).toDouble(), 'f', decimals)
                      : QString();
     };
-    std::array<PlainRow, MortgageTypeCount> rows;
+    std::array<ReportRecord, MortgageTypeCount> rows;
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const OptionFigures& figures = results.options->types[static_cast<std::size_t>(k)];
-        PlainRow& row = rows[static_cast<std::size_t>(k)];
-        row.type = mortgageTypeName(k);
+        ReportRecord& row = rows[static_cast<std::size_t>(k)];
+        row.mortgageType = mortgageTypeName(k);
         row.affordable = figures.affordable;
         row.reason = notAffordableReason(figures, regional);
         if (!figures.affordable)
@@ -75,12 +63,12 @@ QString csvField(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QByteArray csv(const std::array<PlainRow, MortgageTypeCount>& rows) {
+QByteArray csv(const std::array<ReportRecord, MortgageTypeCount>& rows) {
     QStringList lines{QStringLiteral("type,term_years,first_repayment,last_repayment,total_paid,"
                                      "interest,final_balance,affordable,reason")};
-    for (const PlainRow& row : rows) {
+    for (const ReportRecord& row : rows) {
         const QStringList fields{
-            row.type,         row.term,
+            row.mortgageType, row.term,
             row.first,        row.last,
             row.paid,         row.interest,
             row.finalBalance, row.affordable ? QStringLiteral("yes") : QStringLiteral("no"),
@@ -100,16 +88,16 @@ QString jsonString(const QString& text) {
 }
 
 // The figures are written as the plain texts, so that they keep the currency's decimals.
-QByteArray json(const std::array<PlainRow, MortgageTypeCount>& rows) {
+QByteArray json(const std::array<ReportRecord, MortgageTypeCount>& rows) {
     const auto number = [](const QString& text) {
         return text.isEmpty() ? QStringLiteral("null") : text;
     };
     QStringList types;
-    for (const PlainRow& row : rows)
+    for (const ReportRecord& row : rows)
         types << QStringLiteral("    {\"type\": %1, \"termYears\": %2, \"firstRepayment\": %3, "
                                 "\"lastRepayment\": %4, \"totalPaid\": %5, \"interest\": %6, "
                                 "\"finalBalance\": %7, \"affordable\": %8, \"reason\": %9}")
-                     .arg(jsonString(row.type), number(row.term), number(row.first),
+                     .arg(jsonString(row.mortgageType), number(row.term), number(row.first),
                           number(row.last), number(row.paid), number(row.interest),
                           number(row.finalBalance),
                           row.affordable ? QStringLiteral("true") : QStringLiteral("false"),
