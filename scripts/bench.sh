@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEARTHWISE_BENCH=ON >/dev/null
-cmake --build build -j"$(nproc)" --target hearthwise_startup hearthwise_startup_probe hearthwise_bench
+cmake --build build -j"$(nproc)" --target hearthwise_startup hearthwise_startup_probe hearthwise_empty_window hearthwise_bench
 runs=${1:-21}
 xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     openbox --sm-disable >/dev/null 2>&1 &
