@@ -74,7 +74,7 @@ void BudgetPage::setUp() {
 }
 
 void BudgetPage::choosePeriod(bool fortnightly) {
-    context_.pageCalculated = false;
+    setCalculated(false);
     Skin::setPressed(period_[fortnightly ? 0 : 1], true);
     store(context_.entered);
 }
@@ -97,7 +97,7 @@ bool BudgetPage::calculate() {
     else
         figures.shownExpenditure = regional().shown(std::get<double>(*monthly));
     monthly_->setText(regional().currency(figures.shownExpenditure));
-    context_.pageCalculated = true;
+    setCalculated(true);
     return true;
 }
 

@@ -162,7 +162,7 @@ void ChargesPage::showWorkedOut(const CaseResults& results) {
 }
 
 void ChargesPage::refreshBeforeBank() {
-    if (context_.pageCalculated)
+    if (calculated())
         return;
     if (const auto total = totalBeforeBank(figures()))
         beforeBank_->show(*total);
@@ -195,7 +195,7 @@ bool ChargesPage::calculate() {
     showFigures(page);
     context_.figures.requirement = outcome->requirement;
     context_.figures.loanValueRatio = outcome->loanValueRatio;
-    context_.pageCalculated = true;
+    setCalculated(true);
     return true;
 }
 

@@ -77,7 +77,7 @@ void RequirementPage::showWorkedOut(const CaseResults& results) {
 }
 
 void RequirementPage::refreshEquity() {
-    if (context_.pageCalculated)
+    if (calculated())
         return;
     if (const auto equity = saleEquity(current().purposes[static_cast<std::size_t>(purpose_)]))
         fieldAt(purposeRules(purpose_).carriedInto)->show(*equity);
@@ -98,7 +98,7 @@ bool RequirementPage::calculate() {
     context_.figures.requirement = total_;
     context_.figures.propertyValue = propertyValueOf(purpose_, figures);
     totalShown_->setText(regional().currency(total_));
-    context_.pageCalculated = true;
+    setCalculated(true);
     return true;
 }
 

@@ -49,7 +49,7 @@ bool StepPage::leave(Way way) {
         repair();
         return true;
     }
-    return validate() && (context_.pageCalculated || calculate()) && confirm();
+    return validate() && (calculated_ || calculate()) && confirm();
 }
 
 void StepPage::enter() {
@@ -59,7 +59,7 @@ void StepPage::enter() {
 
 void StepPage::adopt(NumericField* field) {
     // Any change of a field's text, typed or written, makes the page's totals stale.
-    connect(field, &QLineEdit::textChanged, this, [this] { context_.pageCalculated = false; });
+    connect(field, &QLineEdit::textChanged, this, [this] { calculated_ = false; });
     connect(field, &NumericField::committed, this, [this] {
         store(context_.entered);
         if (context_.changed)

@@ -29,8 +29,6 @@ struct PageContext {
     // Everything the household entered: each page writes its committed values here.
     MortgageCase entered;
     CaseFigures figures;
-    // Whether the page shown has worked out its totals since its last change.
-    bool pageCalculated = false;
     // Runs a button's action after committing the field being edited.
     std::function<void(QAbstractButton*, std::function<void()>)> onAction;
     // Told after a field was committed and written into the case.
@@ -45,7 +43,8 @@ struct PageContext {
 // what the window shows around it. The step machine uses four hooks:
 //   arrive()  Next is about to show the page: it takes what the pages before
 //             worked out (false, after its one message, keeps the page before);
-//   enter()   the page has just been shown: its first field takes the focus;
+//   enterPage()  the page has just been shown: its totals count as stale and
+//             its first field takes the focus;
 //   leave()   Next or Back leaves it: Next checks, works out and confirms the
 //             page (false after its one message keeps it), Back repairs it;
 //   store()/load()  the case value out of its fields and into them, with
@@ -82,7 +81,11 @@ public:
     // The starting state of the controls, once built.
     virtual void setUp() {}
     bool arrive() { return prepare(); }
-    virtual void enter();
+    // A page just shown has not worked out its totals, whatever the page before it did.
+    void enterPage() {
+        calculated_ = false;
+        enter();
+    }
     bool leave(Way way);
     // The page's inputs into the case value, and back from it (the whole page:
     // nothing of the case before is kept).
@@ -99,6 +102,13 @@ public:
     bool refused(const Refusal& refusal);
 
 protected:
+    // On entering: the first field takes the focus.
+    virtual void enter();
+    // Whether the page has worked out its totals since its last change: Next
+    // runs its Calculate only when not. A change of any of its fields, or of a
+    // choice, makes them stale.
+    bool calculated() const { return calculated_; }
+    void setCalculated(bool calculated) { calculated_ = calculated; }
     // Makes the page's controls under its guidance and title bar.
     virtual void build(QWidget* panel, QVBoxLayout* layout) = 0;
     // On arriving: takes what the pages before worked out.
@@ -140,6 +150,7 @@ protected:
 
 private:
     int step_;
+    bool calculated_ = false;
     const char* title_;
     const char* guidance_;
 };

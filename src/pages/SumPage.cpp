@@ -100,7 +100,7 @@ bool SumPage::calculate() {
         return tooLarge();
     total() = *exact;
     totalShown_->setText(regional().currency(*exact));
-    context_.pageCalculated = true;
+    setCalculated(true);
     return true;
 }
 

@@ -2,21 +2,22 @@
 
 // The main window and where each part of it lives:
 //
-//   shell/MainWindow.cpp              the window: its menu, Exit/Back/Next, the step
-//                                      panels' frame (guidance and title bar) around
-//                                      each page; onAction, which commits the field
-//                                      being edited before any action
+//   shell/MainWindow.cpp              the window: its menu, Exit/Back/Next, a panel
+//                                      for each page to build itself into; onAction,
+//                                      which commits the field being edited before
+//                                      any action
 //   shell/MainWindowSteps.cpp         the step machine: Next, Back, ShowStep. It asks
 //                                      the page shown, never switches on the step
-//   shell/MainWindowCase.cpp          the case value: read from the pages, opened into them
+//   shell/MainWindowCase.cpp          the case value: read from the pages, opened into
+//                                      them with what the core works it out to
 //   shell/MainWindowCaseFile.cpp      the File menu: saving and opening the case
 //   shell/MainWindowResults.cpp       the windows the results page opens
 //   shell/MainWindowInformation.cpp   "Tell Me More", About
 //   shell/MainWindowExit.cpp          Exit, closing the window, the closing animation
 //
-// Each step is a page class in pages/ that owns its controls (StepPage.h is the
-// interface the step machine asks: set up, prepare on entry, validate, calculate,
-// confirm, repair on Back, entry focus, guidance, help topic, and the case value):
+// Each step is a page class in pages/ that builds itself and owns its controls
+// (StepPage.h is the interface the step machine asks: arrive, enter, leave by
+// Next or Back, the furniture around it, and the case value in and out):
 //
 //   pages/PicturePage        the opening and closing pages
 //   pages/PurposeChoicePage  the nine purposes
@@ -29,7 +30,9 @@
 //   pages/ResultsPage        the seven types side by side; What If, Chart, Preview, Compare
 //
 // Every figure comes from the core (money/, steps/, calc/, store/), which needs Qt
-// Core only: calc/PageArithmetic for the pages, calc/MortgageOptions for the seven
+// Core only: calc/CaseResults for what a case comes to (every page's checks and
+// figures, the one place that works a case out), calc/PageArithmetic for the
+// pages' sums, calc/MortgageOptions for the seven
 // mortgage types (one function per type), calc/Schedules and calc/OptionTexts for
 // what the results page, the chart and the report show, calc/MortgageCase for the
 // case value, calc/CaseFile and store/WholeFile for the case on disk. What every
@@ -120,8 +123,9 @@ public:
     bool hasUnsavedChanges() const;
     // Starts a new case, after offering to save the one on the screen.
     void newCase();
-    // Fills every page with `value` and walks the purpose's path with Next to
-    // the results, as the user would; false where a page stopped the walk.
+    // Fills every page with `value`, has the core work it out and shows what
+    // it comes to: the results, or the page that stops it with that page's
+    // message (then false).
     bool openCase(const MortgageCase& value);
 
     // The information window on the current step, and the About window.

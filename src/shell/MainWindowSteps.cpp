@@ -68,9 +68,7 @@ void MainWindow::showStep(int target) {
     // The title names the page shown; a screen reader announces it as it changes.
     refreshTitle();
     showPlace();
-    // A page just entered has not been calculated, whatever the page before it was.
-    context_.pageCalculated = false;
-    page(target).enter();
+    page(target).enterPage();
 }
 
 } // namespace hw
