@@ -153,6 +153,10 @@ private slots:
         QVERIFY(hw::writeWholeFile(path(0), hw::caseFileText({noDebts, {}})));
         w.answers = {hw::AnswerOk};
         QVERIFY(w.openCaseFile(path(0)) && !w.options());
+        // It opens on the page that stops it, with that page's message.
+        QCOMPARE(int(w.currentStep()), int(hw::LiabilitiesStep));
+        QCOMPARE(w.texts().value(0),
+                 QStringLiteral("If you are refinancing your debt must be over $0!"));
     }
 
     // Leaving with changes to a case that has a file offers to save them first;
