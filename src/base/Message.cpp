@@ -22,16 +22,6 @@ void setMessageResponder(MessageResponder r) {
     responder() = std::move(r);
 }
 
-QuietMessages::QuietMessages() : before_(responder()) {
-    responder() = [](const QString&, int style) {
-        return style == MsgOkOnly ? AnswerOk : AnswerNo;
-    };
-}
-
-QuietMessages::~QuietMessages() {
-    responder() = std::move(before_);
-}
-
 void setMessageOwner(QWidget* w) {
     owner() = w;
 }

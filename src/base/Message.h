@@ -28,19 +28,6 @@ int ShowMessage(const QString& text, int style);
 using MessageResponder = std::function<int(const QString& text, int style)>;
 void setMessageResponder(MessageResponder responder);
 
-// While one lives, messages are answered "OK" (or "No") and kept, not shown:
-// for working a case out out of sight. What was installed before comes back.
-class QuietMessages {
-public:
-    QuietMessages();
-    ~QuietMessages();
-    QuietMessages(const QuietMessages&) = delete;
-    QuietMessages& operator=(const QuietMessages&) = delete;
-
-private:
-    MessageResponder before_;
-};
-
 // The window that messages are centred over.
 void setMessageOwner(QWidget* owner);
 

@@ -42,11 +42,6 @@ inline hw::NumericField* field(const hw::MainWindow& window, int step, const QSt
 inline QLineEdit* shown(const hw::MainWindow& window, int step, const QString& name) {
     return named<QLineEdit>(window, step, name);
 }
-// A control by the name it is made with ("cmdPreview", "lblAvailable3", "row2cell1").
-template <class Control = QPushButton>
-Control* control(const hw::MainWindow& window, const QString& objectName) {
-    return child<Control>(&window, objectName);
-}
 // A button of a page by its caption, mnemonic and all ("&Calculate").
 inline QPushButton* button(const hw::MainWindow& window, int step, const QString& caption) {
     for (QPushButton* push : window.stepPanel(step)->findChildren<QPushButton*>())
@@ -58,16 +53,16 @@ inline QPushButton* calculate(const hw::MainWindow& window, int step) {
     return button(window, step, QStringLiteral("&Calculate"));
 }
 inline QPushButton* purposeButton(const hw::MainWindow& window, int purpose) {
-    return control(window, QStringLiteral("optPurpose%1").arg(purpose));
+    return child<QPushButton>(&window, QStringLiteral("optPurpose%1").arg(purpose));
 }
 // The results page: a type's figure (0 term, 1 first, 2 last, 3 paid, 4 interest,
 // 5 final balance), its "not affordable" mark and its information button.
 enum Column { Term, First, Last, Paid, Interest, Final };
 inline QLineEdit* cell(const hw::MainWindow& window, std::size_t type, Column column) {
-    return control<QLineEdit>(window, QStringLiteral("row%1cell%2").arg(type).arg(int(column)));
+    return child<QLineEdit>(&window, QStringLiteral("row%1cell%2").arg(type).arg(int(column)));
 }
 inline QLabel* notAffordable(const hw::MainWindow& window, std::size_t type) {
-    return control<QLabel>(window, QStringLiteral("lblAvailable%1").arg(type));
+    return child<QLabel>(&window, QStringLiteral("lblAvailable%1").arg(type));
 }
 
 inline void show(hw::MainWindow& window) {

@@ -48,8 +48,7 @@ private slots:
     void csvInEveryForm() {
         QFETCH(QString, locale);
         const CommandOutput output = run({"--results", write(otherLoan())}, locale);
-        QCOMPARE(output.exitCode, 0);
-        QVERIFY(output.err.isEmpty());
+        QVERIFY(output.exitCode == 0 && output.err.isEmpty());
         const QStringList lines = QString::fromUtf8(output.out).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + MortgageTypeCount);
         QCOMPARE(lines[0], QStringLiteral("type,term_years,first_repayment,last_repayment,"

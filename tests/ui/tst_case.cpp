@@ -199,7 +199,8 @@ private slots:
             if (auto* asking = QApplication::activeModalWidget())
                 asking->close();
         });
-        QTest::mouseClick(driver::control(w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdWhatIf")),
+                          Qt::LeftButton);
         QVERIFY(!w.hasUnsavedChanges());
         hw::WhatIfSettings asked;
         asked.risePoints = 3.0; // as its Work Out records it

@@ -100,7 +100,8 @@ private slots:
                 driver::child<QPushButton>(chart, "cmdClose")->click();
             }
         });
-        QTest::mouseClick(driver::control(w, QStringLiteral("cmdChart")), Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdChart")),
+                          Qt::LeftButton);
         QCOMPARE(seriesCount, affordable);
         QVERIFY(w.texts().isEmpty());
     }
@@ -113,11 +114,11 @@ private slots:
                 next = next->nextInFocusChain();
             return next;
         };
-        QWidget* stop = driver::control(w, QStringLiteral("cmdChart"));
+        QWidget* stop = driver::child<QPushButton>(&w, QStringLiteral("cmdChart"));
         for (const char* next :
              {"cmdPreview", "cmdCompare", "cmdMortgage0", "cmdMortgage1", "cmdMortgage2",
               "cmdMortgage3", "cmdMortgage4", "cmdMortgage5", "cmdMortgage6"})
-            QCOMPARE(stop = nextTabStop(stop), driver::control(w, next));
+            QCOMPARE(stop = nextTabStop(stop), driver::child<QPushButton>(&w, next));
     }
 
     void scheduleTable() {

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(w.figures().requirement, amount);
         // The budget's starting figures, fortnightly as the page starts, or monthly.
         QCOMPARE(w.figures().shownExpenditure, *Currency::fromUnits(purpose % 2 ? 450 : 975));
-        QCOMPARE(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))->text(),
+        QCOMPARE(driver::child<QLabel>(&w, QStringLiteral("sknpnMortgage"))->text(),
                  QStringLiteral("Amount borrowed:  ") + regional.currency(amount) +
                      QStringLiteral("  at  ") + regional.percent(0.08));
 

@@ -138,9 +138,9 @@ private slots:
             if (opener == QLatin1String("more"))
                 driver::child<QAction>(&w, "mnuMore")->trigger();
             else if (opener.startsWith(QLatin1String("type")))
-                QTest::mouseClick(
-                    driver::control(w, QStringLiteral("cmdMortgage%1").arg(std::size_t(index))),
-                    Qt::LeftButton);
+                QTest::mouseClick(driver::child<QPushButton>(
+                                      &w, QStringLiteral("cmdMortgage%1").arg(std::size_t(index))),
+                                  Qt::LeftButton);
             else
                 QTest::mouseClick(driver::button(w, hw::RateStep,
                                                  QStringList{"Fixed Rate", "Adjustable Rate",

@@ -77,7 +77,7 @@ private slots:
         driver::Window w(qPrintable(locale));
         calculate(w, 120000, 6, 10, 5000, 3000);
         QVERIFY(w.texts().isEmpty());
-        QTEST(driver::control<QLabel>(w, QStringLiteral("sknpnMortgage"))->text(), "heading");
+        QTEST(driver::child<QLabel>(&w, QStringLiteral("sknpnMortgage"))->text(), "heading");
         const hw::Regional& regional = w.regional();
         const QString term = regional.number(10.0);
         const auto core = hw::calculateOptions(
@@ -108,7 +108,7 @@ private slots:
             QLabel* mark = driver::notAffordable(w, std::size_t(k));
             QCOMPARE(mark->text(), QStringLiteral("This option is not affordable"));
             // The mark stands where the row's first figures would, and why beside it.
-            const auto reason = driver::control<QLabel>(w, QStringLiteral("lblReason%1").arg(k));
+            const auto reason = driver::child<QLabel>(&w, QStringLiteral("lblReason%1").arg(k));
             QVERIFY(mark->geometry().contains(
                 driver::cell(w, std::size_t(k), driver::Term)->geometry()));
             QVERIFY(reason->geometry().contains(

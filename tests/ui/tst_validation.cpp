@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(w.currentStep(), hw::RateStep);
         QStringList summary;
         for (int i = 0; i < 5; ++i)
-            summary << driver::control<QLabel>(w, QStringLiteral("lblMortgage%1").arg(i))->text();
+            summary << driver::child<QLabel>(&w, QStringLiteral("lblMortgage%1").arg(i))->text();
         QCOMPARE(summary,
                  QStringList({"$283,608.00", "56.16%", "$4,250.00", "$450.00", "$3,800.00"}));
         QVERIFY(w.messages.isEmpty());

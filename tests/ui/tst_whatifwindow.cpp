@@ -56,7 +56,7 @@ template <class Look> void inWhatIf(MainWindow& w, Look look) {
             driver::child<QPushButton>(window, "cmdClose")->click();
         }
     });
-    QTest::mouseClick(driver::control(w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
+    QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
     QVERIFY(ran);
 }
 
@@ -214,7 +214,8 @@ private slots:
             pagesWith = driver::child<QPrintPreviewWidget>(preview, "pages")->pageCount();
             preview->reject();
         });
-        QTest::mouseClick(driver::control(w, QStringLiteral("cmdPreview")), Qt::LeftButton);
+        QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdPreview")),
+                          Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Mortgage Options"));
         QVERIFY(pagesWithout >= 1);
         QCOMPARE(pagesWith, pagesWithout + 1);
