@@ -51,9 +51,11 @@ inline BalanceSeries series(int type, const QString& name, const std::vector<Sch
     return line;
 }
 
-inline QPushButton* workOut(QWidget* parent) {
+// A tab's "Work Out" button, found by `objectName`.
+inline QPushButton* workOut(QWidget* parent, const char* objectName) {
     auto* push =
         new QPushButton(QCoreApplication::translate("hw::WhatIfWindow", "&Work Out"), parent);
+    push->setObjectName(QLatin1String(objectName));
     Skin::applyTo(push, Skin::Element::Button);
     // The same size on every tab, whatever room its row gives.
     push->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -131,8 +131,7 @@ QWidget* WhatIfWindow::buildOffsetTab() {
     monthlySavingsField_ =
         field(NumericField::Format::Amount, settings_.offsetMonthly, "txtMonthlySavings",
               whatIfFigureName(WhatIfInput::MonthlySavings), page);
-    offsetButton_ = workOut(page);
-    offsetButton_->setObjectName(QStringLiteral("offsetButton"));
+    offsetButton_ = workOut(page, "offsetButton");
     connect(offsetButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutOffset);
     offsetTable_ =
         readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
@@ -186,8 +185,7 @@ QWidget* WhatIfWindow::buildRefinanceTab(const CurrentLoan& suggested) {
                             whatIfFigureName(WhatIfInput::YearsLeft), page);
     costsField_ = field(NumericField::Format::Amount, start.costs, "txtCosts",
                         whatIfFigureName(WhatIfInput::Costs), page);
-    refinanceButton_ = workOut(page);
-    refinanceButton_->setObjectName(QStringLiteral("refinanceButton"));
+    refinanceButton_ = workOut(page, "refinanceButton");
     connect(refinanceButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutRefinancing);
     refinanceLabel_ = new QLabel(page);
     refinanceLabel_->setObjectName(QStringLiteral("lblRefinance"));

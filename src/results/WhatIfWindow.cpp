@@ -126,8 +126,7 @@ QWidget* WhatIfWindow::buildRiseTab() {
     auto* page = new QWidget(this);
     riseField_ = field(NumericField::Format::Number, settings_.risePoints, "txtRise",
                        whatIfFigureName(WhatIfInput::Rise), page);
-    riseButton_ = workOut(page);
-    riseButton_->setObjectName(QStringLiteral("riseButton"));
+    riseButton_ = workOut(page, "riseButton");
     connect(riseButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutRise);
     riseTable_ = answerTable({tr("Mortgage type"), tr("First month at the higher rate"),
                               tr("Today"), tr("After the rise")},
@@ -221,8 +220,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
                        whatIfFigureName(WhatIfInput::LumpSum), page);
     lumpMonthField_ = field(NumericField::Format::Count, settings_.extra.lumpMonth, "txtLumpMonth",
                             whatIfFigureName(WhatIfInput::LumpMonth), page);
-    extraButton_ = workOut(page);
-    extraButton_->setObjectName(QStringLiteral("extraButton"));
+    extraButton_ = workOut(page, "extraButton");
     connect(extraButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutExtra);
     extraLabel_ = new QLabel(page);
     extraLabel_->setObjectName(QStringLiteral("lblExtra"));
@@ -327,8 +325,7 @@ QWidget* WhatIfWindow::buildResetTab() {
     resetRateField_ = field(NumericField::Format::Percentage,
                             settings_.resetRate.value_or(defaultResetRate(input_)), "txtResetRate",
                             whatIfFigureName(WhatIfInput::ResetRate), page);
-    resetButton_ = workOut(page);
-    resetButton_->setObjectName(QStringLiteral("resetButton"));
+    resetButton_ = workOut(page, "resetButton");
     connect(resetButton_, &QPushButton::clicked, this, &WhatIfWindow::workOutReset);
     resetLabel_ = new QLabel(page);
     resetLabel_->setObjectName(QStringLiteral("lblReset"));

@@ -68,7 +68,6 @@ private slots:
             table[i] =
                 QJsonDocument::fromJson(output.out).object()["types"].toArray()[0].toObject();
         }
-        QCOMPARE(table[0]["type"].toString(), QStringLiteral("Table"));
         QCOMPARE(table[0]["firstRepayment"].toDouble(), 1288.60);
         QCOMPARE(table[0]["affordable"].toBool(), true);
         QCOMPARE(table[1]["affordable"].toBool(true), false);
