@@ -17,13 +17,13 @@ class ChargesPage : public StepPage {
 public:
     explicit ChargesPage(PageContext& context);
     void setUp() override;
-    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
     void showWorkedOut(const CaseResults& results) override;
     void forgetWorkedOut(MortgageCase& value) const override;
 
 protected:
+    NumericField* fieldAt(PageField field) override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     // Takes the purpose page's requirement, keeping the bank charges as given.
     bool prepare() override;

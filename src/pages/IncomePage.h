@@ -16,11 +16,11 @@ class IncomePage : public StepPage {
 public:
     explicit IncomePage(PageContext& context);
     void showWorkedOut(const CaseResults& results) override;
-    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
 
 protected:
+    NumericField* fieldAt(PageField field) override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool validate() override;
     bool calculate() override;

@@ -19,12 +19,12 @@ public:
     QString name() const override { return tr("Purpose of the mortgage"); }
     // The first purpose's button waits until the opening page is left.
     void setUp() override;
-    void enter() override;
     void store(MortgageCase& value) const override;
 
     QPushButton* button(int purpose) const { return buttons_[static_cast<std::size_t>(purpose)]; }
 
 protected:
+    void enter() override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool prepare() override;
 

@@ -16,7 +16,6 @@ class RatePage : public StepPage {
 public:
     explicit RatePage(PageContext& context);
     void showWorkedOut(const CaseResults&) override { prepare(); }
-    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
 
@@ -24,6 +23,7 @@ public:
     static constexpr int RateTypeTopics = 30;
 
 protected:
+    NumericField* fieldAt(PageField field) override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     // The summary of what the pages before worked out.
     bool prepare() override;

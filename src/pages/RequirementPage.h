@@ -31,13 +31,13 @@ class RequirementPage : public StepPage {
     Q_OBJECT
 public:
     RequirementPage(PageContext& context, int purpose);
-    NumericField* fieldAt(PageField which) override;
     void forgetWorkedOut(MortgageCase& value) const override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
     void showWorkedOut(const CaseResults& results) override;
 
 protected:
+    NumericField* fieldAt(PageField which) override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool prepare() override;
     bool validate() override;

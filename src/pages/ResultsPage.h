@@ -28,8 +28,6 @@ public:
     };
     ResultsPage(PageContext& context, Openers openers);
     QString name() const override { return tr("Mortgage Options"); }
-    // The caption names the amount and the rate.
-    void enter() override;
     // A case opened has no results until they are worked out from it.
     void load(const MortgageCase& value) override;
     void showWorkedOut(const CaseResults& results) override;
@@ -54,6 +52,8 @@ public:
     static constexpr int MortgageTypeTopics = 20;
 
 protected:
+    // The caption names the amount and the rate.
+    void enter() override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     // Works out the seven types from the case.
     bool prepare() override;

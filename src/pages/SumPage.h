@@ -25,12 +25,12 @@ public:
         const char* totalName; // what a screen reader calls the total
     };
     SumPage(PageContext& context, int step, const Design& design);
-    NumericField* fieldAt(PageField field) override;
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
     void showWorkedOut(const CaseResults& results) override;
 
 protected:
+    NumericField* fieldAt(PageField field) override;
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool prepare() override;
     bool calculate() override;
