@@ -16,4 +16,9 @@ QString fieldName(const char* title, const char* caption) {
     return QCoreApplication::translate("hw::CaseFields", "%1, %2").arg(pageName(title), field);
 }
 
+QString taxRateName(std::size_t row) {
+    return QCoreApplication::translate("hw::CaseFields", "%1, tax rate")
+        .arg(fieldName(IncomeTitle, Income[row]));
+}
+
 } // namespace hw::captions

@@ -135,5 +135,7 @@ inline constexpr std::array<PurposeCaptions, PurposeCount> Purposes = {{
 QString pageName(const char* title);
 // A field named by its page and caption, translated: "Income, Other Annual Gross Income".
 QString fieldName(const char* title, const char* caption);
+// An income row's tax rate: "Income, Other Annual Gross Income, tax rate".
+QString taxRateName(std::size_t row);
 
 } // namespace hw::captions

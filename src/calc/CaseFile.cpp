@@ -395,7 +395,7 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
         const QString name = captions::fieldName(captions::IncomeTitle, captions::Income[at]);
         c.income[at] = {
             read.amount(line.value(QStringLiteral("gross")), name),
-            read.percent(line.value(QStringLiteral("taxPercent")), tr("%1, tax rate").arg(name))};
+            read.percent(line.value(QStringLiteral("taxPercent")), captions::taxRateName(at))};
     }
     const QJsonObject budget = read.object(file, "budget");
     const QString period =

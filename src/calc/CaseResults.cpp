@@ -18,7 +18,7 @@ const char* const RateTooHigh = "Interest rate must be less than 100%.";
 const char* const TermOutOfRange = "Term in years must be between 0.1 and 100.";
 
 // The title of a step's page, for naming a field of it.
-const char* titleOf(int step, int purpose) {
+const char* titleOf(int step) {
     switch (step) {
     case AssetsStep:
         return captions::AssetsTitle;
@@ -33,35 +33,36 @@ const char* titleOf(int step, int purpose) {
     case RateStep:
         return captions::RateTitle;
     default:
-        return isRequirementStep(step) ? captions::Purposes[static_cast<std::size_t>(purpose)].title
-                                       : nullptr;
+        return captions::Purposes[static_cast<std::size_t>(step - FirstRequirementStep)].title;
     }
 }
 
 // The name of a field of a step's page: "Income, Annual Gross Taxable Income".
 QString fieldNameOf(int step, PageField field) {
     const auto at = static_cast<std::size_t>(field.index);
+    const char* caption = nullptr;
     switch (step) {
     case AssetsStep:
-        return captions::fieldName(captions::AssetsTitle, captions::Assets[at]);
-    case IncomeStep: {
-        const QString income = captions::fieldName(captions::IncomeTitle, captions::Income[at]);
-        return field.part == 0
-                   ? income
-                   : QCoreApplication::translate("hw::CaseFile", "%1, tax rate").arg(income);
-    }
+        caption = captions::Assets[at];
+        break;
+    case IncomeStep:
+        if (field.part == 1)
+            return captions::taxRateName(at);
+        caption = captions::Income[at];
+        break;
     case ChargesStep:
-        return captions::fieldName(captions::ChargesTitle, captions::BankCharges);
+        caption = captions::BankCharges;
+        break;
     case RateStep:
-        return captions::fieldName(captions::RateTitle,
-                                   field.index == 0 ? captions::InterestRate : captions::Term);
+        caption = field.index == 0 ? captions::InterestRate : captions::Term;
+        break;
     default: {
         const captions::PurposeCaptions& purpose =
             captions::Purposes[static_cast<std::size_t>(step - FirstRequirementStep)];
-        return captions::fieldName(purpose.title,
-                                   field.part == 0 ? purpose.first[at] : purpose.second[at]);
+        caption = field.part == 0 ? purpose.first[at] : purpose.second[at];
     }
     }
+    return captions::fieldName(titleOf(step), caption);
 }
 
 CaseRefusal refusalAt(int step, std::optional<PageField> field, const char* message) {
@@ -71,8 +72,7 @@ CaseRefusal refusalAt(int step, std::optional<PageField> field, const char* mess
 } // namespace
 
 QString CaseRefusal::describe() const {
-    const QString what = field ? fieldNameOf(step, *field)
-                               : captions::pageName(titleOf(step, step - FirstRequirementStep));
+    const QString what = field ? fieldNameOf(step, *field) : captions::pageName(titleOf(step));
     return QCoreApplication::translate("hw::CaseResults", "%1: %2")
         .arg(what, QCoreApplication::translate("hw::StepPage", message));
 }
@@ -273,10 +273,46 @@ ChargesFigures chargesOnEntry(const MortgageCase& value) {
     return page;
 }
 
+std::optional<IncomeResult> workOutIncome(const MortgageCase& value, const Regional& regional,
+                                          CaseFigures& figures) {
+    std::array<IncomeRow, 3> rows{};
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        rows[row] = {value.income[row].gross, static_cast<float>(value.income[row].taxPercent)};
+    auto income = calculateIncome(rows, regional);
+    if (income) {
+        figures.monthlyIncomeAfterTax = income->monthlyAfterTax;
+        figures.shownIncomeAfterTax = income->shownMonthlyAfterTax;
+    }
+    return income;
+}
+
+bool workOutExpenditure(const MortgageCase& value, const Regional& regional, CaseFigures& figures) {
+    const auto monthly = monthlyExpenditure(value.budget, value.fortnightlyBudget);
+    if (!monthly)
+        return false;
+    figures.monthlyExpenditure = *monthly;
+    const auto* exact = std::get_if<Currency>(&*monthly);
+    figures.shownExpenditure =
+        exact ? regional.shown(*exact) : regional.shown(std::get<double>(*monthly));
+    return true;
+}
+
+bool enterPurposePage(MortgageCase& value, Currency totalLiabilities, const Regional& regional) {
+    const PurposeRules& rules = purposeRules(value.purpose);
+    PurposeFigures& own = value.purposes[static_cast<std::size_t>(value.purpose)];
+    figureAt(own, rules.debts) = regional.shown(totalLiabilities);
+    if (rules.carried == Carried::Nothing)
+        return true;
+    const auto carried = carriedValue(value);
+    if (carried)
+        figureAt(own, rules.carriedInto) = regional.shown(*carried);
+    return carried.has_value();
+}
+
 bool CaseResults::passed(int step) const {
     // The steps a case passes lie on its purpose's path before the one reached.
-    return placeOnPath(step, worked.purpose).place > 0 &&
-           placeOnPath(step, worked.purpose).place < placeOnPath(reached, worked.purpose).place;
+    const int place = placeOnPath(step, worked.purpose).place;
+    return place > 0 && place < placeOnPath(reached, worked.purpose).place;
 }
 
 OptionsInput optionsInputOf(const MortgageCase& value, const CaseFigures& figures) {
@@ -319,34 +355,18 @@ CaseResults workOutCase(const MortgageCase& value, const Regional& regional, Sch
 
     if (const Refusal no = checkIncome(c))
         return stop(*no);
-    std::array<IncomeRow, 3> rows{};
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        rows[row] = {c.income[row].gross, static_cast<float>(c.income[row].taxPercent)};
-    r.income = calculateIncome(rows, regional);
+    r.income = workOutIncome(c, regional, f);
     if (!r.income)
         return stop(tooLargeAt(IncomeStep));
-    f.monthlyIncomeAfterTax = r.income->monthlyAfterTax;
-    f.shownIncomeAfterTax = r.income->shownMonthlyAfterTax;
-
-    const auto monthly = monthlyExpenditure(c.budget, c.fortnightlyBudget);
-    if (!monthly)
+    if (!workOutExpenditure(c, regional, f))
         return stop(tooLargeAt(BudgetStep));
-    f.monthlyExpenditure = *monthly;
-    const auto* exact = std::get_if<Currency>(&*monthly);
-    f.shownExpenditure =
-        exact ? regional.shown(*exact) : regional.shown(std::get<double>(*monthly));
 
-    // The purpose page is given the debts and what it carries on entry.
+    // The purpose page is given the debts and what it carries on entry; a
+    // carried sum beyond the range keeps the page before.
     const int purposeStep = requirementStep(c.purpose);
-    const PurposeRules& rules = purposeRules(c.purpose);
-    PurposeFigures& own = c.purposes[static_cast<std::size_t>(c.purpose)];
-    figureAt(own, rules.debts) = regional.shown(f.totalLiabilities);
-    if (rules.carried != Carried::Nothing) {
-        const auto carried = carriedValue(c);
-        if (!carried)
-            return stop(tooLargeAt(BudgetStep));
-        figureAt(own, rules.carriedInto) = regional.shown(*carried);
-    }
+    if (!enterPurposePage(c, f.totalLiabilities, regional))
+        return stop(tooLargeAt(BudgetStep));
+    const PurposeFigures& own = c.purposes[static_cast<std::size_t>(c.purpose)];
     if (const Refusal no = checkRequirement(c))
         return stop(*no);
     const auto requirement = requirementOf(c.purpose, own);
@@ -366,11 +386,10 @@ CaseResults workOutCase(const MortgageCase& value, const Regional& regional, Sch
     c.chargesAmount = r.charges.amount;
     if (const Refusal no = checkCharges(c, r.charges))
         return stop(*no);
+    // Calculate works the bank charges out from the same total as on entry.
     const auto charged = calculateCharges(r.charges, c.chargesMode, f.propertyValue, regional);
     if (!charged)
         return stop(tooLargeAt(ChargesStep));
-    c.chargesPercent = r.charges.percent;
-    c.chargesAmount = r.charges.amount;
     f.requirement = charged->requirement;
     f.loanValueRatio = charged->loanValueRatio;
 

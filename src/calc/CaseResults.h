@@ -125,6 +125,16 @@ struct CaseFigures {
     friend bool operator==(const CaseFigures&, const CaseFigures&) = default;
 };
 
+// A page's own working out into `figures`: the income after tax, the monthly
+// expenditure; empty or false when a sum leaves the currency range.
+std::optional<IncomeResult> workOutIncome(const MortgageCase& value, const Regional& regional,
+                                          CaseFigures& figures);
+bool workOutExpenditure(const MortgageCase& value, const Regional& regional, CaseFigures& figures);
+// The purpose page as it is entered: the liabilities' total in its debts
+// field and what it carries in its field; false when what it carries leaves
+// the currency range.
+bool enterPurposePage(MortgageCase& value, Currency totalLiabilities, const Regional& regional);
+
 // Everything a case comes to.
 struct CaseResults {
     // The case with what the pages fill in: the owned homes a first home

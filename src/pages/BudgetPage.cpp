@@ -84,19 +84,9 @@ bool BudgetPage::fortnightly() const {
 }
 
 bool BudgetPage::calculate() {
-    std::vector<Currency> amounts;
-    for (const NumericField* field : expenses_)
-        amounts.push_back(field->amount());
-    const auto monthly = monthlyExpenditure(amounts, fortnightly());
-    if (!monthly)
+    if (!workOutExpenditure(current(), regional(), context_.figures))
         return tooLarge();
-    CaseFigures& figures = context_.figures;
-    figures.monthlyExpenditure = *monthly;
-    if (const auto* exact = std::get_if<Currency>(&*monthly))
-        figures.shownExpenditure = regional().shown(*exact);
-    else
-        figures.shownExpenditure = regional().shown(std::get<double>(*monthly));
-    monthly_->setText(regional().currency(figures.shownExpenditure));
+    monthly_->setText(regional().currency(context_.figures.shownExpenditure));
     setCalculated(true);
     return true;
 }

@@ -88,16 +88,9 @@ NumericField* IncomePage::fieldAt(PageField field) {
 bool IncomePage::calculate() {
     if (!validate())
         return false;
-    const MortgageCase& value = current();
-    std::array<IncomeRow, Rows> rows{};
-    for (std::size_t row = 0; row < Rows; ++row)
-        rows[row] = {value.income[row].gross, static_cast<float>(value.income[row].taxPercent)};
-    const auto result = calculateIncome(rows, regional());
+    const auto result = workOutIncome(current(), regional(), context_.figures);
     if (!result)
         return tooLarge();
-    CaseFigures& figures = context_.figures;
-    figures.monthlyIncomeAfterTax = result->monthlyAfterTax;
-    figures.shownIncomeAfterTax = result->shownMonthlyAfterTax;
     showIncome(*result);
     // The after-tax fields just changed, so the page stays "not calculated" and
     // Next repeats this Calculate, with the same result.

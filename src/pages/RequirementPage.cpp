@@ -51,25 +51,24 @@ void RequirementPage::build(QWidget* panel, QVBoxLayout* layout) {
 }
 
 bool RequirementPage::prepare() {
-    const PurposeRules& rules = purposeRules(purpose_);
-    fieldAt(rules.debts)->show(context_.figures.totalLiabilities);
-    if (rules.carried != Carried::Nothing) {
-        const auto carried = carriedValue(current());
-        if (!carried)
-            return tooLarge();
-        fieldAt(rules.carriedInto)->show(*carried);
-    }
+    MortgageCase entering = current();
+    if (!enterPurposePage(entering, context_.figures.totalLiabilities, regional()))
+        return tooLarge();
+    showCarried(entering);
     store(context_.entered);
     return true;
 }
 
-void RequirementPage::showWorkedOut(const CaseResults& results) {
-    // The debts and what is carried, as the core filled them in.
+void RequirementPage::showCarried(const MortgageCase& value) {
     const PurposeRules& rules = purposeRules(purpose_);
-    const PurposeFigures& worked = results.worked.purposes[static_cast<std::size_t>(purpose_)];
-    fieldAt(rules.debts)->show(figureAt(worked, rules.debts));
+    const PurposeFigures& own = value.purposes[static_cast<std::size_t>(purpose_)];
+    fieldAt(rules.debts)->show(figureAt(own, rules.debts));
     if (rules.carried != Carried::Nothing)
-        fieldAt(rules.carriedInto)->show(figureAt(worked, rules.carriedInto));
+        fieldAt(rules.carriedInto)->show(figureAt(own, rules.carriedInto));
+}
+
+void RequirementPage::showWorkedOut(const CaseResults& results) {
+    showCarried(results.worked);
     if (results.passed(step())) {
         total_ = results.purposeTotal;
         totalShown_->setText(regional().currency(total_));

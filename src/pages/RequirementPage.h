@@ -47,6 +47,8 @@ protected:
     NumericField* entryFocus() override { return fieldAt(row_.entryFocus); }
 
 private:
+    // The debts and what the page carries, as `value` holds them.
+    void showCarried(const MortgageCase& value);
     // Leaving a field of a selling part refreshes the equity of the sale.
     void refreshEquity();
     int purpose_;
