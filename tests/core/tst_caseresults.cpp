@@ -90,6 +90,8 @@ private slots:
             {"term a tenth", 0, [](MortgageCase& c) { c.termYears = 0.1; }, ResultsStep, std::nullopt, {}},
             {"term a hundred", 0, [](MortgageCase& c) { c.termYears = 100; }, ResultsStep, std::nullopt, {}},
             {"term over a hundred", 0, [](MortgageCase& c) { c.termYears = 100.01; }, RateStep, PageField{0, 1}, term},
+            {"nine hundred trillion borrowed", 8, figure(0, 0, 9e14), ResultsStep, std::nullopt, {}},
+            {"the largest amount beyond the range with the debts", 8, figure(0, 0, 922337203685477.0), 14, std::nullopt, "This amount is too large."},
             {"assets beyond the range", 2, [](MortgageCase& c) { c.assets.fill(Currency::fromScaled(INT64_MAX / 4)); }, AssetsStep, std::nullopt, "This amount is too large."},
             // clang-format on
         };

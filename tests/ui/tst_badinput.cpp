@@ -156,32 +156,6 @@ private slots:
             driver::back(w);
         }
     }
-
-    // The largest loans a user can type go through to the results, or are
-    // refused with one message where their charges leave the currency range.
-    void largestLoans_data() {
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<bool>("reachesResults");
-        QTest::newRow("nine hundred trillion") << "900000000000000" << true;
-        QTest::newRow("the largest amount") << "922337203685477" << false;
-    }
-    void largestLoans() {
-        QFETCH(QString, amount);
-        QFETCH(bool, reachesResults);
-        driver::Window w;
-        driver::choosePurpose(w, 8);
-        driver::walkTo(w, 14);
-        driver::type(driver::field(w, 14, "Amount You Want To Borrow"), amount);
-        for (int guard = 0; guard < 4 && w.currentStep() < hw::ResultsStep; ++guard) {
-            driver::next(w);
-            checkMessages(w, QStringLiteral("step %1: ").arg(w.currentStep()));
-        }
-        QCOMPARE(w.currentStep() == hw::ResultsStep, reachesResults);
-        const QStringList broken = brokenTexts(w.stepPanel(int(std::size_t(w.currentStep()))));
-        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
-        if (reachesResults)
-            QVERIFY(w.reportContent());
-    }
 };
 
 QTEST_MAIN(BadInputTest)

@@ -97,26 +97,24 @@ private slots:
         MainWindow whole(QLocale(QStringLiteral("en_US")));
         QCOMPARE(shown.width(), whole.width());
     }
+    // Next gives way to Back at the closing page, and Back leaves the opening page.
     void buttonPlacesAtTheEnds() {
         driver::Window window;
-        const int nextLeft = driver::child<QPushButton>(&window, "cmdNext")->geometry().left();
-        const int backLeft = driver::child<QPushButton>(&window, "cmdBack")->geometry().left();
-        for (int i = 0; i < 9; ++i)
-            QTest::mouseClick(driver::child<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
-        QTest::mouseClick(driver::child<QPushButton>(&window, "cmdNext"), Qt::LeftButton);
+        auto* next = driver::child<QPushButton>(&window, "cmdNext");
+        auto* back = driver::child<QPushButton>(&window, "cmdBack");
+        const int nextLeft = next->geometry().left(), backLeft = back->geometry().left();
+        for (int i = 0; i < 10; ++i)
+            QTest::mouseClick(next, Qt::LeftButton);
         QCOMPARE(window.currentStep(), 18);
-        QVERIFY(!driver::child<QPushButton>(&window, "cmdNext")->isVisible() &&
-                driver::child<QPushButton>(&window, "cmdBack")->isEnabled());
-        QTRY_COMPARE(driver::child<QPushButton>(&window, "cmdBack")->geometry().left(), nextLeft);
-        QTest::mouseClick(driver::child<QPushButton>(&window, "cmdBack"), Qt::LeftButton);
-        QVERIFY(driver::child<QPushButton>(&window, "cmdNext")->isVisible() &&
-                driver::child<QPushButton>(&window, "cmdNext")->isEnabled());
-        QTRY_COMPARE(driver::child<QPushButton>(&window, "cmdBack")->geometry().left(), backLeft);
+        QVERIFY(!next->isVisible() && back->isEnabled());
+        QTRY_COMPARE(back->geometry().left(), nextLeft);
+        QTest::mouseClick(back, Qt::LeftButton);
+        QVERIFY(next->isVisible() && next->isEnabled());
+        QTRY_COMPARE(back->geometry().left(), backLeft);
         for (int i = 0; i < 9; ++i)
-            QTest::mouseClick(driver::child<QPushButton>(&window, "cmdBack"), Qt::LeftButton);
+            QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(window.currentStep(), 0);
-        QVERIFY(!driver::child<QPushButton>(&window, "cmdBack")->isVisible() &&
-                !driver::child<QPushButton>(&window, "cmdBack")->isEnabled());
+        QVERIFY(!back->isVisible() && !back->isEnabled());
     }
 
     // A screen reader can tell every figure of every page from the others.

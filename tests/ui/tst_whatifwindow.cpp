@@ -89,15 +89,9 @@ private slots:
             {"beyond the range, not cut to 1", "en_US", 0, "txtRise", "11", "11.00", rise},
             {"negative, not made positive", "en_US", 0, "txtRise", "-1", "2.00",
              "Please enter a number of 0 or more."},
-            {"extra beyond the loan", "en_US", 2, "txtExtra", "1000000000", "$1,000,000,000.00",
-             "The extra amount each month must be less than the amount borrowed."},
             {"a month is whole", "en_US", 2, "txtLumpMonth", "1.5", "1", "Please enter a whole number."},
             {"fixed as long as the term", "en_US", 3, "txtFixedYears", "25", "25.00",
              "The fixed period must be at least a month and shorter than the term."},
-            {"offset above the loan", "en_US", 5, "txtSavings", "10000000", "$10,000,000.00",
-             "The savings in the offset account must be between 0 and the amount borrowed."},
-            {"no years left", "en_US", 6, "txtYearsLeft", "0", "0.00",
-             "The years left on the current loan must be between 0.1 and 100."},
             // clang-format on
         };
         for (const auto& row : rows)
