@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLocale>
 #include <array>
+#include <map>
 
 // The topics are text files among the program's resources, a folder per
 // language; their markup is described in help/README.md beside them.
@@ -40,23 +41,33 @@ QStringList languageFolders() {
     return folders;
 }
 
-// The path of a file in the first language folder that has it; `pattern` may
-// hold a "*".
-QString findFile(const QStringList& folders, const QString& pattern,
-                 const QString& within = QString()) {
-    for (const QString& folder : folders) {
-        const QDir dir(Root + folder + within);
-        if (const QStringList found = dir.entryList({pattern}, QDir::Files); !found.isEmpty())
-            return dir.filePath(found.first());
+// Each topic's file by its number: the best language's own where it has one,
+// else English's. Each folder is listed once.
+std::map<int, QString> topicFiles(const QStringList& folders) {
+    std::map<int, QString> files;
+    for (auto folder = folders.crbegin(); folder != folders.crend(); ++folder) {
+        const QDir dir(Root + *folder);
+        for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+            bool numbered = false;
+            const int number = name.section(u'-', 0, 0).toInt(&numbered);
+            if (numbered)
+                files[number] = dir.filePath(name);
+        }
     }
+    return files;
+}
+
+// A shared paragraph, in the first language that has it.
+QString sharedText(const QStringList& folders, const QString& name) {
+    for (const QString& folder : folders)
+        if (const QString path =
+                Root + folder + QStringLiteral("/shared/") + name + QStringLiteral(".txt");
+            QFile::exists(path))
+            return readText(path);
     return {};
 }
 
-std::optional<HelpTopic> readTopic(int number, const QStringList& folders) {
-    const QString path =
-        findFile(folders, QStringLiteral("%1-*.txt").arg(number, 2, 10, QLatin1Char('0')));
-    if (path.isEmpty())
-        return std::nullopt;
+HelpTopic readTopic(const QString& path, const QStringList& folders) {
     HelpTopic topic;
     std::array<QStringList, 2> pages;
     std::size_t page = 0;
@@ -67,9 +78,7 @@ std::optional<HelpTopic> readTopic(int number, const QStringList& folders) {
         } else if (line == QLatin1String("@page")) {
             page = 1;
         } else if (line.startsWith(QLatin1String("@include "))) {
-            pages[page] << readText(findFile(folders,
-                                             line.mid(9).trimmed() + QStringLiteral(".txt"),
-                                             QStringLiteral("/shared")));
+            pages[page] << sharedText(folders, line.mid(9).trimmed());
         } else {
             pages[page] << line;
         }
@@ -85,8 +94,9 @@ const HelpTopic* helpTopic(int number) {
     static const auto topics = [] {
         std::array<std::optional<HelpTopic>, WhatIfTopic + 1> read;
         const QStringList folders = languageFolders();
-        for (int n = 0; n <= WhatIfTopic; ++n)
-            read[static_cast<std::size_t>(n)] = readTopic(n, folders);
+        for (const auto& [number, path] : topicFiles(folders))
+            if (number >= 0 && number <= WhatIfTopic)
+                read[static_cast<std::size_t>(number)] = readTopic(path, folders);
         return read;
     }();
     if (number < 0 || number >= static_cast<int>(topics.size()))
