@@ -79,15 +79,13 @@ QWidget* WhatIfWindow::buildOftenTab() {
 void WhatIfWindow::workOutHowOften() {
     const int type = oftenTypeBox_->currentData().toInt();
     const auto answer = howOften(type, input_);
-    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        refuse(*refused);
+    const auto* rows = answered(answer);
+    if (!rows)
         return;
-    }
     settings_.frequencyType = type;
-    const auto& rows = std::get<std::vector<FrequencyRow>>(answer);
-    oftenTable_->setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const FrequencyRow& row = rows[i];
+    oftenTable_->setRowCount(static_cast<int>(rows->size()));
+    for (std::size_t i = 0; i < rows->size(); ++i) {
+        const FrequencyRow& row = (*rows)[i];
         const int at = static_cast<int>(i);
         setCell(oftenTable_, at, 0, frequencyName(row.frequency), Cell::Words);
         setCell(oftenTable_, at, 1, regional_.currency(row.repayment));
@@ -158,20 +156,18 @@ void WhatIfWindow::workOutOffset() {
     const double savings = valueOf(savingsField_);
     const double monthly = valueOf(monthlySavingsField_);
     const auto answer = offsetAccount(input_, savings, monthly, regional_);
-    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        refuse(*refused);
+    const auto* held = answered(answer);
+    if (!held)
         return;
-    }
     settings_.offsetSavings = savings;
     settings_.offsetMonthly = monthly;
-    const Offset& held = std::get<Offset>(answer);
     setCell(offsetTable_, 0, 0, tr("Held in the offset account"), Cell::Words);
-    setCell(offsetTable_, 0, 1, regional_.locale().toString(held.clearedMonth));
-    setCell(offsetTable_, 0, 2, regional_.currency(held.interestSaved));
+    setCell(offsetTable_, 0, 1, regional_.locale().toString(held->clearedMonth));
+    setCell(offsetTable_, 0, 2, regional_.currency(held->interestSaved));
     setCell(offsetTable_, 1, 0, tr("Paid into the loan instead: at once, and each month"),
             Cell::Words);
-    setCell(offsetTable_, 1, 1, regional_.locale().toString(held.lumpClearedMonth));
-    setCell(offsetTable_, 1, 2, regional_.currency(held.lumpInterestSaved));
+    setCell(offsetTable_, 1, 1, regional_.locale().toString(held->lumpClearedMonth));
+    setCell(offsetTable_, 1, 2, regional_.currency(held->lumpInterestSaved));
 }
 
 QWidget* WhatIfWindow::buildRefinanceTab(const CurrentLoan& suggested) {
@@ -211,31 +207,29 @@ void WhatIfWindow::workOutRefinancing() {
     const CurrentLoan current{valueOf(currentBalanceField_), valueOf(currentRateField_),
                               valueOf(yearsLeftField_), valueOf(costsField_)};
     const auto answer = refinancing(input_, current, regional_);
-    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        refuse(*refused);
+    const auto* switched = answered(answer);
+    if (!switched)
         return;
-    }
     settings_.current = CurrentLoanAsked::whole(current);
-    const Refinancing& switched = std::get<Refinancing>(answer);
     QString text = tr("The current loan costs %1 a month, the new one %2.")
-                       .arg(regional_.currency(switched.currentRepayment),
-                            regional_.currency(switched.newRepayment));
+                       .arg(regional_.currency(switched->currentRepayment),
+                            regional_.currency(switched->newRepayment));
     text += u'\n';
-    text += switched.monthlySaving >= 0.0
-                ? tr("You save %1 a month.").arg(regional_.currency(switched.monthlySaving))
+    text += switched->monthlySaving >= 0.0
+                ? tr("You save %1 a month.").arg(regional_.currency(switched->monthlySaving))
                 : tr("The new loan costs %1 more a month.")
-                      .arg(regional_.currency(-switched.monthlySaving));
+                      .arg(regional_.currency(-switched->monthlySaving));
     text += u' ';
-    text += switched.breakEvenMonth
+    text += switched->breakEvenMonth
                 ? tr("Counting what you pay month by month, the new loan with its costs has cost "
                      "you no more than the current loan would by month %1.")
-                      .arg(regional_.locale().toString(*switched.breakEvenMonth))
+                      .arg(regional_.locale().toString(*switched->breakEvenMonth))
                 : tr("Counting what you pay month by month until both loans end, the new loan "
                      "with its costs always costs you more: the costs are never repaid.");
     text += u'\n';
-    text +=
-        tr("To their ends, the current loan costs %1 and the new one %2, the costs included.")
-            .arg(regional_.currency(switched.totalCurrent), regional_.currency(switched.totalNew));
+    text += tr("To their ends, the current loan costs %1 and the new one %2, the costs included.")
+                .arg(regional_.currency(switched->totalCurrent),
+                     regional_.currency(switched->totalNew));
     refinanceLabel_->setText(text);
 }
 

@@ -154,14 +154,12 @@ void WhatIfWindow::workOutRise() {
     if (!commitTyping())
         return;
     const auto answer = rateRise(input_, valueOf(riseField_), regional_);
-    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        refuse(*refused);
+    const auto* rise = answered(answer);
+    if (!rise)
         return;
-    }
     settings_.risePoints = valueOf(riseField_);
-    const RateRise& rise = std::get<RateRise>(answer);
     for (int k = 0; k < MortgageTypeCount; ++k) {
-        const RiseRow& row = rise.types[static_cast<std::size_t>(k)];
+        const RiseRow& row = rise->types[static_cast<std::size_t>(k)];
         setCell(riseTable_, k, 1,
                 row.firstOutlayAfter ? regional_.currency(*row.firstOutlayAfter) : tr("none"));
         setCell(riseTable_, k, 2, row.affordableNow ? tr("Affordable") : tr("Not affordable"),
@@ -276,24 +274,22 @@ void WhatIfWindow::workOutExtra() {
     const ExtraPayments extra{valueOf(extraField_), valueOf(lumpField_),
                               month <= 1e6 ? static_cast<int>(month) : 1000000};
     const auto answer = payingExtra(type, input_, extra, regional_);
-    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        refuse(*refused);
+    const auto* paid = answered(answer);
+    if (!paid)
         return;
-    }
     settings_.extraType = type;
     settings_.extra = extra;
-    const PayingExtra& paid = std::get<PayingExtra>(answer);
-    showExtraWays(type, extra, paid);
+    showExtraWays(type, extra, *paid);
     extraLabel_->setText(
         tr("Cleared in month %1 (%2 years) instead of month %3.\nTotal paid: %4 instead of "
            "%5.\nInterest saved: %6.")
-            .arg(paid.clearedMonth)
-            .arg(regional_.number(paid.clearedMonth / 12.0))
-            .arg(paid.before.empty() ? 0 : paid.before.back().month)
-            .arg(regional_.currency(paid.totalAfter), regional_.currency(paid.totalBefore),
-                 regional_.currency(paid.interestBefore - paid.interestAfter)));
+            .arg(paid->clearedMonth)
+            .arg(regional_.number(paid->clearedMonth / 12.0))
+            .arg(paid->before.empty() ? 0 : paid->before.back().month)
+            .arg(regional_.currency(paid->totalAfter), regional_.currency(paid->totalBefore),
+                 regional_.currency(paid->interestBefore - paid->interestAfter)));
     // The schedule, the new months beside the old.
-    const std::size_t months = std::max(paid.before.size(), paid.after.size());
+    const std::size_t months = std::max(paid->before.size(), paid->after.size());
     extraTable_->setRowCount(static_cast<int>(months));
     for (std::size_t i = 0; i < months; ++i) {
         const auto money = [&](const std::vector<ScheduleRow>& rows, bool balance) {
@@ -303,18 +299,18 @@ void WhatIfWindow::workOutExtra() {
         };
         const int row = static_cast<int>(i);
         setCell(extraTable_, row, 0, regional_.locale().toString(static_cast<qlonglong>(i + 1)));
-        setCell(extraTable_, row, 1, money(paid.before, false));
-        setCell(extraTable_, row, 2, money(paid.after, false));
-        setCell(extraTable_, row, 3, money(paid.before, true));
-        setCell(extraTable_, row, 4, money(paid.after, true));
+        setCell(extraTable_, row, 1, money(paid->before, false));
+        setCell(extraTable_, row, 2, money(paid->after, false));
+        setCell(extraTable_, row, 3, money(paid->before, true));
+        setCell(extraTable_, row, 4, money(paid->after, true));
     }
     // Measured once, after every row is in.
     extraTable_->resizeColumnsToContents();
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
     extraChart_->setSeries(
-        {series(type, tr("As entered"), paid.before, amount),
-         series(TableEndowmentType, tr("Paying extra"), paid.after, amount)},
+        {series(type, tr("As entered"), paid->before, amount),
+         series(TableEndowmentType, tr("Paying extra"), paid->after, amount)},
         [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
 }
 
@@ -356,30 +352,29 @@ void WhatIfWindow::workOutReset() {
         return;
     const double fixedYears = valueOf(fixedYearsField_);
     const auto answer = rateReset(input_, fixedYears, valueOf(resetRateField_), regional_);
-    if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
-        refuse(*refused);
+    const auto* reset = answered(answer);
+    if (!reset)
         return;
-    }
     settings_.fixedYears = fixedYears;
     settings_.resetRate = valueOf(resetRateField_);
-    const RateReset& reset = std::get<RateReset>(answer);
-    resetLabel_->setText(tr("The repayment goes from %1 to %2 a month, on the %3 still owed.\nWith "
-                            "your spare income that is %4.")
-                             .arg(regional_.currency(reset.repaymentBefore),
-                                  regional_.currency(reset.repaymentAfter),
-                                  regional_.currency(reset.balanceAtReset),
-                                  reset.affordableAfter ? tr("affordable") : tr("not affordable")));
+    resetLabel_->setText(
+        tr("The repayment goes from %1 to %2 a month, on the %3 still owed.\nWith "
+           "your spare income that is %4.")
+            .arg(regional_.currency(reset->repaymentBefore),
+                 regional_.currency(reset->repaymentAfter),
+                 regional_.currency(reset->balanceAtReset),
+                 reset->affordableAfter ? tr("affordable") : tr("not affordable")));
     const double amount = input_.amount.toDouble();
     const QLocale locale = regional_.locale();
     // A line up to the balance marks the month the repayment jumps.
     const double resetYears = std::round(fixedYears * 12.0) / 12.0;
     const BalanceSeries jump{
         CashManagementType,
-        tr("The repayment jumps to %1").arg(regional_.currency(reset.repaymentAfter)),
-        {QPointF(resetYears, 0.0), QPointF(resetYears, reset.balanceAtReset)}};
+        tr("The repayment jumps to %1").arg(regional_.currency(reset->repaymentAfter)),
+        {QPointF(resetYears, 0.0), QPointF(resetYears, reset->balanceAtReset)}};
     resetChart_->setSeries(
-        {series(TableType, tr("The entered rate throughout"), reset.before, amount),
-         series(TableEndowmentType, tr("After the fixed rate ends"), reset.after, amount), jump},
+        {series(TableType, tr("The entered rate throughout"), reset->before, amount),
+         series(TableEndowmentType, tr("After the fixed rate ends"), reset->after, amount), jump},
         [locale](double value) { return locale.toCurrencyString(value, {}, 0); });
 }
 

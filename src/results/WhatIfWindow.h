@@ -4,6 +4,7 @@
 #include "entry/NumericField.h"
 
 #include <QDialog>
+#include <variant>
 
 class QComboBox;
 class QLabel;
@@ -92,6 +93,15 @@ private:
     bool commitTyping();
     // Shows why a question was refused and puts the focus on the figure at fault.
     void refuse(const WhatIfRefusal& refusal);
+    // A question's answer; null once its refusal is shown.
+    template <class Answer>
+    const Answer* answered(const std::variant<Answer, WhatIfRefusal>& answer) {
+        if (const auto* refused = std::get_if<WhatIfRefusal>(&answer)) {
+            refuse(*refused);
+            return nullptr;
+        }
+        return &std::get<Answer>(answer);
+    }
 
     OptionsInput input_;
     const Regional& regional_;
