@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QtGlobal>
 
 namespace driver {
@@ -13,6 +15,15 @@ template <class Control> Control* child(const QObject* window, const QString& ob
     if (!found)
         qFatal("no control %s", qPrintable(objectName));
     return found;
+}
+
+// Acts on the modal window of class `Window` once it is up, from inside its
+// modal wait; a modal window of another class is left alone.
+template <class Window = QWidget, class Act> void whenModal(Act act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget()))
+            act(window);
+    });
 }
 
 } // namespace driver

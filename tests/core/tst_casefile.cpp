@@ -1,3 +1,4 @@
+#include "Money.h"
 #include "calc/CaseFile.h"
 #include "store/WholeFile.h"
 
@@ -10,9 +11,6 @@
 using namespace hw;
 
 namespace {
-Currency units(std::int64_t value) {
-    return *Currency::fromUnits(value);
-}
 
 // A case with a figure in every kind of place.
 CaseFileContent sample() {

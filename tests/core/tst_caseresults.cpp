@@ -1,3 +1,4 @@
+#include "Money.h"
 #include "calc/CaseResults.h"
 #include "calc/WhatIf.h"
 #include "steps/StepPath.h"
@@ -9,9 +10,6 @@ using namespace hw;
 
 namespace {
 const Regional us{QLocale(QStringLiteral("en_US"))};
-Currency dollars(double value) {
-    return *Currency::fromDouble(value);
-}
 
 // A case for `purpose`: a home and rental properties owned, a mortgage owed,
 // the income and budget a new case starts with and each purpose's required

@@ -1,3 +1,4 @@
+#include "Money.h"
 #include "calc/CaseFile.h"
 #include "command/ResultsCommand.h"
 #include "store/WholeFile.h"
@@ -12,9 +13,6 @@
 using namespace hw;
 
 namespace {
-Currency units(std::int64_t value) {
-    return *Currency::fromUnits(value);
-}
 
 // $200,000 over 25 years at 6 %, with $4,250 a month after tax.
 MortgageCase otherLoan() {

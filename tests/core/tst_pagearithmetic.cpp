@@ -1,3 +1,4 @@
+#include "Money.h"
 #include "calc/PageArithmetic.h"
 
 #include <QTest>
@@ -6,9 +7,6 @@ using namespace hw;
 
 namespace {
 const Regional us{QLocale(QStringLiteral("en_US"))};
-Currency dollars(double value) {
-    return *Currency::fromDouble(value);
-}
 } // namespace
 
 class PageArithmeticTest : public QObject {
@@ -121,9 +119,6 @@ private slots:
         QTEST(page.percent, "percentAfter");
         QTEST(outcome->loanValueRatio, "ratio");
     }
-
-    // A loan that buys no property has no loan-to-value; spending above the
-    // income leaves a negative spare income, shown as such.
 };
 
 QTEST_APPLESS_MAIN(PageArithmeticTest)

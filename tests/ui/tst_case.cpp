@@ -3,6 +3,7 @@
 // (Every purpose's case opened in another locale is the end-to-end walk's.)
 
 #include "CaseDriver.h"
+#include "Money.h"
 #include "calc/CaseFile.h"
 #include "pages/ResultsPage.h"
 #include "results/CompareWindow.h"
@@ -26,26 +27,26 @@ void enterCase(MainWindow& w) {
 }
 // A complete case of `purpose`, a home and debts beside it, its own rate and term.
 hw::MortgageCase caseFor(int purpose) {
-    const auto money = [](std::int64_t units) { return *hw::Currency::fromUnits(units); };
+
     hw::MortgageCase c;
     c.purpose = purpose;
-    c.assets[0] = money(400000 + 10000 * purpose);
-    c.liabilities[0] = money(250000 + 5000 * purpose);
-    c.income[0] = {money(150000), 30.0};
+    c.assets[0] = units(400000 + 10000 * purpose);
+    c.liabilities[0] = units(250000 + 5000 * purpose);
+    c.income[0] = {units(150000), 30.0};
     c.fortnightlyBudget = purpose % 2 == 0;
-    c.budget = {money(300), money(100), money(100), money(50), money(50), money(20), money(30)};
+    c.budget = {units(300), units(100), units(100), units(50), units(50), units(20), units(30)};
     const std::int64_t first[hw::PurposeCount][5] = {
         {500000, 40000}, {150000, 250000, 40000}, {0, 50000, 0, 10000},       {600000, 10000},
         {600000, 10000}, {300000, 0, 20000},      {100000, 300000, 0, 20000}, {20000},
         {50000}};
     for (std::size_t i = 0; i < 5; ++i)
-        c.purposes[std::size_t(purpose)].first[i] = money(first[purpose][i]);
+        c.purposes[std::size_t(purpose)].first[i] = units(first[purpose][i]);
     if (purpose == hw::SellingAndBuying)
-        c.purposes[std::size_t(purpose)].second = {hw::Currency(), money(500000), money(20000)};
+        c.purposes[std::size_t(purpose)].second = {hw::Currency(), units(500000), units(20000)};
     if (purpose == hw::SellingAndBuilding)
-        c.purposes[std::size_t(purpose)].second = {hw::Currency(), money(120000), money(380000)};
-    c.valuationFee = money(200);
-    c.legalFee = money(500);
+        c.purposes[std::size_t(purpose)].second = {hw::Currency(), units(120000), units(380000)};
+    c.valuationFee = units(200);
+    c.legalFee = units(500);
     c.chargesPercent = 1.0;
     c.ratePercent = 5.25 + 0.25 * purpose;
     c.termYears = 20 + purpose;
@@ -172,10 +173,7 @@ private slots:
         w.setClosingFrameDelay(0);
         driver::choosePurpose(w, hw::FirstHomeBuyer);
         driver::walkTo(w, hw::ResultsStep);
-        QTimer::singleShot(0, [] {
-            if (auto* asking = QApplication::activeModalWidget())
-                asking->close();
-        });
+        driver::whenModal([](QWidget* asking) { asking->close(); });
         QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdWhatIf")),
                           Qt::LeftButton);
         QVERIFY(!w.hasUnsavedChanges());
@@ -194,10 +192,8 @@ private slots:
         w.clear();
         w.answers = {hw::AnswerCancel, hw::AnswerCancel, hw::AnswerNo};
         w.leave();
-        QTimer::singleShot(0, [] { // a file dialog opened regardless is closed
-            if (auto* dialog = QApplication::activeModalWidget())
-                dialog->close();
-        });
+        // A file dialog opened regardless is closed.
+        driver::whenModal([](QWidget* dialog) { dialog->close(); });
         driver::child<QAction>(&w, "openCaseAction")
             ->trigger(); // Cancel: no file dialog, the case stays
         driver::next(w); // the results
@@ -232,10 +228,7 @@ private slots:
         QStringList heads, table;
         QString lowestFirst;
         bool pdf = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<hw::CompareWindow*>(QApplication::activeModalWidget());
-            if (!window)
-                return;
+        driver::whenModal<hw::CompareWindow>([&](hw::CompareWindow* window) {
             QTableWidget* grid = driver::child<QTableWidget>(window, "grdCompare");
             for (int c = 0; c < grid->columnCount(); ++c)
                 heads << grid->horizontalHeaderItem(c)->text();

@@ -94,11 +94,9 @@ private slots:
         for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k)
             affordable += driver::notAffordable(w, k)->isVisible() ? 0 : 1;
         int seriesCount = 0;
-        QTimer::singleShot(0, [&] {
-            if (auto* chart = qobject_cast<ChartWindow*>(QApplication::activeModalWidget())) {
-                seriesCount = int(chart->chart->series().size());
-                driver::child<QPushButton>(chart, "cmdClose")->click();
-            }
+        driver::whenModal<ChartWindow>([&](ChartWindow* chart) {
+            seriesCount = int(chart->chart->series().size());
+            driver::child<QPushButton>(chart, "cmdClose")->click();
         });
         QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdChart")),
                           Qt::LeftButton);
@@ -254,10 +252,7 @@ private slots:
         hw::MortgageReport report(workedReport());
         QStringList reached;
         bool offered = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<hw::PreviewWindow*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
+        driver::whenModal<hw::PreviewWindow>([&](hw::PreviewWindow* dialog) {
             offered = !driver::child<QCheckBox>(dialog, "chkChartPage")->isChecked();
             QWidget* at = dialog->focusWidget();
             for (int i = 0; i < 8 && at; ++i) {

@@ -31,12 +31,10 @@ struct Opened {
 // Runs `trigger` and reports the information window it opened, closing it again.
 template <class Trigger> Opened openedBy(Trigger trigger) {
     Opened seen;
-    QTimer::singleShot(0, [&seen] {
-        if (auto* help = qobject_cast<InformationWindow*>(QApplication::activeModalWidget())) {
-            seen = {help->topic(), help->page(),
-                    driver::child<QPushButton>(help, "cmdNext")->isVisible(), help->shownPage()};
-            driver::child<QPushButton>(help, "cmdExit")->click();
-        }
+    driver::whenModal<InformationWindow>([&seen](InformationWindow* help) {
+        seen = {help->topic(), help->page(),
+                driver::child<QPushButton>(help, "cmdNext")->isVisible(), help->shownPage()};
+        driver::child<QPushButton>(help, "cmdExit")->click();
     });
     trigger();
     QTest::qWait(10);

@@ -42,19 +42,17 @@ template <class Look> void inWhatIf(MainWindow& w, Look look) {
     driver::choosePurpose(w, hw::SellingAndBuying);
     driver::walkTo(w, hw::ResultsStep);
     bool ran = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* window = qobject_cast<WhatIfWindow*>(QApplication::activeModalWidget())) {
-            // The main window's own activation may still be on its way: wait it out.
-            for (int i = 0; i < 50 && !window->isActiveWindow(); ++i) {
-                window->activateWindow();
-                QTest::qWait(10);
-            }
-            if (!window->isActiveWindow())
-                return;
-            look(window);
-            ran = true;
-            driver::child<QPushButton>(window, "cmdClose")->click();
+    driver::whenModal<WhatIfWindow>([&](WhatIfWindow* window) {
+        // The main window's own activation may still be on its way: wait it out.
+        for (int i = 0; i < 50 && !window->isActiveWindow(); ++i) {
+            window->activateWindow();
+            QTest::qWait(10);
         }
+        if (!window->isActiveWindow())
+            return;
+        look(window);
+        ran = true;
+        driver::child<QPushButton>(window, "cmdClose")->click();
     });
     QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdWhatIf")), Qt::LeftButton);
     QVERIFY(ran);
@@ -198,10 +196,7 @@ private slots:
         // The preview's What If page: one page more when ticked.
         int pagesWithout = 0, pagesWith = 0;
         QString title;
-        QTimer::singleShot(0, [&] {
-            auto* preview = qobject_cast<hw::PreviewWindow*>(QApplication::activeModalWidget());
-            if (!preview)
-                return;
+        driver::whenModal<hw::PreviewWindow>([&](hw::PreviewWindow* preview) {
             title = preview->windowTitle();
             pagesWithout = driver::child<QPrintPreviewWidget>(preview, "pages")->pageCount();
             driver::child<QCheckBox>(preview, "chkWhatIfPage")->click();
