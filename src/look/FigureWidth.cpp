@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLineEdit>
 #include <QLocale>
 #include <QStyle>
@@ -53,11 +54,29 @@ public:
     }
 
 private:
-    void fit() {
+    // The widest of the samples in the edit's font. A page has dozens of
+    // edits in a handful of fonts, and shaping every digit of every sample
+    // for each of them was most of the time the first page took to show.
+    int textWidth() const {
+        const QLocale locale = edit_->locale();
+        const QString key = edit_->font().key() + QLatin1Char('|') +
+                            QString::number(edit_->logicalDpiX()) + QLatin1Char('|') +
+                            locale.name() + locale.zeroDigit() + QLatin1Char('|') +
+                            samples_.join(QChar(0x1f));
+        static QHash<QString, int> measured;
+        if (const auto known = measured.constFind(key); known != measured.cend())
+            return *known;
         const QFontMetrics metrics = edit_->fontMetrics();
         int text = 0;
         for (const QString& sample : samples_)
-            text = std::max(text, widestFigureAdvance(metrics, sample, edit_->locale()));
+            text = std::max(text, widestFigureAdvance(metrics, sample, locale));
+        measured.insert(key, text);
+        return text;
+    }
+
+    void fit() {
+        const QFontMetrics metrics = edit_->fontMetrics();
+        const int text = textWidth();
         // What QLineEdit itself adds around its text: two pixels of margin each
         // side, its text margins, and the frame, border and padding of its style.
         const QMargins margins = edit_->textMargins();

@@ -3,6 +3,7 @@
 #include "base/Message.h"
 #include "calc/CaseFields.h"
 #include "look/Skin.h"
+#include "look/WrappedLabel.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -28,11 +29,9 @@ QString StepPage::guidance() const {
 
 void StepPage::buildInto(QWidget* panel) {
     auto* layout = static_cast<QVBoxLayout*>(panel->layout());
-    auto* guidance = new QLabel(this->guidance(), panel);
+    auto* guidance = new WrappedLabel(this->guidance(), panel);
     guidance->setObjectName(QStringLiteral("sknLabel%1").arg(step_));
-    guidance->setWordWrap(true);
     guidance->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    guidance->setTextFormat(Qt::PlainText);
     Skin::applyTo(guidance, Skin::Element::Guidance);
     layout->addWidget(guidance);
     if (const QString bar = title(); !bar.isEmpty()) {
