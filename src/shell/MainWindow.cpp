@@ -46,17 +46,20 @@ constexpr int NavigationButtonHeight = 495;
 } // namespace
 
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
-    : QMainWindow(parent), regional_(locale), context_(regional_) {
+    : QMainWindow(parent), regional_(locale), context_(regional_), sizeMemory_(this, locale) {
     setObjectName(QStringLiteral("MainWindow"));
     makePages();
     setWindowTitle(tr("Hearthwise"));
     // The skin first, so that every control is styled once, as it is made.
     Skin::applyToWindow(this, Skin::Storage::First);
     buildMenu();
-    // The results page is the widest and the tallest: built with the opening
-    // page, it gives the window its final size before it is shown.
+    // The results page is the widest and the tallest: unless the size it gave
+    // the window on the last start like this one is known, it is built with
+    // the opening page to give the window its final size before it is shown.
+    const std::optional<QSize> recalled =
+        pages == Pages::AfterFirstPaint ? sizeMemory_.recall() : std::nullopt;
     for (int step = 0; step < StepCount; ++step)
-        if (pages == Pages::AllAtOnce || (step != OpeningStep && step != ResultsStep))
+        if (pages == Pages::AllAtOnce || (step != OpeningStep && (step != ResultsStep || recalled)))
             unbuiltSteps_.push_back(step);
     buildFurniture();
     // The way on is the first thing the keyboard reaches.
@@ -65,7 +68,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
         buildRemainingPages();
     else
         startFresh();
-    openedSize_ = firstSize();
+    openedSize_ = recalled ? *recalled : firstSize();
     resize(openedSize_);
 }
 
@@ -125,10 +128,14 @@ bool MainWindow::buildRemainingPages() {
     // Enter presses the focused button, as it does in a dialog.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
-    // Should a page built late need more room than the results page, a window
-    // the user has not sized grows for it, wholly on its screen.
-    if (isVisible() && size() == openedSize_ && firstSize() != openedSize_) {
-        resize(firstSize());
+    // Should the pages need another size than the window opened at (a page
+    // built late needs more room than the results page, or the size recalled
+    // is out of date), a window the user has not sized takes it, wholly on its
+    // screen.
+    const QSize needed = firstSize();
+    sizeMemory_.keep(needed);
+    if (isVisible() && size() == openedSize_ && needed != openedSize_) {
+        resize(needed);
         if (const QScreen* screen = this->screen()) {
             // Where it stands, moved as little as needed to stay on the screen.
             const QRect frame = frameGeometry();

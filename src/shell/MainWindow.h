@@ -38,6 +38,7 @@
 // case value, calc/CaseFile and store/WholeFile for the case on disk. What every
 // window uses (the message box, saving, the screen's room) is in base/.
 
+#include "FirstSizeMemory.h"
 #include "calc/MortgageCase.h"
 #include "calc/MortgageOptions.h"
 #include "calc/OptionTexts.h"
@@ -219,6 +220,7 @@ private:
     CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
     QSize openedSize_; // the size the window was given as it was made
+    FirstSizeMemory sizeMemory_;
     // The steps whose panels are still empty.
     std::vector<int> unbuiltSteps_;
     QString casePath_;

@@ -5,12 +5,14 @@
 // the real-desktop layer's.
 
 #include "CaseDriver.h"
+#include "shell/FirstSizeMemory.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryDir>
 #include <QTest>
 
 using hw::MainWindow;
@@ -88,14 +90,31 @@ private slots:
         QTest::mouseClick(driver::child<QPushButton>(&early, "cmdNext"), Qt::LeftButton);
         QCOMPARE(int(early.currentStep()), int(hw::PurposeStep));
         QVERIFY(driver::purposeButton(early, int(0))->isEnabled());
-
-        MainWindow shown(QLocale(QStringLiteral("en_US")), nullptr,
-                         MainWindow::Pages::AfterFirstPaint);
-        driver::show(shown);
-        QTRY_VERIFY(shown.stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>() != nullptr);
-        // As wide as a window built whole, for the results' largest figures.
-        MainWindow whole(QLocale(QStringLiteral("en_US")));
-        QCOMPARE(shown.width(), whole.width());
+    }
+    // The window opens at the size of a window built whole, for the results'
+    // largest figures: measured on the first start, remembered on the next,
+    // and taken afresh where what was remembered is out of date.
+    void firstSizeRemembered() {
+        QTemporaryDir cache;
+        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+        const QLocale english(QStringLiteral("en_US"));
+        const QSize whole = MainWindow(english).size();
+        const auto opened = [&english] {
+            auto window =
+                std::make_unique<MainWindow>(english, nullptr, MainWindow::Pages::AfterFirstPaint);
+            const QSize atFirst = window->size();
+            driver::show(*window);
+            if (!QTest::qWaitFor(
+                    [&] { return window->stepPanel(hw::ResultsStep)->findChild<QLabel*>(); }))
+                return std::pair{QSize(), QSize()};
+            return std::pair{atFirst, window->size()};
+        };
+        QCOMPARE(opened(), std::pair(whole, whole)); // nothing remembered
+        QCOMPARE(opened(), std::pair(whole, whole)); // remembered
+        const QWidget plain;
+        hw::FirstSizeMemory(&plain, english).keep(QSize(300, 200));
+        QCOMPARE(opened(), std::pair(QSize(300, 200), whole));
+        qunsetenv("XDG_CACHE_HOME");
     }
     // Next gives way to Back at the closing page, and Back leaves the opening page.
     void buttonPlacesAtTheEnds() {
