@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -180,8 +181,8 @@ int main(int argc, char* argv[]) {
                          // click would: the window is then settled.
                          if (actions)
                              QTimer::singleShot(500, [] { runActions(shown<hw::MainWindow>()); });
-                         else
-                             QApplication::exit(0);
+                         else // the event loop has not started: exit() would be lost
+                             std::_Exit(0);
                      });
     hw::Main();
     return QApplication::exec();
