@@ -65,7 +65,8 @@ start_program() {
         export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     fi
     local lang=${PROGRAM_LANG:-en_US.UTF-8}
-    LANG=$lang LC_ALL=$lang HEARTHWISE_PROBE="$work/probe" \
+    # The window's size remembered between starts stays with the scenario.
+    LANG=$lang LC_ALL=$lang HEARTHWISE_PROBE="$work/probe" XDG_CACHE_HOME="$work/cache" \
         "$program" >"$work/out" 2>&1 &
     app=$!
     pids+=("$app")

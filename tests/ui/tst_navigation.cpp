@@ -96,6 +96,7 @@ private slots:
     // and taken afresh where what was remembered is out of date.
     void firstSizeRemembered() {
         QTemporaryDir cache;
+        const QByteArray usualCache = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
         const QLocale english(QStringLiteral("en_US"));
         const QSize whole = MainWindow(english).size();
@@ -114,7 +115,7 @@ private slots:
         const QWidget plain;
         hw::FirstSizeMemory(&plain, english).keep(QSize(300, 200));
         QCOMPARE(opened(), std::pair(QSize(300, 200), whole));
-        qunsetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", usualCache);
     }
     // Next gives way to Back at the closing page, and Back leaves the opening page.
     void buttonPlacesAtTheEnds() {
