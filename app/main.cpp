@@ -32,10 +32,17 @@ int main(int argc, char* argv[]) {
         return runCommand(argc, argv, arguments);
 
     QApplication app(argc, argv);
+    // What is left once Qt has taken its own options (-style, -platform ...).
+    const auto caseFile = hw::caseToOpen(QApplication::arguments());
+    if (const auto* refused = std::get_if<hw::CommandOutput>(&caseFile)) {
+        std::fwrite(refused->err.constData(), 1, static_cast<std::size_t>(refused->err.size()),
+                    stderr);
+        return refused->exitCode;
+    }
     QLocale::setDefault(hw::workingLocale(QLocale::system()));
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));
     // Lets the desktop match the window with the installed hearthwise.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("hearthwise"));
-    hw::Main();
+    hw::Main(std::get<QString>(caseFile));
     return QApplication::exec();
 }

@@ -18,14 +18,21 @@ QString tr(const char* text) {
 }
 
 QByteArray usage() {
-    return tr("Usage: hearthwise [--results FILE [--format csv|json]]\n"
+    return tr("Usage: hearthwise [FILE]\n"
+              "       hearthwise --results FILE [--format csv|json]\n"
+              "  FILE             open the saved case in the window\n"
               "  --results FILE   print the results of a saved case and exit\n"
-              "  --format FORMAT  csv (the default) or json\n")
+              "  --format FORMAT  csv (the default) or json\n"
+              "  --version        print the version and exit\n"
+              "  --help           print this help and exit\n")
         .toUtf8();
 }
 
-CommandOutput refused(const QString& message, bool withUsage = false) {
-    return {2, {}, message.toUtf8() + '\n' + (withUsage ? usage() : QByteArray())};
+// One line on standard error; a command not understood points to the help.
+CommandOutput refused(const QString& message, bool notUnderstood = false) {
+    const QString line =
+        notUnderstood ? tr("%1 (hearthwise --help lists the options)").arg(message) : message;
+    return {2, {}, line.toUtf8() + '\n'};
 }
 
 // Each type's row as plain texts ("." decimals, no grouping or symbol), in
@@ -112,7 +119,20 @@ QByteArray json(const std::array<ReportRecord, MortgageTypeCount>& rows) {
 bool isCommand(const QStringList& arguments) {
     // Any other argument is the windows' own (Qt's -style, -platform ...).
     return arguments.contains(QLatin1String("--results")) ||
-           arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+           arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")) ||
+           arguments.contains(QLatin1String("--version"));
+}
+
+std::variant<QString, CommandOutput> caseToOpen(const QStringList& arguments) {
+    QString path;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.startsWith(QLatin1Char('-')))
+            return refused(tr("Unknown option: %1").arg(argument), true);
+        if (!path.isEmpty())
+            return refused(tr("Give one case file to open."), true);
+        path = argument;
+    }
+    return path;
 }
 
 CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
@@ -126,6 +146,8 @@ CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
             (option == QLatin1String("--results") ? path : format) = given[++i];
         else if (option == QLatin1String("--help") || option == QLatin1String("-h"))
             return {0, usage(), {}};
+        else if (option == QLatin1String("--version"))
+            return {0, QByteArrayLiteral("hearthwise " HEARTHWISE_VERSION "\n"), {}};
         else
             return refused(tr("Unknown option: %1").arg(option), true);
     }

@@ -4,10 +4,11 @@
 #include <QLocale>
 #include <QStringList>
 #include <optional>
+#include <variant>
 
 // The command line's answer to `hearthwise --results FILE [--format csv|json]`:
 // the seven types of a saved case, worked out by the core alone, with no
-// window system.
+// window system; `--version` and `--help` likewise.
 
 namespace hw {
 
@@ -20,6 +21,10 @@ struct CommandOutput {
 // Whether `arguments` (the program's name first) ask for a command rather
 // than the windows.
 bool isCommand(const QStringList& arguments);
+// The case file a start of the windows names (empty for none), or, for an
+// option the program does not know or more than one file, the refusal: a line
+// on standard error and 2. Qt's own options are taken out before.
+std::variant<QString, CommandOutput> caseToOpen(const QStringList& arguments);
 // Runs the command: the results as CSV or JSON on standard output and 0; a
 // file the program refuses, or a case its pages would stop, gets the window's
 // message on standard error and 2; so does a command it does not know.

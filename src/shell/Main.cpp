@@ -19,7 +19,7 @@ MainWindow* showMainWindow() {
     return window;
 }
 
-void Main() {
+void Main(const QString& caseFile) {
     QApplication::setWindowIcon(programIcon());
     MainWindow* window = showMainWindow();
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -35,6 +35,8 @@ void Main() {
                     "hw::Message", "For more information on any page click on 'Tell Me More' "
                                    "on the top left corner of the menu bar."),
                 MsgOkOnly);
+    if (!caseFile.isEmpty())
+        window->openCaseFile(caseFile);
 }
 
 } // namespace hw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace hw {
 
 class MainWindow;
@@ -7,7 +9,9 @@ class MainWindow;
 // The main window as the program opens it: built whole, at its final size,
 // centred on the screen, shown.
 MainWindow* showMainWindow();
-// The program's start: shows the main window, then the hint about "Tell Me More".
-void Main();
+// The program's start: shows the main window, then the hint about "Tell Me
+// More", then opens `caseFile` where one is named, as Open Case does (a file
+// refused keeps the new case, with the one message).
+void Main(const QString& caseFile = {});
 
 } // namespace hw

@@ -96,23 +96,49 @@ private slots:
                                          {"--results", "x", "-v"}}) {
             const CommandOutput output = run(wrong, "en_US");
             QCOMPARE(output.exitCode, 2);
-            QVERIFY(output.err.contains("Usage: hearthwise"));
+            QVERIFY(output.err.endsWith("(hearthwise --help lists the options)\n"));
+            QCOMPARE(output.err.count('\n'), 1);
         }
+    }
+
+    // What a start of the windows is given: a case file to open, or a refusal.
+    void windowArguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("opened"); // null where refused
+        QTest::newRow("nothing") << QStringList{} << QString("");
+        QTest::newRow("a case file") << QStringList{"ours.hearthwise"} << "ours.hearthwise";
+        QTest::newRow("two files") << QStringList{"a.hearthwise", "b.hearthwise"} << QString();
+        QTest::newRow("an option unknown") << QStringList{"--frobnicate"} << QString();
+    }
+    void windowArguments() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, opened);
+        const auto answer = caseToOpen(QStringList{"hearthwise"} + arguments);
+        if (!opened.isNull()) {
+            QCOMPARE(std::get<QString>(answer), opened);
+            return;
+        }
+        const auto& refused = std::get<CommandOutput>(answer);
+        QVERIFY(refused.exitCode == 2 && refused.err.count('\n') == 1);
     }
 
     // The program itself answers with no display and no platform chosen.
     void withoutAWindowSystem() {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QLatin1String(name));
-        environment.insert("LC_ALL", "en_US.UTF-8");
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(HEARTHWISE_PROGRAM), {"--results", write(otherLoan())});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY2(program.readAllStandardOutput().contains("\nTable,25.00,1288.60,"),
-                 program.readAllStandardError().constData());
+        const auto answer = [this](const QStringList& arguments) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(QLatin1String(name));
+            environment.insert("LC_ALL", "en_US.UTF-8");
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(HEARTHWISE_PROGRAM), arguments);
+            if (!program.waitForFinished(30000) || program.exitCode() != 0)
+                return program.readAllStandardError();
+            return program.readAllStandardOutput();
+        };
+        const QByteArray results = answer({"--results", write(otherLoan())});
+        QVERIFY2(results.contains("\nTable,25.00,1288.60,"), results.constData());
+        QCOMPARE(answer({"--version"}), QByteArray("hearthwise " HEARTHWISE_VERSION "\n"));
     }
 
 private:
