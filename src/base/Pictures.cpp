@@ -1,6 +1,5 @@
 #include "Pictures.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,28 +10,43 @@ namespace {
 constexpr int Width = 360;
 constexpr int Height = 210;
 
-// A house on a hill at sunrise; the closing picture adds a key to the door.
-QPixmap drawHouse(bool withKey) {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(Width, Height) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
+} // namespace
 
-    QPainter p(&pixmap);
+HouseScene::HouseScene(bool withKey, QWidget* parent) : QWidget(parent), withKey_(withKey) {
+    setMinimumSize(Width, Height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize HouseScene::sizeHint() const {
+    return {Width, Height};
+}
+
+// A house on a hill at sunrise, the hill across the whole width and down to
+// the bottom edge; the closing picture adds a key to the door. Painted on the
+// screen at its own pixel ratio, so it is crisp at any scale.
+void HouseScene::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xf2, 0xc1, 0x6b));
-    p.drawEllipse(QPointF(272, 70), 36, 36);
+    const qreal w = width();
+    const qreal h = height();
+    // The house and the sun stand in a box of the designed size, in the
+    // middle of the width, on the ground at the bottom.
+    const QPointF box((w - Width) / 2, h - Height);
 
     QPainterPath hill;
-    hill.moveTo(0, 180);
-    hill.cubicTo(90, 150, 250, 150, Width, 176);
-    hill.lineTo(Width, Height);
-    hill.lineTo(0, Height);
+    hill.moveTo(0, box.y() + 182);
+    hill.cubicTo(w * 0.25, box.y() + 148, w * 0.7, box.y() + 148, w, box.y() + 178);
+    hill.lineTo(w, h);
+    hill.lineTo(0, h);
     hill.closeSubpath();
     p.setBrush(QColor(0x7d, 0xa8, 0x6b));
     p.drawPath(hill);
 
+    p.translate(box);
+    // The sun clear of the roof and the chimney.
+    p.setBrush(QColor(0xf2, 0xc1, 0x6b));
+    p.drawEllipse(QPointF(318, 46), 26, 26);
     p.setBrush(QColor(0xe9, 0xdf, 0xcc));
     p.drawRect(QRectF(110, 96, 140, 72));
     QPolygonF roof;
@@ -47,25 +61,15 @@ QPixmap drawHouse(bool withKey) {
     p.setBrush(QColor(0x6a, 0x5a, 0x4a));
     p.drawRect(QRectF(222, 52, 14, 30));
 
-    if (withKey) {
+    if (withKey_) {
         p.setPen(QPen(QColor(0xc8, 0x9b, 0x2c), 5, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(300, 150), 12, 12);
-        p.drawLine(QPointF(288, 150), QPointF(250, 150));
-        p.drawLine(QPointF(258, 150), QPointF(258, 160));
-        p.drawLine(QPointF(266, 150), QPointF(266, 158));
+        // Lying on the grass beside the door.
+        p.drawEllipse(QPointF(300, 162), 12, 12);
+        p.drawLine(QPointF(288, 162), QPointF(250, 162));
+        p.drawLine(QPointF(258, 162), QPointF(258, 172));
+        p.drawLine(QPointF(266, 162), QPointF(266, 170));
     }
-    return pixmap;
-}
-
-} // namespace
-
-QPixmap openingPicture() {
-    return drawHouse(false);
-}
-
-QPixmap closingPicture() {
-    return drawHouse(true);
 }
 
 QIcon programIcon() {

@@ -1,13 +1,23 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
+#include <QWidget>
 
 namespace hw {
 
-// The pictures of the opening and closing pages, drawn for the screen's pixel ratio.
-QPixmap openingPicture();
-QPixmap closingPicture();
+// The picture of the opening and closing pages (the closing one with a key),
+// as wide as the page.
+class HouseScene : public QWidget {
+public:
+    explicit HouseScene(bool withKey, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool withKey_;
+};
 // The program's icon: the house of the opening page on a paper tile.
 QIcon programIcon();
 

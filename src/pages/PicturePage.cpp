@@ -2,7 +2,6 @@
 
 #include "base/Pictures.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace hw {
@@ -35,26 +34,23 @@ const char* const ClosingGuidance =
 
 } // namespace
 
-PicturePage::PicturePage(PageContext& context, int step, const char* name, const char* guidance,
-                         QPixmap (*picture)())
-    : StepPage(context, step, nullptr, guidance), name_(name), picture_(picture) {}
+PicturePage::PicturePage(PageContext& context, int step, const char* name, const char* guidance)
+    : StepPage(context, step, nullptr, guidance), name_(name) {}
 
 void PicturePage::build(QWidget* panel, QVBoxLayout* layout) {
-    auto* picture = new QLabel(panel);
+    auto* picture = new HouseScene(step() == ClosingStep, panel);
     picture->setObjectName(QStringLiteral("Picture1%1").arg(step() == OpeningStep ? 0 : 1));
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(picture_());
     layout->addWidget(picture, 1);
 }
 
 std::unique_ptr<StepPage> makeOpeningPage(PageContext& context) {
     return std::make_unique<PicturePage>(context, OpeningStep, QT_TR_NOOP("Welcome"),
-                                         OpeningGuidance, &openingPicture);
+                                         OpeningGuidance);
 }
 
 std::unique_ptr<StepPage> makeClosingPage(PageContext& context) {
     return std::make_unique<PicturePage>(context, ClosingStep, QT_TR_NOOP("Thank you"),
-                                         ClosingGuidance, &closingPicture);
+                                         ClosingGuidance);
 }
 
 } // namespace hw

@@ -2,16 +2,13 @@
 
 #include "StepPage.h"
 
-#include <QPixmap>
-
 namespace hw {
 
 // The opening and closing pages: guidance and a picture.
 class PicturePage : public StepPage {
     Q_OBJECT
 public:
-    PicturePage(PageContext& context, int step, const char* name, const char* guidance,
-                QPixmap (*picture)());
+    PicturePage(PageContext& context, int step, const char* name, const char* guidance);
     QString name() const override { return tr(name_); }
     // The closing page has nothing more to tell.
     int helpTopic() const override { return step() == ClosingStep ? -1 : step(); }
@@ -25,7 +22,6 @@ protected:
 
 private:
     const char* name_;
-    QPixmap (*picture_)();
 };
 
 // The two picture pages, with their texts.

@@ -261,6 +261,9 @@ private slots:
                 ->mapToGlobal(
                     driver::child<QPushButton>(w.get(), "cmdNext")->rect().bottomRight())));
         QCOMPARE(w->size(), before);
+        // The opening picture's hill runs across the whole page.
+        QCOMPARE(w->findChild<QWidget*>("Picture10")->width(),
+                 w->stepPanel(hw::OpeningStep)->width());
     }
 
     // The chart, the preview, every page of the information window and About.
