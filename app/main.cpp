@@ -41,8 +41,11 @@ int main(int argc, char* argv[]) {
     }
     QLocale::setDefault(hw::workingLocale(QLocale::system()));
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));
-    // Lets the desktop match the window with the installed hearthwise.desktop.
-    QGuiApplication::setDesktopFileName(QStringLiteral("hearthwise"));
+    // The installed menu entry's id (com.vodivudi.Hearthwise.desktop), by which
+    // the desktop matches the window with its entry and icon (on Wayland, the
+    // window's app id). The entry's StartupWMClass names the window's class,
+    // which is the application name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vodivudi.Hearthwise"));
     hw::Main(std::get<QString>(caseFile));
     return QApplication::exec();
 }

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Checks the Debian package in a fresh Debian 12 root (debootstrap, minbase):
-# apt-get installs dist/hearthwise_*.deb with only runtime packages, hearthwise
-# starts under Xvfb and shows its window, its menu entry is found, and
-# apt-get purge leaves no file of it behind. Run as root after scripts/package.sh.
+# apt-get installs dist/hearthwise_*.deb with only runtime packages, its menu
+# entry is found, hearthwise starts under Xvfb and shows its window, whose
+# class is the entry's StartupWMClass, and apt-get purge leaves no file of it
+# behind. Run as root after scripts/package.sh.
 set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then exec sudo bash "$0" "$@"; fi
 cd "$(dirname "$0")/.."
 deb=$(ls dist/hearthwise_*.deb | head -n 1)
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y --no-install-recommends debootstrap xvfb xdotool >/dev/null
+apt-get install -y --no-install-recommends debootstrap xvfb xdotool x11-utils >/dev/null
 root=$(mktemp -d /tmp/hearthwise-root.XXXXXX)
 xvfb=""
 cleanup() {
@@ -52,16 +53,27 @@ inside env DISPLAY="$display" hearthwise >"$root.out" 2>&1 &
 program=$!
 shown=""
 for _ in $(seq 200); do
-    if DISPLAY="$display" xdotool search --name '^Hearthwise$' >/dev/null 2>&1; then
+    if window=$(DISPLAY="$display" xdotool search --name '^Hearthwise$' 2>/dev/null); then
         shown=yes
         break
     fi
     sleep 0.1
 done
+# The window belongs to its menu entry: its class is the entry's StartupWMClass.
+if [ -n "$shown" ]; then
+    class=$(DISPLAY="$display" xprop -id "$(echo "$window" | head -n 1)" WM_CLASS)
+    entry_class=$(inside sed -n 's/^StartupWMClass=//p' \
+        /usr/share/applications/com.vodivudi.Hearthwise.desktop)
+    case "$class" in
+    *", \"$entry_class\"") ;;
+    *) wm_class_wrong="the window's class ($class) is not the entry's ($entry_class)" ;;
+    esac
+fi
 kill "$program" 2>/dev/null || true
 pkill -f '^hearthwise$' 2>/dev/null || true
 wait "$program" 2>/dev/null || true
 [ -n "$shown" ] || fail "the window never appeared: $(cat "$root.out")"
+[ -z "${wm_class_wrong:-}" ] || fail "$wm_class_wrong"
 umount "$root/tmp/.X11-unix"
 
 inside apt-get purge -y hearthwise >/dev/null
