@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks the Debian package in a fresh Debian 12 root (debootstrap, minbase):
 # apt-get installs dist/hearthwise_*.deb with only runtime packages, its menu
-# entry is found, hearthwise starts under Xvfb and shows its window, whose
-# class is the entry's StartupWMClass, and apt-get purge leaves no file of it
-# behind. Run as root after scripts/package.sh.
+# entry is found, a saved case is of its file type and opens in it, hearthwise
+# starts under Xvfb and shows its window, whose class is the entry's
+# StartupWMClass, and apt-get purge leaves no file of it behind. Run as root
+# after scripts/package.sh.
 set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then exec sudo bash "$0" "$@"; fi
 cd "$(dirname "$0")/.."
@@ -28,9 +29,13 @@ cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/"
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 cp "$deb" "$root/tmp/hearthwise.deb"
-inside find / -xdev -type f | sort >"$root.before"
 
 inside apt-get update >/dev/null
+# What a desktop has that the file type needs: xdg-mime with the MIME database
+# reader, and the desktop database the menu entries' file types go into.
+inside apt-get install -y --no-install-recommends xdg-utils libfile-mimeinfo-perl \
+    desktop-file-utils >/dev/null
+inside find / -xdev -type f | sort >"$root.before"
 inside apt-get install -y /tmp/hearthwise.deb >/dev/null
 # Only what runs it came with it: no compiler, no headers.
 if inside dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^g\+\+|^cmake$|^gcc(-[0-9]+)?$'; then
@@ -38,6 +43,33 @@ if inside dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^g\+\+|^cmake$|^gc
 fi
 inside sh -c 'grep -l "^Exec=hearthwise" /usr/share/applications/*.desktop' >/dev/null ||
     fail "no menu entry starts hearthwise"
+
+# A saved case is a Hearthwise case, by its name and, named otherwise, by its
+# contents (written as the program writes it, the format after other keys),
+# and opens in Hearthwise.
+python3 - "$root/tmp" <<'PYTHON'
+import json, sys
+case = {"format": "hearthwise-case", "version": "1.0", "purpose": "other-loans",
+        "assets": ["0"] * 10, "liabilities": ["0"] * 6,
+        "income": [{"gross": "90000", "taxPercent": 30}],
+        "budget": {"period": "monthly", "amounts": ["1200", "300.50", "0", "0", "0", "0", "0"]},
+        "fees": {"valuation": "0", "legal": "0"},
+        "purposeFigures": {"other-loans": {"first": ["200000", "0", "5000"]}},
+        "bankCharges": {"mode": "percent", "percent": 1, "amount": "0"},
+        "rate": {"percent": 6.5, "years": 25}}
+text = json.dumps(case, sort_keys=True, indent=4) + "\n"
+for name in ("ours.hearthwise", "ours-renamed"):
+    with open(sys.argv[1] + "/" + name, "w") as out:
+        out.write(text)
+PYTHON
+for file in ours.hearthwise ours-renamed; do
+    type=$(inside xdg-mime query filetype "/tmp/$file")
+    [ "$type" = application/x-hearthwise-case ] || fail "$file is of type '$type'"
+done
+handler=$(inside xdg-mime query default application/x-hearthwise-case)
+[ "$handler" = com.vodivudi.Hearthwise.desktop ] ||
+    fail "a case file opens in '$handler', not in Hearthwise"
+rm -f "$root/tmp/ours.hearthwise" "$root/tmp/ours-renamed"
 
 # Started under Xvfb (on this side of the root, reached through its socket), it shows its window.
 exec 3>"$root.display"
@@ -85,4 +117,4 @@ left=$(comm -13 "$root.before" "$root.after" | grep -v -E '^/(root|home)/' |
     grep -i hearthwise || true)
 rm -f "$root.before" "$root.after" "$root.out"
 [ -z "$left" ] || fail "files left after purge: $left"
-echo "PASS [package]: installs, starts, has its menu entry and purges cleanly"
+echo "PASS [package]: installs, has its menu entry and file type, starts as its entry's window, purges cleanly"
