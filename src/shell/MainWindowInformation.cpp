@@ -5,6 +5,7 @@
 #include "info/LinkOpener.h"
 
 #include <QAction>
+#include <QDir>
 
 // The openers of the information window and the About window.
 
@@ -27,12 +28,26 @@ void MainWindow::showMoreInformation() {
         showHelp(topic);
 }
 
+namespace {
+
+// Why the handbook did not open, in the household's words, with where it is,
+// so that it can still be opened in a browser by hand.
+QString handbookNotOpened(int code) {
+    const QString path = QDir::toNativeSeparators(AboutWindow::handbook().toLocalFile());
+    if (code == LinkOpener::FileNotFound)
+        return MainWindow::tr("The handbook is not where Hearthwise looks for it: %1").arg(path);
+    return MainWindow::tr("Nothing on this computer could open the handbook. You can open it "
+                          "in your web browser: %1")
+        .arg(path);
+}
+
+} // namespace
+
 void MainWindow::openHandbook() {
-    const int result = LinkOpener::open(AboutWindow::handbook(), this, [](int code) {
-        ShowMessage(AboutWindow::errorMessage(code), MsgOkOnly);
-    });
-    if (result <= AboutWindow::NoSuchResult)
-        ShowMessage(AboutWindow::errorMessage(result), MsgOkOnly);
+    const auto report = [](int code) { ShowMessage(handbookNotOpened(code), MsgOkOnly); };
+    if (const int result = LinkOpener::open(AboutWindow::handbook(), this, report);
+        result != LinkOpener::Opened)
+        report(result);
 }
 
 void MainWindow::showAbout() {

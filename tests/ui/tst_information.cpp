@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -212,6 +213,19 @@ private slots:
         QTest::qWait(300); // the opener's answer comes when it exits
         QCOMPARE(recorder.texts(), messages);
         hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
+    }
+
+    // F1 that cannot open the handbook says why in plain words, and where the
+    // handbook is.
+    void handbookNotOpenedSaysWhere() {
+        hw::LinkOpener::setProgram(QStringLiteral("false"));
+        driver::Window w;
+        QTest::keyClick(&w, Qt::Key_F1);
+        QTRY_COMPARE(w.texts().size(), 1);
+        hw::LinkOpener::setProgram(QStringLiteral("xdg-open"));
+        QVERIFY(w.texts().first().startsWith("Nothing on this computer could open the handbook."));
+        QVERIFY(w.texts().first().endsWith(
+            QDir::toNativeSeparators(hw::AboutWindow::handbook().toLocalFile())));
     }
 
     // About's link and F1 from any page open the handbook.
