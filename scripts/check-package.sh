@@ -101,8 +101,8 @@ if [ -n "$shown" ]; then
     *) wm_class_wrong="the window's class ($class) is not the entry's ($entry_class)" ;;
     esac
 fi
+# Only the program it started: chroot and env hand their process on to it.
 kill "$program" 2>/dev/null || true
-pkill -f '^hearthwise$' 2>/dev/null || true
 wait "$program" 2>/dev/null || true
 [ -n "$shown" ] || fail "the window never appeared: $(cat "$root.out")"
 [ -z "${wm_class_wrong:-}" ] || fail "$wm_class_wrong"

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Every link of the handbook leads somewhere and every picture it shows is there.
+"""Every link of the handbook leads somewhere, every picture it shows is there,
+and no picture is there that it does not show.
 
 Usage: handbook_check.py GUIDE_DIR (the handbook as built, with its screenshots)."""
 import html.parser
@@ -31,6 +32,9 @@ faults = [f"no section {link}" for link in page.links
           if link.startswith("#") and link[1:] not in page.ids]
 faults += [f"no file {name}" for name in page.images if not (guide / name).is_file()]
 faults += ["a picture without a description" for alt in page.alts if not alt.strip()]
+shown = {pathlib.PurePosixPath(name).name for name in page.images}
+faults += [f"{picture.name} is shipped but not shown"
+           for picture in sorted((guide / "screenshots").glob("*.png")) if picture.name not in shown]
 if len(page.links) < 10 or len(page.images) < 5:
     faults.append("the contents or the pictures are missing")
 for fault in faults:
