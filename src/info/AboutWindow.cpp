@@ -7,6 +7,7 @@
 #include "look/SkinElement.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
@@ -155,14 +156,16 @@ QUrl AboutWindow::linkTarget() {
 }
 
 QUrl AboutWindow::handbook() {
-    // Installed, the guide is in share/hearthwise beside bin; run from the build, in the build's.
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/hearthwise/guide/index.html");
-    const QString guide =
-        QFileInfo::exists(installed)
-            ? installed
-            : QStringLiteral(HEARTHWISE_BUILD_DIR "/share/hearthwise/guide/index.html");
-    return QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath());
+    // Installed, the guide is in share/hearthwise beside bin. In the build it is
+    // in the build's share/hearthwise, beside the program's folder or, for the
+    // tests (tests/ui), one further up; no path of the build is kept in the program.
+    const QString guide = QStringLiteral("share/hearthwise/guide/index.html");
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString installed = programFolder.absoluteFilePath(QStringLiteral("../") + guide);
+    const QString inTestBuild = programFolder.absoluteFilePath(QStringLiteral("../../") + guide);
+    const QString found =
+        !QFileInfo::exists(installed) && QFileInfo::exists(inTestBuild) ? inTestBuild : installed;
+    return QUrl::fromLocalFile(QDir::cleanPath(found));
 }
 
 QString AboutWindow::linkCaption() {
