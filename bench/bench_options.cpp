@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the working out of the seven mortgage types for terms of 40 and 100 years,
 // with and without their month-by-month schedules.
 // Usage: hearthwise_bench [--benchmark_* options]

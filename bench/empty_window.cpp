@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: an empty Qt Widgets main window,
 // started the same way, reporting "painted" at its first paint and leaving.
 // Given "text", the window has a menu and a line of text: the least a window

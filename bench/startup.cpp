@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How quickly Hearthwise answers, each measured over fresh runs of the program
 // and reported as min/median/max: the start to the main window painted, beside
 // an empty Qt Widgets main window started in turn with it (and the ratio of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Hearthwise as the program does and reports, one line each, when the
 // main window is first painted ("painted", with the peak resident memory so
 // far, VmHWM in kB) and, given "actions", how long three actions take from the

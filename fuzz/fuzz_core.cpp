@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the regional readings and to the working out of the
 // seven mortgage types: nothing may crash, hang, overflow or misbehave.
 // Input: byte 0 picks one of eight locales, byte 1 the reading flags; the rest is UTF-8

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Side by side, the pictures of a review taken before a change (the folder
 # given, a copy of an earlier build/review) and now (build/review, made by
 # scripts/review-screens.sh): build/review/before-after/LOOK-SCALE/CASE-NAME.png,

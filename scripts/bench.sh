@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures how quickly Hearthwise answers on a real X server (Xvfb with the
 # openbox window manager): start to the first window painted, Next to the
 # results, Preview and Chart, each as min/median/max over fresh runs.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package in a fresh Debian 12 root (debootstrap, minbase):
 # apt-get installs dist/hearthwise_*.deb with only runtime packages, its menu
 # entry is found, a saved case is of its file type and opens in it, hearthwise

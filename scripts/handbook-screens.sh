@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the handbook as a real browser shows it (headless Chromium), in a
 # light and a dark desktop, for looking it over after a change:
 # build/review/handbook-light.png and handbook-dark.png.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package dist/hearthwise_<version>_amd64.deb and checks it:
 # the desktop entry, the AppStream description and lintian (failing on any
 # error). With a build folder as its argument (the test run's), it packages

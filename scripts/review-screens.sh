@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of every page of every purpose, in a light and a dark desktop, at
 # 100 % on a 1280x800 screen and at 200 % on a 1600x1000 one, plus the results
 # of a case with twelve-digit amounts in de_DE, the chart, the schedule, the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds Hearthwise and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots under Xvfb: a walk through a Selling and Buying
 # case, the information and About windows, and the first page of the report.
 # Run scripts/setup.sh once first; the pictures go to docs/screenshots.

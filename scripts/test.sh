@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, then builds and runs the whole test suite twice: once as
 # released, once with the address and undefined-behaviour sanitizers; between
 # the two, a short fuzzing run of the arithmetic core and the check of the

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every link of the handbook leads somewhere, every picture it shows is there,
 and no picture is there that it does not show.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The version is written once, in CMake: the changelog's newest entry, the
 AppStream description's newest release and the manual page say the same.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walks the main window through a typical case and saves a picture of every
 // page it passes, the report as a PDF, every page of the information window and
 // the About window: screenshots for the README and for looking at the windows.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Hearthwise case file: a household's case as JSON that reads the same in

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven types worked out: the worked example in the user's own forms,
 // why a type is not affordable, the report's texts, and the loans no loop
 // could ever end.

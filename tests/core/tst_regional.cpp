@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Money: exact amounts, and the forms every locale shows and reads them in.
 
 #include "money/Currency.h"

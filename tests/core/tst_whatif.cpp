@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The What If answers, each against a closed form or a loop written here
 // afresh, or against the results page's own arithmetic.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One real-desktop scenario: Hearthwise (with its probe) under Xvfb and openbox,
 # driven by real X key and mouse events from xdotool. Figures are read back from
 # the probe file the program writes, never from pixels. Usage:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a user starts it, with one addition for the real-desktop
 // tests: every 100 ms it writes what the windows show to the file named by
 // HEARTHWISE_PROBE, so that a test driving it with real X key and mouse events

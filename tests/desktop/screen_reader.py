@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 VodiVudi
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the accessible tree of a running application as a screen reader meets
 it over AT-SPI: every object that is showing, depth first, one a line, as
 depth|role|name|description|checked. Waits up to ten seconds for the application."""

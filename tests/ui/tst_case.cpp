@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cases in files: saved and opened again in another locale, offered to be
 // saved before leaving, compared side by side, and files that fail said so.
 // (Every purpose's case opened in another locale is the end-to-end walk's.)

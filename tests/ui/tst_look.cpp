@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window fits the screen it opens on with every control on it, and every
 // text of every page reads well against its background, on a light and on a
 // dark desktop. Run once on a 1280 x 720 screen and once on a 1600 x 1000

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving through the program by keyboard and with a screen reader, through
 // Qt's accessibility interfaces: the choices as radio buttons that the arrow
 // keys move through, no nameless stop in the Tab chain, every figure and page

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The What If window through its real controls: each question answered from
 // the case on the results page, its figures typed as on the main pages in the
 // user's locale, bad questions refused with one message and the last answer
