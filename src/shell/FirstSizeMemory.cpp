@@ -42,20 +42,16 @@ FirstSizeMemory::FirstSizeMemory(const QWidget* window, const QLocale& locale) {
               << QString::number(screen->devicePixelRatio());
     }
     circumstances_ = parts.join(QLatin1Char('|'));
-}
 
-std::optional<QSize> FirstSizeMemory::recall() const {
     const QSettings store(storePath(), QSettings::IniFormat);
-    if (store.value(QLatin1String(CircumstancesKey)).toString() != circumstances_)
-        return std::nullopt;
     const QSize size = store.value(QLatin1String(SizeKey)).toSize();
-    if (!size.isValid() || size.isEmpty())
-        return std::nullopt;
-    return size;
+    if (store.value(QLatin1String(CircumstancesKey)).toString() == circumstances_ &&
+        size.isValid() && !size.isEmpty())
+        recalled_ = size;
 }
 
 void FirstSizeMemory::keep(QSize size) const {
-    if (recall() == size)
+    if (recalled_ == size)
         return;
     QSettings store(storePath(), QSettings::IniFormat);
     store.setValue(QLatin1String(CircumstancesKey), circumstances_);

@@ -14,18 +14,20 @@ namespace hw {
 // The main window's first size, remembered between starts together with all
 // it depends on (the program, the screen, the font, the style, the language).
 // Knowing it, a start need not build the largest page before the window is
-// first painted.
+// first painted. What was remembered is read once, as the memory is made.
 class FirstSizeMemory {
 public:
     FirstSizeMemory(const QWidget* window, const QLocale& locale);
     // The size the window had on the last start like this one, if any.
-    std::optional<QSize> recall() const;
-    // Keeps `size` for the next start; a size that cannot be kept is measured
-    // again then, so a failure here needs no word to the user.
+    const std::optional<QSize>& recalled() const { return recalled_; }
+    // Keeps `size` for the next start where it is not what was recalled; a
+    // size that cannot be kept is measured again then, so a failure here needs
+    // no word to the user.
     void keep(QSize size) const;
 
 private:
     QString circumstances_;
+    std::optional<QSize> recalled_;
 };
 
 } // namespace hw

@@ -48,8 +48,12 @@ constexpr int NavigationButtonHeight = 495;
 } // namespace
 
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
-    : QMainWindow(parent), regional_(locale), context_(regional_), sizeMemory_(this, locale) {
+    : QMainWindow(parent), regional_(locale), context_(regional_) {
     setObjectName(QStringLiteral("MainWindow"));
+    // Only the program's own start remembers its first size (a window built
+    // whole measures it), read before the skin changes the window's style.
+    if (pages == Pages::AfterFirstPaint)
+        sizeMemory_.emplace(this, locale);
     makePages();
     setWindowTitle(tr("Hearthwise"));
     // The skin first, so that every control is styled once, as it is made.
@@ -58,8 +62,7 @@ MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
     // The results page is the widest and the tallest: unless the size it gave
     // the window on the last start like this one is known, it is built with
     // the opening page to give the window its final size before it is shown.
-    const std::optional<QSize> recalled =
-        pages == Pages::AfterFirstPaint ? sizeMemory_.recall() : std::nullopt;
+    const std::optional<QSize> recalled = sizeMemory_ ? sizeMemory_->recalled() : std::nullopt;
     for (int step = 0; step < StepCount; ++step)
         if (pages == Pages::AllAtOnce || (step != OpeningStep && (step != ResultsStep || recalled)))
             unbuiltSteps_.push_back(step);
@@ -135,7 +138,8 @@ bool MainWindow::buildRemainingPages() {
     // is out of date), a window the user has not sized takes it, wholly on its
     // screen.
     const QSize needed = firstSize();
-    sizeMemory_.keep(needed);
+    if (sizeMemory_)
+        sizeMemory_->keep(needed);
     if (isVisible() && size() == openedSize_ && needed != openedSize_) {
         resize(needed);
         if (const QScreen* screen = this->screen()) {

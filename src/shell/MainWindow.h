@@ -221,8 +221,8 @@ private:
     int currentStep_ = OpeningStep;
     CurrentPageStack* steps_ = nullptr;
     QGridLayout* buttonRow_ = nullptr;
-    QSize openedSize_; // the size the window was given as it was made
-    FirstSizeMemory sizeMemory_;
+    QSize openedSize_;                          // the size the window was given as it was made
+    std::optional<FirstSizeMemory> sizeMemory_; // on the program's own start
     // The steps whose panels are still empty.
     std::vector<int> unbuiltSteps_;
     QString casePath_;
