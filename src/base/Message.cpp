@@ -29,8 +29,8 @@ void setMessageOwner(QWidget* w) {
 }
 
 int ShowMessage(const QString& text, int style) {
-    if (style == MsgDefault)
-        style = MsgOkOnly;
+    if ((style & MsgButtons) == MsgDefault)
+        style |= MsgOkOnly;
     if (responder())
         return responder()(text, style);
     MessageBox box(owner());

@@ -11,12 +11,16 @@ namespace hw {
 
 // Message styles: one "OK" button, "Yes" and "No", "Yes", "No" and "Cancel",
 // or "Save", "Don't Save" and "Cancel". Style 0 counts as OK.
+// A question shows the question mark, "OK" alone a warning: most such messages
+// refuse something. A message that only informs adds MsgInformation.
 enum MessageStyle : int {
     MsgDefault = 0,
     MsgYesNoCancel = 3,
     MsgOkOnly = 4,
     MsgYesNo = 6,
-    MsgSaveDontSaveCancel = 7
+    MsgSaveDontSaveCancel = 7,
+    MsgButtons = 0x0F,
+    MsgInformation = 64
 };
 // "OK", "Yes" and "Save" answer 0, "No" and "Don't Save" 1, "Cancel" 2.
 enum MessageAnswer : int { AnswerOk = 0, AnswerNo = 1, AnswerCancel = 2 };

@@ -11,7 +11,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 
 namespace hw {
 
@@ -34,6 +36,8 @@ MessageBox::MessageBox(QWidget* owner) : QDialog(owner) {
     setModal(true);
     Skin::applyToWindow(this, Skin::Storage::Third);
 
+    iconLabel_ = new QLabel(this);
+    iconLabel_->setObjectName(QStringLiteral("lblIcon"));
     messageLabel_ = new QLabel(this);
     messageLabel_->setObjectName(QStringLiteral("lblMessage"));
     messageLabel_->setWordWrap(true);
@@ -51,15 +55,56 @@ MessageBox::MessageBox(QWidget* owner) : QDialog(owner) {
 }
 
 int MessageBox::ask(const QString& text, int style) {
-    if (style == MsgDefault)
-        style = MsgOkOnly;
-    style_ = style;
+    if ((style & MsgButtons) == MsgDefault)
+        style |= MsgOkOnly;
+    style_ = style & MsgButtons;
     messageLabel_->setText(text);
-    arrange(style);
+    messageLabel_->setToolTip(QString());
+    showIcon(style);
+    arrange(style_);
+    if (messageLabel_->text() != text)
+        messageLabel_->setToolTip(text);
     exec();
     const int answer = buttonIndex_;
     clicked_ = false;
     return answer;
+}
+
+void MessageBox::showIcon(int style) {
+    const int buttons = style & MsgButtons;
+    const QStyle::StandardPixmap kind = buttons != MsgOkOnly     ? QStyle::SP_MessageBoxQuestion
+                                        : style & MsgInformation ? QStyle::SP_MessageBoxInformation
+                                                                 : QStyle::SP_MessageBoxWarning;
+    const int side = this->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    iconLabel_->setPixmap(this->style()
+                              ->standardIcon(kind, nullptr, this)
+                              .pixmap(QSize(side, side), devicePixelRatioF()));
+    iconLabel_->setFixedSize(side, side);
+    iconLabel_->setAccessibleName(kind == QStyle::SP_MessageBoxQuestion      ? tr("Question")
+                                  : kind == QStyle::SP_MessageBoxInformation ? tr("Information")
+                                                                             : tr("Warning"));
+}
+
+int MessageBox::widestWord(const QString& text) const {
+    const QFontMetrics metrics = messageLabel_->fontMetrics();
+    int widest = 0;
+    for (const QString& word :
+         text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
+QString MessageBox::fitted(const QString& text, int widest) const {
+    const QFontMetrics metrics = messageLabel_->fontMetrics();
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        QStringList words = line.split(QLatin1Char(' '));
+        for (QString& word : words)
+            if (metrics.horizontalAdvance(word) > widest)
+                word = metrics.elidedText(word, Qt::ElideMiddle, widest);
+        line = words.join(QLatin1Char(' '));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void MessageBox::arrange(int style) {
@@ -86,20 +131,30 @@ void MessageBox::arrange(int style) {
     for (int i = 0; i < buttons; ++i)
         buttonSize = buttonSize.expandedTo(buttons_[static_cast<std::size_t>(i)]->sizeHint());
     const int margin = twips(Margin);
+    // The icon stands left of the text, as in the desktop's own message boxes.
+    const int textLeft = margin + iconLabel_->width() + margin / 2;
+    iconLabel_->move(margin, margin);
     // The message area keeps its designed width (or the width of three buttons
-    // side by side) unless a long text would need many lines; it grows
-    // downwards to show the whole text, never cutting it.
+    // side by side) unless a long text would need many lines or a long word
+    // (a path) would not fit on one; it grows downwards to show the whole text.
     int messageWidth = twips(MessageWidth);
     if (buttons == 3)
         messageWidth = std::max(messageWidth, 3 * buttonSize.width() + margin);
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const int widest =
+        std::max(messageWidth,
+                 (screen ? screen->availableGeometry().width() * 4 / 5 : 800) - textLeft - margin);
+    const QString text = messageLabel_->text();
+    messageWidth = std::max(messageWidth, std::min(widest, widestWord(text) + 2));
+    messageLabel_->setText(fitted(text, messageWidth));
     int messageHeight = std::max(twips(MessageHeight), messageLabel_->heightForWidth(messageWidth));
     if (messageHeight > 4 * fontMetrics().lineSpacing()) {
-        messageWidth = messageWidth * 8 / 5;
+        messageWidth = std::min(widest, messageWidth * 8 / 5);
         messageHeight = std::max(twips(MessageHeight), messageLabel_->heightForWidth(messageWidth));
     }
-    messageLabel_->setGeometry(margin, margin, messageWidth, messageHeight);
+    messageLabel_->setGeometry(textLeft, margin, messageWidth, messageHeight);
 
-    const int clientWidth = messageWidth + 2 * margin;
+    const int clientWidth = textLeft + messageWidth + margin;
     const int buttonTop = std::max(twips(ButtonTop), margin + messageHeight + twips(105));
     for (QPushButton* button : buttons_)
         button->resize(buttonSize);

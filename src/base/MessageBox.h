@@ -28,12 +28,18 @@ protected:
     void reject() override;
 
 private:
+    QLabel* iconLabel_ = nullptr;
     QLabel* messageLabel_ = nullptr;
     std::array<QPushButton*, 3> buttons_{};
     bool clicked_ = false;
     int buttonIndex_ = 0;
     void answer(int index);
     void arrange(int style);
+    void showIcon(int style);
+    // The text as shown: a path or other long word too wide for the screen is
+    // cut in its middle (the whole text is the tooltip).
+    QString fitted(const QString& text, int widest) const;
+    int widestWord(const QString& text) const;
     void placeOverOwner();
 
     int style_ = 4;

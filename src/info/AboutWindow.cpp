@@ -59,7 +59,7 @@ void restoreNormalPointer() {
 
 AboutWindow::AboutWindow(QWidget* owner) : LoadOnShowDialog(owner) {
     setObjectName(QStringLiteral("AboutWindow"));
-    setWindowTitle(tr("About VodiVudi"));
+    setWindowTitle(tr("About Hearthwise"));
     setFixedSize(twips(4920), twips(2640));
 
     productLabel_ = label(this, "SkinLabel1", productName(), twipsRect(360, 120, 4200, 375));

@@ -34,9 +34,9 @@ void Main(const QString& caseFile) {
            clock.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     ShowMessage(QCoreApplication::translate(
-                    "hw::Message", "For more information on any page click on 'Tell Me More' "
-                                   "on the top left corner of the menu bar."),
-                MsgOkOnly);
+                    "hw::Message",
+                    "For more information on any page click on 'Tell Me More' in the Help menu."),
+                MsgOkOnly | MsgInformation);
     if (!caseFile.isEmpty())
         window->openCaseFile(caseFile);
 }

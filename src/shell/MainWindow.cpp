@@ -163,13 +163,18 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::buildMenu() {
     buildFileMenu();
-    moreAction_ = menuBar()->addAction(tr("Tell Me &More"));
+    // Help where desktop programs keep it: the page's own text, the handbook, the maker.
+    QMenu* help = new QMenu(tr("&Help"), this);
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    moreAction_ = help->addAction(tr("Tell Me &More"));
     moreAction_->setObjectName(QStringLiteral("mnuMore"));
-    handbookAction_ = menuBar()->addAction(tr("&Handbook"));
+    handbookAction_ = help->addAction(tr("&Handbook"));
     handbookAction_->setObjectName(QStringLiteral("mnuHandbook"));
     handbookAction_->setShortcut(QKeySequence::HelpContents);
-    aboutAction_ = menuBar()->addAction(tr("&About"));
+    help->addSeparator();
+    aboutAction_ = help->addAction(tr("&About Hearthwise"));
     aboutAction_->setObjectName(QStringLiteral("mnuAbout"));
+    menuBar()->addMenu(help);
 
     // The hidden "Menu": offered on a right click of Back or Next.
     whatsThisMenu_ = new QMenu(tr("Menu"), this);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLayout>
 
 // Leaving the program: the question, the farewell and the closing animation.
@@ -39,7 +40,9 @@ void MainWindow::leave() {
         leaving_ = Leaving::No;
         return;
     }
-    ShowMessage(tr("Thank you for using Hearthwise."), MsgOkOnly);
+    // One question is enough: the farewell stands above the page while the window
+    // closes, rather than in a second box to dismiss.
+    placeLabel_->setText(tr("Thank you for using Hearthwise."));
     leaving_ = Leaving::Collapsing;
     runClosingAnimation();
     leaving_ = Leaving::Closed;
@@ -57,7 +60,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         leave();
         return;
     case Leaving::Asking:
-        // The question or the farewell is already up.
+        // The question is already up.
         event->ignore();
         return;
     case Leaving::Collapsing:

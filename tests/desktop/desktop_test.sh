@@ -335,8 +335,6 @@ scenario_closing() {
     key alt+x
     wait_for message '^Are you sure you want to exit\?$'
     key Return
-    wait_for message '^Thank you for using Hearthwise\.$'
-    key Return
     for _ in 1 2 3; do xdotool key alt+F4; sleep 0.05; done
     local status=
     for _ in $(seq 100); do
@@ -475,8 +473,6 @@ scenario_save_and_open() {
     # Leave, and come back.
     key alt+x
     wait_for message '^Are you sure you want to exit\?$'
-    key Return
-    wait_for message '^Thank you for using Hearthwise\.$'
     key Return
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     ! kill -0 "$app" 2>/dev/null || fail "the program did not end"

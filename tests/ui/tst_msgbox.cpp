@@ -50,12 +50,15 @@ private slots:
         QTest::addColumn<bool>("secondVisible");
         QTest::addColumn<QString>("firstCaption");
         QTest::addColumn<int>("answer");
-        QTest::newRow("OK") << 4 << 0 << false << "OK" << 0;
-        QTest::newRow("style 0 is OK") << 0 << 0 << false << "OK" << 0;
-        QTest::newRow("Yes") << 6 << 0 << true << "&Yes" << 0;
-        QTest::newRow("No") << 6 << 1 << true << "&Yes" << 1;
-        QTest::newRow("Cancel of three") << 3 << 2 << true << "&Yes" << 2;
-        QTest::newRow("Don't Save") << 7 << 1 << true << "&Save" << 1;
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("OK") << 4 << 0 << false << "OK" << 0 << "Warning";
+        QTest::newRow("style 0 is OK") << 0 << 0 << false << "OK" << 0 << "Warning";
+        QTest::newRow("information")
+            << (4 | hw::MsgInformation) << 0 << false << "OK" << 0 << "Information";
+        QTest::newRow("Yes") << 6 << 0 << true << "&Yes" << 0 << "Question";
+        QTest::newRow("No") << 6 << 1 << true << "&Yes" << 1 << "Question";
+        QTest::newRow("Cancel of three") << 3 << 2 << true << "&Yes" << 2 << "Question";
+        QTest::newRow("Don't Save") << 7 << 1 << true << "&Save" << 1 << "Question";
     }
     void buttonsByStyle() {
         QFETCH(int, style);
@@ -63,10 +66,16 @@ private slots:
         QFETCH(bool, secondVisible);
         QFETCH(QString, firstCaption);
         QFETCH(int, answer);
+        QFETCH(QString, icon);
         bool checked = false;
         whenShown([&](MessageBox* box) {
             const auto buttons = buttonsOf(box);
             QCOMPARE(driver::child<QLabel>(box, "lblMessage")->text(), QStringLiteral("Hello"));
+            const auto* iconLabel = driver::child<QLabel>(box, "lblIcon");
+            QCOMPARE(iconLabel->accessibleName(), icon);
+            QVERIFY(!iconLabel->pixmap().isNull());
+            QVERIFY(iconLabel->geometry().right() <
+                    driver::child<QLabel>(box, "lblMessage")->geometry().left());
             QCOMPARE(buttons[0]->text(), firstCaption);
             QCOMPARE(buttons[1]->isVisible(), secondVisible);
             QCOMPARE(buttons[2]->isVisible(), style == 3 || style == 7);
@@ -121,19 +130,48 @@ private slots:
         QCOMPARE(hw::placeWithin(QSize(200, 150), over, QRect(0, 0, 1280, 720)), at);
     }
 
+    // A long text grows the box downwards; a path stands on one line, cut in
+    // its middle only where the screen is too narrow for it.
+    void longTextIsShownWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("many lines")
+            << QString("A long message that needs several lines. ").repeated(6) << "" << false;
+        const QString path = "/home/household/Documents/Mortgages/our-first-home-2026.hearthwise";
+        QTest::newRow("a path")
+            << QString("The case could not be saved as %1: Permission denied.").arg(path) << path
+            << false;
+        const QString endless = "/home/" + QString("folder/").repeated(60) + "case.hearthwise";
+        QTest::newRow("a path wider than the screen")
+            << QString("The case could not be opened: %1").arg(endless) << endless << true;
+    }
     void longTextIsShownWhole() {
-        const QString text = QString("A long message that needs several lines. ").repeated(6);
+        QFETCH(QString, text);
+        QFETCH(QString, word);
+        QFETCH(bool, cut);
         QRect area, button;
-        int needed = 0;
+        int needed = 0, wordWidth = 0;
+        QString shown, tip;
         whenShown([&](MessageBox* box) {
-            area = driver::child<QLabel>(box, "lblMessage")->geometry();
-            needed = driver::child<QLabel>(box, "lblMessage")->heightForWidth(area.width());
+            const auto* label = driver::child<QLabel>(box, "lblMessage");
+            area = label->geometry();
+            needed = label->heightForWidth(area.width());
+            wordWidth = label->fontMetrics().horizontalAdvance(word);
+            shown = label->text();
+            tip = label->toolTip();
             button = buttonsOf(box)[0]->geometry();
             buttonsOf(box)[0]->click();
         });
         hw::ShowMessage(text, 4);
         QVERIFY(area.height() >= needed);
         QVERIFY(button.top() >= area.bottom());
+        QCOMPARE(shown.contains(word), !cut);
+        QCOMPARE(tip, cut ? text : QString());
+        if (cut)
+            QVERIFY(shown.contains(QChar(0x2026)) && shown.endsWith("case.hearthwise"));
+        else
+            QVERIFY(wordWidth <= area.width());
     }
 
     // No to "Are you sure?", from Exit or from the title bar, keeps everything.
@@ -152,11 +190,12 @@ private slots:
         QCOMPARE(window.currentStep(), 1);
     }
 
-    // Yes says farewell, shrinks the window (its height, then its width) and
-    // closes it. (Closed by the window manager while it shrinks: the desktop layer.)
+    // Yes says farewell above the page, with no second box, shrinks the window
+    // (its height, then its width) and closes it. (Closed by the window manager
+    // while it shrinks: the desktop layer.)
     void yesSaysFarewellShrinksAndCloses() {
         MessageRecorder messages;
-        messages.answers = {hw::AnswerOk, hw::AnswerOk};
+        messages.answers = {hw::AnswerOk};
         auto* window = new MainWindow(QLocale(QStringLiteral("en_US")));
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setClosingFrameDelay(0);
@@ -164,8 +203,9 @@ private slots:
         const int height = window->height() * 15;
         QPointer<MainWindow> alive(window);
         driver::child<QPushButton>(window, "cmdExit")->click();
-        QCOMPARE(messages.texts(), QStringList({"Are you sure you want to exit?",
-                                                "Thank you for using Hearthwise."}));
+        QCOMPARE(messages.texts(), QStringList({"Are you sure you want to exit?"}));
+        QCOMPARE(driver::child<QLabel>(window, "lblPlace")->text(),
+                 QStringLiteral("Thank you for using Hearthwise."));
         QCOMPARE(window->lastClosingFrames().front(), height);
         QVERIFY(window->lastClosingFrames().back() >= 2000 &&
                 window->lastClosingFrames().back() < 2250);
