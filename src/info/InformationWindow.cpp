@@ -40,6 +40,9 @@ InformationWindow::InformationWindow(QWidget* owner) : LoadOnShowDialog(owner) {
 
     textArea_ = new QScrollArea(this);
     textArea_->setObjectName(QStringLiteral("lblTextArea"));
+    // The window shows no title; a screen reader still names it and its text.
+    setAccessibleName(tr("Tell Me More"));
+    textArea_->setAccessibleName(tr("Help text"));
     textArea_->setWidgetResizable(true);
     textArea_->setFrameShape(QFrame::NoFrame);
     textArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -64,6 +64,10 @@ bool PurposeChoicePage::prepare() {
     return true;
 }
 
+QWidget* PurposeChoicePage::focusOnEntry() {
+    return button(context_.purpose());
+}
+
 void PurposeChoicePage::enter() {
     Skin::setPressed(button(context_.purpose()), true);
 }

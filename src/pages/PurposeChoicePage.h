@@ -24,6 +24,8 @@ public:
     void store(MortgageCase& value) const override;
 
     QPushButton* button(int purpose) const { return buttons_[static_cast<std::size_t>(purpose)]; }
+    // The purpose chosen, as in any group of choices.
+    QWidget* focusOnEntry() override;
 
 protected:
     void enter() override;

@@ -87,7 +87,7 @@ bool RatePage::prepare() {
         summaryCaptions_[i]->setText(lines[i].caption);
         summary_[i]->setText(lines[i].figure);
         // A screen reader reads the figure with what it is.
-        summary_[i]->setAccessibleName(lines[i].caption.chopped(1));
+        summary_[i]->setAccessibleName(tr("%1 %2").arg(lines[i].caption, lines[i].figure));
     }
     return true;
 }

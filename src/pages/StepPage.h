@@ -102,6 +102,9 @@ public:
     virtual void showWorkedOut(const CaseResults& results) { Q_UNUSED(results) }
     // Says the refusal's message and gives its field the focus; true when there was one.
     bool refused(const Refusal& refusal);
+    // What takes the focus as the page is entered: its first field, or none
+    // where the page's first control will do.
+    virtual QWidget* focusOnEntry() { return entryFocus(); }
 
 protected:
     // On entering: the first field takes the focus.

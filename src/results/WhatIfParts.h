@@ -9,9 +9,13 @@
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 namespace hw::whatif {
@@ -62,6 +66,35 @@ inline QPushButton* workOut(QWidget* parent, const char* objectName) {
     // The same size on every tab, whatever room its row gives.
     push->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return push;
+}
+
+// The choice between the two types that repay month by month, as a row of
+// radio buttons under `caption` in `form`: a screen reader names the row by its
+// caption and each button by its type (a drop-down list here would be named
+// by the type it shows). The caption's key goes to the type chosen.
+inline QButtonGroup* typeChoice(QFormLayout* form, const QString& caption, const char* objectName,
+                                int chosen, QWidget* page) {
+    auto* row = new QWidget(page);
+    row->setObjectName(QLatin1String(objectName));
+    row->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
+    auto* buttons = new QHBoxLayout(row);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QButtonGroup(row);
+    for (const int type : {TableType, ReducingBalanceType}) {
+        auto* button = new QRadioButton(mortgageTypeName(type), row);
+        group->addButton(button, type);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    QObject::connect(group, &QButtonGroup::buttonToggled, row,
+                     [row](QAbstractButton* button, bool on) {
+                         if (on)
+                             row->setFocusProxy(button);
+                     });
+    group->button(chosen == ReducingBalanceType ? ReducingBalanceType : TableType)
+        ->setChecked(true);
+    form->addRow(caption, row);
+    return group;
 }
 
 // An answer table as tall as its rows, not stretched over empty room.

@@ -4,7 +4,6 @@
 #include "WhatIfWindow.h"
 #include "calc/LoanQuestions.h"
 
-#include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -54,21 +53,21 @@ QWidget* stackTab(QWidget* page, const QString& explanation, QLayout* form, QWid
 
 QWidget* WhatIfWindow::buildOftenTab() {
     auto* page = new QWidget(this);
-    oftenTypeBox_ = new QComboBox(page);
-    oftenTypeBox_->setObjectName(QStringLiteral("cboOftenType"));
-    oftenTypeBox_->addItem(mortgageTypeName(TableType), TableType);
-    oftenTypeBox_->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
-    oftenTypeBox_->setCurrentIndex(settings_.frequencyType == ReducingBalanceType ? 1 : 0);
-    connect(oftenTypeBox_, &QComboBox::currentIndexChanged, this, [this] { workOutHowOften(); });
     oftenTable_ = readingTable(0,
                                {tr("How often"), tr("Repayment"), tr("Paid off in years"),
                                 tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
                                page);
     oftenTable_->setObjectName(QStringLiteral("grdOften"));
+    oftenTable_->setAccessibleName(tr("Repayments by how often you pay"));
     sizeColumns(oftenTable_);
     fitRows(oftenTable_);
     auto* form = new QFormLayout;
-    form->addRow(tr("Mortgage t&ype:"), oftenTypeBox_);
+    oftenType_ =
+        typeChoice(form, tr("Mortgage t&ype:"), "optOftenType", settings_.frequencyType, page);
+    connect(oftenType_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            workOutHowOften();
+    });
     return stackTab(
         page,
         tr("The loan repaid monthly, fortnightly or weekly. Interest is charged each period at "
@@ -79,7 +78,7 @@ QWidget* WhatIfWindow::buildOftenTab() {
 }
 
 void WhatIfWindow::workOutHowOften() {
-    const int type = oftenTypeBox_->currentData().toInt();
+    const int type = oftenType_->checkedId();
     const auto answer = howOften(type, input_);
     const auto* rows = answered(answer);
     if (!rows)
@@ -136,6 +135,7 @@ QWidget* WhatIfWindow::buildOffsetTab() {
     offsetTable_ =
         readingTable(2, {tr("The savings"), tr("Cleared in month"), tr("Interest saved")}, page);
     offsetTable_->setObjectName(QStringLiteral("grdOffset"));
+    offsetTable_->setAccessibleName(tr("What the offset account saves"));
     sizeColumns(offsetTable_);
     fitRows(offsetTable_);
     auto* form = new QFormLayout;

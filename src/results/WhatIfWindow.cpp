@@ -13,7 +13,6 @@
 #include "look/FigureWidth.h"
 #include "look/Skin.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -134,6 +133,7 @@ QWidget* WhatIfWindow::buildRiseTab() {
                               tr("Today"), tr("After the rise")},
                              page);
     riseTable_->setObjectName(QStringLiteral("grdRise"));
+    riseTable_->setAccessibleName(tr("Repayments if the rate rises"));
     auto* caption = new QLabel(tr("Ri&se in the rate (percentage points):"), page);
     caption->setBuddy(riseField_);
     auto* top = new QHBoxLayout;
@@ -179,6 +179,7 @@ QWidget* WhatIfWindow::buildBorrowTab() {
     borrowTable_ = answerTable(
         {tr("Mortgage type"), tr("Largest amount"), tr("Of the property's value")}, page);
     borrowTable_->setObjectName(QStringLiteral("grdBorrow"));
+    borrowTable_->setAccessibleName(tr("The most each type would lend"));
     const Borrowing most = borrowing(input_, propertyValue_);
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
@@ -209,11 +210,6 @@ QWidget* WhatIfWindow::buildBorrowTab() {
 
 QWidget* WhatIfWindow::buildExtraTab() {
     auto* page = new QWidget(this);
-    extraTypeBox_ = new QComboBox(page);
-    extraTypeBox_->setObjectName(QStringLiteral("cboExtraType"));
-    extraTypeBox_->addItem(mortgageTypeName(TableType), TableType);
-    extraTypeBox_->addItem(mortgageTypeName(ReducingBalanceType), ReducingBalanceType);
-    extraTypeBox_->setCurrentIndex(settings_.extraType == ReducingBalanceType ? 1 : 0);
     extraField_ = field(NumericField::Format::Amount, settings_.extra.extraMonthly, "txtExtra",
                         whatIfFigureName(WhatIfInput::ExtraMonthly), page);
     lumpField_ = field(NumericField::Format::Amount, settings_.extra.lumpSum, "txtLump",
@@ -232,6 +228,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
                                 tr("Balance as entered"), tr("Balance paying extra")},
                                page);
     extraTable_->setObjectName(QStringLiteral("grdExtra"));
+    extraTable_->setAccessibleName(tr("Month by month, as entered and paying extra"));
     // The balances drawn, and month by month below them.
     // On a short screen the chart gives up height before the answers do.
     extraChart_->setMinimumHeight(120);
@@ -242,7 +239,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
     views->setStretchFactor(0, 3);
     views->setStretchFactor(1, 2);
     auto* form = new QFormLayout;
-    form->addRow(tr("Mortgage &type:"), extraTypeBox_);
+    extraType_ = typeChoice(form, tr("Mortgage &type:"), "optExtraType", settings_.extraType, page);
     form->addRow(tr("E&xtra each month:"), extraField_);
     form->addRow(tr("&Lump sum:"), lumpField_);
     form->addRow(tr("In m&onth:"), lumpMonthField_);
@@ -252,6 +249,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
         {tr("What the extra does"), tr("Repayment"), tr("Cleared in month"), tr("Interest saved")},
         page);
     extraWaysTable_->setObjectName(QStringLiteral("grdExtraWays"));
+    extraWaysTable_->setAccessibleName(tr("What the extra does"));
     extraWaysTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     fitRows(extraWaysTable_);
     auto* layout = new QVBoxLayout(page);
@@ -271,7 +269,7 @@ QWidget* WhatIfWindow::buildExtraTab() {
 void WhatIfWindow::workOutExtra() {
     if (!commitTyping())
         return;
-    const int type = extraTypeBox_->currentData().toInt();
+    const int type = extraType_->checkedId();
     const double month = valueOf(lumpMonthField_);
     const ExtraPayments extra{valueOf(extraField_), valueOf(lumpField_),
                               month <= 1e6 ? static_cast<int>(month) : 1000000};

@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <variant>
 
-class QComboBox;
+class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -47,7 +47,7 @@ private:
     QTableWidget* borrowTable_ = nullptr;
     QLabel* tableTermLabel_ = nullptr;
     // Paying extra.
-    QComboBox* extraTypeBox_ = nullptr;
+    QButtonGroup* extraType_ = nullptr;
     NumericField* extraField_ = nullptr;
     NumericField* lumpField_ = nullptr;
     NumericField* lumpMonthField_ = nullptr;
@@ -63,7 +63,7 @@ private:
     BalanceChart* resetChart_ = nullptr;
     QTableWidget* extraWaysTable_ = nullptr; // shorten the term, or keep it and pay less
     // How often you pay.
-    QComboBox* oftenTypeBox_ = nullptr;
+    QButtonGroup* oftenType_ = nullptr;
     QTableWidget* oftenTable_ = nullptr;
     // An offset account.
     NumericField* savingsField_ = nullptr;

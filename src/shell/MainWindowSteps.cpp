@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CurrentPageStack.h"
 #include "MainWindow.h"
+#include "entry/NumericField.h"
 #include "look/Skin.h"
 
 #include <QCoreApplication>
@@ -45,10 +46,34 @@ void MainWindow::placeBackButton(bool atNextPlace) {
     buttonRow_->addWidget(backButton_, 0, atNextPlace ? 3 : 2);
 }
 
+namespace {
+// The first control of `panel` that the Tab key stops at.
+QWidget* firstStopIn(QWidget* panel) {
+    for (QWidget* w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain())
+        if (panel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(panel))
+            return w;
+    return nullptr;
+}
+} // namespace
+
 void MainWindow::showStep(int target) {
     buildRemainingPages();
     QWidget* entering = stepPanels_[static_cast<std::size_t>(target)];
     entering->setEnabled(true);
+    // The focus goes straight to the entering page: left on the page going
+    // away, it would pass through Exit and the new page's first control as
+    // that page hides, and a screen reader would read each of them.
+    if (QWidget* focus = focusWidget();
+        focus && stepPanels_[static_cast<std::size_t>(currentStep_)]->isAncestorOf(focus)) {
+        QWidget* first = page(target).focusOnEntry();
+        if (!first)
+            first = firstStopIn(entering);
+        if (auto* field = qobject_cast<NumericField*>(first))
+            field->takeFocus();
+        else if (first)
+            first->setFocus(Qt::OtherFocusReason);
+    }
     steps_->setCurrentWidget(entering);
     // The scroll area gives the page its room now, before anything reads its layout.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);

@@ -255,6 +255,8 @@ scenario_rate_shortcut() {
     wait_for step '^17$'
     expect caption 'Amount borrowed:  $202,707.00  at  12.00%'
     expect txtFirst0 '$2,134.96'
+    # Alt+N took the focus from field to field, never through Exit.
+    ! value focusTrail | grep -q cmdExit || fail "the focus passed Exit: $(value focusTrail)"
 }
 
 scenario_refusals() {
@@ -447,6 +449,20 @@ scenario_screen_reader() {
     done
     ((marked > 0)) || fail "no type is marked not affordable at 90 %"
     cp "$work/tree" desktop-screen-reader-results.txt
+    # Back on the rate page each figure of the summary is read with its caption.
+    key alt+b
+    wait_for step '^16$'
+    read_tree
+    tree_has '\|label\|Mortgage Requirement: \$[0-9,]+\.[0-9]{2}\|'
+    tree_has '\|label\|Spare: .*[0-9]\.[0-9]{2}\)?\|'
+    # Tell Me More, from the Help menu, is a named window with named text.
+    key alt+h
+    key m
+    wait_for active '^InformationWindow$'
+    read_tree
+    tree_has '\|dialog\|Tell Me More\|'
+    tree_has '\|(filler|scroll pane)\|Help text\|'
+    key Escape
 }
 
 # save_case_as NAME: Ctrl+S on a case never saved, the file dialog answered

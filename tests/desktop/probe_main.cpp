@@ -30,7 +30,15 @@ QString rect(const QRect& r) {
 
 class Probe {
 public:
-    explicit Probe(QString path) : path_(std::move(path)) {}
+    explicit Probe(QString path) : path_(std::move(path)) {
+        // Every control the focus passes through, as a screen reader hears them.
+        QObject::connect(qApp, &QApplication::focusChanged, [this](QWidget*, QWidget* now) {
+            if (now)
+                trail_ << (now->objectName().isEmpty()
+                               ? QString::fromLatin1(now->metaObject()->className())
+                               : now->objectName());
+        });
+    }
 
     void write() {
         QStringList lines;
@@ -42,6 +50,7 @@ public:
         lines << QStringLiteral("modified=%1").arg(w->isWindowModified() ? 1 : 0);
         QWidget* focus = QApplication::focusWidget();
         lines << QStringLiteral("focus=") + (focus ? focus->objectName() : QString());
+        lines << QStringLiteral("focusTrail=") + trail_.join(u',');
         if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
             lines << QStringLiteral("focusText=") + edit->text();
             lines << QStringLiteral("selection=") + edit->selectedText();
@@ -157,6 +166,7 @@ private:
 
     QString path_;
     QString last_;
+    QStringList trail_;
 };
 
 } // namespace

@@ -82,6 +82,21 @@ private slots:
         QTest::mouseClick(w.stepPanel(int(hw::IncomeStep)), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(QApplication::focusWidget(),
                  driver::field(w, hw::IncomeStep, "Annual Gross Taxable Income"));
+        // Next and Back by their keys take the focus straight to the page's
+        // field: a screen reader does not hear Exit or another control on the way.
+        QStringList trail;
+        const QObject listening; // goes before the trail does
+        connect(qApp, &QApplication::focusChanged, &listening, [&trail](QWidget*, QWidget* now) {
+            trail << (now ? accessible(now)->text(QAccessible::Name) : QString());
+        });
+        for (const Qt::Key key : {Qt::Key_N, Qt::Key_B}) {
+            trail.clear();
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+            QTest::qWait(200); // the button's animated click
+            QCOMPARE(trail.size(), 1);
+            QCOMPARE(trail,
+                     QStringList{accessible(QApplication::focusWidget())->text(QAccessible::Name)});
+        }
     }
     // As the program starts, the window appears with its opening page and builds
     // the others just after; a key pressed before then still finds them.

@@ -166,11 +166,17 @@ private slots:
         driver::type(driver::field(w, hw::ChargesStep, "Valuation Fees"), QStringLiteral("300"));
         QCOMPARE(total->text(), QStringLiteral("$110,800.00"));
         driver::next(w);
+        // Each figure as shown, and named with its caption for a screen reader.
         QStringList summary;
-        for (int i = 0; i < 5; ++i)
-            summary << driver::child<QLabel>(&w, QStringLiteral("lblMortgage%1").arg(i))->text();
+        for (int i = 0; i < 5; ++i) {
+            const auto* figure = driver::child<QLabel>(&w, QStringLiteral("lblMortgage%1").arg(i));
+            QVERIFY(figure->accessibleName().endsWith(" " + figure->text()));
+            summary << figure->accessibleName();
+        }
         QCOMPARE(summary,
-                 QStringList({"$111,908.00", "22.16%", "$4,250.00", "$975.00", "$3,275.00"}));
+                 QStringList({"Mortgage Requirement: $111,908.00", "Loan to Value Ratio: 22.16%",
+                              "Total Monthly Income After Tax: $4,250.00",
+                              "Monthly Expenditure: $975.00", "Spare: $3,275.00"}));
         QVERIFY(w.messages.isEmpty());
         QVERIFY(driver::field(w, hw::RateStep, "Interest Rate")->hasFocus());
     }

@@ -10,11 +10,12 @@
 #include "results/PreviewWindow.h"
 #include "results/WhatIfWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QPrintPreviewWidget>
+#include <QRadioButton>
 #include <QSet>
 #include <QTableWidget>
 #include <QTest>
@@ -134,11 +135,13 @@ private slots:
     }
 
     // Paying extra answers both ways side by side; how often you pay follows
-    // the type chosen.
+    // the type chosen. A screen reader names every answer table, and each
+    // choice of type by its caption, not by the type chosen.
     void extraBothWaysAndHowOften() {
         driver::Window w;
         double kept = 0.0, shortened = 0.0;
         int oftenRows = 0;
+        QStringList tableNames, choiceNames;
         QString emptiedMonth, costs;
         inWhatIf(w, [&](WhatIfWindow* window) {
             driver::child<QTabWidget>(window, "whatIfTabs")->setCurrentIndex(2);
@@ -159,9 +162,21 @@ private slots:
             shortened = amount(0);
             kept = amount(1);
             driver::child<QTabWidget>(window, "whatIfTabs")->setCurrentIndex(4);
-            driver::child<QComboBox>(window, "cboOftenType")->setCurrentIndex(1);
+            QTest::mouseClick(
+                driver::child<QWidget>(window, "optOftenType")->findChildren<QRadioButton*>().at(1),
+                Qt::LeftButton);
             oftenRows = driver::child<QTableWidget>(window, "grdOften")->rowCount();
+            const auto name = [](QWidget* widget) {
+                return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+            };
+            for (QTableWidget* table : window->findChildren<QTableWidget*>())
+                tableNames << name(table);
+            for (const char* choice : {"optExtraType", "optOftenType"})
+                choiceNames << name(driver::child<QWidget>(window, choice));
         });
+        QCOMPARE(tableNames.size(), 6);
+        QVERIFY(!tableNames.contains(QString()));
+        QCOMPARE(choiceNames, QStringList({"Mortgage type", "Mortgage type"}));
         QVERIFY(w.texts().isEmpty());
         QVERIFY(kept > 0.0 && kept < shortened);
         QCOMPARE(oftenRows, 3);
