@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WhatIf.h"
 
+#include "Durations.h"
 #include "LoanQuestions.h"
 #include "OptionTexts.h"
 
@@ -376,8 +377,8 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
             line += tr(", %1 of the property's value").arg(rate(*row.loanToValue));
         lines << line;
     }
-    lines << (most.tableYears ? tr("The Table repayment equals your spare income over %1 years.")
-                                    .arg(regional.number(*most.tableYears))
+    lines << (most.tableYears ? tr("The Table repayment equals your spare income over %1.")
+                                    .arg(yearsText(*most.tableYears, regional.locale()))
                               : tr("Your spare income does not cover the interest of a Table "
                                    "loan."));
     lines << QString();
@@ -397,9 +398,9 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                         "month %5 and saves %6 of interest.")
                          .arg(money(settings.extra.extraMonthly), money(settings.extra.lumpSum))
                          .arg(settings.extra.lumpMonth)
-                         .arg(mortgageTypeName(settings.extraType))
-                         .arg(answer->clearedMonth)
-                         .arg(money(answer->interestBefore - answer->interestAfter));
+                         .arg(mortgageTypeName(settings.extraType),
+                              monthText(answer->clearedMonth, regional.locale()),
+                              money(answer->interestBefore - answer->interestAfter));
         const auto lower = lowerRepayment(settings.extraType, input, settings.extra);
         if (const auto* kept = std::get_if<LowerRepayment>(&lower))
             if (kept->repaymentAfter)
@@ -418,8 +419,9 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
         if (rows->size() > 3) {
             const FrequencyRow& accelerated = (*rows)[3];
             lines << tr("Paying half the monthly repayment each fortnight (%1) clears it in %2 "
-                        "years and saves %3 of interest.")
-                         .arg(money(accelerated.repayment), regional.number(accelerated.years()),
+                        "and saves %3 of interest.")
+                         .arg(money(accelerated.repayment),
+                              yearsText(accelerated.years(), regional.locale()),
                               money(accelerated.interestSaved));
         }
     }
@@ -431,10 +433,10 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                         "(the %1 at once, the %2 each month), they would clear it in month %5 and "
                         "save %6.")
                          .arg(money(settings.offsetSavings), money(settings.offsetMonthly))
-                         .arg(held->clearedMonth)
-                         .arg(money(held->interestSaved))
-                         .arg(held->lumpClearedMonth)
-                         .arg(money(held->lumpInterestSaved));
+                         .arg(monthText(held->clearedMonth, regional.locale()),
+                              money(held->interestSaved),
+                              monthText(held->lumpClearedMonth, regional.locale()),
+                              money(held->lumpInterestSaved));
     }
     if (settings.current) {
         const CurrentLoan current = settings.current->over(suggested);
@@ -448,8 +450,8 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
             line += answer->breakEvenMonth
                         ? tr("; with the costs of %1, the new loan has cost no more than the "
                              "current one by month %2.")
-                              .arg(money(current.costs))
-                              .arg(*answer->breakEvenMonth)
+                              .arg(money(current.costs),
+                                   monthText(*answer->breakEvenMonth, regional.locale()))
                         : tr("; with the costs of %1, the new loan always costs more.")
                               .arg(money(current.costs));
             lines << line;

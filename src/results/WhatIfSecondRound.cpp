@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WhatIfParts.h"
 #include "WhatIfWindow.h"
+#include "calc/Durations.h"
 #include "calc/LoanQuestions.h"
 
 #include <QFormLayout>
@@ -54,7 +55,7 @@ QWidget* stackTab(QWidget* page, const QString& explanation, QLayout* form, QWid
 QWidget* WhatIfWindow::buildOftenTab() {
     auto* page = new QWidget(this);
     oftenTable_ = readingTable(0,
-                               {tr("How often"), tr("Repayment"), tr("Paid off in years"),
+                               {tr("How often"), tr("Repayment"), tr("Paid off in"),
                                 tr("Total paid"), tr("Interest"), tr("Saved against monthly")},
                                page);
     oftenTable_->setObjectName(QStringLiteral("grdOften"));
@@ -90,7 +91,7 @@ void WhatIfWindow::workOutHowOften() {
         const int at = static_cast<int>(i);
         setCell(oftenTable_, at, 0, frequencyName(row.frequency), Cell::Words);
         setCell(oftenTable_, at, 1, regional_.currency(row.repayment));
-        setCell(oftenTable_, at, 2, regional_.number(row.years()));
+        setCell(oftenTable_, at, 2, yearsText(row.years(), regional_.locale()));
         setCell(oftenTable_, at, 3, regional_.currency(row.totalPaid));
         setCell(oftenTable_, at, 4, regional_.currency(row.interest));
         setCell(oftenTable_, at, 5, regional_.currency(row.interestSaved));
@@ -103,7 +104,7 @@ void WhatIfWindow::showExtraWays(int type, const ExtraPayments& extra, const Pay
     const double level = shorter.before.empty() ? 0.0 : shorter.before.front().repayment;
     setCell(extraWaysTable_, 0, 0, tr("Shortens the term"), Cell::Words);
     setCell(extraWaysTable_, 0, 1, regional_.currency(level));
-    setCell(extraWaysTable_, 0, 2, regional_.locale().toString(shorter.clearedMonth));
+    setCell(extraWaysTable_, 0, 2, monthText(shorter.clearedMonth, regional_.locale()));
     setCell(extraWaysTable_, 0, 3,
             regional_.currency(shorter.interestBefore - shorter.interestAfter));
     setCell(extraWaysTable_, 1, 0, tr("Keeps the term, lowers the repayment"), Cell::Words);
@@ -119,7 +120,7 @@ void WhatIfWindow::showExtraWays(int type, const ExtraPayments& extra, const Pay
                                  regional_.currency(*kept->lastRepayment));
     setCell(extraWaysTable_, 1, 1, lowered);
     setCell(extraWaysTable_, 1, 2,
-            kept ? regional_.locale().toString(static_cast<int>(kept->rows.size())) : QString());
+            kept ? monthText(static_cast<int>(kept->rows.size()), regional_.locale()) : QString());
     setCell(extraWaysTable_, 1, 3, kept ? regional_.currency(kept->interestSaved) : QString());
 }
 
@@ -164,11 +165,11 @@ void WhatIfWindow::workOutOffset() {
     settings_.offsetSavings = savings;
     settings_.offsetMonthly = monthly;
     setCell(offsetTable_, 0, 0, tr("Held in the offset account"), Cell::Words);
-    setCell(offsetTable_, 0, 1, regional_.locale().toString(held->clearedMonth));
+    setCell(offsetTable_, 0, 1, monthText(held->clearedMonth, regional_.locale()));
     setCell(offsetTable_, 0, 2, regional_.currency(held->interestSaved));
     setCell(offsetTable_, 1, 0, tr("Paid into the loan instead: at once, and each month"),
             Cell::Words);
-    setCell(offsetTable_, 1, 1, regional_.locale().toString(held->lumpClearedMonth));
+    setCell(offsetTable_, 1, 1, monthText(held->lumpClearedMonth, regional_.locale()));
     setCell(offsetTable_, 1, 2, regional_.currency(held->lumpInterestSaved));
 }
 
@@ -225,7 +226,7 @@ void WhatIfWindow::workOutRefinancing() {
     text += switched->breakEvenMonth
                 ? tr("Counting what you pay month by month, the new loan with its costs has cost "
                      "you no more than the current loan would by month %1.")
-                      .arg(regional_.locale().toString(*switched->breakEvenMonth))
+                      .arg(monthText(*switched->breakEvenMonth, regional_.locale()))
                 : tr("Counting what you pay month by month until both loans end, the new loan "
                      "with its costs always costs you more: the costs are never repaid.");
     text += u'\n';

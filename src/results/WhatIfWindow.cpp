@@ -7,6 +7,7 @@
 #include "WhatIfParts.h"
 #include "base/Message.h"
 #include "base/ScreenRoom.h"
+#include "calc/Durations.h"
 #include "calc/OptionTexts.h"
 #include "info/HelpTopics.h"
 #include "info/InformationWindow.h"
@@ -192,9 +193,9 @@ QWidget* WhatIfWindow::buildBorrowTab() {
     tableTermLabel_->setWordWrap(true);
     tableTermLabel_->setText(
         most.tableYears
-            ? tr("A Table loan of the amount entered would take %1 years at a repayment equal "
+            ? tr("A Table loan of the amount entered would take %1 at a repayment equal "
                  "to your spare income.")
-                  .arg(regional_.number(*most.tableYears))
+                  .arg(yearsText(*most.tableYears, regional_.locale()))
             : tr("Your spare income does not cover a month's interest: no Table term would "
                  "clear the amount entered."));
     auto* layout = new QVBoxLayout(page);
@@ -280,14 +281,14 @@ void WhatIfWindow::workOutExtra() {
     settings_.extraType = type;
     settings_.extra = extra;
     showExtraWays(type, extra, *paid);
-    extraLabel_->setText(
-        tr("Cleared in month %1 (%2 years) instead of month %3.\nTotal paid: %4 instead of "
-           "%5.\nInterest saved: %6.")
-            .arg(paid->clearedMonth)
-            .arg(regional_.number(paid->clearedMonth / 12.0))
-            .arg(paid->before.empty() ? 0 : paid->before.back().month)
-            .arg(regional_.currency(paid->totalAfter), regional_.currency(paid->totalBefore),
-                 regional_.currency(paid->interestBefore - paid->interestAfter)));
+    extraLabel_->setText(tr("Cleared in month %1,\ninstead of month %2.\nTotal paid: %3 instead of "
+                            "%4.\nInterest saved: %5.")
+                             .arg(monthText(paid->clearedMonth, regional_.locale()),
+                                  monthText(paid->before.empty() ? 0 : paid->before.back().month,
+                                            regional_.locale()),
+                                  regional_.currency(paid->totalAfter),
+                                  regional_.currency(paid->totalBefore),
+                                  regional_.currency(paid->interestBefore - paid->interestAfter)));
     // The schedule, the new months beside the old.
     const std::size_t months = std::max(paid->before.size(), paid->after.size());
     extraTable_->setRowCount(static_cast<int>(months));

@@ -395,7 +395,7 @@ scenario_what_if() {
     key alt+w
     no_message
     expect whatif.txtSavings "30.000,00${nbsp}€"
-    wait_for whatif.offsetCleared '^2[0-9][0-9]$'
+    wait_for whatif.offsetCleared '^2[0-9][0-9]: 1?[0-9]+ years( [0-9]+ months?)?$'
     # Refinancing a loan with no years left is refused, the figure named.
     key alt+c
     key alt+y
