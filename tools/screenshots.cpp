@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
             chart.show();
             QApplication::processEvents();
             chart.grab().save(folder + QStringLiteral("/chart.png"));
-            driver::child<QTabWidget>(&chart, "whatIfTabs")->setCurrentIndex(1);
+            chart.findChild<QTabWidget*>()->setCurrentIndex(1);
             driver::child<QComboBox>(&chart, "cboType")
                 ->setCurrentIndex(driver::child<QComboBox>(&chart, "cboType")->count() - 1);
             QApplication::processEvents();
