@@ -121,7 +121,8 @@ std::array<bool, MortgageTypeCount> lowestOf(const OptionsResult& result, Figure
     std::array<std::optional<Currency>, MortgageTypeCount> shown{};
     for (std::size_t k = 0; k < shown.size(); ++k) {
         const OptionFigures& type = result.types[k];
-        if (const auto value = figure(type); type.affordable && value) {
+        const bool repaid = !type.finalBalance || regional.shown(*type.finalBalance).isZero();
+        if (const auto value = figure(type); type.affordable && repaid && value) {
             shown[k] = regional.shown(*value);
             if (!lowest || *shown[k] < *lowest)
                 lowest = shown[k];

@@ -38,9 +38,10 @@ RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termTex
 // or one that could not be worked out at all.
 QString notAffordableReason(const OptionFigures& figures, const Regional& regional);
 
-// The types whose figure is the lowest of the affordable types that have one,
-// compared as shown (to the currency's decimals), so that equal figures are
-// all lowest.
+// The types whose figure is the lowest of the affordable types that have one
+// and repay the loan (a type that leaves it owed, like Interest Only, pays less
+// only by not paying it back), compared as shown (to the currency's decimals),
+// so that equal figures are all lowest.
 using FigureOf = std::optional<double> (*)(const OptionFigures&);
 std::array<bool, MortgageTypeCount> lowestOf(const OptionsResult& result, FigureOf figure,
                                              const Regional& regional);

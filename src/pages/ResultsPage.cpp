@@ -96,8 +96,8 @@ void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
     layout->addLayout(top);
     layout->addSpacing(twips(120));
     layout->addLayout(buildTable(panel, b));
-    legend_ = b.label(tr("Shaded: the lowest first repayment and the lowest total paid of the "
-                         "types you can afford."));
+    legend_ = b.label(tr("Shaded: the lowest first repayment and the lowest total paid among "
+                         "the types you can afford that repay the loan."));
     legend_->setObjectName(QStringLiteral("lblLegend"));
     legend_->setWordWrap(true);
     layout->addSpacing(twips(60));
@@ -295,8 +295,8 @@ void ResultsPage::markLowest(const OptionsResult& result) {
                 continue;
             cell->setProperty("best", lowest);
             // A screen reader hears what the bold shows.
-            cell->setAccessibleDescription(lowest ? tr("The lowest of the affordable types")
-                                                  : QString());
+            cell->setAccessibleDescription(
+                lowest ? tr("The lowest of the affordable types that repay the loan") : QString());
             cell->style()->unpolish(cell);
             cell->style()->polish(cell);
         }
