@@ -23,7 +23,7 @@ public:
     enum class Format { Amount, Percentage, Number, Count };
     // Display fields show computed or copied values: grey, read-only, not a tab stop.
     enum class Kind { Input, Display };
-    // Text colour of a display field: totals dark red, copied debts blue.
+    // What a display field shows: a total (in bold), a copied debt or another figure.
     enum class Tone { Normal, Total, Debt };
 
     NumericField(Format format, const Regional& regional, QWidget* parent = nullptr);

@@ -91,19 +91,19 @@ NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const F
     return edit;
 }
 
-QLineEdit* PageBuilder::display(const QString& startText, bool darkRed) {
+QLineEdit* PageBuilder::display(const QString& startText, bool asTotal) {
     auto* edit = new QLineEdit(startText, panel_);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
     edit->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     edit->setProperty("display", true);
-    edit->setProperty("tone", darkRed ? QStringLiteral("total") : QStringLiteral("normal"));
+    edit->setProperty("tone", asTotal ? QStringLiteral("total") : QStringLiteral("normal"));
     edit->setProperty(StartTextProperty, startText);
     return edit;
 }
 
-QLineEdit* PageBuilder::total(const QString& startText, bool darkRed) {
-    QLineEdit* edit = display(startText, darkRed);
+QLineEdit* PageBuilder::total(const QString& startText, bool asTotal) {
+    QLineEdit* edit = display(startText, asTotal);
     fitWidth(edit, NumericField::Format::Amount);
     return edit;
 }

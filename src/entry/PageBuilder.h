@@ -48,9 +48,9 @@ public:
     static void packLeft(QGridLayout* grid);
     QLabel* label(const QString& text);
     // A figure the page shows: grey, read-only, never in the tab order.
-    QLineEdit* display(const QString& startText, bool darkRed);
+    QLineEdit* display(const QString& startText, bool asTotal);
     // A page total: a display with the width of an amount field.
-    QLineEdit* total(const QString& startText, bool darkRed);
+    QLineEdit* total(const QString& startText, bool asTotal);
     QPushButton* button(const QString& caption);
     QPushButton* option(const QString& caption);
     QString startText(const FieldSpec& spec) const;

@@ -45,23 +45,23 @@ struct Colours {
     const char* displayBorder;
     const char* displayText;
     const char* displayDisabledText;
-    const char* total; // dark red page totals
-    const char* debt;  // blue debts
-    const char* mark;  // "This option is not affordable"
+    const char* mark; // "This option is not affordable"
+    const char* best; // the lowest figures of the results: they stand out from the row
+    const char* onBest;
 };
 
 const Colours Light = {
     "#f4f1ea", "#fbfaf6", "#e8e2d6", "#1d2b36", "#24323c", "#ffffff", "#9fb0bb", "#8a9aa6",
     "#ffffff", "#e6ebef", "#f2f8f9", "#cfe3e6", "#1f6f78", "#124a50", "#ffffff", "#1f6f78",
     "#f0b429", "#8a959d", "#c5cdd3", "#eef1f3", "#7fa9ad", "#ffffff", "#1a5fb4", "#dfe9ea",
-    "#b7c9cb", "#c0c0c0", "#a8a8a8", "#000000", "#404040", "#960000", "#0000ff", "#c0c0c0",
+    "#b7c9cb", "#c0c0c0", "#a8a8a8", "#000000", "#404040", "#c0c0c0", "#2e6b3f", "#ffffff",
 };
 
 const Colours Dark = {
     "#1f2428", "#23282d", "#2a3035", "#e3e8ec", "#d5dde3", "#15191c", "#5d6d78", "#6b7c88",
     "#3a434a", "#2e363c", "#37464b", "#24464a", "#1f6f78", "#5fb7c0", "#ffffff", "#5fb7c0",
     "#f0b429", "#8a959d", "#3c454c", "#2a2f33", "#2c5054", "#c9d6d8", "#8cbcff", "#2c3a3d",
-    "#46585b", "#3a3f44", "#555c63", "#e3e8ec", "#c4ccd2", "#ff8a80", "#8fb3ff", "#4a4f55",
+    "#46585b", "#3a3f44", "#555c63", "#e3e8ec", "#c4ccd2", "#4a4f55", "#6fbf87", "#15191c",
 };
 
 // One design for every skin: warm paper background, deep teal accents.
@@ -111,9 +111,8 @@ QLineEdit[display="true"] {
     background: transparent; border: none; border-bottom: 1px dotted @displayBorder;
     border-radius: 0px; color: @text;
 }
-QLineEdit[display="true"][best="true"] { background: @panel; }
-QLineEdit[display="true"][tone="total"] { color: @total; font-weight: bold; }
-QLineEdit[display="true"][tone="debt"] { color: @debt; }
+QLineEdit[display="true"][best="true"] { background: @best; color: @onBest; font-weight: bold; }
+QLineEdit[display="true"][tone="total"] { font-weight: bold; }
 QLineEdit:disabled { background: @display; color: @displayDisabledText; }
 QCheckBox, QRadioButton { color: @text; }
 )";
@@ -181,9 +180,9 @@ QString coloured(const char* sheet, const Colours& c) {
         {"displayText", c.displayText},
         {"displayDisabledText", c.displayDisabledText},
         {"display", c.display},
-        {"total", c.total},
-        {"debt", c.debt},
         {"mark", c.mark},
+        {"best", c.best},
+        {"onBest", c.onBest},
     };
     QString out = QString::fromLatin1(sheet);
     // Longer names first where one begins with another (accentEdge before accent).

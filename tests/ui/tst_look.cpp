@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -200,6 +201,40 @@ void checkFits(QWidget* window, const QString& where) {
     }
 }
 
+// The results' shading of the lowest figures stands out from the row it is in
+// (3:1 at least against the row's other cells), and the text on it reads well.
+void checkLowestStandsOut(MainWindow& w) {
+    // The whole page, also where it scrolls out of the window.
+    QWidget* page = w.stepPanel(hw::ResultsStep);
+    const QImage shot = page->grab().toImage();
+    const auto background = [&](const QWidget* cell) {
+        std::map<QRgb, int> counts;
+        const QRect area(cell->mapTo(page, QPoint(0, 0)), cell->size());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[shot.pixel(x, y) | 0xff000000u];
+        return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                   return a.second < b.second;
+               })->first;
+    };
+    int marked = 0;
+    for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k)
+        for (const driver::Column column : {driver::First, driver::Paid}) {
+            const QLineEdit* cell = driver::cell(w, k, column);
+            if (!cell->isVisible() || !cell->property("best").toBool())
+                continue;
+            ++marked;
+            const QRgb row = background(driver::cell(w, k, driver::Interest));
+            QVERIFY2(contrast(background(cell), row) >= 3.0,
+                     qPrintable(QStringLiteral("the lowest %1 of row %2 hardly stands out")
+                                    .arg(int(column))
+                                    .arg(k)));
+            QVERIFY(drawnContrast(shot, QRect(cell->mapTo(page, QPoint(0, 0)), cell->size())) >=
+                    4.5);
+        }
+    QVERIFY(marked >= 2);
+}
+
 // The window fits the screen and every text on it reads well.
 void checkLook(QWidget* window, const QString& where) {
     checkFits(window, where);
@@ -227,6 +262,8 @@ private slots:
         onEveryStep(w, [&](const QString& where) {
             checkLook(&w, where);
             checkFocusVisible(&w, where);
+            if (w.currentStep() == hw::ResultsStep)
+                checkLowestStandsOut(w);
         });
         driver::Window large("en_IN");
         driver::choosePurpose(large, 3);
