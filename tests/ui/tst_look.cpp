@@ -207,9 +207,14 @@ void checkLowestStandsOut(MainWindow& w) {
     // The whole page, also where it scrolls out of the window.
     QWidget* page = w.stepPanel(hw::ResultsStep);
     const QImage shot = page->grab().toImage();
+    const double scale = shot.width() / double(page->width());
+    const auto areaOf = [&](const QWidget* cell) {
+        const QRectF inner(cell->mapTo(page, QPoint(0, 0)), cell->size());
+        return QRectF(inner.topLeft() * scale, inner.size() * scale).toRect() & shot.rect();
+    };
     const auto background = [&](const QWidget* cell) {
         std::map<QRgb, int> counts;
-        const QRect area(cell->mapTo(page, QPoint(0, 0)), cell->size());
+        const QRect area = areaOf(cell);
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 ++counts[shot.pixel(x, y) | 0xff000000u];
@@ -229,8 +234,7 @@ void checkLowestStandsOut(MainWindow& w) {
                      qPrintable(QStringLiteral("the lowest %1 of row %2 hardly stands out")
                                     .arg(int(column))
                                     .arg(k)));
-            QVERIFY(drawnContrast(shot, QRect(cell->mapTo(page, QPoint(0, 0)), cell->size())) >=
-                    4.5);
+            QVERIFY(drawnContrast(shot, areaOf(cell)) >= 4.5);
         }
     QVERIFY(marked >= 2);
 }
