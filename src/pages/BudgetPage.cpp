@@ -79,6 +79,7 @@ void BudgetPage::choosePeriod(bool fortnightly) {
     setCalculated(false);
     Skin::setPressed(period_[fortnightly ? 0 : 1], true);
     store(context_.entered);
+    showTotals();
 }
 
 bool BudgetPage::fortnightly() const {
@@ -91,6 +92,12 @@ bool BudgetPage::calculate() {
     monthly_->setText(regional().currency(context_.figures.shownExpenditure));
     setCalculated(true);
     return true;
+}
+
+void BudgetPage::showTotals() {
+    CaseFigures figures = context_.figures;
+    if (workOutExpenditure(current(), regional(), figures))
+        monthly_->setText(regional().currency(figures.shownExpenditure));
 }
 
 void BudgetPage::showWorkedOut(const CaseResults& results) {

@@ -24,6 +24,7 @@ public:
 protected:
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool calculate() override;
+    void showTotals() override;
     NumericField* entryFocus() override { return expenses_[0]; }
 
 private:

@@ -99,6 +99,14 @@ bool IncomePage::calculate() {
     return true;
 }
 
+void IncomePage::showTotals() {
+    if (checkIncome(current()))
+        return; // a rate out of range has no after-tax figure to show
+    CaseFigures figures = context_.figures;
+    if (const auto result = workOutIncome(current(), regional(), figures))
+        showIncome(*result);
+}
+
 void IncomePage::showIncome(const IncomeResult& result) {
     for (std::size_t row = 0; row < Rows; ++row)
         afterTax_[row]->show(result.afterTax[row]);

@@ -26,6 +26,7 @@ protected:
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool validate() override;
     bool calculate() override;
+    void showTotals() override;
     void repair() override;
     NumericField* entryFocus() override { return gross_[0]; }
 

@@ -47,9 +47,6 @@ void RequirementPage::build(QWidget* panel, QVBoxLayout* layout) {
     calculate_ = total.calculate;
     totalShown_ = total.total;
     placeFields(layout, grid, calculate_);
-    if (purposeRules(purpose_).carried == Carried::SaleEquity)
-        for (NumericField* selling : parts_[0])
-            connect(selling, &NumericField::committed, this, [this] { refreshEquity(); });
 }
 
 bool RequirementPage::prepare() {
@@ -101,6 +98,14 @@ bool RequirementPage::calculate() {
     totalShown_->setText(regional().currency(total_));
     setCalculated(true);
     return true;
+}
+
+void RequirementPage::showTotals() {
+    if (purposeRules(purpose_).carried == Carried::SaleEquity)
+        refreshEquity();
+    if (const auto requirement =
+            requirementOf(purpose_, current().purposes[static_cast<std::size_t>(purpose_)]))
+        totalShown_->setText(regional().currency(*requirement));
 }
 
 bool RequirementPage::confirm() {

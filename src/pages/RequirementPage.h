@@ -44,6 +44,7 @@ protected:
     bool prepare() override;
     bool validate() override;
     bool calculate() override;
+    void showTotals() override;
     // The amount to borrow must be over 0.
     bool confirm() override;
     NumericField* entryFocus() override { return fieldAt(row_.entryFocus); }
@@ -51,7 +52,7 @@ protected:
 private:
     // The debts and what the page carries, as `value` holds them.
     void showCarried(const MortgageCase& value);
-    // Leaving a field of a selling part refreshes the equity of the sale.
+    // The equity of the sale as its figures stand.
     void refreshEquity();
     int purpose_;
     const PurposeRow& row_;

@@ -65,6 +65,7 @@ void StepPage::adopt(NumericField* field) {
         store(context_.entered);
         if (context_.changed)
             context_.changed();
+        showTotals();
     });
 }
 

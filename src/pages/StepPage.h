@@ -87,6 +87,7 @@ public:
     void enterPage() {
         calculated_ = false;
         enter();
+        showTotals();
     }
     bool leave(Way way);
     // The page's inputs into the case value, and back from it (the whole page:
@@ -127,6 +128,11 @@ protected:
     virtual bool confirm() { return true; }
     // On leaving by Back: a percentage out of range goes back to its starting value.
     virtual void repair() {}
+    // The page's totals worked out quietly from its figures as they stand, as
+    // the page is entered and as each figure is entered, so that no total
+    // disagrees with the figures beside it. Nothing is refused or carried on:
+    // that stays with Calculate and Next.
+    virtual void showTotals() {}
     // The field the focus goes to on entry; none on pages without fields.
     virtual NumericField* entryFocus() { return nullptr; }
     const Regional& regional() const { return context_.regional; }

@@ -106,6 +106,14 @@ bool SumPage::calculate() {
     return true;
 }
 
+void SumPage::showTotals() {
+    std::vector<Currency> amounts;
+    for (const NumericField* field : fields_)
+        amounts.push_back(field->amount());
+    if (const auto exact = sum(amounts))
+        totalShown_->setText(regional().currency(*exact));
+}
+
 NumericField* SumPage::fieldAt(PageField field) {
     return fields_[static_cast<std::size_t>(field.index)];
 }

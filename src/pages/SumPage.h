@@ -36,6 +36,7 @@ protected:
     void build(QWidget* panel, QVBoxLayout* layout) override;
     bool prepare() override;
     bool calculate() override;
+    void showTotals() override;
     NumericField* entryFocus() override;
     // Where the page's amounts and total live in the case.
     virtual std::span<Currency> amountsIn(MortgageCase& value) const = 0;

@@ -132,18 +132,51 @@ private slots:
         QCOMPARE(driver::field(w, hw::RateStep, "Term in Years")->text(), QStringLiteral("0.00"));
     }
 
-    void anyChangeMakesTheTotalStale() {
-        Page page("en_US", hw::AssetsStep);
-        auto& w = page.window;
-        driver::type(driver::field(w, hw::AssetsStep, "Savings"), QStringLiteral("100"));
-        QTest::mouseClick(driver::calculate(w, hw::AssetsStep), Qt::LeftButton);
-        QCOMPARE(driver::shown(w, hw::AssetsStep, "Total assets")->text(),
-                 QStringLiteral("$100.00"));
-        // Changed after its Calculate, the page is worked out again as Next leaves it.
-        driver::type(driver::field(w, hw::AssetsStep, "Shares"), QStringLiteral("200"));
-        driver::next(w);
-        QCOMPARE(driver::shown(w, hw::AssetsStep, "Total assets")->text(),
-                 QStringLiteral("$300.00"));
+    // A page's total follows its figures: worked out as the page is entered and
+    // as each figure is typed, it is the total Calculate then shows.
+    void totalsFollowTheFigures_data() {
+        QTest::addColumn<int>("purpose");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("typedInto");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("onEntry");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("assets") << int(hw::OtherLoans) << int(hw::AssetsStep) << "Shares"
+                                << "Total assets"
+                                << "$0.00"
+                                << "$200,000.00";
+        QTest::newRow("income") << int(hw::OtherLoans) << int(hw::IncomeStep)
+                                << "Annual Gross Taxable Income"
+                                << "Monthly income after tax"
+                                << "$4,250.00"
+                                << "$14,166.67";
+        QTest::newRow("budget") << int(hw::OtherLoans) << int(hw::BudgetStep)
+                                << "Household Shopping (Food and Groceries, Meals out...)"
+                                << "Monthly expenditure"
+                                << "$975.00"
+                                << "$434,091.67";
+        QTest::newRow("a first home's price")
+            << int(hw::FirstHomeBuyer) << int(hw::FirstRequirementStep) << "Purchase Price"
+            << "Total"
+            << "$100,000.00"
+            << "$200,000.00";
+    }
+    void totalsFollowTheFigures() {
+        QFETCH(int, purpose);
+        QFETCH(int, step);
+        QFETCH(QString, typedInto);
+        QFETCH(QString, total);
+        QFETCH(QString, onEntry);
+        QFETCH(QString, typed);
+        driver::Window w;
+        driver::openOn(w, purpose, step);
+        const QLineEdit* shown = driver::shown(w, step, total);
+        QCOMPARE(shown->text(), onEntry);
+        driver::type(driver::field(w, step, typedInto), QStringLiteral("200000"));
+        QCOMPARE(shown->text(), typed);
+        QTest::mouseClick(driver::calculate(w, step), Qt::LeftButton);
+        QCOMPARE(shown->text(), typed);
+        QVERIFY(w.texts().isEmpty());
     }
 
     void displayFieldsAreNotTabStops() {
