@@ -58,14 +58,11 @@ private slots:
         QTest::addColumn<double>("years");
         QTest::addColumn<int>("month");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("whole years") << "en_US" << 30.0 << -1 << "30 years";
-        QTest::newRow("a month over") << "en_US" << 18.08 << -1 << "18 years 1 month";
         QTest::newRow("one of each") << "en_US" << 13 / 12.0 << -1 << "1 year 1 month";
+        QTest::newRow("a month over") << "en_US" << 18.08 << -1 << "18 years 1 month";
         QTest::newRow("months only") << "en_US" << 0.8 << -1 << "10 months";
-        QTest::newRow("none") << "en_US" << 0.0 << -1 << "0 months";
         QTest::newRow("a month of the loan") << "en_US" << 0.0 << 298 << "298: 24 years 10 months";
         QTest::newRow("the last month") << "en_US" << 0.0 << 300 << "300: 25 years";
-        QTest::newRow("grouped") << "en_US" << 0.0 << 1200 << "1,200: 100 years";
         QTest::newRow("other digits") << "ar_EG" << 25.0 << -1 << QString::fromUtf8("٢٥ years");
         QTest::newRow("beyond any loan") << "en_US" << 1e12 << -1 << "1,000,000,000,000.00";
     }

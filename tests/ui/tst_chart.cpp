@@ -106,21 +106,6 @@ private slots:
         QVERIFY(w.texts().isEmpty());
     }
 
-    void tabOrderOfTheResultsPage() {
-        MainWindow w(QLocale(QStringLiteral("en_US")));
-        const auto nextTabStop = [](QWidget* from) {
-            QWidget* next = from->nextInFocusChain();
-            while (!(next->focusPolicy() & Qt::TabFocus))
-                next = next->nextInFocusChain();
-            return next;
-        };
-        QWidget* stop = driver::child<QPushButton>(&w, QStringLiteral("cmdChart"));
-        for (const char* next :
-             {"cmdPreview", "cmdCompare", "cmdMortgage0", "cmdMortgage1", "cmdMortgage2",
-              "cmdMortgage3", "cmdMortgage4", "cmdMortgage5", "cmdMortgage6"})
-            QCOMPARE(stop = nextTabStop(stop), driver::child<QPushButton>(&w, next));
-    }
-
     void scheduleTable() {
         const hw::Regional german{QLocale(QStringLiteral("de_DE"))};
         const auto result = options(german, 200000, "7,50 %", "25,00", 4000, 2500);
@@ -232,20 +217,6 @@ private slots:
         QVERIFY(hw::MortgageReport(workedReport()).saveAsPdf(path));
         QCOMPARE(pdfPages(path), 1);
         QVERIFY2(pdfInfo(path, "Page size").contains("(letter)"), pdfInfo(path, "Page size"));
-    }
-
-    void paperFollowsTheRegion_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("paper");
-        QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
-        QTest::newRow("Canada, French") << "fr_CA" << int(QPageSize::Letter);
-        QTest::newRow("New Zealand") << "en_NZ" << int(QPageSize::A4);
-        QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
-    }
-    void paperFollowsTheRegion() {
-        QFETCH(QString, locale);
-        QFETCH(int, paper);
-        QCOMPARE(int(hw::reportPaper(QLocale(locale))), paper);
     }
 
     // The preview's own controls: every one reachable by Tab, the chart page a

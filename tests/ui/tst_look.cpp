@@ -55,18 +55,21 @@ double contrast(QRgb a, QRgb b) {
 // The contrast of the text drawn in `area`: its most common colour is the
 // background, and the text is the colour furthest from it that covers a few
 // pixels (the full colour of the glyphs' stems, not their smoothed edges).
-double drawnContrast(const QImage& shot, const QRect& area) {
+std::map<QRgb, int> colourCounts(const QImage& shot, const QRect& area) {
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[shot.pixel(x, y) | 0xff000000u];
-    QRgb background = 0;
-    int most = 0;
-    for (const auto& [colour, count] : counts)
-        if (count > most) {
-            most = count;
-            background = colour;
-        }
+    return counts;
+}
+QRgb backgroundOf(const std::map<QRgb, int>& counts) {
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+}
+double drawnContrast(const QImage& shot, const QRect& area) {
+    const std::map<QRgb, int> counts = colourCounts(shot, area);
+    const QRgb background = backgroundOf(counts);
     double best = 1.0;
     for (const auto& [colour, count] : counts)
         if (count >= 3)
@@ -201,8 +204,8 @@ void checkFits(QWidget* window, const QString& where) {
     }
 }
 
-// The results' shading of the lowest figures stands out from the row it is in
-// (3:1 at least against the row's other cells), and the text on it reads well.
+// The results' shading of the lowest figures stands out from the row it is in:
+// 3:1 at least against the row's other cells. (Its text: checkReadable.)
 void checkLowestStandsOut(MainWindow& w) {
     // The whole page, also where it scrolls out of the window.
     QWidget* page = w.stepPanel(hw::ResultsStep);
@@ -213,14 +216,7 @@ void checkLowestStandsOut(MainWindow& w) {
         return QRectF(inner.topLeft() * scale, inner.size() * scale).toRect() & shot.rect();
     };
     const auto background = [&](const QWidget* cell) {
-        std::map<QRgb, int> counts;
-        const QRect area = areaOf(cell);
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                ++counts[shot.pixel(x, y) | 0xff000000u];
-        return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
-                   return a.second < b.second;
-               })->first;
+        return backgroundOf(colourCounts(shot, areaOf(cell)));
     };
     int marked = 0;
     for (std::size_t k = 0; k < hw::MortgageTypeCount; ++k)
@@ -234,7 +230,6 @@ void checkLowestStandsOut(MainWindow& w) {
                      qPrintable(QStringLiteral("the lowest %1 of row %2 hardly stands out")
                                     .arg(int(column))
                                     .arg(k)));
-            QVERIFY(drawnContrast(shot, areaOf(cell)) >= 4.5);
         }
     QVERIFY(marked >= 2);
 }
