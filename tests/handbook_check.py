@@ -4,7 +4,8 @@
 """Every link of the handbook leads somewhere, every picture it shows is there,
 and no picture is there that it does not show.
 
-Usage: handbook_check.py GUIDE_DIR (the handbook as built, with its screenshots)."""
+Usage: handbook_check.py GUIDE_DIR (the handbook as built, with its screenshots, or its
+source folder in the repository)."""
 import html.parser
 import pathlib
 import sys
