@@ -52,6 +52,8 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
 
     pages_ = new QPrintPreviewWidget(&printer, this);
     pages_->setObjectName(QStringLiteral("pages"));
+    // The page as wide as the window, where its text reads, rather than whole and small.
+    pages_->setZoomMode(QPrintPreviewWidget::FitToWidth);
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* target) { report_.print(target); });
 

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -219,14 +220,16 @@ private slots:
         QVERIFY2(pdfInfo(path, "Page size").contains("(letter)"), pdfInfo(path, "Page size"));
     }
 
-    // The preview's own controls: every one reachable by Tab, the chart page a
-    // check box, the keys of Print and Save as PDF, and a size that fits the screen.
+    // The preview opens at the page's width; its own controls are every one
+    // reachable by Tab, the chart page a check box.
     void previewOffersItsActionsByKeyboard() {
         hw::MortgageReport report(workedReport());
         QStringList reached;
         bool offered = false;
         driver::whenModal<hw::PreviewWindow>([&](hw::PreviewWindow* dialog) {
-            offered = !driver::child<QCheckBox>(dialog, "chkChartPage")->isChecked();
+            offered = !driver::child<QCheckBox>(dialog, "chkChartPage")->isChecked() &&
+                      driver::child<QPrintPreviewWidget>(dialog, "pages")->zoomMode() ==
+                          QPrintPreviewWidget::FitToWidth;
             QWidget* at = dialog->focusWidget();
             for (int i = 0; i < 8 && at; ++i) {
                 reached << at->objectName();
