@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hw {
 
@@ -138,6 +139,13 @@ void CompareWindow::showOffers() {
     for (const Offer& offer : offers_)
         heads << offer.name;
     offersTable_->setHorizontalHeaderLabels(heads);
+    // A long case name is cut in its middle, where names differ least ("Bank A
+    // 2026 offer" and "Bank B 2026 offer"), and is whole in its tooltip.
+    for (int column = 1; column < columns; ++column) {
+        QTableWidgetItem* head = offersTable_->horizontalHeaderItem(column);
+        head->setToolTip(head->text());
+        head->setData(Qt::AccessibleTextRole, head->text());
+    }
     const auto set = [this](int row, int column, const QString& text, bool figure = true) {
         auto* item = new QTableWidgetItem(text);
         item->setTextAlignment((figure ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft) |
@@ -176,11 +184,14 @@ void CompareWindow::showOffers() {
                     : figure            ? regional_.currency(*figure)
                                         : variesText());
             }
-            set(top + VerdictRow, column,
-                !offer.whole         ? tr("The case is not complete")
-                : figures.affordable ? tr("Yes")
-                                     : tr("No: %1").arg(notAffordableReason(figures, regional_)),
-                false);
+            // "Yes" or "No" in line with the figures; why not, when the cell is pointed at.
+            const QString why = notAffordableReason(figures, regional_);
+            QTableWidgetItem* verdict = set(top + VerdictRow, column,
+                                            !offer.whole         ? tr("The case is not complete")
+                                            : figures.affordable ? tr("Yes")
+                                                                 : tr("No"));
+            verdict->setToolTip(figures.affordable ? QString() : why);
+            verdict->setData(Qt::AccessibleDescriptionRole, figures.affordable ? QString() : why);
         }
     }
     // The lowest figure of each row among the affordable offers, in bold.
@@ -210,9 +221,18 @@ void CompareWindow::showOffers() {
             }
         }
     }
-    // The captions as wide as they need, the offers sharing the rest.
-    offersTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    offersTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every column as wide as its texts, the bold lowest figures too; a case
+    // name beyond its figures' width is cut in its middle.
+    QHeaderView* header = offersTable_->horizontalHeader();
+    header->setTextElideMode(Qt::ElideMiddle);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    offersTable_->resizeColumnsToContents();
+    int widestFigure = 0;
+    for (int column = 1; column < offersTable_->columnCount(); ++column)
+        widestFigure = std::max(widestFigure, offersTable_->columnWidth(column));
+    for (int column = 1; column < offersTable_->columnCount(); ++column)
+        header->resizeSection(column, widestFigure);
     addButton_->setEnabled(static_cast<int>(offers_.size()) <= MostSavedCases);
 }
 
@@ -227,7 +247,12 @@ QString CompareWindow::html() const {
         out += QStringLiteral("<tr>");
         for (int column = 0; column < offersTable_->columnCount(); ++column) {
             const QTableWidgetItem* item = offersTable_->item(row, column);
-            const QString text = item ? item->text().toHtmlEscaped() : QString();
+            // On paper a "No" says why, as its tooltip does on the screen.
+            const QString why = item ? item->toolTip() : QString();
+            const QString text = !item ? QString()
+                                 : why.isEmpty()
+                                     ? item->text().toHtmlEscaped()
+                                     : tr("%1: %2").arg(item->text(), why).toHtmlEscaped();
             const bool bold = item && item->font().bold();
             out += QStringLiteral("<td align=\"%1\">%2%3%4</td>")
                        .arg(column == 0 ? QStringLiteral("left") : QStringLiteral("right"),

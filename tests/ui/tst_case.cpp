@@ -233,10 +233,21 @@ private slots:
             QTableWidget* grid = driver::child<QTableWidget>(window, "grdCompare");
             for (int c = 0; c < grid->columnCount(); ++c)
                 heads << grid->horizontalHeaderItem(c)->text();
+            QList<int> widths;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                widths << grid->columnWidth(c);
+            grid->resizeColumnsToContents(); // as wide as the texts ask
             for (int c = 1; c < grid->columnCount(); ++c) {
                 table << grid->item(1, c)->text();
                 if (grid->item(4, c)->font().bold())
                     lowestFirst = grid->horizontalHeaderItem(c)->text();
+                // Every figure whole, the bold ones too; the names whole in their tooltips;
+                // the verdicts in line with the figures.
+                QVERIFY(widths[c] >= grid->columnWidth(c));
+                QCOMPARE(grid->horizontalHeaderItem(c)->toolTip(),
+                         grid->horizontalHeaderItem(c)->text());
+                QVERIFY(grid->item(7, c)->text() == "Yes" || grid->item(7, c)->text() == "No");
+                QCOMPARE(grid->item(7, c)->textAlignment(), grid->item(4, c)->textAlignment());
             }
             pdf = static_cast<bool>(
                 window->saveAsPdf(dir.filePath(QStringLiteral("comparison.pdf"))));
