@@ -115,6 +115,15 @@ QLineEdit[display="true"][best="true"] { background: @best; color: @onBest; font
 QLineEdit[display="true"][tone="total"] { font-weight: bold; }
 QLineEdit:disabled { background: @display; color: @displayDisabledText; }
 QCheckBox, QRadioButton { color: @text; }
+QTableView {
+    background: @base; color: @text; gridline-color: @panelBorder; border: 1px solid @fieldBorder;
+    selection-background-color: @accent; selection-color: @onAccent;
+}
+QHeaderView::section {
+    background: @panel; color: @text; font-weight: bold; padding: 3px 6px; border: none;
+    border-right: 1px solid @panelBorder; border-bottom: 1px solid @panelBorder;
+}
+QTableCornerButton::section { background: @panel; border: none; }
 )";
 
 const char* const FirstSheet = R"(
@@ -143,6 +152,7 @@ const char* const SecondSheet = R"(
 
 const char* const ThirdSheet = R"(
 QDialog { background: @dialogPaper; }
+QTabWidget::pane { background: @dialogPaper; border: 1px solid @panelBorder; }
 QDialog#MessageBox { border: 2px solid @accent; }
 QDialog#InformationWindow QPushButton { font-size: 9pt; padding: 2px 10px; }
 QDialog#InformationWindow QLabel#textLabel_ { font-size: 10pt; }

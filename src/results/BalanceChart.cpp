@@ -126,11 +126,17 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
     grid.setWidthF(look.lineWidth / 2.0);
     QPen ink(look.ink);
     ink.setWidthF(look.lineWidth / 2.0);
+    // On a short plot only every so many amounts is written, so that none overlap.
+    const double tickHeight = moneyTicks > 0 ? plot.height() / moneyTicks : plot.height();
+    const int labelEvery =
+        std::max(1, static_cast<int>(std::ceil(line / std::max(tickHeight, 1.0))));
     for (int i = 0; i <= moneyTicks; ++i) {
         const double money = i * axes.moneyStep;
         const QPointF left = at(0.0, money);
         painter.setPen(grid);
         painter.drawLine(left, at(axes.maxYears, money));
+        if (i % labelEvery != 0)
+            continue;
         painter.setPen(ink);
         painter.drawText(QRectF(area.left(), left.y() - line / 2.0, labelWidth, line),
                          Qt::AlignRight | Qt::AlignVCenter, look.money(money));

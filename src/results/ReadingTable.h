@@ -16,6 +16,10 @@ inline QTableWidget* readingTable(int rows, const QStringList& heads, QWidget* p
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
     table->verticalHeader()->setVisible(false);
+    // Rows as tall as a line of its text and a little air, so that a short
+    // window still shows many of them.
+    table->ensurePolished();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     return table;
 }
 

@@ -16,6 +16,8 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QTableWidget>
 
 namespace hw::whatif {
@@ -97,11 +99,39 @@ inline QButtonGroup* typeChoice(QFormLayout* form, const QString& caption, const
     return group;
 }
 
-// An answer table as tall as its rows, not stretched over empty room.
+// A chart over its months: ten months show, and the chart takes the rest of
+// the height. On a window too short for both the chart gives its room to the
+// months (the splitter's handle brings it back).
+class ChartOverMonths : public QSplitter {
+public:
+    ChartOverMonths(QWidget* chart, QTableWidget* months, QWidget* parent)
+        : QSplitter(Qt::Vertical, parent), months_(months) {
+        addWidget(chart);
+        addWidget(months);
+        setCollapsible(1, false);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QSplitter::resizeEvent(event);
+        const int tenMonths = months_->horizontalHeader()->sizeHint().height() +
+                              10 * months_->verticalHeader()->defaultSectionSize() +
+                              months_->horizontalScrollBar()->sizeHint().height() +
+                              2 * months_->frameWidth();
+        const int chart = height() - handleWidth() - tenMonths;
+        setSizes({chart >= widget(0)->minimumHeight() ? chart : 0, tenMonths});
+    }
+
+private:
+    QTableWidget* months_;
+};
+
+// An answer table as tall as its rows: never stretched over empty room, nor
+// squeezed so that a row of its answer is cut.
 inline void fitRows(QTableWidget* table) {
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 } // namespace hw::whatif

@@ -231,14 +231,8 @@ QWidget* WhatIfWindow::buildExtraTab() {
     extraTable_->setObjectName(QStringLiteral("grdExtra"));
     extraTable_->setAccessibleName(tr("Month by month, as entered and paying extra"));
     // The balances drawn, and month by month below them.
-    // On a short screen the chart gives up height before the answers do.
     extraChart_->setMinimumHeight(120);
-    auto* views = new QSplitter(Qt::Vertical, page);
-    views->setChildrenCollapsible(false);
-    views->addWidget(extraChart_);
-    views->addWidget(extraTable_);
-    views->setStretchFactor(0, 3);
-    views->setStretchFactor(1, 2);
+    auto* views = new ChartOverMonths(extraChart_, extraTable_, page);
     auto* form = new QFormLayout;
     extraType_ = typeChoice(form, tr("Mortgage &type:"), "optExtraType", settings_.extraType, page);
     form->addRow(tr("E&xtra each month:"), extraField_);

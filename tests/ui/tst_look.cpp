@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -324,6 +325,15 @@ private slots:
             driver::child<QTabWidget>(&whatIf, "whatIfTabs")->setCurrentIndex(tab);
             const QString where = QStringLiteral("What If, tab %1").arg(tab);
             checkLook(&whatIf, where);
+            // An answer table shows every row whole; a schedule at least ten.
+            for (QTableWidget* table : whatIf.findChildren<QTableWidget*>()) {
+                const int rows = table->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                                     ? table->rowCount()
+                                     : std::min(10, table->rowCount());
+                QVERIFY2(!table->isVisible() ||
+                             table->viewport()->height() >= rows * table->rowHeight(0),
+                         qPrintable(where + u' ' + table->objectName()));
+            }
         }
 
         QTemporaryDir folder;
