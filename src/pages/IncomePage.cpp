@@ -100,10 +100,11 @@ bool IncomePage::calculate() {
 }
 
 void IncomePage::showTotals() {
-    if (checkIncome(current()))
+    const MortgageCase& value = current();
+    if (checkIncome(value))
         return; // a rate out of range has no after-tax figure to show
     CaseFigures figures = context_.figures;
-    if (const auto result = workOutIncome(current(), regional(), figures))
+    if (const auto result = workOutIncome(value, regional(), figures))
         showIncome(*result);
 }
 

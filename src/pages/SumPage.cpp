@@ -94,10 +94,7 @@ void SumPage::showWorkedOut(const CaseResults& results) {
 bool SumPage::calculate() {
     if (!validate())
         return false;
-    std::vector<Currency> amounts;
-    for (const NumericField* field : fields_)
-        amounts.push_back(field->amount());
-    const auto exact = sum(amounts);
+    const auto exact = fieldsSum();
     if (!exact)
         return tooLarge();
     total() = *exact;
@@ -107,11 +104,15 @@ bool SumPage::calculate() {
 }
 
 void SumPage::showTotals() {
+    if (const auto exact = fieldsSum())
+        totalShown_->setText(regional().currency(*exact));
+}
+
+std::optional<Currency> SumPage::fieldsSum() const {
     std::vector<Currency> amounts;
     for (const NumericField* field : fields_)
         amounts.push_back(field->amount());
-    if (const auto exact = sum(amounts))
-        totalShown_->setText(regional().currency(*exact));
+    return sum(amounts);
 }
 
 NumericField* SumPage::fieldAt(PageField field) {

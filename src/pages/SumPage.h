@@ -45,6 +45,8 @@ protected:
     std::vector<NumericField*> fields_;
 
 private:
+    // The fields' amounts added up exactly; none when the sum leaves the currency's range.
+    std::optional<Currency> fieldsSum() const;
     Design design_;
     QPushButton* calculate_ = nullptr;
     QLineEdit* totalShown_ = nullptr;

@@ -190,8 +190,8 @@ void CompareWindow::showOffers() {
                                             !offer.whole         ? tr("The case is not complete")
                                             : figures.affordable ? tr("Yes")
                                                                  : tr("No"));
-            verdict->setToolTip(figures.affordable ? QString() : why);
-            verdict->setData(Qt::AccessibleDescriptionRole, figures.affordable ? QString() : why);
+            verdict->setToolTip(why); // empty for an affordable type
+            verdict->setData(Qt::AccessibleDescriptionRole, why);
         }
     }
     // The lowest figure of each row among the affordable offers, in bold.
