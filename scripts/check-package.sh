@@ -85,17 +85,21 @@ mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 inside env DISPLAY="$display" hearthwise >"$root.out" 2>&1 &
 program=$!
+# A window is found by its title as soon as it is named, which may come before
+# its class is set (and the start-up hint bears the same title): wait for a
+# window of that title that has its class.
 shown=""
+class=""
 for _ in $(seq 200); do
-    if window=$(DISPLAY="$display" xdotool search --name '^Hearthwise$' 2>/dev/null); then
+    for window in $(DISPLAY="$display" xdotool search --name '^Hearthwise$' 2>/dev/null); do
         shown=yes
-        break
-    fi
+        class=$(DISPLAY="$display" xprop -id "$window" WM_CLASS 2>/dev/null)
+        case "$class" in *=*) break 2 ;; esac
+    done
     sleep 0.1
 done
 # The window belongs to its menu entry: its class is the entry's StartupWMClass.
 if [ -n "$shown" ]; then
-    class=$(DISPLAY="$display" xprop -id "$(echo "$window" | head -n 1)" WM_CLASS)
     entry_class=$(inside sed -n 's/^StartupWMClass=//p' \
         /usr/share/applications/com.vodivudi.Hearthwise.desktop)
     case "$class" in
