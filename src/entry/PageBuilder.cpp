@@ -3,6 +3,7 @@
 #include "PageBuilder.h"
 
 #include "base/Twips.h"
+#include "look/CaptionLabel.h"
 #include "look/FigureWidth.h"
 #include "look/OptionButtons.h"
 #include "look/Skin.h"
@@ -71,18 +72,22 @@ QLabel* PageBuilder::label(const QString& text) {
     return caption;
 }
 
+QLabel* PageBuilder::caption(const QString& text) {
+    auto* caption = new CaptionLabel(text, panel_);
+    Skin::applyTo(caption, Skin::Element::Label);
+    return caption;
+}
+
 NumericField* PageBuilder::field(QGridLayout* grid, int row, int column, const FieldSpec& spec) {
-    auto* caption = label(QCoreApplication::translate("hw::PageBuilder", spec.label));
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Only the long budget captions need two lines.
-    caption->setWordWrap(caption->text().size() > 40);
+    QLabel* caption =
+        this->caption(QCoreApplication::translate("hw::PageBuilder", spec.label).trimmed());
     auto* edit = new NumericField(spec.format, regional_, panel_);
     edit->setKind(spec.kind, spec.tone);
     fitWidth(edit, spec.format);
     edit->setText(startText(spec));
     if (spec.kind == NumericField::Kind::Display)
         edit->setProperty(StartTextProperty, edit->text());
-    edit->setAccessibleName(caption->text().trimmed());
+    edit->setAccessibleName(caption->text());
     caption->setBuddy(edit);
     grid->addWidget(caption, row, 2 * column);
     // Right-aligned in its column, so that totals and carried figures end where the fields do.
@@ -134,11 +139,8 @@ PageBuilder::TotalRow PageBuilder::totalRow(QGridLayout* grid, int row, int colu
     TotalRow line{button(QCoreApplication::translate("hw::PageBuilder", "&Calculate")),
                   total(startAmount(0, totalLiteral), true)};
     line.total->setAccessibleName(totalName);
-    if (!caption.isEmpty()) {
-        QLabel* head = label(caption);
-        head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(head, row, column - 1);
-    }
+    if (!caption.isEmpty())
+        grid->addWidget(this->caption(caption), row, column - 1);
     grid->addWidget(line.total, row, column, Qt::AlignRight);
     grid->addWidget(line.calculate, row, column + 1, Qt::AlignLeft);
     return line;

@@ -47,6 +47,8 @@ public:
     // Keeps the grid's columns together at the left instead of spread across the page.
     static void packLeft(QGridLayout* grid);
     QLabel* label(const QString& text);
+    // A field's caption, right-aligned, on one line while there is room.
+    QLabel* caption(const QString& text);
     // A figure the page shows: grey, read-only, never in the tab order.
     QLineEdit* display(const QString& startText, bool asTotal);
     // A page total: a display with the width of an amount field.

@@ -55,28 +55,26 @@ void ChargesPage::build(QWidget* panel, QVBoxLayout* layout) {
     legal_ = costs[2];
     beforeBank_ = costs[3];
 
-    // Bank charges: the two mode buttons, each with its field below it.
-    auto* bankCaption =
-        b.label(QCoreApplication::translate("hw::PageBuilder", captions::BankCharges));
-    bankCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(bankCaption, 4, 0);
-    auto* modes = new QGridLayout;
-    modes->setHorizontalSpacing(twips(150));
-    modeButtons_[0] = b.option(tr("&Percent"));
-    modeButtons_[1] = b.option(tr("&Fixed Amount"));
+    // Bank charges: each figure in the field column, ending where the others
+    // do, with the button that chooses it beside it, as Calculate stands
+    // beside the total.
+    grid->addWidget(
+        b.caption(QCoreApplication::translate("hw::PageBuilder", captions::BankCharges)), 4, 0);
+    // Made in reading order, which the Tab key follows.
     percent_ = new NumericField(Percentage, regional(), panel);
     percent_->show(StartingChargesPercent);
     b.fitWidth(percent_, Percentage);
     percent_->setAccessibleName(tr("Bank charges percentage"));
+    modeButtons_[0] = b.option(tr("&Percent"));
     amount_ = new NumericField(Amount, regional(), panel);
     amount_->setText(b.startAmount(0, "0.00"));
     b.fitWidth(amount_, Amount);
     amount_->setAccessibleName(tr("Bank charges amount"));
-    modes->addWidget(modeButtons_[0], 0, 0);
-    modes->addWidget(modeButtons_[1], 0, 1);
-    modes->addWidget(percent_, 1, 0, Qt::AlignHCenter);
-    modes->addWidget(amount_, 1, 1, Qt::AlignHCenter);
-    grid->addLayout(modes, 4, 1, 2, 3, Qt::AlignLeft);
+    modeButtons_[1] = b.option(tr("&Fixed Amount"));
+    grid->addWidget(percent_, 4, 1, Qt::AlignRight);
+    grid->addWidget(modeButtons_[0], 4, 2, Qt::AlignLeft);
+    grid->addWidget(amount_, 5, 1, Qt::AlignRight);
+    grid->addWidget(modeButtons_[1], 5, 2, Qt::AlignLeft);
     adopt(percent_);
     adopt(amount_);
     const QString caption = tr("Total:");

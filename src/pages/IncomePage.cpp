@@ -21,7 +21,7 @@ using enum NumericField::Kind;
 
 const FieldSpec IncomeRows[3][3] = {
     {{.label = captions::Income[0], .start = 60000, .literal = "$60000.00"},
-     {.label = "Tax Rate: ", .format = Percentage, .start = 15, .literal = nullptr},
+     {.label = captions::TaxRate, .format = Percentage, .start = 15, .literal = nullptr},
      {.label = "After Tax:", .kind = Display}},
     {{.label = captions::Income[1]},
      {.label = captions::TaxRate, .format = Percentage, .literal = nullptr},
@@ -58,24 +58,22 @@ void IncomePage::build(QWidget* panel, QVBoxLayout* layout) {
         taxRate_[row]->setAccessibleName(tr("%1, tax rate").arg(income));
         afterTax_[row]->setAccessibleName(tr("%1, after tax").arg(income));
     }
-    // The monthly figures below the yearly ones they come from, Calculate between them.
+    // The monthly figures below the yearly ones they come from, Calculate beside
+    // the monthly income after tax it works out, as on the other pages.
     calculate_ = b.button(tr("&Calculate"));
     monthlyGross_ = b.total(b.startAmount(0, "$0.00"), false);
     monthlyAfterTax_ = b.total(b.startAmount(0, "$0.00"), true);
     monthlyGross_->setAccessibleName(tr("Monthly gross taxable income"));
     monthlyAfterTax_->setAccessibleName(tr("Monthly income after tax"));
-    const auto caption = [&](const QString& text) {
-        QLabel* label = b.label(text);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
-    };
     const int below = static_cast<int>(Rows);
-    grid->addWidget(caption(tr("Monthly Gross Taxable Income:")), below, 0);
+    grid->addWidget(b.caption(tr("Monthly Gross Taxable Income:")), below, 0);
     grid->addWidget(monthlyGross_, below, 1, Qt::AlignRight);
-    grid->addWidget(calculate_, below, 2, 1, 2, Qt::AlignCenter);
-    grid->addWidget(caption(tr("After Tax:")), below, 4);
+    grid->addWidget(b.caption(tr("After Tax:")), below, 4);
     grid->addWidget(monthlyAfterTax_, below, 5, Qt::AlignRight);
-    placeFields(layout, grid, calculate_);
+    grid->addWidget(calculate_, below, 6, Qt::AlignLeft);
+    // The page is a table of three figures a row: only its first column lines
+    // up with the other pages' form, whose second captions are far longer.
+    placeFields(layout, grid, calculate_, 2);
 }
 
 bool IncomePage::validate() {

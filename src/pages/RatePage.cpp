@@ -46,8 +46,7 @@ void RatePage::build(QWidget* panel, QVBoxLayout* layout) {
     // The summary's captions in the caption column, its figures in the field column.
     auto* grid = PageBuilder::grid();
     for (std::size_t i = 0; i < summary_.size(); ++i) {
-        summaryCaptions_[i] = b.label(QString());
-        summaryCaptions_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        summaryCaptions_[i] = b.caption(QString());
         summary_[i] = b.label(QString());
         summary_[i]->setObjectName(QStringLiteral("lblMortgage%1").arg(i));
         summary_[i]->setTextFormat(Qt::PlainText);
@@ -61,8 +60,7 @@ void RatePage::build(QWidget* panel, QVBoxLayout* layout) {
     b.column(grid, fields, Rate, static_cast<int>(summary_.size()) + 1, 0);
     rate_ = fields[0];
     term_ = fields[1];
-    PageBuilder::packLeft(grid);
-    layout->addLayout(grid);
+    placeGrid(layout, grid);
 
     layout->addSpacing(twips(240));
     auto* types = new QHBoxLayout;

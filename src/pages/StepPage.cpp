@@ -77,9 +77,16 @@ void StepPage::onAction(QAbstractButton* button, std::function<void()> action) {
     context_.onAction(button, std::move(action));
 }
 
-void StepPage::placeFields(QVBoxLayout* layout, QGridLayout* grid, QAbstractButton* calculate) {
+void StepPage::placeGrid(QVBoxLayout* layout, QGridLayout* grid, int sharedColumns) {
+    const int columns = sharedColumns < 0 ? grid->columnCount() : sharedColumns;
     PageBuilder::packLeft(grid);
     layout->addLayout(grid);
+    context_.columns.join(grid, columns);
+}
+
+void StepPage::placeFields(QVBoxLayout* layout, QGridLayout* grid, QAbstractButton* calculate,
+                           int sharedColumns) {
+    placeGrid(layout, grid, sharedColumns);
     layout->addStretch(1);
     onAction(calculate, [this] { this->calculate(); });
 }

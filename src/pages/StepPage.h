@@ -5,6 +5,7 @@
 #include "calc/CaseResults.h"
 #include "entry/NumericField.h"
 #include "entry/PageBuilder.h"
+#include "entry/SharedColumns.h"
 #include "money/Currency.h"
 #include "money/Regional.h"
 #include "steps/StepPath.h"
@@ -37,6 +38,8 @@ struct PageContext {
     std::function<void()> changed;
     // Opens the information window on a topic.
     std::function<void(int topic)> showHelp;
+    // The columns of the pages' grids, alike from page to page.
+    SharedColumns columns;
     int purpose() const { return entered.purpose; }
 };
 
@@ -142,7 +145,12 @@ protected:
     PageBuilder builder(QWidget* panel);
     // Puts the page's grid of fields at the top of the page, its columns
     // together at the left, and makes `calculate` run the page's Calculate.
-    void placeFields(QVBoxLayout* layout, QGridLayout* grid, QAbstractButton* calculate);
+    // The grid's first `sharedColumns` columns (all, unless given) line up with
+    // those of the other pages.
+    void placeFields(QVBoxLayout* layout, QGridLayout* grid, QAbstractButton* calculate,
+                     int sharedColumns = -1);
+    // Puts the grid at the top of the page, lined up with the other pages.
+    void placeGrid(QVBoxLayout* layout, QGridLayout* grid, int sharedColumns = -1);
     // Runs `action` when `button` is pressed, after the field being edited is committed.
     void onAction(QAbstractButton* button, std::function<void()> action);
     // Says `message` and gives `field` the focus: the page's refusal.

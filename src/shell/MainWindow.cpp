@@ -198,6 +198,7 @@ void MainWindow::buildFurniture() {
     scroller->setWidgetResizable(true);
     steps_ = new CurrentPageStack;
     scroller->setWidget(steps_);
+    context_.columns.fitWithin(scroller);
     steps_->setAutoFillBackground(false); // setWidget turned it on
     // The window's own background shows through (the skin makes the scroller transparent).
     // Where the household is: the page and its place on the purpose's path.

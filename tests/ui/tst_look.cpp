@@ -7,6 +7,7 @@
 
 #include "CaseDriver.h"
 #include "Palettes.h"
+#include "base/Twips.h"
 #include "info/AboutWindow.h"
 #include "info/HelpTopics.h"
 #include "info/InformationWindow.h"
@@ -19,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -34,6 +36,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <set>
 
 using hw::MainWindow;
 
@@ -235,6 +238,65 @@ void checkLowestStandsOut(MainWindow& w) {
     QVERIFY(marked >= 2);
 }
 
+// One grid: the captions and fields of each column of every data page end at
+// one right edge, each Calculate stands as far from its total, and captions
+// wrap only when the widest page fills the window. Read from the widgets where
+// each page shows them.
+struct GridReading {
+    std::map<int, std::set<int>> rightEdges; // by column
+    std::set<int> calculateGaps;
+    bool captionWraps = false;
+    int widestRight = 0;
+    int room = 0;
+
+    void read(MainWindow& w) {
+        const int step = w.currentStep();
+        if (step < hw::AssetsStep || step > hw::RateStep)
+            return;
+        QWidget* panel = w.stepPanel(step);
+        room = panel->width();
+        const auto place = [&](QWidget* widget) {
+            return QRect(widget->mapTo(panel, QPoint(0, 0)), widget->size());
+        };
+        for (QGridLayout* grid : panel->findChildren<QGridLayout*>()) {
+            // Past its first column, the income page is a table of its own.
+            const int shared = step == hw::IncomeStep ? 2 : grid->columnCount();
+            for (int i = 0; i < grid->count(); ++i) {
+                int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+                grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+                QWidget* widget = grid->itemAt(i)->widget();
+                if (!widget || !widget->isVisible())
+                    continue;
+                widestRight = std::max(widestRight, place(widget).right());
+                const auto* label = qobject_cast<QLabel*>(widget);
+                if (label && label->wordWrap() &&
+                    label->height() > 3 * label->fontMetrics().height() / 2)
+                    captionWraps = true;
+                if (column < shared && (qobject_cast<QLineEdit*>(widget) ||
+                                        (label && label->alignment() & Qt::AlignRight)))
+                    rightEdges[column].insert(place(widget).right());
+                if (textOf(widget) == QLatin1String("&Calculate"))
+                    calculateGaps.insert(
+                        place(widget).left() -
+                        place(grid->itemAtPosition(row, column - 1)->widget()).right());
+            }
+        }
+    }
+    void check() const {
+        for (const auto& [column, edges] : rightEdges)
+            QVERIFY2(
+                edges.size() == 1,
+                qPrintable(
+                    QStringLiteral("column %1 ends at %2 places").arg(column).arg(edges.size())));
+        QCOMPARE(int(calculateGaps.size()), 1);
+        // The room a page that scrolls leaves, and the gap before it.
+        const int slack =
+            QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * hw::twips(150);
+        QVERIFY2(!captionWraps || widestRight >= room - slack,
+                 "a caption wraps with room beside it");
+    }
+};
+
 // The window fits the screen and every text on it reads well.
 void checkLook(QWidget* window, const QString& where) {
     checkFits(window, where);
@@ -254,17 +316,20 @@ private slots:
         QTest::newRow("dark desktop") << true;
     }
     // Every page, with the figures of a walk through a case, its focus clearly
-    // visible; then the results of a case with twelve-digit amounts, in a
-    // locale of long figures.
+    // visible, the data pages on one grid; then the results of a case with twelve-digit amounts, in
+    // a locale of long figures.
     void pages() {
         useDesktopOfRow();
         driver::Window w;
+        GridReading grid;
         onEveryStep(w, [&](const QString& where) {
             checkLook(&w, where);
             checkFocusVisible(&w, where);
+            grid.read(w);
             if (w.currentStep() == hw::ResultsStep)
                 checkLowestStandsOut(w);
         });
+        grid.check();
         driver::Window large("en_IN");
         driver::choosePurpose(large, 3);
         for (int guard = 0; guard < 20 && large.currentStep() < hw::ResultsStep; ++guard) {

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 VodiVudi
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SharedColumns.h"
+
+#include <QAbstractScrollArea>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace hw {
+
+void SharedColumns::measure(QGridLayout* grid, int columns) {
+    if (measured_.size() < static_cast<std::size_t>(columns))
+        measured_.resize(static_cast<std::size_t>(columns));
+    spacing_ = std::max(spacing_, grid->horizontalSpacing());
+    for (int i = 0; i < grid->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        QWidget* widget = grid->itemAt(i)->widget();
+        if (columnSpan != 1 || column >= columns || !widget)
+            continue;
+        const auto* label = qobject_cast<QLabel*>(widget);
+        Width& shared = measured_[static_cast<std::size_t>(column)];
+        shared.wanted = std::max(shared.wanted, widget->sizeHint().width());
+        // Only a caption gives up room, by wrapping at its words.
+        const int least = label && label->wordWrap()
+                              ? widget->minimumSizeHint().width()
+                              : std::max(widget->sizeHint().width(), widget->minimumWidth());
+        shared.least = std::max(shared.least, least);
+    }
+    for (Width& shared : measured_)
+        shared.wanted = std::max(shared.wanted, shared.least);
+}
+
+std::vector<int> SharedColumns::widthsIn(int room) const {
+    std::vector<int> widths;
+    int wanted = spacing_ * (static_cast<int>(measured_.size()) - 1);
+    int give = 0;
+    for (const Width& shared : measured_) {
+        widths.push_back(shared.wanted);
+        wanted += shared.wanted;
+        give += shared.wanted - shared.least;
+    }
+    const int short_ = wanted - room;
+    if (short_ <= 0 || give == 0)
+        return widths;
+    // Each caption column gives up room in proportion to what it can give.
+    const double share = std::min(1.0, double(short_) / give);
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const int canGive = measured_[c].wanted - measured_[c].least;
+        widths[c] -= std::min(canGive, static_cast<int>(std::ceil(canGive * share)));
+    }
+    return widths;
+}
+
+void SharedColumns::apply(QGridLayout* grid, int columns, const std::vector<int>& widths) {
+    for (int c = 0; c < columns; ++c) {
+        const int width = widths[static_cast<std::size_t>(c)];
+        if (grid->columnMinimumWidth(c) != width)
+            grid->setColumnMinimumWidth(c, width);
+    }
+    // No caption asks for more than its column: it wraps instead.
+    for (int i = 0; i < grid->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        auto* caption = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+        if (caption && columnSpan == 1 && column < columns && caption->wordWrap() &&
+            caption->maximumWidth() != widths[static_cast<std::size_t>(column)])
+            caption->setMaximumWidth(widths[static_cast<std::size_t>(column)]);
+    }
+}
+
+void SharedColumns::fitTo(int room) {
+    const std::vector<int> widths = widthsIn(room);
+    for (const Joined& joined : joined_)
+        if (joined.grid)
+            apply(joined.grid, joined.columns, widths);
+}
+
+void SharedColumns::join(QGridLayout* grid, int columns) {
+    measure(grid, columns);
+    joined_.push_back({grid, columns});
+    fitToArea();
+}
+
+void SharedColumns::fitWithin(QAbstractScrollArea* area) {
+    area_ = area;
+    area->installEventFilter(this);
+    fitToArea();
+}
+
+void SharedColumns::fitToArea() {
+    if (!area_)
+        return;
+    const int scrollBar = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                      area_->verticalScrollBar());
+    fitTo(area_->width() - 2 * area_->frameWidth() - scrollBar);
+}
+
+bool SharedColumns::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == area_ && event->type() == QEvent::Resize)
+        fitToArea();
+    return false;
+}
+
+} // namespace hw
