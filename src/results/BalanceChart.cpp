@@ -31,6 +31,51 @@ QString yearText(double years, const QLocale& locale) {
     return locale.toString(years, 'g', 6);
 }
 
+// The balance a series shows `years` in, between its months.
+double balanceAt(const BalanceSeries& series, double years) {
+    const auto after = std::lower_bound(series.points.begin(), series.points.end(), years,
+                                        [](const QPointF& p, double x) { return p.x() < x; });
+    if (after == series.points.begin())
+        return series.points.front().y();
+    if (after == series.points.end())
+        return series.points.back().y();
+    const QPointF& before = *(after - 1);
+    const double span = after->x() - before.x();
+    return span > 0 ? before.y() + (after->y() - before.y()) * (years - before.x()) / span
+                    : after->y();
+}
+
+struct LegendEntry {
+    double left;
+    int row;
+    double width;
+};
+struct LegendLayout {
+    std::vector<LegendEntry> entries;
+    int rows = 0;
+};
+
+// The entries down the columns, each column as wide as its widest entry: the
+// most columns that fit `width`.
+LegendLayout legendLayout(const std::vector<double>& widths, double left, double width) {
+    const int count = static_cast<int>(widths.size());
+    for (int columns = std::max(count, 1); columns >= 1; --columns) {
+        const int rows = (count + columns - 1) / columns;
+        LegendLayout layout{{}, rows};
+        double x = left;
+        for (int first = 0; first < count; first += rows) {
+            const int last = std::min(count, first + rows);
+            const double column = *std::max_element(widths.begin() + first, widths.begin() + last);
+            for (int i = first; i < last; ++i)
+                layout.entries.push_back({x, i - first, column});
+            x += column;
+        }
+        if (x - left <= width || columns == 1)
+            return layout;
+    }
+    return {};
+}
+
 } // namespace
 
 ChartAxes chartAxes(const std::vector<BalanceSeries>& series) {
@@ -50,14 +95,19 @@ ChartAxes chartAxes(const std::vector<BalanceSeries>& series) {
 }
 
 QColor seriesColour(int type, bool onDark) {
+    // Told apart by readers with any of the common colour blindnesses, each at
+    // least 3:1 against white paper and, lightened, against a dark background.
     static const QColor colours[MortgageTypeCount] = {
-        QColor(0x1f, 0x6f, 0x78), QColor(0xd9, 0x7a, 0x1c), QColor(0x6b, 0x4c, 0x9a),
-        QColor(0xc0, 0x39, 0x2b), QColor(0x2e, 0x86, 0xc1), QColor(0x4c, 0x9a, 0x2a),
-        QColor(0x8a, 0x4b, 0x2d),
+        QColor(0x1d, 0x6f, 0x78), QColor(0x99, 0x77, 0x00), QColor(0x33, 0x22, 0x88),
+        QColor(0xee, 0x66, 0x77), QColor(0x00, 0x9e, 0x73), QColor(0xcc, 0x79, 0xa7),
+        QColor(0x66, 0x33, 0x33),
     };
     const QColor colour = colours[std::clamp(type, 0, MortgageTypeCount - 1)];
-    // The same hue, light enough to stand out from a dark background.
-    return onDark ? QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(), 0.68) : colour;
+    // On a dark background the same hue with its lightness turned over, so
+    // that the lines keep their differences in lightness too.
+    return onDark ? QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(),
+                                     0.97 - 0.62 * colour.lightnessF())
+                  : colour;
 }
 
 QPen seriesPen(int type, double width, bool onDark) {
@@ -73,6 +123,53 @@ QPen seriesPen(int type, double width, bool onDark) {
     return pen;
 }
 
+QPainterPath seriesMarker(int type, QPointF centre, double radius) {
+    QPainterPath marker;
+    const double r = radius;
+    const auto polygon = [&](std::initializer_list<QPointF> corners) {
+        QPolygonF shape;
+        for (const QPointF& corner : corners)
+            shape << centre + corner * r;
+        marker.addPolygon(shape);
+        marker.closeSubpath();
+    };
+    switch (std::clamp(type, 0, MortgageTypeCount - 1)) {
+    case 0:
+        marker.addEllipse(centre, r, r);
+        break;
+    case 1:
+        marker.addRect(QRectF(centre - QPointF(r, r) * 0.85, QSizeF(2 * r, 2 * r) * 0.85));
+        break;
+    case 2:
+        polygon({{0, -1.15}, {1.1, 0.85}, {-1.1, 0.85}});
+        break;
+    case 3:
+        polygon({{0, -1.2}, {1.2, 0}, {0, 1.2}, {-1.2, 0}});
+        break;
+    case 4:
+        polygon({{0, 1.15}, {1.1, -0.85}, {-1.1, -0.85}});
+        break;
+    case 5:
+        polygon({{-1.15, -0.35},
+                 {-0.35, -0.35},
+                 {-0.35, -1.15},
+                 {0.35, -1.15},
+                 {0.35, -0.35},
+                 {1.15, -0.35},
+                 {1.15, 0.35},
+                 {0.35, 0.35},
+                 {0.35, 1.15},
+                 {-0.35, 1.15},
+                 {-0.35, 0.35},
+                 {-1.15, 0.35}});
+        break;
+    default:
+        polygon({{1.1, 0}, {-0.85, -1.1}, {-0.85, 1.1}});
+        break;
+    }
+    return marker;
+}
+
 void paintBalanceChart(QPainter& painter, const QRectF& area,
                        const std::vector<BalanceSeries>& series, const ChartLook& look) {
     painter.save();
@@ -85,29 +182,13 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
     const int moneyTicks = static_cast<int>(std::lround(axes.maxMoney / axes.moneyStep));
     const int yearTicks = static_cast<int>(std::lround(axes.maxYears / axes.yearStep));
 
-    // The legend: one entry per type in even columns under the plot, as many
-    // columns as the widest entry allows.
+    // The legend: a compact table under the plot, as many columns as fit.
     const double marker = 2.0 * line;
-    struct LegendEntry {
-        double left;
-        int row;
-        double width;
-    };
-    double entryWidth = 0.0;
+    std::vector<double> entryWidths;
     for (const BalanceSeries& s : series)
-        entryWidth =
-            std::max(entryWidth, marker + gap + metrics.horizontalAdvance(s.name) + 2.0 * gap);
-    const int columns =
-        std::max(1, entryWidth > 0.0 ? static_cast<int>(area.width() / entryWidth) : 1);
-    std::vector<LegendEntry> entries;
-    for (std::size_t i = 0; i < series.size(); ++i) {
-        const int column = static_cast<int>(i) % columns;
-        entries.push_back(
-            {area.left() + column * entryWidth, static_cast<int>(i) / columns, entryWidth});
-    }
-    const int legendRows =
-        series.empty() ? 0 : (static_cast<int>(series.size()) + columns - 1) / columns;
-    const double legendTop = area.bottom() - legendRows * line;
+        entryWidths.push_back(marker + gap + metrics.horizontalAdvance(s.name) + 2.0 * gap);
+    const LegendLayout legend = legendLayout(entryWidths, area.left(), area.width());
+    const double legendTop = area.bottom() - legend.rows * line;
 
     double labelWidth = 0.0;
     for (int i = 0; i <= moneyTicks; ++i)
@@ -156,7 +237,10 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    // One line per type.
+    // One line per type, with its markers: each type's at its own places
+    // between the others', so that lines lying on each other still show both.
+    const double radius = 2.2 * look.lineWidth;
+    const double markerStep = axes.maxYears / 8.0;
     for (const BalanceSeries& s : series) {
         QPainterPath path;
         for (std::size_t i = 0; i < s.points.size(); ++i) {
@@ -174,18 +258,28 @@ void paintBalanceChart(QPainter& painter, const QRectF& area,
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pen.color());
+        const double phase = (s.type + 0.5) / MortgageTypeCount;
+        for (double years = phase * markerStep; !s.points.empty() && years < s.points.back().x();
+             years += markerStep)
+            painter.drawPath(seriesMarker(s.type, at(years, balanceAt(s, years)), radius));
     }
 
     // The legend.
     for (std::size_t i = 0; i < series.size(); ++i) {
-        const QRectF entry(entries[i].left, legendTop + entries[i].row * line, entries[i].width,
-                           line);
+        const LegendEntry& entry = legend.entries[i];
+        const QRectF place(entry.left, legendTop + entry.row * line, entry.width, line);
+        const double middle = place.top() + line / 2.0;
         painter.setPen(seriesPen(series[i].type, look.lineWidth * 1.5, look.onDark));
-        const double middle = entry.top() + line / 2.0;
-        painter.drawLine(QPointF(entry.left(), middle), QPointF(entry.left() + marker, middle));
+        painter.drawLine(QPointF(place.left(), middle), QPointF(place.left() + marker, middle));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(seriesColour(series[i].type, look.onDark));
+        painter.drawPath(
+            seriesMarker(series[i].type, QPointF(place.left() + marker / 2.0, middle), radius));
         painter.setPen(ink);
         painter.drawText(
-            QRectF(entry.left() + marker + gap, entry.top(), entry.width() - marker - gap, line),
+            QRectF(place.left() + marker + gap, place.top(), place.width() - marker - gap, line),
             Qt::AlignLeft | Qt::AlignVCenter, series[i].name);
     }
     painter.restore();

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QLocale>
+#include <QPainterPath>
 #include <QPen>
 #include <QWidget>
 #include <functional>
@@ -41,6 +42,8 @@ struct ChartLook {
 // The colour and the pen of a mortgage type's line.
 QColor seriesColour(int type, bool onDark = false);
 QPen seriesPen(int type, double width, bool onDark = false);
+// A type's marker, drawn along its line and in the legend.
+QPainterPath seriesMarker(int type, QPointF centre, double radius);
 
 // Draws axes, grid, one line per series and a legend with the type names into `area`.
 void paintBalanceChart(QPainter& painter, const QRectF& area,

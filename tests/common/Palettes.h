@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
 
 // The palettes of a light and of a dark desktop, as a desktop theme gives them
 // to every program.
@@ -30,6 +32,20 @@ inline QPalette dark() {
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     return p;
+}
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+inline double luminance(QRgb colour) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+inline double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace palettes

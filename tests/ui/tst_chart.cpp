@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaseDriver.h"
 #include "OptionsCase.h"
+#include "Palettes.h"
 #include "results/BalanceChart.h"
 #include "results/ChartWindow.h"
 #include "results/MortgageReport.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -86,6 +88,46 @@ private slots:
         QTEST(axes.maxMoney, "maxMoney");
         QVERIFY(axes.maxYears / axes.yearStep <= 10.0);
         QVERIFY(axes.maxMoney / axes.moneyStep <= 10.0);
+    }
+
+    void linesToldApart_data() {
+        QTest::addColumn<bool>("onDark");
+        QTest::newRow("on paper") << false;
+        QTest::newRow("on a dark desktop") << true;
+    }
+    // Every type's line stands out 3:1 from the background, and of any two
+    // types whose lines lie on each other, both still show in the plot.
+    void linesToldApart() {
+        QFETCH(bool, onDark);
+        const QColor background = onDark ? palettes::dark().color(QPalette::Base) : Qt::white;
+        for (int type = 0; type < hw::MortgageTypeCount; ++type)
+            QVERIFY(palettes::contrast(hw::seriesColour(type, onDark).rgb(), background.rgb()) >=
+                    3.0);
+        hw::ChartLook look;
+        look.money = [](double value) { return QString::number(value); };
+        look.onDark = onDark;
+        const std::vector<QPointF> line = {{0, 100000}, {10, 60000}, {20, 0}};
+        for (int a = 0; a < hw::MortgageTypeCount; ++a)
+            for (int b = a + 1; b < hw::MortgageTypeCount; ++b) {
+                QImage image(480, 360, QImage::Format_RGB32);
+                image.fill(background);
+                QPainter painter(&image);
+                hw::paintBalanceChart(
+                    painter, QRectF(image.rect()),
+                    {{a, QStringLiteral("A"), line}, {b, QStringLiteral("B"), line}}, look);
+                painter.end();
+                // The upper half: the plot, the legend below it aside.
+                const auto shown = [&](int type) {
+                    const QRgb colour = hw::seriesColour(type, onDark).rgb();
+                    int count = 0;
+                    for (int y = 0; y < image.height() / 2; ++y)
+                        for (int x = 0; x < image.width(); ++x)
+                            count += image.pixel(x, y) == colour;
+                    return count;
+                };
+                QVERIFY2(shown(a) >= 20 && shown(b) >= 20,
+                         qPrintable(QStringLiteral("types %1 and %2").arg(a).arg(b)));
+            }
     }
 
     // The Chart button opens the chart of every affordable type.

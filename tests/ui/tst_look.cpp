@@ -42,19 +42,7 @@ using hw::MainWindow;
 
 namespace {
 
-// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
-double luminance(QRgb colour) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
-           0.0722 * channel(qBlue(colour));
-}
-double contrast(QRgb a, QRgb b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using palettes::contrast;
 
 // The contrast of the text drawn in `area`: its most common colour is the
 // background, and the text is the colour furthest from it that covers a few
