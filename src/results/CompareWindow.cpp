@@ -90,7 +90,9 @@ CompareWindow::CompareWindow(QWidget* parent, const Regional& regional, const Of
             return;
         QTextDocument document;
         document.setHtml(html());
-        document.print(&printer);
+        if (!printLikeTheReport(document, printer, regional_.locale()))
+            ShowMessage(tr("The comparison could not be printed: the printer did not start."),
+                        MsgOkOnly);
     });
 
     auto* buttons = new QHBoxLayout;
@@ -274,8 +276,7 @@ WriteOutcome CompareWindow::saveAsPdf(const QString& path) const {
     return writePdf(printer, path, [this](QPrinter& pdf) {
         QTextDocument document;
         document.setHtml(html());
-        document.print(&pdf);
-        return true;
+        return printLikeTheReport(document, pdf, regional_.locale());
     });
 }
 

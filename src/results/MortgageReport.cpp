@@ -6,12 +6,14 @@
 #include "PreviewWindow.h"
 #include "base/SaveAs.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
+#include <QTextDocument>
 
 namespace hw {
 
@@ -400,6 +402,41 @@ void MortgageReport::setWhatIfPage(bool on) {
     whatIfPage_ = on;
     if (on && content_.whatIf.isEmpty() && whatIfSource_)
         content_.whatIf = whatIfSource_();
+}
+
+bool printLikeTheReport(QTextDocument& document, QPrinter& printer, const QLocale& locale) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double twip = printer.resolution() / 1440.0;
+    const double footer = FooterHeight * twip;
+    // Point sizes on the printer's own resolution, as the report's are.
+    document.documentLayout()->setPaintDevice(&printer);
+    QFont font = arial(10, false);
+    font.setPointSizeF(10);
+    document.setDefaultFont(font);
+    document.setPageSize(QSizeF(area.width(), area.height() - footer));
+    const int pages = document.pageCount();
+    const QString date = locale.toString(QDate::currentDate(), QLocale::LongFormat);
+    QFont small = font;
+    small.setPointSizeF(8);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            printer.newPage();
+        const double top = page * document.pageSize().height();
+        painter.save();
+        painter.translate(0, -top);
+        document.drawContents(&painter, QRectF(0, top, area.width(), document.pageSize().height()));
+        painter.restore();
+        painter.setFont(small);
+        const QRectF foot(0, area.height() - footer + 60 * twip, area.width(), footer - 60 * twip);
+        painter.drawText(foot, Qt::AlignLeft | Qt::AlignTop, date);
+        painter.drawText(
+            foot, Qt::AlignRight | Qt::AlignTop,
+            tr("Page %1 of %2").arg(locale.toString(page + 1), locale.toString(pages)));
+    }
+    return painter.end();
 }
 
 void MortgageReport::print(QPrinter* printer) const {

@@ -12,6 +12,7 @@
 
 class QPagedPaintDevice;
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
 namespace hw {
@@ -19,6 +20,10 @@ namespace hw {
 // The paper the report is laid out on where the user lives: Letter in the
 // United States and Canada, A4 elsewhere. The print dialog can change it.
 QPageSize::PageSizeId reportPaper(const QLocale& locale);
+
+// Prints `document` on pages like the report's: in its font, each page with
+// the date and "Page N of M" at its foot. False when the printer would not start.
+bool printLikeTheReport(QTextDocument& document, QPrinter& printer, const QLocale& locale);
 
 // The printed report "Mortgage Options": a report header with the title, a page
 // header with the amount, term and rate and the column heads, and one detail

@@ -6,6 +6,7 @@
 
 #include "CaseDriver.h"
 #include "Money.h"
+#include "PdfText.h"
 #include "calc/CaseFile.h"
 #include "pages/ResultsPage.h"
 #include "results/CompareWindow.h"
@@ -262,6 +263,12 @@ private slots:
         QCOMPARE(w.texts().size(), 1);
         QVERIFY(w.texts()[0].contains(QStringLiteral("damaged.hearthwise could not be opened")));
         QVERIFY(pdf);
+        // On paper like the report: its title, its date and page.
+        const QString paper = pdfText(dir.filePath(QStringLiteral("comparison.pdf")));
+        for (const QString& part :
+             {QStringLiteral("Compare Cases"), QStringLiteral("Page 1 of "),
+              w.regional().locale().toString(QDate::currentDate(), QLocale::LongFormat)})
+            QVERIFY2(paper.contains(part), qPrintable(part));
     }
 
     // A file that cannot be opened or written is said so once, naming the file;

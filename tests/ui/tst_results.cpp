@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaseDriver.h"
 #include "OptionsCase.h"
+#include "PdfText.h"
 #include "calc/WhatIf.h"
 #include "results/ChartWindow.h"
 #include "results/ColumnHead.h"
@@ -47,15 +48,6 @@ QList<int> markedRows(const MainWindow& w) {
         if (driver::notAffordable(w, k)->isVisible())
             marked << int(k);
     return marked;
-}
-
-QString pdfText(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace
