@@ -119,6 +119,10 @@ QTableView {
     background: @base; color: @text; gridline-color: @panelBorder; border: 1px solid @fieldBorder;
     selection-background-color: @accent; selection-color: @onAccent;
 }
+QScrollArea#stepScroller, QScrollArea#stepScroller > QWidget#qt_scrollarea_viewport,
+QScrollArea#tabScroller, QScrollArea#tabScroller > QWidget#qt_scrollarea_viewport {
+    background: transparent;
+}
 QHeaderView::section {
     background: @panel; color: @text; font-weight: bold; padding: 3px 6px; border: none;
     border-right: 1px solid @panelBorder; border-bottom: 1px solid @panelBorder;
@@ -128,9 +132,6 @@ QTableCornerButton::section { background: @panel; border: none; }
 
 const char* const FirstSheet = R"(
 QMainWindow, QDialog { background: @paper; }
-QScrollArea#stepScroller, QScrollArea#stepScroller > QWidget#qt_scrollarea_viewport {
-    background: transparent;
-}
 QMenuBar { background: @menu; color: @text; }
 QMenuBar::item:selected { background: @accent; color: @onAccent; }
 QMenu { background: @dialogPaper; color: @text; border: 1px solid @buttonBorder; }

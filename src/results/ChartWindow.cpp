@@ -7,6 +7,7 @@
 #include "base/SaveAs.h"
 #include "base/ScreenRoom.h"
 #include "calc/OptionTexts.h"
+#include "look/ScrolledTab.h"
 #include "look/Skin.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ ChartWindow::ChartWindow(const OptionsResult& result, Currency amount, const Reg
     buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
     // Its designed size, or the screen's room where that is smaller.
+    scrollTabsOnSmallScreens(tabs, this);
     resize(withinScreen(this, QSize(760, 560)));
 }
 

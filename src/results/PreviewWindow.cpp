@@ -6,8 +6,8 @@
 #include "base/SaveAs.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace hw {
@@ -57,13 +58,22 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* target) { report_.print(target); });
 
-    auto* buttons = new QHBoxLayout;
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             printButton_, savePdfButton_, chartPageBox_, whatIfPageBox_, zoomInButton_,
-             zoomOutButton_, fitWidthButton_})
-        buttons->addWidget(control);
-    buttons->addStretch(1);
-    buttons->addWidget(closeButton_);
+    // The controls in one row, or in two where the screen is too narrow for one.
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 700);
+    QWidget* const controls[] = {printButton_,  savePdfButton_, chartPageBox_,  whatIfPageBox_,
+                                 zoomInButton_, zoomOutButton_, fitWidthButton_};
+    int oneRow = closeButton_->sizeHint().width();
+    for (const QWidget* control : controls)
+        oneRow += control->sizeHint().width() + style()->layoutSpacing(QSizePolicy::PushButton,
+                                                                       QSizePolicy::PushButton,
+                                                                       Qt::Horizontal);
+    const int perRow = oneRow > room.width() ? 4 : static_cast<int>(std::size(controls));
+    auto* buttons = new QGridLayout;
+    for (int i = 0; i < static_cast<int>(std::size(controls)); ++i)
+        buttons->addWidget(controls[i], i / perRow, i % perRow);
+    buttons->setColumnStretch(perRow, 1);
+    buttons->addWidget(closeButton_, buttons->rowCount() - 1, perRow + 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(pages_, 1);
@@ -91,8 +101,6 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     key(QKeySequence::ZoomOut, zoomOutButton_);
 
     // As large as is comfortable, never larger than the screen it opens on.
-    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 700);
     resize(QSize(900, 700).boundedTo(room));
     printButton_->setFocus();
 }

@@ -12,6 +12,7 @@
 #include "info/HelpTopics.h"
 #include "info/InformationWindow.h"
 #include "look/FigureWidth.h"
+#include "look/ScrolledTab.h"
 #include "look/Skin.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,7 @@ WhatIfWindow::WhatIfWindow(const OptionsInput& input, const Regional& regional,
         workOutRefinancing();
     settings_ = asked;
     // Its designed size, or the screen's room where that is smaller.
+    scrollTabsOnSmallScreens(tabs_, this);
     resize(withinScreen(this, QSize(1040, 700)));
 }
 

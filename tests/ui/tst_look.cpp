@@ -304,8 +304,8 @@ private slots:
         QTest::newRow("dark desktop") << true;
     }
     // Every page, with the figures of a walk through a case, its focus clearly
-    // visible, the data pages on one grid; then the results of a case with twelve-digit amounts, in
-    // a locale of long figures.
+    // visible, the data pages on one grid; then the results of a case with
+    // twelve-digit amounts, in a locale of long figures.
     void pages() {
         useDesktopOfRow();
         driver::Window w;
