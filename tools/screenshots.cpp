@@ -55,6 +55,15 @@ int main(int argc, char* argv[]) {
     // Each page is pictured with the figures the walk types into it.
     for (int guard = 0; guard < 20 && window.currentStep() < hw::ClosingStep; ++guard) {
         driver::fillRequired(window, zeros);
+        // A first home at a price and deposit households meet, not the empty page.
+        if (window.currentStep() == hw::FirstRequirementStep) {
+            driver::type(
+                driver::field(window, hw::FirstRequirementStep, QStringLiteral("Purchase Price")),
+                QStringLiteral("450000") + zeros);
+            driver::type(driver::field(window, hw::FirstRequirementStep,
+                                       QStringLiteral("Your Contribution")),
+                         QStringLiteral("60000") + zeros);
+        }
         if (window.currentStep() > hw::PurposeStep)
             save();
         if (window.currentStep() == hw::ResultsStep && window.reportContent()) {
