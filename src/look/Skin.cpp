@@ -111,7 +111,7 @@ QLineEdit[display="true"] {
     background: transparent; border: none; border-bottom: 1px dotted @displayBorder;
     border-radius: 0px; color: @text;
 }
-QLineEdit[display="true"][best="true"] { background: @best; color: @onBest; font-weight: bold; }
+QLineEdit[display="true"][best="true"] { background: @best; color: @onBest; }
 QLineEdit[display="true"][tone="total"] { font-weight: bold; }
 QLineEdit:disabled { background: @display; color: @displayDisabledText; }
 QCheckBox, QRadioButton { color: @text; }
