@@ -70,6 +70,17 @@ struct ReportCase {
     QString spareText; // the monthly spare income
 };
 
+// One What If answer as the report prints it: a heading (the question), what
+// its table shows, the table (its heads, then its rows, first column the type)
+// and the sentences under it.
+struct WhatIfSection {
+    QString title;
+    QString lead;
+    QStringList heads;
+    std::vector<QStringList> rows;
+    QStringList notes;
+};
+
 // What the report shows: the case and one record per type, in type order.
 struct ReportContent {
     QString purpose;
@@ -80,8 +91,8 @@ struct ReportContent {
     std::array<ReportRecord, MortgageTypeCount> records;
     // The balances over time, for the report's optional chart page.
     std::vector<BalanceSeries> balances;
-    // The What If answers in sentences, for the report's optional page.
-    QStringList whatIf;
+    // The What If answers, for the report's optional page.
+    std::vector<WhatIfSection> whatIf;
 };
 
 // Every amount in the user's currency form, as the results page shows it.

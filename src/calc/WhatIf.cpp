@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace hw {
 
@@ -347,41 +348,63 @@ double defaultResetRate(const OptionsInput& input) {
     return std::min(HighestPercent, whatIfReading(input).ratePercent + 2.0);
 }
 
-QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
-                          const WhatIfSettings& settings, const CurrentLoan& suggested) {
-    QStringList lines;
+std::vector<WhatIfSection> whatIfSummary(const OptionsInput& input, const Regional& regional,
+                                         double propertyValue, const WhatIfSettings& settings,
+                                         const CurrentLoan& suggested) {
+    std::vector<WhatIfSection> sections;
     const auto money = [&](double value) { return regional.currency(value); };
     const auto rate = [&](double percent) { return regional.percent(percent / 100.0); };
     const auto rise = rateRise(input, settings.risePoints, regional);
     if (const auto* answer = std::get_if<RateRise>(&rise)) {
-        lines << tr("If the rate rose by %1 points to %2:")
-                     .arg(regional.number(settings.risePoints), rate(answer->rateAfter));
+        WhatIfSection section{
+            tr("Rates rise"),
+            tr("If the rate rose by %1 points to %2:")
+                .arg(regional.number(settings.risePoints), rate(answer->rateAfter)),
+            {tr("Mortgage type"), tr("First month"), tr("Then")},
+            {},
+            {}};
         for (int k = 0; k < MortgageTypeCount; ++k) {
             const RiseRow& row = answer->types[static_cast<std::size_t>(k)];
-            const QString outlay = row.firstOutlayAfter ? money(*row.firstOutlayAfter) : tr("none");
-            const QString verdict = row.affordableAfter ? tr("affordable")
-                                    : row.affordableNow ? tr("no longer affordable")
-                                                        : tr("not affordable");
-            lines << tr("    %1: first month %2, %3").arg(mortgageTypeName(k), outlay, verdict);
+            section.rows.push_back(
+                {mortgageTypeName(k),
+                 row.firstOutlayAfter ? money(*row.firstOutlayAfter) : tr("none"),
+                 row.affordableAfter ? tr("affordable")
+                 : row.affordableNow ? tr("no longer affordable")
+                                     : tr("not affordable")});
         }
-        lines << QString();
+        sections.push_back(std::move(section));
     }
     const Borrowing most = borrowing(input, propertyValue);
-    lines << tr("The most you could borrow at this rate and term:");
+    WhatIfSection borrow{tr("How much could we borrow"),
+                         tr("The most you could borrow at this rate and term:"),
+                         {tr("Mortgage type"), tr("Largest amount")},
+                         {},
+                         {}};
+    // The share of the property's value only where there is a property.
+    const bool valued = std::any_of(most.types.begin(), most.types.end(), [](const BorrowRow& row) {
+        return row.loanToValue.has_value();
+    });
+    if (valued)
+        borrow.heads << tr("Of the property's value");
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
-        QString line = tr("    %1: %2")
-                           .arg(mortgageTypeName(k),
-                                row.largest ? regional.currency(*row.largest) : tr("nothing"));
-        if (row.loanToValue)
-            line += tr(", %1 of the property's value").arg(rate(*row.loanToValue));
-        lines << line;
+        QStringList cells{mortgageTypeName(k),
+                          row.largest ? regional.currency(*row.largest) : tr("nothing")};
+        if (valued)
+            cells << (row.loanToValue ? rate(*row.loanToValue) : QString());
+        borrow.rows.push_back(cells);
     }
-    lines << (most.tableYears ? tr("The Table repayment equals your spare income over %1.")
-                                    .arg(yearsText(*most.tableYears, regional.locale()))
-                              : tr("Your spare income does not cover the interest of a Table "
-                                   "loan."));
-    lines << QString();
+    borrow.notes << (most.tableYears ? tr("The Table repayment equals your spare income over %1.")
+                                           .arg(yearsText(*most.tableYears, regional.locale()))
+                                     : tr("Your spare income does not cover the interest of a "
+                                          "Table loan."));
+    sections.push_back(std::move(borrow));
+    // The questions answered in sentences.
+    const auto said = [&](const QString& title, const QStringList& notes) {
+        if (!notes.isEmpty())
+            sections.push_back({title, {}, {}, {}, notes});
+    };
+    QStringList lines;
     const double resetRate = settings.resetRate.value_or(defaultResetRate(input));
     const auto reset = rateReset(input, settings.fixedYears, resetRate, regional);
     if (const auto* answer = std::get_if<RateReset>(&reset)) {
@@ -391,6 +414,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                           money(answer->repaymentBefore), money(answer->repaymentAfter),
                           answer->affordableAfter ? tr("affordable") : tr("not affordable"));
     }
+    said(tr("A fixed rate that ends"), std::exchange(lines, {}));
     if (settings.extra.extraMonthly > 0.0 || settings.extra.lumpSum > 0.0) {
         const auto extra = payingExtra(settings.extraType, input, settings.extra);
         if (const auto* answer = std::get_if<PayingExtra>(&extra))
@@ -409,6 +433,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                              .arg(money(kept->repaymentBefore), money(*kept->repaymentAfter),
                                   money(*kept->lastRepayment), money(kept->interestSaved));
     }
+    said(tr("Paying extra"), std::exchange(lines, {}));
     const auto often = howOften(settings.frequencyType, input);
     if (const auto* rows = std::get_if<std::vector<FrequencyRow>>(&often)) {
         const FrequencyRow& fortnightly = (*rows)[1];
@@ -425,6 +450,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                               money(accelerated.interestSaved));
         }
     }
+    said(tr("How often you pay"), std::exchange(lines, {}));
     if (settings.offsetSavings > 0.0) {
         const auto offset = offsetAccount(input, settings.offsetSavings, settings.offsetMonthly);
         if (const auto* held = std::get_if<Offset>(&offset))
@@ -438,6 +464,7 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
                               monthText(held->lumpClearedMonth, regional.locale()),
                               money(held->lumpInterestSaved));
     }
+    said(tr("An offset account"), std::exchange(lines, {}));
     if (settings.current) {
         const CurrentLoan current = settings.current->over(suggested);
         const auto switched = refinancing(input, current, regional);
@@ -457,7 +484,8 @@ QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, d
             lines << line;
         }
     }
-    return lines;
+    said(tr("Refinancing"), lines);
+    return sections;
 }
 
 } // namespace hw

@@ -9,6 +9,7 @@
 #include "CaseResults.h"
 #include "Limits.h"
 #include "MortgageOptions.h"
+#include "OptionTexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -201,7 +202,9 @@ struct WhatIfSettings {
 };
 double defaultResetRate(const OptionsInput& input);
 // `suggested` is the current loan the window starts with, for a figure not asked.
-QStringList whatIfSummary(const OptionsInput& input, const Regional& regional, double propertyValue,
-                          const WhatIfSettings& settings, const CurrentLoan& suggested = {});
+// The answers to the questions asked, a section each, for the report.
+std::vector<WhatIfSection> whatIfSummary(const OptionsInput& input, const Regional& regional,
+                                         double propertyValue, const WhatIfSettings& settings,
+                                         const CurrentLoan& suggested = {});
 
 } // namespace hw

@@ -139,12 +139,13 @@ private:
     }
     // A hairline in mid grey between records: it separates them without
     // weighing on the figures.
-    void rule(int top) {
+    void rule(int top) { rule(top, 0, width()); }
+    void rule(int top, int left, int right) {
         if (!draw_)
             return;
         const QPen kept = painter_.pen();
         painter_.setPen(QPen(QColor(0x9a, 0x9a, 0x9a), 8));
-        painter_.drawLine(0, top_ + top, width(), top_ + top);
+        painter_.drawLine(left, top_ + top, right, top_ + top);
         painter_.setPen(kept);
     }
     void roundedBox(int left, int top, int width, int height) {
@@ -342,23 +343,71 @@ private:
                               look);
     }
 
+    // A heading per question; its figures in a small table, its sentences under it.
     void whatIfPage() {
         newPage();
         painter_.setFont(arial(14, true));
         text(0, 0, width(), 420, tr("What If"));
-        top_ += 720;
+        top_ += 600;
+        for (const WhatIfSection& section : content_.whatIf)
+            whatIfSection(section);
+    }
+    // Starts a new page where `height` does not fit on this one.
+    void keepTogether(int height) {
+        if (top_ + height > bottom())
+            newPage();
+    }
+    void whatIfSection(const WhatIfSection& section) {
+        constexpr int Line = 250;
         painter_.setFont(arial(10, false));
-        for (const QString& line : content_.whatIf) {
-            const int indent = line.startsWith(QLatin1String("    ")) ? 360 : 0;
-            const QString sentence = line.trimmed();
-            const int height = sentence.isEmpty() ? 150 : wrappedHeight(width() - indent, sentence);
-            if (top_ + height > bottom()) {
-                newPage();
-                painter_.setFont(arial(10, false));
-            }
-            text(indent, 0, width() - indent, height, sentence, Qt::TextWordWrap);
-            top_ += height + 40;
+        const int lead = section.lead.isEmpty() ? 0 : wrappedHeight(width(), section.lead);
+        // The heading stays with what follows it.
+        keepTogether(380 + lead + (section.rows.empty() ? 0 : 2 * Line));
+        painter_.setFont(arial(11, true));
+        text(0, 0, width(), 330, section.title);
+        top_ += 380;
+        painter_.setFont(arial(10, false));
+        if (lead > 0) {
+            text(0, 0, width(), lead, section.lead, Qt::TextWordWrap);
+            top_ += lead + 60;
         }
+        if (!section.rows.empty()) {
+            // Each column as wide as its widest cell; the figures right-aligned.
+            std::vector<int> widths(static_cast<std::size_t>(section.heads.size()), 0);
+            for (std::size_t c = 0; c < widths.size(); ++c) {
+                painter_.setFont(arial(9, true));
+                widths[c] = advance(section.heads[static_cast<int>(c)]);
+                painter_.setFont(arial(9, false));
+                for (const QStringList& row : section.rows)
+                    widths[c] = std::max(widths[c], advance(row.value(static_cast<int>(c))));
+            }
+            const auto cells = [&](const QStringList& row, bool head) {
+                painter_.setFont(arial(9, head));
+                int left = Pad;
+                for (std::size_t c = 0; c < widths.size(); ++c) {
+                    text(left, 0, widths[c], Line, row.value(static_cast<int>(c)),
+                         c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+                    left += widths[c] + Gap;
+                }
+                rule(Line + 10, Pad, left - Gap);
+                top_ += Line + 40;
+            };
+            cells(section.heads, true);
+            for (const QStringList& row : section.rows) {
+                keepTogether(Line + 40);
+                cells(row, false);
+            }
+            top_ += 80;
+        }
+        painter_.setFont(arial(10, false));
+        for (const QString& note : section.notes) {
+            const int height = wrappedHeight(width(), note);
+            keepTogether(height);
+            painter_.setFont(arial(10, false));
+            text(0, 0, width(), height, note, Qt::TextWordWrap);
+            top_ += height + 60;
+        }
+        top_ += 240;
     }
 
     QPainter& painter_;
@@ -400,7 +449,7 @@ MortgageReport::MortgageReport(ReportContent content, QLocale locale)
 
 void MortgageReport::setWhatIfPage(bool on) {
     whatIfPage_ = on;
-    if (on && content_.whatIf.isEmpty() && whatIfSource_)
+    if (on && content_.whatIf.empty() && whatIfSource_)
         content_.whatIf = whatIfSource_();
 }
 

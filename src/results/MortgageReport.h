@@ -46,7 +46,9 @@ public:
     bool chartPage() const { return chartPage_; }
     // A last page with the What If answers: the content's, or those `source`
     // works out when the page is first asked for (they take a few milliseconds).
-    void setWhatIfSource(std::function<QStringList()> source) { whatIfSource_ = std::move(source); }
+    void setWhatIfSource(std::function<std::vector<WhatIfSection>()> source) {
+        whatIfSource_ = std::move(source);
+    }
     void setWhatIfPage(bool on);
     bool whatIfPage() const { return whatIfPage_; }
 
@@ -64,7 +66,7 @@ private:
     QLocale locale_;
     bool chartPage_ = false;
     bool whatIfPage_ = false;
-    std::function<QStringList()> whatIfSource_;
+    std::function<std::vector<WhatIfSection>()> whatIfSource_;
 };
 
 } // namespace hw

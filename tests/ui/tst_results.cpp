@@ -241,15 +241,15 @@ private slots:
         }
     }
 
-    // The What If page wraps every sentence within the page, and states no
-    // loan-to-value for a loan that buys no property.
+    // The What If page has a heading per question and wraps every sentence
+    // within the page, and states no loan-to-value for a loan that buys no property.
     void pdfWhatIfPageWraps() {
         driver::Window w;
         calculate(w, 200000, 7.5, 25, 4000, 2500);
         hw::ReportContent content = *w.reportContent();
         content.whatIf = hw::whatIfSummary(w.optionsInput(), w.regional(), 0.0, {});
-        content.whatIf << QString(40, u'x').replace(u'x', QStringLiteral("wrapped ")) +
-                              QStringLiteral("last-word");
+        content.whatIf.back().notes << QString(40, u'x').replace(u'x', QStringLiteral("wrapped ")) +
+                                           QStringLiteral("last-word");
         hw::MortgageReport report(content, w.regional().locale());
         report.setWhatIfPage(true);
         QTemporaryDir dir;
@@ -258,6 +258,7 @@ private slots:
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QLatin1String("last-word")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("which is")));
+        QVERIFY(text.contains(QLatin1String("How much could we borrow")));
         QVERIFY(!text.contains(QLatin1String("property's value")));
     }
 
