@@ -24,7 +24,8 @@ constexpr int Gap = 180;          // between two columns
 constexpr int Pad = 120;          // inside a box
 constexpr int Corner = 120;       // of a rounded box
 constexpr int FooterHeight = 300; // the date and "Page N of M"
-constexpr double FigurePoints = 9.0;
+constexpr double FigurePoints = 10.0;
+constexpr int RecordPad = 100; // above and below a record's figures
 constexpr double SmallestPoints = 6.0;
 
 QString tr(const char* text) {
@@ -104,6 +105,7 @@ private:
             }
             detail(record);
         }
+        readingNotes();
         if (chartPage_)
             chartPage();
         if (whatIfPage_)
@@ -294,7 +296,7 @@ private:
                               painter_.fontMetrics().height());
         if (!record.affordable)
             height = std::max(height, wrappedHeight(figuresWidth(), notAffordable(record)));
-        return height + 2 * 60 + 45;
+        return height + 2 * RecordPad + 45;
     }
     int figuresWidth() const {
         return columnLeft_[FinalColumn] + columnWidth_[FinalColumn] - columnLeft_[TermColumn];
@@ -307,18 +309,51 @@ private:
     void detail(const ReportRecord& record) {
         const int height = recordHeight(record);
         painter_.setFont(arial(points_, false));
-        const int line = height - 2 * 60 - 45;
-        text(Pad, 60, typeWidth_, line, record.mortgageType, Qt::TextWordWrap);
+        const int line = height - 2 * RecordPad - 45;
+        text(Pad, RecordPad, typeWidth_, line, record.mortgageType, Qt::TextWordWrap);
         if (!record.affordable) {
-            text(columnLeft_[TermColumn], 60, figuresWidth(), line, notAffordable(record),
+            text(columnLeft_[TermColumn], RecordPad, figuresWidth(), line, notAffordable(record),
                  Qt::TextWordWrap);
         } else {
             // Figures right-aligned, so that their decimals line up.
             for (int c = 0; c < FigureColumns; ++c)
-                text(columnLeft_[c], 60, columnWidth_[c], line, figure(record, c), Qt::AlignRight);
+                text(columnLeft_[c], RecordPad, columnWidth_[c], line, figure(record, c),
+                     Qt::AlignRight);
         }
         rule(height - 38);
         top_ += height;
+    }
+
+    // Under the table, what its columns mean, for a household reading it on paper.
+    void readingNotes() {
+        const QString notes[] = {
+            tr("Term: the years the loan runs; for the endowment and revolving credit types, the "
+               "years until it is paid off."),
+            tr("Monthly Repayments: what you pay in the first and in the last month. The revolving "
+               "credit types have no set repayment (Variant): your spare income goes into the "
+               "loan each month."),
+            tr("Total Paid: everything you pay over the term; Interest Total Paid: the part of it "
+               "that is interest."),
+            tr("Final Balance: what is still owed at the end of the term, to be repaid another "
+               "way."),
+            tr("The figures are worked out from the amount, rate, term and spare income above. "
+               "They are not an offer of a loan: ask your lender for its own figures.")};
+        painter_.setFont(arial(9, false));
+        int height = 400;
+        for (const QString& note : notes)
+            height += wrappedHeight(width(), note) + 60;
+        if (top_ + height > bottom())
+            return;
+        top_ += 300;
+        painter_.setFont(arial(10, true));
+        text(0, 0, width(), 300, tr("Reading the table"));
+        top_ += 340;
+        painter_.setFont(arial(9, false));
+        for (const QString& note : notes) {
+            const int lines = wrappedHeight(width(), note);
+            text(0, 0, width(), lines, note, Qt::TextWordWrap);
+            top_ += lines + 60;
+        }
     }
 
     void chartPage() {

@@ -228,6 +228,9 @@ private slots:
         QCOMPARE(text.count(plain(date)), 2);
         QVERIFY(text.contains(QLatin1String("Page 1 of 2")));
         QVERIFY(text.contains(QLatin1String("Page 2 of 2")));
+        // The first page explains its table below it, rather than standing two-thirds empty.
+        const qsizetype notes = text.indexOf(QLatin1String("Reading the table"));
+        QVERIFY(notes >= 0 && notes < text.indexOf(QLatin1String("Page 1 of 2")));
         // One record per type, in type order.
         const QStringList lines = text.split(u'\n');
         qsizetype line = 0;
