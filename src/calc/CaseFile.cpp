@@ -308,8 +308,12 @@ QByteArray caseFileText(const CaseFileContent& content) {
                                                  : QStringLiteral("fixed-amount")},
                     {QStringLiteral("percent"), c.chargesPercent},
                     {QStringLiteral("amount"), amountText(c.chargesAmount)}};
-    file[QStringLiteral("rate")] = QJsonObject{{QStringLiteral("percent"), c.ratePercent},
-                                               {QStringLiteral("years"), c.termYears}};
+    file[QStringLiteral("rate")] =
+        QJsonObject{{QStringLiteral("percent"), c.ratePercent},
+                    {QStringLiteral("years"), c.termYears},
+                    {QStringLiteral("compounding"), c.compounding == Compounding::HalfYearly
+                                                        ? QStringLiteral("half-yearly")
+                                                        : QStringLiteral("monthly")}};
     const WhatIfSettings& w = content.whatIf;
     QJsonObject whatIf{{QStringLiteral("risePoints"), w.risePoints},
                        {QStringLiteral("fixedYears"), w.fixedYears},
@@ -441,6 +445,14 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     c.termYears = read.number(years, term, 0.0, LongestTermYears, termRange).value_or(0.0);
     if (c.termYears > 0.0 && !withinTermLimits(c.termYears))
         read.fail(term, shownValue(years), termRange);
+    // Files written before the rate had its compounding compound monthly.
+    const QJsonValue compoundingValue = rate.value(QStringLiteral("compounding"));
+    const QString compounding =
+        compoundingValue.isUndefined() ? QStringLiteral("monthly") : compoundingValue.toString();
+    if (compounding != QLatin1String("monthly") && compounding != QLatin1String("half-yearly"))
+        read.fail(tr("The rate's compounding"), compounding, tr("\"monthly\" or \"half-yearly\""));
+    c.compounding = compounding == QLatin1String("half-yearly") ? Compounding::HalfYearly
+                                                                : Compounding::Monthly;
     readWhatIf(read, read.object(file, "whatIf"), content.whatIf);
     if (read.error)
         return *read.error;

@@ -324,7 +324,8 @@ OptionsInput optionsInputOf(const MortgageCase& value, const CaseFigures& figure
             figures.monthlyIncomeAfterTax,
             toDouble(figures.monthlyExpenditure),
             figures.shownIncomeAfterTax,
-            figures.shownExpenditure};
+            figures.shownExpenditure,
+            value.compounding};
 }
 
 CaseResults workOutCase(const MortgageCase& value, const Regional& regional, Schedules schedules) {

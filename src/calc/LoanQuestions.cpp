@@ -53,7 +53,11 @@ std::variant<std::vector<FrequencyRow>, WhatIfRefusal> howOften(int type,
     std::vector<FrequencyRow> rows;
     const auto add = [&](Frequency frequency, int perYear, double payment) {
         FrequencyRow row{frequency, perYear};
-        const double rate = annual / perYear;
+        // A rate compounding half-yearly grows as much in a year paid at any frequency.
+        const double rate =
+            c.compounding == Compounding::HalfYearly
+                ? std::pow(1.0 + static_cast<double>(c.monthlyRate), 12.0 / perYear) - 1.0
+                : annual / perYear;
         const double periods = std::ceil(years * perYear - 1e-9);
         if (type == TableType) {
             const RunDown paid = runDown(c.amount, rate, payment, static_cast<int>(periods) * 2);
@@ -170,7 +174,11 @@ refinancing(const OptionsInput& input, const CurrentLoan& current, const Regiona
             return *refusal;
     Refinancing out;
     const double monthsLeft = std::round(current.yearsLeft * 12.0);
-    const double rate = static_cast<float>(static_cast<float>(current.ratePercent) / 1200.0F);
+    // The current loan's rate is quoted as the new one's is.
+    const double rate =
+        c.compounding == Compounding::HalfYearly
+            ? static_cast<float>(monthlyRateOf(current.ratePercent, Compounding::HalfYearly))
+            : static_cast<float>(static_cast<float>(current.ratePercent) / 1200.0F);
     out.currentRepayment = levelPayment(current.balance, rate, monthsLeft);
     out.newRepayment = levelPayment(c.amount, c.monthlyRate, c.months);
     out.monthlySaving = out.currentRepayment - out.newRepayment;

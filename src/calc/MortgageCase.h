@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "MortgageOptions.h"
 #include "PageArithmetic.h"
 #include "steps/Purposes.h"
 
@@ -44,6 +45,7 @@ struct MortgageCase {
     Currency chargesAmount;
     double ratePercent = 0.0;
     double termYears = 0.0;
+    Compounding compounding = Compounding::Monthly;
     friend bool operator==(const MortgageCase&, const MortgageCase&) = default;
 };
 

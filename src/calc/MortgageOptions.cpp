@@ -306,12 +306,26 @@ double revolvingInterest(double balance, double goesIn, double r) {
     return balance - goesIn >= 0.0 ? (balance - goesIn / 2.0) * r : (balance / 2.0) * r;
 }
 
+double monthlyRateOf(double percent, Compounding compounding) {
+    // Half-yearly: six months at the monthly rate grow as much as half a year at half the rate.
+    return compounding == Compounding::HalfYearly ? std::pow(1.0 + percent / 200.0, 1.0 / 6.0) - 1.0
+                                                  : percent / 100.0 / 12.0;
+}
+
 OptionsReading readOptions(const OptionsInput& input) {
     OptionsReading c;
     const float x = input.ratePercent;
     c.ratePercent = x;
-    c.monthlyRate = x / 100.0F / 12.0F;
-    c.fundGrowth = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
+    c.compounding = input.compounding;
+    if (input.compounding == Compounding::HalfYearly) {
+        c.monthlyRate = static_cast<float>(monthlyRateOf(x, Compounding::HalfYearly));
+        c.fundGrowth = static_cast<float>(
+            monthlyRateOf(static_cast<double>(x) - 1.5, Compounding::HalfYearly));
+    } else {
+        // As the calculations this program reproduces work them out, in floats.
+        c.monthlyRate = x / 100.0F / 12.0F;
+        c.fundGrowth = static_cast<float>((static_cast<double>(x) - 1.5) / 100.0 / 12.0);
+    }
     c.months = input.termYears * 12.0F;
     c.amount = input.amount.toDouble();
     c.spareHeld = input.monthlyIncome - input.monthlyExpenditure;

@@ -23,6 +23,13 @@ enum MortgageType : int {
     CreditCardManagementType,
 };
 
+// How often the quoted rate compounds: monthly (the rate over 12 each month),
+// or half-yearly as fixed rates are quoted in Canada.
+enum class Compounding { Monthly, HalfYearly };
+
+// The monthly rate of a rate quoted at `percent` a year.
+double monthlyRateOf(double percent, Compounding compounding);
+
 // The case as the seven types are worked out from it, in numbers. The rate
 // and the term are the rate page's figures as 32-bit floats, as the
 // calculations this program reproduces read them.
@@ -34,6 +41,7 @@ struct OptionsInput {
     double monthlyExpenditure = 0.0; // E, unrounded
     Currency shownIncome;            // the monthly income after tax, as shown
     Currency shownBudget;            // the monthly expenditure, as shown
+    Compounding compounding = Compounding::Monthly;
     friend bool operator==(const OptionsInput&, const OptionsInput&) = default;
 };
 
@@ -103,6 +111,7 @@ struct OptionsReading {
     double amount = 0.0;
     double spareHeld = 0.0;
     double spare = 0.0;
+    Compounding compounding = Compounding::Monthly;
     // False for no months, more months than any loan runs, or figures that are
     // not numbers: nothing can then be worked out.
     bool computable = false;

@@ -5,7 +5,10 @@
 #include "base/Twips.h"
 #include "calc/CaseFields.h"
 #include "calc/Limits.h"
+#include "look/OptionButtons.h"
+#include "look/Skin.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,6 +63,28 @@ void RatePage::build(QWidget* panel, QVBoxLayout* layout) {
     b.column(grid, fields, Rate, static_cast<int>(summary_.size()) + 1, 0);
     rate_ = fields[0];
     term_ = fields[1];
+    // How the rate compounds: monthly, or half-yearly as Canada's fixed rates are quoted.
+    const int compoundingRow = static_cast<int>(summary_.size()) + 3;
+    QLabel* compoundedCaption = b.caption(tr("Compounded:"));
+    grid->addWidget(compoundedCaption, compoundingRow, 0);
+    auto* compoundings = new QHBoxLayout;
+    compoundings->setSpacing(twips(90));
+    compounding_[0] = b.option(tr("&Monthly"));
+    compounding_[1] = b.option(tr("Half-&yearly"));
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        QPushButton* option = compounding_[static_cast<std::size_t>(i)];
+        option->setAccessibleDescription(tr("How the interest rate compounds"));
+        compoundings->addWidget(option);
+        group->addButton(option, i);
+        onAction(option, [this, i] {
+            chooseCompounding(i == 0 ? Compounding::Monthly : Compounding::HalfYearly);
+        });
+    }
+    compoundedCaption->setBuddy(compounding_[0]);
+    arrowKeysChooseAmong(group->buttons());
+    compoundings->addStretch(1);
+    grid->addLayout(compoundings, compoundingRow, 1, 1, 2);
     placeGrid(layout, grid);
 
     layout->addSpacing(twips(240));
@@ -106,11 +131,25 @@ void RatePage::repair() {
 void RatePage::store(MortgageCase& value) const {
     value.ratePercent = rate_->figure();
     value.termYears = term_->figure();
+    value.compounding =
+        Skin::isPressed(compounding_[1]) ? Compounding::HalfYearly : Compounding::Monthly;
 }
 
 void RatePage::load(const MortgageCase& value) {
     rate_->show(value.ratePercent);
     term_->show(value.termYears);
+    Skin::setPressed(compounding_[value.compounding == Compounding::HalfYearly ? 1 : 0], true);
+}
+
+void RatePage::setUp() {
+    Skin::setPressed(compounding_[0], true);
+}
+
+void RatePage::chooseCompounding(Compounding compounding) {
+    Skin::setPressed(compounding_[compounding == Compounding::HalfYearly ? 1 : 0], true);
+    store(context_.entered);
+    if (context_.changed)
+        context_.changed();
 }
 
 } // namespace hw

@@ -20,6 +20,7 @@ public:
     void showWorkedOut(const CaseResults&) override { prepare(); }
     void store(MortgageCase& value) const override;
     void load(const MortgageCase& value) override;
+    void setUp() override;
 
     // The first topic of the rate types' information.
     static constexpr int RateTypeTopics = 30;
@@ -32,6 +33,7 @@ protected:
     bool validate() override;
     void repair() override;
     NumericField* entryFocus() override { return rate_; }
+    void chooseCompounding(Compounding compounding);
 
 private:
     std::array<QLabel*, 5> summaryCaptions_{};
@@ -39,6 +41,8 @@ private:
     NumericField* rate_ = nullptr;
     NumericField* term_ = nullptr;
     std::array<QPushButton*, 3> rateTypes_{};
+    // Monthly, Half-yearly.
+    std::array<QPushButton*, 2> compounding_{};
 };
 
 } // namespace hw

@@ -35,6 +35,7 @@ CaseFileContent sample() {
     c.chargesAmount = units(3000);
     c.ratePercent = 7.25;
     c.termYears = 20.0;
+    c.compounding = Compounding::HalfYearly;
     content.whatIf.risePoints = 1.5;
     content.whatIf.resetRate = 9.0;
     content.whatIf.extraType = ReducingBalanceType;
@@ -93,6 +94,7 @@ private slots:
         QCOMPARE(c.purposes[OtherLoans].first[1], Currency());
         QCOMPARE(c.termYears, 25.0);
         QVERIFY(c.fortnightlyBudget);
+        QVERIFY(c.compounding == Compounding::Monthly);
     }
 
     // Every way a file can be wrong is refused with one message naming the field
@@ -130,6 +132,7 @@ private slots:
             << "Assets, Other is \"1234.5678\"; it must be an amount with no more than 2 decimals.";
         QTest::newRow("a term under a tenth") << with("\"years\": 20", "\"years\": 0.05") << 4 << "de_DE"
             << "Interest rate and term, Term in Years is \"0.05\"; it must be between 0,1 and 100.";
+        QTest::newRow("a compounding not known") << with("\"half-yearly\"", "\"yearly\"") << 4 << "en_US" << "The rate's compounding is \"yearly\"";
         QTest::newRow("an unknown purpose") << with("\"selling-and-buying\"", "\"yacht\"") << 2 << "en_US" << "The purpose is \"yacht\"";
         QTest::newRow("invalid UTF-8") << with("\"selling-and-buying\"", "\"\xff\xfe\"") << 2 << "en_US"
             << damaged + ": invalid UTF8 string.";

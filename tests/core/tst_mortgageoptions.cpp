@@ -79,6 +79,26 @@ private slots:
               "row");
     }
 
+    // Canada's fixed rates are quoted compounded half-yearly: the monthly rate
+    // is (1 + R/200)^(1/6) - 1, and every figure follows it.
+    void canadianRatesCompoundHalfYearly_data() {
+        QTest::addColumn<double>("years");
+        QTest::addColumn<bool>("halfYearly");
+        QTest::addColumn<QString>("repayment");
+        QTest::newRow("15 years, half-yearly") << 15.0 << true << "$1,841.03";
+        QTest::newRow("25 years, half-yearly") << 25.0 << true << "$1,463.11";
+        QTest::newRow("15 years, monthly") << 15.0 << false << "$1,854.02";
+    }
+    void canadianRatesCompoundHalfYearly() {
+        QFETCH(double, years);
+        QFETCH(bool, halfYearly);
+        OptionsInput input =
+            optionsInput(us, 200000, QStringLiteral("7.50%"), us.number(years), 10000, 0);
+        input.compounding = halfYearly ? Compounding::HalfYearly : Compounding::Monthly;
+        const OptionsResult result = calculateOptions(input);
+        QTEST(us.currency(*result.types[TableType].first), "repayment");
+    }
+
     // The report of a currency without fractions: whole yen, the case it answers.
     void reportInWholeYen() {
         const Regional yen{QLocale(QStringLiteral("ja_JP"))};

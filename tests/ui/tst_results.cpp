@@ -265,6 +265,23 @@ private slots:
         QVERIFY(!text.contains(QLatin1String("property's value")));
     }
 
+    // A household whose bank quotes its rate compounded half-yearly picks so on
+    // the rate page, and the results follow.
+    void halfYearlyCompoundingOnTheRatePage() {
+        driver::Window w;
+        calculate(w, 200000, 7.5, 15, 10000, 0);
+        QCOMPARE(driver::cell(w, hw::TableType, driver::First)->text(),
+                 QStringLiteral("$1,854.02"));
+        driver::back(w);
+        QCOMPARE(int(w.currentStep()), int(hw::RateStep));
+        QTest::keyClick(&w, Qt::Key_Y, Qt::AltModifier);
+        QTest::qWait(200);
+        driver::next(w);
+        QCOMPARE(driver::cell(w, hw::TableType, driver::First)->text(),
+                 QStringLiteral("$1,841.03"));
+        QVERIFY(w.caseValue().compounding == hw::Compounding::HalfYearly);
+    }
+
     void pdfFailureIsReported() {
         const hw::ReportContent nothing;
         QVERIFY(
