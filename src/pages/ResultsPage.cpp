@@ -231,7 +231,7 @@ void ResultsPage::showOptions(const OptionsResult& options) {
     markLowest(*options_);
     const auto spare = input.shownIncome.minus(input.shownBudget);
     const ReportCase reportCase{purposeCaption(context_.purpose()), context_.figures.requirement,
-                                regional().percent(context_.entered.ratePercent / 100.0), termText,
+                                rateText(), termText,
                                 regional().currency(spare.value_or(Currency()))};
     report_ = hw::reportContent(*options_, reportCase, regional());
 }
@@ -243,7 +243,15 @@ void ResultsPage::load(const MortgageCase&) {
 
 void ResultsPage::enter() {
     caption_->setText(tr("Amount borrowed:  ") + regional().currency(context_.figures.requirement) +
-                      tr("  at  ") + regional().percent(context_.entered.ratePercent / 100.0));
+                      tr("  at  ") + rateText());
+}
+
+QString ResultsPage::rateText() const {
+    const QString rate = regional().percent(context_.entered.ratePercent / 100.0);
+    // A rate compounding half-yearly says so wherever it stands.
+    return context_.entered.compounding == Compounding::HalfYearly
+               ? tr("%1 compounded half-yearly").arg(rate)
+               : rate;
 }
 
 std::array<QLineEdit*, 6> ResultsPage::rowCells(std::size_t type) const {

@@ -65,6 +65,8 @@ private:
     // Shows the seven types worked out from the case, and the report they make.
     void showOptions(const OptionsResult& options);
     // The six figures of a type's row, left to right.
+    // The interest rate as the results and the report state it.
+    QString rateText() const;
     std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);
     // Marks the lowest first repayment and the lowest total paid of the affordable types.

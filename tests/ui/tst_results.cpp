@@ -280,6 +280,7 @@ private slots:
         QCOMPARE(driver::cell(w, hw::TableType, driver::First)->text(),
                  QStringLiteral("$1,841.03"));
         QVERIFY(w.caseValue().compounding == hw::Compounding::HalfYearly);
+        QCOMPARE(w.reportContent()->interestRate, QStringLiteral("7.50% compounded half-yearly"));
     }
 
     void pdfFailureIsReported() {
