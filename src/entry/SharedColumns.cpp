@@ -14,25 +14,36 @@
 
 namespace hw {
 
+namespace {
+
+// Calls `visit` with each widget that stands in one of the grid's first
+// `columns` columns alone, and its column.
+template <typename Visit> void forEachCell(QGridLayout* grid, int columns, Visit visit) {
+    for (int i = 0; i < grid->count(); ++i) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        if (QWidget* widget = grid->itemAt(i)->widget();
+            widget && columnSpan == 1 && column < columns)
+            visit(widget, static_cast<std::size_t>(column));
+    }
+}
+
+} // namespace
+
 void SharedColumns::measure(QGridLayout* grid, int columns) {
     if (measured_.size() < static_cast<std::size_t>(columns))
         measured_.resize(static_cast<std::size_t>(columns));
     spacing_ = std::max(spacing_, grid->horizontalSpacing());
-    for (int i = 0; i < grid->count(); ++i) {
-        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-        QWidget* widget = grid->itemAt(i)->widget();
-        if (columnSpan != 1 || column >= columns || !widget)
-            continue;
+    forEachCell(grid, columns, [this](QWidget* widget, std::size_t column) {
         const auto* label = qobject_cast<QLabel*>(widget);
-        Width& shared = measured_[static_cast<std::size_t>(column)];
+        Width& shared = measured_[column];
         shared.wanted = std::max(shared.wanted, widget->sizeHint().width());
         // Only a caption gives up room, by wrapping at its words.
         const int least = label && label->wordWrap()
                               ? widget->minimumSizeHint().width()
                               : std::max(widget->sizeHint().width(), widget->minimumWidth());
         shared.least = std::max(shared.least, least);
-    }
+    });
     for (Width& shared : measured_)
         shared.wanted = std::max(shared.wanted, shared.least);
 }
@@ -65,14 +76,11 @@ void SharedColumns::apply(QGridLayout* grid, int columns, const std::vector<int>
             grid->setColumnMinimumWidth(c, width);
     }
     // No caption asks for more than its column: it wraps instead.
-    for (int i = 0; i < grid->count(); ++i) {
-        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-        auto* caption = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
-        if (caption && columnSpan == 1 && column < columns && caption->wordWrap() &&
-            caption->maximumWidth() != widths[static_cast<std::size_t>(column)])
-            caption->setMaximumWidth(widths[static_cast<std::size_t>(column)]);
-    }
+    forEachCell(grid, columns, [&widths](QWidget* widget, std::size_t column) {
+        auto* caption = qobject_cast<QLabel*>(widget);
+        if (caption && caption->wordWrap() && caption->maximumWidth() != widths[column])
+            caption->setMaximumWidth(widths[column]);
+    });
 }
 
 void SharedColumns::fitTo(int room) {

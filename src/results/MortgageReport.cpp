@@ -32,6 +32,14 @@ QString tr(const char* text) {
     return QCoreApplication::translate("hw::MortgageReport", text);
 }
 
+// The foot of every page, the report's and Compare's alike.
+QString dateOfPrinting(const QLocale& locale) {
+    return locale.toString(QDate::currentDate(), QLocale::LongFormat);
+}
+QString pageOf(int page, int pages, const QLocale& locale) {
+    return tr("Page %1 of %2").arg(locale.toString(page), locale.toString(pages));
+}
+
 QFont arial(double points, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
@@ -79,7 +87,7 @@ public:
         QPen pen(Qt::black);
         pen.setWidth(15);
         painter.setPen(pen);
-        date_ = locale.toString(QDate::currentDate(), QLocale::LongFormat);
+        date_ = dateOfPrinting(locale);
         layOutColumns();
     }
 
@@ -232,9 +240,7 @@ private:
         const int top = top_;
         top_ = bottom() + 60;
         text(0, 0, width(), FooterHeight - 60, date_);
-        text(0, 0, width(), FooterHeight - 60,
-             tr("Page %1 of %2").arg(locale_.toString(page_), locale_.toString(pageCount_)),
-             Qt::AlignRight);
+        text(0, 0, width(), FooterHeight - 60, pageOf(page_, pageCount_, locale_), Qt::AlignRight);
         top_ = top;
     }
 
@@ -502,7 +508,7 @@ bool printLikeTheReport(QTextDocument& document, QPrinter& printer, const QLocal
     document.setDefaultFont(font);
     document.setPageSize(QSizeF(area.width(), area.height() - footer));
     const int pages = document.pageCount();
-    const QString date = locale.toString(QDate::currentDate(), QLocale::LongFormat);
+    const QString date = dateOfPrinting(locale);
     QFont small = font;
     small.setPointSizeF(8);
     for (int page = 0; page < pages; ++page) {
@@ -516,9 +522,7 @@ bool printLikeTheReport(QTextDocument& document, QPrinter& printer, const QLocal
         painter.setFont(small);
         const QRectF foot(0, area.height() - footer + 60 * twip, area.width(), footer - 60 * twip);
         painter.drawText(foot, Qt::AlignLeft | Qt::AlignTop, date);
-        painter.drawText(
-            foot, Qt::AlignRight | Qt::AlignTop,
-            tr("Page %1 of %2").arg(locale.toString(page + 1), locale.toString(pages)));
+        painter.drawText(foot, Qt::AlignRight | Qt::AlignTop, pageOf(page + 1, pages, locale));
     }
     return painter.end();
 }
