@@ -36,6 +36,10 @@ QString mortgageTypeName(int type) {
     return QCoreApplication::translate("hw::OptionTexts", TypeNames[type]);
 }
 
+bool figuresWorkedOut(const OptionFigures& figures) {
+    return figures.first.has_value() || figures.years.has_value();
+}
+
 RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termText,
                   const Regional& regional) {
     const auto money = [&regional](std::optional<double> value) -> std::optional<QString> {

@@ -28,8 +28,14 @@ struct RowTexts {
     std::optional<QString> finalBalance;
 };
 
-// The row of an affordable type: money in the user's currency form, computed
-// years with two decimals, the entered term text for the first three types.
+// Whether a type's figures were worked out, affordable or not: the first four
+// types have them whenever the case can be worked out, the endowment whose fund
+// never reaches the loan and the revolving types that never clear it have none.
+bool figuresWorkedOut(const OptionFigures& figures);
+
+// The row of a type whose figures were worked out: money in the user's
+// currency form, computed years with two decimals, the entered term text for
+// the first three types.
 RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termText,
                   const Regional& regional);
 

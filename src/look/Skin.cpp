@@ -45,23 +45,26 @@ struct Colours {
     const char* displayBorder;
     const char* displayText;
     const char* displayDisabledText;
-    const char* mark; // "This option is not affordable"
     const char* best; // the lowest figures of the results: they stand out from the row
     const char* onBest;
+    const char* dimmed;  // the figures of a type that cannot be afforded: 4.5:1 still
+    const char* refusal; // "This option is not affordable"
 };
 
 const Colours Light = {
-    "#f4f1ea", "#fbfaf6", "#e8e2d6", "#1d2b36", "#24323c", "#ffffff", "#9fb0bb", "#8a9aa6",
-    "#ffffff", "#e6ebef", "#f2f8f9", "#cfe3e6", "#1f6f78", "#124a50", "#ffffff", "#1f6f78",
-    "#f0b429", "#8a959d", "#c5cdd3", "#eef1f3", "#7fa9ad", "#ffffff", "#1a5fb4", "#dfe9ea",
-    "#b7c9cb", "#c0c0c0", "#a8a8a8", "#000000", "#404040", "#c0c0c0", "#2e6b3f", "#ffffff",
+    "#f4f1ea", "#fbfaf6", "#e8e2d6", "#1d2b36", "#24323c", "#ffffff", "#9fb0bb",
+    "#8a9aa6", "#ffffff", "#e6ebef", "#f2f8f9", "#cfe3e6", "#1f6f78", "#124a50",
+    "#ffffff", "#1f6f78", "#f0b429", "#8a959d", "#c5cdd3", "#eef1f3", "#7fa9ad",
+    "#ffffff", "#1a5fb4", "#dfe9ea", "#b7c9cb", "#c0c0c0", "#a8a8a8", "#000000",
+    "#404040", "#2e6b3f", "#ffffff", "#5f6a72", "#a3262a",
 };
 
 const Colours Dark = {
-    "#1f2428", "#23282d", "#2a3035", "#e3e8ec", "#d5dde3", "#15191c", "#5d6d78", "#6b7c88",
-    "#3a434a", "#2e363c", "#37464b", "#24464a", "#1f6f78", "#5fb7c0", "#ffffff", "#5fb7c0",
-    "#f0b429", "#8a959d", "#3c454c", "#2a2f33", "#2c5054", "#c9d6d8", "#8cbcff", "#2c3a3d",
-    "#46585b", "#3a3f44", "#555c63", "#e3e8ec", "#c4ccd2", "#4a4f55", "#6fbf87", "#15191c",
+    "#1f2428", "#23282d", "#2a3035", "#e3e8ec", "#d5dde3", "#15191c", "#5d6d78",
+    "#6b7c88", "#3a434a", "#2e363c", "#37464b", "#24464a", "#1f6f78", "#5fb7c0",
+    "#ffffff", "#5fb7c0", "#f0b429", "#8a959d", "#3c454c", "#2a2f33", "#2c5054",
+    "#c9d6d8", "#8cbcff", "#2c3a3d", "#46585b", "#3a3f44", "#555c63", "#e3e8ec",
+    "#c4ccd2", "#6fbf87", "#15191c", "#8a959d", "#ff9a8f",
 };
 
 // One design for every skin: warm paper background, deep teal accents.
@@ -99,7 +102,7 @@ QLabel[skin="panel"] {
 }
 QLabel[skin="guidance"] { color: @guidance; padding: 2px 2px 6px 2px; }
 QLabel[skin="message"] { color: @text; }
-QLabel[skin="mark"] { background: @mark; color: @text; padding: 2px 6px; }
+QLabel[skin="mark"] { color: @refusal; font-weight: bold; padding: 2px 6px; }
 QLabel[skin="place"] { color: @text; font-weight: bold; padding: 0px 2px 4px 2px; }
 QLabel[skin="reason"] { color: @text; padding: 2px 6px; }
 QLineEdit {
@@ -112,6 +115,7 @@ QLineEdit[display="true"] {
     border-radius: 0px; color: @text;
 }
 QLineEdit[display="true"][best="true"] { background: @best; color: @onBest; }
+QLineEdit[display="true"][dimmed="true"] { color: @dimmed; }
 QLineEdit[display="true"][tone="total"] { font-weight: bold; }
 QLineEdit:disabled { background: @display; color: @displayDisabledText; }
 QCheckBox, QRadioButton { color: @text; }
@@ -191,9 +195,10 @@ QString coloured(const char* sheet, const Colours& c) {
         {"displayText", c.displayText},
         {"displayDisabledText", c.displayDisabledText},
         {"display", c.display},
-        {"mark", c.mark},
         {"best", c.best},
         {"onBest", c.onBest},
+        {"dimmed", c.dimmed},
+        {"refusal", c.refusal},
     };
     QString out = QString::fromLatin1(sheet);
     // Longer names first where one begins with another (accentEdge before accent).

@@ -24,7 +24,7 @@ enum class Element {
     Panel,    // column heading or summary panel
     Message,  // the message area of the message box
     Link,     // a button that opens a web address
-    Mark,     // a notice lying over figures that do not apply
+    Mark,     // a refusal under the figures it concerns
     Place,    // where the household is in the wizard
 };
 

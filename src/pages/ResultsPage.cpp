@@ -41,6 +41,15 @@ const int ColumnWidths[7] = {2055, 735, 975, 975, 1215, 1215, 1095};
 constexpr int RowCount = MortgageTypeCount;
 constexpr int HeadRow = 0;
 
+// Sets a property the style sheet draws by, and draws the widget anew when it changes.
+void setStyleProperty(QWidget* widget, const char* name, bool on) {
+    if (widget->property(name).toBool() == on)
+        return;
+    widget->setProperty(name, on);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+}
+
 } // namespace
 
 ResultsPage::ResultsPage(PageContext& context, Openers openers)
@@ -177,26 +186,30 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
             grid->addWidget(cells[c], row, static_cast<int>(c) + 1, Qt::AlignVCenter);
         }
 
-        // In the row's place when the type cannot be afforded: the mark, and why.
-        auto* mark = new QLabel(tr("This option is not affordable"), panel);
+        // Under the figures of a type that cannot be afforded, which stay
+        // readable but dimmed: the mark, and why.
+        auto* note = new QWidget(panel);
+        note->setObjectName(QStringLiteral("notAffordable%1").arg(k));
+        auto* noteLine = new QHBoxLayout(note);
+        noteLine->setContentsMargins(0, 0, 0, 0);
+        auto* mark = new QLabel(tr("This option is not affordable"), note);
         mark->setObjectName(QStringLiteral("lblAvailable%1").arg(k));
-        mark->setAlignment(Qt::AlignCenter);
-        mark->setAutoFillBackground(true);
         Skin::applyTo(mark, Skin::Element::Mark);
-        mark->setVisible(false);
-        notAffordable_[k] = mark;
-        grid->addWidget(mark, row, 1, 1, 3);
-        auto* reason = new QLabel(panel);
+        auto* reason = new QLabel(note);
         reason->setObjectName(QStringLiteral("lblReason%1").arg(k));
         reason->setTextFormat(Qt::PlainText);
         reason->setWordWrap(true);
         reason->setProperty("skin", QStringLiteral("reason"));
-        reason->setVisible(false);
+        noteLine->addWidget(mark);
+        noteLine->addWidget(reason, 1);
+        note->setVisible(false);
+        notes_[k] = note;
         reasons_[k] = reason;
-        grid->addWidget(reason, row, 4, 1, 3);
+        grid->addWidget(note, row, 1, 1, 6, Qt::AlignBottom);
     }
-    // Every row as high as the tallest, so that the figures stand in even rows.
-    int rowHeight = 0;
+    // Every row as high as the tallest, so that the figures stand in even rows,
+    // and high enough for a type's figures with its note under them.
+    int rowHeight = notes_[0]->sizeHint().height() + first_[0]->sizeHint().height();
     for (QPushButton* type : types_) {
         type->ensurePolished();
         rowHeight = std::max(rowHeight, type->heightForWidth(twips(ColumnWidths[0])));
@@ -205,6 +218,7 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
         grid->setRowMinimumHeight(row, rowHeight);
     for (QPushButton* type : types_)
         type->setMinimumHeight(rowHeight);
+    table_ = grid;
     return grid;
 }
 
@@ -259,9 +273,9 @@ std::array<QLineEdit*, 6> ResultsPage::rowCells(std::size_t type) const {
 }
 
 void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const QString& termText) {
-    QLabel* mark = notAffordable_[type];
     const QString name = mortgageTypeName(static_cast<int>(type));
     const QString why = notAffordableReason(figures, regional());
+    QLabel* mark = notAffordable(type);
     mark->setToolTip(why);
     // A screen reader meets the mark with its type and its reason.
     mark->setAccessibleName(tr("%1: This option is not affordable").arg(name));
@@ -269,27 +283,33 @@ void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const 
     types_[type]->setAccessibleDescription(figures.affordable ? tr("Affordable")
                                            : why.isEmpty()    ? tr("Not affordable")
                                                               : tr("Not affordable: %1").arg(why));
-    // The row keeps its old figures behind the mark, hidden, so that a screen
-    // reader finds only "This option is not affordable" there.
-    for (QLineEdit* cell : rowCells(type))
-        cell->setVisible(figures.affordable);
-    // The mark stays in its row's place among the widgets (never raised above
-    // the others), so that a screen reader meets it with its row.
-    mark->setVisible(!figures.affordable);
     reasons_[type]->setText(why);
-    reasons_[type]->setVisible(!figures.affordable);
-    if (!figures.affordable)
+    // A type that cannot be afforded keeps its figures, dimmed, with the note
+    // under them; a type with no figures shows the note in their place. The
+    // note stays in its row's place among the widgets (never raised above the
+    // others), so that a screen reader meets it with its row.
+    const bool shown = figuresWorkedOut(figures);
+    const bool noted = !figures.affordable;
+    for (QLineEdit* cell : rowCells(type)) {
+        cell->setVisible(shown);
+        table_->setAlignment(cell, noted ? Qt::AlignTop : Qt::AlignVCenter);
+        setStyleProperty(cell, "dimmed", noted);
+    }
+    table_->setAlignment(notes_[type], shown ? Qt::AlignBottom : Qt::AlignVCenter);
+    notes_[type]->setVisible(noted);
+    if (!shown)
         return;
     const RowTexts row = rowTexts(static_cast<int>(type), figures, termText, regional());
     term_[type]->setText(row.term);
-    if (row.first)
-        first_[type]->setText(*row.first);
-    if (row.last)
-        last_[type]->setText(*row.last);
+    first_[type]->setText(row.first.value_or(variesText()));
+    last_[type]->setText(row.last.value_or(variesText()));
     paid_[type]->setText(row.paid);
     interest_[type]->setText(row.interest);
-    if (row.finalBalance)
-        final_[type]->setText(*row.finalBalance);
+    final_[type]->setText(row.finalBalance.value_or(regional().currency(Currency())));
+}
+
+QLabel* ResultsPage::notAffordable(std::size_t type) const {
+    return notes_[type]->findChild<QLabel*>(QStringLiteral("lblAvailable%1").arg(type));
 }
 
 void ResultsPage::markLowest(const OptionsResult& result) {
@@ -299,14 +319,10 @@ void ResultsPage::markLowest(const OptionsResult& result) {
         const std::pair<QLineEdit*, bool> cells[] = {{first_[k], lowestFirst[k]},
                                                      {paid_[k], lowestPaid[k]}};
         for (const auto& [cell, lowest] : cells) {
-            if (cell->property("best").toBool() == lowest)
-                continue;
-            cell->setProperty("best", lowest);
-            // A screen reader hears what the bold shows.
+            // A screen reader hears what the shading shows.
             cell->setAccessibleDescription(
                 lowest ? tr("The lowest of the affordable types that repay the loan") : QString());
-            cell->style()->unpolish(cell);
-            cell->style()->polish(cell);
+            setStyleProperty(cell, "best", lowest);
         }
     }
 }

@@ -64,11 +64,12 @@ private:
     QGridLayout* buildTable(QWidget* panel, PageBuilder& b);
     // Shows the seven types worked out from the case, and the report they make.
     void showOptions(const OptionsResult& options);
-    // The six figures of a type's row, left to right.
     // The interest rate as the results and the report state it.
     QString rateText() const;
+    // The six figures of a type's row, left to right.
     std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);
+    QLabel* notAffordable(std::size_t type) const;
     // Marks the lowest first repayment and the lowest total paid of the affordable types.
     void markLowest(const OptionsResult& result);
     Openers open_;
@@ -85,8 +86,10 @@ private:
     std::array<QLineEdit*, MortgageTypeCount> paid_{};
     std::array<QLineEdit*, MortgageTypeCount> interest_{};
     std::array<QLineEdit*, MortgageTypeCount> final_{};
-    std::array<QLabel*, MortgageTypeCount> notAffordable_{};
+    // Under a type that cannot be afforded: "This option is not affordable" and why.
+    std::array<QWidget*, MortgageTypeCount> notes_{};
     std::array<QLabel*, MortgageTypeCount> reasons_{};
+    QGridLayout* table_ = nullptr;
     QLabel* legend_ = nullptr;
 
     std::optional<OptionsResult> options_;

@@ -333,6 +333,15 @@ private slots:
         }
         QCOMPARE(int(large.currentStep()), int(hw::ResultsStep));
         checkReadable(&large, QStringLiteral("large results"));
+        // With a hundredth of the income no type is affordable: the dimmed
+        // figures and their notes read too.
+        while (large.currentStep() != hw::IncomeStep)
+            driver::back(large);
+        driver::type(driver::field(large, hw::IncomeStep, "Annual Gross Taxable Income"),
+                     QStringLiteral("600000000"));
+        driver::walkTo(large, hw::ResultsStep);
+        QVERIFY(driver::notAffordable(large, 0)->isVisible());
+        checkReadable(&large, QStringLiteral("results not affordable"));
     }
 
     // The program opens its window once, at its final size, in the middle of

@@ -92,7 +92,8 @@ private slots:
         QCOMPARE(w.reportContent()->records[0].first, driver::cell(w, 0, driver::First)->text());
     }
 
-    // Rows are re-marked on every calculation and keep their old figures behind the mark.
+    // Rows are re-marked on every calculation. A type that cannot be afforded
+    // keeps its own figures readable, dimmed, with the mark and why under them.
     void recalculationRemarksRows() {
         driver::Window w;
         calculate(w, 120000, 6, 10, 5000, 3000);
@@ -101,17 +102,21 @@ private slots:
         for (int k : {1, 3, 4}) {
             QLabel* mark = driver::notAffordable(w, std::size_t(k));
             QCOMPARE(mark->text(), QStringLiteral("This option is not affordable"));
-            // The mark stands where the row's first figures would, and why beside it.
             const auto reason = driver::child<QLabel>(&w, QStringLiteral("lblReason%1").arg(k));
-            QVERIFY(mark->geometry().contains(
-                driver::cell(w, std::size_t(k), driver::Term)->geometry()));
-            QVERIFY(reason->geometry().contains(
-                driver::cell(w, std::size_t(k), driver::Final)->geometry()));
             QVERIFY(reason->isVisible() && reason->text().startsWith(QStringLiteral("Needs ")));
+            const QRect button =
+                driver::child<QWidget>(&w, QStringLiteral("cmdMortgage%1").arg(k))->geometry();
+            const QLineEdit* first = driver::cell(w, std::size_t(k), driver::First);
+            QVERIFY(first->isVisible() && first->property("dimmed").toBool());
+            // Under the figures, within the row.
+            for (const QWidget* note :
+                 {static_cast<QWidget*>(mark), static_cast<QWidget*>(reason)}) {
+                const QRect place(note->mapTo(first->parentWidget(), QPoint()), note->size());
+                QVERIFY(place.top() >= first->geometry().bottom());
+                QVERIFY(place.bottom() <= button.bottom() + 1);
+            }
         }
-        // The stale figures behind a mark are hidden, so a screen reader finds only the mark.
-        QVERIFY(!driver::cell(w, 1, driver::First)->isVisible() &&
-                driver::cell(w, 0, driver::First)->isVisible());
+        QCOMPARE(driver::cell(w, 1, driver::First)->text(), QStringLiteral("$1,916.67"));
         QCOMPARE(driver::cell(w, 0, driver::First)->text(), QStringLiteral("$1,477.98"));
 
         // Among the affordable types, the lowest first repayment and the lowest
@@ -147,6 +152,10 @@ private slots:
                  QStringLiteral("The spare income does not cover the interest"));
         QCOMPARE(driver::notAffordable(w, 0)->toolTip(),
                  QStringLiteral("Needs $100.00 a month; $0.00 is spare"));
+        // A type with no figures shows none; one that has them shows them.
+        QVERIFY(!driver::cell(w, 4, driver::Paid)->isVisible());
+        QVERIFY(!driver::cell(w, 5, driver::Paid)->isVisible());
+        QCOMPARE(driver::cell(w, 0, driver::Paid)->text(), QStringLiteral("$120,000.00"));
         driver::back(w);
         calculate(w, 120000, 6, 10, 5000, 3000);
         QCOMPARE(driver::notAffordable(w, 4)->toolTip(), QString());
