@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Side by side, the pictures of a review taken before a change (the folder
 # given, a copy of an earlier build/review) and now (build/review, made by
-# scripts/review-screens.sh): build/review/before-after/LOOK-SCALE/CASE-NAME.png,
+# scripts/review-screens.sh): build/review/before-after/LOOK-SIZE/CASE-NAME.png,
 # before on the left. Every picture of the Selling and Buying walk and of the
 # large German case, and each other purpose's own page.
 set -euo pipefail
