@@ -272,6 +272,28 @@ void readWhatIf(Reader& read, const QJsonObject& section, WhatIfSettings& w) {
     w.current = current;
 }
 
+// The lender checks' figures, in the order of LenderFigures::Amounts.
+const std::array<const char*, 5> LenderKeys = {"propertyTaxYearly", "heatingMonthly",
+                                               "condoFeesMonthly", "debtPaymentsMonthly",
+                                               "cardBalances"};
+
+// Files written before the lender checks have no country: none is chosen.
+void readLender(Reader& read, const QJsonObject& lender, LenderFigures& figures) {
+    const QJsonValue countryValue = lender.value(QStringLiteral("country"));
+    const QString key =
+        countryValue.isUndefined() ? QStringLiteral("none") : countryValue.toString();
+    if (const std::optional<LenderCountry> country = lenderCountryFromKey(key))
+        figures.country = *country;
+    else
+        read.fail(tr("The lender country"),
+                  countryValue.isString() ? key : shownValue(countryValue),
+                  tr("one of \"none\", \"au\", \"ca\", \"ie\", \"nz\", \"uk\", \"us\""));
+    for (std::size_t i = 0; i < LenderKeys.size(); ++i)
+        figures.*LenderFigures::Amounts[i] =
+            read.amount(lender.value(QLatin1String(LenderKeys[i])),
+                        captions::fieldName(captions::LenderTitle, captions::Lender[i]));
+}
+
 } // namespace
 
 QByteArray caseFileText(const CaseFileContent& content) {
@@ -314,6 +336,10 @@ QByteArray caseFileText(const CaseFileContent& content) {
                     {QStringLiteral("compounding"), c.compounding == Compounding::HalfYearly
                                                         ? QStringLiteral("half-yearly")
                                                         : QStringLiteral("monthly")}};
+    QJsonObject lender{{QStringLiteral("country"), lenderCountryKey(c.lender.country)}};
+    for (std::size_t i = 0; i < LenderFigures::Amounts.size(); ++i)
+        lender[QLatin1String(LenderKeys[i])] = amountText(c.lender.*LenderFigures::Amounts[i]);
+    file[QStringLiteral("lender")] = lender;
     const WhatIfSettings& w = content.whatIf;
     QJsonObject whatIf{{QStringLiteral("risePoints"), w.risePoints},
                        {QStringLiteral("fixedYears"), w.fixedYears},
@@ -453,6 +479,7 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
         read.fail(tr("The rate's compounding"), compounding, tr("\"monthly\" or \"half-yearly\""));
     c.compounding = compounding == QLatin1String("half-yearly") ? Compounding::HalfYearly
                                                                 : Compounding::Monthly;
+    readLender(read, read.object(file, "lender"), c.lender);
     readWhatIf(read, read.object(file, "whatIf"), content.whatIf);
     if (read.error)
         return *read.error;

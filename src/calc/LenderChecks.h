@@ -50,6 +50,11 @@ struct LenderFigures {
     Currency condoFeesMonthly;
     Currency debtPaymentsMonthly; // the monthly payments on the debts the loan leaves
     Currency cardBalances;        // credit card balances the loan leaves: 3 % of them a month
+    // The amounts in the order the checks' page asks them, and a case file keeps them.
+    static constexpr std::array<Currency LenderFigures::*, 5> Amounts = {
+        &LenderFigures::propertyTaxYearly, &LenderFigures::heatingMonthly,
+        &LenderFigures::condoFeesMonthly, &LenderFigures::debtPaymentsMonthly,
+        &LenderFigures::cardBalances};
     friend bool operator==(const LenderFigures&, const LenderFigures&) = default;
 };
 

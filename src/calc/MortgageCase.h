@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "LenderChecks.h"
 #include "MortgageOptions.h"
 #include "PageArithmetic.h"
 #include "steps/Purposes.h"
@@ -46,6 +47,7 @@ struct MortgageCase {
     double ratePercent = 0.0;
     double termYears = 0.0;
     Compounding compounding = Compounding::Monthly;
+    LenderFigures lender;
     friend bool operator==(const MortgageCase&, const MortgageCase&) = default;
 };
 

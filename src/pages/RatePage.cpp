@@ -142,7 +142,9 @@ void RatePage::load(const MortgageCase& value) {
 }
 
 void RatePage::setUp() {
-    Skin::setPressed(compounding_[0], true);
+    // Canada's lenders quote fixed rates compounded half-yearly.
+    Skin::setPressed(compounding_[context_.entered.lender.country == LenderCountry::Canada ? 1 : 0],
+                     true);
 }
 
 void RatePage::chooseCompounding(Compounding compounding) {

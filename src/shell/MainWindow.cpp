@@ -50,6 +50,8 @@ constexpr int NavigationButtonHeight = 495;
 MainWindow::MainWindow(const QLocale& locale, QWidget* parent, Pages pages)
     : QMainWindow(parent), regional_(locale), context_(regional_) {
     setObjectName(QStringLiteral("MainWindow"));
+    // A new case checks the loan as the lenders of the system's region do.
+    context_.entered.lender.country = lenderCountryOf(locale);
     // Only the program's own start remembers its first size (a window built
     // whole measures it), read before the skin changes the window's style.
     if (pages == Pages::AfterFirstPaint)

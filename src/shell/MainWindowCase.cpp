@@ -31,6 +31,8 @@ void MainWindow::loadCase(const MortgageCase& value) {
     // out and the results; nothing of the case before.
     context_.figures = CaseFigures();
     context_.entered.purpose = value.purpose;
+    // No page holds the lender checks' figures: the case keeps them.
+    context_.entered.lender = value.lender;
     // A page the new case never reaches shows none of the case before's totals.
     PageBuilder::showStartingFigures(steps_);
     for (const auto& each : pages_)

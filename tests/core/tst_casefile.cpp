@@ -36,6 +36,8 @@ CaseFileContent sample() {
     c.ratePercent = 7.25;
     c.termYears = 20.0;
     c.compounding = Compounding::HalfYearly;
+    c.lender = {
+        LenderCountry::Canada, units(4200), units(150), units(300), units(400), units(5000)};
     content.whatIf.risePoints = 1.5;
     content.whatIf.resetRate = 9.0;
     content.whatIf.extraType = ReducingBalanceType;
@@ -95,6 +97,7 @@ private slots:
         QCOMPARE(c.termYears, 25.0);
         QVERIFY(c.fortnightlyBudget);
         QVERIFY(c.compounding == Compounding::Monthly);
+        QVERIFY(c.lender == LenderFigures());
     }
 
     // Every way a file can be wrong is refused with one message naming the field
@@ -133,6 +136,8 @@ private slots:
         QTest::newRow("a term under a tenth") << with("\"years\": 20", "\"years\": 0.05") << 4 << "de_DE"
             << "Interest rate and term, Term in Years is \"0.05\"; it must be between 0,1 and 100.";
         QTest::newRow("a compounding not known") << with("\"half-yearly\"", "\"yearly\"") << 4 << "en_US" << "The rate's compounding is \"yearly\"";
+        QTest::newRow("a lender country not known") << with("\"ca\"", "\"fr\"") << 4 << "en_US" << "The lender country is \"fr\"";
+        QTest::newRow("a lender figure as a number") << with("\"4200\"", "4200") << 4 << "en_US" << "Lender checks, Property Tax a Year is \"4200\"; it must be an amount written in quotes";
         QTest::newRow("an unknown purpose") << with("\"selling-and-buying\"", "\"yacht\"") << 2 << "en_US" << "The purpose is \"yacht\"";
         QTest::newRow("invalid UTF-8") << with("\"selling-and-buying\"", "\"\xff\xfe\"") << 2 << "en_US"
             << damaged + ": invalid UTF8 string.";
