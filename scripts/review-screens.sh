@@ -28,12 +28,16 @@ for look in light dark; do
         dark=
         [ "$look" = dark ] && dark=dark
         out="$folder/$look-$name"
+        # An earlier build may stop at a window it named otherwise: the
+        # pictures it took until then are kept.
         for purpose in 0 1 2 3 4 5 6 7 8; do
             QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${size}x24" \
-                "$screens" "$out/purpose$purpose" "$purpose" en_US $dark
+                "$screens" "$out/purpose$purpose" "$purpose" en_US $dark ||
+                echo "$out/purpose$purpose stopped early"
         done
         QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 ${size}x24" \
-            "$screens" "$out/large-de_DE" 3 de_DE large $dark
+            "$screens" "$out/large-de_DE" 3 de_DE large $dark ||
+            echo "$out/large-de_DE stopped early"
     done
 done
 echo "Pictures written to $folder"

@@ -64,7 +64,6 @@ inline constexpr const char* Term = HW_CAPTION("Term in Years:");
 
 // What the lender checks ask beyond the pages, in the order of LenderFigures.
 inline constexpr const char* LenderTitle = QT_TRANSLATE_NOOP("hw::StepPage", "LENDER CHECKS");
-inline constexpr const char* LenderCountry = HW_CAPTION("Lender Country:");
 inline constexpr std::array<const char*, 5> Lender = {
     HW_CAPTION("Property Tax a Year:"), HW_CAPTION("Heating a Month:"),
     HW_CAPTION("Condominium Fees a Month:"), HW_CAPTION("Payments on Other Debts a Month:"),

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <iterator>
 
 namespace hw {
 
@@ -187,6 +188,18 @@ std::optional<LenderCountry> lenderCountryFromKey(const QString& key) {
         if (key == QLatin1String(text.key))
             return text.country;
     return std::nullopt;
+}
+
+QString lenderRuleKey(LenderRule rule) {
+    static const char* const Keys[] = {
+        "buffered-rate",         "mortgage-insurance",     "debt-to-income-limit",
+        "gross-debt-service",    "total-debt-service",     "minimum-down-payment",
+        "insurance-premium",     "loan-to-income",         "minimum-deposit",
+        "loan-to-value-limit",   "loan-to-income-limit",   "rate-rise-stress",
+        "debt-to-income-manual", "debt-to-income-factors", "debt-to-income-automated",
+        "private-insurance"};
+    static_assert(std::size(Keys) == static_cast<std::size_t>(LenderRule::PrivateInsurance) + 1);
+    return QString::fromLatin1(Keys[static_cast<std::size_t>(rule)]);
 }
 
 double canadianMinimumDownPayment(double value) {

@@ -106,6 +106,9 @@ struct LenderCheck {
     double amount = 0.0; // a premium or a deposit in money, beside a percentage
 };
 
+// The rule's key for other programs: "gross-debt-service".
+QString lenderRuleKey(LenderRule rule);
+
 using TypeChecks = std::vector<LenderCheck>;
 // Each type's checks; all empty for None.
 std::array<TypeChecks, MortgageTypeCount> lenderChecks(const LenderCase& c);

@@ -4,6 +4,7 @@
 
 #include "calc/CaseFile.h"
 #include "calc/CaseResults.h"
+#include "calc/LenderTexts.h"
 #include "calc/OptionTexts.h"
 
 #include <QCoreApplication>
@@ -96,23 +97,46 @@ QString jsonString(const QString& text) {
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
+// A type's lender checks: each rule, its figure and limit, and whether the loan
+// passes it (a rule that only limits how many such loans lenders make is
+// passed, with "note": true where the loan is one).
+QString jsonChecks(const TypeChecks& checks) {
+    const auto number = [](double value) { return QString::number(value, 'f', 4); };
+    QStringList out;
+    for (const LenderCheck& check : checks)
+        out << QStringLiteral("{\"rule\": \"%1\", \"figure\": %2, \"limit\": %3, \"passes\": "
+                              "%4, \"note\": %5}")
+                   .arg(lenderRuleKey(check.rule),
+                        check.figure ? number(*check.figure) : QStringLiteral("null"),
+                        number(check.limit),
+                        check.verdict != Verdict::Fails ? QStringLiteral("true")
+                                                        : QStringLiteral("false"),
+                        check.verdict == Verdict::Noted ? QStringLiteral("true")
+                                                        : QStringLiteral("false"));
+    return u'[' + out.join(QStringLiteral(", ")) + u']';
+}
+
 // The figures are written as the plain texts, so that they keep the currency's decimals.
-QByteArray json(const std::array<ReportRecord, MortgageTypeCount>& rows) {
+QByteArray json(const std::array<ReportRecord, MortgageTypeCount>& rows, LenderCountry country,
+                const std::array<TypeChecks, MortgageTypeCount>& checks) {
     const auto number = [](const QString& text) {
         return text.isEmpty() ? QStringLiteral("null") : text;
     };
     QStringList types;
-    for (const ReportRecord& row : rows)
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ReportRecord& row = rows[k];
         types << QStringLiteral("    {\"type\": %1, \"termYears\": %2, \"firstRepayment\": %3, "
                                 "\"lastRepayment\": %4, \"totalPaid\": %5, \"interest\": %6, "
-                                "\"finalBalance\": %7, \"affordable\": %8, \"reason\": %9}")
+                                "\"finalBalance\": %7, \"affordable\": %8, \"reason\": %9, "
+                                "\"lenderChecks\": %10}")
                      .arg(jsonString(row.mortgageType), number(row.term), number(row.first),
                           number(row.last), number(row.paid), number(row.interest),
                           number(row.finalBalance),
                           row.affordable ? QStringLiteral("true") : QStringLiteral("false"),
-                          jsonString(row.reason));
-    return QStringLiteral("{\n  \"types\": [\n%1\n  ]\n}\n")
-        .arg(types.join(QStringLiteral(",\n")))
+                          jsonString(row.reason), jsonChecks(checks[k]));
+    }
+    return QStringLiteral("{\n  \"lenderCountry\": \"%1\",\n  \"types\": [\n%2\n  ]\n}\n")
+        .arg(lenderCountryKey(country), types.join(QStringLiteral(",\n")))
         .toUtf8();
 }
 
@@ -162,12 +186,16 @@ CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
     const auto read = readCaseFileAt(path, regional.currencyDecimals(), regional);
     if (const auto* error = std::get_if<CaseFileError>(&read))
         return refused(caseFileRefusal(path, *error));
-    const CaseResults results = workOutCase(std::get<CaseFileContent>(read).value, regional);
+    const MortgageCase& value = std::get<CaseFileContent>(read).value;
+    const CaseResults results = workOutCase(value, regional);
     if (results.refusal)
         return refused(tr("%1 stops short of its results: %2")
                            .arg(QFileInfo(path).fileName(), results.refusal->describe()));
     const auto rows = plainRows(results, regional);
-    return {0, format == QLatin1String("json") ? json(rows) : csv(rows), {}};
+    if (format == QLatin1String("csv"))
+        return {0, csv(rows), {}};
+    const LenderCase lender = lenderCaseOf(value, results.figures);
+    return {0, json(rows, lender.figures.country, lenderChecks(lender)), {}};
 }
 
 } // namespace hw

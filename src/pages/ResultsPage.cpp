@@ -4,6 +4,7 @@
 
 #include "PurposeChoicePage.h"
 #include "base/Twips.h"
+#include "calc/LenderTexts.h"
 #include "look/FigureWidth.h"
 #include "look/Skin.h"
 #include "look/WrappingButton.h"
@@ -97,11 +98,18 @@ void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
     compareButton_ = topButton(tr("C&ompare"), "cmdCompare");
     compareButton_->setToolTip(tr("This case beside saved cases"));
     onAction(compareButton_, [this] { open_.compare(); });
+    lenderButton_ = topButton(tr("Lender Chec&ks"), "cmdLenderChecks");
+    lenderButton_->setToolTip(tr("The usual checks of lenders in your country, for each type"));
+    onAction(lenderButton_, [this] {
+        if (options_)
+            open_.lenderChecks();
+    });
     top->addWidget(caption_, 1);
     top->addWidget(whatIf_);
     top->addWidget(chart_);
     top->addWidget(preview_);
     top->addWidget(compareButton_);
+    top->addWidget(lenderButton_);
     layout->addLayout(top);
     layout->addSpacing(twips(120));
     layout->addLayout(buildTable(panel, b));
@@ -110,12 +118,22 @@ void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
     legend_->setObjectName(QStringLiteral("lblLegend"));
     legend_->setWordWrap(true);
     layout->addSpacing(twips(60));
-    layout->addWidget(legend_);
+    lenderLine_ = b.label(QString());
+    lenderLine_->setObjectName(QStringLiteral("lblLenderChecks"));
+    lenderLine_->setWordWrap(true);
+    lenderLine_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lenderLine_->setVisible(false);
+    // Side by side, so that the table keeps the room it has.
+    auto* underTable = new QHBoxLayout;
+    underTable->addWidget(legend_, 2);
+    underTable->addWidget(lenderLine_, 1);
+    layout->addLayout(underTable);
     // Tab goes left to right along the top, then down the type buttons.
     QWidget::setTabOrder(whatIf_, chart_);
     QWidget::setTabOrder(chart_, preview_);
     QWidget::setTabOrder(preview_, compareButton_);
-    QWidget::setTabOrder(compareButton_, types_[0]);
+    QWidget::setTabOrder(compareButton_, lenderButton_);
+    QWidget::setTabOrder(lenderButton_, types_[0]);
     layout->addStretch(1);
     for (std::size_t i = 0; i < types_.size(); ++i) {
         const int topic = MortgageTypeTopics + static_cast<int>(i);
@@ -243,11 +261,18 @@ void ResultsPage::showOptions(const OptionsResult& options) {
     for (std::size_t k = 0; k < RowCount; ++k)
         showRow(k, options_->types[k], termText);
     markLowest(*options_);
+    showLenderSummary();
     const auto spare = input.shownIncome.minus(input.shownBudget);
     const ReportCase reportCase{purposeCaption(context_.purpose()), context_.figures.requirement,
                                 rateText(), termText,
                                 regional().currency(spare.value_or(Currency()))};
     report_ = hw::reportContent(*options_, reportCase, regional());
+}
+
+void ResultsPage::showLenderSummary() {
+    const LenderCase lender = lenderCaseOf(context_.entered, context_.figures);
+    lenderLine_->setText(lenderSummary(lender.figures.country, lenderChecks(lender), regional()));
+    lenderLine_->setVisible(!lenderLine_->text().isEmpty());
 }
 
 void ResultsPage::load(const MortgageCase&) {

@@ -26,7 +26,7 @@ class ResultsPage : public StepPage {
 public:
     // What the page's buttons open; the main window owns the windows they open.
     struct Openers {
-        std::function<void()> whatIf, chart, preview, compare;
+        std::function<void()> whatIf, chart, preview, compare, lenderChecks;
     };
     ResultsPage(PageContext& context, Openers openers);
     QString name() const override { return tr("Mortgage Options"); }
@@ -49,6 +49,9 @@ public:
     const WhatIfSettings& whatIfAsked() const { return whatIfAsked_; }
     WhatIfSettings& whatIfAsked() { return whatIfAsked_; }
     void setWhatIfAsked(const WhatIfSettings& asked) { whatIfAsked_ = asked; }
+
+    // Under the table: how many types pass the lender country's usual checks.
+    void showLenderSummary();
 
     // The first topic of the mortgage types' information.
     static constexpr int MortgageTypeTopics = 20;
@@ -78,6 +81,8 @@ private:
     QPushButton* chart_ = nullptr;
     QPushButton* preview_ = nullptr;
     QPushButton* compareButton_ = nullptr;
+    QPushButton* lenderButton_ = nullptr;
+    QLabel* lenderLine_ = nullptr;
     std::array<QLabel*, 6> heads_{};
     std::array<QPushButton*, MortgageTypeCount> types_{};
     std::array<QLineEdit*, MortgageTypeCount> term_{};

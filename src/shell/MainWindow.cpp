@@ -102,7 +102,8 @@ void MainWindow::makePages() {
     pages_[RateStep] = std::make_unique<RatePage>(c);
     auto results = std::make_unique<ResultsPage>(
         c, ResultsPage::Openers{[this] { openWhatIf(); }, [this] { openChart(); },
-                                [this] { openPreview(); }, [this] { openCompare(); }});
+                                [this] { openPreview(); }, [this] { openCompare(); },
+                                [this] { openLenderChecks(); }});
     results_ = results.get();
     pages_[ResultsStep] = std::move(results);
     pages_[ClosingStep] = makeClosingPage(c);

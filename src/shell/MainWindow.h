@@ -109,6 +109,8 @@ public:
     // The windows that look further at the results worked out.
     void openWhatIf();
     void openChart();
+    // The lender checks; the country and figures chosen there become the case's.
+    void openLenderChecks();
     void openPreview();
     // What the household entered, apart from the fields.
     MortgageCase caseValue() const;

@@ -4,12 +4,14 @@
 #include "pages/ResultsPage.h"
 #include "results/ChartWindow.h"
 #include "results/CompareWindow.h"
+#include "results/LenderChecksWindow.h"
 #include "results/MortgageReport.h"
 #include "results/WhatIfWindow.h"
 
 #include <QFileInfo>
 
-// The windows the results page opens: What If, Chart, the report's preview and Compare.
+// The windows the results page opens: What If, Chart, the report's preview,
+// Compare and the lender checks.
 
 namespace hw {
 
@@ -23,6 +25,17 @@ void MainWindow::openWhatIf() {
 void MainWindow::openChart() {
     ChartWindow balances(*options(), context_.figures.requirement, regional_, this);
     balances.exec();
+}
+
+void MainWindow::openLenderChecks() {
+    LenderChecksWindow checks(context_.entered, context_.figures, regional_, this);
+    checks.exec();
+    if (checks.lenderFigures() == context_.entered.lender)
+        return;
+    context_.entered.lender = checks.lenderFigures();
+    resultsPage().showLenderSummary();
+    if (context_.changed)
+        context_.changed();
 }
 
 void MainWindow::openPreview() {

@@ -57,17 +57,27 @@ private slots:
     }
 
     // JSON: the same figures, numbers as numbers; a type that cannot be
-    // afforded says why and has no figures.
+    // afforded says why and has no figures; each type's lender checks.
     void json() {
         MortgageCase refused = otherLoan();
         refused.budget[0] = units(1200); // leaves $891.67 a month spare
+        MortgageCase irish = otherLoan();
+        irish.lender.country = LenderCountry::Ireland;
         QJsonObject table[2];
         for (int i = 0; i < 2; ++i) {
             const CommandOutput output =
-                run({"--results", write(i ? refused : otherLoan()), "--format", "json"}, "en_US");
-            table[i] =
-                QJsonDocument::fromJson(output.out).object()["types"].toArray()[0].toObject();
+                run({"--results", write(i ? refused : irish), "--format", "json"}, "en_US");
+            const QJsonObject all = QJsonDocument::fromJson(output.out).object();
+            QCOMPARE(all["lenderCountry"].toString(), i ? "none" : "ie");
+            table[i] = all["types"].toArray()[0].toObject();
         }
+        // $200,000 on $60,000 a year: 3.33 times, within Ireland's 3.5.
+        const QJsonObject loanToIncome = table[0]["lenderChecks"].toArray()[0].toObject();
+        QCOMPARE(loanToIncome["rule"].toString(), QStringLiteral("loan-to-income"));
+        QCOMPARE(loanToIncome["figure"].toDouble(), 3.3333);
+        QCOMPARE(loanToIncome["limit"].toDouble(), 3.5);
+        QVERIFY(loanToIncome["passes"].toBool());
+        QVERIFY(table[1]["lenderChecks"].toArray().isEmpty());
         QCOMPARE(table[0]["firstRepayment"].toDouble(), 1288.60);
         QCOMPARE(table[0]["affordable"].toBool(), true);
         QCOMPARE(table[1]["affordable"].toBool(true), false);

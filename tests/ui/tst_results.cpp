@@ -3,13 +3,16 @@
 #include "CaseDriver.h"
 #include "OptionsCase.h"
 #include "PdfText.h"
+#include "calc/CaseFile.h"
 #include "calc/WhatIf.h"
 #include "results/ChartWindow.h"
 #include "results/ColumnHead.h"
+#include "results/LenderChecksWindow.h"
 #include "results/MortgageReport.h"
 #include "results/PreviewWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
 #include <QLabel>
 #include <QPrintPreviewDialog>
@@ -159,6 +162,32 @@ private slots:
         driver::back(w);
         calculate(w, 120000, 6, 10, 5000, 3000);
         QCOMPARE(driver::notAffordable(w, 4)->toolTip(), QString());
+    }
+
+    // A new case checks the loan as the lenders of the system's region do, a
+    // Canadian rate compounding half-yearly; the lender checks' window changes
+    // the country, and the line under the results and the case follow.
+    void lenderChecks() {
+        driver::Window w("fr_CA");
+        QCOMPARE(w.caseValue().lender.country, hw::LenderCountry::Canada);
+        QCOMPARE(w.caseValue().compounding, hw::Compounding::HalfYearly);
+        calculate(w, 200000, 7.5, 25, 9000, 3000);
+        auto* line = driver::child<QLabel>(&w, QStringLiteral("lblLenderChecks"));
+        QVERIFY(!line->isVisible());
+        QString summary;
+        driver::whenModal<hw::LenderChecksWindow>([&summary](hw::LenderChecksWindow* checks) {
+            checks->countryBox->setCurrentIndex(
+                checks->countryBox->findData(int(hw::LenderCountry::Ireland)));
+            summary = checks->summary->text();
+            checks->accept();
+        });
+        QTest::mouseClick(driver::child<QPushButton>(&w, QStringLiteral("cmdLenderChecks")),
+                          Qt::LeftButton);
+        QCOMPARE(w.caseValue().lender.country, hw::LenderCountry::Ireland);
+        // $200,000 on $108,000 a year is 1.85 times: every type passes.
+        QCOMPARE(summary, QStringLiteral("Ireland: 7 of 7 types pass the usual lender checks"));
+        QVERIFY(line->isVisible() && line->text() == summary);
+        QVERIFY(hw::caseFileText({w.caseValue(), {}}).contains("\"country\": \"ie\""));
     }
 
     void headLines_data() {
