@@ -173,7 +173,8 @@ QString lenderSources(LenderCountry country) {
     case LenderCountry::Australia:
         return tr("APRA: a serviceability buffer of 3 points (letter of October 2021, since "
                   "November 2021); interest-only loans tested on principal and interest (APG "
-                  "223); debt-to-income of 6 or more limited (from 1 February 2026).");
+                  "223); debt-to-income of 6 or more limited (from 1 February 2026). Lenders "
+                  "mortgage insurance is priced by insurers, usually above 80% loan to value.");
     case LenderCountry::Canada:
         return tr("OSFI and the Department of Finance: the minimum qualifying rate, the greater of "
                   "the rate plus 2 points and 5.25% (since 1 June 2021); CMHC: gross and total "
@@ -186,8 +187,8 @@ QString lenderSources(LenderCountry country) {
         return tr("Reserve Bank of New Zealand: debt-to-income above 6 limited (since 1 July "
                   "2024); loan-to-value above 80% limited (since 1 December 2025).");
     case LenderCountry::UnitedKingdom:
-        return tr("Bank of England FPC: loans of 4.5 times income or more limited to 15% of a "
-                  "lender's; FCA MCOB 11.6.18R: lenders allow for rates rising.");
+        return tr("Bank of England FPC: loans of 4.5 times income or more limited to 15% of new "
+                  "mortgages (since 2014); FCA MCOB 11.6.18R: lenders allow for rates rising.");
     case LenderCountry::UnitedStates:
         return tr("Fannie Mae Selling Guide: debt-to-income 36% manual, 45% with compensating "
                   "factors, 50% automated; the Homeowners Protection Act on private mortgage "

@@ -94,10 +94,10 @@ HelpTopic readTopic(const QString& path, const QStringList& folders) {
 
 const HelpTopic* helpTopic(int number) {
     static const auto topics = [] {
-        std::array<std::optional<HelpTopic>, WhatIfTopic + 1> read;
+        std::array<std::optional<HelpTopic>, LenderChecksTopic + 1> read;
         const QStringList folders = languageFolders();
         for (const auto& [number, path] : topicFiles(folders))
-            if (number >= 0 && number <= WhatIfTopic)
+            if (number >= 0 && number <= LenderChecksTopic)
                 read[static_cast<std::size_t>(number)] = readTopic(path, folders);
         return read;
     }();

@@ -23,11 +23,13 @@ struct HelpTopic {
     bool hasSecondPage() const { return !secondPage.isEmpty(); }
 };
 
-// The What If window's topic.
+// The What If window's topic, and the lender checks' window's, the last.
 constexpr int WhatIfTopic = 40;
+constexpr int LenderChecksTopic = 41;
 
 // The topic with this number: a wizard step 0..17, a mortgage type 20..26, an
-// interest-rate type 30..32 or the What If window. Null for a number without a topic.
+// interest-rate type 30..32, the What If or the lender checks' window. Null for a number without a
+// topic.
 const HelpTopic* helpTopic(int number);
 
 } // namespace hw

@@ -5,6 +5,8 @@
 #include "base/ScreenRoom.h"
 #include "calc/OptionTexts.h"
 #include "entry/NumericField.h"
+#include "info/HelpTopics.h"
+#include "info/InformationWindow.h"
 #include "look/Skin.h"
 
 #include <QComboBox>
@@ -97,7 +99,16 @@ LenderChecksWindow::LenderChecksWindow(const MortgageCase& value, const CaseFigu
     layout->addWidget(summary);
     layout->addWidget(checksTree, 1);
     layout->addWidget(sources_);
+    auto* more = new QPushButton(tr("Tell Me &More"), this);
+    more->setObjectName(QStringLiteral("cmdMore"));
+    Skin::applyTo(more, Skin::Element::Button);
+    connect(more, &QPushButton::clicked, this, [this] {
+        InformationWindow help(this);
+        help.setTopic(LenderChecksTopic);
+        help.exec();
+    });
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(more);
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
     layout->addLayout(buttons);

@@ -78,11 +78,11 @@ private slots:
             texts << button->text();
         for (QLineEdit* field : w.findChildren<QLineEdit*>())
             texts << field->accessibleName();
-        int topics = 0; // the steps but the closing, the types, the rates and What If
-        for (int n = 0; n <= hw::WhatIfTopic; ++n)
+        int topics = 0; // the steps but the closing, the types, the rates, What If, lender checks
+        for (int n = 0; n <= hw::LenderChecksTopic; ++n)
             if (const hw::HelpTopic* topic = hw::helpTopic(n); topic && ++topics)
                 texts << topic->firstPage << topic->secondPage;
-        QCOMPARE(topics, 18 + 7 + 3 + 1);
+        QCOMPARE(topics, 18 + 7 + 3 + 1 + 1);
         static const QRegularExpression runOfBlanks(QStringLiteral("[a-z,;]  +[a-zA-Z]"));
         static const QRegularExpression misspelt(
             QStringLiteral("Refinanace|Managment|withold|wish tu|\\bappy\\b|Elecricity|::|"

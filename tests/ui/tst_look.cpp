@@ -420,7 +420,7 @@ private slots:
         preview.show();
         checkLook(&preview, QStringLiteral("preview"));
 
-        for (int topic = 0; topic <= hw::WhatIfTopic; ++topic) {
+        for (int topic = 0; topic <= hw::LenderChecksTopic; ++topic) {
             if (!hw::helpTopic(topic))
                 continue;
             hw::InformationWindow help(&w);
