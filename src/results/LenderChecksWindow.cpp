@@ -150,8 +150,9 @@ void LenderChecksWindow::showChecks() {
             ruleWidth = std::max(
                 ruleWidth, checksTree->fontMetrics().horizontalAdvance(item->child(k)->text(0)));
     }
-    checksTree->setColumnWidth(0, ruleWidth + 3 * checksTree->indentation() +
-                                      checksTree->fontMetrics().averageCharWidth() * 2);
+    checksTree->setColumnWidth(0, std::max(checksTree->header()->sectionSizeHint(0),
+                                           ruleWidth + 3 * checksTree->indentation() +
+                                               checksTree->fontMetrics().averageCharWidth() * 2));
     checksTree->resizeColumnToContents(1);
     checksTree->setVisible(country != LenderCountry::None);
     summary->setText(country == LenderCountry::None

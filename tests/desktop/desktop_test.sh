@@ -410,6 +410,27 @@ scenario_what_if() {
     expect txtFirst0 "$first"
 }
 
+# In Canada the rate compounds half-yearly and the lenders' checks are
+# Canada's; Alt+K opens them, the country changes from the keyboard, and the
+# line under the results follows once the window is closed.
+scenario_lender_checks() {
+    dismiss_hint
+    walk_to_results
+    wait_for lender '^Canada: [0-7] of 7 types pass the usual lender checks$'
+    wait_for caption 'compounded half-yearly'
+    key alt+k
+    wait_for window.LenderChecksWindow '.'
+    on_screen window.LenderChecksWindow
+    wait_for lenderSummary '^Canada: '
+    key alt+c
+    wait_for focus '^cboCountry$'
+    key I
+    wait_for lenderSummary '^Ireland: [0-7] of 7 types pass'
+    import -window root "desktop-lender-checks.png" 2>/dev/null
+    key Escape
+    wait_for lender '^Ireland: [0-7] of 7 types pass the usual lender checks$'
+}
+
 # The results page as a screen reader reads it, over AT-SPI: the purposes are
 # radio buttons, What If, Chart and Preview come in the order they stand, every
 # type's button says its verdict, and each mark is named with its type, gives
@@ -544,6 +565,7 @@ scenario_full_disk() {
 
 [ "$scenario" = startup ] && export SCREEN_SIZE=1280x720
 [ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
+[ "$scenario" = lender-checks ] && export PROGRAM_LANG=en_CA.UTF-8
 [ "$scenario" = screen-reader ] && export SCREEN_READER=1
 start_desktop
 start_program

@@ -8,6 +8,7 @@
 #include "Children.h"
 #include "base/MessageBox.h"
 #include "money/Regional.h"
+#include "results/LenderChecksWindow.h"
 #include "results/WhatIfWindow.h"
 #include "shell/Main.h"
 #include "shell/MainWindow.h"
@@ -81,6 +82,9 @@ public:
                         driver::child<QTableWidget>(whatIf, "grdOffset")->item(0, 1))
                     lines << QStringLiteral("whatif.offsetCleared=") + cleared->text();
             }
+            if (auto* checks = qobject_cast<hw::LenderChecksWindow*>(top);
+                checks && checks->isVisible())
+                lines << QStringLiteral("lenderSummary=") + checks->summary->text();
             if (auto* box = qobject_cast<hw::MessageBox*>(top); box && box->isVisible()) {
                 lines << QStringLiteral("message=") +
                              driver::child<QLabel>(box, "lblMessage")->text();
@@ -98,6 +102,9 @@ public:
                                  .arg(button->isChecked() ? 1 : 0);
             lines << QStringLiteral("caption=") +
                          w->findChild<QLabel*>(QStringLiteral("sknpnMortgage"))->text();
+            if (const auto* lender = w->findChild<QLabel*>(QStringLiteral("lblLenderChecks")))
+                lines << QStringLiteral("lender=") +
+                             (lender->isVisible() ? lender->text() : QString());
         }
         const QString text = lines.join(u'\n') + u'\n';
         if (text == last_)
