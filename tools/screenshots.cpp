@@ -108,7 +108,8 @@ int main(int argc, char* argv[]) {
             }
             hw::CompareWindow compare(
                 &window, window.regional(),
-                {QStringLiteral("This case"), window.optionsInput(), *window.options()}, folder);
+                {QStringLiteral("This case"), window.optionsInput(), *window.options(), true, {}},
+                folder);
             compare.addCases(offers);
             compare.show();
             QApplication::processEvents();

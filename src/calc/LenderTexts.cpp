@@ -156,16 +156,59 @@ QString verdictText(Verdict verdict) {
     return {};
 }
 
+namespace {
+QString passingOf(const std::array<TypeChecks, MortgageTypeCount>& checks,
+                  const Regional& regional) {
+    return regional.locale().toString(std::count_if(
+        checks.begin(), checks.end(), [](const TypeChecks& type) { return passes(type); }));
+}
+} // namespace
+
 QString lenderSummary(LenderCountry country,
                       const std::array<TypeChecks, MortgageTypeCount>& checks,
                       const Regional& regional) {
     if (country == LenderCountry::None)
         return {};
-    const auto passing = std::count_if(checks.begin(), checks.end(),
-                                       [](const TypeChecks& type) { return passes(type); });
     return tr("%1: %2 of %3 types pass the usual lender checks")
-        .arg(lenderCountryName(country), regional.locale().toString(passing),
+        .arg(lenderCountryName(country), passingOf(checks, regional),
              regional.locale().toString(MortgageTypeCount));
+}
+
+QString lenderTally(LenderCountry country, const std::array<TypeChecks, MortgageTypeCount>& checks,
+                    const Regional& regional) {
+    if (country == LenderCountry::None)
+        return lenderCountryName(country);
+    return tr("%1: %2 of %3 pass")
+        .arg(lenderCountryName(country), passingOf(checks, regional),
+             regional.locale().toString(MortgageTypeCount));
+}
+
+QString lenderTallyOf(const MortgageCase& value, const CaseFigures& figures,
+                      const Regional& regional) {
+    const LenderCase lender = lenderCaseOf(value, figures);
+    return lenderTally(lender.figures.country, lenderChecks(lender), regional);
+}
+
+std::vector<ReportSection> lenderSections(const LenderCase& c, const Regional& regional) {
+    const LenderCountry country = c.figures.country;
+    if (country == LenderCountry::None)
+        return {};
+    const auto checks = lenderChecks(c);
+    std::vector<ReportSection> sections;
+    sections.push_back(
+        {lenderSummary(country, checks, regional), lenderSources(country), {}, {}, {}});
+    for (int type = 0; type < MortgageTypeCount; ++type) {
+        const TypeChecks& own = checks[static_cast<std::size_t>(type)];
+        ReportSection section;
+        section.title =
+            (passes(own) ? tr("%1: passes") : tr("%1: fails")).arg(mortgageTypeName(type));
+        for (const LenderCheck& check : own)
+            section.notes << tr("%1 (%2): %3")
+                                 .arg(lenderRuleName(check.rule), verdictText(check.verdict),
+                                      lenderCheckText(country, check, regional));
+        sections.push_back(section);
+    }
+    return sections;
 }
 
 QString lenderSources(LenderCountry country) {

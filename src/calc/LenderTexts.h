@@ -4,6 +4,7 @@
 
 #include "CaseResults.h"
 #include "LenderChecks.h"
+#include "OptionTexts.h"
 #include "money/Regional.h"
 
 #include <QString>
@@ -28,6 +29,15 @@ QString verdictText(Verdict verdict);
 QString lenderSummary(LenderCountry country,
                       const std::array<TypeChecks, MortgageTypeCount>& checks,
                       const Regional& regional);
+// "Canada: 6 of 7 pass", as a table cell says it; "None" with no country.
+QString lenderTally(LenderCountry country, const std::array<TypeChecks, MortgageTypeCount>& checks,
+                    const Regional& regional);
+// The same of a case, worked out.
+QString lenderTallyOf(const MortgageCase& value, const CaseFigures& figures,
+                      const Regional& regional);
+// The report's page: a section a type, its verdict in the heading and each
+// check a sentence under it, the first section naming the country's sources.
+std::vector<ReportSection> lenderSections(const LenderCase& c, const Regional& regional);
 // Where each country's rules come from, and since when.
 QString lenderSources(LenderCountry country);
 

@@ -76,10 +76,10 @@ struct ReportCase {
     QString spareText; // the monthly spare income
 };
 
-// One What If answer as the report prints it: a heading (the question), what
-// its table shows, the table (its heads, then its rows, first column the type)
-// and the sentences under it.
-struct WhatIfSection {
+// One section of a report page, a What If answer or a type's lender checks: a
+// heading (the question), what its table shows, the table (its heads, then its
+// rows, first column the type) and the sentences under it.
+struct ReportSection {
     QString title;
     QString lead;
     QStringList heads;
@@ -98,7 +98,9 @@ struct ReportContent {
     // The balances over time, for the report's optional chart page.
     std::vector<BalanceSeries> balances;
     // The What If answers, for the report's optional page.
-    std::vector<WhatIfSection> whatIf;
+    std::vector<ReportSection> whatIf;
+    // The lender country's checks, a section a type; none with no country.
+    std::vector<ReportSection> lenderChecks;
 };
 
 // Every amount in the user's currency form, as the results page shows it.

@@ -348,15 +348,15 @@ double defaultResetRate(const OptionsInput& input) {
     return std::min(HighestPercent, whatIfReading(input).ratePercent + 2.0);
 }
 
-std::vector<WhatIfSection> whatIfSummary(const OptionsInput& input, const Regional& regional,
+std::vector<ReportSection> whatIfSummary(const OptionsInput& input, const Regional& regional,
                                          double propertyValue, const WhatIfSettings& settings,
                                          const CurrentLoan& suggested) {
-    std::vector<WhatIfSection> sections;
+    std::vector<ReportSection> sections;
     const auto money = [&](double value) { return regional.currency(value); };
     const auto rate = [&](double percent) { return regional.percent(percent / 100.0); };
     const auto rise = rateRise(input, settings.risePoints, regional);
     if (const auto* answer = std::get_if<RateRise>(&rise)) {
-        WhatIfSection section{
+        ReportSection section{
             tr("Rates rise"),
             tr("If the rate rose by %1 points to %2:")
                 .arg(regional.number(settings.risePoints), rate(answer->rateAfter)),
@@ -375,7 +375,7 @@ std::vector<WhatIfSection> whatIfSummary(const OptionsInput& input, const Region
         sections.push_back(std::move(section));
     }
     const Borrowing most = borrowing(input, propertyValue);
-    WhatIfSection borrow{tr("How much could we borrow"),
+    ReportSection borrow{tr("How much could we borrow"),
                          tr("The most you could borrow at this rate and term:"),
                          {tr("Mortgage type"), tr("Largest amount")},
                          {},

@@ -203,7 +203,7 @@ struct WhatIfSettings {
 double defaultResetRate(const OptionsInput& input);
 // `suggested` is the current loan the window starts with, for a figure not asked.
 // The answers to the questions asked, a section each, for the report.
-std::vector<WhatIfSection> whatIfSummary(const OptionsInput& input, const Regional& regional,
+std::vector<ReportSection> whatIfSummary(const OptionsInput& input, const Regional& regional,
                                          double propertyValue, const WhatIfSettings& settings,
                                          const CurrentLoan& suggested = {});
 

@@ -261,18 +261,20 @@ void ResultsPage::showOptions(const OptionsResult& options) {
     for (std::size_t k = 0; k < RowCount; ++k)
         showRow(k, options_->types[k], termText);
     markLowest(*options_);
-    showLenderSummary();
     const auto spare = input.shownIncome.minus(input.shownBudget);
     const ReportCase reportCase{purposeCaption(context_.purpose()), context_.figures.requirement,
                                 rateText(), termText,
                                 regional().currency(spare.value_or(Currency()))};
     report_ = hw::reportContent(*options_, reportCase, regional());
+    showLenderSummary();
 }
 
 void ResultsPage::showLenderSummary() {
     const LenderCase lender = lenderCaseOf(context_.entered, context_.figures);
     lenderLine_->setText(lenderSummary(lender.figures.country, lenderChecks(lender), regional()));
     lenderLine_->setVisible(!lenderLine_->text().isEmpty());
+    if (report_)
+        report_->lenderChecks = lenderSections(lender, regional());
 }
 
 void ResultsPage::load(const MortgageCase&) {

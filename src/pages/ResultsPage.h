@@ -50,7 +50,8 @@ public:
     WhatIfSettings& whatIfAsked() { return whatIfAsked_; }
     void setWhatIfAsked(const WhatIfSettings& asked) { whatIfAsked_ = asked; }
 
-    // Under the table: how many types pass the lender country's usual checks.
+    // Under the table: how many types pass the lender country's usual checks;
+    // and the report's page of them.
     void showLenderSummary();
 
     // The first topic of the mortgage types' information.

@@ -9,6 +9,7 @@
 #include "base/ScreenRoom.h"
 #include "calc/CaseFile.h"
 #include "calc/CaseResults.h"
+#include "calc/LenderTexts.h"
 #include "calc/OptionTexts.h"
 #include "look/Skin.h"
 
@@ -29,7 +30,7 @@ namespace hw {
 namespace {
 
 // The rows of the table: four for the case, then four for each type.
-constexpr int CaseRows = 4;
+constexpr int CaseRows = 5;
 constexpr int RowsPerType = 4;
 enum TypeRow { FirstRow, PaidRow, InterestRow, VerdictRow };
 
@@ -125,9 +126,11 @@ void CompareWindow::addCases(const QStringList& paths) {
             continue;
         }
         // A case the pages would stop short of its results is "not whole" in the table.
-        const CaseResults worked = workOutCase(std::get<CaseFileContent>(read).value, regional_);
+        const MortgageCase& value = std::get<CaseFileContent>(read).value;
+        const CaseResults worked = workOutCase(value, regional_);
         offers_.push_back({QFileInfo(path).completeBaseName(), worked.optionsInput,
-                           worked.options.value_or(OptionsResult()), worked.options.has_value()});
+                           worked.options.value_or(OptionsResult()), worked.options.has_value(),
+                           lenderTallyOf(value, worked.figures, regional_)});
     }
     showOffers();
 }
@@ -156,7 +159,8 @@ void CompareWindow::showOffers() {
         return item;
     };
     const QString caseHeads[CaseRows] = {tr("Amount borrowed"), tr("Interest rate"),
-                                         tr("Term in years"), tr("Monthly spare income")};
+                                         tr("Term in years"), tr("Monthly spare income"),
+                                         tr("Lender checks")};
     for (int row = 0; row < CaseRows; ++row)
         set(row, 0, caseHeads[row], false);
     for (int k = 0; k < MortgageTypeCount; ++k) {
@@ -176,6 +180,7 @@ void CompareWindow::showOffers() {
         set(3, column,
             regional_.currency(
                 offer.input.shownIncome.minus(offer.input.shownBudget).value_or(Currency())));
+        set(4, column, offer.whole ? offer.lenderChecks : QStringLiteral("\u2014"));
         for (int k = 0; k < MortgageTypeCount; ++k) {
             const int top = CaseRows + RowsPerType * k;
             const OptionFigures& figures = offer.result.types[static_cast<std::size_t>(k)];

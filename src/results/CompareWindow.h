@@ -19,11 +19,13 @@ struct Offer {
     QString name; // the case's file name, or "This case"
     OptionsInput input;
     OptionsResult result;
-    bool whole = true; // false: the case stops short of its results
+    bool whole = true;    // false: the case stops short of its results
+    QString lenderChecks; // "Canada: 6 of 7 pass"
 };
 
 // "Compare": the case on the screen beside up to three saved cases, as one
-// table: for each offer its amount, rate, term and spare income, and for each
+// table: for each offer its amount, rate, term, spare income and how many
+// types pass its lender country's checks, and for each
 // type the first repayment, the total paid, the interest and whether it is
 // affordable; the lowest figure of each row among the affordable offers is
 // marked. It prints and saves as PDF like the report.

@@ -76,9 +76,8 @@ QString figure(const ReportRecord& record, int column) {
 class BandPainter {
 public:
     BandPainter(QPainter& painter, QPrinter& printer, const ReportContent& content,
-                const QLocale& locale, bool chartPage, bool whatIfPage)
-        : painter_(painter), printer_(printer), content_(content), locale_(locale),
-          chartPage_(chartPage), whatIfPage_(whatIfPage) {
+                const QLocale& locale, ReportPages extra)
+        : painter_(painter), printer_(printer), content_(content), locale_(locale), extra_(extra) {
         const double dpi = printer.resolution();
         painter.scale(dpi / 1440.0, dpi / 1440.0);
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -114,10 +113,12 @@ private:
             detail(record);
         }
         readingNotes();
-        if (chartPage_)
+        if (extra_.chart)
             chartPage();
-        if (whatIfPage_)
-            whatIfPage();
+        if (extra_.whatIf)
+            sectionsPage(tr("What If"), content_.whatIf);
+        if (extra_.lenderChecks && !content_.lenderChecks.empty())
+            sectionsPage(tr("Lender Checks"), content_.lenderChecks);
         footer();
     }
 
@@ -384,21 +385,21 @@ private:
                               look);
     }
 
-    // A heading per question; its figures in a small table, its sentences under it.
-    void whatIfPage() {
+    // A heading per question or type; its figures in a small table, its sentences under it.
+    void sectionsPage(const QString& title, const std::vector<ReportSection>& sections) {
         newPage();
         painter_.setFont(arial(14, true));
-        text(0, 0, width(), 420, tr("What If"));
+        text(0, 0, width(), 420, title);
         top_ += 600;
-        for (const WhatIfSection& section : content_.whatIf)
-            whatIfSection(section);
+        for (const ReportSection& section : sections)
+            reportSection(section);
     }
     // Starts a new page where `height` does not fit on this one.
     void keepTogether(int height) {
         if (top_ + height > bottom())
             newPage();
     }
-    void whatIfSection(const WhatIfSection& section) {
+    void reportSection(const ReportSection& section) {
         constexpr int Line = 250;
         painter_.setFont(arial(10, false));
         const int lead = section.lead.isEmpty() ? 0 : wrappedHeight(width(), section.lead);
@@ -455,8 +456,7 @@ private:
     QPrinter& printer_;
     const ReportContent& content_;
     QLocale locale_;
-    bool chartPage_;
-    bool whatIfPage_;
+    ReportPages extra_;
     bool draw_ = false;
     QString date_;
     int pageHeight_ = 0;
@@ -489,7 +489,7 @@ MortgageReport::MortgageReport(ReportContent content, QLocale locale)
     : content_(std::move(content)), locale_(std::move(locale)) {}
 
 void MortgageReport::setWhatIfPage(bool on) {
-    whatIfPage_ = on;
+    extra_.whatIf = on;
     if (on && content_.whatIf.empty() && whatIfSource_)
         content_.whatIf = whatIfSource_();
 }
@@ -531,7 +531,7 @@ void MortgageReport::print(QPrinter* printer) const {
     QPainter painter;
     if (!painter.begin(printer))
         return;
-    BandPainter(painter, *printer, content_, locale_, chartPage_, whatIfPage_).run();
+    BandPainter(painter, *printer, content_, locale_, extra_).run();
     painter.end();
 }
 
@@ -542,7 +542,7 @@ WriteOutcome MortgageReport::saveAsPdf(const QString& path) const {
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
-        BandPainter(painter, pdf, content_, locale_, chartPage_, whatIfPage_).run();
+        BandPainter(painter, pdf, content_, locale_, extra_).run();
         return painter.end();
     });
 }

@@ -25,6 +25,13 @@ QPageSize::PageSizeId reportPaper(const QLocale& locale);
 // the date and "Page N of M" at its foot. False when the printer would not start.
 bool printLikeTheReport(QTextDocument& document, QPrinter& printer, const QLocale& locale);
 
+// The pages the report may add after its table.
+struct ReportPages {
+    bool chart = false;
+    bool whatIf = false;
+    bool lenderChecks = false;
+};
+
 // The printed report "Mortgage Options": a report header with the title, a page
 // header with the amount, term and rate and the column heads, and one detail
 // record per mortgage type. Laid out in twips and drawn on any paged device.
@@ -42,15 +49,19 @@ public:
     static void warmUp();
 
     // A second page with the chart of the balances over time.
-    void setChartPage(bool on) { chartPage_ = on; }
-    bool chartPage() const { return chartPage_; }
+    void setChartPage(bool on) { extra_.chart = on; }
+    bool chartPage() const { return extra_.chart; }
     // A last page with the What If answers: the content's, or those `source`
     // works out when the page is first asked for (they take a few milliseconds).
-    void setWhatIfSource(std::function<std::vector<WhatIfSection>()> source) {
+    void setWhatIfSource(std::function<std::vector<ReportSection>()> source) {
         whatIfSource_ = std::move(source);
     }
     void setWhatIfPage(bool on);
-    bool whatIfPage() const { return whatIfPage_; }
+    bool whatIfPage() const { return extra_.whatIf; }
+    // A page with each type's lender checks, where the case has a lender country.
+    void setLenderChecksPage(bool on) { extra_.lenderChecks = on; }
+    bool lenderChecksPage() const { return extra_.lenderChecks; }
+    bool hasLenderChecks() const { return !content_.lenderChecks.empty(); }
 
     // Draws every page on a printer that has been set up.
     void print(QPrinter* printer) const;
@@ -64,9 +75,8 @@ public:
 private:
     ReportContent content_;
     QLocale locale_;
-    bool chartPage_ = false;
-    bool whatIfPage_ = false;
-    std::function<std::vector<WhatIfSection>()> whatIfSource_;
+    ReportPages extra_;
+    std::function<std::vector<ReportSection>()> whatIfSource_;
 };
 
 } // namespace hw

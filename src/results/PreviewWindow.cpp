@@ -44,6 +44,12 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     whatIfPageBox_->setObjectName(QStringLiteral("chkWhatIfPage"));
     whatIfPageBox_->setChecked(report.whatIfPage());
     whatIfPageBox_->setToolTip(tr("Add a page with the What If answers"));
+    lenderPageBox_ = new QCheckBox(tr("&Lender Checks Page"), this);
+    lenderPageBox_->setObjectName(QStringLiteral("chkLenderPage"));
+    lenderPageBox_->setChecked(report.lenderChecksPage());
+    lenderPageBox_->setToolTip(tr("Add a page with each type's lender checks"));
+    // A case with no lender country has no checks to print.
+    lenderPageBox_->setEnabled(report.hasLenderChecks());
     zoomInButton_ = button(tr("Zoom &In"), "cmdZoomIn", this);
     zoomOutButton_ = button(tr("Zoom &Out"), "cmdZoomOut", this);
     fitWidthButton_ = button(tr("&Fit Width"), "cmdFitWidth", this);
@@ -61,8 +67,8 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     // The controls in one row, or in two where the screen is too narrow for one.
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 700);
-    QWidget* const controls[] = {printButton_,  savePdfButton_, chartPageBox_,  whatIfPageBox_,
-                                 zoomInButton_, zoomOutButton_, fitWidthButton_};
+    QWidget* const controls[] = {printButton_,   savePdfButton_, chartPageBox_,  whatIfPageBox_,
+                                 lenderPageBox_, zoomInButton_,  zoomOutButton_, fitWidthButton_};
     int oneRow = closeButton_->sizeHint().width();
     for (const QWidget* control : controls)
         oneRow += control->sizeHint().width() + style()->layoutSpacing(QSizePolicy::PushButton,
@@ -86,6 +92,10 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     });
     connect(whatIfPageBox_, &QCheckBox::toggled, this, [this](bool on) {
         report_.setWhatIfPage(on);
+        pages_->updatePreview();
+    });
+    connect(lenderPageBox_, &QCheckBox::toggled, this, [this](bool on) {
+        report_.setLenderChecksPage(on);
         pages_->updatePreview();
     });
     connect(zoomInButton_, &QPushButton::clicked, pages_, [this] { pages_->zoomIn(); });

@@ -26,6 +26,7 @@ private:
     QPushButton* printButton_ = nullptr;
     QPushButton* savePdfButton_ = nullptr;
     QCheckBox* chartPageBox_ = nullptr;
+    QCheckBox* lenderPageBox_ = nullptr;
     QCheckBox* whatIfPageBox_ = nullptr;
     QPushButton* zoomInButton_ = nullptr;
     QPushButton* zoomOutButton_ = nullptr;

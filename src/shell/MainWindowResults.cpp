@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VodiVudi
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
+#include "calc/LenderTexts.h"
 #include "pages/ResultsPage.h"
 #include "results/ChartWindow.h"
 #include "results/CompareWindow.h"
@@ -52,7 +53,8 @@ void MainWindow::openPreview() {
 void MainWindow::openCompare(const QStringList& paths) {
     const auto& options = resultsPage().options();
     const Offer thisCase{tr("This case"), optionsInput(), options.value_or(OptionsResult()),
-                         options.has_value()};
+                         options.has_value(),
+                         lenderTallyOf(context_.entered, context_.figures, regional_)};
     CompareWindow compare(this, regional_, thisCase,
                           casePath_.isEmpty() ? QString() : QFileInfo(casePath_).path());
     compare.addCases(paths);

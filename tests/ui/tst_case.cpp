@@ -227,7 +227,7 @@ private slots:
         driver::type(driver::field(w, hw::RateStep, "Interest Rate"), QStringLiteral("8"));
         driver::next(w);
         QVERIFY(hw::writeWholeFile(dir.filePath(QStringLiteral("damaged.hearthwise")), "{"));
-        QStringList heads, table;
+        QStringList heads, table, lender;
         QString lowestFirst;
         bool pdf = false;
         driver::whenModal<hw::CompareWindow>([&](hw::CompareWindow* window) {
@@ -240,15 +240,16 @@ private slots:
             grid->resizeColumnsToContents(); // as wide as the texts ask
             for (int c = 1; c < grid->columnCount(); ++c) {
                 table << grid->item(1, c)->text();
-                if (grid->item(4, c)->font().bold())
+                lender << grid->item(4, c)->text();
+                if (grid->item(5, c)->font().bold())
                     lowestFirst = grid->horizontalHeaderItem(c)->text();
                 // Every figure whole, the bold ones too; the names whole in their tooltips;
                 // the verdicts in line with the figures.
                 QVERIFY(widths[c] >= grid->columnWidth(c));
                 QCOMPARE(grid->horizontalHeaderItem(c)->toolTip(),
                          grid->horizontalHeaderItem(c)->text());
-                QVERIFY(grid->item(7, c)->text() == "Yes" || grid->item(7, c)->text() == "No");
-                QCOMPARE(grid->item(7, c)->textAlignment(), grid->item(4, c)->textAlignment());
+                QVERIFY(grid->item(8, c)->text() == "Yes" || grid->item(8, c)->text() == "No");
+                QCOMPARE(grid->item(8, c)->textAlignment(), grid->item(5, c)->textAlignment());
             }
             pdf = static_cast<bool>(
                 window->saveAsPdf(dir.filePath(QStringLiteral("comparison.pdf"))));
@@ -260,6 +261,8 @@ private slots:
         QCOMPARE(heads, QStringList({"", "This case", "bank a", "bank b"}));
         QCOMPARE(table, QStringList({"8,00\u00A0%", "7,25\u00A0%", "6,50\u00A0%"}));
         QCOMPARE(lowestFirst, QStringLiteral("bank b")); // the lowest rate, the lowest repayment
+        // A German household has no lender country: its checks are none.
+        QCOMPARE(lender, QStringList({"None", "None", "None"}));
         QCOMPARE(w.texts().size(), 1);
         QVERIFY(w.texts()[0].contains(QStringLiteral("damaged.hearthwise could not be opened")));
         QVERIFY(pdf);

@@ -408,7 +408,8 @@ private slots:
         QTemporaryDir folder;
         const QString saved = folder.filePath(QStringLiteral("saved.hearthwise"));
         QVERIFY(w.writeCaseFile(saved));
-        hw::CompareWindow compare(&w, w.regional(), {"This case", w.optionsInput(), *w.options()},
+        hw::CompareWindow compare(&w, w.regional(),
+                                  {"This case", w.optionsInput(), *w.options(), true, {}},
                                   folder.path());
         compare.addCases({saved, saved});
         compare.show();

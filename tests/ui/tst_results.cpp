@@ -188,6 +188,18 @@ private slots:
         QCOMPARE(summary, QStringLiteral("Ireland: 7 of 7 types pass the usual lender checks"));
         QVERIFY(line->isVisible() && line->text() == summary);
         QVERIFY(hw::caseFileText({w.caseValue(), {}}).contains("\"country\": \"ie\""));
+        // The report's page of them, when ticked: each type with its checks.
+        hw::MortgageReport report(*w.reportContent(), w.regional().locale());
+        QVERIFY(report.hasLenderChecks());
+        report.setLenderChecksPage(true);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lender.pdf"));
+        QVERIFY(report.saveAsPdf(path));
+        const QString text = pdfText(path);
+        QVERIFY2(text.contains(QLatin1String("Lender Checks")) &&
+                     text.contains(QLatin1String("Central Bank of Ireland")) &&
+                     text.count(QLatin1String("Loan to income (Passes)")) == 7,
+                 qPrintable(text));
     }
 
     void headLines_data() {
