@@ -159,4 +159,16 @@ void InformationWindow::goNext() {
     Skin::applyTo(pageButton_, Skin::Element::Button);
 }
 
+QPushButton* tellMeMoreButton(QWidget* window, int topic) {
+    auto* more = new QPushButton(InformationWindow::tr("Tell Me &More"), window);
+    more->setObjectName(QStringLiteral("cmdMore"));
+    Skin::applyTo(more, Skin::Element::Button);
+    QObject::connect(more, &QPushButton::clicked, window, [window, topic] {
+        InformationWindow help(window);
+        help.setTopic(topic);
+        help.exec();
+    });
+    return more;
+}
+
 } // namespace hw

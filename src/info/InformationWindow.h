@@ -49,4 +49,7 @@ private:
     QString shownPage_;
 };
 
+// A window's "Tell Me More" button, which shows the window's own topic.
+QPushButton* tellMeMoreButton(QWidget* window, int topic);
+
 } // namespace hw

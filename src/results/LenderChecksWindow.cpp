@@ -99,14 +99,7 @@ LenderChecksWindow::LenderChecksWindow(const MortgageCase& value, const CaseFigu
     layout->addWidget(summary);
     layout->addWidget(checksTree, 1);
     layout->addWidget(sources_);
-    auto* more = new QPushButton(tr("Tell Me &More"), this);
-    more->setObjectName(QStringLiteral("cmdMore"));
-    Skin::applyTo(more, Skin::Element::Button);
-    connect(more, &QPushButton::clicked, this, [this] {
-        InformationWindow help(this);
-        help.setTopic(LenderChecksTopic);
-        help.exec();
-    });
+    QPushButton* more = tellMeMoreButton(this, LenderChecksTopic);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(more);
     buttons->addStretch(1);

@@ -56,14 +56,7 @@ WhatIfWindow::WhatIfWindow(const OptionsInput& input, const Regional& regional,
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
-    moreButton_ = new QPushButton(tr("Tell Me &More"), this);
-    moreButton_->setObjectName(QStringLiteral("cmdMore"));
-    Skin::applyTo(moreButton_, Skin::Element::Button);
-    connect(moreButton_, &QPushButton::clicked, this, [this] {
-        InformationWindow help(this);
-        help.setTopic(WhatIfTopic);
-        help.exec();
-    });
+    moreButton_ = tellMeMoreButton(this, WhatIfTopic);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(moreButton_);
     buttons->addStretch(1);
