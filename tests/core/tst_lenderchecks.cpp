@@ -166,6 +166,49 @@ private slots:
         QCOMPARE(find(lenderChecks(c)[0], LenderRule::GrossDebtService)->testedRatePercent, 5.25);
     }
 
+    // The shares of income, on their limits and a cent a month over them: with
+    // nothing borrowed, the housing costs and debts alone of $7,500 a month.
+    void incomeSharesAtTheirLimits_data() {
+        QTest::addColumn<LenderCountry>("country");
+        QTest::addColumn<double>("heating");
+        QTest::addColumn<double>("debts");
+        QTest::addColumn<LenderRule>("rule");
+        QTest::addColumn<Verdict>("verdict");
+        using C = LenderCountry;
+        using R = LenderRule;
+        QTest::newRow("Canada, housing at 39 %")
+            << C::Canada << 2925.0 << 0.0 << R::GrossDebtService << Verdict::Passes;
+        QTest::newRow("Canada, housing over 39 %")
+            << C::Canada << 2925.01 << 0.0 << R::GrossDebtService << Verdict::Fails;
+        QTest::newRow("Canada, all debts at 44 %")
+            << C::Canada << 0.0 << 3300.0 << R::TotalDebtService << Verdict::Passes;
+        QTest::newRow("Canada, all debts over 44 %")
+            << C::Canada << 0.0 << 3300.01 << R::TotalDebtService << Verdict::Fails;
+        QTest::newRow("United States, 36 % manual")
+            << C::UnitedStates << 0.0 << 2700.0 << R::DebtToIncomeManual << Verdict::Passes;
+        QTest::newRow("United States, over 36 % manual")
+            << C::UnitedStates << 0.0 << 2700.01 << R::DebtToIncomeManual << Verdict::Fails;
+        QTest::newRow("United States, over 36 % with factors")
+            << C::UnitedStates << 0.0 << 2700.01 << R::DebtToIncomeFactors << Verdict::Passes;
+        QTest::newRow("United States, over 45 % with factors")
+            << C::UnitedStates << 0.0 << 3375.01 << R::DebtToIncomeFactors << Verdict::Fails;
+        QTest::newRow("United States, 50 % automated")
+            << C::UnitedStates << 0.0 << 3750.0 << R::DebtToIncomeAutomated << Verdict::Passes;
+        QTest::newRow("United States, over 50 % automated")
+            << C::UnitedStates << 0.0 << 3750.01 << R::DebtToIncomeAutomated << Verdict::Fails;
+    }
+    void incomeSharesAtTheirLimits() {
+        QFETCH(LenderCountry, country);
+        QFETCH(double, heating);
+        QFETCH(double, debts);
+        QFETCH(LenderRule, rule);
+        LenderCase c = household(country, 0);
+        c.figures.heatingMonthly = money(heating);
+        c.figures.debtPaymentsMonthly = money(debts);
+        for (const TypeChecks& type : lenderChecks(c))
+            QTEST(find(type, rule)->verdict, "verdict");
+    }
+
     // Australia tests every type at the rate plus 3 points, an interest-only
     // type on principal and interest: $200,000 at 10.5 % over 25 years is
     // $1,888.36 a month.
