@@ -109,6 +109,14 @@ LenderChecksWindow::LenderChecksWindow(const MortgageCase& value, const CaseFigu
     resize(withinScreen(this, QSize(1000, 660)));
 }
 
+void LenderChecksWindow::done(int result) {
+    for (NumericField* field : amounts_)
+        if (!field->commit())
+            return;
+    takeFigures();
+    QDialog::done(result);
+}
+
 void LenderChecksWindow::takeFigures() {
     case_.figures.country = static_cast<LenderCountry>(countryBox->currentData().toInt());
     for (std::size_t i = 0; i < amounts_.size(); ++i)

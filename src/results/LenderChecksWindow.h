@@ -30,6 +30,9 @@ public:
     QTreeWidget* checksTree = nullptr;
     QLabel* summary = nullptr;
 
+    // A figure still being typed counts as the window closes; one refused keeps it open.
+    void done(int result) override;
+
 private:
     void takeFigures();
     void showChecks();
