@@ -248,7 +248,8 @@ private slots:
         QVERIFY(lenderChecks(household(LenderCountry::None, 200000))[0].empty());
         LenderCase c = household(LenderCountry::Ireland, 200000);
         c.grossYearlyIncome = 0;
-        const LenderCheck* ratio = find(lenderChecks(c)[0], LenderRule::LoanToIncome);
+        const auto checks = lenderChecks(c);
+        const LenderCheck* ratio = find(checks[0], LenderRule::LoanToIncome);
         QVERIFY(!ratio->figure);
         QCOMPARE(ratio->verdict, Verdict::Fails);
     }
