@@ -84,7 +84,8 @@ LenderCheck notedAbove(LenderRule rule, std::optional<double> figure, double lim
 
 struct Shared {
     std::optional<double> loanToValue; // percent; none where no property secures the loan
-    std::optional<double> debtToIncome;
+    // The loan over gross yearly income: every debt entered is in the loan.
+    std::optional<double> loanToIncome;
     double grossMonthly;
     double otherDebtsMonthly; // the debts the loan leaves, a card balance at 3 % a month
     double housingExtras;     // property tax, heating, half the condominium fees: a month
@@ -96,7 +97,7 @@ void australia(int type, const LenderCase& c, const Shared& s, TypeChecks& out) 
         atMost(LenderRule::BufferedRate, testedRepayment(type, c, tested), c.spare);
     buffered.testedRatePercent = tested;
     out.push_back(buffered);
-    out.push_back(notedAbove(LenderRule::DebtToIncomeLimit, s.debtToIncome, 6.0, true));
+    out.push_back(notedAbove(LenderRule::DebtToIncomeLimit, s.loanToIncome, 6.0, true));
     if (s.loanToValue)
         out.push_back(notedAbove(LenderRule::MortgageInsurance, s.loanToValue, 80.0));
 }
@@ -130,21 +131,19 @@ void canada(int type, const LenderCase& c, const Shared& s, TypeChecks& out) {
 }
 
 void ireland(const LenderCase& c, const Shared& s, TypeChecks& out) {
-    out.push_back(atMost(LenderRule::LoanToIncome, timesOf(c.amount, c.grossYearlyIncome),
-                         c.firstHome ? 4.0 : 3.5));
+    out.push_back(atMost(LenderRule::LoanToIncome, s.loanToIncome, c.firstHome ? 4.0 : 3.5));
     if (s.loanToValue)
         out.push_back(atMost(LenderRule::MinimumDeposit, s.loanToValue, 90.0));
 }
 
 void newZealand(const Shared& s, TypeChecks& out) {
-    out.push_back(notedAbove(LenderRule::DebtToIncomeLimit, s.debtToIncome, 6.0));
+    out.push_back(notedAbove(LenderRule::DebtToIncomeLimit, s.loanToIncome, 6.0));
     if (s.loanToValue)
         out.push_back(notedAbove(LenderRule::LoanToValueLimit, s.loanToValue, 80.0));
 }
 
-void unitedKingdom(const LenderCase& c, TypeChecks& out) {
-    out.push_back(notedAbove(LenderRule::LoanToIncomeLimit, timesOf(c.amount, c.grossYearlyIncome),
-                             4.5, true));
+void unitedKingdom(const Shared& s, TypeChecks& out) {
+    out.push_back(notedAbove(LenderRule::LoanToIncomeLimit, s.loanToIncome, 4.5, true));
     out.push_back({LenderRule::RateRiseStress, std::nullopt, 0.0, Verdict::Noted});
 }
 
@@ -225,7 +224,7 @@ std::array<TypeChecks, MortgageTypeCount> lenderChecks(const LenderCase& c) {
     const LenderFigures& f = c.figures;
     Shared s;
     s.loanToValue = c.propertyValue > 0.0 ? percentOf(c.amount, c.propertyValue) : std::nullopt;
-    s.debtToIncome = timesOf(c.amount, c.grossYearlyIncome);
+    s.loanToIncome = timesOf(c.amount, c.grossYearlyIncome);
     s.grossMonthly = c.grossYearlyIncome / 12.0;
     s.otherDebtsMonthly = f.debtPaymentsMonthly.toDouble() + f.cardBalances.toDouble() * 0.03;
     s.housingExtras = f.propertyTaxYearly.toDouble() / 12.0 + f.heatingMonthly.toDouble() +
@@ -246,7 +245,7 @@ std::array<TypeChecks, MortgageTypeCount> lenderChecks(const LenderCase& c) {
             newZealand(s, checks);
             break;
         case LenderCountry::UnitedKingdom:
-            unitedKingdom(c, checks);
+            unitedKingdom(s, checks);
             break;
         case LenderCountry::UnitedStates:
             unitedStates(type, c, s, checks);

@@ -189,11 +189,11 @@ QString lenderTallyOf(const MortgageCase& value, const CaseFigures& figures,
     return lenderTally(lender.figures.country, lenderChecks(lender), regional);
 }
 
-std::vector<ReportSection> lenderSections(const LenderCase& c, const Regional& regional) {
-    const LenderCountry country = c.figures.country;
+std::vector<ReportSection> lenderSections(LenderCountry country,
+                                          const std::array<TypeChecks, MortgageTypeCount>& checks,
+                                          const Regional& regional) {
     if (country == LenderCountry::None)
         return {};
-    const auto checks = lenderChecks(c);
     std::vector<ReportSection> sections;
     sections.push_back(
         {lenderSummary(country, checks, regional), lenderSources(country), {}, {}, {}});

@@ -37,7 +37,9 @@ QString lenderTallyOf(const MortgageCase& value, const CaseFigures& figures,
                       const Regional& regional);
 // The report's page: a section a type, its verdict in the heading and each
 // check a sentence under it, the first section naming the country's sources.
-std::vector<ReportSection> lenderSections(const LenderCase& c, const Regional& regional);
+std::vector<ReportSection> lenderSections(LenderCountry country,
+                                          const std::array<TypeChecks, MortgageTypeCount>& checks,
+                                          const Regional& regional);
 // Where each country's rules come from, and since when.
 QString lenderSources(LenderCountry country);
 

@@ -349,6 +349,13 @@ void applyTo(QWidget* control, Element element) {
         repolish(control);
 }
 
+void setMarked(QWidget* control, const char* mark, bool on) {
+    if (control->property(mark).toBool() == on)
+        return;
+    control->setProperty(mark, on);
+    repolish(control);
+}
+
 void setPressed(QAbstractButton* button, bool pressed) {
     button->setCheckable(true);
     button->setChecked(pressed);

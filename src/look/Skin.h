@@ -39,6 +39,9 @@ void applyToWindow(QWidget* window, Storage storage);
 // Draws a control with a skin element; applying again redraws it after its
 // caption or size changed.
 void applyTo(QWidget* control, Element element);
+// Turns a mark the sheet draws by on or off ("best", "dimmed"), drawing the
+// control anew when it changes.
+void setMarked(QWidget* control, const char* mark, bool on);
 // Pressed state of a two-state button.
 void setPressed(QAbstractButton* button, bool pressed);
 bool isPressed(const QAbstractButton* button);

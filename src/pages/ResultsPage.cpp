@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -41,15 +40,6 @@ const std::array<HeadSpec, 6> Heads = {{
 const int ColumnWidths[7] = {2055, 735, 975, 975, 1215, 1215, 1095};
 constexpr int RowCount = MortgageTypeCount;
 constexpr int HeadRow = 0;
-
-// Sets a property the style sheet draws by, and draws the widget anew when it changes.
-void setStyleProperty(QWidget* widget, const char* name, bool on) {
-    if (widget->property(name).toBool() == on)
-        return;
-    widget->setProperty(name, on);
-    widget->style()->unpolish(widget);
-    widget->style()->polish(widget);
-}
 
 } // namespace
 
@@ -222,6 +212,7 @@ QGridLayout* ResultsPage::buildTable(QWidget* panel, PageBuilder& b) {
         noteLine->addWidget(reason, 1);
         note->setVisible(false);
         notes_[k] = note;
+        marks_[k] = mark;
         reasons_[k] = reason;
         grid->addWidget(note, row, 1, 1, 6, Qt::AlignBottom);
     }
@@ -271,10 +262,12 @@ void ResultsPage::showOptions(const OptionsResult& options) {
 
 void ResultsPage::showLenderSummary() {
     const LenderCase lender = lenderCaseOf(context_.entered, context_.figures);
-    lenderLine_->setText(lenderSummary(lender.figures.country, lenderChecks(lender), regional()));
+    const LenderCountry country = lender.figures.country;
+    const auto checks = lenderChecks(lender);
+    lenderLine_->setText(lenderSummary(country, checks, regional()));
     lenderLine_->setVisible(!lenderLine_->text().isEmpty());
     if (report_)
-        report_->lenderChecks = lenderSections(lender, regional());
+        report_->lenderChecks = lenderSections(country, checks, regional());
 }
 
 void ResultsPage::load(const MortgageCase&) {
@@ -302,7 +295,7 @@ std::array<QLineEdit*, 6> ResultsPage::rowCells(std::size_t type) const {
 void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const QString& termText) {
     const QString name = mortgageTypeName(static_cast<int>(type));
     const QString why = notAffordableReason(figures, regional());
-    QLabel* mark = notAffordable(type);
+    QLabel* mark = marks_[type];
     mark->setToolTip(why);
     // A screen reader meets the mark with its type and its reason.
     mark->setAccessibleName(tr("%1: This option is not affordable").arg(name));
@@ -320,7 +313,7 @@ void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const 
     for (QLineEdit* cell : rowCells(type)) {
         cell->setVisible(shown);
         table_->setAlignment(cell, noted ? Qt::AlignTop : Qt::AlignVCenter);
-        setStyleProperty(cell, "dimmed", noted);
+        Skin::setMarked(cell, "dimmed", noted);
     }
     table_->setAlignment(notes_[type], shown ? Qt::AlignBottom : Qt::AlignVCenter);
     notes_[type]->setVisible(noted);
@@ -335,10 +328,6 @@ void ResultsPage::showRow(std::size_t type, const OptionFigures& figures, const 
     final_[type]->setText(row.finalBalance.value_or(regional().currency(Currency())));
 }
 
-QLabel* ResultsPage::notAffordable(std::size_t type) const {
-    return notes_[type]->findChild<QLabel*>(QStringLiteral("lblAvailable%1").arg(type));
-}
-
 void ResultsPage::markLowest(const OptionsResult& result) {
     const auto lowestFirst = lowestOf(result, &firstRepaymentOf, regional());
     const auto lowestPaid = lowestOf(result, &totalPaidOf, regional());
@@ -349,7 +338,7 @@ void ResultsPage::markLowest(const OptionsResult& result) {
             // A screen reader hears what the shading shows.
             cell->setAccessibleDescription(
                 lowest ? tr("The lowest of the affordable types that repay the loan") : QString());
-            setStyleProperty(cell, "best", lowest);
+            Skin::setMarked(cell, "best", lowest);
         }
     }
 }

@@ -73,7 +73,6 @@ private:
     // The six figures of a type's row, left to right.
     std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);
-    QLabel* notAffordable(std::size_t type) const;
     // Marks the lowest first repayment and the lowest total paid of the affordable types.
     void markLowest(const OptionsResult& result);
     Openers open_;
@@ -94,6 +93,7 @@ private:
     std::array<QLineEdit*, MortgageTypeCount> final_{};
     // Under a type that cannot be afforded: "This option is not affordable" and why.
     std::array<QWidget*, MortgageTypeCount> notes_{};
+    std::array<QLabel*, MortgageTypeCount> marks_{};
     std::array<QLabel*, MortgageTypeCount> reasons_{};
     QGridLayout* table_ = nullptr;
     QLabel* legend_ = nullptr;
