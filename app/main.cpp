@@ -4,18 +4,34 @@
 
 #include "command/ResultsCommand.h"
 #include "money/Regional.h"
+#include "results/ReportCommand.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 // `hearthwise --results FILE`: answered with Qt Core alone, no display needed.
+// `--report FILE --pdf OUT.pdf` draws with fonts, on Qt's offscreen platform:
+// no display is needed, and none is opened where there is one.
 int runCommand(int argc, char* argv[], const QStringList& arguments) {
-    const QCoreApplication app(argc, argv);
+    // Standard error carries the command's own line; Qt's remarks on its
+    // surroundings (no XDG_RUNTIME_DIR, say) would bury it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    const bool drawing = hw::drawsReport(arguments);
+    if (drawing)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
     const QLocale locale = hw::workingLocale(QLocale::system());
     QLocale::setDefault(locale);
-    const hw::CommandOutput output = hw::runCommand(arguments, locale);
+    const hw::CommandOutput output =
+        drawing ? hw::runReportCommand(arguments, locale) : hw::runCommand(arguments, locale);
     std::fwrite(output.out.constData(), 1, static_cast<std::size_t>(output.out.size()), stdout);
     std::fwrite(output.err.constData(), 1, static_cast<std::size_t>(output.err.size()), stderr);
     // A full disk or a closed pipe is a failure, not a silent success.

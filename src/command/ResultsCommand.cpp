@@ -23,9 +23,13 @@ QString tr(const char* text) {
 QByteArray usage() {
     return tr("Usage: hearthwise [FILE]\n"
               "       hearthwise --results FILE [--format csv|json]\n"
+              "       hearthwise --report FILE --pdf OUT.pdf [--chart]\n"
               "  FILE             open the saved case in the window\n"
               "  --results FILE   print the results of a saved case and exit\n"
               "  --format FORMAT  csv (the default) or json\n"
+              "  --report FILE    write the report \"Mortgage Options\" of a saved case\n"
+              "  --pdf OUT.pdf    the PDF file the report is written to\n"
+              "  --chart          add the chart of the balances to the report\n"
               "  --version        print the version and exit\n"
               "  --help           print this help and exit\n")
         .toUtf8();
@@ -145,8 +149,16 @@ QByteArray json(const std::array<ReportRecord, MortgageTypeCount>& rows, LenderC
 bool isCommand(const QStringList& arguments) {
     // Any other argument is the windows' own (Qt's -style, -platform ...).
     return arguments.contains(QLatin1String("--results")) ||
+           arguments.contains(QLatin1String("--report")) ||
            arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")) ||
            arguments.contains(QLatin1String("--version"));
+}
+
+bool drawsReport(const QStringList& arguments) {
+    return arguments.contains(QLatin1String("--report")) &&
+           !arguments.contains(QLatin1String("--help")) &&
+           !arguments.contains(QLatin1String("-h")) &&
+           !arguments.contains(QLatin1String("--version"));
 }
 
 std::variant<QString, CommandOutput> caseToOpen(const QStringList& arguments) {
@@ -161,40 +173,75 @@ std::variant<QString, CommandOutput> caseToOpen(const QStringList& arguments) {
     return path;
 }
 
-CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
+std::variant<CommandRequest, CommandOutput> commandRequest(const QStringList& arguments) {
     const QStringList given = arguments.mid(1);
-    QString path;
+    CommandRequest request;
     QString format = QStringLiteral("csv");
     for (qsizetype i = 0; i < given.size(); ++i) {
         const QString& option = given[i];
-        if ((option == QLatin1String("--results") || option == QLatin1String("--format")) &&
-            i + 1 < given.size())
-            (option == QLatin1String("--results") ? path : format) = given[++i];
-        else if (option == QLatin1String("--help") || option == QLatin1String("-h"))
-            return {0, usage(), {}};
-        else if (option == QLatin1String("--version"))
-            return {0, QByteArrayLiteral("hearthwise " HEARTHWISE_VERSION "\n"), {}};
-        else
+        QString* const value = option == QLatin1String("--results")  ? &request.casePath
+                               : option == QLatin1String("--report") ? &request.casePath
+                               : option == QLatin1String("--format") ? &format
+                               : option == QLatin1String("--pdf")    ? &request.pdfPath
+                                                                     : nullptr;
+        if (value && i + 1 < given.size()) {
+            *value = given[++i];
+            if (option == QLatin1String("--report"))
+                request.report = true;
+        } else if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            return CommandOutput{0, usage(), {}};
+        } else if (option == QLatin1String("--version")) {
+            return CommandOutput{0, QByteArrayLiteral("hearthwise " HEARTHWISE_VERSION "\n"), {}};
+        } else if (option == QLatin1String("--chart")) {
+            request.chart = true;
+        } else {
             return refused(tr("Unknown option: %1").arg(option), true);
+        }
     }
-    if (path.isEmpty())
+    if (request.report) {
+        if (request.pdfPath.isEmpty())
+            return refused(tr("Give the PDF file to write with --pdf OUT.pdf."), true);
+    } else if (request.casePath.isEmpty()) {
         return refused(tr("Give the case file with --results FILE."), true);
-    if (format != QLatin1String("csv") && format != QLatin1String("json"))
+    } else if (!request.pdfPath.isEmpty() || request.chart) {
+        return refused(tr("--pdf and --chart go with --report FILE."), true);
+    }
+    if (format == QLatin1String("json"))
+        request.json = true;
+    else if (format != QLatin1String("csv"))
         return refused(tr("Unknown format: %1 (csv or json)").arg(format), true);
+    return request;
+}
 
-    const Regional regional(locale);
+std::variant<CaseResults, CommandOutput>
+workOutCaseAt(const QString& path, const Regional& regional, Schedules schedules) {
     const auto read = readCaseFileAt(path, regional.currencyDecimals(), regional);
     if (const auto* error = std::get_if<CaseFileError>(&read))
         return refused(caseFileRefusal(path, *error));
-    const MortgageCase& value = std::get<CaseFileContent>(read).value;
-    const CaseResults results = workOutCase(value, regional);
+    CaseResults results = workOutCase(std::get<CaseFileContent>(read).value, regional, schedules);
     if (results.refusal)
         return refused(tr("%1 stops short of its results: %2")
                            .arg(QFileInfo(path).fileName(), results.refusal->describe()));
+    return results;
+}
+
+CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
+    const auto request = commandRequest(arguments);
+    if (const auto* answer = std::get_if<CommandOutput>(&request))
+        return *answer;
+    const CommandRequest& asked = std::get<CommandRequest>(request);
+    if (asked.report)
+        return refused(tr("The report needs the program's windows: hearthwise --report FILE "
+                          "--pdf OUT.pdf"));
+    const Regional regional(locale);
+    const auto worked = workOutCaseAt(asked.casePath, regional);
+    if (const auto* answer = std::get_if<CommandOutput>(&worked))
+        return *answer;
+    const CaseResults& results = std::get<CaseResults>(worked);
     const auto rows = plainRows(results, regional);
-    if (format == QLatin1String("csv"))
+    if (!asked.json)
         return {0, csv(rows), {}};
-    const LenderCase lender = lenderCaseOf(value, results.figures);
+    const LenderCase lender = lenderCaseOf(results.worked, results.figures);
     return {0, json(rows, lender.figures.country, lenderChecks(lender)), {}};
 }
 

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsPage.h"
 
-#include "PurposeChoicePage.h"
 #include "base/Twips.h"
 #include "calc/LenderTexts.h"
 #include "look/FigureWidth.h"
 #include "look/Skin.h"
 #include "look/WrappingButton.h"
+#include "results/CaseReport.h"
 #include "results/ColumnHead.h"
 
 #include <QGridLayout>
@@ -246,17 +246,12 @@ void ResultsPage::showWorkedOut(const CaseResults& results) {
 }
 
 void ResultsPage::showOptions(const OptionsResult& options) {
-    const OptionsInput input = optionsInput();
     options_ = options;
     const QString termText = regional().number(context_.entered.termYears);
     for (std::size_t k = 0; k < RowCount; ++k)
         showRow(k, options_->types[k], termText);
     markLowest(*options_);
-    const auto spare = input.shownIncome.minus(input.shownBudget);
-    const ReportCase reportCase{purposeCaption(context_.purpose()), context_.figures.requirement,
-                                rateText(), termText,
-                                regional().currency(spare.value_or(Currency()))};
-    report_ = hw::reportContent(*options_, reportCase, regional());
+    report_ = caseReportContent(context_.entered, context_.figures, *options_, regional());
     showLenderSummary();
 }
 
@@ -277,15 +272,7 @@ void ResultsPage::load(const MortgageCase&) {
 
 void ResultsPage::enter() {
     caption_->setText(tr("Amount borrowed:  ") + regional().currency(context_.figures.requirement) +
-                      tr("  at  ") + rateText());
-}
-
-QString ResultsPage::rateText() const {
-    const QString rate = regional().percent(context_.entered.ratePercent / 100.0);
-    // A rate compounding half-yearly says so wherever it stands.
-    return context_.entered.compounding == Compounding::HalfYearly
-               ? tr("%1 compounded half-yearly").arg(rate)
-               : rate;
+                      tr("  at  ") + rateText(context_.entered, regional()));
 }
 
 std::array<QLineEdit*, 6> ResultsPage::rowCells(std::size_t type) const {

@@ -68,8 +68,6 @@ private:
     QGridLayout* buildTable(QWidget* panel, PageBuilder& b);
     // Shows the seven types worked out from the case, and the report they make.
     void showOptions(const OptionsResult& options);
-    // The interest rate as the results and the report state it.
-    QString rateText() const;
     // The six figures of a type's row, left to right.
     std::array<QLineEdit*, 6> rowCells(std::size_t type) const;
     void showRow(std::size_t type, const OptionFigures& figures, const QString& termText);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 VodiVudi
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Money.h"
+#include "PdfText.h"
 #include "calc/CaseFile.h"
 #include "command/ResultsCommand.h"
 #include "store/WholeFile.h"
@@ -105,7 +106,9 @@ private slots:
 
         for (const QStringList& wrong : {QStringList{"--results"},
                                          {"--results", "x", "--format", "xml"},
-                                         {"--results", "x", "-v"}}) {
+                                         {"--results", "x", "-v"},
+                                         {"--report", "x"},
+                                         {"--results", "x", "--pdf", "x.pdf"}}) {
             const CommandOutput output = run(wrong, "en_US");
             QCOMPARE(output.exitCode, 2);
             QVERIFY(output.err.endsWith("(hearthwise --help lists the options)\n"));
@@ -144,13 +147,21 @@ private slots:
             environment.insert("LC_ALL", "en_US.UTF-8");
             program.setProcessEnvironment(environment);
             program.start(QStringLiteral(HEARTHWISE_PROGRAM), arguments);
-            if (!program.waitForFinished(30000) || program.exitCode() != 0)
-                return program.readAllStandardError();
+            if (!program.waitForFinished(30000) || program.exitCode() != 0 ||
+                !program.readAllStandardError().isEmpty())
+                return program.readAllStandardError() + "(failed)";
             return program.readAllStandardOutput();
         };
         const QByteArray results = answer({"--results", write(otherLoan())});
         QVERIFY2(results.contains("\nTable,25.00,1288.60,"), results.constData());
         QCOMPARE(answer({"--version"}), QByteArray("hearthwise " HEARTHWISE_VERSION "\n"));
+        // The report as PDF, with its chart page, and nothing on standard error.
+        const QString pdf = folder_.filePath(QStringLiteral("report.pdf"));
+        QCOMPARE(answer({"--report", write(otherLoan()), "--pdf", pdf, "--chart"}), QByteArray());
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QLatin1String("Mortgage Options")) &&
+                     text.contains(QLatin1String("$1,288.60")) && text.count(u'\f') == 2,
+                 qPrintable(text));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "results/LenderChecksWindow.h"
 #include "results/MortgageReport.h"
 #include "results/PreviewWindow.h"
+#include "results/ReportCommand.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -206,6 +207,19 @@ private slots:
                      text.contains(QLatin1String("Central Bank of Ireland")) &&
                      text.count(QLatin1String("Loan to income (Passes)")) == 7,
                  qPrintable(text));
+
+        // The command line's report of the saved case is the preview's, page for page.
+        const QString saved = dir.filePath(QStringLiteral("ours.hearthwise"));
+        QVERIFY(hw::writeWholeFile(saved, hw::caseFileText({w.caseValue(), {}})));
+        report.setLenderChecksPage(false);
+        report.setChartPage(true);
+        QVERIFY(report.saveAsPdf(path));
+        const QString command = dir.filePath(QStringLiteral("command.pdf"));
+        const hw::CommandOutput output = hw::runReportCommand(
+            {"hearthwise", "--report", saved, "--pdf", command, "--chart"}, w.regional().locale());
+        QVERIFY2(output.exitCode == 0 && output.err.isEmpty(), output.err.constData());
+        QCOMPARE(pdfText(command), pdfText(path));
+        QVERIFY(pdfText(command).contains(QLatin1String("000,00")));
     }
 
     void headLines_data() {
