@@ -38,6 +38,11 @@ faults += ["a picture without a description" for alt in page.alts if not alt.str
 shown = {pathlib.PurePosixPath(name).name for name in page.images}
 faults += [f"{picture.name} is shipped but not shown"
            for picture in sorted((guide / "screenshots").glob("*.png")) if picture.name not in shown]
+# The pages F1 opens lead to a section that is there.
+for leading in sorted(guide.glob("section-*.html")):
+    target = leading.stem[len("section-"):]
+    if target not in page.ids or f'url=index.html#{target}"' not in leading.read_text(encoding="utf-8"):
+        faults.append(f"{leading.name} does not lead to a section of the handbook")
 if len(page.links) < 10 or len(page.images) < 5:
     faults.append("the contents or the pictures are missing")
 for fault in faults:

@@ -170,6 +170,13 @@ QUrl AboutWindow::handbook() {
     return QUrl::fromLocalFile(QDir::cleanPath(found));
 }
 
+QUrl AboutWindow::handbookAt(const QString& section) {
+    const QUrl whole = handbook();
+    const QFileInfo page(QFileInfo(whole.toLocalFile()).dir(),
+                         QStringLiteral("section-%1.html").arg(section));
+    return page.exists() ? QUrl::fromLocalFile(page.absoluteFilePath()) : whole;
+}
+
 QString AboutWindow::linkCaption() {
     const QUrl target = linkTarget();
     return target.isLocalFile() ? tr("Hearthwise user guide") : target.toDisplayString();

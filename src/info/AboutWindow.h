@@ -26,6 +26,9 @@ public:
     static QUrl linkTarget();
     // The handbook installed with the program (or built beside it).
     static QUrl handbook();
+    // The page of the handbook that leads to `section` (an id of its page), or
+    // the handbook itself where there is none.
+    static QUrl handbookAt(const QString& section);
     // What the link shows: the web address, or "Hearthwise user guide".
     static QString linkCaption();
     // The version and the year of the build: "1.0 (2026)".

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <array>
 
 namespace hw {
 
@@ -23,6 +24,31 @@ QString StepPage::title() const {
 QString StepPage::name() const {
     // The title bar in sentence case: "INCOME" is read as "Income".
     return title_ ? captions::pageName(title_) : QString();
+}
+
+QString StepPage::handbookSection() const {
+    // Each has a page leading to it in the installed handbook (docs/CMakeLists.txt).
+    static_assert(FirstRequirementStep == 6 && LastRequirementStep == 14 && StepCount == 19);
+    static constexpr std::array<const char*, StepCount> sections = {"start",
+                                                                    "purpose",
+                                                                    "assets",
+                                                                    "liabilities",
+                                                                    "income",
+                                                                    "expenses",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "purpose-figures",
+                                                                    "fees",
+                                                                    "rate",
+                                                                    "results",
+                                                                    "report"};
+    return QLatin1String(sections[static_cast<std::size_t>(step_)]);
 }
 
 QString StepPage::guidance() const {

@@ -78,6 +78,8 @@ public:
     QString guidance() const;
     // The topic "Tell Me More" opens on this page; none (-1) where there is nothing more.
     virtual int helpTopic() const { return step_; }
+    // The handbook's section on this page: an id of the handbook's page.
+    QString handbookSection() const;
 
     virtual Furniture furniture() const { return {}; }
 

@@ -47,8 +47,8 @@ QString handbookNotOpened(int code) {
 
 void MainWindow::openHandbook() {
     const auto report = [](int code) { ShowMessage(handbookNotOpened(code), MsgOkOnly); };
-    if (const int result = LinkOpener::open(AboutWindow::handbook(), this, report);
-        result != LinkOpener::Opened)
+    const QUrl section = AboutWindow::handbookAt(page(currentStep_).handbookSection());
+    if (const int result = LinkOpener::open(section, this, report); result != LinkOpener::Opened)
         report(result);
 }
 
