@@ -5,14 +5,13 @@
 # apt-get installs dist/hearthwise_*.deb with only runtime packages, its menu
 # entry is found, a saved case is of its file type and opens in it, hearthwise
 # starts under Xvfb and shows its window, whose class is the entry's
-# StartupWMClass, and apt-get purge leaves no file of it behind. Run as root
-# after scripts/package.sh.
+# StartupWMClass (and on Wayland its app id the entry's id), --version and --report ... --pdf answer with no display, and
+# apt-get purge leaves no file of it behind. Run as root after scripts/package.sh.
 set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then exec sudo bash "$0" "$@"; fi
 cd "$(dirname "$0")/.."
 deb=$(ls dist/hearthwise_*.deb | head -n 1)
 export DEBIAN_FRONTEND=noninteractive
-apt-get install -y --no-install-recommends debootstrap xvfb xdotool x11-utils >/dev/null
 root=$(mktemp -d /tmp/hearthwise-root.XXXXXX)
 xvfb=""
 cleanup() {
@@ -71,7 +70,13 @@ done
 handler=$(inside xdg-mime query default application/x-hearthwise-case)
 [ "$handler" = com.vodivudi.Hearthwise.desktop ] ||
     fail "a case file opens in '$handler', not in Hearthwise"
-rm -f "$root/tmp/ours.hearthwise" "$root/tmp/ours-renamed"
+# With no display: the version, and the report of the saved case as PDF.
+[ "$(inside hearthwise --version)" = "hearthwise $(dpkg-deb -f "$deb" Version | sed 's/-[^-]*$//')" ] ||
+    fail "hearthwise --version says '$(inside hearthwise --version 2>&1)'"
+inside env -u DISPLAY hearthwise --report /tmp/ours.hearthwise --pdf /tmp/ours.pdf ||
+    fail "hearthwise --report did not write the report"
+[ "$(head -c 5 "$root/tmp/ours.pdf")" = "%PDF-" ] || fail "the report is not a PDF"
+rm -f "$root/tmp/ours.hearthwise" "$root/tmp/ours-renamed" "$root/tmp/ours.pdf"
 
 # Started under Xvfb (on this side of the root, reached through its socket), it shows its window.
 exec 3>"$root.display"
@@ -114,6 +119,30 @@ wait "$program" 2>/dev/null || true
 [ -z "${wm_class_wrong:-}" ] || fail "$wm_class_wrong"
 umount "$root/tmp/.X11-unix"
 
+# On Wayland the window's app id is the entry's id: started in a headless
+# Weston (with Qt's Wayland platform, which a Wayland desktop has), the program
+# names it to the compositor, as the protocol log shows.
+inside apt-get install -y --no-install-recommends weston qt6-wayland >/dev/null
+entry_id=com.vodivudi.Hearthwise
+mkdir -p -m 700 "$root/tmp/runtime"
+inside env XDG_RUNTIME_DIR=/tmp/runtime weston --backend=headless-backend.so \
+    --socket=wayland-hearthwise --idle-time=0 >/dev/null 2>&1 &
+weston=$!
+for _ in $(seq 100); do [ -S "$root/tmp/runtime/wayland-hearthwise" ] && break; sleep 0.1; done
+inside env XDG_RUNTIME_DIR=/tmp/runtime WAYLAND_DISPLAY=wayland-hearthwise \
+    QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client hearthwise >"$root.out" 2>&1 &
+program=$!
+app_id=""
+for _ in $(seq 200); do
+    app_id=$(sed -n 's/.*set_app_id("\([^"]*\)").*/\1/p' "$root.out" | head -n 1)
+    [ -n "$app_id" ] && break
+    sleep 0.1
+done
+kill "$program" "$weston" 2>/dev/null || true
+wait "$program" "$weston" 2>/dev/null || true
+rm -rf "$root/tmp/runtime"
+[ "$app_id" = "$entry_id" ] || fail "on Wayland the window's app id is '$app_id', not $entry_id"
+
 inside apt-get purge -y hearthwise >/dev/null
 inside apt-get autoremove --purge -y >/dev/null
 inside find / -xdev -type f | sort >"$root.after"
@@ -123,4 +152,4 @@ left=$(comm -13 "$root.before" "$root.after" | grep -v -E '^/(root|home)/' |
     grep -i hearthwise || true)
 rm -f "$root.before" "$root.after" "$root.out"
 [ -z "$left" ] || fail "files left after purge: $left"
-echo "PASS [package]: installs, has its menu entry and file type, starts as its entry's window, purges cleanly"
+echo "PASS [package]: installs, has its menu entry and file type, starts as its entry's window on X11 and Wayland, answers --version and --report with no display, purges cleanly"

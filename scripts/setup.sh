@@ -12,7 +12,8 @@ $SUDO apt-get install -y --no-install-recommends \
     fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic locales xvfb xauth imagemagick poppler-utils libbenchmark-dev \
     openbox xdotool xclip x11-utils \
     libreoffice-calc-nogui unzip \
-    dbus dbus-x11 at-spi2-core python3-pyatspi
+    dbus dbus-x11 at-spi2-core python3-pyatspi \
+    debhelper dpkg-dev devscripts lintian desktop-file-utils appstream debootstrap
 # The tests run the program in several regional settings.
 if ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
     $SUDO sed -i 's/^# *\(en_US.UTF-8\)/\1/' /etc/locale.gen

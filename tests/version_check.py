@@ -1,18 +1,20 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 VodiVudi
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The version is written once, in CMake: the changelog's newest entry, the
-AppStream description's newest release and the manual page say the same.
+"""The version is written once, in CMake: the Debian changelog's newest entry
+(its upstream part), the AppStream description's newest release and the
+manual page say the same.
 
-Usage: version_check.py VERSION PACKAGING_DIR"""
+Usage: version_check.py VERSION SOURCE_DIR"""
 import pathlib
 import re
 import sys
 
-version, packaging = sys.argv[1], pathlib.Path(sys.argv[2])
+version, source = sys.argv[1], pathlib.Path(sys.argv[2])
+packaging = source / "packaging"
 said = {
-    "changelog": re.search(r"^hearthwise \(([^)]+)\)",
-                           (packaging / "changelog").read_text(encoding="utf-8")),
+    "changelog": re.search(r"^hearthwise \(([^)-]+)-[^)]+\)",
+                           (source / "debian" / "changelog").read_text(encoding="utf-8")),
     "metainfo": re.search(r'<release version="([^"]+)"',
                           (packaging / "com.vodivudi.Hearthwise.metainfo.xml")
                           .read_text(encoding="utf-8")),
