@@ -4,9 +4,9 @@
 # Builds the Debian package the one way: the source package (debian/) and,
 # with dpkg-buildpackage -b, dist/hearthwise_<version>_amd64.deb and its
 # automatic debug symbols package, from a copy of the sources (what git keeps
-# and would keep, not the build folders). Then checks them: lintian --pedantic
-# on the .deb and the .dsc with no error or warning, hardening-check on the
-# program, and the desktop entry and AppStream description as installed.
+# and would keep, not the build folders). Then checks them: hardening-check on
+# the program, and scripts/validate-package.sh (lintian --pedantic, the desktop
+# entry, the AppStream description).
 #
 #   HEARTHWISE_MAKER_URL=https://... bash scripts/package.sh
 #
@@ -41,19 +41,8 @@ tar -C "$work" --exclude="hearthwise-$upstream/debian" --sort=name --owner=0 --g
 }
 deb="$work/hearthwise_${version}_amd64.deb"
 
-# Checked as they are installed.
 installed="$work/installed"
 dpkg-deb -x "$deb" "$installed"
-desktop-file-validate "$installed/usr/share/applications/com.vodivudi.Hearthwise.desktop"
-# AppStream 1.0 (Debian 13) warns of a component without a homepage; with no
-# maker address there is none to give, which the validator lowers to a note
-# where it knows the check (Debian 12's 0.16 does not, and passes without it).
-validate=(appstreamcli validate --no-net --explain)
-validator=$(appstreamcli --version | sed -n 's/^AppStream version: //p')
-if [ -z "$HEARTHWISE_MAKER_URL" ] && dpkg --compare-versions "$validator" ge 1.0; then
-    validate+=(--override=url-homepage-missing=info)
-fi
-"${validate[@]}" "$installed/usr/share/metainfo/com.vodivudi.Hearthwise.metainfo.xml"
 # Control-flow protection shows as a note that the linker keeps only when every
 # object has it; Debian 12's C start files do not, so there even an empty
 # program built with -fcf-protection has none. Where the toolchain can give it,
@@ -65,10 +54,10 @@ if ! readelf -n "$work/empty" | grep -q 'x86 feature: IBT, SHSTK'; then
     hardening+=(--nocfprotection)
 fi
 "${hardening[@]}" "$installed/usr/bin/hearthwise"
-lintian --pedantic --tag-display-limit 0 --fail-on error,warning "$deb" "$work/hearthwise_$version.dsc"
 
 mkdir -p dist
 rm -f dist/hearthwise_* dist/hearthwise-dbgsym_*
 mv "$deb" "$work"/hearthwise-dbgsym_"$version"_amd64.*deb "$work/hearthwise_$version.dsc" \
     "$work/hearthwise_$upstream.orig.tar.xz" "$work"/hearthwise_"$version".debian.tar.* dist/
+bash scripts/validate-package.sh dist
 echo "Built $(ls dist/hearthwise_*.deb) and its source package"

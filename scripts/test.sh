@@ -28,9 +28,11 @@ if ! ./build-fuzz/fuzz/hearthwise_fuzz -max_total_time=30 -timeout=5 -rss_limit_
 fi
 tail -n 12 build-fuzz/fuzz.log
 
-# The Debian package, built as Debian builds it (no tests) and checked, then
-# installed, started and purged in a fresh Debian 12 root.
+# The Debian package, built as Debian builds it (no tests) and checked, also
+# with Debian 13's validators, then installed, started and purged in a fresh
+# Debian 12 root.
 bash scripts/package.sh
+bash scripts/check-debian13.sh
 bash scripts/check-package.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DHEARTHWISE_SANITIZE=ON
