@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 # Its own folder: the test build (build/) has another build type.
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
-cmake --build build-release -j"$(nproc)" --target hearthwise
+cmake --build build-release -j"$(nproc)" --target hearthwise hearthwise_user_guide
 exec ./build-release/app/hearthwise

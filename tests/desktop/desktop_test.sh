@@ -563,6 +563,31 @@ scenario_full_disk() {
     grep -q '"percent": 9' "$work/disk/ours.hearthwise" || fail "the case was not saved"
 }
 
+# F1 on the income page opens the handbook at its section: the opener the
+# program starts (here one that writes down what it is given) gets the page
+# that leads to the section.
+scenario_handbook() {
+    dismiss_hint
+    choose_purpose 8
+    next_step 3
+    next_step 4
+    key F1
+    for _ in $(seq 100); do
+        grep -q 'guide/section-income\.html$' "$work/opened" 2>/dev/null && break
+        sleep 0.05
+    done
+    grep -q 'guide/section-income\.html$' "$work/opened" 2>/dev/null ||
+        fail "F1 opened '$(cat "$work/opened" 2>/dev/null)'"
+    [ -f "$(sed 's|^file://||' "$work/opened")" ] || fail "the section's page is not there"
+    no_message
+}
+
+if [ "$scenario" = handbook ]; then
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$1" >"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    export PATH="$work/bin:$PATH"
+fi
 [ "$scenario" = startup ] && export SCREEN_SIZE=1280x720
 [ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
 [ "$scenario" = lender-checks ] && export PROGRAM_LANG=en_CA.UTF-8
