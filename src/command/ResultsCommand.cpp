@@ -144,6 +144,15 @@ QByteArray json(const std::array<ReportRecord, MortgageTypeCount>& rows, LenderC
         .toUtf8();
 }
 
+// Whether two paths name one file, also through a link or another spelling.
+bool sameFile(const QString& one, const QString& other) {
+    const QFileInfo first(one);
+    const QFileInfo second(other);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
 } // namespace
 
 bool isCommand(const QStringList& arguments) {
@@ -201,6 +210,10 @@ std::variant<CommandRequest, CommandOutput> commandRequest(const QStringList& ar
     if (request.report) {
         if (request.pdfPath.isEmpty())
             return refused(tr("Give the PDF file to write with --pdf OUT.pdf."), true);
+        // The report written over the case it is made from would lose the case.
+        if (sameFile(request.pdfPath, request.casePath))
+            return refused(tr("The report would replace the case file it is made from: %1")
+                               .arg(request.casePath));
     } else if (request.casePath.isEmpty()) {
         return refused(tr("Give the case file with --results FILE."), true);
     } else if (!request.pdfPath.isEmpty() || request.chart) {

@@ -6,6 +6,7 @@
 #include "command/ResultsCommand.h"
 #include "store/WholeFile.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -103,6 +104,17 @@ private slots:
         QCOMPARE(stopped.exitCode, 2);
         QVERIFY(stopped.err.contains("Interest rate and term, Term in Years: Term in years must be "
                                      "between 0.1 and 100."));
+
+        // The report is never written over the case it is made from.
+        const QString ours = write(c);
+        const auto bytes = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes(ours);
+        const CommandOutput over = run({"--report", ours, "--pdf", ours}, "en_US");
+        QVERIFY(over.exitCode == 2 && over.err.contains("would replace the case file"));
+        QCOMPARE(bytes(ours), before);
 
         for (const QStringList& wrong : {QStringList{"--results"},
                                          {"--results", "x", "--format", "xml"},
