@@ -41,8 +41,6 @@ tar -C "$work" --exclude="hearthwise-$upstream/debian" --sort=name --owner=0 --g
 }
 deb="$work/hearthwise_${version}_amd64.deb"
 
-installed="$work/installed"
-dpkg-deb -x "$deb" "$installed"
 # Control-flow protection shows as a note that the linker keeps only when every
 # object has it; Debian 12's C start files do not, so there even an empty
 # program built with -fcf-protection has none. Where the toolchain can give it,
@@ -53,7 +51,8 @@ hardening=(hardening-check)
 if ! readelf -n "$work/empty" | grep -q 'x86 feature: IBT, SHSTK'; then
     hardening+=(--nocfprotection)
 fi
-"${hardening[@]}" "$installed/usr/bin/hearthwise"
+dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$work" ./usr/bin/hearthwise
+"${hardening[@]}" "$work/usr/bin/hearthwise"
 
 mkdir -p dist
 rm -f dist/hearthwise_* dist/hearthwise-dbgsym_*

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <array>
 
 namespace hw {
 
@@ -27,28 +26,32 @@ QString StepPage::name() const {
 }
 
 QString StepPage::handbookSection() const {
-    // Each has a page leading to it in the installed handbook (docs/CMakeLists.txt).
-    static_assert(FirstRequirementStep == 6 && LastRequirementStep == 14 && StepCount == 19);
-    static constexpr std::array<const char*, StepCount> sections = {"start",
-                                                                    "purpose",
-                                                                    "assets",
-                                                                    "liabilities",
-                                                                    "income",
-                                                                    "expenses",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "purpose-figures",
-                                                                    "fees",
-                                                                    "rate",
-                                                                    "results",
-                                                                    "report"};
-    return QLatin1String(sections[static_cast<std::size_t>(step_)]);
+    // Each is an id of the handbook's page, which the built handbook has a
+    // page leading to (docs/CMakeLists.txt).
+    switch (step_) {
+    case OpeningStep:
+        return QStringLiteral("start");
+    case PurposeStep:
+        return QStringLiteral("purpose");
+    case AssetsStep:
+        return QStringLiteral("assets");
+    case LiabilitiesStep:
+        return QStringLiteral("liabilities");
+    case IncomeStep:
+        return QStringLiteral("income");
+    case BudgetStep:
+        return QStringLiteral("expenses");
+    case ChargesStep:
+        return QStringLiteral("fees");
+    case RateStep:
+        return QStringLiteral("rate");
+    case ResultsStep:
+        return QStringLiteral("results");
+    case ClosingStep:
+        return QStringLiteral("report");
+    default: // each purpose's own page
+        return QStringLiteral("purpose-figures");
+    }
 }
 
 QString StepPage::guidance() const {
