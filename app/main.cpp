@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Main.h"
 
+#include "base/Language.h"
 #include "command/ResultsCommand.h"
 #include "money/Regional.h"
 #include "results/ReportCommand.h"
@@ -30,6 +31,7 @@ int runCommand(int argc, char* argv[], const QStringList& arguments) {
                 : std::make_unique<QCoreApplication>(argc, argv);
     const QLocale locale = hw::workingLocale(QLocale::system());
     QLocale::setDefault(locale);
+    hw::speak(hw::startingLanguage());
     const hw::CommandOutput output =
         drawing ? hw::runReportCommand(arguments, locale) : hw::runCommand(arguments, locale);
     std::fwrite(output.out.constData(), 1, static_cast<std::size_t>(output.out.size()), stdout);
@@ -59,6 +61,8 @@ int main(int argc, char* argv[]) {
     }
     QLocale::setDefault(hw::workingLocale(QLocale::system()));
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));
+    // The words in the language last chosen, or the system's; the figures in the region's forms.
+    hw::speak(hw::startingLanguage());
     // The installed menu entry's id (com.vodivudi.Hearthwise.desktop), by which
     // the desktop matches the window with its entry and icon (on Wayland, the
     // window's app id). The entry's StartupWMClass names the window's class,

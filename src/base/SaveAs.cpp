@@ -16,9 +16,10 @@
 namespace hw {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::SaveAs", text);
-}
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::SaveAs)
+};
 } // namespace
 
 QString askWhereToSave(QWidget* parent, const SaveAsFile& file, int* chosenFilter) {
@@ -37,7 +38,7 @@ QString askWhereToSave(QWidget* parent, const SaveAsFile& file, int* chosenFilte
             *chosenFilter = std::max(
                 0, static_cast<int>(file.filter.split(QStringLiteral(";;")).indexOf(chosen)));
         if (!QFileInfo::exists(path) ||
-            ShowMessage(tr("%1 already exists. Do you want to replace it?")
+            ShowMessage(Texts::tr("%1 already exists. Do you want to replace it?")
                             .arg(QDir::toNativeSeparators(path)),
                         MsgYesNo) == AnswerOk)
             return path;
@@ -54,10 +55,8 @@ void saveAs(QWidget* parent, const SaveAsFile& file,
     // Either way the user is told where the file went, or did not and why.
     const WriteOutcome outcome = write(path, filter);
     const QString shownPath = QDir::toNativeSeparators(path);
-    ShowMessage(
-        outcome ? tr("The %1 was saved as %2.").arg(file.what, shownPath)
-                : tr("The %1 could not be saved as %2: %3").arg(file.what, shownPath, outcome.why),
-        MsgOkOnly);
+    ShowMessage(outcome ? file.saved.arg(shownPath) : file.notSaved.arg(shownPath, outcome.why),
+                MsgOkOnly);
 }
 
 WriteOutcome writePdf(QPrinter& printer, const QString& path,
@@ -73,7 +72,7 @@ WriteOutcome writePdf(QPrinter& printer, const QString& path,
     QFile result(printed);
     if (!render(printer) || printer.printerState() == QPrinter::Error ||
         !result.open(QIODevice::ReadOnly) || result.size() == 0)
-        return WriteOutcome::failed(tr("The printing system could not make the PDF."));
+        return WriteOutcome::failed(Texts::tr("The printing system could not make the PDF."));
     return writeWholeFile(path, result.readAll());
 }
 

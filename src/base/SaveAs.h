@@ -19,7 +19,10 @@ struct SaveAsFile {
     QString fileName; // in the user's home folder, or a whole path
     QString suffix;   // ".pdf"
     QString filter;   // "PDF files (*.pdf)", or several separated by ";;"
-    QString what;
+    // What is said once the file is written (%1 its path), and when it could
+    // not be (%1 its path, %2 why): whole sentences, each language's own.
+    QString saved;
+    QString notSaved;
 };
 
 // Asks where to save and answers the path that will be written, its suffix

@@ -26,48 +26,53 @@ inline constexpr const char* ChargesTitle =
 inline constexpr const char* RateTitle =
     QT_TRANSLATE_NOOP("hw::StepPage", "INTEREST RATE AND TERM");
 
-#define HW_CAPTION(text) QT_TRANSLATE_NOOP("hw::PageBuilder", text)
-
 // The left column, then the right.
 inline constexpr std::array<const char*, 10> Assets = {
-    HW_CAPTION("Current Domestic Residence:"),
-    HW_CAPTION("Combined Rental Properties:"),
-    HW_CAPTION("Combined Value of Vehicles:"),
-    HW_CAPTION("Surrender Value Of Life Policies:"),
-    HW_CAPTION("Other Land or Section Value:"),
-    HW_CAPTION("Managed Funds:"),
-    HW_CAPTION("Superannuation:"),
-    HW_CAPTION("Savings:"),
-    HW_CAPTION("Shares:"),
-    HW_CAPTION("Other:")};
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Current Domestic Residence:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Combined Rental Properties:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Combined Value of Vehicles:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Surrender Value Of Life Policies:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Other Land or Section Value:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Managed Funds:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Superannuation:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Savings:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Shares:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Other:")};
 inline constexpr std::array<const char*, 6> Liabilities = {
-    HW_CAPTION("Domestic Mortgage:"),    HW_CAPTION("Combined Rental Properties:"),
-    HW_CAPTION("Personal Loans:"),       HW_CAPTION("Hire Purchases  (inc. Car):"),
-    HW_CAPTION("Credit Card Balances:"), HW_CAPTION("Other:")};
-inline constexpr std::array<const char*, 3> Income = {HW_CAPTION("Annual Gross Taxable Income:"),
-                                                      HW_CAPTION("Other Annual Gross Income:"),
-                                                      HW_CAPTION("Any Other Annual Gross Income:")};
-inline constexpr const char* TaxRate = HW_CAPTION("Tax Rate:");
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Domestic Mortgage:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Combined Rental Properties:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Personal Loans:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Hire Purchases  (inc. Car):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Credit Card Balances:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Other:")};
+inline constexpr std::array<const char*, 3> Income = {
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Annual Gross Taxable Income:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Other Annual Gross Income:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Any Other Annual Gross Income:")};
+inline constexpr const char* TaxRate = QT_TRANSLATE_NOOP("hw::PageBuilder", "Tax Rate:");
 inline constexpr std::array<const char*, 7> Budget = {
-    HW_CAPTION("Household Shopping (Food and Groceries, Meals out...):"),
-    HW_CAPTION("Utilities (Telephone, Electricity, LPG...):"),
-    HW_CAPTION("Transportation (Fuel, Maintenance, Road Taxes...):"),
-    HW_CAPTION("Insurance (Vehicles, Medical, Life... ):"),
-    HW_CAPTION("Education (Schooling, University, Childcare...):"),
-    HW_CAPTION("Leisure (Entertainment, Gifts, TV...):"),
-    HW_CAPTION("Other (Clothing, Pets, Donations...):")};
-inline constexpr const char* ValuationFee = HW_CAPTION("Valuation Fees:");
-inline constexpr const char* LegalFee = HW_CAPTION("Legal or Conveyancing Costs:");
-inline constexpr const char* BankCharges = HW_CAPTION("Bank Charges:");
-inline constexpr const char* InterestRate = HW_CAPTION("Interest Rate:");
-inline constexpr const char* Term = HW_CAPTION("Term in Years:");
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Household Shopping (Food and Groceries, Meals out...):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Utilities (Telephone, Electricity, LPG...):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Transportation (Fuel, Maintenance, Road Taxes...):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Insurance (Vehicles, Medical, Life... ):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Education (Schooling, University, Childcare...):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Leisure (Entertainment, Gifts, TV...):"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Other (Clothing, Pets, Donations...):")};
+inline constexpr const char* ValuationFee = QT_TRANSLATE_NOOP("hw::PageBuilder", "Valuation Fees:");
+inline constexpr const char* LegalFee =
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Legal or Conveyancing Costs:");
+inline constexpr const char* BankCharges = QT_TRANSLATE_NOOP("hw::PageBuilder", "Bank Charges:");
+inline constexpr const char* InterestRate = QT_TRANSLATE_NOOP("hw::PageBuilder", "Interest Rate:");
+inline constexpr const char* Term = QT_TRANSLATE_NOOP("hw::PageBuilder", "Term in Years:");
 
 // What the lender checks ask beyond the pages, in the order of LenderFigures.
 inline constexpr const char* LenderTitle = QT_TRANSLATE_NOOP("hw::StepPage", "LENDER CHECKS");
 inline constexpr std::array<const char*, 5> Lender = {
-    HW_CAPTION("Property Tax a Year:"), HW_CAPTION("Heating a Month:"),
-    HW_CAPTION("Condominium Fees a Month:"), HW_CAPTION("Payments on Other Debts a Month:"),
-    HW_CAPTION("Other Credit Card Balances:")};
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Property Tax a Year:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Heating a Month:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Condominium Fees a Month:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Payments on Other Debts a Month:"),
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Other Credit Card Balances:")};
 
 // A purpose: its name on the purpose page's button (context
 // "hw::PurposeChoicePage"), the word a case file knows it by, its page's title
@@ -80,65 +85,76 @@ struct PurposeCaptions {
     std::array<const char*, 5> first;
     std::array<const char*, 4> second;
 };
-inline constexpr const char* CurrentDebts = HW_CAPTION("Total Current Debts:");
-inline constexpr const char* CurrentDebtsLower = HW_CAPTION("Total current Debts:");
-inline constexpr const char* Contribution = HW_CAPTION("Your Contribution:");
-inline constexpr const char* CashContribution = HW_CAPTION("Your Cash Contribution:");
-inline constexpr const char* Withhold = HW_CAPTION("Cash you wish to withhold:");
-inline constexpr const char* Equity = HW_CAPTION("Your Equity:");
+inline constexpr const char* CurrentDebts =
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Total Current Debts:");
+inline constexpr const char* CurrentDebtsLower =
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Total current Debts:");
+inline constexpr const char* Contribution =
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Your Contribution:");
+inline constexpr const char* CashContribution =
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Your Cash Contribution:");
+inline constexpr const char* Withhold =
+    QT_TRANSLATE_NOOP("hw::PageBuilder", "Cash you wish to withhold:");
+inline constexpr const char* Equity = QT_TRANSLATE_NOOP("hw::PageBuilder", "Your Equity:");
 inline constexpr std::array<PurposeCaptions, PurposeCount> Purposes = {{
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "First Home Buyer"),
      "first-home-buyer",
      QT_TRANSLATE_NOOP("hw::StepPage", "FIRST TIME HOME BUYER"),
-     {HW_CAPTION("Purchase Price:"), Contribution, CurrentDebts},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Purchase Price:"), Contribution, CurrentDebts},
      {}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "First Home Builder"),
      "first-home-builder",
      QT_TRANSLATE_NOOP("hw::StepPage", "FIRST TIME HOME BUILDER"),
-     {HW_CAPTION("Value of Land:"), HW_CAPTION("Total Cost to Build:"), Contribution,
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Value of Land:"),
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Total Cost to Build:"), Contribution,
       CurrentDebtsLower},
      {}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Home Improvement"),
      "home-improvement",
      QT_TRANSLATE_NOOP("hw::StepPage", "HOME IMPROVEMENT"),
-     {HW_CAPTION("Current Value of Your Home:"), HW_CAPTION("Total Cost of the Improvements:"),
-      CurrentDebts, Contribution},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Current Value of Your Home:"),
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Total Cost of the Improvements:"), CurrentDebts,
+      Contribution},
      {}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Selling and Buying"),
      "selling-and-buying",
      QT_TRANSLATE_NOOP("hw::StepPage", "SELLING AND BUYING"),
-     {HW_CAPTION("Selling Price: "), HW_CAPTION("Real Estate Fees:"), CurrentDebts, Contribution},
-     {Equity, HW_CAPTION("Purchase Price:"), Withhold}},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Selling Price: "),
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Real Estate Fees:"), CurrentDebts, Contribution},
+     {Equity, QT_TRANSLATE_NOOP("hw::PageBuilder", "Purchase Price:"), Withhold}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Selling and Building"),
      "selling-and-building",
      QT_TRANSLATE_NOOP("hw::StepPage", "SELLING AND BUILDING"),
-     {HW_CAPTION("Selling Price:"), HW_CAPTION("Real Estate Fees:"), CurrentDebts, Contribution},
-     {Equity, HW_CAPTION("Cost of Land:"), HW_CAPTION("Cost to Build:"), Withhold}},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Selling Price:"),
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Real Estate Fees:"), CurrentDebts, Contribution},
+     {Equity, QT_TRANSLATE_NOOP("hw::PageBuilder", "Cost of Land:"),
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Cost to Build:"), Withhold}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Additional Real Estate Purchase"),
      "additional-real-estate",
      QT_TRANSLATE_NOOP("hw::StepPage", "ADDITIONAL REAL ESTATE PURCHASE"),
-     {HW_CAPTION("Purchase Price of new Property:"), CurrentDebts, CashContribution,
-      HW_CAPTION("Total Value of other Properties:")},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Purchase Price of new Property:"), CurrentDebts,
+      CashContribution, QT_TRANSLATE_NOOP("hw::PageBuilder", "Total Value of other Properties:")},
      {}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Additional Building"),
      "additional-building",
      QT_TRANSLATE_NOOP("hw::StepPage", "ADDITIONAL BUILDING"),
-     {HW_CAPTION("Cost of Land:"), HW_CAPTION("Cost to Build:"), CurrentDebtsLower,
-      CashContribution, HW_CAPTION("Total Value of Properties:")},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Cost of Land:"),
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Cost to Build:"), CurrentDebtsLower, CashContribution,
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Total Value of Properties:")},
      {}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Refinance"),
      "refinance",
      QT_TRANSLATE_NOOP("hw::StepPage", "REFINANCE"),
-     {Withhold, CurrentDebts, Contribution, HW_CAPTION("Total value of Properties: ")},
+     {Withhold, CurrentDebts, Contribution,
+      QT_TRANSLATE_NOOP("hw::PageBuilder", "Total value of Properties: ")},
      {}},
     {QT_TRANSLATE_NOOP("hw::PurposeChoicePage", "Other Loans"),
      "other-loans",
      QT_TRANSLATE_NOOP("hw::StepPage", "OTHER LOANS"),
-     {HW_CAPTION("Amount You Want To Borrow:"), CurrentDebts, Contribution},
+     {QT_TRANSLATE_NOOP("hw::PageBuilder", "Amount You Want To Borrow:"), CurrentDebts,
+      Contribution},
      {}},
 }};
-
-#undef HW_CAPTION
 
 // A page's title as a name: "INCOME" is "Income".
 QString pageName(const char* title);

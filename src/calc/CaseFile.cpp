@@ -18,9 +18,10 @@ namespace hw {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::CaseFile", text);
-}
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::CaseFile)
+};
 
 const char* const FormatName = "hearthwise-case";
 // The word the file uses for a purpose.
@@ -74,9 +75,10 @@ public:
     QJsonObject object(const QJsonObject& parent, const char* key) {
         const QJsonValue value = parent.value(QLatin1String(key));
         if (!error && !value.isUndefined() && !value.isNull() && !value.isObject())
-            error = CaseFileError{tr("Its section \"%1\" is damaged: it must hold named figures "
-                                     "in braces, {...}.")
-                                      .arg(QLatin1String(key))};
+            error =
+                CaseFileError{Texts::tr("Its section \"%1\" is damaged: it must hold named figures "
+                                        "in braces, {...}.")
+                                  .arg(QLatin1String(key))};
         return value.toObject();
     }
     // A list; one left out (or null) is empty.
@@ -84,8 +86,8 @@ public:
         const QJsonValue value = parent.value(QLatin1String(key));
         if (!error && !value.isUndefined() && !value.isNull() &&
             (!value.isArray() || value.toArray().size() > most))
-            error = CaseFileError{tr("Its section \"%1\" is damaged: it must be a list in "
-                                     "brackets, [...], of at most %2 entries.")
+            error = CaseFileError{Texts::tr("Its section \"%1\" is damaged: it must be a list in "
+                                            "brackets, [...], of at most %2 entries.")
                                       .arg(QLatin1String(key), forms_.locale().toString(most))};
         return value.toArray();
     }
@@ -97,15 +99,15 @@ public:
         static const QRegularExpression nonZero(QStringLiteral("[1-9]"));
         const QString shown = shownValue(value);
         if (!value.isString()) {
-            fail(field, shown, tr("an amount written in quotes, such as \"1234.50\""));
+            fail(field, shown, Texts::tr("an amount written in quotes, such as \"1234.50\""));
             return {};
         }
         const QString text = value.toString().trimmed();
         const QRegularExpressionMatch match = plain.match(text);
         if (!match.hasMatch()) {
             fail(field, shown,
-                 text.startsWith(u'-') ? tr("an amount of 0 or more")
-                                       : tr("a plain amount such as \"1234.50\""));
+                 text.startsWith(u'-') ? Texts::tr("an amount of 0 or more")
+                                       : Texts::tr("a plain amount such as \"1234.50\""));
             return {};
         }
         const QString fraction = match.captured(2);
@@ -145,7 +147,7 @@ public:
     // A percentage below 100 % (99.99 % at most, as a field shows it).
     double percent(const QJsonValue& value, const QString& field) {
         return number(value, field, 0.0, HighestPercent,
-                      tr("a percentage from %1 to %2")
+                      Texts::tr("a percentage from %1 to %2")
                           .arg(forms_.percent(0.0), forms_.percent(HighestPercent / 100.0)))
             .value_or(0.0);
     }
@@ -156,7 +158,7 @@ public:
     Value whatIf(const QJsonObject& section, const char* key, WhatIfInput input, NumericFigure kind,
                  Value start) {
         const QJsonValue value = section.value(QLatin1String(key));
-        const QString field = tr("What If, %1").arg(whatIfFigureName(input));
+        const QString field = Texts::tr("What If, %1").arg(whatIfFigureName(input));
         if (error || value.isUndefined() || value.isNull() || !isNumber(value, field))
             return start;
         double figure = value.toDouble();
@@ -173,7 +175,7 @@ public:
         }
         if (const auto refusal = figureRefusal(input, figure, forms_)) {
             error = CaseFileError{
-                tr("%1 (%2 is \"%3\".)").arg(refusal->message, field, shownValue(value))};
+                Texts::tr("%1 (%2 is \"%3\".)").arg(refusal->message, field, shownValue(value))};
             return start;
         }
         return static_cast<Value>(figure);
@@ -182,13 +184,14 @@ public:
     void fail(const QString& field, const QString& value, const QString& expected) {
         if (error)
             return;
-        error = CaseFileError{value.isEmpty()
-                                  ? tr("%1 must be %2.").arg(field, expected)
-                                  : tr("%1 is \"%2\"; it must be %3.").arg(field, value, expected)};
+        error = CaseFileError{
+            value.isEmpty()
+                ? Texts::tr("%1 must be %2.").arg(field, expected)
+                : Texts::tr("%1 is \"%2\"; it must be %3.").arg(field, value, expected)};
     }
     void tooLarge(const QString& field, const QString& value) {
         if (!error)
-            error = CaseFileError{tr("%1 is \"%2\"; it is too large.").arg(field, value)};
+            error = CaseFileError{Texts::tr("%1 is \"%2\"; it is too large.").arg(field, value)};
     }
 
     const Regional& forms() const { return forms_; }
@@ -198,8 +201,8 @@ private:
     static double asShown(double figure) { return std::round(figure * 100.0) / 100.0; }
     // What an amount with more decimals than the currency shows must be instead.
     QString inTheCurrencysDecimals() const {
-        return decimals_ == 0 ? tr("a whole amount (the currency has no decimals)")
-                              : tr("an amount with no more than %1 decimals")
+        return decimals_ == 0 ? Texts::tr("a whole amount (the currency has no decimals)")
+                              : Texts::tr("an amount with no more than %1 decimals")
                                     .arg(forms_.locale().toString(decimals_));
     }
     // Whether a figure is written as a number: a rate or term kept as text is said so.
@@ -207,9 +210,9 @@ private:
         if (value.isDouble())
             return true;
         if (value.isString())
-            fail(field, value.toString(), tr("a number written without quotes"));
+            fail(field, value.toString(), Texts::tr("a number written without quotes"));
         else
-            fail(field, shownValue(value), tr("a number"));
+            fail(field, shownValue(value), Texts::tr("a number"));
         return false;
     }
 
@@ -227,7 +230,7 @@ void readAmounts(Reader& read, const QJsonObject& parent, const char* key,
         const auto at = static_cast<std::size_t>(i);
         out[at] =
             read.amount(list[i], captionsOf[at] ? captions::fieldName(title, captionsOf[at])
-                                                : tr("%1, figure %2")
+                                                : Texts::tr("%1, figure %2")
                                                       .arg(captions::pageName(title))
                                                       .arg(read.forms().locale().toString(i + 1)));
     }
@@ -237,8 +240,8 @@ void readAmounts(Reader& read, const QJsonObject& parent, const char* key,
 int whatIfType(Reader& read, const QJsonObject& section, const char* key) {
     const QString word = section.value(QLatin1String(key)).toString(QStringLiteral("table"));
     if (word != QLatin1String("table") && word != QLatin1String("reducing-balance"))
-        read.fail(tr("What If, %1").arg(tr("Mortgage type")), word,
-                  tr("\"table\" or \"reducing-balance\""));
+        read.fail(Texts::tr("What If, %1").arg(Texts::tr("Mortgage type")), word,
+                  Texts::tr("\"table\" or \"reducing-balance\""));
     return word == QLatin1String("reducing-balance") ? ReducingBalanceType : TableType;
 }
 
@@ -285,9 +288,9 @@ void readLender(Reader& read, const QJsonObject& lender, LenderFigures& figures)
     if (const std::optional<LenderCountry> country = lenderCountryFromKey(key))
         figures.country = *country;
     else
-        read.fail(tr("The lender country"),
+        read.fail(Texts::tr("The lender country"),
                   countryValue.isString() ? key : shownValue(countryValue),
-                  tr("one of \"none\", \"au\", \"ca\", \"ie\", \"nz\", \"uk\", \"us\""));
+                  Texts::tr("one of \"none\", \"au\", \"ca\", \"ie\", \"nz\", \"uk\", \"us\""));
     for (std::size_t i = 0; i < LenderKeys.size(); ++i)
         figures.*LenderFigures::Amounts[i] =
             read.amount(lender.value(QLatin1String(LenderKeys[i])),
@@ -377,28 +380,30 @@ std::variant<CaseFileContent, CaseFileError>
 readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& forms) {
     // A case takes a few kilobytes; anything far larger is something else.
     if (bytes.size() > LargestCaseFile)
-        return CaseFileError{tr("It is too large to be a Hearthwise case.")};
+        return CaseFileError{Texts::tr("It is too large to be a Hearthwise case.")};
     if (bytes.trimmed().isEmpty())
-        return CaseFileError{tr("It is empty.")};
+        return CaseFileError{Texts::tr("It is empty.")};
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
     if (parsed.error != QJsonParseError::NoError || !document.isObject())
-        return CaseFileError{tr("It is not a Hearthwise case, or it is damaged: %1.")
+        return CaseFileError{Texts::tr("It is not a Hearthwise case, or it is damaged: %1.")
                                  .arg(parsed.error != QJsonParseError::NoError
                                           ? parsed.errorString()
-                                          : tr("no case in it"))};
+                                          : Texts::tr("no case in it"))};
     const QJsonObject file = document.object();
     if (file.value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
-        return CaseFileError{tr("It is not a Hearthwise case.")};
+        return CaseFileError{Texts::tr("It is not a Hearthwise case.")};
     const QString version = file.value(QStringLiteral("version")).toString();
     static const QRegularExpression versionForm(QStringLiteral("^(\\d{1,4})\\.\\d{1,4}$"));
     const QRegularExpressionMatch versionMatch = versionForm.match(version);
     if (!versionMatch.hasMatch())
-        return CaseFileError{tr("Its version, \"%1\", is not one Hearthwise knows.").arg(version)};
+        return CaseFileError{
+            Texts::tr("Its version, \"%1\", is not one Hearthwise knows.").arg(version)};
     if (versionMatch.captured(1).toInt() > CaseFileMajorVersion)
-        return CaseFileError{tr("It comes from a newer Hearthwise (version %1): please open it "
-                                "there.")
-                                 .arg(version)};
+        return CaseFileError{
+            Texts::tr("It comes from a newer Hearthwise (version %1): please open it "
+                      "there.")
+                .arg(version)};
 
     CaseFileContent content;
     MortgageCase& c = content.value;
@@ -411,7 +416,7 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     if (!file.contains(QStringLiteral("purpose")))
         c.purpose = FirstHomeBuyer;
     else if (key == captions::Purposes.end())
-        read.fail(tr("The purpose"), purpose, tr("one of the nine purposes"));
+        read.fail(Texts::tr("The purpose"), purpose, Texts::tr("one of the nine purposes"));
     else
         c.purpose = static_cast<int>(key - captions::Purposes.begin());
     readAmounts(read, file, "assets", c.assets, captions::AssetsTitle, captions::Assets);
@@ -421,8 +426,8 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     for (qsizetype row = 0; row < std::min<qsizetype>(income.size(), 3); ++row) {
         const auto at = static_cast<std::size_t>(row);
         if (!income[row].isObject() && !income[row].isNull())
-            read.fail(tr("Income, row %1").arg(forms.locale().toString(row + 1)), QString(),
-                      tr("named figures in braces, {...}"));
+            read.fail(Texts::tr("Income, row %1").arg(forms.locale().toString(row + 1)), QString(),
+                      Texts::tr("named figures in braces, {...}"));
         const QJsonObject line = income[row].toObject();
         const QString name = captions::fieldName(captions::IncomeTitle, captions::Income[at]);
         c.income[at] = {
@@ -433,7 +438,8 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     const QString period =
         budget.value(QStringLiteral("period")).toString(QStringLiteral("fortnightly"));
     if (period != QLatin1String("fortnightly") && period != QLatin1String("monthly"))
-        read.fail(tr("The budget period"), period, tr("\"fortnightly\" or \"monthly\""));
+        read.fail(Texts::tr("The budget period"), period,
+                  Texts::tr("\"fortnightly\" or \"monthly\""));
     c.fortnightlyBudget = period == QLatin1String("fortnightly");
     readAmounts(read, budget, "amounts", c.budget, captions::BudgetTitle, captions::Budget);
     const QJsonObject purposes = read.object(file, "purposeFigures");
@@ -453,7 +459,8 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     const QJsonObject charges = read.object(file, "bankCharges");
     const QString mode = charges.value(QStringLiteral("mode")).toString(QStringLiteral("percent"));
     if (mode != QLatin1String("percent") && mode != QLatin1String("fixed-amount"))
-        read.fail(tr("The bank charges' mode"), mode, tr("\"percent\" or \"fixed-amount\""));
+        read.fail(Texts::tr("The bank charges' mode"), mode,
+                  Texts::tr("\"percent\" or \"fixed-amount\""));
     c.chargesMode =
         mode == QLatin1String("percent") ? ChargesMode::Percent : ChargesMode::FixedAmount;
     const QString bankCharges = captions::fieldName(captions::ChargesTitle, captions::BankCharges);
@@ -465,7 +472,7 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     // A term of 0 is one not given yet, as a new case starts.
     const QJsonValue years = rate.value(QStringLiteral("years"));
     const QString term = captions::fieldName(captions::RateTitle, captions::Term);
-    const QString termRange = tr("between %1 and %2")
+    const QString termRange = Texts::tr("between %1 and %2")
                                   .arg(forms.locale().toString(ShortestTermYears),
                                        forms.locale().toString(LongestTermYears));
     c.termYears = read.number(years, term, 0.0, LongestTermYears, termRange).value_or(0.0);
@@ -476,7 +483,8 @@ readCaseFile(const QByteArray& bytes, int currencyDecimals, const Regional& form
     const QString compounding =
         compoundingValue.isUndefined() ? QStringLiteral("monthly") : compoundingValue.toString();
     if (compounding != QLatin1String("monthly") && compounding != QLatin1String("half-yearly"))
-        read.fail(tr("The rate's compounding"), compounding, tr("\"monthly\" or \"half-yearly\""));
+        read.fail(Texts::tr("The rate's compounding"), compounding,
+                  Texts::tr("\"monthly\" or \"half-yearly\""));
     c.compounding = compounding == QLatin1String("half-yearly") ? Compounding::HalfYearly
                                                                 : Compounding::Monthly;
     readLender(read, read.object(file, "lender"), c.lender);
@@ -495,7 +503,7 @@ readCaseFileAt(const QString& path, int currencyDecimals, const Regional& forms)
 }
 
 QString caseFileRefusal(const QString& path, const CaseFileError& error) {
-    return tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), error.what);
+    return Texts::tr("%1 could not be opened. %2").arg(QDir::toNativeSeparators(path), error.what);
 }
 
 } // namespace hw

@@ -12,12 +12,17 @@ namespace hw {
 
 namespace {
 
-const char* const RefinanceWithoutDebts = "If you are refinancing your debt must be over $0!";
-const char* const NoIncome = "Please enter your income value.";
-const char* const TaxRateTooHigh = "Tax rate must be less than 100%.";
-const char* const NothingToBorrow = "The amount you want to borrow must be over $0!";
-const char* const RateTooHigh = "Interest rate must be less than 100%.";
-const char* const TermOutOfRange = "Term in years must be between 0.1 and 100.";
+const char* const RefinanceWithoutDebts =
+    QT_TRANSLATE_NOOP("hw::StepPage", "If you are refinancing your debt must be over $0!");
+const char* const NoIncome = QT_TRANSLATE_NOOP("hw::StepPage", "Please enter your income value.");
+const char* const TaxRateTooHigh =
+    QT_TRANSLATE_NOOP("hw::StepPage", "Tax rate must be less than 100%.");
+const char* const NothingToBorrow =
+    QT_TRANSLATE_NOOP("hw::StepPage", "The amount you want to borrow must be over $0!");
+const char* const RateTooHigh =
+    QT_TRANSLATE_NOOP("hw::StepPage", "Interest rate must be less than 100%.");
+const char* const TermOutOfRange =
+    QT_TRANSLATE_NOOP("hw::StepPage", "Term in years must be between 0.1 and 100.");
 
 // The title of a step's page, for naming a field of it.
 const char* titleOf(int step) {
@@ -112,14 +117,16 @@ const PurposeRules& purposeRules(int purpose) {
          {0, 2},
          SaleEquity,
          {1, 0},
-         {{{0, 0}, "Please enter Selling Price."}, {{1, 1}, "Please enter Purchase Price."}}},
+         {{{0, 0}, QT_TRANSLATE_NOOP("hw::StepPage", "Please enter Selling Price.")},
+          {{1, 1}, QT_TRANSLATE_NOOP("hw::StepPage", "Please enter Purchase Price.")}}},
         // Selling and Building: land + building + cash kept - equity; land and building.
         {{add(1, 1), add(1, 2), add(1, 3), less(1, 0)},
          {add(1, 1), add(1, 2)},
          {0, 2},
          SaleEquity,
          {1, 0},
-         {{{0, 0}, "Please enter Selling Price."}, {{1, 2}, "Please enter Cost to build."}}},
+         {{{0, 0}, QT_TRANSLATE_NOOP("hw::StepPage", "Please enter Selling Price.")},
+          {{1, 2}, QT_TRANSLATE_NOOP("hw::StepPage", "Please enter Cost to build.")}}},
         // Additional Real Estate: price + debts - contribution; the new and the
         // other properties (their value from the assets).
         {{add(0, 0), add(0, 1), less(0, 2)},
@@ -127,14 +134,14 @@ const PurposeRules& purposeRules(int purpose) {
          {0, 1},
          OwnedProperties,
          {0, 3},
-         {{{0, 0}, "Please enter Purchase Price."}}},
+         {{{0, 0}, QT_TRANSLATE_NOOP("hw::StepPage", "Please enter Purchase Price.")}}},
         // Additional Building: land + building + debts - contribution; those and the properties.
         {{add(0, 0), add(0, 1), add(0, 2), less(0, 3)},
          {add(0, 0), add(0, 1), add(0, 4)},
          {0, 2},
          OwnedProperties,
          {0, 4},
-         {{{0, 1}, "Please enter Cost to build."}}},
+         {{{0, 1}, QT_TRANSLATE_NOOP("hw::StepPage", "Please enter Cost to build.")}}},
         // Refinance: cash kept + debts - contribution; the properties owned.
         {{add(0, 0), add(0, 1), less(0, 2)}, {add(0, 3)}, {0, 1}, OwnedProperties, {0, 3}, {}},
         // Other Loans: the amount + debts - contribution; secured by the amount.

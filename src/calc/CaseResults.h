@@ -21,11 +21,14 @@ namespace hw {
 // Messages the pages give about a figure of the case.
 namespace refusals {
 // A field the page cannot be left without is 0.
-inline constexpr const char* RequiredValue = "Please enter required value.";
+inline constexpr const char* RequiredValue =
+    QT_TRANSLATE_NOOP("hw::StepPage", "Please enter required value.");
 // An amount, or a sum of amounts, beyond what the program holds.
-inline constexpr const char* TooLarge = "This amount is too large.";
+inline constexpr const char* TooLarge =
+    QT_TRANSLATE_NOOP("hw::StepPage", "This amount is too large.");
 // Bank charges of 100 % or more, given as a percentage or as a fixed amount.
-inline constexpr const char* BankChargesTooHigh = "Bank Charges must be less than 100%.";
+inline constexpr const char* BankChargesTooHigh =
+    QT_TRANSLATE_NOOP("hw::StepPage", "Bank Charges must be less than 100%.");
 } // namespace refusals
 
 // A field of a page: its part and its index in that part, in the order of the

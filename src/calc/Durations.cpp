@@ -3,30 +3,39 @@
 #include "Durations.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 #include <cmath>
 #include <limits>
 
 namespace hw {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::Durations", text);
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::Durations)
+};
+// English's own plural forms ("1 year", "2 years") are a translation too:
+// installed as the application starts, beneath any language spoken later.
+void installEnglishPlurals() {
+    static QTranslator plurals;
+    if (plurals.load(QStringLiteral(":/i18n/hearthwise_en.qm")))
+        QCoreApplication::installTranslator(&plurals);
 }
-QString count(int n, const char* one, const char* many, const QLocale& locale) {
-    return (n == 1 ? tr(one) : tr(many)).arg(locale.toString(n));
-}
+Q_COREAPP_STARTUP_FUNCTION(installEnglishPlurals)
+
 } // namespace
 
 QString durationText(int months, const QLocale& locale) {
     const int years = months / 12;
     const int rest = months % 12;
-    const QString yearPart = count(years, "%1 year", "%1 years", locale);
-    const QString monthPart = count(rest, "%1 month", "%1 months", locale);
+    // The count picks the language's plural form; %1 shows it in the region's digits.
+    const QString yearPart = Texts::tr("%1 year(s)", nullptr, years).arg(locale.toString(years));
+    const QString monthPart = Texts::tr("%1 month(s)", nullptr, rest).arg(locale.toString(rest));
     if (years == 0)
         return monthPart;
     if (rest == 0)
         return yearPart;
-    return tr("%1 %2").arg(yearPart, monthPart);
+    return Texts::tr("%1 %2").arg(yearPart, monthPart);
 }
 
 QString yearsText(double years, const QLocale& locale) {
@@ -38,7 +47,7 @@ QString yearsText(double years, const QLocale& locale) {
 }
 
 QString monthText(int month, const QLocale& locale) {
-    return tr("%1: %2").arg(locale.toString(month), durationText(month, locale));
+    return Texts::tr("%1: %2").arg(locale.toString(month), durationText(month, locale));
 }
 
 } // namespace hw

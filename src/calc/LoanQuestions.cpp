@@ -10,9 +10,10 @@ namespace hw {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::LoanQuestions", text);
-}
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::LoanQuestions)
+};
 
 // A loan of `amount` at `rate` a period, paying `payment` a period (the last
 // one only what is owed) for at most `limit` periods.
@@ -43,8 +44,9 @@ std::variant<std::vector<FrequencyRow>, WhatIfRefusal> howOften(int type,
                                                                 const OptionsInput& input) {
     const OptionsReading c = whatIfReading(input);
     if (type != TableType && type != ReducingBalanceType)
-        return WhatIfRefusal{tr("How often you pay can be worked out for the Table and Reducing "
-                                "Balance types.")};
+        return WhatIfRefusal{
+            Texts::tr("How often you pay can be worked out for the Table and Reducing "
+                      "Balance types.")};
     if (!c.computable || c.amount <= 0.0)
         return enterTheCaseFirst();
     const double annual = static_cast<double>(c.monthlyRate) * 12.0;
@@ -125,13 +127,15 @@ std::variant<Offset, WhatIfRefusal> offsetAccount(const OptionsInput& input, dou
         if (auto refusal = figureRefusal(figure, value, forms))
             return *refusal;
     if (savings > c.amount)
-        return WhatIfRefusal{tr("The savings in the offset account must be between 0 and the "
-                                "amount borrowed."),
-                             WhatIfInput::Savings};
+        return WhatIfRefusal{
+            Texts::tr("The savings in the offset account must be between 0 and the "
+                      "amount borrowed."),
+            WhatIfInput::Savings};
     if (monthlySavings >= c.amount)
-        return WhatIfRefusal{tr("The savings added each month must be at least 0 and less than "
-                                "the amount borrowed."),
-                             WhatIfInput::MonthlySavings};
+        return WhatIfRefusal{
+            Texts::tr("The savings added each month must be at least 0 and less than "
+                      "the amount borrowed."),
+            WhatIfInput::MonthlySavings};
     const double r = c.monthlyRate;
     const double level = levelPayment(c.amount, r, c.months);
     const int termMonths = static_cast<int>(std::ceil(c.months));

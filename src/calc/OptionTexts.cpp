@@ -10,13 +10,13 @@ namespace hw {
 namespace {
 
 const char* const TypeNames[MortgageTypeCount] = {
-    "Table",
-    "Reducing Balance",
-    "Interest Only",
-    "Table Endowment",
-    "Interest Only Endowment",
-    "Revolving Credit with Cash Management",
-    "Revolving Credit with Credit Card Management",
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Table"),
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Reducing Balance"),
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Interest Only"),
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Table Endowment"),
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Interest Only Endowment"),
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Revolving Credit with Cash Management"),
+    QT_TRANSLATE_NOOP("hw::OptionTexts", "Revolving Credit with Credit Card Management"),
 };
 
 // The computed years with two decimals; the entered term for the types that keep it.
@@ -58,23 +58,25 @@ RowTexts rowTexts(int type, const OptionFigures& figures, const QString& termTex
     return row;
 }
 
+// The texts of these functions, in their translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::OptionTexts)
+};
+
 QString notAffordableReason(const OptionFigures& figures, const Regional& regional) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("hw::OptionTexts", text);
-    };
     if (figures.affordable)
         return {};
     switch (figures.obstacle) {
     case Obstacle::RepaymentAboveSpare:
-        return tr("Needs %1 a month; %2 is spare")
+        return Texts::tr("Needs %1 a month; %2 is spare")
             .arg(regional.currency(figures.needed), regional.currency(figures.spareIncome));
     case Obstacle::InterestAboveSpare:
-        return tr("The first month's interest, %1, is more than the %2 spare")
+        return Texts::tr("The first month's interest, %1, is more than the %2 spare")
             .arg(regional.currency(figures.needed), regional.currency(figures.spareIncome));
     case Obstacle::FundNeverReachesAmount:
-        return tr("The fund never reaches the amount borrowed at this rate");
+        return Texts::tr("The fund never reaches the amount borrowed at this rate");
     case Obstacle::SpareBelowInterest:
-        return tr("The spare income does not cover the interest");
+        return Texts::tr("The spare income does not cover the interest");
     case Obstacle::None:
         break;
     }

@@ -131,16 +131,17 @@ std::array<SummaryLine, 5> buildSummaryLines(Currency requirement,
                                              std::optional<float> loanValueRatio, Currency income,
                                              Currency budget, const Regional& regional) {
     const auto spare = income.minus(budget);
-    const auto caption = [](const char* text) {
-        return QCoreApplication::translate("hw::Summary", text);
-    };
     return {{
-        {caption("Mortgage Requirement:"), regional.currency(requirement)},
-        {caption("Loan to Value Ratio:"),
+        {QCoreApplication::translate("hw::Summary", "Mortgage Requirement:"),
+         regional.currency(requirement)},
+        {QCoreApplication::translate("hw::Summary", "Loan to Value Ratio:"),
          regional.percent(static_cast<double>(loanValueRatio.value_or(0.0F)))},
-        {caption("Total Monthly Income After Tax:"), regional.currency(income)},
-        {caption("Monthly Expenditure:"), regional.currency(budget)},
-        {caption("Spare:"), regional.currency(spare.value_or(Currency()))},
+        {QCoreApplication::translate("hw::Summary", "Total Monthly Income After Tax:"),
+         regional.currency(income)},
+        {QCoreApplication::translate("hw::Summary", "Monthly Expenditure:"),
+         regional.currency(budget)},
+        {QCoreApplication::translate("hw::Summary", "Spare:"),
+         regional.currency(spare.value_or(Currency()))},
     }};
 }
 

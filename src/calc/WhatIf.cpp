@@ -16,9 +16,10 @@ namespace hw {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::WhatIf", text);
-}
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::WhatIf)
+};
 
 } // namespace
 
@@ -87,7 +88,7 @@ QString whatIfFigureName(WhatIfInput input) {
         QT_TRANSLATE_NOOP("hw::WhatIf", "Rate of the current loan"),
         QT_TRANSLATE_NOOP("hw::WhatIf", "Years left on the current loan"),
         QT_TRANSLATE_NOOP("hw::WhatIf", "Costs of switching")};
-    return tr(names[static_cast<int>(input)]);
+    return Texts::tr(names[static_cast<int>(input)]);
 }
 
 CurrentLoan suggestedCurrentLoan(const MortgageCase& value, const CaseFigures& figures) {
@@ -111,9 +112,9 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
     // An amount of 0 or more that its field can hold.
     const auto amount = [&](const char* name) -> std::optional<WhatIfRefusal> {
         if (!(value >= 0.0))
-            return WhatIfRefusal{tr("%1 must be 0 or more.").arg(tr(name)), input};
+            return WhatIfRefusal{Texts::tr("%1 must be 0 or more.").arg(Texts::tr(name)), input};
         if (value > LargestWhatIfAmount)
-            return WhatIfRefusal{tr("%1 is too large.").arg(tr(name)), input};
+            return WhatIfRefusal{Texts::tr("%1 is too large.").arg(Texts::tr(name)), input};
         return std::nullopt;
     };
     const auto between = [&](double least, double most, const QString& message,
@@ -128,7 +129,7 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
         if (value >= 0.0 && value <= LargestRise && std::fabs(steps - std::round(steps)) <= 1e-9)
             return std::nullopt;
         return WhatIfRefusal{
-            tr("The rise must be between %1 and %2 percentage points, in steps of %3.")
+            Texts::tr("The rise must be between %1 and %2 percentage points, in steps of %3.")
                 .arg(locale.toString(0), locale.toString(LargestRise), locale.toString(RiseStep)),
             input};
     }
@@ -138,7 +139,7 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The lump sum"));
     case WhatIfInput::LumpMonth:
         return between(1, LastLumpMonth,
-                       tr("The month of the lump sum must be a whole month from %1 to %2.")
+                       Texts::tr("The month of the lump sum must be a whole month from %1 to %2.")
                            .arg(locale.toString(1), locale.toString(LastLumpMonth)),
                        true);
     case WhatIfInput::FixedYears: {
@@ -146,13 +147,14 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
         const double months = std::round(value * 12.0);
         if (months >= 1.0 && months < static_cast<double>(LastLumpMonth))
             return std::nullopt;
-        return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
-                                "term."),
-                             input};
+        return WhatIfRefusal{
+            Texts::tr("The fixed period must be at least a month and shorter than the "
+                      "term."),
+            input};
     }
     case WhatIfInput::ResetRate:
         return between(0.0, HighestPercent,
-                       tr("The rate after the fixed period must be between %1 and %2.")
+                       Texts::tr("The rate after the fixed period must be between %1 and %2.")
                            .arg(percent(0), percent(HighestPercent)));
     case WhatIfInput::Savings:
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The savings in the offset account"));
@@ -160,16 +162,17 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The savings added each month"));
     case WhatIfInput::CurrentBalance:
         if (!(value > 0.0))
-            return WhatIfRefusal{tr("The balance of the current loan must be more than 0."), input};
+            return WhatIfRefusal{Texts::tr("The balance of the current loan must be more than 0."),
+                                 input};
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The balance of the current loan"));
     case WhatIfInput::CurrentRate:
         return between(0.0, HighestPercent,
-                       tr("The rate of the current loan must be between %1 and %2.")
+                       Texts::tr("The rate of the current loan must be between %1 and %2.")
                            .arg(percent(0), percent(HighestPercent)));
     case WhatIfInput::YearsLeft:
         return between(
             ShortestTermYears, LongestTermYears,
-            tr("The years left on the current loan must be between %1 and %2.")
+            Texts::tr("The years left on the current loan must be between %1 and %2.")
                 .arg(locale.toString(ShortestTermYears), locale.toString(LongestTermYears)));
     case WhatIfInput::Costs:
         return amount(QT_TRANSLATE_NOOP("hw::WhatIf", "The costs of switching"));
@@ -180,7 +183,7 @@ std::optional<WhatIfRefusal> figureRefusal(WhatIfInput input, double value, cons
 }
 
 WhatIfRefusal enterTheCaseFirst() {
-    return {tr("Please enter the amount, the rate and the term first.")};
+    return {Texts::tr("Please enter the amount, the rate and the term first.")};
 }
 
 std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double risePoints,
@@ -191,7 +194,7 @@ std::variant<RateRise, WhatIfRefusal> rateRise(const OptionsInput& input, double
     const double after = c.ratePercent + risePoints;
     if (after > HighestPercent)
         return WhatIfRefusal{
-            tr("The rate after the rise must be less than %1.").arg(forms.percent(1.0)),
+            Texts::tr("The rate after the rise must be less than %1.").arg(forms.percent(1.0)),
             WhatIfInput::Rise};
     OptionsInput risen = input;
     // Held as the rate page holds a rate: two decimals, in 32 bits.
@@ -286,8 +289,9 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
                                                      const Regional& forms) {
     const OptionsReading c = whatIfReading(input);
     if (type != TableType && type != ReducingBalanceType)
-        return WhatIfRefusal{tr("Extra payments can be worked out for the Table and Reducing "
-                                "Balance types.")};
+        return WhatIfRefusal{
+            Texts::tr("Extra payments can be worked out for the Table and Reducing "
+                      "Balance types.")};
     if (!c.computable || c.amount <= 0.0)
         return enterTheCaseFirst();
     for (const auto& [figure, value] : {std::pair(WhatIfInput::ExtraMonthly, extra.extraMonthly),
@@ -295,17 +299,17 @@ std::variant<PayingExtra, WhatIfRefusal> payingExtra(int type, const OptionsInpu
         if (auto refusal = figureRefusal(figure, value, forms))
             return *refusal;
     if (extra.extraMonthly >= c.amount)
-        return WhatIfRefusal{tr("The extra amount each month must be less than the amount "
-                                "borrowed."),
+        return WhatIfRefusal{Texts::tr("The extra amount each month must be less than the amount "
+                                       "borrowed."),
                              WhatIfInput::ExtraMonthly};
     if (extra.lumpSum > c.amount)
-        return WhatIfRefusal{tr("The lump sum must be no more than the amount borrowed."),
+        return WhatIfRefusal{Texts::tr("The lump sum must be no more than the amount borrowed."),
                              WhatIfInput::LumpSum};
     const int termMonths = static_cast<int>(std::ceil(c.months));
     if (extra.lumpSum > 0.0 && (extra.lumpMonth < 1 || extra.lumpMonth > termMonths))
         return WhatIfRefusal{
-            tr("The month of the lump sum must be between %1 and %2, the months "
-               "of the term.")
+            Texts::tr("The month of the lump sum must be between %1 and %2, the months "
+                      "of the term.")
                 .arg(forms.locale().toString(1), forms.locale().toString(termMonths)),
             WhatIfInput::LumpMonth};
     PayingExtra out;
@@ -324,9 +328,10 @@ std::variant<RateReset, WhatIfRefusal> rateReset(const OptionsInput& input, doub
         return enterTheCaseFirst();
     const double fixedMonths = std::round(fixedYears * 12.0);
     if (!(fixedMonths >= 1.0) || fixedMonths >= std::ceil(c.months))
-        return WhatIfRefusal{tr("The fixed period must be at least a month and shorter than the "
-                                "term."),
-                             WhatIfInput::FixedYears};
+        return WhatIfRefusal{
+            Texts::tr("The fixed period must be at least a month and shorter than the "
+                      "term."),
+            WhatIfInput::FixedYears};
     if (auto refusal = figureRefusal(WhatIfInput::ResetRate, resetRate, forms))
         return *refusal;
     RateReset out;
@@ -357,27 +362,27 @@ std::vector<ReportSection> whatIfSummary(const OptionsInput& input, const Region
     const auto rise = rateRise(input, settings.risePoints, regional);
     if (const auto* answer = std::get_if<RateRise>(&rise)) {
         ReportSection section{
-            tr("Rates rise"),
-            tr("If the rate rose by %1 points to %2:")
+            Texts::tr("Rates rise"),
+            Texts::tr("If the rate rose by %1 points to %2:")
                 .arg(regional.number(settings.risePoints), rate(answer->rateAfter)),
-            {tr("Mortgage type"), tr("First month"), tr("Then")},
+            {Texts::tr("Mortgage type"), Texts::tr("First month"), Texts::tr("Then")},
             {},
             {}};
         for (int k = 0; k < MortgageTypeCount; ++k) {
             const RiseRow& row = answer->types[static_cast<std::size_t>(k)];
             section.rows.push_back(
                 {mortgageTypeName(k),
-                 row.firstOutlayAfter ? money(*row.firstOutlayAfter) : tr("none"),
-                 row.affordableAfter ? tr("affordable")
-                 : row.affordableNow ? tr("no longer affordable")
-                                     : tr("not affordable")});
+                 row.firstOutlayAfter ? money(*row.firstOutlayAfter) : Texts::tr("none"),
+                 row.affordableAfter ? Texts::tr("affordable")
+                 : row.affordableNow ? Texts::tr("no longer affordable")
+                                     : Texts::tr("not affordable")});
         }
         sections.push_back(std::move(section));
     }
     const Borrowing most = borrowing(input, propertyValue);
-    ReportSection borrow{tr("How much could we borrow"),
-                         tr("The most you could borrow at this rate and term:"),
-                         {tr("Mortgage type"), tr("Largest amount")},
+    ReportSection borrow{Texts::tr("How much could we borrow"),
+                         Texts::tr("The most you could borrow at this rate and term:"),
+                         {Texts::tr("Mortgage type"), Texts::tr("Largest amount")},
                          {},
                          {}};
     // The share of the property's value only where there is a property.
@@ -385,19 +390,20 @@ std::vector<ReportSection> whatIfSummary(const OptionsInput& input, const Region
         return row.loanToValue.has_value();
     });
     if (valued)
-        borrow.heads << tr("Of the property's value");
+        borrow.heads << Texts::tr("Of the property's value");
     for (int k = 0; k < MortgageTypeCount; ++k) {
         const BorrowRow& row = most.types[static_cast<std::size_t>(k)];
         QStringList cells{mortgageTypeName(k),
-                          row.largest ? regional.currency(*row.largest) : tr("nothing")};
+                          row.largest ? regional.currency(*row.largest) : Texts::tr("nothing")};
         if (valued)
             cells << (row.loanToValue ? rate(*row.loanToValue) : QString());
         borrow.rows.push_back(cells);
     }
-    borrow.notes << (most.tableYears ? tr("The Table repayment equals your spare income over %1.")
-                                           .arg(yearsText(*most.tableYears, regional.locale()))
-                                     : tr("Your spare income does not cover the interest of a "
-                                          "Table loan."));
+    borrow.notes << (most.tableYears
+                         ? Texts::tr("The Table repayment equals your spare income over %1.")
+                               .arg(yearsText(*most.tableYears, regional.locale()))
+                         : Texts::tr("Your spare income does not cover the interest of a "
+                                     "Table loan."));
     sections.push_back(std::move(borrow));
     // The questions answered in sentences.
     const auto said = [&](const QString& title, const QStringList& notes) {
@@ -408,18 +414,21 @@ std::vector<ReportSection> whatIfSummary(const OptionsInput& input, const Region
     const double resetRate = settings.resetRate.value_or(defaultResetRate(input));
     const auto reset = rateReset(input, settings.fixedYears, resetRate, regional);
     if (const auto* answer = std::get_if<RateReset>(&reset)) {
-        lines << tr("A Table loan fixed for %1 years, then at %2: the repayment goes from %3 to "
-                    "%4, which is %5.")
+        lines << Texts::tr(
+                     "A Table loan fixed for %1 years, then at %2: the repayment goes from %3 to "
+                     "%4, which is %5.")
                      .arg(regional.number(settings.fixedYears), rate(resetRate),
                           money(answer->repaymentBefore), money(answer->repaymentAfter),
-                          answer->affordableAfter ? tr("affordable") : tr("not affordable"));
+                          answer->affordableAfter ? Texts::tr("affordable")
+                                                  : Texts::tr("not affordable"));
     }
-    said(tr("A fixed rate that ends"), std::exchange(lines, {}));
+    said(Texts::tr("A fixed rate that ends"), std::exchange(lines, {}));
     if (settings.extra.extraMonthly > 0.0 || settings.extra.lumpSum > 0.0) {
         const auto extra = payingExtra(settings.extraType, input, settings.extra);
         if (const auto* answer = std::get_if<PayingExtra>(&extra))
-            lines << tr("Paying %1 more a month and %2 in month %3 on the %4 loan clears it in "
-                        "month %5 and saves %6 of interest.")
+            lines << Texts::tr(
+                         "Paying %1 more a month and %2 in month %3 on the %4 loan clears it in "
+                         "month %5 and saves %6 of interest.")
                          .arg(money(settings.extra.extraMonthly), money(settings.extra.lumpSum))
                          .arg(settings.extra.lumpMonth)
                          .arg(mortgageTypeName(settings.extraType),
@@ -428,63 +437,71 @@ std::vector<ReportSection> whatIfSummary(const OptionsInput& input, const Region
         const auto lower = lowerRepayment(settings.extraType, input, settings.extra);
         if (const auto* kept = std::get_if<LowerRepayment>(&lower))
             if (kept->repaymentAfter)
-                lines << tr("Keeping the term instead, the repayment falls from %1 to %2, and to "
-                            "%3 by the last month, and %4 of interest is saved.")
+                lines << Texts::tr(
+                             "Keeping the term instead, the repayment falls from %1 to %2, and to "
+                             "%3 by the last month, and %4 of interest is saved.")
                              .arg(money(kept->repaymentBefore), money(*kept->repaymentAfter),
                                   money(*kept->lastRepayment), money(kept->interestSaved));
     }
-    said(tr("Paying extra"), std::exchange(lines, {}));
+    said(Texts::tr("Paying extra"), std::exchange(lines, {}));
     const auto often = howOften(settings.frequencyType, input);
     if (const auto* rows = std::get_if<std::vector<FrequencyRow>>(&often)) {
         const FrequencyRow& fortnightly = (*rows)[1];
-        lines << tr("Paying the %1 loan fortnightly: %2 a fortnight, %3 of interest saved against "
-                    "paying monthly.")
+        lines << Texts::tr(
+                     "Paying the %1 loan fortnightly: %2 a fortnight, %3 of interest saved against "
+                     "paying monthly.")
                      .arg(mortgageTypeName(settings.frequencyType), money(fortnightly.repayment),
                           money(fortnightly.interestSaved));
         if (rows->size() > 3) {
             const FrequencyRow& accelerated = (*rows)[3];
-            lines << tr("Paying half the monthly repayment each fortnight (%1) clears it in %2 "
-                        "and saves %3 of interest.")
+            lines << Texts::tr(
+                         "Paying half the monthly repayment each fortnight (%1) clears it in %2 "
+                         "and saves %3 of interest.")
                          .arg(money(accelerated.repayment),
                               yearsText(accelerated.years(), regional.locale()),
                               money(accelerated.interestSaved));
         }
     }
-    said(tr("How often you pay"), std::exchange(lines, {}));
+    said(Texts::tr("How often you pay"), std::exchange(lines, {}));
     if (settings.offsetSavings > 0.0) {
         const auto offset = offsetAccount(input, settings.offsetSavings, settings.offsetMonthly);
         if (const auto* held = std::get_if<Offset>(&offset))
-            lines << tr("With %1 in an offset account and %2 added each month, the Table loan "
-                        "clears in month %3 and saves %4 of interest; paid into the loan instead "
-                        "(the %1 at once, the %2 each month), they would clear it in month %5 and "
-                        "save %6.")
+            lines << Texts::tr(
+                         "With %1 in an offset account and %2 added each month, the Table loan "
+                         "clears in month %3 and saves %4 of interest; paid into the loan instead "
+                         "(the %1 at once, the %2 each month), they would clear it in month %5 and "
+                         "save %6.")
                          .arg(money(settings.offsetSavings), money(settings.offsetMonthly))
                          .arg(monthText(held->clearedMonth, regional.locale()),
                               money(held->interestSaved),
                               monthText(held->lumpClearedMonth, regional.locale()),
                               money(held->lumpInterestSaved));
     }
-    said(tr("An offset account"), std::exchange(lines, {}));
+    said(Texts::tr("An offset account"), std::exchange(lines, {}));
     if (settings.current) {
         const CurrentLoan current = settings.current->over(suggested);
         const auto switched = refinancing(input, current, regional);
         if (const auto* answer = std::get_if<Refinancing>(&switched)) {
-            QString line = tr("Refinancing a current loan of %1 at %2 with %3 years left: %4 a "
-                              "month instead of %5")
-                               .arg(money(current.balance), rate(current.ratePercent),
-                                    regional.number(current.yearsLeft), money(answer->newRepayment),
-                                    money(answer->currentRepayment));
-            line += answer->breakEvenMonth
-                        ? tr("; with the costs of %1, the new loan has cost no more than the "
-                             "current one by month %2.")
-                              .arg(money(current.costs),
-                                   monthText(*answer->breakEvenMonth, regional.locale()))
-                        : tr("; with the costs of %1, the new loan always costs more.")
-                              .arg(money(current.costs));
+            // Each outcome one whole sentence, so that a language can order it as it must.
+            const QString line =
+                answer->breakEvenMonth
+                    ? Texts::tr("Refinancing a current loan of %1 at %2 with %3 years left: %4 a "
+                                "month instead of %5; with the costs of %6, the new loan has cost "
+                                "no more than the current one by month %7.")
+                          .arg(money(current.balance), rate(current.ratePercent),
+                               regional.number(current.yearsLeft), money(answer->newRepayment),
+                               money(answer->currentRepayment), money(current.costs),
+                               monthText(*answer->breakEvenMonth, regional.locale()))
+                    : Texts::tr("Refinancing a current loan of %1 at %2 with %3 years left: %4 a "
+                                "month instead of %5; with the costs of %6, the new loan always "
+                                "costs more.")
+                          .arg(money(current.balance), rate(current.ratePercent),
+                               regional.number(current.yearsLeft), money(answer->newRepayment),
+                               money(answer->currentRepayment), money(current.costs));
             lines << line;
         }
     }
-    said(tr("Refinancing"), lines);
+    said(Texts::tr("Refinancing"), lines);
     return sections;
 }
 

@@ -16,29 +16,31 @@ namespace hw {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::ResultsCommand", text);
-}
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::ResultsCommand)
+};
 
 QByteArray usage() {
-    return tr("Usage: hearthwise [FILE]\n"
-              "       hearthwise --results FILE [--format csv|json]\n"
-              "       hearthwise --report FILE --pdf OUT.pdf [--chart]\n"
-              "  FILE             open the saved case in the window\n"
-              "  --results FILE   print the results of a saved case and exit\n"
-              "  --format FORMAT  csv (the default) or json\n"
-              "  --report FILE    write the report \"Mortgage Options\" of a saved case\n"
-              "  --pdf OUT.pdf    the PDF file the report is written to\n"
-              "  --chart          add the chart of the balances to the report\n"
-              "  --version        print the version and exit\n"
-              "  --help           print this help and exit\n")
+    return Texts::tr("Usage: hearthwise [FILE]\n"
+                     "       hearthwise --results FILE [--format csv|json]\n"
+                     "       hearthwise --report FILE --pdf OUT.pdf [--chart]\n"
+                     "  FILE             open the saved case in the window\n"
+                     "  --results FILE   print the results of a saved case and exit\n"
+                     "  --format FORMAT  csv (the default) or json\n"
+                     "  --report FILE    write the report \"Mortgage Options\" of a saved case\n"
+                     "  --pdf OUT.pdf    the PDF file the report is written to\n"
+                     "  --chart          add the chart of the balances to the report\n"
+                     "  --version        print the version and exit\n"
+                     "  --help           print this help and exit\n")
         .toUtf8();
 }
 
 // One line on standard error; a command not understood points to the help.
 CommandOutput refused(const QString& message, bool notUnderstood = false) {
-    const QString line =
-        notUnderstood ? tr("%1 (hearthwise --help lists the options)").arg(message) : message;
+    const QString line = notUnderstood
+                             ? Texts::tr("%1 (hearthwise --help lists the options)").arg(message)
+                             : message;
     return {2, {}, line.toUtf8() + '\n'};
 }
 
@@ -174,9 +176,9 @@ std::variant<QString, CommandOutput> caseToOpen(const QStringList& arguments) {
     QString path;
     for (const QString& argument : arguments.mid(1)) {
         if (argument.startsWith(QLatin1Char('-')))
-            return refused(tr("Unknown option: %1").arg(argument), true);
+            return refused(Texts::tr("Unknown option: %1").arg(argument), true);
         if (!path.isEmpty())
-            return refused(tr("Give one case file to open."), true);
+            return refused(Texts::tr("Give one case file to open."), true);
         path = argument;
     }
     return path;
@@ -204,25 +206,25 @@ std::variant<CommandRequest, CommandOutput> commandRequest(const QStringList& ar
         } else if (option == QLatin1String("--chart")) {
             request.chart = true;
         } else {
-            return refused(tr("Unknown option: %1").arg(option), true);
+            return refused(Texts::tr("Unknown option: %1").arg(option), true);
         }
     }
     if (request.report) {
         if (request.pdfPath.isEmpty())
-            return refused(tr("Give the PDF file to write with --pdf OUT.pdf."), true);
+            return refused(Texts::tr("Give the PDF file to write with --pdf OUT.pdf."), true);
         // The report written over the case it is made from would lose the case.
         if (sameFile(request.pdfPath, request.casePath))
-            return refused(tr("The report would replace the case file it is made from: %1")
+            return refused(Texts::tr("The report would replace the case file it is made from: %1")
                                .arg(request.casePath));
     } else if (request.casePath.isEmpty()) {
-        return refused(tr("Give the case file with --results FILE."), true);
+        return refused(Texts::tr("Give the case file with --results FILE."), true);
     } else if (!request.pdfPath.isEmpty() || request.chart) {
-        return refused(tr("--pdf and --chart go with --report FILE."), true);
+        return refused(Texts::tr("--pdf and --chart go with --report FILE."), true);
     }
     if (format == QLatin1String("json"))
         request.json = true;
     else if (format != QLatin1String("csv"))
-        return refused(tr("Unknown format: %1 (csv or json)").arg(format), true);
+        return refused(Texts::tr("Unknown format: %1 (csv or json)").arg(format), true);
     return request;
 }
 
@@ -233,7 +235,7 @@ workOutCaseAt(const QString& path, const Regional& regional, Schedules schedules
         return refused(caseFileRefusal(path, *error));
     CaseResults results = workOutCase(std::get<CaseFileContent>(read).value, regional, schedules);
     if (results.refusal)
-        return refused(tr("%1 stops short of its results: %2")
+        return refused(Texts::tr("%1 stops short of its results: %2")
                            .arg(QFileInfo(path).fileName(), results.refusal->describe()));
     return results;
 }
@@ -244,8 +246,8 @@ CommandOutput runCommand(const QStringList& arguments, const QLocale& locale) {
         return *answer;
     const CommandRequest& asked = std::get<CommandRequest>(request);
     if (asked.report)
-        return refused(tr("The report needs the program's windows: hearthwise --report FILE "
-                          "--pdf OUT.pdf"));
+        return refused(Texts::tr("The report needs the program's windows: hearthwise --report FILE "
+                                 "--pdf OUT.pdf"));
     const Regional regional(locale);
     const auto worked = workOutCaseAt(asked.casePath, regional);
     if (const auto* answer = std::get_if<CommandOutput>(&worked))

@@ -16,14 +16,18 @@
 namespace hw {
 
 namespace {
-const char* const NotANumberMessage = "Please enter a number.";
-const char* const TooLargeMessage = refusals::TooLarge;
-const char* const NegativeMessage = "Please enter a number of 0 or more.";
-const char* const WholeNumberMessage = "Please enter a whole number.";
-const char* const WholeAmountMessage =
-    "This currency has no decimals: please enter a whole amount.";
-const char* const DecimalsMessage =
-    "Please enter an amount with no more decimals than the currency shows.";
+const char* const NotANumberMessage =
+    QT_TRANSLATE_NOOP("hw::NumericField", "Please enter a number.");
+const char* const TooLargeMessage =
+    QT_TRANSLATE_NOOP("hw::NumericField", "This amount is too large.");
+const char* const NegativeMessage =
+    QT_TRANSLATE_NOOP("hw::NumericField", "Please enter a number of 0 or more.");
+const char* const WholeNumberMessage =
+    QT_TRANSLATE_NOOP("hw::NumericField", "Please enter a whole number.");
+const char* const WholeAmountMessage = QT_TRANSLATE_NOOP(
+    "hw::NumericField", "This currency has no decimals: please enter a whole amount.");
+const char* const DecimalsMessage = QT_TRANSLATE_NOOP(
+    "hw::NumericField", "Please enter an amount with no more decimals than the currency shows.");
 
 // Keys that edit rather than type: Backspace, Delete (U+007F on X11), Enter,
 // Escape, and anything held with Ctrl (Ctrl+A, C, X, V, Z arrive as control characters).

@@ -102,6 +102,14 @@ void SharedColumns::fitWithin(QAbstractScrollArea* area) {
     fitToArea();
 }
 
+void SharedColumns::forget() {
+    if (area_)
+        area_->removeEventFilter(this);
+    measured_.clear();
+    joined_.clear();
+    area_ = nullptr;
+}
+
 void SharedColumns::fitToArea() {
     if (!area_)
         return;

@@ -29,6 +29,8 @@ public:
     // scrolls, whether or not the page on it does, so that no page's columns
     // depend on its own length or width.
     void fitWithin(QAbstractScrollArea* area);
+    // Forgets every grid and width, as the pages are made again (in another language).
+    void forget();
 
     struct Width {
         int least = 0;

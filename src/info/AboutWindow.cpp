@@ -26,20 +26,32 @@ struct ErrorRow {
 };
 // Tested in this order; the first match wins.
 const ErrorRow ErrorTable[] = {
-    {0, "The operating system is out of memory or resources."},
-    {2, "The specified file was not found."},
-    {3, "The specified path was not found."},
-    {11, "The .exe file is invalid (non-Win32\u00AE .exe or error in .exe image)."},
-    {5, "The operating system denied access to the specified file."},
-    {27, "The file name association is incomplete or invalid."},
-    {30, "The DDE transaction could not be completed because other DDE transactions were being "
-         "processed."},
-    {29, "The DDE transaction failed."},
-    {28, "The DDE transaction could not be completed because the request timed out."},
-    {32, "The specified dynamic-link library was not found."},
-    {31, "There is no application associated with the given file name extension."},
-    {8, "There was not enough memory to complete the operation."},
-    {26, "A sharing violation occurred."},
+    {0,
+     QT_TRANSLATE_NOOP("hw::AboutWindow", "The operating system is out of memory or resources.")},
+    {2, QT_TRANSLATE_NOOP("hw::AboutWindow", "The specified file was not found.")},
+    {3, QT_TRANSLATE_NOOP("hw::AboutWindow", "The specified path was not found.")},
+    {11,
+     QT_TRANSLATE_NOOP("hw::AboutWindow",
+                       "The .exe file is invalid (non-Win32\u00AE .exe or error in .exe image).")},
+    {5, QT_TRANSLATE_NOOP("hw::AboutWindow",
+                          "The operating system denied access to the specified file.")},
+    {27,
+     QT_TRANSLATE_NOOP("hw::AboutWindow", "The file name association is incomplete or invalid.")},
+    {30, QT_TRANSLATE_NOOP(
+             "hw::AboutWindow",
+             "The DDE transaction could not be completed because other DDE transactions were being "
+             "processed.")},
+    {29, QT_TRANSLATE_NOOP("hw::AboutWindow", "The DDE transaction failed.")},
+    {28, QT_TRANSLATE_NOOP(
+             "hw::AboutWindow",
+             "The DDE transaction could not be completed because the request timed out.")},
+    {32, QT_TRANSLATE_NOOP("hw::AboutWindow", "The specified dynamic-link library was not found.")},
+    {31,
+     QT_TRANSLATE_NOOP("hw::AboutWindow",
+                       "There is no application associated with the given file name extension.")},
+    {8, QT_TRANSLATE_NOOP("hw::AboutWindow",
+                          "There was not enough memory to complete the operation.")},
+    {26, QT_TRANSLATE_NOOP("hw::AboutWindow", "A sharing violation occurred.")},
 };
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& place) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HelpTopics.h"
 
+#include "base/Language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -28,18 +30,14 @@ QString readText(const QString& path) {
     return text;
 }
 
-// The language folders to read from, best first; English comes last, as the
-// one folder that holds every file.
+// The language folders to read from, best first: the language the program
+// speaks, then English, the one folder that holds every file.
 QStringList languageFolders() {
     QStringList folders;
-    for (QString language : QLocale().uiLanguages()) {
-        language.replace(u'-', u'_');
-        for (const QString& folder : {language, language.section(u'_', 0, 0)})
-            if (!folders.contains(folder) && QDir(Root + folder).exists())
-                folders << folder;
-    }
-    folders.removeAll(QStringLiteral("en"));
-    folders << QStringLiteral("en");
+    if (const QString language = spokenLanguage(); QDir(Root + language).exists())
+        folders << language;
+    if (!folders.contains(QStringLiteral("en")))
+        folders << QStringLiteral("en");
     return folders;
 }
 

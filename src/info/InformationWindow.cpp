@@ -27,8 +27,8 @@ constexpr int NextPageLeft = 7200;
 constexpr int NextPageWidth = 1095;
 constexpr int PreviousPageLeft = 6900;
 constexpr int PreviousPageWidth = 1400;
-const char* const NextPage = "Next Page";
-const char* const PreviousPage = "Previous Page";
+const char* const NextPage = QT_TRANSLATE_NOOP("hw::InformationWindow", "Next Page");
+const char* const PreviousPage = QT_TRANSLATE_NOOP("hw::InformationWindow", "Previous Page");
 } // namespace
 
 InformationWindow::InformationWindow(QWidget* owner) : LoadOnShowDialog(owner) {

@@ -31,12 +31,13 @@ const FieldSpec BudgetRight[] = {
     {.label = captions::Budget[6], .start = 30, .literal = "$30.00"},
 };
 
-const char* const Guidance =
+const char* const Guidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "The next step is setting expenses categories, for example; utilities, maintenance, "
     "insurance etc. The categories should mirror the way you really spend your money.\n"
     "Enter the living expenses you pay as bills for the period selected, fortnightly or "
     "monthly, as if you already owned the new house. Leave out rent and the payments on any "
-    "existing mortgage.";
+    "existing mortgage.");
 
 } // namespace
 

@@ -25,17 +25,20 @@ using enum NumericField::Kind;
 using enum NumericField::Tone;
 
 const FieldSpec Costs[] = {
-    {.label = "Subtotal:", .kind = Display},
+    {.label = QT_TRANSLATE_NOOP("hw::PageBuilder", "Subtotal:"), .kind = Display},
     {.label = captions::ValuationFee, .start = 200, .literal = "$200.00"},
     {.label = captions::LegalFee, .start = 500, .literal = "$500.00"},
-    {.label = "Total Before Bank Charges:", .kind = Display, .tone = Total},
+    {.label = QT_TRANSLATE_NOOP("hw::PageBuilder", "Total Before Bank Charges:"),
+     .kind = Display,
+     .tone = Total},
 };
 
-const char* const Guidance =
+const char* const Guidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "Now we need to know what other fees apply to this mortgage.\n"
     "A lender may want a registered valuation of the property, and legal or conveyancing fees "
     "and the bank's own charges apply to most loans. The page starts with typical figures; "
-    "yours may differ, so change them to match your case.";
+    "yours may differ, so change them to match your case.");
 
 // The bank charges a new case starts with, in per cent.
 constexpr double StartingChargesPercent = 1.0;

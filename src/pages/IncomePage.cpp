@@ -22,22 +22,23 @@ using enum NumericField::Kind;
 const FieldSpec IncomeRows[3][3] = {
     {{.label = captions::Income[0], .start = 60000, .literal = "$60000.00"},
      {.label = captions::TaxRate, .format = Percentage, .start = 15, .literal = nullptr},
-     {.label = "After Tax:", .kind = Display}},
+     {.label = QT_TRANSLATE_NOOP("hw::PageBuilder", "After Tax:"), .kind = Display}},
     {{.label = captions::Income[1]},
      {.label = captions::TaxRate, .format = Percentage, .literal = nullptr},
-     {.label = "After Tax:", .kind = Display}},
+     {.label = QT_TRANSLATE_NOOP("hw::PageBuilder", "After Tax:"), .kind = Display}},
     {{.label = captions::Income[2]},
      {.label = captions::TaxRate, .format = Percentage, .literal = nullptr},
-     {.label = "After Tax:", .kind = Display}},
+     {.label = QT_TRANSLATE_NOOP("hw::PageBuilder", "After Tax:"), .kind = Display}},
 };
 
-const char* const Guidance =
+const char* const Guidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "The first step in developing a budget is calculating total annual income. Multiply your "
     "pay by the number of pay periods in a year: 52 if you are paid weekly, 26 if you are paid "
     "fortnightly. If you are self-employed, use your lowest pay of the last six to twelve "
     "months.\n"
     "Then add any other income you receive, such as dividends, the pay from a second job or "
-    "the rent from a property.";
+    "the rent from a property.");
 
 } // namespace
 

@@ -10,7 +10,8 @@ namespace hw {
 
 namespace {
 
-const char* const OpeningGuidance =
+const char* const OpeningGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "Fitting a mortgage to yourself means selecting the type of loan that is right for you. "
     "The right type depends on your own finances and on your plans for the years ahead.\n"
     "Two aims guide the choice: pay the lowest rate of interest you can get, and never let "
@@ -20,9 +21,10 @@ const char* const OpeningGuidance =
     "a stronger position.\n"
     "Hearthwise compares the total cost of the usual types of mortgage over the whole term, "
     "assuming the interest rate does not change. A wrong choice can cost you thousands, so use "
-    "these figures to shop around.";
+    "these figures to shop around.");
 
-const char* const ClosingGuidance =
+const char* const ClosingGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "Because the average borrower has limited income and expenditure is tight, it is "
     "important to get as much from our money as we can. The savings come from a lower "
     "rate of interest and from putting your savings and any surplus income towards your debt.\n"
@@ -32,7 +34,7 @@ const char* const ClosingGuidance =
     "REMEMBER: YOUR BEST INVESTMENT IS TO PAY OFF YOUR MORTGAGE AS SOON AS POSSIBLE.\n"
     "\n"
     "Fit the mortgage to your own affairs, keep to your budget with discipline, but do not "
-    "become a slave to it.";
+    "become a slave to it.");
 
 } // namespace
 
@@ -46,13 +48,13 @@ void PicturePage::build(QWidget* panel, QVBoxLayout* layout) {
 }
 
 std::unique_ptr<StepPage> makeOpeningPage(PageContext& context) {
-    return std::make_unique<PicturePage>(context, OpeningStep, QT_TR_NOOP("Welcome"),
-                                         OpeningGuidance);
+    return std::make_unique<PicturePage>(
+        context, OpeningStep, QT_TRANSLATE_NOOP("hw::PicturePage", "Welcome"), OpeningGuidance);
 }
 
 std::unique_ptr<StepPage> makeClosingPage(PageContext& context) {
-    return std::make_unique<PicturePage>(context, ClosingStep, QT_TR_NOOP("Thank you"),
-                                         ClosingGuidance);
+    return std::make_unique<PicturePage>(
+        context, ClosingStep, QT_TRANSLATE_NOOP("hw::PicturePage", "Thank you"), ClosingGuidance);
 }
 
 } // namespace hw

@@ -17,9 +17,10 @@ namespace hw {
 
 namespace {
 
-const char* const Guidance =
+const char* const Guidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "First we need to determine the purpose for your mortgage. Please select the option "
-    "below that best represents your mortgage requirement.";
+    "below that best represents your mortgage requirement.");
 
 } // namespace
 

@@ -84,48 +84,57 @@ const FieldSpec OtherFields[] = {
     {.label = captions::Purposes[OtherLoans].first[2]},
 };
 
-const char* const FHBuyerGuidance =
-    // 6, first home buyer
+// 6, first home buyer
+const char* const FHBuyerGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As a first time home buyer you need to provide a few more details. Your current debts "
     "have been filled in for you from the previous pages. Please enter the contribution you "
-    "can make (your deposit) and the purchase price of the home.";
-const char* const FHBuilderGuidance =
+    "can make (your deposit) and the purchase price of the home.");
+const char* const FHBuilderGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As a first time home builder you need to provide a few more details. Your current debts "
     "have been filled in for you from the previous pages. Please enter the contribution you "
     "can make, the value of the land and the cost of building the house.\n"
-    "If you already own the land include this value in 'Your Contribution' field.";
-const char* const ImprovementGuidance =
+    "If you already own the land include this value in 'Your Contribution' field.");
+const char* const ImprovementGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you wish to improve your home you need to provide a few more details. Your current "
     "debts have been filled in for you from the previous pages. Please enter the contribution "
-    "you can make, the value of your home and the total cost of the improvements.";
-const char* const SellingAndBuyingGuidance =
+    "you can make, the value of your home and the total cost of the improvements.");
+const char* const SellingAndBuyingGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you are selling your existing property and wish to purchase another, you need to "
     "provide a few more details. Your current debts have been filled in for you from the "
     "previous pages. Please enter the contribution you can make, the price you expect to sell "
-    "for and the purchase price of the new property.";
-const char* const SellingAndBuildingGuidance =
+    "for and the purchase price of the new property.");
+const char* const SellingAndBuildingGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you are selling your existing property and wish to build another, you need to "
     "provide a few more details. Your current debts have been filled in for you from the "
     "previous pages. Please enter the contribution you can make, the price you expect to sell "
     "for, the value of the land and the cost of building.\n"
-    "If you already own the land include this value in 'Your Contribution' field.";
-const char* const RealEstateGuidance =
+    "If you already own the land include this value in 'Your Contribution' field.");
+const char* const RealEstateGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you wish to make an additional purchase you need to provide a few more details. "
     "Your current debts have been filled in for you from the previous pages. Please enter the "
-    "contribution you can make and the purchase price of the new property.";
-const char* const ABuildingGuidance =
+    "contribution you can make and the purchase price of the new property.");
+const char* const ABuildingGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you wish to do an additional build you need to provide a few more details. Your "
     "current debts have been filled in for you from the previous pages. Please enter the "
     "contribution you can make, the value of the land and the cost of building.\n"
-    "If you already own the land include this value in 'Your Contribution' field.";
-const char* const RefinanceGuidance =
+    "If you already own the land include this value in 'Your Contribution' field.");
+const char* const RefinanceGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you wish to refinance you need to provide a few more details. Your current debts have "
     "been filled in for you from the previous pages. Please enter any amount of money you wish "
-    "to withhold from the new loan.";
-const char* const OtherGuidance =
+    "to withhold from the new loan.");
+const char* const OtherGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "As you have chosen an alternative mortgage requirement option you need to provide a few "
     "more details. Your current debts have been filled in for you from the previous pages. "
-    "Please enter the amount you wish to borrow.";
+    "Please enter the amount you wish to borrow.");
 
 // Indexed by PurposeId.
 const PurposeRow Rows[PurposeCount] = {
@@ -146,13 +155,15 @@ const PurposeRow Rows[PurposeCount] = {
      .guidance = SellingAndBuyingGuidance,
      .fields = SellingForBuyingFields,
      .secondFields = BuyingFields,
-     .partHeads = {"Selling", "Buying"},
+     .partHeads = {QT_TRANSLATE_NOOP("hw::RequirementPage", "Selling"),
+                   QT_TRANSLATE_NOOP("hw::RequirementPage", "Buying")},
      .entryFocus = {0, 0}},
     {.title = captions::Purposes[SellingAndBuilding].title,
      .guidance = SellingAndBuildingGuidance,
      .fields = SellingForBuildingFields,
      .secondFields = BuildingFields,
-     .partHeads = {"Selling", "Building"},
+     .partHeads = {QT_TRANSLATE_NOOP("hw::RequirementPage", "Selling"),
+                   QT_TRANSLATE_NOOP("hw::RequirementPage", "Building")},
      .entryFocus = {0, 0}},
     {.title = captions::Purposes[AdditionalRealEstate].title,
      .guidance = RealEstateGuidance,
@@ -165,7 +176,7 @@ const PurposeRow Rows[PurposeCount] = {
     {.title = captions::Purposes[Refinance].title,
      .guidance = RefinanceGuidance,
      .fields = RefinanceFields,
-     .totalCaption = "Total: ",
+     .totalCaption = QT_TRANSLATE_NOOP("hw::RequirementPage", "Total: "),
      .entryFocus = {0, 0}},
     {.title = captions::Purposes[OtherLoans].title,
      .guidance = OtherGuidance,

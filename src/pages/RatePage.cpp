@@ -29,12 +29,13 @@ const char* const RateTypes[] = {QT_TRANSLATE_NOOP("hw::RatePage", "Fixed Rate")
                                  QT_TRANSLATE_NOOP("hw::RatePage", "Adjustable Rate"),
                                  QT_TRANSLATE_NOOP("hw::RatePage", "Capped Rate")};
 
-const char* const Guidance =
+const char* const Guidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "These figures represent your mortgage requirements and your Loan to Value Ratio. "
     "Your spare income, what is left of your income after tax once your living expenses are "
     "paid, is shown too. Enter the current interest rate and the term of the loan in years. "
     "Rates vary with the economy, and a difference of one percentage point makes a large "
-    "difference to what you pay.";
+    "difference to what you pay.");
 
 // The rate a new case starts with, in per cent.
 constexpr double StartingRate = 8.0;

@@ -21,7 +21,7 @@ struct PurposeRow {
     std::span<const FieldSpec> fields = {};
     std::span<const FieldSpec> secondFields = {}; // the buying or building part, if any
     const char* partHeads[2] = {nullptr, nullptr};
-    const char* totalCaption = "Total:";
+    const char* totalCaption = QT_TRANSLATE_NOOP("hw::RequirementPage", "Total:");
     PageField entryFocus = {}; // the field the focus goes to on entry
 };
 const PurposeRow& purposeRow(int purpose);

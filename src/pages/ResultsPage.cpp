@@ -29,12 +29,12 @@ struct HeadSpec {
     int columnSpan;
 };
 const std::array<HeadSpec, 6> Heads = {{
-    {"Mortgage Type", 0, 1},
-    {" Term    Years", 1, 1},
-    {"Monthly Repayments First                 Last", 2, 2},
-    {"Total   Amount Paid", 4, 1},
-    {"Interest  Total Paid", 5, 1},
-    {"Final  Balance", 6, 1},
+    {QT_TRANSLATE_NOOP("hw::ResultsPage", "Mortgage Type"), 0, 1},
+    {QT_TRANSLATE_NOOP("hw::ResultsPage", " Term    Years"), 1, 1},
+    {QT_TRANSLATE_NOOP("hw::ResultsPage", "Monthly Repayments First                 Last"), 2, 2},
+    {QT_TRANSLATE_NOOP("hw::ResultsPage", "Total   Amount Paid"), 4, 1},
+    {QT_TRANSLATE_NOOP("hw::ResultsPage", "Interest  Total Paid"), 5, 1},
+    {QT_TRANSLATE_NOOP("hw::ResultsPage", "Final  Balance"), 6, 1},
 }};
 // Designed widths of the seven columns, in twips.
 const int ColumnWidths[7] = {2055, 735, 975, 975, 1215, 1215, 1095};
@@ -45,10 +45,12 @@ constexpr int HeadRow = 0;
 
 ResultsPage::ResultsPage(PageContext& context, Openers openers)
     : StepPage(context, ResultsStep, nullptr,
-               "These figures represent the mortgage options available. Press the button of a "
-               "mortgage type to learn more about it.\n"
-               "If you want to print these results, you can do so by pressing the Preview "
-               "button."),
+               QT_TRANSLATE_NOOP(
+                   "hw::StepPage",
+                   "These figures represent the mortgage options available. Press the button of a "
+                   "mortgage type to learn more about it.\n"
+                   "If you want to print these results, you can do so by pressing the Preview "
+                   "button.")),
       open_(std::move(openers)) {}
 
 void ResultsPage::build(QWidget* panel, QVBoxLayout* layout) {
@@ -271,8 +273,9 @@ void ResultsPage::load(const MortgageCase&) {
 }
 
 void ResultsPage::enter() {
-    caption_->setText(tr("Amount borrowed:  ") + regional().currency(context_.figures.requirement) +
-                      tr("  at  ") + rateText(context_.entered, regional()));
+    caption_->setText(tr("Amount borrowed:  %1  at  %2")
+                          .arg(regional().currency(context_.figures.requirement),
+                               rateText(context_.entered, regional())));
 }
 
 std::array<QLineEdit*, 6> ResultsPage::rowCells(std::size_t type) const {

@@ -34,16 +34,18 @@ const FieldSpec LiabilitiesRight[] = {
     {.label = captions::Liabilities[5]},
 };
 
-const char* const AssetsGuidance =
+const char* const AssetsGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "An asset is everything that you own that has monetary value. Your home, land, "
     "savings, shares, vehicles and life policies are all assets, and a lender is reassured to "
     "see that you own things of value and have built them up over time.\n"
     "Enter each asset at the price it would fetch on the open market today. For a life policy "
-    "enter its surrender value, what the insurer would pay you if you cashed it in today.";
-const char* const LiabilitiesGuidance =
+    "enter its surrender value, what the insurer would pay you if you cashed it in today.");
+const char* const LiabilitiesGuidance = QT_TRANSLATE_NOOP(
+    "hw::StepPage",
     "The opposite of assets are liabilities. A liability is a legal duty to repay money that "
     "you owe, whether to a lender such as a bank or to other creditors such as a store or a "
-    "credit card company.";
+    "credit card company.");
 
 } // namespace
 
@@ -141,7 +143,7 @@ void SumPage::load(const MortgageCase& value) {
 AssetsPage::AssetsPage(PageContext& context)
     : SumPage(context, AssetsStep,
               {captions::AssetsTitle, AssetsGuidance, AssetsLeft, AssetsRight, "0.00",
-               QT_TR_NOOP("Total assets")}) {}
+               QT_TRANSLATE_NOOP("hw::SumPage", "Total assets")}) {}
 
 bool AssetsPage::validate() {
     return !refused(checkAssets(current()));
@@ -150,7 +152,7 @@ bool AssetsPage::validate() {
 LiabilitiesPage::LiabilitiesPage(PageContext& context)
     : SumPage(context, LiabilitiesStep,
               {captions::LiabilitiesTitle, LiabilitiesGuidance, LiabilitiesLeft, LiabilitiesRight,
-               "$0.00", QT_TR_NOOP("Total liabilities")}) {}
+               "$0.00", QT_TRANSLATE_NOOP("hw::SumPage", "Total liabilities")}) {}
 
 bool LiabilitiesPage::confirm() {
     return !refused(checkLiabilitiesTotal(current(), context_.figures.totalLiabilities));

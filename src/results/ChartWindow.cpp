@@ -26,8 +26,12 @@
 namespace hw {
 
 namespace {
-const char* const ScheduleHeadTexts[] = {"Month",     "Repayment", "Interest",
-                                         "Principal", "Balance",   "Fund"};
+const char* const ScheduleHeadTexts[] = {QT_TRANSLATE_NOOP("hw::ChartWindow", "Month"),
+                                         QT_TRANSLATE_NOOP("hw::ChartWindow", "Repayment"),
+                                         QT_TRANSLATE_NOOP("hw::ChartWindow", "Interest"),
+                                         QT_TRANSLATE_NOOP("hw::ChartWindow", "Principal"),
+                                         QT_TRANSLATE_NOOP("hw::ChartWindow", "Balance"),
+                                         QT_TRANSLATE_NOOP("hw::ChartWindow", "Fund")};
 QStringList scheduleHeads(int columns) {
     QStringList heads;
     for (int c = 0; c < columns; ++c)
@@ -197,7 +201,8 @@ void ChartWindow::exportSchedule() {
             : plain;
     saveAs(this,
            {tr("Export CSV"), typeBox_->currentText() + QStringLiteral(".csv"),
-            QStringLiteral(".csv"), filters, tr("schedule")},
+            QStringLiteral(".csv"), filters, tr("The schedule was saved as %1."),
+            tr("The schedule could not be saved as %1: %2")},
            [this, twoForms, regional](const QString& path, int filter) {
                return exportCsv(path, twoForms && filter == 0 ? regional : CsvStyle{});
            });

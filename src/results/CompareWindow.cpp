@@ -80,7 +80,8 @@ CompareWindow::CompareWindow(QWidget* parent, const Regional& regional, const Of
     connect(pdfButton_, &QPushButton::clicked, this, [this] {
         saveAs(this,
                {tr("Save as PDF"), tr("comparison.pdf"), QStringLiteral(".pdf"),
-                tr("PDF files (*.pdf)"), tr("comparison")},
+                tr("PDF files (*.pdf)"), tr("The comparison was saved as %1."),
+                tr("The comparison could not be saved as %1: %2")},
                [this](const QString& path, int) { return saveAsPdf(path); });
     });
     connect(printButton_, &QPushButton::clicked, this, [this] {

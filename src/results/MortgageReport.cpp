@@ -28,16 +28,17 @@ constexpr double FigurePoints = 10.0;
 constexpr int RecordPad = 100; // above and below a record's figures
 constexpr double SmallestPoints = 6.0;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("hw::MortgageReport", text);
-}
+// The texts of this file, in its translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::MortgageReport)
+};
 
 // The foot of every page, the report's and Compare's alike.
 QString dateOfPrinting(const QLocale& locale) {
     return locale.toString(QDate::currentDate(), QLocale::LongFormat);
 }
 QString pageOf(int page, int pages, const QLocale& locale) {
-    return tr("Page %1 of %2").arg(locale.toString(page), locale.toString(pages));
+    return Texts::tr("Page %1 of %2").arg(locale.toString(page), locale.toString(pages));
 }
 
 QFont arial(double points, bool bold) {
@@ -116,9 +117,9 @@ private:
         if (extra_.chart)
             chartPage();
         if (extra_.whatIf)
-            sectionsPage(tr("What If"), content_.whatIf);
+            sectionsPage(Texts::tr("What If"), content_.whatIf);
         if (extra_.lenderChecks && !content_.lenderChecks.empty())
-            sectionsPage(tr("Lender Checks"), content_.lenderChecks);
+            sectionsPage(Texts::tr("Lender Checks"), content_.lenderChecks);
         footer();
     }
 
@@ -186,7 +187,7 @@ private:
                 columnWidth_[c] = std::max(columnWidth_[c], advance(figure(record, c)));
         // "Monthly Repayments" stands over the first and last repayments.
         painter_.setFont(arial(points_, true));
-        const int repayments = advance(tr("Monthly Repayments"));
+        const int repayments = advance(Texts::tr("Monthly Repayments"));
         const int short_ =
             repayments - (columnWidth_[FirstColumn] + Gap + columnWidth_[LastColumn]);
         if (short_ > 0) {
@@ -213,8 +214,9 @@ private:
     // The case the report answers, on every page.
     void pageHeader() {
         painter_.setFont(arial(10, true));
-        const QString captions[] = {tr("Purpose:"), tr("Amount borrowed:"), tr("Term in years:"),
-                                    tr("Interest rate:"), tr("Monthly spare income:")};
+        const QString captions[] = {Texts::tr("Purpose:"), Texts::tr("Amount borrowed:"),
+                                    Texts::tr("Term in years:"), Texts::tr("Interest rate:"),
+                                    Texts::tr("Monthly spare income:")};
         const QString values[] = {content_.purpose, content_.amountBorrowed, content_.termInYears,
                                   content_.interestRate, content_.spareIncome};
         int captionWidth = 0;
@@ -250,13 +252,13 @@ private:
     static QString headLine1(int column) {
         switch (column) {
         case TermColumn:
-            return tr("Term");
+            return Texts::tr("Term");
         case PaidColumn:
-            return tr("Total Paid");
+            return Texts::tr("Total Paid");
         case InterestColumn:
-            return tr("Interest");
+            return Texts::tr("Interest");
         case FinalColumn:
-            return tr("Final");
+            return Texts::tr("Final");
         default:
             return {};
         }
@@ -264,13 +266,13 @@ private:
     static QString headLine2(int column) {
         switch (column) {
         case FirstColumn:
-            return tr("First");
+            return Texts::tr("First");
         case LastColumn:
-            return tr("Last");
+            return Texts::tr("Last");
         case InterestColumn:
-            return tr("Total Paid");
+            return Texts::tr("Total Paid");
         case FinalColumn:
-            return tr("Balance");
+            return Texts::tr("Balance");
         default:
             return {};
         }
@@ -286,10 +288,10 @@ private:
         const auto over = [&](int column, int top, const QString& head) {
             text(columnLeft_[column], top, columnWidth_[column], line, head, Qt::AlignRight);
         };
-        text(Pad, line1, typeWidth_, line, tr("Type of Mortgage"));
+        text(Pad, line1, typeWidth_, line, Texts::tr("Type of Mortgage"));
         text(columnLeft_[FirstColumn], line1,
              columnLeft_[LastColumn] + columnWidth_[LastColumn] - columnLeft_[FirstColumn], line,
-             tr("Monthly Repayments"), Qt::AlignHCenter);
+             Texts::tr("Monthly Repayments"), Qt::AlignHCenter);
         for (int c = 0; c < FigureColumns; ++c) {
             over(c, line1, headLine1(c));
             over(c, line2, headLine2(c));
@@ -309,7 +311,7 @@ private:
         return columnLeft_[FinalColumn] + columnWidth_[FinalColumn] - columnLeft_[TermColumn];
     }
     static QString notAffordable(const ReportRecord& record) {
-        const QString mark = tr("This option is not affordable");
+        const QString mark = Texts::tr("This option is not affordable");
         return record.reason.isEmpty() ? mark : mark + u'\n' + record.reason;
     }
 
@@ -334,17 +336,23 @@ private:
     // Under the table, what its columns mean, for a household reading it on paper.
     void readingNotes() {
         const QString notes[] = {
-            tr("Term: the years the loan runs; for the endowment and revolving credit types, the "
-               "years until it is paid off."),
-            tr("Monthly Repayments: what you pay in the first and in the last month. The revolving "
-               "credit types have no set repayment (Variant): your spare income goes into the "
-               "loan each month."),
-            tr("Total Paid: everything you pay over the term; Interest Total Paid: the part of it "
-               "that is interest."),
-            tr("Final Balance: what is still owed at the end of the term, to be repaid another "
-               "way."),
-            tr("The figures are worked out from the amount, rate, term and spare income above. "
-               "They are not an offer of a loan: ask your lender for its own figures.")};
+            Texts::tr(
+                "Term: the years the loan runs; for the endowment and revolving credit types, the "
+                "years until it is paid off."),
+            Texts::tr(
+                "Monthly Repayments: what you pay in the first and in the last month. The "
+                "revolving "
+                "credit types have no set repayment (Variant): your spare income goes into the "
+                "loan each month."),
+            Texts::tr(
+                "Total Paid: everything you pay over the term; Interest Total Paid: the part of it "
+                "that is interest."),
+            Texts::tr(
+                "Final Balance: what is still owed at the end of the term, to be repaid another "
+                "way."),
+            Texts::tr(
+                "The figures are worked out from the amount, rate, term and spare income above. "
+                "They are not an offer of a loan: ask your lender for its own figures.")};
         painter_.setFont(arial(9, false));
         int height = 400;
         for (const QString& note : notes)
@@ -353,7 +361,7 @@ private:
             return;
         top_ += 300;
         painter_.setFont(arial(10, true));
-        text(0, 0, width(), 300, tr("Reading the table"));
+        text(0, 0, width(), 300, Texts::tr("Reading the table"));
         top_ += 340;
         painter_.setFont(arial(9, false));
         for (const QString& note : notes) {
@@ -366,11 +374,11 @@ private:
     void chartPage() {
         newPage();
         painter_.setFont(arial(14, true));
-        text(0, 0, width(), 420, tr("Outstanding Balance over Time"));
+        text(0, 0, width(), 420, Texts::tr("Outstanding Balance over Time"));
         painter_.setFont(arial(9, false));
         text(0, 480, width(), 300,
-             tr("What is still owed at the end of each month, for every type that is "
-                "affordable."));
+             Texts::tr("What is still owed at the end of each month, for every type that is "
+                       "affordable."));
         const QLocale locale = locale_;
         ChartLook look;
         look.font = arial(9, false);

@@ -124,7 +124,8 @@ void PreviewWindow::print() {
 void PreviewWindow::savePdf() {
     saveAs(this,
            {tr("Save as PDF"), MortgageReport::caption() + QStringLiteral(".pdf"),
-            QStringLiteral(".pdf"), tr("PDF files (*.pdf)"), tr("report")},
+            QStringLiteral(".pdf"), tr("PDF files (*.pdf)"), tr("The report was saved as %1."),
+            tr("The report could not be saved as %1: %2")},
            [this](const QString& path, int) { return report_.saveAsPdf(path); });
 }
 

@@ -18,21 +18,23 @@ using namespace whatif;
 
 namespace {
 
+// The texts of these functions, in their translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(hw::WhatIfWindow)
+};
+
 QString frequencyName(Frequency frequency) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("hw::WhatIfWindow", text);
-    };
     switch (frequency) {
     case Frequency::Monthly:
-        return tr("Monthly");
+        return Texts::tr("Monthly");
     case Frequency::Fortnightly:
-        return tr("Fortnightly");
+        return Texts::tr("Fortnightly");
     case Frequency::Weekly:
-        return tr("Weekly");
+        return Texts::tr("Weekly");
     case Frequency::AcceleratedFortnightly:
-        return tr("Half the monthly repayment each fortnight");
+        return Texts::tr("Half the monthly repayment each fortnight");
     case Frequency::AcceleratedWeekly:
-        return tr("A quarter of the monthly repayment each week");
+        return Texts::tr("A quarter of the monthly repayment each week");
     }
     return {};
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FirstSizeMemory.h"
 
+#include "base/Language.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -32,7 +34,7 @@ FirstSizeMemory::FirstSizeMemory(const QWidget* window, const QLocale& locale) {
     QStringList parts{QStringLiteral(HEARTHWISE_VERSION),
                       QString::number(program.lastModified().toMSecsSinceEpoch()),
                       locale.name(),
-                      locale.uiLanguages().join(QLatin1Char(',')),
+                      spokenLanguage(),
                       QApplication::font().key(),
                       window->style()->name()};
     if (const QScreen* screen = window->screen()) {

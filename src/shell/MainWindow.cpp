@@ -166,6 +166,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::buildMenu() {
     buildFileMenu();
+    buildLanguageMenu();
     // Help where desktop programs keep it: the page's own text, the handbook, the maker.
     QMenu* help = new QMenu(tr("&Help"), this);
     help->setObjectName(QStringLiteral("mnuHelp"));

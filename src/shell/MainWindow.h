@@ -16,6 +16,7 @@
 //   shell/MainWindowResults.cpp       the windows the results page opens
 //   shell/MainWindowInformation.cpp   "Tell Me More", About
 //   shell/MainWindowExit.cpp          Exit, closing the window, the closing animation
+//   shell/MainWindowLanguage.cpp      the Language menu: the window made again in another language
 //
 // Each step is a page class in pages/ that builds itself and owns its controls
 // (StepPage.h is the interface the step machine asks: arrive, enter, leave by
@@ -148,6 +149,10 @@ public:
 
     const Regional& regional() const { return regional_; }
 
+    // Speaks `language` from now on and next time (the Language menu): the
+    // window is made again in it, with the case and the page shown as they were.
+    void changeLanguage(const QString& language);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -186,6 +191,9 @@ private:
     void buildFurniture();
     void buildMenu();
     void buildFileMenu();
+    void buildLanguageMenu();
+    // Every page, menu and button made again in the language now spoken.
+    void remakeInSpokenLanguage();
     // Asks where, then saves; false when cancelled or not written.
     bool saveCaseAs();
     // The title: the page shown, the case's file with its unsaved-changes mark, the program.

@@ -113,7 +113,7 @@ bool MainWindow::saveCaseAs() {
     const QString path = askWhereToSave(
         this, {tr("Save Case As"),
                casePath_.isEmpty() ? tr("case") + QLatin1String(CaseSuffix) : casePath_,
-               QLatin1String(CaseSuffix), caseFilter(), QString()});
+               QLatin1String(CaseSuffix), caseFilter(), QString(), QString()});
     return !path.isEmpty() && writeCaseFile(path);
 }
 

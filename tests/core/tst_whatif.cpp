@@ -373,5 +373,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(WhatIfTest)
+QTEST_GUILESS_MAIN(WhatIfTest)
 #include "tst_whatif.moc"
