@@ -9,7 +9,8 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
     build-essential clang libclang-rt-14-dev cmake qt6-base-dev libgl-dev qt6-qpa-plugins \
-    fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic locales xvfb xauth imagemagick poppler-utils libbenchmark-dev \
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+    fonts-dejavu-core fonts-liberation2 fonts-ipafont-gothic fonts-noto-cjk locales xvfb xauth imagemagick poppler-utils libbenchmark-dev \
     openbox xdotool xclip x11-utils \
     libreoffice-calc-nogui unzip \
     dbus dbus-x11 at-spi2-core python3-pyatspi \
