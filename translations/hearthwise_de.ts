@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>Als P&amp;DF speichern...</translation>
+        <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -657,10 +657,6 @@
         <translation>&amp;Heizkosten pro Monat:</translation>
     </message>
     <message>
-        <source>Con&amp;dominium Fees a Month:</source>
-        <translation>&amp;Wohngeld pro Monat:</translation>
-    </message>
-    <message>
         <source>Payments on Other &amp;Debts a Month:</source>
         <translation>Raten für andere &amp;Schulden pro Monat:</translation>
     </message>
@@ -699,6 +695,10 @@
     <message>
         <source>Choose a lender country to see its usual checks.</source>
         <translation>Wählen Sie das Land eines Kreditgebers, um seine üblichen Prüfungen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Condominium &amp;Fees a Month:</source>
+        <translation>&amp;Wohngeld pro Monat:</translation>
     </message>
 </context>
 <context>
@@ -1579,7 +1579,7 @@
     </message>
     <message>
         <source>C&amp;hart Page</source>
-        <translation>&amp;Diagrammseite</translation>
+        <translation>Diagrammsei&amp;te</translation>
     </message>
     <message>
         <source>Add a page with the chart of the balances over time</source>
@@ -1595,7 +1595,7 @@
     </message>
     <message>
         <source>&amp;Lender Checks Page</source>
-        <translation>Seite &amp;Kreditprüfung</translation>
+        <translation>Seite Kredit&amp;prüfung</translation>
     </message>
     <message>
         <source>Add a page with each type&apos;s lender checks</source>
@@ -2485,7 +2485,7 @@ Wenn Sie diese Ergebnisse drucken möchten, drücken Sie die Schaltfläche Vorsc
     </message>
     <message>
         <source>Paying &amp;extra</source>
-        <translation>&amp;Mehr zahlen</translation>
+        <translation>Mehr za&amp;hlen</translation>
     </message>
     <message>
         <source>A &amp;fixed rate that ends</source>
@@ -2493,7 +2493,7 @@ Wenn Sie diese Ergebnisse drucken möchten, drücken Sie die Schaltfläche Vorsc
     </message>
     <message>
         <source>How often you &amp;pay</source>
-        <translation>Wie oft Sie &amp;zahlen</translation>
+        <translation>&amp;Wie oft Sie zahlen</translation>
     </message>
     <message>
         <source>An offset &amp;account</source>
@@ -2785,7 +2785,7 @@ Mit Ihrem frei verfügbaren Einkommen ist das %4.</translation>
     </message>
     <message>
         <source>Current ra&amp;te:</source>
-        <translation>Aktueller &amp;Zinssatz:</translation>
+        <translation>Aktueller Zinss&amp;atz:</translation>
     </message>
     <message>
         <source>&amp;Years left:</source>
@@ -2793,7 +2793,7 @@ Mit Ihrem frei verfügbaren Einkommen ist das %4.</translation>
     </message>
     <message>
         <source>C&amp;osts of switching:</source>
-        <translation>&amp;Kosten des Wechsels:</translation>
+        <translation>Kos&amp;ten des Wechsels:</translation>
     </message>
     <message>
         <source>Your current loan, repaid as a Table loan over the years it has left, against the loan of this case at its rate and term. The loan of this case already carries the fees and bank charges you entered: the costs of switching are what you would pay beside it (a break fee, for instance).</source>

@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Mortgage &amp;type:</source>
-        <translation>&amp;Tipo de crédito:</translation>
+        <translation>T&amp;ipo de crédito:</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
@@ -657,10 +657,6 @@
         <translation>&amp;Calefacción al mes:</translation>
     </message>
     <message>
-        <source>Con&amp;dominium Fees a Month:</source>
-        <translation>Cuotas de con&amp;dominio al mes:</translation>
-    </message>
-    <message>
         <source>Payments on Other &amp;Debts a Month:</source>
         <translation>Pagos de otras &amp;deudas al mes:</translation>
     </message>
@@ -699,6 +695,10 @@
     <message>
         <source>Choose a lender country to see its usual checks.</source>
         <translation>Elija el país de un prestamista para ver sus criterios habituales.</translation>
+    </message>
+    <message>
+        <source>Condominium &amp;Fees a Month:</source>
+        <translation>Cu&amp;otas de condominio al mes:</translation>
     </message>
 </context>
 <context>
@@ -1579,7 +1579,7 @@
     </message>
     <message>
         <source>C&amp;hart Page</source>
-        <translation>Página de la &amp;gráfica</translation>
+        <translation>&amp;Página de la gráfica</translation>
     </message>
     <message>
         <source>Add a page with the chart of the balances over time</source>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>&amp;Fit Width</source>
-        <translation>Ajustar al an&amp;cho</translation>
+        <translation>Ajustar al a&amp;ncho</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2477,15 +2477,15 @@ Si quiere imprimir estos resultados, presione el botón Vista previa.</translati
     </message>
     <message>
         <source>&amp;Rates rise</source>
-        <translation>&amp;Alza de tasas</translation>
+        <translation>Alza de &amp;tasas</translation>
     </message>
     <message>
         <source>&amp;How much could we borrow</source>
-        <translation>&amp;Cuánto podríamos pedir prestado</translation>
+        <translation>C&amp;uánto podríamos pedir prestado</translation>
     </message>
     <message>
         <source>Paying &amp;extra</source>
-        <translation>Pagar de &amp;más</translation>
+        <translation>Pagar de má&amp;s</translation>
     </message>
     <message>
         <source>A &amp;fixed rate that ends</source>
@@ -2493,15 +2493,15 @@ Si quiere imprimir estos resultados, presione el botón Vista previa.</translati
     </message>
     <message>
         <source>How often you &amp;pay</source>
-        <translation>Con qué frecuencia &amp;paga</translation>
+        <translation>Con qué frecuencia pa&amp;ga</translation>
     </message>
     <message>
         <source>An offset &amp;account</source>
-        <translation>Una cuenta de com&amp;pensación</translation>
+        <translation>Una cuenta de compensació&amp;n</translation>
     </message>
     <message>
         <source>Refinan&amp;cing</source>
-        <translation>Refinancia&amp;miento</translation>
+        <translation>&amp;Refinanciamiento</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2605,19 +2605,19 @@ Si quiere imprimir estos resultados, presione el botón Vista previa.</translati
     </message>
     <message>
         <source>Mortgage &amp;type:</source>
-        <translation>&amp;Tipo de crédito:</translation>
+        <translation>T&amp;ipo de crédito:</translation>
     </message>
     <message>
         <source>E&amp;xtra each month:</source>
-        <translation>Adicional cada m&amp;es:</translation>
+        <translation>A&amp;dicional cada mes:</translation>
     </message>
     <message>
         <source>&amp;Lump sum:</source>
-        <translation>Pago ú&amp;nico:</translation>
+        <translation>&amp;Pago único:</translation>
     </message>
     <message>
         <source>In m&amp;onth:</source>
-        <translation>En el m&amp;es:</translation>
+        <translation>&amp;En el mes:</translation>
     </message>
     <message>
         <source>What the extra does</source>
@@ -2655,7 +2655,7 @@ Intereses ahorrados: %5.</translation>
     </message>
     <message>
         <source>Then the &amp;new rate:</source>
-        <translation>Luego la &amp;nueva tasa:</translation>
+        <translation>&amp;Luego la nueva tasa:</translation>
     </message>
     <message>
         <source>A Table loan at the entered rate for the first years, then the repayment worked out again for the rest of the term:</source>
@@ -2733,7 +2733,7 @@ Con su ingreso disponible eso %4.</translation>
     </message>
     <message>
         <source>Mortgage t&amp;ype:</source>
-        <translation>&amp;Tipo de crédito:</translation>
+        <translation>Tip&amp;o de crédito:</translation>
     </message>
     <message>
         <source>The loan repaid monthly, fortnightly or weekly. Interest is charged each period at the annual rate divided by the periods in a year (26 fortnights, 52 weeks). Paying half the monthly repayment every fortnight pays thirteen months a year, and clears the loan sooner.</source>
@@ -2765,7 +2765,7 @@ Con su ingreso disponible eso %4.</translation>
     </message>
     <message>
         <source>A&amp;dded each month:</source>
-        <translation>A&amp;gregados cada mes:</translation>
+        <translation>Agregados ca&amp;da mes:</translation>
     </message>
     <message>
         <source>Savings held in an offset account beside a Table loan: interest is charged on the balance less the savings. The repayment stays as it is, so the loan clears sooner, and the savings stay yours to draw on. Beside it, the same savings paid into the loan instead: the starting savings at once, and each month&apos;s addition as an extra repayment.</source>
@@ -2785,11 +2785,11 @@ Con su ingreso disponible eso %4.</translation>
     </message>
     <message>
         <source>Current ra&amp;te:</source>
-        <translation>&amp;Tasa actual:</translation>
+        <translation>Tasa actua&amp;l:</translation>
     </message>
     <message>
         <source>&amp;Years left:</source>
-        <translation>Años &amp;restantes:</translation>
+        <translation>Años r&amp;estantes:</translation>
     </message>
     <message>
         <source>C&amp;osts of switching:</source>

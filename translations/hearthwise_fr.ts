@@ -107,7 +107,7 @@
     <name>hw::BudgetPage</name>
     <message>
         <source>&amp;Fortnightly</source>
-        <translation>Aux &amp;deux semaines</translation>
+        <translation>Aux deu&amp;x semaines</translation>
     </message>
     <message>
         <source>M&amp;onthly</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>&amp;Fixed Amount</source>
-        <translation>Montant &amp;fixe</translation>
+        <translation>Montant fi&amp;xe</translation>
     </message>
     <message>
         <source>Total:</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>&amp;Schedule</source>
-        <translation>&amp;Tableau d&apos;amortissement</translation>
+        <translation>Tableau d&apos;&amp;amortissement</translation>
     </message>
     <message>
         <source>Close</source>
@@ -646,7 +646,7 @@
     </message>
     <message>
         <source>Lender &amp;Country:</source>
-        <translation>&amp;Pays du prêteur :</translation>
+        <translation>Pa&amp;ys du prêteur :</translation>
     </message>
     <message>
         <source>&amp;Property Tax a Year:</source>
@@ -655,10 +655,6 @@
     <message>
         <source>&amp;Heating a Month:</source>
         <translation>&amp;Chauffage par mois :</translation>
-    </message>
-    <message>
-        <source>Con&amp;dominium Fees a Month:</source>
-        <translation>Frais de copropriété par &amp;mois :</translation>
     </message>
     <message>
         <source>Payments on Other &amp;Debts a Month:</source>
@@ -699,6 +695,10 @@
     <message>
         <source>Choose a lender country to see its usual checks.</source>
         <translation>Choisissez le pays d&apos;un prêteur pour voir ses contrôles habituels.</translation>
+    </message>
+    <message>
+        <source>Condominium &amp;Fees a Month:</source>
+        <translation>Frais de copropriété par &amp;mois :</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1587,7 @@
     </message>
     <message>
         <source>Wh&amp;at If Page</source>
-        <translation>Page &amp;Et si</translation>
+        <translation>Page E&amp;t si</translation>
     </message>
     <message>
         <source>Add a page with the What If answers</source>
@@ -2481,7 +2481,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>&amp;How much could we borrow</source>
-        <translation>&amp;Combien pourrions-nous emprunter</translation>
+        <translation>Combien pourrions-nous &amp;emprunter</translation>
     </message>
     <message>
         <source>Paying &amp;extra</source>
@@ -2489,7 +2489,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>A &amp;fixed rate that ends</source>
-        <translation>Un taux &amp;fixe qui prend fin</translation>
+        <translation>Un taux fi&amp;xe qui prend fin</translation>
     </message>
     <message>
         <source>How often you &amp;pay</source>
@@ -2497,7 +2497,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>An offset &amp;account</source>
-        <translation>Un compte &amp;compensateur</translation>
+        <translation>Un compte compe&amp;nsateur</translation>
     </message>
     <message>
         <source>Refinan&amp;cing</source>
@@ -2609,15 +2609,15 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>E&amp;xtra each month:</source>
-        <translation>Supplément chaque &amp;mois :</translation>
+        <translation>Supplément chaque m&amp;ois :</translation>
     </message>
     <message>
         <source>&amp;Lump sum:</source>
-        <translation>Somme &amp;forfaitaire :</translation>
+        <translation>&amp;Somme forfaitaire :</translation>
     </message>
     <message>
         <source>In m&amp;onth:</source>
-        <translation>Au m&amp;ois :</translation>
+        <translation>A&amp;u mois :</translation>
     </message>
     <message>
         <source>What the extra does</source>
@@ -2655,7 +2655,7 @@ Intérêts économisés : %5.</translation>
     </message>
     <message>
         <source>Then the &amp;new rate:</source>
-        <translation>Puis le &amp;nouveau taux :</translation>
+        <translation>Pu&amp;is le nouveau taux :</translation>
     </message>
     <message>
         <source>A Table loan at the entered rate for the first years, then the repayment worked out again for the rest of the term:</source>
@@ -2761,7 +2761,7 @@ Avec votre revenu disponible, c&apos;est %4.</translation>
     </message>
     <message>
         <source>&amp;Savings in the account:</source>
-        <translation>Épargne dans le &amp;compte :</translation>
+        <translation>Épar&amp;gne dans le compte :</translation>
     </message>
     <message>
         <source>A&amp;dded each month:</source>
@@ -2789,11 +2789,11 @@ Avec votre revenu disponible, c&apos;est %4.</translation>
     </message>
     <message>
         <source>&amp;Years left:</source>
-        <translation>A&amp;nnées restantes :</translation>
+        <translation>Années &amp;restantes :</translation>
     </message>
     <message>
         <source>C&amp;osts of switching:</source>
-        <translation>&amp;Frais de changement :</translation>
+        <translation>Fr&amp;ais de changement :</translation>
     </message>
     <message>
         <source>Your current loan, repaid as a Table loan over the years it has left, against the loan of this case at its rate and term. The loan of this case already carries the fees and bank charges you entered: the costs of switching are what you would pay beside it (a break fee, for instance).</source>

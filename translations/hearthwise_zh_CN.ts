@@ -655,10 +655,6 @@
         <translation>每月取暖费(&amp;H)：</translation>
     </message>
     <message>
-        <source>Con&amp;dominium Fees a Month:</source>
-        <translation>每月物业费(&amp;D)：</translation>
-    </message>
-    <message>
         <source>Payments on Other &amp;Debts a Month:</source>
         <translation>每月其他债务还款(&amp;D)：</translation>
     </message>
@@ -697,6 +693,10 @@
     <message>
         <source>Choose a lender country to see its usual checks.</source>
         <translation>请选择贷款机构所在国家，以查看其常规审核。</translation>
+    </message>
+    <message>
+        <source>Condominium &amp;Fees a Month:</source>
+        <translation>每月物业费(&amp;F)：</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@ LenderChecksWindow::LenderChecksWindow(const MortgageCase& value, const CaseFigu
     // The captions a case file names these figures by, each with its key.
     const char* const mnemonics[] = {
         QT_TR_NOOP("&Property Tax a Year:"), QT_TR_NOOP("&Heating a Month:"),
-        QT_TR_NOOP("Con&dominium Fees a Month:"), QT_TR_NOOP("Payments on Other &Debts a Month:"),
+        QT_TR_NOOP("Condominium &Fees a Month:"), QT_TR_NOOP("Payments on Other &Debts a Month:"),
         QT_TR_NOOP("Other Credit Card &Balances:")};
     for (std::size_t i = 0; i < amounts_.size(); ++i) {
         auto* field = new NumericField(NumericField::Format::Amount, regional_, this);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTest>
 #include <functional>
 
@@ -18,17 +19,46 @@
 // presses the real buttons.
 namespace driver {
 
+// A caption without its colon and blanks, in any language ("Prix d'achat :", "购买价格：").
+inline QString plainCaption(QString caption) {
+    caption = caption.trimmed();
+    if (caption.endsWith(u':') || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+// Set while the driver looks a text up, which the program itself never asks for.
+inline bool lookingUp = false;
+
+// An English text of the windows as the language spoken shows it: the
+// translation from the first of `contexts` that has one.
+inline QString spoken(const QString& english, std::initializer_list<const char*> contexts) {
+    const QScopedValueRollback<bool> looking(lookingUp, true);
+    for (const char* context : contexts) {
+        const QByteArray source = english.toUtf8();
+        const QString shown = QCoreApplication::translate(context, source.constData());
+        if (shown != english)
+            return shown;
+    }
+    return english;
+}
+
 // A figure of a page as a user finds it: by its label ("Purchase Price"), or
-// by what a screen reader calls it ("Total assets"). Exactly one must match.
+// by what a screen reader calls it ("Total assets"), in the language spoken.
+// Exactly one must match.
 template <class Edit = hw::NumericField>
 Edit* named(const hw::MainWindow& window, int step, const QString& name) {
+    QString wanted = name;
+    for (const QString& caption : {name + u':', name + QStringLiteral(": "), name})
+        if (const QString shown = spoken(caption, {"hw::PageBuilder", "hw::SumPage"});
+            shown != caption) {
+            wanted = plainCaption(shown);
+            break;
+        }
     Edit* found = nullptr;
     int matches = 0;
     for (Edit* edit : window.stepPanel(step)->findChildren<Edit*>()) {
-        QString label = edit->accessibleName().trimmed();
-        if (label.endsWith(u':'))
-            label.chop(1);
-        if (label == name) {
+        if (plainCaption(edit->accessibleName()) == wanted) {
             found = edit;
             ++matches;
         }
@@ -46,8 +76,10 @@ inline QLineEdit* shown(const hw::MainWindow& window, int step, const QString& n
 }
 // A button of a page by its caption, mnemonic and all ("&Calculate").
 inline QPushButton* button(const hw::MainWindow& window, int step, const QString& caption) {
+    const QString shown = spoken(caption, {"hw::PageBuilder", "hw::BudgetPage", "hw::ChargesPage",
+                                           "hw::RatePage", "hw::ResultsPage"});
     for (QPushButton* push : window.stepPanel(step)->findChildren<QPushButton*>())
-        if (push->text() == caption)
+        if (push->text() == shown)
             return push;
     qFatal("no button %s on step %d", qPrintable(caption), step);
 }

@@ -40,43 +40,6 @@ private slots:
         QVERIFY(field->isEditing());
         QCOMPARE(field->selectedText(), QStringLiteral("0.00"));
     }
-
-    // No two controls that can be reached on one page share an Alt letter.
-    void noMnemonicClashes() {
-        for (int purpose = 0; purpose < hw::PurposeCount; ++purpose) {
-            driver::Window w;
-            driver::choosePurpose(w, purpose);
-            // Every page of the purpose's path, walked to with Next.
-            for (int guard = 0; guard < hw::StepCount; ++guard) {
-                const int step = w.currentStep();
-                QMap<QKeySequence, QString> taken;
-                QStringList captions;
-                for (QAction* entry : w.menuBar()->actions())
-                    captions << entry->text();
-                for (auto* button : w.findChildren<QAbstractButton*>())
-                    if (button->isVisibleTo(&w))
-                        captions << button->text();
-                for (auto* label : w.findChildren<QLabel*>())
-                    if (label->buddy() && label->isVisibleTo(&w))
-                        captions << label->text();
-                for (const QString& caption : captions) {
-                    const QKeySequence letter = QKeySequence::mnemonic(caption);
-                    if (letter.isEmpty())
-                        continue;
-                    QVERIFY2(!taken.contains(letter),
-                             qPrintable(QStringLiteral("purpose %1 step %2: '%3' and '%4'")
-                                            .arg(purpose)
-                                            .arg(step)
-                                            .arg(taken.value(letter), caption)));
-                    taken.insert(letter, caption);
-                }
-                if (step == hw::ClosingStep)
-                    break;
-                driver::fillRequired(w);
-                driver::next(w);
-            }
-        }
-    }
 };
 
 QTEST_MAIN(CommitTest)
