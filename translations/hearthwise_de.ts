@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>United States</source>
-        <translation>Vereinigte Staaten</translation>
+        <translation>USA</translation>
     </message>
 </context>
 <context>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>%1: %2 of %3 types pass the usual lender checks</source>
-        <translation>%1: %2 von %3 Darlehensarten bestehen die üblichen Kreditprüfungen</translation>
+        <translation>%1: %2 von %3 Arten bestehen die üblichen Kreditprüfungen</translation>
     </message>
     <message>
         <source>%1: %2 of %3 pass</source>
@@ -1887,7 +1887,7 @@
     </message>
     <message>
         <source>Shaded: the lowest first repayment and the lowest total paid among the types you can afford that repay the loan.</source>
-        <translation>Schattiert: die niedrigste erste Rate und die niedrigste Gesamtzahlung unter den tragbaren Darlehensarten, die das Darlehen zurückzahlen.</translation>
+        <translation>Schattiert: die niedrigste erste Rate und Gesamtzahlung der tragbaren Arten, die das Darlehen tilgen.</translation>
     </message>
     <message>
         <source>%1, term in years</source>

@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>%1: %2 of %3 types pass the usual lender checks</source>
-        <translation>%1: %2 de %3 tipos cumplen los criterios habituales de los prestamistas</translation>
+        <translation>%1: %2 de %3 tipos cumplen los criterios habituales</translation>
     </message>
     <message>
         <source>%1: %2 of %3 pass</source>
@@ -1887,7 +1887,7 @@
     </message>
     <message>
         <source>Shaded: the lowest first repayment and the lowest total paid among the types you can afford that repay the loan.</source>
-        <translation>Sombreados: el primer pago más bajo y el total pagado más bajo entre los tipos que puede pagar y que liquidan el crédito.</translation>
+        <translation>Sombreados: el primer pago y el total pagado más bajos de los tipos que puede pagar y que liquidan el crédito.</translation>
     </message>
     <message>
         <source>%1, term in years</source>

@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>%1: %2 of %3 types pass the usual lender checks</source>
-        <translation>%1 : %2 types sur %3 réussissent les contrôles habituels des prêteurs</translation>
+        <translation>%1 : %2 types sur %3 réussissent les contrôles habituels</translation>
     </message>
     <message>
         <source>%1: %2 of %3 pass</source>
@@ -1887,7 +1887,7 @@
     </message>
     <message>
         <source>Shaded: the lowest first repayment and the lowest total paid among the types you can afford that repay the loan.</source>
-        <translation>Ombrés : le premier versement le plus bas et le total payé le plus bas parmi les types abordables qui remboursent le prêt.</translation>
+        <translation>Ombrés : le premier versement et le total payé les plus bas des types abordables qui remboursent le prêt.</translation>
     </message>
     <message>
         <source>%1, term in years</source>

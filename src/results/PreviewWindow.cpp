@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hw {
 
@@ -64,17 +65,30 @@ PreviewWindow::PreviewWindow(MortgageReport& report, QPrinter& printer, QWidget*
     connect(pages_, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* target) { report_.print(target); });
 
-    // The controls in one row, or in two where the screen is too narrow for one.
+    // The controls in one row, or in as few rows as the screen's width (and
+    // the language's words) allow.
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(900, 700);
     QWidget* const controls[] = {printButton_,   savePdfButton_, chartPageBox_,  whatIfPageBox_,
                                  lenderPageBox_, zoomInButton_,  zoomOutButton_, fitWidthButton_};
-    int oneRow = closeButton_->sizeHint().width();
-    for (const QWidget* control : controls)
-        oneRow += control->sizeHint().width() + style()->layoutSpacing(QSizePolicy::PushButton,
-                                                                       QSizePolicy::PushButton,
-                                                                       Qt::Horizontal);
-    const int perRow = oneRow > room.width() ? 4 : static_cast<int>(std::size(controls));
+    const int count = static_cast<int>(std::size(controls));
+    const int spacing =
+        style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
+    // The width of the grid with `perRow` controls a row: each column as wide
+    // as its widest control, and Close after the last.
+    const auto widestRow = [&](int perRow) {
+        int width = closeButton_->sizeHint().width() + 2 * spacing;
+        for (int column = 0; column < perRow; ++column) {
+            int widest = 0;
+            for (int i = column; i < count; i += perRow)
+                widest = std::max(widest, controls[i]->sizeHint().width());
+            width += widest + spacing;
+        }
+        return width;
+    };
+    int perRow = count;
+    while (perRow > 1 && widestRow(perRow) > room.width())
+        --perRow;
     auto* buttons = new QGridLayout;
     for (int i = 0; i < static_cast<int>(std::size(controls)); ++i)
         buttons->addWidget(controls[i], i / perRow, i % perRow);

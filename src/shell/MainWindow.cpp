@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -114,7 +115,10 @@ QSize MainWindow::firstSize() const {
     // full, and less where the screen is smaller (its frame included).
     const QMargins around = centralWidget()->layout()->contentsMargins();
     const QSize pages = steps_->largestPageMinimum();
-    const int pagesWidth = pages.width() + around.left() + around.right();
+    // Room for the scroll bar of a page that must scroll (a longer language's
+    // words wrap to more lines), so that it never also scrolls sideways.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int pagesWidth = pages.width() + around.left() + around.right() + scrollBar;
     // Taller than designed where a page needs it: the menu, the place, the
     // page and the row of Exit, Back and Next.
     const int spacing = centralWidget()->layout()->spacing();

@@ -7,6 +7,7 @@
 
 #include "CaseDriver.h"
 #include "Palettes.h"
+#include "base/Language.h"
 #include "base/Twips.h"
 #include "info/AboutWindow.h"
 #include "info/HelpTopics.h"
@@ -259,13 +260,17 @@ struct GridReading {
                     continue;
                 widestRight = std::max(widestRight, place(widget).right());
                 const auto* label = qobject_cast<QLabel*>(widget);
+                // Its text at its width takes more lines than one (in the fonts
+                // it is drawn in, a Chinese one's taller lines included).
                 if (label && label->wordWrap() &&
-                    label->height() > 3 * label->fontMetrics().height() / 2)
+                    label->heightForWidth(label->width()) >
+                        3 * label->heightForWidth(QWIDGETSIZE_MAX / 2) / 2)
                     captionWraps = true;
                 if (column < shared && (qobject_cast<QLineEdit*>(widget) ||
                                         (label && label->alignment() & Qt::AlignRight)))
                     rightEdges[column].insert(place(widget).right());
-                if (textOf(widget) == QLatin1String("&Calculate"))
+                if (textOf(widget) ==
+                    driver::spoken(QStringLiteral("&Calculate"), {"hw::PageBuilder"}))
                     calculateGaps.insert(
                         place(widget).left() -
                         place(grid->itemAtPosition(row, column - 1)->widget()).right());
@@ -298,6 +303,8 @@ void checkLook(QWidget* window, const QString& where) {
 class LookTest : public QObject {
     Q_OBJECT
 private slots:
+    // In the system's language, as the program starts (each language is a run of its own).
+    void initTestCase() { hw::speak(hw::languageFor(QLocale::system().uiLanguages())); }
     void cleanup() { QApplication::setPalette(QPalette()); }
 
     void pages_data() {
