@@ -52,7 +52,9 @@ void MainWindow::remakeInSpokenLanguage() {
     const MortgageCase savedTyped = savedTyped_;
     const WhatIfSettings savedWhatIf = savedWhatIf_;
 
-    // Everything built in the language before goes: the pages, the menus and the furniture.
+    // Everything built in the language before goes: the pages, the menus and the
+    // furniture. The shared columns let go of the scroller before it goes.
+    context_.columns.forget();
     menuBar()->clear();
     for (QMenu* menu : findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         delete menu;
@@ -61,7 +63,6 @@ void MainWindow::remakeInSpokenLanguage() {
         each.reset();
     results_ = nullptr;
     stepPanels_ = {};
-    context_.columns.forget();
 
     makePages();
     setWindowTitle(tr("Hearthwise"));
