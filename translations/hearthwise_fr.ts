@@ -2390,7 +2390,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>How much could we borrow</source>
-        <translation>Combien pourrions-nous emprunter</translation>
+        <translation>Capacité d&apos;emprunt</translation>
     </message>
     <message>
         <source>The most you could borrow at this rate and term:</source>
@@ -2422,7 +2422,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>A fixed rate that ends</source>
-        <translation>Un taux fixe qui prend fin</translation>
+        <translation>Fin du taux fixe</translation>
     </message>
     <message>
         <source>Paying %1 more a month and %2 in month %3 on the %4 loan clears it in month %5 and saves %6 of interest.</source>
@@ -2446,7 +2446,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>How often you pay</source>
-        <translation>La fréquence des versements</translation>
+        <translation>Fréquence des versements</translation>
     </message>
     <message>
         <source>With %1 in an offset account and %2 added each month, the Table loan clears in month %3 and saves %4 of interest; paid into the loan instead (the %1 at once, the %2 each month), they would clear it in month %5 and save %6.</source>
@@ -2454,7 +2454,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>An offset account</source>
-        <translation>Un compte compensateur</translation>
+        <translation>Compte compensateur</translation>
     </message>
     <message>
         <source>Refinancing</source>
@@ -2481,7 +2481,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>&amp;How much could we borrow</source>
-        <translation>Combien pourrions-nous &amp;emprunter</translation>
+        <translation>Capacité d&apos;&amp;emprunt</translation>
     </message>
     <message>
         <source>Paying &amp;extra</source>
@@ -2489,15 +2489,15 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>A &amp;fixed rate that ends</source>
-        <translation>Un taux fi&amp;xe qui prend fin</translation>
+        <translation>Fin du taux fi&amp;xe</translation>
     </message>
     <message>
         <source>How often you &amp;pay</source>
-        <translation>La &amp;fréquence des versements</translation>
+        <translation>&amp;Fréquence des versements</translation>
     </message>
     <message>
         <source>An offset &amp;account</source>
-        <translation>Un compte compe&amp;nsateur</translation>
+        <translation>Compte compe&amp;nsateur</translation>
     </message>
     <message>
         <source>Refinan&amp;cing</source>

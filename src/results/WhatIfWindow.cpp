@@ -22,9 +22,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace hw {
@@ -73,9 +76,13 @@ WhatIfWindow::WhatIfWindow(const OptionsInput& input, const Regional& regional,
     if (settings_.current)
         workOutRefinancing();
     settings_ = asked;
-    // Its designed size, or the screen's room where that is smaller.
+    // Its designed size, wide enough for every tab's name where a language's
+    // names run longer, or the screen's room where that is smaller.
     scrollTabsOnSmallScreens(tabs_, this);
-    resize(withinScreen(this, QSize(1040, 700)));
+    const QMargins margins = layout->contentsMargins();
+    const int allTabs = tabs_->tabBar()->sizeHint().width() + margins.left() + margins.right() +
+                        2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    resize(withinScreen(this, QSize(std::max(1040, allTabs), 700)));
 }
 
 NumericField* WhatIfWindow::field(NumericField::Format format, double value, const char* name,

@@ -8,6 +8,7 @@
 #include "CaseDriver.h"
 #include "Palettes.h"
 #include "base/Language.h"
+#include "base/ScreenRoom.h"
 #include "base/Twips.h"
 #include "info/AboutWindow.h"
 #include "info/HelpTopics.h"
@@ -30,6 +31,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -397,6 +399,13 @@ private slots:
         hw::WhatIfWindow whatIf(w.optionsInput(), w.regional(), w.figures().propertyValue, asked,
                                 &w);
         whatIf.show();
+        // Every tab's name shows, unless the screen is too narrow for them all.
+        const QTabBar* bar = driver::child<QTabWidget>(&whatIf, "whatIfTabs")->tabBar();
+        QVERIFY2(whatIf.width() >= hw::screenRoom(&whatIf).width() ||
+                     bar->width() >= bar->sizeHint().width(),
+                 qPrintable(QStringLiteral("What If's tabs need %1 of %2")
+                                .arg(bar->sizeHint().width())
+                                .arg(bar->width())));
         for (int tab = 0; tab < driver::child<QTabWidget>(&whatIf, "whatIfTabs")->count(); ++tab) {
             driver::child<QTabWidget>(&whatIf, "whatIfTabs")->setCurrentIndex(tab);
             const QString where = QStringLiteral("What If, tab %1").arg(tab);
