@@ -49,6 +49,8 @@ void BudgetPage::build(QWidget* panel, QVBoxLayout* layout) {
     auto* periods = new QHBoxLayout;
     period_[0] = b.option(tr("&Fortnightly"));
     period_[1] = b.option(tr("M&onthly"));
+    period_[0]->setObjectName(QStringLiteral("optBudget0"));
+    period_[1]->setObjectName(QStringLiteral("optBudget1"));
     periods->addWidget(period_[0]);
     periods->addWidget(period_[1]);
     periods->addStretch(1);

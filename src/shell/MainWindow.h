@@ -210,10 +210,15 @@ private:
     bool offerToSave(const QString& newCase, const QString& savedCase);
     // Every page and what the pages work out from `value`, nothing of the case before.
     void loadCase(const MortgageCase& value);
+    // Each page on the case's path, as far as `last` or the page that stops
+    // the case, shows what `results` make of it; returns the last page shown.
+    int showWorkedOutUpTo(const CaseResults& results, int last);
     QWidget* buildStepPanel(int step);
     void fillStepPanel(int step);
     QSize firstSize() const;
     void showStep(int target);
+    // The focus on the control a page asks for, or else its first stop.
+    void focusEntryOf(int step);
     void placeBackButton(bool atNextPlace);
     // Names the page shown and its place on the purpose's path, for the eye and
     // for a screen reader entering the page.

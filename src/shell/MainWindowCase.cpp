@@ -47,17 +47,22 @@ bool MainWindow::openCase(const MortgageCase& value) {
     // and the case opens on its results or on the page that stops it.
     const CaseResults results = workOutCase(context_.entered, regional_, Schedules::With);
     context_.figures = results.figures;
-    for (int step = OpeningStep;; step = nextStep(step, results.worked.purpose)) {
-        page(step).showWorkedOut(results);
-        if (step == results.reached)
-            break;
-    }
+    showWorkedOutUpTo(results, results.reached);
     // What the core filled in (the debts, a bank charge from its percentage
     // ...) is part of the case as opened.
     storeCase();
     showStep(results.reached);
     page(results.reached).refused(results.refusal);
     return !results.refusal;
+}
+
+int MainWindow::showWorkedOutUpTo(const CaseResults& results, int last) {
+    int step = OpeningStep;
+    for (;; step = nextStep(step, results.worked.purpose)) {
+        page(step).showWorkedOut(results);
+        if (step == last || step == results.reached)
+            return step;
+    }
 }
 
 } // namespace hw

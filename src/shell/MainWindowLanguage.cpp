@@ -77,17 +77,13 @@ void MainWindow::remakeInSpokenLanguage() {
     resultsPage().setWhatIfAsked(whatIf);
     const CaseResults results = workOutCase(context_.entered, regional_, Schedules::With);
     context_.figures = results.figures;
-    int shown = OpeningStep;
-    for (int each = OpeningStep;; each = nextStep(each, results.worked.purpose)) {
-        page(each).showWorkedOut(results);
-        shown = each;
-        if (each == step || each == results.reached)
-            break;
-    }
+    const int shown = showWorkedOutUpTo(results, step);
     storeCase();
     savedTyped_ = savedTyped;
     savedWhatIf_ = savedWhatIf;
     showStep(shown);
+    // The control that had the focus went with the window it stood in.
+    focusEntryOf(shown);
     refreshTitle();
 }
 

@@ -57,6 +57,16 @@ QWidget* firstStopIn(QWidget* panel) {
 }
 } // namespace
 
+void MainWindow::focusEntryOf(int step) {
+    QWidget* first = page(step).focusOnEntry();
+    if (!first)
+        first = firstStopIn(stepPanels_[static_cast<std::size_t>(step)]);
+    if (auto* field = qobject_cast<NumericField*>(first))
+        field->takeFocus();
+    else if (first)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::showStep(int target) {
     buildRemainingPages();
     QWidget* entering = stepPanels_[static_cast<std::size_t>(target)];
@@ -65,15 +75,8 @@ void MainWindow::showStep(int target) {
     // away, it would pass through Exit and the new page's first control as
     // that page hides, and a screen reader would read each of them.
     if (QWidget* focus = focusWidget();
-        focus && stepPanels_[static_cast<std::size_t>(currentStep_)]->isAncestorOf(focus)) {
-        QWidget* first = page(target).focusOnEntry();
-        if (!first)
-            first = firstStopIn(entering);
-        if (auto* field = qobject_cast<NumericField*>(first))
-            field->takeFocus();
-        else if (first)
-            first->setFocus(Qt::OtherFocusReason);
-    }
+        focus && stepPanels_[static_cast<std::size_t>(currentStep_)]->isAncestorOf(focus))
+        focusEntryOf(target);
     steps_->setCurrentWidget(entering);
     // The scroll area gives the page its room now, before anything reads its layout.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);

@@ -67,12 +67,13 @@ start_program() {
         export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     fi
     local lang=${PROGRAM_LANG:-en_US.UTF-8}
-    # The window's size remembered between starts stays with the scenario.
-    LANG=$lang LC_ALL=$lang HEARTHWISE_PROBE="$work/probe" XDG_CACHE_HOME="$work/cache" \
-        "$program" >"$work/out" 2>&1 &
+    # The window's size and the language remembered between starts stay with
+    # the scenario; the language follows LANG, or the one chosen before.
+    env -u LANGUAGE LANG="$lang" LC_ALL="$lang" HEARTHWISE_PROBE="$work/probe" \
+        XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config" "$program" >"$work/out" 2>&1 &
     app=$!
     pids+=("$app")
-    wait_for message 'For more information on any page'
+    wait_for message "${1:-For more information on any page}"
 }
 
 # --- Reading the probe -------------------------------------------------------
@@ -486,6 +487,40 @@ scenario_screen_reader() {
     key Escape
 }
 
+# The Language menu from the keyboard: the results change to French at once,
+# their figures and region's forms as they were, a screen reader meets the
+# French names, Back still works, and the next start speaks French.
+scenario_language() {
+    dismiss_hint
+    walk_to_results
+    expect txtFirst0 '$1,564.53'
+    key alt+g
+    key Down Down Down Return
+    wait_for title '^Options de prêt hypothécaire — Hearthwise$'
+    wait_for caption '^Montant emprunté'
+    wait_for step '^17$'
+    expect txtFirst0 '$1,564.53'
+    # The focus stays in the window, on the page shown.
+    wait_for focus '.'
+    wait_for lender 'types sur 7 réussissent les contrôles habituels$'
+    read_tree
+    tree_has '^1\|frame\|Options de prêt hypothécaire — Hearthwise\|'
+    tree_has '\|push button\|Précédent\|'
+    tree_has '\|push button\|Et si\|'
+    import -window root "desktop-language.png" 2>/dev/null
+    key alt+p
+    wait_for step '^16$'
+    grep -q '^language=fr$' "$work/config/Hearthwise/settings.ini" 2>/dev/null ||
+        fail "the choice was not kept: $(cat "$work/config/Hearthwise/settings.ini" 2>&1)"
+    key alt+q
+    wait_for message '^Enregistrer ce dossier avant de quitter'
+    key alt+n
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    ! kill -0 "$app" 2>/dev/null || fail "the program did not end"
+    rm -f "$work/probe"
+    start_program '^Pour en savoir plus sur une page'
+}
+
 # save_case_as NAME: Ctrl+S on a case never saved, the file dialog answered
 # with $work/NAME; the title then names the file.
 save_case_as() {
@@ -589,9 +624,15 @@ if [ "$scenario" = handbook ]; then
     export PATH="$work/bin:$PATH"
 fi
 [ "$scenario" = startup ] && export SCREEN_SIZE=1280x720
-[ "$scenario" = what-if ] && export PROGRAM_LANG=de_DE.UTF-8
+if [ "$scenario" = what-if ]; then
+    # Germany's figures, with English chosen from the Language menu before.
+    export PROGRAM_LANG=de_DE.UTF-8
+    mkdir -p "$work/config/Hearthwise"
+    printf '[General]\nlanguage=en\n' >"$work/config/Hearthwise/settings.ini"
+fi
 [ "$scenario" = lender-checks ] && export PROGRAM_LANG=en_CA.UTF-8
 [ "$scenario" = screen-reader ] && export SCREEN_READER=1
+[ "$scenario" = language ] && export SCREEN_READER=1
 start_desktop
 start_program
 "scenario_${scenario//-/_}"

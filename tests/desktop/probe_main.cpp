@@ -6,6 +6,7 @@
 // reads the figures back from the program itself, never from pixels.
 
 #include "Children.h"
+#include "base/Language.h"
 #include "base/MessageBox.h"
 #include "money/Regional.h"
 #include "results/LenderChecksWindow.h"
@@ -93,7 +94,6 @@ public:
         }
         // The pages are built just after the window first appears.
         if (w->stepPanel(hw::AssetsStep)->findChild<hw::NumericField*>()) {
-            nameButtons(w);
             fields(lines, w);
             for (auto* button : w->findChildren<QAbstractButton*>())
                 if (button->isVisible() && !button->objectName().isEmpty())
@@ -145,17 +145,6 @@ private:
                          .arg(field->text(), centre(field));
         }
     }
-    // A page's buttons by caption, named for the scenarios.
-    static QPushButton* button(const hw::MainWindow* w, int step, const QString& caption) {
-        for (auto* push : w->stepPanel(step)->findChildren<QPushButton*>())
-            if (push->text() == caption)
-                return push;
-        return nullptr;
-    }
-    static void nameButtons(hw::MainWindow* w) {
-        button(w, hw::BudgetStep, QStringLiteral("M&onthly"))
-            ->setObjectName(QStringLiteral("optBudget1"));
-    }
     static void fields(QStringList& lines, hw::MainWindow* w) {
         group(lines, "txtLiabilities", w, hw::LiabilitiesStep, 1);
         group(lines, "txtIncome", w, hw::IncomeStep, 1);
@@ -182,6 +171,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hearthwise"));
     QLocale::setDefault(hw::workingLocale(QLocale::system()));
+    // The language last chosen, or the system's, as the program starts.
+    hw::speak(hw::startingLanguage());
     Probe probe(qEnvironmentVariable("HEARTHWISE_PROBE"));
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&probe] { probe.write(); });
