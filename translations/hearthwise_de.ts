@@ -1171,24 +1171,12 @@
         <translation>Insgesamt gezahlt</translation>
     </message>
     <message>
-        <source>Interest</source>
-        <translation>Zinsen</translation>
-    </message>
-    <message>
-        <source>Final</source>
-        <translation>Restschuld</translation>
-    </message>
-    <message>
         <source>First</source>
         <translation>Erste</translation>
     </message>
     <message>
         <source>Last</source>
         <translation>Letzte</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>Restschuld</translation>
     </message>
     <message>
         <source>Type of Mortgage</source>
@@ -1233,6 +1221,18 @@
     <message>
         <source>Mortgage Options</source>
         <translation>Finanzierungsmöglichkeiten</translation>
+    </message>
+    <message>
+        <source>Interest
+Total Paid</source>
+        <translation>Zinsen
+insgesamt</translation>
+    </message>
+    <message>
+        <source>Final
+Balance</source>
+        <translation>Rest-
+schuld</translation>
     </message>
 </context>
 <context>

@@ -1171,24 +1171,12 @@
         <translation>Total pagado</translation>
     </message>
     <message>
-        <source>Interest</source>
-        <translation>Intereses</translation>
-    </message>
-    <message>
-        <source>Final</source>
-        <translation>Saldo final</translation>
-    </message>
-    <message>
         <source>First</source>
         <translation>Primero</translation>
     </message>
     <message>
         <source>Last</source>
         <translation>Último</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>Saldo</translation>
     </message>
     <message>
         <source>Type of Mortgage</source>
@@ -1233,6 +1221,18 @@
     <message>
         <source>Mortgage Options</source>
         <translation>Opciones de crédito hipotecario</translation>
+    </message>
+    <message>
+        <source>Interest
+Total Paid</source>
+        <translation>Intereses
+pagados en total</translation>
+    </message>
+    <message>
+        <source>Final
+Balance</source>
+        <translation>Saldo
+final</translation>
     </message>
 </context>
 <context>

@@ -61,15 +61,15 @@
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation>Version :</translation>
+        <translation>Version&#xa0;:</translation>
     </message>
     <message>
         <source>Copyright:</source>
-        <translation>Droit d&apos;auteur :</translation>
+        <translation>Droit d&apos;auteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Unknown Error!</source>
-        <translation>Erreur inconnue !</translation>
+        <translation>Erreur inconnue&#xa0;!</translation>
     </message>
     <message>
         <source>Hearthwise user guide</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Monthly Expenditure:</source>
-        <translation>Dépenses mensuelles :</translation>
+        <translation>Dépenses mensuelles&#xa0;:</translation>
     </message>
     <message>
         <source>Monthly expenditure</source>
@@ -137,11 +137,11 @@
     <name>hw::CaseFile</name>
     <message>
         <source>Its section &quot;%1&quot; is damaged: it must hold named figures in braces, {...}.</source>
-        <translation>Sa section « %1 » est endommagée : elle doit contenir des montants nommés entre accolades, {...}.</translation>
+        <translation>Sa section «&#xa0;%1&#xa0;» est endommagée&#xa0;: elle doit contenir des montants nommés entre accolades, {...}.</translation>
     </message>
     <message>
         <source>Its section &quot;%1&quot; is damaged: it must be a list in brackets, [...], of at most %2 entries.</source>
-        <translation>Sa section « %1 » est endommagée : elle doit être une liste entre crochets, [...], d&apos;au plus %2 éléments.</translation>
+        <translation>Sa section «&#xa0;%1&#xa0;» est endommagée&#xa0;: elle doit être une liste entre crochets, [...], d&apos;au plus %2 éléments.</translation>
     </message>
     <message>
         <source>an amount written in quotes, such as &quot;1234.50&quot;</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>%1 (%2 is &quot;%3&quot;.)</source>
-        <translation>%1 (%2 vaut « %3 ».)</translation>
+        <translation>%1 (%2 vaut «&#xa0;%3&#xa0;».)</translation>
     </message>
     <message>
         <source>%1 must be %2.</source>
@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>%1 is &quot;%2&quot;; it must be %3.</source>
-        <translation>%1 vaut « %2 » ; il doit être %3.</translation>
+        <translation>%1 vaut «&#xa0;%2&#xa0;»&#xa0;; il doit être %3.</translation>
     </message>
     <message>
         <source>%1 is &quot;%2&quot;; it is too large.</source>
-        <translation>%1 vaut « %2 » ; c&apos;est trop élevé.</translation>
+        <translation>%1 vaut «&#xa0;%2&#xa0;»&#xa0;; c&apos;est trop élevé.</translation>
     </message>
     <message>
         <source>a whole amount (the currency has no decimals)</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>It is not a Hearthwise case, or it is damaged: %1.</source>
-        <translation>Ce n&apos;est pas un dossier Hearthwise, ou il est endommagé : %1.</translation>
+        <translation>Ce n&apos;est pas un dossier Hearthwise, ou il est endommagé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>no case in it</source>
@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>Its version, &quot;%1&quot;, is not one Hearthwise knows.</source>
-        <translation>Sa version, « %1 », n&apos;est pas connue de Hearthwise.</translation>
+        <translation>Sa version, «&#xa0;%1&#xa0;», n&apos;est pas connue de Hearthwise.</translation>
     </message>
     <message>
         <source>It comes from a newer Hearthwise (version %1): please open it there.</source>
-        <translation>Il provient d&apos;une version plus récente de Hearthwise (version %1) : veuillez l&apos;ouvrir avec celle-ci.</translation>
+        <translation>Il provient d&apos;une version plus récente de Hearthwise (version %1)&#xa0;: veuillez l&apos;ouvrir avec celle-ci.</translation>
     </message>
     <message>
         <source>The purpose</source>
@@ -296,7 +296,7 @@
     <name>hw::CaseResults</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Total:</source>
-        <translation>Total :</translation>
+        <translation>Total&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Mortgage &amp;type:</source>
-        <translation>&amp;Type de prêt :</translation>
+        <translation>&amp;Type de prêt&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>CSV files for your spreadsheet, %1-separated (*.csv)</source>
-        <translation>Fichiers CSV pour votre tableur, séparés par « %1 » (*.csv)</translation>
+        <translation>Fichiers CSV pour votre tableur, séparés par «&#xa0;%1&#xa0;» (*.csv)</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>The schedule could not be saved as %1: %2</source>
-        <translation>Le tableau d&apos;amortissement n&apos;a pas pu être enregistré sous %1 : %2</translation>
+        <translation>Le tableau d&apos;amortissement n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>In bold: the lowest figure of its row among the offers that are affordable.</source>
-        <translation>En gras : le montant le plus bas de sa ligne parmi les offres abordables.</translation>
+        <translation>En gras&#xa0;: le montant le plus bas de sa ligne parmi les offres abordables.</translation>
     </message>
     <message>
         <source>&amp;Add Saved Cases...</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>The comparison could not be printed: the printer did not start.</source>
-        <translation>La comparaison n&apos;a pas pu être imprimée : l&apos;imprimante n&apos;a pas démarré.</translation>
+        <translation>La comparaison n&apos;a pas pu être imprimée&#xa0;: l&apos;imprimante n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>Up to %1 saved cases can be compared with this one.</source>
@@ -477,19 +477,19 @@
     </message>
     <message>
         <source>%1: first repayment</source>
-        <translation>%1 : premier versement</translation>
+        <translation>%1&#xa0;: premier versement</translation>
     </message>
     <message>
         <source>%1: total paid</source>
-        <translation>%1 : total payé</translation>
+        <translation>%1&#xa0;: total payé</translation>
     </message>
     <message>
         <source>%1: interest</source>
-        <translation>%1 : intérêts</translation>
+        <translation>%1&#xa0;: intérêts</translation>
     </message>
     <message>
         <source>%1: affordable</source>
-        <translation>%1 : abordable</translation>
+        <translation>%1&#xa0;: abordable</translation>
     </message>
     <message>
         <source>The case is not complete</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The comparison was saved as %1.</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>The comparison could not be saved as %1: %2</source>
-        <translation>La comparaison n&apos;a pas pu être enregistrée sous %1 : %2</translation>
+        <translation>La comparaison n&apos;a pas pu être enregistrée sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -569,11 +569,11 @@
     </message>
     <message>
         <source>Monthly Gross Taxable Income:</source>
-        <translation>Revenu mensuel brut imposable :</translation>
+        <translation>Revenu mensuel brut imposable&#xa0;:</translation>
     </message>
     <message>
         <source>After Tax:</source>
-        <translation>Après impôt :</translation>
+        <translation>Après impôt&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -642,27 +642,27 @@
     </message>
     <message>
         <source>The usual checks of lenders in the country you choose, for each mortgage type: the published rules of that country, not advice. The debts on the Liabilities page are repaid by this loan; enter below only the debts it leaves.</source>
-        <translation>Les contrôles habituels des prêteurs du pays choisi, pour chaque type de prêt : les règles publiées de ce pays, et non un conseil. Les dettes de la page Passif sont remboursées par ce prêt ; n&apos;inscrivez ci-dessous que les dettes qui restent.</translation>
+        <translation>Les contrôles habituels des prêteurs du pays choisi, pour chaque type de prêt&#xa0;: les règles publiées de ce pays, et non un conseil. Les dettes de la page Passif sont remboursées par ce prêt&#xa0;; n&apos;inscrivez ci-dessous que les dettes qui restent.</translation>
     </message>
     <message>
         <source>Lender &amp;Country:</source>
-        <translation>Pa&amp;ys du prêteur :</translation>
+        <translation>Pa&amp;ys du prêteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Property Tax a Year:</source>
-        <translation>&amp;Impôt foncier par année :</translation>
+        <translation>&amp;Impôt foncier par année&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Heating a Month:</source>
-        <translation>&amp;Chauffage par mois :</translation>
+        <translation>&amp;Chauffage par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Payments on Other &amp;Debts a Month:</source>
-        <translation>Versements sur d&apos;autres &amp;dettes par mois :</translation>
+        <translation>Versements sur d&apos;autres &amp;dettes par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Other Credit Card &amp;Balances:</source>
-        <translation>Autres soldes de cartes de c&amp;rédit :</translation>
+        <translation>Autres soldes de cartes de c&amp;rédit&#xa0;:</translation>
     </message>
     <message>
         <source>Lender checks of each mortgage type</source>
@@ -686,11 +686,11 @@
     </message>
     <message>
         <source>%1: passes</source>
-        <translation>%1 : réussi</translation>
+        <translation>%1&#xa0;: réussi</translation>
     </message>
     <message>
         <source>%1: fails</source>
-        <translation>%1 : échoué</translation>
+        <translation>%1&#xa0;: échoué</translation>
     </message>
     <message>
         <source>Choose a lender country to see its usual checks.</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Condominium &amp;Fees a Month:</source>
-        <translation>Frais de copropriété par &amp;mois :</translation>
+        <translation>Frais de copropriété par &amp;mois&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -769,79 +769,79 @@
     </message>
     <message>
         <source>Tested at %1 (your rate plus the 3-point buffer): %2 a month; %3 is spare</source>
-        <translation>Testé à %1 (votre taux plus la marge de 3 points) : %2 par mois ; %3 disponible</translation>
+        <translation>Testé à %1 (votre taux plus la marge de 3 points)&#xa0;: %2 par mois&#xa0;; %3 disponible</translation>
     </message>
     <message>
         <source>Loan to value %1: lenders mortgage insurance is usually required above 80%</source>
-        <translation>Ratio prêt-valeur de %1 : l&apos;assurance prêt hypothécaire du prêteur est habituellement exigée au-delà de 80 %</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: l&apos;assurance prêt hypothécaire du prêteur est habituellement exigée au-delà de 80 %</translation>
     </message>
     <message>
         <source>Loan to value %1: no lenders mortgage insurance at 80% or less</source>
-        <translation>Ratio prêt-valeur de %1 : aucune assurance prêt hypothécaire du prêteur à 80 % ou moins</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: aucune assurance prêt hypothécaire du prêteur à 80 % ou moins</translation>
     </message>
     <message>
         <source>Debts %1 times your gross income; banks may lend above 6 times only in limited numbers</source>
-        <translation>Dettes de %1 fois votre revenu brut ; les banques ne peuvent prêter au-delà de 6 fois qu&apos;en nombre limité</translation>
+        <translation>Dettes de %1 fois votre revenu brut&#xa0;; les banques ne peuvent prêter au-delà de 6 fois qu&apos;en nombre limité</translation>
     </message>
     <message>
         <source>Debts %1 times your gross income; lenders limit loans of 6 times or more</source>
-        <translation>Dettes de %1 fois votre revenu brut ; les prêteurs limitent les prêts de 6 fois ou plus</translation>
+        <translation>Dettes de %1 fois votre revenu brut&#xa0;; les prêteurs limitent les prêts de 6 fois ou plus</translation>
     </message>
     <message>
         <source>Tested at %1: housing costs take %2 of your gross income; at most %3</source>
-        <translation>Testé à %1 : les frais de logement prennent %2 de votre revenu brut ; au plus %3</translation>
+        <translation>Testé à %1&#xa0;: les frais de logement prennent %2 de votre revenu brut&#xa0;; au plus %3</translation>
     </message>
     <message>
         <source>Tested at %1: housing and other debts take %2 of your gross income; at most %3</source>
-        <translation>Testé à %1 : le logement et les autres dettes prennent %2 de votre revenu brut ; au plus %3</translation>
+        <translation>Testé à %1&#xa0;: le logement et les autres dettes prennent %2 de votre revenu brut&#xa0;; au plus %3</translation>
     </message>
     <message>
         <source>Down payment %1; at least %2 is needed</source>
-        <translation>Mise de fonds de %1 ; il faut au moins %2</translation>
+        <translation>Mise de fonds de %1&#xa0;; il faut au moins %2</translation>
     </message>
     <message>
         <source>Loan to value %1: no loan above 95% can be insured</source>
-        <translation>Ratio prêt-valeur de %1 : aucun prêt au-delà de 95 % ne peut être assuré</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: aucun prêt au-delà de 95 % ne peut être assuré</translation>
     </message>
     <message>
         <source>Loan to value %1: mortgage insurance is required; its premium of %2, %3, is added to the loan</source>
-        <translation>Ratio prêt-valeur de %1 : l&apos;assurance prêt hypothécaire est exigée ; sa prime de %2, soit %3, s&apos;ajoute au prêt</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: l&apos;assurance prêt hypothécaire est exigée&#xa0;; sa prime de %2, soit %3, s&apos;ajoute au prêt</translation>
     </message>
     <message>
         <source>Loan to value %1: no mortgage insurance needed at 80% or less</source>
-        <translation>Ratio prêt-valeur de %1 : aucune assurance prêt hypothécaire n&apos;est requise à 80 % ou moins</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: aucune assurance prêt hypothécaire n&apos;est requise à 80 % ou moins</translation>
     </message>
     <message>
         <source>Loan %1 times your gross income; at most %2 times</source>
-        <translation>Prêt de %1 fois votre revenu brut ; au plus %2 fois</translation>
+        <translation>Prêt de %1 fois votre revenu brut&#xa0;; au plus %2 fois</translation>
     </message>
     <message>
         <source>Loan to value %1; at most 90% (a deposit of at least 10%)</source>
-        <translation>Ratio prêt-valeur de %1 ; au plus 90 % (un apport d&apos;au moins 10 %)</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;; au plus 90 % (un apport d&apos;au moins 10 %)</translation>
     </message>
     <message>
         <source>Loan to value %1; banks may lend above 80% only in limited numbers</source>
-        <translation>Ratio prêt-valeur de %1 ; les banques ne peuvent prêter au-delà de 80 % qu&apos;en nombre limité</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;; les banques ne peuvent prêter au-delà de 80 % qu&apos;en nombre limité</translation>
     </message>
     <message>
         <source>Loan %1 times your gross income; lenders limit loans of 4.5 times or more</source>
-        <translation>Prêt de %1 fois votre revenu brut ; les prêteurs limitent les prêts de 4,5 fois ou plus</translation>
+        <translation>Prêt de %1 fois votre revenu brut&#xa0;; les prêteurs limitent les prêts de 4,5 fois ou plus</translation>
     </message>
     <message>
         <source>Lenders allow for rates rising: What If, Rates rise, is their stress test</source>
-        <translation>Les prêteurs tiennent compte d&apos;une hausse des taux : Et si, Hausse des taux, est leur simulation de crise</translation>
+        <translation>Les prêteurs tiennent compte d&apos;une hausse des taux&#xa0;: Et si, Hausse des taux, est leur simulation de crise</translation>
     </message>
     <message>
         <source>Housing and other debts take %1 of your gross income; at most %2</source>
-        <translation>Le logement et les autres dettes prennent %1 de votre revenu brut ; au plus %2</translation>
+        <translation>Le logement et les autres dettes prennent %1 de votre revenu brut&#xa0;; au plus %2</translation>
     </message>
     <message>
         <source>Loan to value %1: private mortgage insurance is usually required, and can be cancelled at 80% of the original value</source>
-        <translation>Ratio prêt-valeur de %1 : l&apos;assurance hypothécaire privée est habituellement exigée et peut être résiliée à 80 % de la valeur d&apos;origine</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: l&apos;assurance hypothécaire privée est habituellement exigée et peut être résiliée à 80 % de la valeur d&apos;origine</translation>
     </message>
     <message>
         <source>Loan to value %1: no private mortgage insurance at 80% or less</source>
-        <translation>Ratio prêt-valeur de %1 : aucune assurance hypothécaire privée à 80 % ou moins</translation>
+        <translation>Ratio prêt-valeur de %1&#xa0;: aucune assurance hypothécaire privée à 80 % ou moins</translation>
     </message>
     <message>
         <source>Passes</source>
@@ -857,47 +857,47 @@
     </message>
     <message>
         <source>%1: %2 of %3 types pass the usual lender checks</source>
-        <translation>%1 : %2 types sur %3 réussissent les contrôles habituels</translation>
+        <translation>%1&#xa0;: %2 types sur %3 réussissent les contrôles habituels</translation>
     </message>
     <message>
         <source>%1: %2 of %3 pass</source>
-        <translation>%1 : %2 sur %3 réussis</translation>
+        <translation>%1&#xa0;: %2 sur %3 réussis</translation>
     </message>
     <message>
         <source>%1: passes</source>
-        <translation>%1 : réussi</translation>
+        <translation>%1&#xa0;: réussi</translation>
     </message>
     <message>
         <source>%1: fails</source>
-        <translation>%1 : échoué</translation>
+        <translation>%1&#xa0;: échoué</translation>
     </message>
     <message>
         <source>%1 (%2): %3</source>
-        <translation>%1 (%2) : %3</translation>
+        <translation>%1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>APRA: a serviceability buffer of 3 points (letter of October 2021, since November 2021); interest-only loans tested on principal and interest (APG 223); debt-to-income of 6 or more limited (from 1 February 2026). Lenders mortgage insurance is priced by insurers, usually above 80% loan to value.</source>
-        <translation>APRA : une marge de viabilité de 3 points (lettre d&apos;octobre 2021, depuis novembre 2021) ; les prêts à intérêts seulement testés sur le capital et les intérêts (APG 223) ; un ratio dette-revenu de 6 ou plus limité (depuis le 1er février 2026). L&apos;assurance prêt hypothécaire du prêteur est tarifée par les assureurs, habituellement au-delà d&apos;un ratio prêt-valeur de 80 %.</translation>
+        <translation>APRA&#xa0;: une marge de viabilité de 3 points (lettre d&apos;octobre 2021, depuis novembre 2021)&#xa0;; les prêts à intérêts seulement testés sur le capital et les intérêts (APG 223)&#xa0;; un ratio dette-revenu de 6 ou plus limité (depuis le 1er février 2026). L&apos;assurance prêt hypothécaire du prêteur est tarifée par les assureurs, habituellement au-delà d&apos;un ratio prêt-valeur de 80 %.</translation>
     </message>
     <message>
         <source>OSFI and the Department of Finance: the minimum qualifying rate, the greater of the rate plus 2 points and 5.25% (since 1 June 2021); CMHC: gross and total debt service of 39% and 44% (since 5 July 2021) and its premiums; the minimum down payment (since 15 December 2024).</source>
-        <translation>BSIF et ministère des Finances : le taux admissible minimal, le plus élevé du taux plus 2 points et de 5,25 % (depuis le 1er juin 2021) ; SCHL : coefficients d&apos;amortissement brut et total de la dette de 39 % et 44 % (depuis le 5 juillet 2021) et ses primes ; la mise de fonds minimale (depuis le 15 décembre 2024).</translation>
+        <translation>BSIF et ministère des Finances&#xa0;: le taux admissible minimal, le plus élevé du taux plus 2 points et de 5,25 % (depuis le 1er juin 2021)&#xa0;; SCHL&#xa0;: coefficients d&apos;amortissement brut et total de la dette de 39 % et 44 % (depuis le 5 juillet 2021) et ses primes&#xa0;; la mise de fonds minimale (depuis le 15 décembre 2024).</translation>
     </message>
     <message>
         <source>Central Bank of Ireland mortgage measures (since January 2023): loan to income 4 times for first-time buyers, 3.5 for others; a deposit of 10%.</source>
-        <translation>Mesures hypothécaires de la Banque centrale d&apos;Irlande (depuis janvier 2023) : prêt de 4 fois le revenu pour les premiers acheteurs, 3,5 pour les autres ; un apport de 10 %.</translation>
+        <translation>Mesures hypothécaires de la Banque centrale d&apos;Irlande (depuis janvier 2023)&#xa0;: prêt de 4 fois le revenu pour les premiers acheteurs, 3,5 pour les autres&#xa0;; un apport de 10 %.</translation>
     </message>
     <message>
         <source>Reserve Bank of New Zealand: debt-to-income above 6 limited (since 1 July 2024); loan-to-value above 80% limited (since 1 December 2025).</source>
-        <translation>Banque de réserve de Nouvelle-Zélande : ratio dette-revenu au-delà de 6 limité (depuis le 1er juillet 2024) ; ratio prêt-valeur au-delà de 80 % limité (depuis le 1er décembre 2025).</translation>
+        <translation>Banque de réserve de Nouvelle-Zélande&#xa0;: ratio dette-revenu au-delà de 6 limité (depuis le 1er juillet 2024)&#xa0;; ratio prêt-valeur au-delà de 80 % limité (depuis le 1er décembre 2025).</translation>
     </message>
     <message>
         <source>Bank of England FPC: loans of 4.5 times income or more limited to 15% of new mortgages (since 2014); FCA MCOB 11.6.18R: lenders allow for rates rising.</source>
-        <translation>FPC de la Banque d&apos;Angleterre : prêts de 4,5 fois le revenu ou plus limités à 15 % des nouveaux prêts (depuis 2014) ; FCA MCOB 11.6.18R : les prêteurs tiennent compte d&apos;une hausse des taux.</translation>
+        <translation>FPC de la Banque d&apos;Angleterre&#xa0;: prêts de 4,5 fois le revenu ou plus limités à 15 % des nouveaux prêts (depuis 2014)&#xa0;; FCA MCOB 11.6.18R&#xa0;: les prêteurs tiennent compte d&apos;une hausse des taux.</translation>
     </message>
     <message>
         <source>Fannie Mae Selling Guide: debt-to-income 36% manual, 45% with compensating factors, 50% automated; the Homeowners Protection Act on private mortgage insurance.</source>
-        <translation>Fannie Mae Selling Guide : ratio dette-revenu de 36 % en souscription manuelle, 45 % avec facteurs compensatoires, 50 % en souscription automatisée ; le Homeowners Protection Act sur l&apos;assurance hypothécaire privée.</translation>
+        <translation>Fannie Mae Selling Guide&#xa0;: ratio dette-revenu de 36 % en souscription manuelle, 45 % avec facteurs compensatoires, 50 % en souscription automatisée&#xa0;; le Homeowners Protection Act sur l&apos;assurance hypothécaire privée.</translation>
     </message>
 </context>
 <context>
@@ -943,7 +943,7 @@
     </message>
     <message>
         <source>What&apos;s This?</source>
-        <translation>Qu&apos;est-ce que c&apos;est ?</translation>
+        <translation>Qu&apos;est-ce que c&apos;est&#xa0;?</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -967,7 +967,7 @@
     </message>
     <message>
         <source>Step %1 of %2: %3</source>
-        <translation>Étape %1 sur %2 : %3</translation>
+        <translation>Étape %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1, step %2 of %3</source>
@@ -975,23 +975,23 @@
     </message>
     <message>
         <source>The handbook is not where Hearthwise looks for it: %1</source>
-        <translation>Le manuel n&apos;est pas là où Hearthwise le cherche : %1</translation>
+        <translation>Le manuel n&apos;est pas là où Hearthwise le cherche&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing on this computer could open the handbook. You can open it in your web browser: %1</source>
-        <translation>Rien sur cet ordinateur n&apos;a pu ouvrir le manuel. Vous pouvez l&apos;ouvrir dans votre navigateur Web : %1</translation>
+        <translation>Rien sur cet ordinateur n&apos;a pu ouvrir le manuel. Vous pouvez l&apos;ouvrir dans votre navigateur Web&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save this case before leaving?</source>
-        <translation>Enregistrer ce dossier avant de quitter ?</translation>
+        <translation>Enregistrer ce dossier avant de quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Save the changes to %1 before leaving?</source>
-        <translation>Enregistrer les modifications de %1 avant de quitter ?</translation>
+        <translation>Enregistrer les modifications de %1 avant de quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation>Voulez-vous vraiment quitter ?</translation>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Thank you for using Hearthwise.</source>
@@ -1031,11 +1031,11 @@
     </message>
     <message>
         <source>Save this case before opening another?</source>
-        <translation>Enregistrer ce dossier avant d&apos;en ouvrir un autre ?</translation>
+        <translation>Enregistrer ce dossier avant d&apos;en ouvrir un autre&#xa0;?</translation>
     </message>
     <message>
         <source>Save the changes to %1 before opening another case?</source>
-        <translation>Enregistrer les modifications de %1 avant d&apos;ouvrir un autre dossier ?</translation>
+        <translation>Enregistrer les modifications de %1 avant d&apos;ouvrir un autre dossier&#xa0;?</translation>
     </message>
     <message>
         <source>Open Case</source>
@@ -1043,11 +1043,11 @@
     </message>
     <message>
         <source>Save this case before starting a new one?</source>
-        <translation>Enregistrer ce dossier avant d&apos;en commencer un nouveau ?</translation>
+        <translation>Enregistrer ce dossier avant d&apos;en commencer un nouveau&#xa0;?</translation>
     </message>
     <message>
         <source>Save the changes to %1 before starting a new case?</source>
-        <translation>Enregistrer les modifications de %1 avant de commencer un nouveau dossier ?</translation>
+        <translation>Enregistrer les modifications de %1 avant de commencer un nouveau dossier&#xa0;?</translation>
     </message>
     <message>
         <source>Save Case As</source>
@@ -1059,7 +1059,7 @@
     </message>
     <message>
         <source>The case could not be saved as %1: %2</source>
-        <translation>Le dossier n&apos;a pas pu être enregistré sous %1 : %2</translation>
+        <translation>Le dossier n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
@@ -1078,7 +1078,7 @@
     <name>hw::Message</name>
     <message>
         <source>For more information on any page click on &apos;Tell Me More&apos; in the Help menu.</source>
-        <translation>Pour en savoir plus sur une page, cliquez sur « En savoir plus » dans le menu Aide.</translation>
+        <translation>Pour en savoir plus sur une page, cliquez sur «&#xa0;En savoir plus&#xa0;» dans le menu Aide.</translation>
     </message>
 </context>
 <context>
@@ -1144,23 +1144,23 @@
     </message>
     <message>
         <source>Purpose:</source>
-        <translation>Objet :</translation>
+        <translation>Objet&#xa0;:</translation>
     </message>
     <message>
         <source>Amount borrowed:</source>
-        <translation>Montant emprunté :</translation>
+        <translation>Montant emprunté&#xa0;:</translation>
     </message>
     <message>
         <source>Term in years:</source>
-        <translation>Durée en années :</translation>
+        <translation>Durée en années&#xa0;:</translation>
     </message>
     <message>
         <source>Interest rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Monthly spare income:</source>
-        <translation>Revenu mensuel disponible :</translation>
+        <translation>Revenu mensuel disponible&#xa0;:</translation>
     </message>
     <message>
         <source>Term</source>
@@ -1171,24 +1171,12 @@
         <translation>Total payé</translation>
     </message>
     <message>
-        <source>Interest</source>
-        <translation>Intérêts</translation>
-    </message>
-    <message>
-        <source>Final</source>
-        <translation>Solde final</translation>
-    </message>
-    <message>
         <source>First</source>
         <translation>Premier</translation>
     </message>
     <message>
         <source>Last</source>
         <translation>Dernier</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>Solde</translation>
     </message>
     <message>
         <source>Type of Mortgage</source>
@@ -1200,23 +1188,23 @@
     </message>
     <message>
         <source>Term: the years the loan runs; for the endowment and revolving credit types, the years until it is paid off.</source>
-        <translation>Durée : les années que dure le prêt ; pour les types avec assurance-vie et à crédit renouvelable, les années jusqu&apos;à son remboursement.</translation>
+        <translation>Durée&#xa0;: les années que dure le prêt&#xa0;; pour les types avec assurance-vie et à crédit renouvelable, les années jusqu&apos;à son remboursement.</translation>
     </message>
     <message>
         <source>Monthly Repayments: what you pay in the first and in the last month. The revolving credit types have no set repayment (Variant): your spare income goes into the loan each month.</source>
-        <translation>Versements mensuels : ce que vous payez le premier et le dernier mois. Les types à crédit renouvelable n&apos;ont pas de versement fixe (Variable) : votre revenu disponible va dans le prêt chaque mois.</translation>
+        <translation>Versements mensuels&#xa0;: ce que vous payez le premier et le dernier mois. Les types à crédit renouvelable n&apos;ont pas de versement fixe (Variable)&#xa0;: votre revenu disponible va dans le prêt chaque mois.</translation>
     </message>
     <message>
         <source>Total Paid: everything you pay over the term; Interest Total Paid: the part of it that is interest.</source>
-        <translation>Total payé : tout ce que vous payez sur la durée ; Total des intérêts payés : la part de celui-ci qui est de l&apos;intérêt.</translation>
+        <translation>Total payé&#xa0;: tout ce que vous payez sur la durée&#xa0;; Total des intérêts payés&#xa0;: la part de celui-ci qui est de l&apos;intérêt.</translation>
     </message>
     <message>
         <source>Final Balance: what is still owed at the end of the term, to be repaid another way.</source>
-        <translation>Solde final : ce qui reste dû à la fin de la durée, à rembourser autrement.</translation>
+        <translation>Solde final&#xa0;: ce qui reste dû à la fin de la durée, à rembourser autrement.</translation>
     </message>
     <message>
         <source>The figures are worked out from the amount, rate, term and spare income above. They are not an offer of a loan: ask your lender for its own figures.</source>
-        <translation>Les montants sont calculés à partir du montant, du taux, de la durée et du revenu disponible ci-dessus. Ils ne sont pas une offre de prêt : demandez à votre prêteur ses propres chiffres.</translation>
+        <translation>Les montants sont calculés à partir du montant, du taux, de la durée et du revenu disponible ci-dessus. Ils ne sont pas une offre de prêt&#xa0;: demandez à votre prêteur ses propres chiffres.</translation>
     </message>
     <message>
         <source>Reading the table</source>
@@ -1233,6 +1221,18 @@
     <message>
         <source>Mortgage Options</source>
         <translation>Options de prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Interest
+Total Paid</source>
+        <translation>Intérêts
+payés au total</translation>
+    </message>
+    <message>
+        <source>Final
+Balance</source>
+        <translation>Solde
+final</translation>
     </message>
 </context>
 <context>
@@ -1255,7 +1255,7 @@
     </message>
     <message>
         <source>This currency has no decimals: please enter a whole amount.</source>
-        <translation>Cette devise n&apos;a pas de décimales : veuillez entrer un montant entier.</translation>
+        <translation>Cette devise n&apos;a pas de décimales&#xa0;: veuillez entrer un montant entier.</translation>
     </message>
     <message>
         <source>Please enter an amount with no more decimals than the currency shows.</source>
@@ -1298,7 +1298,7 @@
     </message>
     <message>
         <source>Needs %1 a month; %2 is spare</source>
-        <translation>Il faut %1 par mois ; %2 disponible</translation>
+        <translation>Il faut %1 par mois&#xa0;; %2 disponible</translation>
     </message>
     <message>
         <source>The first month&apos;s interest, %1, is more than the %2 spare</source>
@@ -1317,227 +1317,227 @@
     <name>hw::PageBuilder</name>
     <message>
         <source>Current Domestic Residence:</source>
-        <translation>Résidence principale actuelle :</translation>
+        <translation>Résidence principale actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Combined Rental Properties:</source>
-        <translation>Immeubles locatifs combinés :</translation>
+        <translation>Immeubles locatifs combinés&#xa0;:</translation>
     </message>
     <message>
         <source>Combined Value of Vehicles:</source>
-        <translation>Valeur combinée des véhicules :</translation>
+        <translation>Valeur combinée des véhicules&#xa0;:</translation>
     </message>
     <message>
         <source>Surrender Value Of Life Policies:</source>
-        <translation>Valeur de rachat des assurances-vie :</translation>
+        <translation>Valeur de rachat des assurances-vie&#xa0;:</translation>
     </message>
     <message>
         <source>Other Land or Section Value:</source>
-        <translation>Valeur d&apos;un autre terrain :</translation>
+        <translation>Valeur d&apos;un autre terrain&#xa0;:</translation>
     </message>
     <message>
         <source>Managed Funds:</source>
-        <translation>Fonds gérés :</translation>
+        <translation>Fonds gérés&#xa0;:</translation>
     </message>
     <message>
         <source>Superannuation:</source>
-        <translation>Épargne-retraite :</translation>
+        <translation>Épargne-retraite&#xa0;:</translation>
     </message>
     <message>
         <source>Savings:</source>
-        <translation>Épargne :</translation>
+        <translation>Épargne&#xa0;:</translation>
     </message>
     <message>
         <source>Shares:</source>
-        <translation>Actions :</translation>
+        <translation>Actions&#xa0;:</translation>
     </message>
     <message>
         <source>Other:</source>
-        <translation>Autre :</translation>
+        <translation>Autre&#xa0;:</translation>
     </message>
     <message>
         <source>Domestic Mortgage:</source>
-        <translation>Prêt hypothécaire résidentiel :</translation>
+        <translation>Prêt hypothécaire résidentiel&#xa0;:</translation>
     </message>
     <message>
         <source>Personal Loans:</source>
-        <translation>Immeubles locatifs combinés :</translation>
+        <translation>Immeubles locatifs combinés&#xa0;:</translation>
     </message>
     <message>
         <source>Hire Purchases  (inc. Car):</source>
-        <translation>Achats à crédit (y compris voiture) :</translation>
+        <translation>Achats à crédit (y compris voiture)&#xa0;:</translation>
     </message>
     <message>
         <source>Credit Card Balances:</source>
-        <translation>Soldes de cartes de crédit :</translation>
+        <translation>Soldes de cartes de crédit&#xa0;:</translation>
     </message>
     <message>
         <source>Annual Gross Taxable Income:</source>
-        <translation>Revenu annuel brut imposable :</translation>
+        <translation>Revenu annuel brut imposable&#xa0;:</translation>
     </message>
     <message>
         <source>Other Annual Gross Income:</source>
-        <translation>Autre revenu annuel brut :</translation>
+        <translation>Autre revenu annuel brut&#xa0;:</translation>
     </message>
     <message>
         <source>Any Other Annual Gross Income:</source>
-        <translation>Tout autre revenu annuel brut :</translation>
+        <translation>Tout autre revenu annuel brut&#xa0;:</translation>
     </message>
     <message>
         <source>Tax Rate:</source>
-        <translation>Taux d&apos;imposition :</translation>
+        <translation>Taux d&apos;imposition&#xa0;:</translation>
     </message>
     <message>
         <source>Household Shopping (Food and Groceries, Meals out...):</source>
-        <translation>Épicerie et repas (alimentation, restaurants...) :</translation>
+        <translation>Épicerie et repas (alimentation, restaurants...)&#xa0;:</translation>
     </message>
     <message>
         <source>Utilities (Telephone, Electricity, LPG...):</source>
-        <translation>Services publics (téléphone, électricité, gaz...) :</translation>
+        <translation>Services publics (téléphone, électricité, gaz...)&#xa0;:</translation>
     </message>
     <message>
         <source>Transportation (Fuel, Maintenance, Road Taxes...):</source>
-        <translation>Transport (carburant, entretien, taxes routières...) :</translation>
+        <translation>Transport (carburant, entretien, taxes routières...)&#xa0;:</translation>
     </message>
     <message>
         <source>Insurance (Vehicles, Medical, Life... ):</source>
-        <translation>Assurances (véhicules, santé, vie... ) :</translation>
+        <translation>Assurances (véhicules, santé, vie... )&#xa0;:</translation>
     </message>
     <message>
         <source>Education (Schooling, University, Childcare...):</source>
-        <translation>Éducation (école, université, garde d&apos;enfants...) :</translation>
+        <translation>Éducation (école, université, garde d&apos;enfants...)&#xa0;:</translation>
     </message>
     <message>
         <source>Leisure (Entertainment, Gifts, TV...):</source>
-        <translation>Loisirs (sorties, cadeaux, télé...) :</translation>
+        <translation>Loisirs (sorties, cadeaux, télé...)&#xa0;:</translation>
     </message>
     <message>
         <source>Other (Clothing, Pets, Donations...):</source>
-        <translation>Autre (vêtements, animaux, dons...) :</translation>
+        <translation>Autre (vêtements, animaux, dons...)&#xa0;:</translation>
     </message>
     <message>
         <source>Valuation Fees:</source>
-        <translation>Frais d&apos;évaluation :</translation>
+        <translation>Frais d&apos;évaluation&#xa0;:</translation>
     </message>
     <message>
         <source>Legal or Conveyancing Costs:</source>
-        <translation>Frais juridiques ou de notaire :</translation>
+        <translation>Frais juridiques ou de notaire&#xa0;:</translation>
     </message>
     <message>
         <source>Bank Charges:</source>
-        <translation>Frais bancaires :</translation>
+        <translation>Frais bancaires&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Term in Years:</source>
-        <translation>Durée en années :</translation>
+        <translation>Durée en années&#xa0;:</translation>
     </message>
     <message>
         <source>Property Tax a Year:</source>
-        <translation>Impôt foncier par année :</translation>
+        <translation>Impôt foncier par année&#xa0;:</translation>
     </message>
     <message>
         <source>Heating a Month:</source>
-        <translation>Chauffage par mois :</translation>
+        <translation>Chauffage par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Condominium Fees a Month:</source>
-        <translation>Frais de copropriété par mois :</translation>
+        <translation>Frais de copropriété par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Payments on Other Debts a Month:</source>
-        <translation>Versements sur d&apos;autres dettes par mois :</translation>
+        <translation>Versements sur d&apos;autres dettes par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Other Credit Card Balances:</source>
-        <translation>Autres soldes de cartes de crédit :</translation>
+        <translation>Autres soldes de cartes de crédit&#xa0;:</translation>
     </message>
     <message>
         <source>Total Current Debts:</source>
-        <translation>Total des dettes actuelles :</translation>
+        <translation>Total des dettes actuelles&#xa0;:</translation>
     </message>
     <message>
         <source>Total current Debts:</source>
-        <translation>Total des dettes actuelles :</translation>
+        <translation>Total des dettes actuelles&#xa0;:</translation>
     </message>
     <message>
         <source>Your Contribution:</source>
-        <translation>Votre apport :</translation>
+        <translation>Votre apport&#xa0;:</translation>
     </message>
     <message>
         <source>Your Cash Contribution:</source>
-        <translation>Votre apport en argent :</translation>
+        <translation>Votre apport en argent&#xa0;:</translation>
     </message>
     <message>
         <source>Cash you wish to withhold:</source>
-        <translation>Somme que vous souhaitez retenir :</translation>
+        <translation>Somme que vous souhaitez retenir&#xa0;:</translation>
     </message>
     <message>
         <source>Your Equity:</source>
-        <translation>Votre avoir propre :</translation>
+        <translation>Votre avoir propre&#xa0;:</translation>
     </message>
     <message>
         <source>Purchase Price:</source>
-        <translation>Prix d&apos;achat :</translation>
+        <translation>Prix d&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>Value of Land:</source>
-        <translation>Valeur du terrain :</translation>
+        <translation>Valeur du terrain&#xa0;:</translation>
     </message>
     <message>
         <source>Total Cost to Build:</source>
-        <translation>Coût total de construction :</translation>
+        <translation>Coût total de construction&#xa0;:</translation>
     </message>
     <message>
         <source>Current Value of Your Home:</source>
-        <translation>Valeur actuelle de votre maison :</translation>
+        <translation>Valeur actuelle de votre maison&#xa0;:</translation>
     </message>
     <message>
         <source>Total Cost of the Improvements:</source>
-        <translation>Coût total des rénovations :</translation>
+        <translation>Coût total des rénovations&#xa0;:</translation>
     </message>
     <message>
         <source>Selling Price: </source>
-        <translation>Prix de vente : </translation>
+        <translation>Prix de vente&#xa0;: </translation>
     </message>
     <message>
         <source>Real Estate Fees:</source>
-        <translation>Frais de courtage immobilier :</translation>
+        <translation>Frais de courtage immobilier&#xa0;:</translation>
     </message>
     <message>
         <source>Selling Price:</source>
-        <translation>Prix de vente :</translation>
+        <translation>Prix de vente&#xa0;:</translation>
     </message>
     <message>
         <source>Cost of Land:</source>
-        <translation>Coût du terrain :</translation>
+        <translation>Coût du terrain&#xa0;:</translation>
     </message>
     <message>
         <source>Cost to Build:</source>
-        <translation>Coût de construction :</translation>
+        <translation>Coût de construction&#xa0;:</translation>
     </message>
     <message>
         <source>Purchase Price of new Property:</source>
-        <translation>Prix d&apos;achat de la nouvelle propriété :</translation>
+        <translation>Prix d&apos;achat de la nouvelle propriété&#xa0;:</translation>
     </message>
     <message>
         <source>Total Value of other Properties:</source>
-        <translation>Valeur totale des autres propriétés :</translation>
+        <translation>Valeur totale des autres propriétés&#xa0;:</translation>
     </message>
     <message>
         <source>Total Value of Properties:</source>
-        <translation>Valeur totale des propriétés :</translation>
+        <translation>Valeur totale des propriétés&#xa0;:</translation>
     </message>
     <message>
         <source>Total value of Properties: </source>
-        <translation>Valeur totale des propriétés : </translation>
+        <translation>Valeur totale des propriétés&#xa0;: </translation>
     </message>
     <message>
         <source>Amount You Want To Borrow:</source>
-        <translation>Montant que vous voulez emprunter :</translation>
+        <translation>Montant que vous voulez emprunter&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
@@ -1545,15 +1545,15 @@
     </message>
     <message>
         <source>After Tax:</source>
-        <translation>Après impôt :</translation>
+        <translation>Après impôt&#xa0;:</translation>
     </message>
     <message>
         <source>Subtotal:</source>
-        <translation>Sous-total :</translation>
+        <translation>Sous-total&#xa0;:</translation>
     </message>
     <message>
         <source>Total Before Bank Charges:</source>
-        <translation>Total avant frais bancaires :</translation>
+        <translation>Total avant frais bancaires&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1639,7 +1639,7 @@
     </message>
     <message>
         <source>The report could not be saved as %1: %2</source>
-        <translation>Le rapport n&apos;a pas pu être enregistré sous %1 : %2</translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1701,7 +1701,7 @@
     </message>
     <message>
         <source>Compounded:</source>
-        <translation>Capitalisation :</translation>
+        <translation>Capitalisation&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
@@ -1717,7 +1717,7 @@
     </message>
     <message>
         <source>Types of interest rate:</source>
-        <translation>Types de taux d&apos;intérêt :</translation>
+        <translation>Types de taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1728,14 +1728,14 @@
     <name>hw::ReportCommand</name>
     <message>
         <source>The report could not be saved as %1: %2</source>
-        <translation>Le rapport n&apos;a pas pu être enregistré sous %1 : %2</translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>hw::RequirementPage</name>
     <message>
         <source>Total:</source>
-        <translation>Total :</translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Selling</source>
@@ -1751,7 +1751,7 @@
     </message>
     <message>
         <source>Total: </source>
-        <translation>Total : </translation>
+        <translation>Total&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -1769,13 +1769,13 @@
   --version        print the version and exit
   --help           print this help and exit
 </source>
-        <translation>Utilisation : hearthwise [FICHIER]
+        <translation>Utilisation&#xa0;: hearthwise [FICHIER]
        hearthwise --results FICHIER [--format csv|json]
        hearthwise --report FICHIER --pdf SORTIE.pdf [--chart]
   FICHIER          ouvrir le dossier enregistré dans la fenêtre
   --results FICHIER  afficher les résultats d&apos;un dossier enregistré et quitter
   --format FORMAT  csv (par défaut) ou json
-  --report FICHIER écrire le rapport « Options de prêt hypothécaire » d&apos;un dossier enregistré
+  --report FICHIER écrire le rapport «&#xa0;Options de prêt hypothécaire&#xa0;» d&apos;un dossier enregistré
   --pdf SORTIE.pdf le fichier PDF où le rapport est écrit
   --chart          ajouter au rapport le graphique des soldes
   --version        afficher la version et quitter
@@ -1788,7 +1788,7 @@
     </message>
     <message>
         <source>Unknown option: %1</source>
-        <translation>Option inconnue : %1</translation>
+        <translation>Option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Give one case file to open.</source>
@@ -1800,7 +1800,7 @@
     </message>
     <message>
         <source>The report would replace the case file it is made from: %1</source>
-        <translation>Le rapport remplacerait le fichier du dossier dont il est tiré : %1</translation>
+        <translation>Le rapport remplacerait le fichier du dossier dont il est tiré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Give the case file with --results FILE.</source>
@@ -1812,15 +1812,15 @@
     </message>
     <message>
         <source>Unknown format: %1 (csv or json)</source>
-        <translation>Format inconnu : %1 (csv ou json)</translation>
+        <translation>Format inconnu&#xa0;: %1 (csv ou json)</translation>
     </message>
     <message>
         <source>%1 stops short of its results: %2</source>
-        <translation>%1 s&apos;arrête avant ses résultats : %2</translation>
+        <translation>%1 s&apos;arrête avant ses résultats&#xa0;: %2</translation>
     </message>
     <message>
         <source>The report needs the program&apos;s windows: hearthwise --report FILE --pdf OUT.pdf</source>
-        <translation>Le rapport a besoin des fenêtres du programme : hearthwise --report FICHIER --pdf SORTIE.pdf</translation>
+        <translation>Le rapport a besoin des fenêtres du programme&#xa0;: hearthwise --report FICHIER --pdf SORTIE.pdf</translation>
     </message>
 </context>
 <context>
@@ -1887,7 +1887,7 @@
     </message>
     <message>
         <source>Shaded: the lowest first repayment and the lowest total paid among the types you can afford that repay the loan.</source>
-        <translation>Ombrés : le premier versement et le total payé les plus bas des types abordables qui remboursent le prêt.</translation>
+        <translation>Ombrés&#xa0;: le premier versement et le total payé les plus bas des types abordables qui remboursent le prêt.</translation>
     </message>
     <message>
         <source>%1, term in years</source>
@@ -1919,7 +1919,7 @@
     </message>
     <message>
         <source>%1: This option is not affordable</source>
-        <translation>%1 : Cette option n&apos;est pas abordable</translation>
+        <translation>%1&#xa0;: Cette option n&apos;est pas abordable</translation>
     </message>
     <message>
         <source>Affordable</source>
@@ -1931,7 +1931,7 @@
     </message>
     <message>
         <source>Not affordable: %1</source>
-        <translation>Non abordable : %1</translation>
+        <translation>Non abordable&#xa0;: %1</translation>
     </message>
     <message>
         <source>The lowest of the affordable types that repay the loan</source>
@@ -1947,14 +1947,14 @@
     </message>
     <message>
         <source>Amount borrowed:  %1  at  %2</source>
-        <translation>Montant emprunté :  %1  à  %2</translation>
+        <translation>Montant emprunté&#xa0;:  %1  à  %2</translation>
     </message>
 </context>
 <context>
     <name>hw::SaveAs</name>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+        <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The printing system could not make the PDF.</source>
@@ -1965,7 +1965,7 @@
     <name>hw::StepPage</name>
     <message>
         <source>If you are refinancing your debt must be over $0!</source>
-        <translation>Si vous refinancez, votre dette doit être supérieure à 0 $ !</translation>
+        <translation>Si vous refinancez, votre dette doit être supérieure à 0 $&#xa0;!</translation>
     </message>
     <message>
         <source>Please enter your income value.</source>
@@ -1977,7 +1977,7 @@
     </message>
     <message>
         <source>The amount you want to borrow must be over $0!</source>
-        <translation>Le montant que vous voulez emprunter doit être supérieur à 0 $ !</translation>
+        <translation>Le montant que vous voulez emprunter doit être supérieur à 0 $&#xa0;!</translation>
     </message>
     <message>
         <source>Interest rate must be less than 100%.</source>
@@ -2081,9 +2081,9 @@ Two aims guide the choice: pay the lowest rate of interest you can get, and neve
 Choose early. How much you can borrow depends on your income, on the equity you bring and on the repayments you can afford, and knowing these before you look at houses puts you in a stronger position.
 Hearthwise compares the total cost of the usual types of mortgage over the whole term, assuming the interest rate does not change. A wrong choice can cost you thousands, so use these figures to shop around.</source>
         <translation>Adapter un prêt hypothécaire à votre situation, c&apos;est choisir le type de prêt qui vous convient. Le bon type dépend de vos finances et de vos projets pour les années à venir.
-Deux objectifs guident le choix : obtenir le taux d&apos;intérêt le plus bas possible, et ne jamais laisser dormir une épargne tant que vous devez encore de l&apos;argent sur votre maison.
-Choisissez tôt. Le montant que vous pouvez emprunter dépend de votre revenu, de votre avoir propre et des versements que vous pouvez assumer ; les connaître avant de visiter des maisons vous place en position de force.
-Hearthwise compare le coût total des types de prêt hypothécaire courants sur toute la durée, en supposant que le taux d&apos;intérêt ne change pas. Un mauvais choix peut vous coûter des milliers de dollars : servez-vous de ces chiffres pour comparer les offres.</translation>
+Deux objectifs guident le choix&#xa0;: obtenir le taux d&apos;intérêt le plus bas possible, et ne jamais laisser dormir une épargne tant que vous devez encore de l&apos;argent sur votre maison.
+Choisissez tôt. Le montant que vous pouvez emprunter dépend de votre revenu, de votre avoir propre et des versements que vous pouvez assumer&#xa0;; les connaître avant de visiter des maisons vous place en position de force.
+Hearthwise compare le coût total des types de prêt hypothécaire courants sur toute la durée, en supposant que le taux d&apos;intérêt ne change pas. Un mauvais choix peut vous coûter des milliers de dollars&#xa0;: servez-vous de ces chiffres pour comparer les offres.</translation>
     </message>
     <message>
         <source>Because the average borrower has limited income and expenditure is tight, it is important to get as much from our money as we can. The savings come from a lower rate of interest and from putting your savings and any surplus income towards your debt.
@@ -2095,7 +2095,7 @@ Fit the mortgage to your own affairs, keep to your budget with discipline, but d
         <translation>Comme l&apos;emprunteur moyen a un revenu limité et un budget serré, il importe de tirer le meilleur parti de son argent. Les économies viennent d&apos;un taux d&apos;intérêt plus bas et de l&apos;affectation de votre épargne et de tout surplus de revenu à votre dette.
 Cherchez un prêt dont l&apos;intérêt est calculé sur le solde quotidien dégressif et qui accepte des versements supplémentaires en tout temps, sans frais ou presque pour un remboursement anticipé.
 
-RAPPEL : VOTRE MEILLEUR PLACEMENT EST DE REMBOURSER VOTRE PRÊT HYPOTHÉCAIRE LE PLUS TÔT POSSIBLE.
+RAPPEL&#xa0;: VOTRE MEILLEUR PLACEMENT EST DE REMBOURSER VOTRE PRÊT HYPOTHÉCAIRE LE PLUS TÔT POSSIBLE.
 
 Adaptez le prêt à votre situation, tenez votre budget avec discipline, mais n&apos;en devenez pas l&apos;esclave.</translation>
     </message>
@@ -2116,7 +2116,7 @@ Inscrivez chaque actif au prix qu&apos;il obtiendrait aujourd&apos;hui sur le ma
     <message>
         <source>The first step in developing a budget is calculating total annual income. Multiply your pay by the number of pay periods in a year: 52 if you are paid weekly, 26 if you are paid fortnightly. If you are self-employed, use your lowest pay of the last six to twelve months.
 Then add any other income you receive, such as dividends, the pay from a second job or the rent from a property.</source>
-        <translation>La première étape d&apos;un budget consiste à calculer le revenu annuel total. Multipliez votre paie par le nombre de périodes de paie dans une année : 52 si vous êtes payé chaque semaine, 26 si vous êtes payé aux deux semaines. Si vous êtes travailleur autonome, prenez votre paie la plus basse des six à douze derniers mois.
+        <translation>La première étape d&apos;un budget consiste à calculer le revenu annuel total. Multipliez votre paie par le nombre de périodes de paie dans une année&#xa0;: 52 si vous êtes payé chaque semaine, 26 si vous êtes payé aux deux semaines. Si vous êtes travailleur autonome, prenez votre paie la plus basse des six à douze derniers mois.
 Ajoutez ensuite tout autre revenu que vous recevez, comme des dividendes, la paie d&apos;un deuxième emploi ou le loyer d&apos;un immeuble.</translation>
     </message>
     <message>
@@ -2133,7 +2133,7 @@ Inscrivez les frais de subsistance que vous payez sous forme de factures pour la
         <source>As a first time home builder you need to provide a few more details. Your current debts have been filled in for you from the previous pages. Please enter the contribution you can make, the value of the land and the cost of building the house.
 If you already own the land include this value in &apos;Your Contribution&apos; field.</source>
         <translation>Comme premier constructeur, vous devez fournir quelques détails de plus. Vos dettes actuelles ont été reprises des pages précédentes. Veuillez entrer l&apos;apport que vous pouvez faire, la valeur du terrain et le coût de construction de la maison.
-Si vous possédez déjà le terrain, incluez sa valeur dans le champ « Votre apport ».</translation>
+Si vous possédez déjà le terrain, incluez sa valeur dans le champ «&#xa0;Votre apport&#xa0;».</translation>
     </message>
     <message>
         <source>As you wish to improve your home you need to provide a few more details. Your current debts have been filled in for you from the previous pages. Please enter the contribution you can make, the value of your home and the total cost of the improvements.</source>
@@ -2147,7 +2147,7 @@ Si vous possédez déjà le terrain, incluez sa valeur dans le champ « Votre a
         <source>As you are selling your existing property and wish to build another, you need to provide a few more details. Your current debts have been filled in for you from the previous pages. Please enter the contribution you can make, the price you expect to sell for, the value of the land and the cost of building.
 If you already own the land include this value in &apos;Your Contribution&apos; field.</source>
         <translation>Comme vous vendez votre propriété actuelle et souhaitez en construire une autre, vous devez fournir quelques détails de plus. Vos dettes actuelles ont été reprises des pages précédentes. Veuillez entrer l&apos;apport que vous pouvez faire, le prix de vente que vous prévoyez, la valeur du terrain et le coût de construction.
-Si vous possédez déjà le terrain, incluez sa valeur dans le champ « Votre apport ».</translation>
+Si vous possédez déjà le terrain, incluez sa valeur dans le champ «&#xa0;Votre apport&#xa0;».</translation>
     </message>
     <message>
         <source>As you wish to make an additional purchase you need to provide a few more details. Your current debts have been filled in for you from the previous pages. Please enter the contribution you can make and the purchase price of the new property.</source>
@@ -2157,7 +2157,7 @@ Si vous possédez déjà le terrain, incluez sa valeur dans le champ « Votre a
         <source>As you wish to do an additional build you need to provide a few more details. Your current debts have been filled in for you from the previous pages. Please enter the contribution you can make, the value of the land and the cost of building.
 If you already own the land include this value in &apos;Your Contribution&apos; field.</source>
         <translation>Comme vous souhaitez faire une construction supplémentaire, vous devez fournir quelques détails de plus. Vos dettes actuelles ont été reprises des pages précédentes. Veuillez entrer l&apos;apport que vous pouvez faire, la valeur du terrain et le coût de construction.
-Si vous possédez déjà le terrain, incluez sa valeur dans le champ « Votre apport ».</translation>
+Si vous possédez déjà le terrain, incluez sa valeur dans le champ «&#xa0;Votre apport&#xa0;».</translation>
     </message>
     <message>
         <source>As you wish to refinance you need to provide a few more details. Your current debts have been filled in for you from the previous pages. Please enter any amount of money you wish to withhold from the new loan.</source>
@@ -2171,7 +2171,7 @@ Si vous possédez déjà le terrain, incluez sa valeur dans le champ « Votre a
         <source>Now we need to know what other fees apply to this mortgage.
 A lender may want a registered valuation of the property, and legal or conveyancing fees and the bank&apos;s own charges apply to most loans. The page starts with typical figures; yours may differ, so change them to match your case.</source>
         <translation>Nous devons maintenant connaître les autres frais qui s&apos;appliquent à ce prêt.
-Un prêteur peut exiger une évaluation agréée de la propriété, et des frais juridiques ou de notaire ainsi que les frais de la banque s&apos;appliquent à la plupart des prêts. La page propose des montants courants ; les vôtres peuvent différer, alors modifiez-les selon votre cas.</translation>
+Un prêteur peut exiger une évaluation agréée de la propriété, et des frais juridiques ou de notaire ainsi que les frais de la banque s&apos;appliquent à la plupart des prêts. La page propose des montants courants&#xa0;; les vôtres peuvent différer, alors modifiez-les selon votre cas.</translation>
     </message>
     <message>
         <source>These figures represent your mortgage requirements and your Loan to Value Ratio. Your spare income, what is left of your income after tax once your living expenses are paid, is shown too. Enter the current interest rate and the term of the loan in years. Rates vary with the economy, and a difference of one percentage point makes a large difference to what you pay.</source>
@@ -2199,23 +2199,23 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     <name>hw::Summary</name>
     <message>
         <source>Mortgage Requirement:</source>
-        <translation>Besoin de prêt :</translation>
+        <translation>Besoin de prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Loan to Value Ratio:</source>
-        <translation>Ratio prêt-valeur :</translation>
+        <translation>Ratio prêt-valeur&#xa0;:</translation>
     </message>
     <message>
         <source>Total Monthly Income After Tax:</source>
-        <translation>Revenu mensuel total après impôt :</translation>
+        <translation>Revenu mensuel total après impôt&#xa0;:</translation>
     </message>
     <message>
         <source>Monthly Expenditure:</source>
-        <translation>Dépenses mensuelles :</translation>
+        <translation>Dépenses mensuelles&#xa0;:</translation>
     </message>
     <message>
         <source>Spare:</source>
-        <translation>Disponible :</translation>
+        <translation>Disponible&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2358,7 +2358,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>If the rate rose by %1 points to %2:</source>
-        <translation>Si le taux augmentait de %1 points pour atteindre %2 :</translation>
+        <translation>Si le taux augmentait de %1 points pour atteindre %2&#xa0;:</translation>
     </message>
     <message>
         <source>Mortgage type</source>
@@ -2394,7 +2394,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>The most you could borrow at this rate and term:</source>
-        <translation>Le plus que vous pourriez emprunter à ce taux et pour cette durée :</translation>
+        <translation>Le plus que vous pourriez emprunter à ce taux et pour cette durée&#xa0;:</translation>
     </message>
     <message>
         <source>Largest amount</source>
@@ -2418,7 +2418,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>A Table loan fixed for %1 years, then at %2: the repayment goes from %3 to %4, which is %5.</source>
-        <translation>Un prêt à mensualités constantes à taux fixe pendant %1 ans, puis à %2 : le versement passe de %3 à %4, ce qui est %5.</translation>
+        <translation>Un prêt à mensualités constantes à taux fixe pendant %1 ans, puis à %2&#xa0;: le versement passe de %3 à %4, ce qui est %5.</translation>
     </message>
     <message>
         <source>A fixed rate that ends</source>
@@ -2438,7 +2438,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>Paying the %1 loan fortnightly: %2 a fortnight, %3 of interest saved against paying monthly.</source>
-        <translation>Payer le prêt %1 aux deux semaines : %2 aux deux semaines, %3 d&apos;intérêts économisés par rapport aux versements mensuels.</translation>
+        <translation>Payer le prêt %1 aux deux semaines&#xa0;: %2 aux deux semaines, %3 d&apos;intérêts économisés par rapport aux versements mensuels.</translation>
     </message>
     <message>
         <source>Paying half the monthly repayment each fortnight (%1) clears it in %2 and saves %3 of interest.</source>
@@ -2450,7 +2450,7 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>With %1 in an offset account and %2 added each month, the Table loan clears in month %3 and saves %4 of interest; paid into the loan instead (the %1 at once, the %2 each month), they would clear it in month %5 and save %6.</source>
-        <translation>Avec %1 dans un compte compensateur et %2 ajoutés chaque mois, le prêt à mensualités constantes est remboursé au mois %3 et vous économisez %4 d&apos;intérêts ; versés plutôt dans le prêt (les %1 d&apos;un coup, les %2 chaque mois), ils le rembourseraient au mois %5 et économiseraient %6.</translation>
+        <translation>Avec %1 dans un compte compensateur et %2 ajoutés chaque mois, le prêt à mensualités constantes est remboursé au mois %3 et vous économisez %4 d&apos;intérêts&#xa0;; versés plutôt dans le prêt (les %1 d&apos;un coup, les %2 chaque mois), ils le rembourseraient au mois %5 et économiseraient %6.</translation>
     </message>
     <message>
         <source>An offset account</source>
@@ -2462,11 +2462,11 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>Refinancing a current loan of %1 at %2 with %3 years left: %4 a month instead of %5; with the costs of %6, the new loan has cost no more than the current one by month %7.</source>
-        <translation>Refinancement d&apos;un prêt actuel de %1 à %2 avec %3 ans restants : %4 par mois au lieu de %5 ; avec des frais de %6, le nouveau prêt ne vous a pas coûté plus que l&apos;actuel au mois %7.</translation>
+        <translation>Refinancement d&apos;un prêt actuel de %1 à %2 avec %3 ans restants&#xa0;: %4 par mois au lieu de %5&#xa0;; avec des frais de %6, le nouveau prêt ne vous a pas coûté plus que l&apos;actuel au mois %7.</translation>
     </message>
     <message>
         <source>Refinancing a current loan of %1 at %2 with %3 years left: %4 a month instead of %5; with the costs of %6, the new loan always costs more.</source>
-        <translation>Refinancement d&apos;un prêt actuel de %1 à %2 avec %3 ans restants : %4 par mois au lieu de %5 ; avec des frais de %6, le nouveau prêt coûte toujours plus.</translation>
+        <translation>Refinancement d&apos;un prêt actuel de %1 à %2 avec %3 ans restants&#xa0;: %4 par mois au lieu de %5&#xa0;; avec des frais de %6, le nouveau prêt coûte toujours plus.</translation>
     </message>
 </context>
 <context>
@@ -2529,11 +2529,11 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>Ri&amp;se in the rate (percentage points):</source>
-        <translation>Ha&amp;usse du taux (points de pourcentage) :</translation>
+        <translation>Ha&amp;usse du taux (points de pourcentage)&#xa0;:</translation>
     </message>
     <message>
         <source>Lenders test whether you could still pay if the rate rose. Each type at the entered rate plus the rise:</source>
-        <translation>Les prêteurs vérifient si vous pourriez encore payer si le taux augmentait. Chaque type au taux inscrit plus la hausse :</translation>
+        <translation>Les prêteurs vérifient si vous pourriez encore payer si le taux augmentait. Chaque type au taux inscrit plus la hausse&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
@@ -2573,11 +2573,11 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>Your spare income does not cover a month&apos;s interest: no Table term would clear the amount entered.</source>
-        <translation>Votre revenu disponible ne couvre pas l&apos;intérêt d&apos;un mois : aucune durée à mensualités constantes ne rembourserait le montant inscrit.</translation>
+        <translation>Votre revenu disponible ne couvre pas l&apos;intérêt d&apos;un mois&#xa0;: aucune durée à mensualités constantes ne rembourserait le montant inscrit.</translation>
     </message>
     <message>
         <source>The most each type would let you borrow at the entered rate and term, with your spare income:</source>
-        <translation>Le plus que chaque type vous laisserait emprunter au taux et pour la durée inscrits, avec votre revenu disponible :</translation>
+        <translation>Le plus que chaque type vous laisserait emprunter au taux et pour la durée inscrits, avec votre revenu disponible&#xa0;:</translation>
     </message>
     <message>
         <source>Month</source>
@@ -2605,19 +2605,19 @@ Pour imprimer ces résultats, cliquez sur le bouton Aperçu.</translation>
     </message>
     <message>
         <source>Mortgage &amp;type:</source>
-        <translation>&amp;Type de prêt :</translation>
+        <translation>&amp;Type de prêt&#xa0;:</translation>
     </message>
     <message>
         <source>E&amp;xtra each month:</source>
-        <translation>Supplément chaque m&amp;ois :</translation>
+        <translation>Supplément chaque m&amp;ois&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Lump sum:</source>
-        <translation>&amp;Somme forfaitaire :</translation>
+        <translation>&amp;Somme forfaitaire&#xa0;:</translation>
     </message>
     <message>
         <source>In m&amp;onth:</source>
-        <translation>A&amp;u mois :</translation>
+        <translation>A&amp;u mois&#xa0;:</translation>
     </message>
     <message>
         <source>What the extra does</source>
@@ -2642,8 +2642,8 @@ Total paid: %3 instead of %4.
 Interest saved: %5.</source>
         <translation>Remboursé au mois %1,
 au lieu du mois %2.
-Total payé : %3 au lieu de %4.
-Intérêts économisés : %5.</translation>
+Total payé&#xa0;: %3 au lieu de %4.
+Intérêts économisés&#xa0;: %5.</translation>
     </message>
     <message>
         <source>As entered</source>
@@ -2651,15 +2651,15 @@ Intérêts économisés : %5.</translation>
     </message>
     <message>
         <source>&amp;Years at the entered rate:</source>
-        <translation>&amp;Années au taux inscrit :</translation>
+        <translation>&amp;Années au taux inscrit&#xa0;:</translation>
     </message>
     <message>
         <source>Then the &amp;new rate:</source>
-        <translation>Pu&amp;is le nouveau taux :</translation>
+        <translation>Pu&amp;is le nouveau taux&#xa0;:</translation>
     </message>
     <message>
         <source>A Table loan at the entered rate for the first years, then the repayment worked out again for the rest of the term:</source>
-        <translation>Un prêt à mensualités constantes au taux inscrit pendant les premières années, puis le versement recalculé pour le reste de la durée :</translation>
+        <translation>Un prêt à mensualités constantes au taux inscrit pendant les premières années, puis le versement recalculé pour le reste de la durée&#xa0;:</translation>
     </message>
     <message>
         <source>The repayment goes from %1 to %2 a month, on the %3 still owed.
@@ -2733,7 +2733,7 @@ Avec votre revenu disponible, c&apos;est %4.</translation>
     </message>
     <message>
         <source>Mortgage t&amp;ype:</source>
-        <translation>&amp;Type de prêt :</translation>
+        <translation>&amp;Type de prêt&#xa0;:</translation>
     </message>
     <message>
         <source>The loan repaid monthly, fortnightly or weekly. Interest is charged each period at the annual rate divided by the periods in a year (26 fortnights, 52 weeks). Paying half the monthly repayment every fortnight pays thirteen months a year, and clears the loan sooner.</source>
@@ -2761,15 +2761,15 @@ Avec votre revenu disponible, c&apos;est %4.</translation>
     </message>
     <message>
         <source>&amp;Savings in the account:</source>
-        <translation>Épar&amp;gne dans le compte :</translation>
+        <translation>Épar&amp;gne dans le compte&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;dded each month:</source>
-        <translation>A&amp;joutée chaque mois :</translation>
+        <translation>A&amp;joutée chaque mois&#xa0;:</translation>
     </message>
     <message>
         <source>Savings held in an offset account beside a Table loan: interest is charged on the balance less the savings. The repayment stays as it is, so the loan clears sooner, and the savings stay yours to draw on. Beside it, the same savings paid into the loan instead: the starting savings at once, and each month&apos;s addition as an extra repayment.</source>
-        <translation>Une épargne détenue dans un compte compensateur à côté d&apos;un prêt à mensualités constantes : l&apos;intérêt est imputé sur le solde moins l&apos;épargne. Le versement reste le même, le prêt est donc remboursé plus tôt, et l&apos;épargne reste à votre disposition. À côté, la même épargne versée plutôt dans le prêt : l&apos;épargne de départ d&apos;un coup, et l&apos;ajout de chaque mois comme versement supplémentaire.</translation>
+        <translation>Une épargne détenue dans un compte compensateur à côté d&apos;un prêt à mensualités constantes&#xa0;: l&apos;intérêt est imputé sur le solde moins l&apos;épargne. Le versement reste le même, le prêt est donc remboursé plus tôt, et l&apos;épargne reste à votre disposition. À côté, la même épargne versée plutôt dans le prêt&#xa0;: l&apos;épargne de départ d&apos;un coup, et l&apos;ajout de chaque mois comme versement supplémentaire.</translation>
     </message>
     <message>
         <source>Held in the offset account</source>
@@ -2777,27 +2777,27 @@ Avec votre revenu disponible, c&apos;est %4.</translation>
     </message>
     <message>
         <source>Paid into the loan instead: at once, and each month</source>
-        <translation>Versée plutôt dans le prêt : d&apos;un coup, et chaque mois</translation>
+        <translation>Versée plutôt dans le prêt&#xa0;: d&apos;un coup, et chaque mois</translation>
     </message>
     <message>
         <source>Current &amp;balance:</source>
-        <translation>&amp;Solde actuel :</translation>
+        <translation>&amp;Solde actuel&#xa0;:</translation>
     </message>
     <message>
         <source>Current ra&amp;te:</source>
-        <translation>&amp;Taux actuel :</translation>
+        <translation>&amp;Taux actuel&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Years left:</source>
-        <translation>Années &amp;restantes :</translation>
+        <translation>Années &amp;restantes&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;osts of switching:</source>
-        <translation>Fr&amp;ais de changement :</translation>
+        <translation>Fr&amp;ais de changement&#xa0;:</translation>
     </message>
     <message>
         <source>Your current loan, repaid as a Table loan over the years it has left, against the loan of this case at its rate and term. The loan of this case already carries the fees and bank charges you entered: the costs of switching are what you would pay beside it (a break fee, for instance).</source>
-        <translation>Votre prêt actuel, remboursé à mensualités constantes sur les années qui lui restent, face au prêt de ce dossier à son taux et sa durée. Le prêt de ce dossier comprend déjà les frais et frais bancaires inscrits : les frais de changement sont ce que vous paieriez en plus (une pénalité de remboursement anticipé, par exemple).</translation>
+        <translation>Votre prêt actuel, remboursé à mensualités constantes sur les années qui lui restent, face au prêt de ce dossier à son taux et sa durée. Le prêt de ce dossier comprend déjà les frais et frais bancaires inscrits&#xa0;: les frais de changement sont ce que vous paieriez en plus (une pénalité de remboursement anticipé, par exemple).</translation>
     </message>
     <message>
         <source>The current loan costs %1 a month, the new one %2.</source>
@@ -2817,7 +2817,7 @@ Avec votre revenu disponible, c&apos;est %4.</translation>
     </message>
     <message>
         <source>Counting what you pay month by month until both loans end, the new loan with its costs always costs you more: the costs are never repaid.</source>
-        <translation>En comptant ce que vous payez mois par mois jusqu&apos;à la fin des deux prêts, le nouveau prêt avec ses frais vous coûte toujours plus : les frais ne sont jamais récupérés.</translation>
+        <translation>En comptant ce que vous payez mois par mois jusqu&apos;à la fin des deux prêts, le nouveau prêt avec ses frais vous coûte toujours plus&#xa0;: les frais ne sont jamais récupérés.</translation>
     </message>
     <message>
         <source>To their ends, the current loan costs %1 and the new one %2, the costs included.</source>

@@ -1169,24 +1169,12 @@
         <translation>还款总额</translation>
     </message>
     <message>
-        <source>Interest</source>
-        <translation>利息</translation>
-    </message>
-    <message>
-        <source>Final</source>
-        <translation>期末余额</translation>
-    </message>
-    <message>
         <source>First</source>
         <translation>首期</translation>
     </message>
     <message>
         <source>Last</source>
         <translation>末期</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>余额</translation>
     </message>
     <message>
         <source>Type of Mortgage</source>
@@ -1231,6 +1219,18 @@
     <message>
         <source>Mortgage Options</source>
         <translation>房贷方案</translation>
+    </message>
+    <message>
+        <source>Interest
+Total Paid</source>
+        <translation>利息
+总额</translation>
+    </message>
+    <message>
+        <source>Final
+Balance</source>
+        <translation>期末
+余额</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,8 @@ QString settingsPath() {
            QStringLiteral("/settings.ini");
 }
 
-// The translations installed now: the program's, its English plurals and Qt's own.
+// The translations installed now: the program's and Qt's own. (English's plurals are
+// the core's, installed as the application starts.)
 struct Installed {
     QString language = QStringLiteral("en");
     std::unique_ptr<QTranslator> program, qt;

@@ -247,36 +247,29 @@ private:
         top_ = top;
     }
 
-    // The heads over the figure columns, on two lines; "Monthly Repayments"
-    // stands over the first and last repayments on the first line.
-    static QString headLine1(int column) {
+    // The heads over the figure columns, on two lines, each translated whole
+    // so that a language words its two lines as one head; "Monthly
+    // Repayments" stands over the first and last repayments on the first line.
+    static QString head(int column) {
         switch (column) {
         case TermColumn:
             return Texts::tr("Term");
+        case FirstColumn:
+            return u'\n' + Texts::tr("First");
+        case LastColumn:
+            return u'\n' + Texts::tr("Last");
         case PaidColumn:
             return Texts::tr("Total Paid");
         case InterestColumn:
-            return Texts::tr("Interest");
+            return Texts::tr("Interest\nTotal Paid");
         case FinalColumn:
-            return Texts::tr("Final");
+            return Texts::tr("Final\nBalance");
         default:
             return {};
         }
     }
-    static QString headLine2(int column) {
-        switch (column) {
-        case FirstColumn:
-            return Texts::tr("First");
-        case LastColumn:
-            return Texts::tr("Last");
-        case InterestColumn:
-            return Texts::tr("Total Paid");
-        case FinalColumn:
-            return Texts::tr("Balance");
-        default:
-            return {};
-        }
-    }
+    static QString headLine1(int column) { return head(column).section(u'\n', 0, 0); }
+    static QString headLine2(int column) { return head(column).section(u'\n', 1, 1); }
 
     void columnHeads() {
         painter_.setFont(arial(points_, true));
