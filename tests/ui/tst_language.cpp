@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <functional>
 #include <set>
 #include <tuple>
 
@@ -47,19 +48,14 @@ public:
     mutable std::set<Asked> asked;
 };
 
-// What a household meets: every page, every window the results open, the
-// report with all its pages, every help topic and About.
-void meetEverything() {
-    driver::Window w("en_NZ");
-    driver::visitEveryStep(w, [] {});
-    driver::Window c("fr_CA");
-    driver::choosePurpose(c, 3);
-    driver::walkTo(c, hw::ResultsStep);
-    hw::durationText(13, c.regional().locale());
-    hw::durationText(26, c.regional().locale());
-
+// Opens every window the results of `c` open, with a case to compare and the
+// report with all its pages, What If at each tab with its buttons pressed, and
+// hands each to `visit` as it stands.
+void openEveryResultsWindow(driver::Window& c,
+                            const std::function<void(QWidget*, const QString&)>& visit) {
     hw::ChartWindow chart(*c.options(), c.figures().requirement, c.regional(), &c);
     chart.show();
+    visit(&chart, QStringLiteral("chart"));
     hw::WhatIfSettings asked;
     hw::WhatIfWindow whatIf(c.optionsInput(), c.regional(), c.figures().propertyValue, asked, &c);
     whatIf.show();
@@ -69,6 +65,7 @@ void meetEverything() {
         for (QPushButton* button : tabs->currentWidget()->findChildren<QPushButton*>())
             if (button->isVisible() && button->isEnabled())
                 button->click();
+        visit(&whatIf, QStringLiteral("What If, tab %1").arg(tab));
     }
     QTemporaryDir folder;
     const QString saved = folder.filePath(QStringLiteral("saved.hearthwise"));
@@ -77,7 +74,9 @@ void meetEverything() {
         &c, c.regional(), {"This case", c.optionsInput(), *c.options(), true, {}}, folder.path());
     compare.addCases({saved});
     compare.show();
-    driver::whenModal<hw::LenderChecksWindow>([](hw::LenderChecksWindow* checks) {
+    visit(&compare, QStringLiteral("compare"));
+    driver::whenModal<hw::LenderChecksWindow>([&visit](hw::LenderChecksWindow* checks) {
+        visit(checks, QStringLiteral("lender checks"));
         checks->countryBox->setCurrentIndex(
             checks->countryBox->findData(int(hw::LenderCountry::Ireland)));
         checks->reject();
@@ -93,6 +92,21 @@ void meetEverything() {
     QPrinter printer;
     hw::PreviewWindow preview(report, printer, &c);
     preview.show();
+    visit(&preview, QStringLiteral("preview"));
+}
+
+// What a household meets: every page, every window the results open, the
+// report with all its pages, every help topic and About.
+void meetEverything() {
+    driver::Window w("en_NZ");
+    driver::visitEveryStep(w, [] {});
+    driver::Window c("fr_CA");
+    driver::choosePurpose(c, 3);
+    driver::walkTo(c, hw::ResultsStep);
+    hw::durationText(13, c.regional().locale());
+    hw::durationText(26, c.regional().locale());
+
+    openEveryResultsWindow(c, [](QWidget*, const QString&) {});
     for (int topic = 0; topic <= hw::LenderChecksTopic; ++topic) {
         if (!hw::helpTopic(topic))
             continue;
@@ -271,23 +285,7 @@ private slots:
         }
         driver::walkTo(w, hw::ResultsStep);
 
-        hw::WhatIfSettings asked;
-        hw::WhatIfWindow whatIf(w.optionsInput(), regional, w.figures().propertyValue, asked, &w);
-        auto* tabs = driver::child<QTabWidget>(&whatIf, "whatIfTabs");
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            tabs->setCurrentIndex(tab);
-            checkMnemonics(&whatIf, QStringLiteral("What If, tab %1").arg(tab));
-        }
-        hw::ChartWindow chart(*w.options(), w.figures().requirement, regional, &w);
-        checkMnemonics(&chart, QStringLiteral("chart"));
-        hw::LenderChecksWindow checks(w.caseValue(), w.figures(), regional, &w);
-        checkMnemonics(&checks, QStringLiteral("lender checks"));
-        hw::MortgageReport report(*w.reportContent(), regional.locale());
-        QPrinter printer;
-        hw::PreviewWindow preview(report, printer, &w);
-        checkMnemonics(&preview, QStringLiteral("preview"));
-        hw::CompareWindow compare(&w, regional, {"", w.optionsInput(), *w.options(), true, {}}, {});
-        checkMnemonics(&compare, QStringLiteral("compare"));
+        openEveryResultsWindow(w, checkMnemonics);
     }
 };
 
