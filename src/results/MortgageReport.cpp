@@ -273,7 +273,15 @@ private:
 
     void columnHeads() {
         painter_.setFont(arial(points_, true));
-        const int line = painter_.fontMetrics().height();
+        // A line as tall as its tallest head: letters the font lacks (Chinese,
+        // say) come from a taller font, and a line cut to the font's own
+        // height would clip their feet.
+        QStringList heads{Texts::tr("Type of Mortgage"), Texts::tr("Monthly Repayments")};
+        for (int c = 0; c < FigureColumns; ++c)
+            heads << headLine1(c) << headLine2(c);
+        int line = painter_.fontMetrics().height();
+        for (const QString& head : heads)
+            line = std::max(line, painter_.boundingRect(QRect(), Qt::AlignLeft, head).height());
         const int height = 2 * Pad + 2 * line;
         roundedBox(0, 0, width(), height);
         const int line1 = Pad;
